@@ -1,0 +1,18 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <functional>
+
+#include "cli/cli_context.h"
+
+namespace vdbq::cli {
+
+// What the parsed command line asks for: parsing only records it, so that the database is
+// loaded after every option has been read.
+struct CommandResult {
+  std::function<int()> Run;
+};
+
+void AddCatalogueCommand(CLI::App& app, CliContext& context, CommandResult& result);
+
+}  // namespace vdbq::cli

@@ -1,0 +1,179 @@
+#include "core/catalogue/catalogue.h"
+
+#include "core/text/text_routines.h"
+
+namespace vdbq {
+namespace {
+
+constexpr size_t kCpuOsEntryLength = 16;
+
+std::string NormalisedOs(const std::string& osText) {
+  if (osText == "WNT" || osText == "WINT") return "WNT";
+  if (osText == "OTHER" || osText == "MPIX" || osText == "MPEV") return osText;
+  return "UNIX";
+}
+
+TreeNode& AddNode(std::vector<TreeNode>& siblings, std::string caption, PicturePair pictures) {
+  siblings.push_back(TreeNode{std::move(caption), pictures, {}});
+  return siblings.back();
+}
+
+void BuildWorkstations(const ExtractStore& store, Catalogue& catalogue) {
+  TreeNode& heading = AddNode(catalogue.Tree, kHeadingWorkstations, {0, 1});
+  std::string currentCpu;
+  for (const std::string& line : store.CpuLines.Lines()) {
+    const std::string trimmed = UpperCase(TrimBlanks(line));
+    if (StartsWith(trimmed, "CPUNAME")) {
+      currentCpu = CopyFrom(line, 9);
+      AddNode(heading.Children, currentCpu, {6, 7});
+      ++catalogue.Totals.CpuTotal;
+      catalogue.ValidCpuList += currentCpu + "@:@";
+    } else if (StartsWith(trimmed, "OS ")) {
+      catalogue.CpuOsTable.push_back(
+          CpuOsEntry{currentCpu.substr(0, kCpuOsEntryLength),
+                     NormalisedOs(UpperCase(CopyFrom(line, 4))).substr(0, kCpuOsEntryLength)});
+    }
+  }
+}
+
+// Adds WORKSTATION#NAME keys under a heading, grouping consecutive keys of one workstation
+// under one workstation node; takes only the keys whose workstation is (or is not) defined.
+void AddKeysByWorkstation(const std::vector<std::string>& keys, const Catalogue& catalogue,
+                          bool wantDefined, TreeNode& heading, PicturePair cpuPictures,
+                          PicturePair objectPictures) {
+  std::string previousCpu;
+  bool first = true;
+  bool take = false;
+  TreeNode* cpuNode = nullptr;
+  for (const std::string& key : keys) {
+    const size_t hash = key.find('#');
+    if (hash == std::string::npos) continue;
+    std::string cpu = key.substr(0, hash);
+    std::string name = key.substr(hash + 1);
+    // The very first key always opens a workstation node, even one with an empty name.
+    if (first || cpu != previousCpu) {
+      first = false;
+      previousCpu = cpu;
+      take = catalogue.IsDefinedCpu(cpu) == wantDefined;
+      cpuNode = nullptr;
+      if (take) {
+        cpuNode = &AddNode(heading.Children, std::move(cpu), cpuPictures);
+        AddNode(cpuNode->Children, std::move(name), objectPictures);
+      }
+    } else if (take && cpuNode != nullptr) {
+      AddNode(cpuNode->Children, std::move(name), objectPictures);
+    }
+  }
+}
+
+void BuildCalendars(const ExtractStore& store, Catalogue& catalogue) {
+  TreeNode& heading = AddNode(catalogue.Tree, kHeadingCalendars, {14, 15});
+  const LineList& lines = store.CalendarLines;
+  for (long long i = 1; i < lines.Count(); ++i) {
+    const std::string& line = lines.At(i);
+    if (line.empty() || StartsWith(line, "  ")) continue;
+    ++catalogue.Totals.CalendarTotal;
+    std::string name = Copy(line, 1, Find("\"", line) - 2);
+    catalogue.CalendarNameList += name + ",";
+    AddNode(heading.Children, std::move(name), {14, 15});
+  }
+}
+
+void BuildNamedRows(const std::vector<NameValue>& rows, long long lastLine, const char* caption,
+                    PicturePair pictures, Catalogue& catalogue) {
+  TreeNode& heading = AddNode(catalogue.Tree, caption, pictures);
+  for (long long i = 0; i < lastLine && i < static_cast<long long>(rows.size()); ++i) {
+    const std::string& name = rows[static_cast<size_t>(i)].Name;
+    if (!name.empty()) AddNode(heading.Children, name, pictures);
+  }
+}
+
+void BuildResources(const ExtractStore& store, Catalogue& catalogue) {
+  TreeNode& heading = AddNode(catalogue.Tree, kHeadingResources, {8, 9});
+  for (long long i = 0; i <= store.ResourceLastLine; ++i) {
+    const std::string& line = store.ResourceLines.At(i);
+    if (line.empty() || StartsWith(line, "$RESOURCE")) continue;
+    long long p = Find("   ", line);
+    if (p == 0) p = Find("  ", line);
+    AddNode(heading.Children, Copy(line, 1, p - 2), {8, 9});
+  }
+}
+
+}  // namespace
+
+bool Catalogue::IsDefinedCpu(std::string_view cpu) const {
+  std::string marked = "@:@";
+  marked.append(cpu);
+  marked += "@:@";
+  return ValidCpuList.find(marked) != std::string::npos;
+}
+
+std::string Catalogue::OsOfCpu(std::string_view cpu) const {
+  for (const CpuOsEntry& entry : CpuOsTable) {
+    if (entry.Cpu == cpu) return entry.Os;
+  }
+  return {};
+}
+
+bool IsJobDefinitionLine(const std::string& line) {
+  return !StartsWith(line, "     ") && Contains(line, "#");
+}
+
+std::string JobKeyOfLine(const std::string& line) {
+  if (!IsJobDefinitionLine(line)) return {};
+  return Copy(line, 1, Find(" ", line) - 1);
+}
+
+void BuildCatalogue(ExtractStore& store, Catalogue& catalogue) {
+  catalogue.Tree.clear();
+  catalogue.Totals.CpuTotal = 0;
+  catalogue.ValidCpuList = "@:@";
+  catalogue.CpuOsTable.clear();
+  BuildWorkstations(store, catalogue);
+
+  const std::vector<std::string> scheduleKeys = IndexSchedules(store);
+  AddKeysByWorkstation(scheduleKeys, catalogue, true,
+                       AddNode(catalogue.Tree, kHeadingSchedules, {2, 3}), {6, 7}, {2, 3});
+  AddKeysByWorkstation(scheduleKeys, catalogue, false,
+                       AddNode(catalogue.Tree, kHeadingSchedulesInvalid, {16, 17}), {20, 21},
+                       {16, 17});
+
+  std::vector<std::string> jobKeys;
+  catalogue.Totals.JobTotal = 0;
+  for (const std::string& line : store.JobLines.Lines()) {
+    if (!IsJobDefinitionLine(line)) continue;
+    jobKeys.push_back(JobKeyOfLine(line));
+    ++catalogue.Totals.JobTotal;
+  }
+  AddKeysByWorkstation(jobKeys, catalogue, true, AddNode(catalogue.Tree, kHeadingJobs, {4, 5}),
+                       {6, 7}, {4, 5});
+  AddKeysByWorkstation(jobKeys, catalogue, false,
+                       AddNode(catalogue.Tree, kHeadingJobsInvalid, {18, 19}), {20, 21},
+                       {18, 19});
+
+  catalogue.Totals.CalendarTotal = 0;
+  BuildCalendars(store, catalogue);
+  BuildNamedRows(store.ParameterList, store.ParameterLastLine, kHeadingParameters, {12, 13},
+                 catalogue);
+  BuildNamedRows(store.PromptList, store.PromptLastLine, kHeadingPrompts, {10, 11}, catalogue);
+  BuildResources(store, catalogue);
+
+  catalogue.Totals.ScheduleBlockCount = store.ScheduleBlockCount;
+  catalogue.Totals.ParameterTotal = store.ParameterTotal;
+  catalogue.Totals.PromptTotal = store.PromptTotal;
+  catalogue.Totals.ResourceTotal = store.ResourceTotal;
+}
+
+std::string RefreshCatalogue(const std::string& databaseDir, ExtractStore& store,
+                             Catalogue& catalogue) {
+  catalogue.CalendarNameList.clear();
+  catalogue.ScheduledJobList.reset();
+  catalogue.UsedCalendarList.reset();
+  catalogue.Tree.clear();
+  LoadExtracts(databaseDir, store);
+  if (store.ExtractsMissing) return kExtractsNotFound;
+  BuildCatalogue(store, catalogue);
+  return kReady;
+}
+
+}  // namespace vdbq

@@ -1,0 +1,126 @@
+#include "core/text/text_routines.h"
+
+namespace vdbq {
+
+std::string Copy(std::string_view text, long long start, long long count) {
+  if (start < 1) start = 1;
+  const auto size = static_cast<long long>(text.size());
+  if (text.empty() || start > size || count <= 0) return {};
+  const long long available = size - start + 1;
+  return std::string(text.substr(static_cast<size_t>(start - 1),
+                                 static_cast<size_t>(count < available ? count : available)));
+}
+
+std::string CopyFrom(std::string_view text, long long start) {
+  return Copy(text, start, static_cast<long long>(text.size()) + 1);
+}
+
+long long Find(std::string_view pattern, std::string_view text) {
+  if (pattern.empty() || text.empty()) return 0;
+  const auto at = text.find(pattern);
+  return at == std::string_view::npos ? 0 : static_cast<long long>(at) + 1;
+}
+
+std::string Delete(std::string_view text, long long start, long long count) {
+  if (start < 1) start = 1;
+  const auto size = static_cast<long long>(text.size());
+  if (text.empty() || start > size || count <= 0) return std::string(text);
+  const long long available = size - start + 1;
+  const long long removed = count < available ? count : available;
+  std::string result(text.substr(0, static_cast<size_t>(start - 1)));
+  result.append(text.substr(static_cast<size_t>(start - 1 + removed)));
+  return result;
+}
+
+std::string UpperCase(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return result;
+}
+
+std::string TrimBlanks(std::string_view text) {
+  size_t end = text.size();
+  while (end > 0 && text[end - 1] == ' ') --end;
+  size_t begin = 0;
+  while (begin < end && text[begin] == ' ') ++begin;
+  while (begin < end && text[begin] == '\t') ++begin;
+  return std::string(text.substr(begin, end - begin));
+}
+
+std::string CsvField(std::string_view text, long long n) {
+  if (n < 1 || text.empty()) return {};
+  long long commas = 0;
+  size_t fieldStart = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != ',') continue;
+    ++commas;
+    if (commas == n) return std::string(text.substr(fieldStart, i - fieldStart));
+    fieldStart = i + 1;
+  }
+  if (commas == n - 1) return std::string(text.substr(fieldStart));
+  return {};
+}
+
+std::string FieldMarker(long long n) { return "!!<" + std::to_string(n) + ">!!"; }
+
+std::string MarkedField(std::string_view record, long long n) {
+  const std::string m1 = FieldMarker(n);
+  const std::string m2 = FieldMarker(n + 1);
+  const long long startMarker = Find(m1, record);
+  if (startMarker == 0) return {};
+  const long long start = startMarker + static_cast<long long>(m1.size());
+  long long end = Find(m2, record);
+  if (end == 0) end = static_cast<long long>(record.size()) + 1;
+  return Copy(record, start, end - start);
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view pattern,
+                       std::string_view replacement) {
+  if (pattern.empty()) return std::string(text);
+  std::string result;
+  result.reserve(text.size());
+  size_t from = 0;
+  for (;;) {
+    const size_t at = text.find(pattern, from);
+    if (at == std::string_view::npos) break;
+    result.append(text.substr(from, at - from));
+    result.append(replacement);
+    from = at + pattern.size();
+  }
+  result.append(text.substr(from));
+  return result;
+}
+
+std::string ReplaceRepeatedly(std::string_view text, std::string_view pattern,
+                              std::string_view replacement) {
+  std::string result = ReplaceAll(text, pattern, replacement);
+  if (pattern.empty() || Contains(replacement, pattern)) return result;
+  // Each pass strictly shortens the text or removes the pattern, so this ends.
+  while (Contains(result, pattern)) result = ReplaceAll(result, pattern, replacement);
+  return result;
+}
+
+void SplitJobOptions(JobOptionState& state) {
+  std::string& line = state.CurrentLine;
+  auto separatorBefore = [&line](long long p) {
+    const char c = line[static_cast<size_t>(p - 2)];
+    return c == ' ' || c == '\t';
+  };
+  long long p = Find("CONFIRMED", line);
+  if (p >= 2) {
+    if (separatorBefore(p)) {
+      state.ConfirmedRecord += "Y";
+      line = TrimBlanks(Copy(line, 1, p - 1));
+    }
+    return;
+  }
+  p = Find("PRIORITY", line);
+  if (p >= 2 && separatorBefore(p)) {
+    state.PriorityRecord += TrimBlanks(CopyFrom(line, p + 9));
+    line = TrimBlanks(Copy(line, 1, p - 1));
+  }
+}
+
+}  // namespace vdbq

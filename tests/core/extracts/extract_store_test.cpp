@@ -1,0 +1,184 @@
+#include "core/extracts/extract_store.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
+namespace vdbq {
+namespace {
+
+using testing::TempDir;
+using testing::WriteExtractSet;
+using Lines = std::vector<std::string>;
+
+TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLf) {
+  EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\n"), (Lines{"a"}));
+  EXPECT_EQ(SplitLines("a\n\n"), (Lines{"a", ""}));
+  EXPECT_EQ(SplitLines("\r\n\r\n"), (Lines{"", ""}));
+  EXPECT_EQ(SplitLines(""), Lines{});
+  EXPECT_EQ(SplitLines("\n\r"), (Lines{"", ""}));
+}
+
+TEST(LineList, ReadingOutsideGivesAnEmptyLine) {
+  LineList lines(Lines{"x"});
+  EXPECT_EQ(lines.At(0), "x");
+  EXPECT_EQ(lines.At(1), "");
+  EXPECT_EQ(lines.At(-1), "");
+}
+
+TEST(NameValueRule, SplitsAtTheFirstQuote) {
+  LineList lines(Lines{"$PARM", "ABC \"x y\"", "no quote here", "\"", "X \"", "", "P\t\"v\"q"});
+  auto rows = ReadNameValueRows(lines, lines.Count() - 1, "$PARM");
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[0].Name, "ABC");
+  EXPECT_EQ(rows[0].Value, "x y");
+  EXPECT_EQ(rows[1].Name, "");
+  EXPECT_EQ(rows[1].Value, "no quote here");
+  EXPECT_EQ(rows[2].Name, "");
+  EXPECT_EQ(rows[2].Value, "");
+  EXPECT_EQ(rows[3].Name, "X");
+  EXPECT_EQ(rows[3].Value, "");
+  EXPECT_EQ(rows[4].Name, "P");
+  EXPECT_EQ(rows[4].Value, "\"v\"q");
+}
+
+class LoadExtractsTest : public ::testing::Test {
+ protected:
+  TempDir dir;
+  ExtractStore store;
+};
+
+TEST_F(LoadExtractsTest, LoadsEveryFileAndItsCounts) {
+  WriteExtractSet(dir, {{"Schedules.Xtract", "SCHEDULE CPU1#A\n:\nCPU1#J1\nEND\n"},
+                        {"Jobs.Xtract", "CPU1#J1 DOCOMMAND \"ls\"\n     STREAMLOGON root\n"},
+                        {"Parms.Xtract", "$PARM\nP1 \"one\"\nP2 \"two\"\n"},
+                        {"Prompts.Xtract", "$PROMPT\nQ1 \"ok?\"\n"},
+                        {"Resources.Xtract", "$RESOURCE\nCPU1#TAPE\t  2\t\"Tapes\"\n"},
+                        {"Calendars.Xtract", "$CALENDAR\nHOL\t\"Holidays\"\n  01/01/2027\n"},
+                        {"Cpus.Xtract", "CPUNAME CPU1\n  OS UNIX\nEND\n"}});
+  LoadExtracts(dir.DirText(), store);
+  EXPECT_FALSE(store.ExtractsMissing);
+  EXPECT_EQ(store.ScheduleLineCount, 4);
+  EXPECT_EQ(store.JobLineCount, 2);
+  EXPECT_EQ(store.CpuLineCount, 3);
+  EXPECT_EQ(store.CalendarLineCount, 3);
+  EXPECT_EQ(store.ResourceLastLine, 1);
+  EXPECT_EQ(store.ParameterLastLine, 2);
+  EXPECT_EQ(store.ParameterTotal, 2);
+  EXPECT_EQ(store.PromptTotal, 1);
+  EXPECT_EQ(store.ResourceTotal, 1);
+  EXPECT_EQ(store.ParameterPageTitle, "P1");
+  EXPECT_EQ(store.PromptPageTitle, "Q1");
+  ASSERT_EQ(store.ParameterList.size(), 2u);
+  EXPECT_EQ(store.ParameterList[1].Value, "two");
+  EXPECT_FALSE(store.LastUpdate.empty());
+}
+
+TEST_F(LoadExtractsTest, StopsAtTheFirstMissingFileKeepingLaterLists) {
+  WriteExtractSet(dir, {{"Schedules.Xtract", "SCHEDULE CPU1#OLD\nEND\n"},
+                        {"Cpus.Xtract", "CPUNAME OLDCPU\n"}});
+  LoadExtracts(dir.DirText(), store);
+  const std::string oldStamp = store.LastUpdate;
+  ASSERT_FALSE(store.ExtractsMissing);
+
+  dir.Write("Schedules.Xtract", "SCHEDULE CPU1#NEW\nEND\nSCHEDULE CPU1#X\nEND\n");
+  std::filesystem::remove(dir.Path() / "Jobs.Xtract");
+  LoadExtracts(dir.DirText(), store);
+  EXPECT_TRUE(store.ExtractsMissing);
+  EXPECT_EQ(store.MissingFile, "Jobs.Xtract");
+  EXPECT_EQ(store.ScheduleLines.At(0), "SCHEDULE CPU1#NEW");
+  EXPECT_EQ(store.ScheduleLineCount, 2);  // counts belong to the last complete load
+  EXPECT_EQ(store.CpuLines.At(0), "CPUNAME OLDCPU");
+  EXPECT_EQ(store.LastUpdate, oldStamp);
+}
+
+TEST_F(LoadExtractsTest, ParameterFileWithOnlyItsHeaderOrNoLines) {
+  WriteExtractSet(dir, {{"Parms.Xtract", "$PARM\nFIRST \"1\"\n"}});
+  LoadExtracts(dir.DirText(), store);
+  EXPECT_EQ(store.ParameterPageTitle, "FIRST");
+
+  dir.Write("Parms.Xtract", "$PARM\n");
+  LoadExtracts(dir.DirText(), store);
+  EXPECT_EQ(store.ParameterLastLine, 0);
+  EXPECT_TRUE(store.ParameterList.empty());
+  EXPECT_EQ(store.ParameterPageTitle, "FIRST");
+
+  dir.Write("Parms.Xtract", "");
+  LoadExtracts(dir.DirText(), store);
+  EXPECT_EQ(store.ParameterLastLine, -1);
+  EXPECT_EQ(store.ParameterTotal, -1);
+}
+
+TEST_F(LoadExtractsTest, UnreadableFileIsAnError) {
+  WriteExtractSet(dir, {});
+  std::filesystem::remove(dir.Path() / "Calendars.Xtract");
+  std::filesystem::create_directory(dir.Path() / "Calendars.Xtract");
+  EXPECT_THROW(LoadExtracts(dir.DirText(), store), ExtractFileError);
+}
+
+TEST_F(LoadExtractsTest, StampIsTheOldestModificationTimeWithoutSeconds) {
+  WriteExtractSet(dir, {});
+  using namespace std::chrono;
+  const auto now = std::filesystem::file_time_type::clock::now();
+  for (const char* name : testing::kExtractFileNames) {
+    std::filesystem::last_write_time(dir.Path() / name, now);
+  }
+  LoadExtracts(dir.DirText(), store);
+  const std::string allNew = store.LastUpdate;
+  std::filesystem::last_write_time(dir.Path() / "Prompts.Xtract", now - hours(24 * 400));
+  LoadExtracts(dir.DirText(), store);
+  EXPECT_NE(store.LastUpdate, allNew);
+  // The seconds and their separator are gone: the text ends in the minutes.
+  ASSERT_GE(store.LastUpdate.size(), 2u);
+  EXPECT_TRUE(isdigit(static_cast<unsigned char>(store.LastUpdate.back())));
+}
+
+TEST(IndexSchedules, RecordsBlockStartsAndSortsKeys) {
+  ExtractStore store;
+  store.ScheduleLines = LineList(Lines{"* comment", "SCHEDULE CPU1#C", "END", "SCHEDULE cpu1#b",
+                                       "END", "", "SCHEDULE CPU1#A", "SCHEDULE NOHASH", "END"});
+  const auto keys = IndexSchedules(store);
+  EXPECT_EQ(store.ScheduleBlockCount, 3);
+  EXPECT_EQ(store.ScheduleBlockStart, (std::vector<long long>{0, 3, 5, 9, kBlockEndMark}));
+  EXPECT_EQ(keys, (Lines{"CPU1#A", "cpu1#b", "CPU1#C"}));
+}
+
+TEST(IndexSchedules, ExaminesTheVeryFirstLine) {
+  ExtractStore store;
+  store.ScheduleLines = LineList(Lines{"SCHEDULE CPU1#FIRST", "END"});
+  EXPECT_EQ(IndexSchedules(store), (Lines{"CPU1#FIRST"}));
+  store.ScheduleLines = LineList(Lines{"END", "SCHEDULE CPU1#X", "END"});
+  IndexSchedules(store);
+  EXPECT_EQ(store.ScheduleBlockStart, (std::vector<long long>{0, 1, 3, kBlockEndMark}));
+}
+
+TEST(IndexSchedules, EndMarkNeverBelowTheLineCount) {
+  ExtractStore store;
+  Lines lines(120000, "  CPU1#JOB");
+  lines[0] = "SCHEDULE CPU1#BIG";
+  lines[1] = "END";
+  store.ScheduleLines = LineList(lines);
+  IndexSchedules(store);
+  EXPECT_EQ(store.ScheduleBlockStart.back(), 120000);
+  EXPECT_EQ(store.NextBlockStart(5000), 120000);
+}
+
+TEST(BlockIndex, FindsTheBlockHoldingALineAndTheNextStart) {
+  ExtractStore store;
+  store.ScheduleLines = LineList(Lines{"SCHEDULE A#1", "END", "END", "SCHEDULE A#2", "x", "END"});
+  IndexSchedules(store);
+  EXPECT_EQ(store.BlockOfLine(0), 0);
+  EXPECT_EQ(store.BlockOfLine(1), 0);
+  EXPECT_EQ(store.BlockOfLine(2), 1);
+  EXPECT_EQ(store.BlockOfLine(3), 2);
+  EXPECT_EQ(store.NextBlockStart(0), 2);
+  EXPECT_EQ(store.NextBlockStart(3), 6);
+  EXPECT_EQ(store.NextBlockStart(6), kBlockEndMark);
+}
+
+}  // namespace
+}  // namespace vdbq

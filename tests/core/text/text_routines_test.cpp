@@ -1,0 +1,146 @@
+#include "core/text/text_routines.h"
+
+#include <gtest/gtest.h>
+
+namespace vdbq {
+namespace {
+
+TEST(BaseRules, CopyClampsStartAndCount) {
+  EXPECT_EQ(Copy("abcdef", 0, 2), "ab");
+  EXPECT_EQ(Copy("abcdef", -5, 3), "abc");
+  EXPECT_EQ(Copy("abcdef", 5, 10), "ef");
+  EXPECT_EQ(Copy("abcdef", 7, 1), "");
+  EXPECT_EQ(Copy("abcdef", 2, 0), "");
+  EXPECT_EQ(Copy("abcdef", 2, -1), "");
+  EXPECT_EQ(Copy("", 1, 1), "");
+  EXPECT_EQ(CopyFrom("abcdef", 4), "def");
+}
+
+TEST(BaseRules, FindGivesOneBasedPositionOrZero) {
+  EXPECT_EQ(Find("cd", "abcdcd"), 3);
+  EXPECT_EQ(Find("x", "abc"), 0);
+  EXPECT_EQ(Find("", "abc"), 0);
+  EXPECT_EQ(Find("a", ""), 0);
+}
+
+TEST(BaseRules, DeleteClampsLikeCopy) {
+  EXPECT_EQ(Delete("abcdef", 2, 2), "adef");
+  EXPECT_EQ(Delete("abcdef", 0, 1), "bcdef");
+  EXPECT_EQ(Delete("abcdef", 5, 99), "abcd");
+  EXPECT_EQ(Delete("abcdef", 9, 1), "abcdef");
+}
+
+TEST(BaseRules, UpperCaseChangesOnlyAsciiLetters) {
+  EXPECT_EQ(UpperCase("ab#z\xe9{"), "AB#Z\xe9{");
+}
+
+TEST(TrimBlanks, RemovesTrailingThenLeadingBlanksThenLeadingTabs) {
+  EXPECT_EQ(TrimBlanks("  x  "), "x");
+  EXPECT_EQ(TrimBlanks("\t x"), " x");
+  EXPECT_EQ(TrimBlanks("   "), "");
+  EXPECT_EQ(TrimBlanks("\t\t"), "");
+  EXPECT_EQ(TrimBlanks(""), "");
+  EXPECT_EQ(TrimBlanks("x\t  "), "x\t");
+  EXPECT_EQ(TrimBlanks(" \tx"), "x");
+}
+
+TEST(CsvField, CountsCommasWithoutQuotingOrTrimming) {
+  EXPECT_EQ(CsvField("a,b,c", 3), "c");
+  EXPECT_EQ(CsvField("a,b,", 3), "");
+  EXPECT_EQ(CsvField("a,b", 3), "");
+  EXPECT_EQ(CsvField("a", 1), "a");
+  EXPECT_EQ(CsvField(",x", 1), "");
+  EXPECT_EQ(CsvField(",x", 2), "x");
+  EXPECT_EQ(CsvField("a,b", 0), "");
+  EXPECT_EQ(CsvField("", 1), "");
+  EXPECT_EQ(CsvField(" a , b ", 2), " b ");
+}
+
+TEST(MarkedField, ReadsNumberedFieldsOfAPackedRecord) {
+  EXPECT_EQ(MarkedField("!!<1>!!AB!!<2>!!CD", 1), "AB");
+  EXPECT_EQ(MarkedField("!!<1>!!AB!!<2>!!CD", 2), "CD");
+  EXPECT_EQ(MarkedField("!!<1>!!AB!!<2>!!", 2), "");
+  EXPECT_EQ(MarkedField("!!<1>!!!!<2>!!X", 1), "");
+  EXPECT_EQ(MarkedField("!!<9>!!A!!<10>!!B!!<11>!!", 10), "B");
+}
+
+TEST(MarkedField, MissingStartMarkerGivesEmptyText) {
+  EXPECT_EQ(MarkedField("!!<1>!!AB!!<2>!!CD", 5), "");
+  EXPECT_EQ(MarkedField("plain", 1), "");
+}
+
+TEST(ReplaceAll, ReplacesLeftToRightWithoutOverlap) {
+  EXPECT_EQ(ReplaceAll("aaa", "aa", "b"), "ba");
+  EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+  EXPECT_EQ(ReplaceAll("a.b.c", ".", ".."), "a..b..c");
+}
+
+TEST(ReplaceRepeatedly, RepeatsUntilThePatternIsGone) {
+  EXPECT_EQ(ReplaceRepeatedly("a  b", " ", ""), "ab");
+  EXPECT_EQ(ReplaceRepeatedly("a,,,b", ",,", ","), "a,b");
+  EXPECT_EQ(ReplaceRepeatedly("a b  c", " ", ","), "a,b,,c");
+}
+
+TEST(ReplaceRepeatedly, EndsWhenTheReplacementHoldsThePattern) {
+  EXPECT_EQ(ReplaceRepeatedly("a b", " ", "  "), "a  b");
+}
+
+TEST(SplitJobOptions, TakesConfirmedOff) {
+  JobOptionState state{"CPU1#JOB1 CONFIRMED", "", ""};
+  SplitJobOptions(state);
+  EXPECT_EQ(state.CurrentLine, "CPU1#JOB1");
+  EXPECT_EQ(state.ConfirmedRecord, "Y");
+  EXPECT_EQ(state.PriorityRecord, "");
+}
+
+TEST(SplitJobOptions, TakesPriorityOffWithItsValue) {
+  JobOptionState state{"CPU1#JOB1 PRIORITY 20", "", ""};
+  SplitJobOptions(state);
+  EXPECT_EQ(state.CurrentLine, "CPU1#JOB1");
+  EXPECT_EQ(state.PriorityRecord, "20");
+  EXPECT_EQ(state.ConfirmedRecord, "");
+}
+
+TEST(SplitJobOptions, LeavesGluedKeywordsAlone) {
+  JobOptionState state{"CPU1#JOBCONFIRMED PRIORITY 5", "", ""};
+  SplitJobOptions(state);
+  EXPECT_EQ(state.CurrentLine, "CPU1#JOBCONFIRMED PRIORITY 5");
+  EXPECT_EQ(state.ConfirmedRecord, "");
+  EXPECT_EQ(state.PriorityRecord, "");
+}
+
+TEST(SplitJobOptions, ConfirmedBeforePriorityDropsBoth) {
+  JobOptionState state{"CPU1#J CONFIRMED PRIORITY 7", "", ""};
+  SplitJobOptions(state);
+  EXPECT_EQ(state.CurrentLine, "CPU1#J");
+  EXPECT_EQ(state.ConfirmedRecord, "Y");
+  SplitJobOptions(state);
+  EXPECT_EQ(state.PriorityRecord, "");
+}
+
+TEST(SplitJobOptions, PriorityBeforeConfirmedNeedsASecondCall) {
+  JobOptionState state{"CPU1#J PRIORITY 7 CONFIRMED", "", ""};
+  SplitJobOptions(state);
+  EXPECT_EQ(state.CurrentLine, "CPU1#J PRIORITY 7");
+  SplitJobOptions(state);
+  EXPECT_EQ(state.CurrentLine, "CPU1#J");
+  EXPECT_EQ(state.PriorityRecord, "7");
+  EXPECT_EQ(state.ConfirmedRecord, "Y");
+}
+
+TEST(SplitJobOptions, TabSeparatorStaysAtTheEndOfTheCutLine) {
+  JobOptionState state{"CPU1#J\tCONFIRMED", "", ""};
+  SplitJobOptions(state);
+  EXPECT_EQ(state.CurrentLine, "CPU1#J\t");
+  EXPECT_EQ(state.ConfirmedRecord, "Y");
+}
+
+TEST(SplitJobOptions, KeywordAtTheVeryStartIsNotAClause) {
+  JobOptionState state{"CONFIRMED", "", ""};
+  SplitJobOptions(state);
+  EXPECT_EQ(state.CurrentLine, "CONFIRMED");
+  EXPECT_EQ(state.ConfirmedRecord, "");
+}
+
+}  // namespace
+}  // namespace vdbq
