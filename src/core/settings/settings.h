@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace vdbq {
+
+// The local directory separator; directory settings end with it.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// Longest texts the settings keep; longer values are cut when read.
+inline constexpr std::size_t kMaxDirectoryLength = 255;
+inline constexpr std::size_t kMaxFtpFieldLength = 50;
+
+// Colours are red + 256 * green + 65536 * blue.
+inline constexpr int kYellow = 65535;
+inline constexpr int kMaroon = 128;
+
+// The program's settings, held in memory from start-up to exit.
+struct Settings {
+  std::string ProgramDir;        // the program's directory, with a trailing separator
+  std::string RemoteExtractDir;  // "FtpFromDir": the extract directory on the master
+  std::string DatabaseDir;       // "FtpToDir": the local extract directory
+  std::string LogDir;            // "Log": the audit log directory
+  std::string SavesDir;          // "Saves": where exports are offered first
+  std::string FtpUser;           // "UserID"
+  std::string FtpHost;           // "HostID"
+  std::string FtpPassword;       // "Encrypt", held in clear
+  bool StrobeOn = true;          // "Strobe": the report panel's animation runs
+  bool SoundsOn = true;          // "Sfx"
+  bool SaveSettingsOnExit = true;
+  int Col1 = kYellow;  // text colour of the selected tree node
+  int Col2 = kMaroon;  // background colour of the selected tree node
+
+  bool operator==(const Settings&) const = default;
+};
+
+// The settings of a first start; the three local directories lie below programDir.
+Settings DefaultSettings(const std::string& programDir);
+
+// Creates the saves, log and database directories, in that order, each one level deep.
+// A directory that cannot be created stays missing; nothing is reported.
+void EnsureDirectories(const Settings& settings);
+
+}  // namespace vdbq

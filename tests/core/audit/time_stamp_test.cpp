@@ -1,0 +1,64 @@
+#include "core/audit/time_stamp.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+namespace vdbq {
+namespace {
+
+TimeStamp At(int year, int month, int day, int hour, int minute, int second) {
+  return TimeStamp{static_cast<std::uint16_t>(year),   static_cast<std::uint16_t>(month),
+                   static_cast<std::uint16_t>(day),    static_cast<std::uint16_t>(hour),
+                   static_cast<std::uint16_t>(minute), static_cast<std::uint16_t>(second)};
+}
+
+TEST(TimeStamp, SecondsRoundDownToEven) {
+  std::tm local{};
+  local.tm_year = 126;
+  local.tm_mon = 11;
+  local.tm_mday = 5;
+  local.tm_hour = 23;
+  local.tm_min = 59;
+  local.tm_sec = 59;
+  EXPECT_EQ(StampFromLocalTime(local), At(2026, 12, 5, 23, 59, 58));
+  local.tm_sec = 58;
+  EXPECT_EQ(StampFromLocalTime(local).StampSecond, 58);
+  EXPECT_EQ(ToFileTimeResolution(At(2026, 1, 1, 0, 0, 1)).StampSecond, 0);
+}
+
+TEST(TimeStamp, TakenStampHasEvenSeconds) {
+  const TimeStamp stamp = TakeTimeStamp();
+  EXPECT_EQ(stamp.StampSecond % 2, 0);
+  EXPECT_GE(stamp.StampYear, 2024);
+}
+
+TEST(StartStamp, FourteenZeroPaddedDigits) {
+  EXPECT_EQ(StartStamp(At(2026, 1, 2, 3, 4, 6)), "20260102030406");
+  EXPECT_EQ(StartStamp(At(987, 12, 31, 23, 59, 58)), "09871231235958");
+}
+
+TEST(DateTimeText, MidnightShowsTheDateOnly) {
+  const std::string date = DateTimeText(At(2026, 12, 5, 0, 0, 0));
+  ASSERT_FALSE(date.empty());
+  EXPECT_EQ(date.find(' '), std::string::npos);
+  const std::string twoSecondsLater = DateTimeText(At(2026, 12, 5, 0, 0, 2));
+  EXPECT_EQ(twoSecondsLater.rfind(date + " ", 0), 0u) << twoSecondsLater;
+  EXPECT_GT(twoSecondsLater.size(), date.size() + 1);
+}
+
+TEST(DateTimeText, DateThenBlankThenTime) {
+  const std::string date = DateTimeText(At(2026, 12, 5, 0, 0, 0));
+  const std::string text = DateTimeText(At(2026, 12, 5, 14, 30, 16));
+  EXPECT_EQ(text.rfind(date + " ", 0), 0u) << text;
+  EXPECT_NE(text, DateTimeText(At(2026, 12, 5, 14, 30, 18)));
+  EXPECT_NE(date, DateTimeText(At(2026, 12, 6, 0, 0, 0)));
+}
+
+TEST(DateTimeText, FieldsOutOfRangeStillGiveText) {
+  EXPECT_FALSE(DateTimeText(At(0, 13, 40, 25, 61, 61)).empty());
+  EXPECT_FALSE(DateTimeText(TimeStamp{}).empty());
+}
+
+}  // namespace
+}  // namespace vdbq

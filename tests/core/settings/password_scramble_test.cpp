@@ -1,0 +1,117 @@
+#include "core/settings/password_scramble.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/settings/settings_store.h"
+
+namespace vdbq {
+namespace {
+
+std::string Bytes(std::initializer_list<unsigned char> values) {
+  return std::string(values.begin(), values.end());
+}
+
+// Every length from 0 to 50, with characters spread over the whole byte range.
+std::string SamplePassword(std::size_t length) {
+  std::string text;
+  for (std::size_t i = 0; i < length; ++i) text.push_back(static_cast<char>((i * 97 + 13) % 256));
+  return text;
+}
+
+TEST(Scramble, MatchesTheKeyedRecurrence) {
+  EXPECT_EQ(Scramble("A", kPasswordStartValue), ":");
+  EXPECT_EQ(Scramble("varnolt", kPasswordStartValue),
+            Bytes({0x0d, 0xfe, 0x56, 0x66, 0x23, 0x7c, 0x81}));
+  EXPECT_EQ(Scramble("Secret12", kPasswordStartValue),
+            Bytes({0x28, 0x1a, 0x00, 0x95, 0x4e, 0xa4, 0xa5, 0x2a}));
+}
+
+TEST(Scramble, EmptyTextGivesEmptyText) {
+  EXPECT_EQ(Scramble("", kPasswordStartValue), "");
+  EXPECT_EQ(Unscramble("", kPasswordStartValue), "");
+}
+
+TEST(Scramble, UnscrambleRestoresEveryLengthUpToFifty) {
+  for (std::size_t length = 0; length <= 50; ++length) {
+    const std::string password = SamplePassword(length);
+    const std::string scrambled = Scramble(password, kPasswordStartValue);
+    EXPECT_EQ(scrambled.size(), length);
+    EXPECT_EQ(Unscramble(scrambled, kPasswordStartValue), password) << "length " << length;
+  }
+}
+
+TEST(Scramble, SamePasswordGivesSameText) {
+  EXPECT_EQ(Scramble("Tr0ub4dor", kPasswordStartValue), Scramble("Tr0ub4dor", kPasswordStartValue));
+}
+
+TEST(Scramble, DifferingLastCharacterDiffersOnlyThere) {
+  const std::string first = Scramble("password1", kPasswordStartValue);
+  const std::string second = Scramble("password2", kPasswordStartValue);
+  ASSERT_EQ(first.size(), second.size());
+  EXPECT_EQ(first.substr(0, 8), second.substr(0, 8));
+  EXPECT_NE(first.back(), second.back());
+}
+
+TEST(Scramble, LooksAtNoMoreThan255Characters) {
+  const std::string longText(300, 'x');
+  EXPECT_EQ(Scramble(longText, kPasswordStartValue).size(), kMaxScrambleLength);
+  EXPECT_EQ(Unscramble(Scramble(longText, kPasswordStartValue), kPasswordStartValue),
+            longText.substr(0, kMaxScrambleLength));
+}
+
+TEST(StoredPassword, PlainScrambledTextWhenNothingNeedsEscaping) {
+  EXPECT_EQ(StoredPasswordValue("varnolt"), Scramble("varnolt", kPasswordStartValue));
+  EXPECT_EQ(PasswordFromStoredValue(Scramble("varnolt", kPasswordStartValue)), "varnolt");
+}
+
+TEST(StoredPassword, ScrambledZeroIsEscaped) {
+  const std::string value = StoredPasswordValue("Secret12");
+  EXPECT_EQ(value, "~hex:281A00954EA4A52A");
+  EXPECT_EQ(PasswordFromStoredValue(value), "Secret12");
+}
+
+TEST(StoredPassword, ScrambledTextThatLooksEscapedIsEscapedToo) {
+  const std::string password = Unscramble("~hex:41", kPasswordStartValue);
+  const std::string value = StoredPasswordValue(password);
+  EXPECT_NE(value, "~hex:41");
+  EXPECT_EQ(PasswordFromStoredValue(value), password);
+}
+
+TEST(StoredPassword, MalformedEscapeReadsAsAnOldValue) {
+  for (const std::string value : {"~hex:4", "~hex:4g", "~hex:4a"}) {
+    EXPECT_EQ(PasswordFromStoredValue(value), Unscramble(value, kPasswordStartValue)) << value;
+  }
+}
+
+TEST(StoredPassword, EveryByteAtEveryPositionSurvivesATextStore) {
+  MemorySettingsStore store;
+  for (std::size_t position = 0; position < 4; ++position) {
+    for (int byte = 0; byte < 256; ++byte) {
+      std::string password = "pw#4";
+      password[position] = static_cast<char>(byte);
+      store.Write("Encrypt", StoredPasswordValue(password));
+      ASSERT_EQ(PasswordFromStoredValue(*store.Read("Encrypt")), password)
+          << "byte " << byte << " at " << position;
+    }
+  }
+}
+
+TEST(StoredPassword, EveryLengthUpToFiftySurvivesATextStore) {
+  MemorySettingsStore store;
+  for (std::size_t length = 0; length <= 50; ++length) {
+    const std::string password = SamplePassword(length);
+    store.Write("Encrypt", StoredPasswordValue(password));
+    EXPECT_EQ(PasswordFromStoredValue(*store.Read("Encrypt")), password) << "length " << length;
+  }
+}
+
+TEST(StoredPassword, TextStoreWithoutEscapeWouldLoseIt) {
+  MemorySettingsStore store;
+  store.Write("Encrypt", Scramble("Secret12", kPasswordStartValue));
+  EXPECT_NE(PasswordFromStoredValue(*store.Read("Encrypt")), "Secret12");
+}
+
+}  // namespace
+}  // namespace vdbq
