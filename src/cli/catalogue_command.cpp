@@ -47,7 +47,8 @@ int RunCatalogue(CliContext& context, const std::string& format) {
   }
   PrintTree(catalogue.Tree, 0);
   std::cout << '\n' << "Last Update : " << DisplayText(context.Store.LastUpdate) << '\n';
-  for (const auto& [name, value] : TotalsJson(catalogue.Totals).items()) {
+  const nlohmann::ordered_json totals = TotalsJson(catalogue.Totals);
+  for (const auto& [name, value] : totals.items()) {
     std::cout << name << ": " << value << '\n';
   }
   std::cout << DisplayText(context.Status) << '\n';
