@@ -15,5 +15,6 @@ struct CommandResult {
 
 void AddCatalogueCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddReportCommand(CLI::App& app, CliContext& context, CommandResult& result);
+void AddTransferCommand(CLI::App& app, CliContext& context, CommandResult& result);
 
 }  // namespace vdbq::cli

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
   app.add_option("--log-dir", context.LogDirOption, "directory of the audit log");
   vdbq::cli::AddCatalogueCommand(app, context, result);
   vdbq::cli::AddReportCommand(app, context, result);
+  vdbq::cli::AddTransferCommand(app, context, result);
 
   try {
     app.parse(argc, argv);

@@ -1,0 +1,243 @@
+// The transfer command against a real FTP server on the loopback interface, run through the
+// built program with the platform's command-line FTP client.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli_runner.h"
+#include "core/settings/settings_io.h"
+#include "ftp_test_server.h"
+#include "platform/qsettings_store.h"
+#include "support/temp_dir.h"
+
+namespace vdbq::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kUser[] = "vuser";
+constexpr char kPassword[] = "s3cret-pw";
+constexpr char kPasswordVariable[] = "VARNOLTDBQ_FTP_PASSWORD";
+constexpr const char* kExtracts[] = {"Schedules.Xtract", "Jobs.Xtract", "Calendars.Xtract",
+                                     "Prompts.Xtract",   "Cpus.Xtract", "Resources.Xtract",
+                                     "Parms.Xtract"};
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+// The totals block the catalogue command prints for the sample database.
+std::string SampleTotals() {
+  const CliRun run = RunCli({"--db", kSampleDbDir, "catalogue"});
+  const std::size_t start = run.Out.find("CpuTotal: ");
+  const std::size_t end = run.Out.find('\n', run.Out.find("ResourceTotal: "));
+  return start == std::string::npos || end == std::string::npos
+             ? "(no totals)"
+             : run.Out.substr(start, end + 1 - start);
+}
+
+// A program directory with its own copy of the program (the scripts are written beside it),
+// a host directory holding the sample extracts, a local database and a log directory.
+class TransferEndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string missing = FtpToolsMissing();
+    if (!missing.empty()) GTEST_SKIP() << "FTP transfer not tried: " << missing;
+    fs::create_directories(RemoteDir());
+    for (const char* file : kExtracts) {
+      fs::copy_file(fs::path(kSampleDbDir) / file, RemoteDir() / file);
+    }
+    fs::create_directories(ProgramDir());
+    fs::create_directories(Root() / "config");
+    fs::copy_file(kCliPath, Program());
+    server_ = std::make_unique<FtpTestServer>(kUser, kPassword, Root() / "host");
+    ASSERT_NE(server_->Port(), 0) << "the FTP server did not start";
+  }
+
+  fs::path Root() const { return root_.Path(); }
+  fs::path RemoteDir() const { return Root() / "host" / "extracts"; }
+  fs::path ProgramDir() const { return Root() / "program"; }
+  fs::path Program() const { return ProgramDir() / "varnoltdbq-cli"; }
+  fs::path DatabaseDir() const { return Root() / "db"; }
+  fs::path LogDir() const { return Root() / "logs"; }
+
+  CliRun Run(std::vector<std::string> arguments,
+             std::optional<std::string> password = std::string(kPassword)) const {
+    CliCall call;
+    call.Program = Program().string();
+    call.Arguments = std::move(arguments);
+    call.Environment[kPasswordVariable] = std::move(password);
+    call.Environment["XDG_CONFIG_HOME"] = (Root() / "config").string();
+    return RunCli(call);
+  }
+
+  CliRun Transfer(const std::string& host, std::optional<std::string> password = kPassword,
+                  const std::string& user = kUser) const {
+    return Run({"--db", DatabaseDir().string(), "--log-dir", LogDir().string(), "transfer",
+                "--host", host, "--user", user, "--remote-dir", "/extracts"},
+               std::move(password));
+  }
+
+  // The audit lines of the day, each without its date and time.
+  std::vector<std::string> AuditTexts() const {
+    std::vector<std::string> texts;
+    if (!fs::exists(LogDir())) return texts;
+    for (const auto& entry : fs::directory_iterator(LogDir())) {
+      std::istringstream lines(ReadFile(entry.path()));
+      for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::size_t dash = line.find(" - ");
+        if (dash != std::string::npos) texts.push_back(line.substr(dash));
+      }
+    }
+    return texts;
+  }
+
+  std::vector<std::string> ScriptsLeft() const {
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(ProgramDir())) {
+      if (entry.path().filename().string().rfind("Ftp1.", 0) == 0) {
+        left.push_back(entry.path().filename().string());
+      }
+    }
+    return left;
+  }
+
+  void WriteOldExtracts() const {
+    fs::create_directories(DatabaseDir());
+    for (const char* file : kExtracts) {
+      std::ofstream(DatabaseDir() / file, std::ios::binary) << "old\n";
+    }
+  }
+
+  TempDir root_;
+  std::unique_ptr<FtpTestServer> server_;
+};
+
+const std::vector<std::string> kWrittenOk = {" - Varnolt FTP Parm File Written Ok.",
+                                             " - Varnolt FTP Batch File Written Ok."};
+
+std::vector<std::string> WrittenThenFailed(const std::string& reason) {
+  return {kWrittenOk[0], kWrittenOk[1], " - Varnolt FTP Transfer Failed: " + reason};
+}
+
+TEST_F(TransferEndToEnd, FetchesTheSevenExtractsAndReloads) {
+  const CliRun run = Transfer(server_->Host());
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  EXPECT_EQ(run.Err, "");
+  EXPECT_EQ(FirstLine(run.Out), "Ready.");
+  EXPECT_NE(run.Out.find(SampleTotals()), std::string::npos) << run.Out;
+  for (const char* file : kExtracts) {
+    EXPECT_EQ(ReadFile(DatabaseDir() / file), ReadFile(RemoteDir() / file)) << file;
+  }
+  EXPECT_EQ(AuditTexts(), kWrittenOk);
+  EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
+}
+
+TEST_F(TransferEndToEnd, ReplacesExtractsTheHostDidNotChange) {
+  // Same bytes and the same modification time as on the host, which the client keeps.
+  fs::create_directories(DatabaseDir());
+  for (const char* file : kExtracts) {
+    fs::copy_file(RemoteDir() / file, DatabaseDir() / file);
+    const auto seconds =
+        std::chrono::floor<std::chrono::seconds>(fs::last_write_time(RemoteDir() / file));
+    fs::last_write_time(RemoteDir() / file, seconds);
+    fs::last_write_time(DatabaseDir() / file, seconds);
+  }
+  const CliRun run = Transfer(server_->Host());
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  EXPECT_EQ(FirstLine(run.Out), "Ready.");
+}
+
+TEST_F(TransferEndToEnd, WrongPasswordKeepsTheOldExtracts) {
+  WriteOldExtracts();
+  const CliRun run = Transfer(server_->Host(), "wrong");
+  EXPECT_EQ(run.ExitStatus, 1);
+  EXPECT_EQ(run.Err, "FTP Transfer Failed: Login Failed For User: vuser\n");
+  EXPECT_EQ(FirstLine(run.Out), "FTP Transfer Failed: Login Failed For User: vuser");
+  EXPECT_EQ(AuditTexts(), WrittenThenFailed("Login Failed For User: vuser"));
+  EXPECT_EQ(ReadFile(DatabaseDir() / "Jobs.Xtract"), "old\n");
+  EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
+}
+
+TEST_F(TransferEndToEnd, MissingRemoteFileIsNamed) {
+  fs::remove(RemoteDir() / "Prompts.Xtract");
+  const CliRun run = Transfer(server_->Host());
+  EXPECT_EQ(run.ExitStatus, 1);
+  EXPECT_EQ(run.Err, "FTP Transfer Failed: Remote File Not Found: Prompts.Xtract\n");
+  EXPECT_EQ(AuditTexts(), WrittenThenFailed("Remote File Not Found: Prompts.Xtract"));
+  EXPECT_EQ(ReadFile(DatabaseDir() / "Parms.Xtract"), ReadFile(RemoteDir() / "Parms.Xtract"));
+  EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
+}
+
+TEST_F(TransferEndToEnd, UnreachableHost) {
+  WriteOldExtracts();
+  HeldPort closed(false);
+  ASSERT_NE(closed.Port(), 0);
+  const CliRun run = Transfer(closed.Host());
+  EXPECT_EQ(run.ExitStatus, 1);
+  EXPECT_EQ(run.Err, "FTP Transfer Failed: Cannot Connect To Host: " + closed.Host() + "\n");
+  EXPECT_EQ(AuditTexts(), WrittenThenFailed("Cannot Connect To Host: " + closed.Host()));
+  EXPECT_EQ(ReadFile(DatabaseDir() / "Cpus.Xtract"), "old\n");
+  EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
+}
+
+TEST_F(TransferEndToEnd, LocalDirectoryThatCannotBeCreated) {
+  const fs::path unreachable = Root() / "no" / "such" / "db";
+  const CliRun run =
+      Run({"--db", unreachable.string(), "--log-dir", LogDir().string(), "transfer", "--host",
+           server_->Host(), "--user", kUser, "--remote-dir", "/extracts/"});
+  EXPECT_EQ(run.ExitStatus, 1);
+  EXPECT_EQ(FirstLine(run.Err),
+            "FTP Transfer Failed: Cannot Write Local File: Schedules.Xtract, "
+            "Jobs.Xtract, Calendars.Xtract, Prompts.Xtract, Cpus.Xtract, "
+            "Resources.Xtract, Parms.Xtract");
+  EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
+}
+
+// The settings as the desktop program stores them, in the INI file the program reads here.
+void StoreTransferSettings(const fs::path& configDir, Settings settings) {
+  QSettingsStore store(
+      QString::fromStdString((configDir / "VarnoltDBQ" / "VarnoltDBQ.ini").string()));
+  StoreSettings(store, settings);
+  store.Sync();
+}
+
+TEST_F(TransferEndToEnd, SettingsSupplyWhatNoOptionGives) {
+  Settings settings = DefaultSettings(ProgramDir().string() + "/");
+  settings.FtpHost = server_->Host();
+  settings.FtpUser = kUser;
+  settings.FtpPassword = kPassword;
+  settings.RemoteExtractDir = "/extracts/";
+  settings.DatabaseDir = DatabaseDir().string() + "/";
+  settings.LogDir = LogDir().string() + "/";
+  StoreTransferSettings(Root() / "config", settings);
+
+  const CliRun run = Run({"transfer"}, std::nullopt);
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  EXPECT_EQ(ReadFile(DatabaseDir() / "Cpus.Xtract"), ReadFile(RemoteDir() / "Cpus.Xtract"));
+  EXPECT_EQ(AuditTexts(), kWrittenOk);
+}
+
+TEST_F(TransferEndToEnd, OptionsAndEnvironmentOverrideTheSettings) {
+  Settings settings = DefaultSettings(ProgramDir().string() + "/");
+  settings.FtpHost = "settings-host.invalid";
+  settings.FtpUser = "nobody";
+  settings.FtpPassword = "stored";
+  settings.RemoteExtractDir = "/elsewhere/";
+  StoreTransferSettings(Root() / "config", settings);
+
+  EXPECT_EQ(Transfer(server_->Host()).ExitStatus, 0);
+  const CliRun storedPassword = Transfer(server_->Host(), std::nullopt);
+  EXPECT_EQ(storedPassword.Err, "FTP Transfer Failed: Login Failed For User: vuser\n");
+}
+
+}  // namespace
+}  // namespace vdbq::testing

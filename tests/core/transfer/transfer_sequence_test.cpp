@@ -1,0 +1,346 @@
+#include "core/transfer/transfer_sequence.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/transfer/ftp_scripts.h"
+#include "support/temp_dir.h"
+
+namespace vdbq {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::TempDir;
+namespace fs = std::filesystem;
+
+constexpr char kFreshCpus[] = "CPUNAME CPU1\n  OS UNIX\nEND\nCPUNAME CPU2\n  OS WNT\nEND\n";
+
+// Stands in for the batch file and the client: "fetching" writes the extract files.
+class FakeRunner : public ProcessRunner {
+ public:
+  bool Start(const std::string& program, const std::vector<std::string>& arguments,
+             const std::string& workingDir) override {
+    Program = program;
+    Arguments = arguments;
+    WorkingDir = workingDir;
+    if (!Starts) return false;
+    Running = true;
+    if (Client) Client();
+    return true;
+  }
+  bool WaitForEnd(std::chrono::milliseconds bound) override {
+    Waits.push_back(bound);
+    if (OnWait) OnWait(bound);
+    if (!Hangs) Running = false;
+    return !Running;
+  }
+  void Kill() override {
+    ++Kills;
+    Running = false;
+  }
+  int ExitStatus() const override { return Running ? -1 : Status; }
+  std::string Output() const override { return Out; }
+  std::string ErrorOutput() const override { return Err; }
+
+  bool Starts = true;
+  bool Hangs = false;
+  int Status = 0;
+  std::string Out;
+  std::string Err;
+  std::function<void()> Client;
+  std::function<void(std::chrono::milliseconds)> OnWait;
+
+  std::string Program;
+  std::vector<std::string> Arguments;
+  std::string WorkingDir;
+  std::vector<std::chrono::milliseconds> Waits;
+  int Kills = 0;
+  bool Running = false;
+};
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+unsigned Mode(const fs::path& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0;
+}
+
+// A program directory and a database directory that holds an older extract set.
+struct TransferFixture {
+  TempDir program;
+  TempDir database;
+  Settings settings = MakeSettings();
+  AuditLog audit{settings};
+  FakeRunner runner;
+  ExtractStore store;
+  Catalogue catalogue;
+  std::vector<std::string> statuses;
+  std::chrono::steady_clock::time_point now{};
+
+  TransferFixture() {
+    WriteExtractSet(database, {{"Cpus.Xtract", "CPUNAME OLD1\nEND\n"}});
+    runner.Client = [this] { FetchAllBut(""); };
+  }
+
+  Settings MakeSettings() const {
+    Settings s = DefaultSettings(program.DirText());
+    s.FtpHost = "127.0.0.1 2121";
+    s.FtpUser = "vuser";
+    s.FtpPassword = "secret";
+    s.RemoteExtractDir = "/dbx/";
+    s.DatabaseDir = database.DirText();
+    return s;
+  }
+
+  void FetchAllBut(const std::string& skipped) {
+    for (const char* file : kFetchOrder) {
+      if (file == skipped) continue;
+      database.Write(
+          file, std::string(file) == "Cpus.Xtract" ? kFreshCpus : std::string("fetched ") + file);
+    }
+  }
+
+  TransferOutcome Transfer(std::chrono::milliseconds limit = kClientTimeLimit) {
+    TransferSequence sequence(settings, runner, audit, limit, [this] { return now; });
+    sequence.SetStatusListener([this](const std::string& text) { statuses.push_back(text); });
+    return sequence.Run(store, catalogue);
+  }
+
+  bool ScriptsGone() const {
+    return !fs::exists(program.Path() / "Ftp1.Ini") && !fs::exists(program.Path() / "Ftp1.sh");
+  }
+};
+
+const std::vector<std::string> kBothWritten = {kParmFileWrittenOk, kBatchFileWrittenOk};
+
+std::vector<std::string> WrittenThenFailed(const std::string& reason) {
+  return {kParmFileWrittenOk, kBatchFileWrittenOk, kTransferFailedAudit + reason};
+}
+
+TEST(TransferSequence, SuccessReloadsTheFetchedExtracts) {
+  TransferFixture f;
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_TRUE(outcome.Succeeded);
+  EXPECT_EQ(outcome.StatusText, "Ready.");
+  EXPECT_EQ(outcome.Reason, "");
+  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 2);
+  EXPECT_EQ(f.audit.AuditTexts(), kBothWritten);
+  EXPECT_TRUE(f.ScriptsGone());
+}
+
+TEST(TransferSequence, StatusTextsInOrder) {
+  TransferFixture f;
+  f.Transfer();
+  EXPECT_EQ(f.statuses, (std::vector<std::string>{kTransferProcessing, kTransferRunningBatch,
+                                                  kRefreshing, kReady}));
+}
+
+TEST(TransferSequence, ClientRunsTheBatchFileInTheProgramDirectory) {
+  TransferFixture f;
+  f.Transfer();
+  EXPECT_EQ(f.runner.Program, "/bin/sh");
+  EXPECT_EQ(f.runner.Arguments, std::vector<std::string>{f.program.DirText() + "Ftp1.sh"});
+  EXPECT_EQ(f.runner.WorkingDir, f.program.DirText());
+}
+
+TEST(TransferSequence, ScriptIsOwnerOnlyWhileTheClientReadsIt) {
+  TransferFixture f;
+  std::string seen;
+  unsigned mode = 0;
+  f.runner.Client = [&] {
+    seen = ReadFile(f.program.Path() / "Ftp1.Ini");
+    mode = Mode(f.program.Path() / "Ftp1.Ini");
+    f.FetchAllBut("");
+  };
+  f.Transfer();
+  EXPECT_EQ(seen, FtpScriptText(f.settings));
+  EXPECT_EQ(mode, 0600u);
+}
+
+TEST(TransferSequence, RelativeDatabaseDirectoryReachesTheClientAbsolute) {
+  TransferFixture f;
+  const fs::path saved = fs::current_path();
+  fs::current_path(f.database.Path().parent_path());
+  f.settings.DatabaseDir = f.database.Path().filename().string() + "/";
+  std::string seen;
+  f.runner.Client = [&] {
+    seen = ReadFile(f.program.Path() / "Ftp1.Ini");
+    f.FetchAllBut("");
+  };
+  const TransferOutcome outcome = f.Transfer();
+  fs::current_path(saved);
+  EXPECT_TRUE(outcome.Succeeded) << outcome.StatusText;
+  EXPECT_NE(seen.find(" \"" + f.database.DirText() + "Cpus.Xtract\"\r\n"), std::string::npos);
+}
+
+TEST(TransferSequence, ClientFailureKeepsTheOldExtracts) {
+  TransferFixture f;
+  f.runner.Client = nullptr;
+  f.runner.Out = "331 Username ok, send password.\n530 Authentication failed.\nLogin failed.\n";
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_FALSE(outcome.Succeeded);
+  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: Login Failed For User: vuser");
+  EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed("Login Failed For User: vuser"));
+  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 1);
+  EXPECT_EQ(outcome.ClientOutput, f.runner.Out);
+  EXPECT_TRUE(f.ScriptsGone());
+}
+
+TEST(TransferSequence, FileNotRefreshedFailsTheTransfer) {
+  TransferFixture f;
+  f.runner.Client = [&] { f.FetchAllBut("Prompts.Xtract"); };
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_FALSE(outcome.Succeeded);
+  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: File Not Refreshed: Prompts.Xtract");
+  EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed("File Not Refreshed: Prompts.Xtract"));
+  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 2);
+  EXPECT_TRUE(f.ScriptsGone());
+}
+
+TEST(TransferSequence, TranscriptKeepsOutputAndErrorLinesApart) {
+  TransferFixture f;
+  f.runner.Client = nullptr;
+  f.runner.Out = "221 Goodbye.";
+  f.runner.Err = "ftp: Can't access `/db/Jobs.Xtract': Permission denied\n";
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_EQ(outcome.ClientOutput, f.runner.Out + "\n" + f.runner.Err);
+  EXPECT_EQ(outcome.Reason.rfind("Cannot Write Local File: ", 0), 0u) << outcome.Reason;
+}
+
+TEST(TransferSequence, NonZeroExitStatusFails) {
+  TransferFixture f;
+  f.runner.Status = 127;
+  f.runner.Err = "/opt/vdbq/Ftp1.sh: 2: ftp: not found\n";
+  f.runner.Client = nullptr;
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: FTP Client Not Found");
+  EXPECT_TRUE(f.ScriptsGone());
+}
+
+TEST(TransferSequence, ClientPastTheTimeLimitIsStopped) {
+  TransferFixture f;
+  f.runner.Hangs = true;
+  f.runner.Client = nullptr;
+  f.runner.OnWait = [&](std::chrono::milliseconds bound) { f.now += bound + 1ms; };
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_FALSE(outcome.Succeeded);
+  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: FTP Client Did Not End Within 5 Minutes");
+  EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed("FTP Client Did Not End Within 5 Minutes"));
+  EXPECT_EQ(f.runner.Kills, 1);
+  EXPECT_FALSE(f.runner.Running);
+  EXPECT_TRUE(f.ScriptsGone());
+  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 1);
+}
+
+TEST(TransferSequence, WaitStepsNeverPassTheDeadline) {
+  TransferFixture f;
+  f.runner.Hangs = true;
+  f.runner.OnWait = [&](std::chrono::milliseconds bound) { f.now += bound; };
+  f.Transfer(250ms);
+  EXPECT_EQ(f.runner.Waits, (std::vector<std::chrono::milliseconds>{100ms, 100ms, 50ms}));
+}
+
+TEST(TransferSequence, StepsLetTheCallerWaitAndStillFinish) {
+  TransferFixture f;
+  f.runner.Hangs = true;
+  TransferSequence sequence(f.settings, f.runner, f.audit, kClientTimeLimit,
+                            [&f] { return f.now; });
+  sequence.Start();
+  EXPECT_EQ(sequence.StatusText(), kTransferRunningBatch);
+  EXPECT_FALSE(sequence.WaitStep(0ms));
+  EXPECT_FALSE(sequence.WaitStep(0ms));
+  EXPECT_TRUE(fs::exists(f.program.Path() / "Ftp1.Ini"));
+  f.runner.Hangs = false;
+  EXPECT_TRUE(sequence.WaitStep(0ms));
+  const TransferOutcome outcome = sequence.Finish(f.store, f.catalogue);
+  EXPECT_TRUE(outcome.Succeeded);
+  EXPECT_EQ(sequence.StatusText(), kReady);
+}
+
+TEST(TransferSequence, DroppedSequenceStopsTheClientAndDeletesTheScripts) {
+  TransferFixture f;
+  f.runner.Hangs = true;
+  {
+    TransferSequence sequence(f.settings, f.runner, f.audit);
+    sequence.Start();
+    ASSERT_TRUE(fs::exists(f.program.Path() / "Ftp1.Ini"));
+  }
+  EXPECT_EQ(f.runner.Kills, 1);
+  EXPECT_TRUE(f.ScriptsGone());
+}
+
+TEST(TransferSequence, ScriptNotWrittenStartsNoClient) {
+  TransferFixture f;
+  f.settings.ProgramDir = f.program.DirText() + "gone/";
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: FTP Parm File NOT Written: 2");
+  EXPECT_EQ(f.audit.AuditTexts(), (std::vector<std::string>{std::string(kParmFileNotWritten) + "2",
+                                                            std::string(kTransferFailedAudit) +
+                                                                "FTP Parm File NOT Written: 2"}));
+  EXPECT_EQ(f.runner.Program, "");
+  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 1);
+}
+
+TEST(TransferSequence, BatchFileNotWrittenRemovesTheScript) {
+  TransferFixture f;
+  fs::create_directories(f.program.Path() / "Ftp1.sh" / "keep");
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: FTP Batch File NOT Written: 17");
+  EXPECT_FALSE(fs::exists(f.program.Path() / "Ftp1.Ini"));
+  EXPECT_EQ(f.runner.Program, "");
+}
+
+TEST(TransferSequence, ClientThatCannotStart) {
+  TransferFixture f;
+  f.runner.Starts = false;
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: FTP Client Could Not Be Started");
+  EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed("FTP Client Could Not Be Started"));
+  EXPECT_TRUE(f.ScriptsGone());
+}
+
+TEST(TransferSequence, LineBreakInASettingWritesNoScript) {
+  TransferFixture f;
+  f.settings.FtpPassword = "secret\n!rm -rf ~";
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: Line Break In FtpPassword");
+  EXPECT_EQ(f.audit.AuditTexts(), std::vector<std::string>{std::string(kTransferFailedAudit) +
+                                                           "Line Break In FtpPassword"});
+  EXPECT_FALSE(fs::exists(f.program.Path() / "Ftp1.Ini"));
+  EXPECT_EQ(f.runner.Program, "");
+}
+
+TEST(TransferSequence, DoubleQuoteInADirectoryWritesNoScript) {
+  TransferFixture f;
+  f.settings.RemoteExtractDir = "/dbx\" \"/etc/";
+  EXPECT_EQ(f.Transfer().StatusText, "FTP Transfer Failed: Double Quote In RemoteExtractDir");
+  EXPECT_FALSE(fs::exists(f.program.Path() / "Ftp1.Ini"));
+}
+
+TEST(TransferSequence, EmptyHostIsRefused) {
+  TransferFixture f;
+  f.settings.FtpHost = "";
+  EXPECT_EQ(f.Transfer().StatusText, "FTP Transfer Failed: No FTP Host Set");
+}
+
+TEST(TransferSequence, FailureOnAnEmptyDatabaseStillNamesTheReason) {
+  TransferFixture f;
+  for (const char* file : kFetchOrder) fs::remove(f.database.Path() / file);
+  f.runner.Client = nullptr;
+  f.runner.Err = "ftp: Can't connect to `127.0.0.1:2121': Connection refused\n";
+  const TransferOutcome outcome = f.Transfer();
+  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: Cannot Connect To Host: 127.0.0.1 2121");
+  EXPECT_TRUE(f.store.ExtractsMissing);
+}
+
+}  // namespace
+}  // namespace vdbq
