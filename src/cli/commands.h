@@ -16,5 +16,7 @@ struct CommandResult {
 void AddCatalogueCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddReportCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddTransferCommand(CLI::App& app, CliContext& context, CommandResult& result);
+void AddHtmlCommand(CLI::App& app, CliContext& context, CommandResult& result);
+void AddShowCommand(CLI::App& app, CliContext& context, CommandResult& result);
 
 }  // namespace vdbq::cli

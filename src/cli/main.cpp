@@ -29,8 +29,10 @@ int main(int argc, char** argv) {
   app.add_option("--today", context.TodayOption, "the date the calendar reports take as today");
   app.add_option("--log-dir", context.LogDirOption, "directory of the audit log");
   vdbq::cli::AddCatalogueCommand(app, context, result);
+  vdbq::cli::AddShowCommand(app, context, result);
   vdbq::cli::AddReportCommand(app, context, result);
   vdbq::cli::AddTransferCommand(app, context, result);
+  vdbq::cli::AddHtmlCommand(app, context, result);
 
   try {
     app.parse(argc, argv);

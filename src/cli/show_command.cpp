@@ -1,0 +1,211 @@
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "cli/commands.h"
+#include "core/text/display_text.h"
+#include "core/views/calendar_page.h"
+#include "core/views/job_page.h"
+#include "core/views/list_pages.h"
+#include "core/views/resource_page.h"
+#include "core/views/schedule_page.h"
+#include "core/views/workstation_page.h"
+
+namespace vdbq::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct ShowOptions {
+  std::string Kind;
+  std::string Key;
+  std::string Format = "table";
+};
+
+// One page field: its component name (the JSON key), the heading the table prints, its value.
+struct PageField {
+  std::string Name;
+  std::string Heading;
+  Json Value;
+};
+using PageFields = std::vector<PageField>;
+
+Json Text(const std::string& bytes) { return DisplayText(bytes); }
+Json PictureJson(Picture picture) { return std::string(PictureName(picture)); }
+
+PageFields WorkstationFields(const WorkstationPage& page) {
+  return {{"LabCpuName", "Workstation", Text(page.LabCpuName)},
+          {"ImageCpu", "Operating System", PictureJson(page.ImageCpu)},
+          {"LabCpuDesc", "Description", Text(page.LabCpuDesc)},
+          {"LabCpuAsNode", "As Node", Text(page.LabCpuAsNode)},
+          {"LabCpuTcp", "TCP Comms Port", Text(page.LabCpuTcp)},
+          {"LabCpuTz", "Timezone", Text(page.LabCpuTz)},
+          {"LabCpuDomain", "Domain", Text(page.LabCpuDomain)},
+          {"LabCpuForUser", "For User", Text(page.LabCpuForUser)},
+          {"LabCpuType", "Type", Text(page.LabCpuType)},
+          {"LabCpuHost", "Host", Text(page.LabCpuHost)},
+          {"LabCpuAccess", "Access", Text(page.LabCpuAccess)},
+          {"ImageCpuAutoLink", "Auto Link", PictureJson(page.ImageCpuAutoLink)},
+          {"ImageCpuFullStatus", "Full Status", PictureJson(page.ImageCpuFullStatus)},
+          {"ImageCpuResDep", "Resolve Dependencies", PictureJson(page.ImageCpuResDep)},
+          {"ImageCpuIgnore", "Ignore", PictureJson(page.ImageCpuIgnore)},
+          {"ImageCpuBFire", "Behind Firewall", PictureJson(page.ImageCpuBFire)},
+          {"LabCpuServer", "Server", Text(page.LabCpuServer)}};
+}
+
+PageFields ScheduleFields(const SchedulePage& page) {
+  Json lines = Json::array();
+  for (const std::string& line : page.CM1) lines.push_back(Text(line));
+  return {{"LabTabSchCpu", "Workstation", Text(page.LabTabSchCpu)},
+          {"LabTabSchName", "Schedule", Text(page.LabTabSchName)},
+          {"lines", "", std::move(lines)}};
+}
+
+PageFields JobFields(const JobPage& page) {
+  return {{"LabJobJob", "Job", Text(page.LabJobJob)},
+          {"LabJobCpu", "Workstation", Text(page.LabJobCpu)},
+          {"ImageJobType", "Operating System", PictureJson(page.ImageJobType)},
+          {"LabJobName2", "Job Name", Text(page.LabJobName2)},
+          {"LabJobCmdType", "Command Type", Text(page.LabJobCmdType)},
+          {"LabJobCmd", "Command", Text(page.LabJobCmd)},
+          {"LabJobPlatform", "Run Platform", Text(page.LabJobPlatform)},
+          {"LabJobLogon", "Logon ID", Text(page.LabJobLogon)},
+          {"LabJobDesc", "Description", Text(page.LabJobDesc)},
+          {"LabJobRecovery", "Recovery", Text(page.LabJobRecovery)},
+          {"ImageJobInteractive", "Interactive", PictureJson(page.ImageJobInteractive)}};
+}
+
+PageFields CalendarFields(const CalendarPage& page) {
+  return {{"LabCal1", "Calendar", Text(page.LabCal1)},
+          {"LabCal1Desc", "Description", Text(page.LabCal1Desc)},
+          {"Cal1Memo", "Dates", Text(page.Cal1Memo)}};
+}
+
+PageFields ResourceFields(const ResourcePage& page) {
+  Json row = Json::array();
+  if (!page.ListView1.empty()) {
+    const ResourceRow& newest = page.ListView1.front();
+    for (const std::string* cell :
+         {&newest.Resource, &newest.Workstation, &newest.Amount, &newest.Description}) {
+      row.push_back(Text(*cell));
+    }
+  }
+  return {{"LabResName", "Resource", Text(page.LabResName)},
+          {"LabResCpu", "Workstation", Text(page.LabResCpu)},
+          {"row", "Row (Resource, Workstation, Amount, Description)", std::move(row)}};
+}
+
+PageFields ListPageFields(const char* titleName, const char* heading, const std::string& title,
+                          long long selected, const std::string& description) {
+  return {{titleName, heading, Text(title)},
+          {"selected", "Selected Row", selected},
+          {"description", "Description", Text(description)}};
+}
+
+// WORKSTATION#NAME split at the first "#"; a key without one is a malformed call.
+std::pair<std::string, std::string> SplitObjectKey(const std::string& kind,
+                                                   const std::string& key) {
+  const size_t hash = key.find('#');
+  if (hash == std::string::npos) {
+    throw CliExit{kExitFailure, "A " + kind + " key is WORKSTATION#NAME: " + key};
+  }
+  return {key.substr(0, hash), key.substr(hash + 1)};
+}
+
+PageFields ShowPage(CliContext& context, const ShowOptions& options) {
+  const std::string& kind = options.Kind;
+  std::pair<std::string, std::string> cpuAndName;
+  if (kind == "schedule" || kind == "job") cpuAndName = SplitObjectKey(kind, options.Key);
+  context.LoadDatabase();
+  const ExtractStore& store = context.Store;
+  const Catalogue& catalogue = context.Catalogue;
+  const auto& [cpu, name] = cpuAndName;
+  if (kind == "workstation") {
+    WorkstationPage page;
+    ShowWorkstation(store, catalogue, options.Key, page);
+    return WorkstationFields(page);
+  }
+  if (kind == "schedule") {
+    SchedulePage page;
+    ShowSchedule(store, catalogue, cpu, name, page);
+    return ScheduleFields(page);
+  }
+  if (kind == "job") {
+    JobPage page;
+    ShowJob(store, catalogue, cpu, name, page);
+    return JobFields(page);
+  }
+  if (kind == "calendar") {
+    CalendarPage page;
+    ShowCalendar(store, catalogue, options.Key, page);
+    return CalendarFields(page);
+  }
+  if (kind == "resource") {
+    ResourcePage page;
+    ShowResource(store, catalogue, options.Key, page);
+    return ResourceFields(page);
+  }
+  if (kind == "parameter") {
+    ParameterPage page;
+    ShowParameter(store, catalogue, options.Key, page);
+    return ListPageFields("LabPar", "Parameter", page.LabPar, page.Selected, page.Description);
+  }
+  PromptPage page;
+  ShowPrompt(store, catalogue, options.Key, page);
+  return ListPageFields("LabPro", "Prompt", page.LabPro, page.Selected, page.Description);
+}
+
+void PrintTable(const PageFields& fields) {
+  size_t width = 0;
+  for (const PageField& field : fields) width = std::max(width, field.Heading.size());
+  for (const PageField& field : fields) {
+    if (field.Name == "lines") {
+      std::cout << '\n';
+      for (const Json& line : field.Value) std::cout << line.get<std::string>() << '\n';
+      continue;
+    }
+    std::cout << field.Heading << std::string(width - field.Heading.size(), ' ') << " : ";
+    if (field.Value.is_string()) {
+      std::cout << field.Value.get<std::string>();
+    } else if (field.Value.is_array()) {
+      std::string separator;
+      for (const Json& cell : field.Value) {
+        std::cout << separator << cell.get<std::string>();
+        separator = " | ";
+      }
+    } else {
+      std::cout << field.Value.dump();
+    }
+    std::cout << '\n';
+  }
+}
+
+int RunShow(CliContext& context, const ShowOptions& options) {
+  const PageFields fields = ShowPage(context, options);
+  if (options.Format == "json") {
+    Json out = Json::object();
+    for (const PageField& field : fields) out[field.Name] = field.Value;
+    std::cout << out.dump(2) << '\n';
+  } else {
+    PrintTable(fields);
+  }
+  return kExitDone;
+}
+
+}  // namespace
+
+void AddShowCommand(CLI::App& app, CliContext& context, CommandResult& result) {
+  auto options = std::make_shared<ShowOptions>();
+  auto* command = app.add_subcommand("show", "Show the page of one object");
+  command->add_option("KIND", options->Kind, "the kind of object")
+      ->required()
+      ->check(CLI::IsMember(
+          {"workstation", "schedule", "job", "calendar", "resource", "parameter", "prompt"}));
+  command->add_option("KEY", options->Key, "the object as the catalogue tree shows it")->required();
+  command->add_option("--format", options->Format, "table or json")
+      ->check(CLI::IsMember({"table", "json"}));
+  command->callback([&context, &result, options] {
+    result.Run = [&context, options] { return RunShow(context, *options); };
+  });
+}
+
+}  // namespace vdbq::cli

@@ -1,0 +1,156 @@
+#include "core/views/workstation_page.h"
+
+#include "core/text/text_routines.h"
+
+namespace vdbq {
+namespace {
+
+enum class CpuField {
+  Description,
+  Os,
+  Node,
+  TcpAddr,
+  Domain,
+  For,
+  Type,
+  AutoLink,
+  FullStatus,
+  ResolveDep,
+  Host,
+  Access,
+  Server,
+  TimeZone,
+  Ignore,
+  BehindFirewall
+};
+
+struct CpuKeyword {
+  std::string_view Keyword;
+  CpuField Field;
+};
+
+// Tested in this order; the first keyword a line starts with takes the whole rest of the line.
+constexpr CpuKeyword kCpuKeywords[] = {
+    {"DESCRIPTION ", CpuField::Description},
+    {"OS ", CpuField::Os},
+    {"NODE ", CpuField::Node},
+    {"TCPADDR ", CpuField::TcpAddr},
+    {"DOMAIN ", CpuField::Domain},
+    {"FOR ", CpuField::For},
+    {"TYPE ", CpuField::Type},
+    {"AUTOLINK ", CpuField::AutoLink},
+    {"FULLSTATUS ", CpuField::FullStatus},
+    {"RESOLVEDEP ", CpuField::ResolveDep},
+    {"HOST ", CpuField::Host},
+    {"ACCESS ", CpuField::Access},
+    {"SERVER ", CpuField::Server},
+    {"TIMEZONE ", CpuField::TimeZone},
+    {"TZ ", CpuField::TimeZone},
+    {"IGNORE", CpuField::Ignore},
+    {"BEHINDFIREWALL ", CpuField::BehindFirewall},
+};
+
+// Every field that has a default takes it; the three pictures without one stay.
+void ResetToDefaults(std::string_view selectedName, WorkstationPage& page) {
+  WorkstationPage defaults;
+  defaults.LabCpuName = std::string(selectedName);
+  defaults.ImageCpu = page.ImageCpu;
+  defaults.ImageCpuAutoLink = page.ImageCpuAutoLink;
+  defaults.ImageCpuFullStatus = page.ImageCpuFullStatus;
+  page = std::move(defaults);
+}
+
+void Apply(CpuField field, const std::string& value, WorkstationPage& page) {
+  switch (field) {
+    case CpuField::Description:
+      page.LabCpuDesc = value;
+      break;
+    case CpuField::Os:
+      page.ImageCpu = OsPicture(UpperCase(value));
+      break;
+    case CpuField::Node:
+      page.LabCpuAsNode = value;
+      break;
+    case CpuField::TcpAddr:
+      page.LabCpuTcp = value;
+      break;
+    case CpuField::Domain:
+      page.LabCpuDomain = value;
+      break;
+    case CpuField::For:
+      page.LabCpuForUser = value;
+      break;
+    case CpuField::Type:
+      page.LabCpuType = WorkstationTypeText(value);
+      break;
+    case CpuField::AutoLink:
+      page.ImageCpuAutoLink = OnOffPicture(UpperCase(value));
+      break;
+    case CpuField::FullStatus:
+      page.ImageCpuFullStatus = OnOffPicture(UpperCase(value));
+      break;
+    case CpuField::ResolveDep:
+      page.ImageCpuResDep = OnOffPicture(UpperCase(value));
+      break;
+    case CpuField::Host:
+      page.LabCpuHost = value;
+      break;
+    case CpuField::Access:
+      page.LabCpuAccess = value;
+      break;
+    case CpuField::Server:
+      page.LabCpuServer = value;
+      break;
+    case CpuField::TimeZone:
+      page.LabCpuTz = value;
+      break;
+    case CpuField::Ignore:
+      page.ImageCpuIgnore = Picture::Yes;
+      break;
+    case CpuField::BehindFirewall:
+      page.ImageCpuBFire = OnOffPicture(UpperCase(value));
+      break;
+  }
+}
+
+bool IsCpuNameLine(const std::string& line) {
+  return StartsWith(UpperCase(TrimBlanks(line)), "CPUNAME");
+}
+
+}  // namespace
+
+std::string WorkstationTypeText(std::string_view value) {
+  std::string type = TrimBlanks(value);
+  const std::string upper = UpperCase(type);
+  if (upper == "FTA") return "Fault-Tolerant Agent";
+  if (upper == "X-AGENT") return "Extended Agent";
+  if (upper == "S-AGENT") return "Standard Agent";
+  return type;
+}
+
+void ShowWorkstation(const ExtractStore& store, const Catalogue& /*catalogue*/,
+                     std::string_view selectedName, WorkstationPage& page) {
+  ResetToDefaults(selectedName, page);
+  const LineList& lines = store.CpuLines;
+  long long i = 0;
+  while (i < lines.Count() &&
+         !(IsCpuNameLine(lines.At(i)) && CopyFrom(lines.At(i), 9) == selectedName)) {
+    ++i;
+  }
+  for (++i; i < lines.Count(); ++i) {
+    const std::string& line = lines.At(i);
+    if (line.empty()) continue;
+    const std::string trimmed = TrimBlanks(line);
+    const std::string upper = UpperCase(trimmed);
+    if (StartsWith(upper, "END")) break;
+    for (const CpuKeyword& keyword : kCpuKeywords) {
+      if (StartsWith(upper, keyword.Keyword)) {
+        Apply(keyword.Field, CopyFrom(trimmed, static_cast<long long>(keyword.Keyword.size()) + 1),
+              page);
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace vdbq

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "core/colouring/color_rule.h"
+
+namespace vdbq {
+namespace {
+
+TColorRule KeywordRule(std::vector<std::string> words) {
+  TColorRule rule;
+  rule.KeyDrawingType = TKeyDrawingType::dtKeyShow;
+  rule.Keywords = std::move(words);
+  return rule;
+}
+
+std::vector<std::string> WordsOf(const CompiledRule& rule) {
+  std::vector<std::string> words;
+  for (const CompiledKeyword& word : rule.Words) words.push_back(word.Word);
+  return words;
+}
+
+TEST(KeywordCompilation, MatchStringRunsStarWordStarPlusIndex) {
+  const CompiledRule rule = CompileRule(KeywordRule({"on", "AT;navy"}));
+  EXPECT_EQ(rule.MatchString, std::string("*ON*+\x01*AT*+\x02"));
+  EXPECT_EQ(rule.ColourTable, (std::vector<Colour>{kRed, kNavy}));
+}
+
+TEST(KeywordCompilation, WordsAreUpperCasedUnlessCaseIsKept) {
+  TColorRule rule = KeywordRule({"Follows"});
+  EXPECT_EQ(WordsOf(CompileRule(rule)), (std::vector<std::string>{"FOLLOWS"}));
+  rule.KeyCase = true;
+  EXPECT_EQ(WordsOf(CompileRule(rule)), (std::vector<std::string>{"Follows"}));
+}
+
+TEST(KeywordCompilation, EntriesAreTrimmedAndEmptyWordsSkipped) {
+  const CompiledRule rule =
+      CompileRule(KeywordRule({"  ", " ERROR ;#FF0000", ";BLUE", " ; ", "X"}));
+  EXPECT_EQ(WordsOf(rule), (std::vector<std::string>{"ERROR", "X"}));
+  EXPECT_EQ(rule.ColourOfIndex(rule.Words[0].Index), kRed);
+}
+
+TEST(KeywordCompilation, ColourAfterTheFirstSemicolonOrTheDefault) {
+  TColorRule setup = KeywordRule({"A;Blue", "B", "C;", "D;not a colour", "E;RED;BLUE"});
+  setup.DefKeyColor = kGreen;
+  const CompiledRule rule = CompileRule(setup);
+  std::vector<Colour> colours;
+  for (const CompiledKeyword& word : rule.Words) colours.push_back(rule.ColourOfIndex(word.Index));
+  EXPECT_EQ(colours, (std::vector<Colour>{kBlue, kGreen, kGreen, kGreen, kGreen}));
+}
+
+TEST(KeywordCompilation, SameColourSharesItsIndex) {
+  const CompiledRule rule = CompileRule(KeywordRule({"A;navy", "B;red", "C;#000080", "D;NAVY"}));
+  EXPECT_EQ(rule.Words[0].Index, 1);
+  EXPECT_EQ(rule.Words[1].Index, 2);
+  EXPECT_EQ(rule.Words[2].Index, 1);  // #000080 is the navy colour value
+  EXPECT_EQ(rule.Words[3].Index, 1);
+  EXPECT_EQ(rule.ColourTable.size(), 2u);
+}
+
+TEST(KeywordCompilation, ColoursBeyondTheFortiethShareTheIndexParenthesis) {
+  std::vector<std::string> entries;
+  for (int i = 1; i <= 45; ++i)
+    entries.push_back("W" + std::to_string(i) + ";$" + std::to_string(i));
+  const CompiledRule rule = CompileRule(KeywordRule(entries));
+  ASSERT_EQ(rule.Words.size(), 45u);
+  EXPECT_EQ(rule.Words[39].Index, 40);
+  for (size_t i = 40; i < 45; ++i) EXPECT_EQ(rule.Words[i].Index, ')') << i;
+  EXPECT_EQ(rule.ColourTable.size(), 41u);
+  // Every word from the 41st on is drawn in the 41st colour.
+  const Colour fortyFirst = SwapRedAndBlue(0x41);
+  EXPECT_EQ(rule.ColourOfIndex(rule.Words[40].Index), fortyFirst);
+  EXPECT_EQ(rule.ColourOfIndex(rule.Words[44].Index), fortyFirst);
+  EXPECT_EQ(rule.ColourOfIndex(rule.Words[0].Index), SwapRedAndBlue(0x1));
+}
+
+TEST(KeywordCompilation, RuleIsEmptyWithoutEntriesOfItsOwnKind) {
+  TColorRule rule = KeywordRule({";RED", ""});
+  EXPECT_TRUE(CompileRule(rule).IsEmpty());
+  rule.KeyDrawingType = TKeyDrawingType::dtBeginLineEnd;
+  rule.Keywords = {"WORD"};
+  EXPECT_TRUE(CompileRule(rule).IsEmpty());
+  rule.KeyLineEndLst = {"*"};
+  EXPECT_FALSE(CompileRule(rule).IsEmpty());
+  rule.KeyDrawingType = TKeyDrawingType::dtBeginEnd;
+  EXPECT_TRUE(CompileRule(rule).IsEmpty());
+  rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
+  EXPECT_FALSE(CompileRule(rule).IsEmpty());
+}
+
+TEST(MarkerCompilation, PairsAreSplitAtBlanksAndCutToSixCharacters) {
+  TColorRule rule;
+  rule.KeyDrawingType = TKeyDrawingType::dtBeginEnd;
+  rule.KeyBegEndLst = {" /* */ ", "<<<<<<<<   >>>>>>>>", "LONE", ""};
+  const CompiledRule compiled = CompileRule(rule);
+  ASSERT_EQ(compiled.Markers.size(), 3u);
+  EXPECT_EQ(compiled.Markers[0].Begin, "/*");
+  EXPECT_EQ(compiled.Markers[0].End, "*/");
+  EXPECT_EQ(compiled.Markers[1].Begin, "<<<<<<");
+  EXPECT_EQ(compiled.Markers[1].End, ">>>>>>");
+  EXPECT_EQ(compiled.Markers[2].End, "");
+}
+
+}  // namespace
+}  // namespace vdbq

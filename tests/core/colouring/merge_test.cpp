@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "colouring_fixture.h"
+
+namespace vdbq {
+namespace {
+
+TEST(MergeSpans, LaterSpanWinsOnEqualZOrder) {
+  const TKeyDescrList spans = {{0, 3, kRed, 5, 0}, {2, 5, kBlue, 5, 0}};
+  EXPECT_EQ(MergeSpans(6, spans),
+            (std::vector<ColourRun>{{0, 1, kRed, 5, 0}, {2, 5, kBlue, 5, 0}}));
+}
+
+TEST(MergeSpans, HigherZOrderWinsWhateverTheOrder) {
+  const TKeyDescrList spans = {{0, 3, kRed, 6, 0}, {2, 5, kBlue, 5, 0}};
+  EXPECT_EQ(MergeSpans(6, spans),
+            (std::vector<ColourRun>{{0, 3, kRed, 6, 0}, {4, 5, kBlue, 5, 0}}));
+}
+
+TEST(MergeSpans, EqualNeighboursJoinAndUncoveredTextIsNoRun) {
+  const TKeyDescrList spans = {
+      {1, 2, kRed, 0, 1}, {3, 4, kRed, 0, 1}, {5, 5, kRed, 0, 0}, {8, 8, kRed, 0, 0}};
+  EXPECT_EQ(MergeSpans(10, spans),
+            (std::vector<ColourRun>{{1, 4, kRed, 0, 1}, {5, 5, kRed, 0, 0}, {8, 8, kRed, 0, 0}}));
+}
+
+TEST(MergeSpans, SpansAreClippedToTheRange) {
+  const TKeyDescrList spans = {
+      {-5, 1, kRed, 0, 0}, {3, 900, kBlue, 0, 0}, {7, 9, kLime, 0, 0}, {2, 1, kAqua, 0, 0}};
+  EXPECT_EQ(MergeSpans(5, spans),
+            (std::vector<ColourRun>{{0, 1, kRed, 0, 0}, {3, 4, kBlue, 0, 0}}));
+  EXPECT_TRUE(MergeSpans(0, spans).empty());
+}
+
+TEST(RulePriority, LaterRuleWinsOnEqualZOrder) {
+  const std::string text = "* FOLLOWS A#B\r\nFOLLOWS";
+  const auto runs = Runs(text, {Keywords({"FOLLOWS"}, kBlue), LineEnd({"*"}, kGreen)});
+  EXPECT_EQ(Picture(text, runs, {{kBlue, 'B'}, {kGreen, 'G'}}), "GGGGGGGGGGGGG..BBBBBBB");
+  const auto reversed = Runs(text, {LineEnd({"*"}, kGreen), Keywords({"FOLLOWS"}, kBlue)});
+  EXPECT_EQ(Picture(text, reversed, {{kBlue, 'B'}, {kGreen, 'G'}}), "GGBBBBBBBGGGG..BBBBBBB");
+}
+
+TEST(RulePriority, HigherZOrderRuleWinsEvenWhenEarlier) {
+  TColorRule keywords = Keywords({"FOLLOWS"}, kBlue);
+  keywords.ZOrder = 1;
+  const std::string text = "* FOLLOWS";
+  EXPECT_EQ(Picture(text, Runs(text, {keywords, LineEnd({"*"})}), {{kBlue, 'B'}, {kGreen, 'G'}}),
+            "GGBBBBBBB");
+}
+
+TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverything) {
+  PaintSettings settings;
+  settings.Background = kSilver;
+  settings.Selection = TextSelection{0, 5};
+  const auto runs = Runs("ON\tAT", {Keywords({"ON", "AT"})}, settings);
+  EXPECT_EQ(runs, (std::vector<ColourRun>{{0, 1, kWhite, kSelectionZOrder, 0},
+                                          {2, 2, kSilver, kTabZOrder, 0},
+                                          {3, 4, kWhite, kSelectionZOrder, 0}}));
+}
+
+TEST(SpecialSpans, SelectionCoversKeywordsAndIsClipped) {
+  PaintSettings settings;
+  settings.SelectionColor = kYellow;
+  settings.Selection = TextSelection{3, 100};
+  const std::string text = "ON AT x";
+  EXPECT_EQ(
+      Picture(text, Runs(text, {Keywords({"ON", "AT"})}, settings), {{kNavy, 'N'}, {kYellow, 'Y'}}),
+      "NN.YYYY");
+  settings.Selection = TextSelection{-2, 3};
+  EXPECT_EQ(Picture(text, Runs(text, {Keywords({"ON"})}, settings), {{kNavy, 'N'}, {kYellow, 'Y'}}),
+            "YN.....");
+  settings.Selection = TextSelection{1, 0};
+  EXPECT_EQ(Picture(text, Runs(text, {Keywords({"ON"})}, settings), {{kNavy, 'N'}}), "NN.....");
+}
+
+TEST(SpecialSpans, HotSpotMarkersAndTextAboveRules) {
+  PaintSettings settings;
+  settings.HotSpot.Active = true;
+  settings.HotSpot.BeginChar = '[';
+  settings.HotSpot.EndChar = ']';
+  settings.HotSpot.Color = kBlue;
+  settings.HotSpot.MarkerColor = kSilver;
+  const std::string text = "[ON] x [] [y";
+  const auto runs = Runs(text, {Keywords({"ON"})}, settings);
+  EXPECT_EQ(Picture(text, runs, {{kBlue, 'B'}, {kSilver, 'M'}, {kNavy, 'N'}}), "MBBM...MM.M.");
+  EXPECT_EQ(runs[1], (ColourRun{1, 2, kBlue, kHotSpotTextZOrder, 0}));
+  settings.HotSpot.Active = false;
+  EXPECT_EQ(Picture(text, Runs(text, {Keywords({"ON"})}, settings), {{kNavy, 'N'}}),
+            ".NN.........");
+}
+
+TEST(SpecialSpans, HotSpotTextUnderAnOffset) {
+  THotSpot hotSpot;
+  const std::string text = "see \x1ehelp page\x1f and \x1e";
+  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 5), std::optional<std::string_view>("help page"));
+  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 13), std::optional<std::string_view>("help page"));
+  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 4), std::nullopt);
+  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 14), std::nullopt);
+  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 21), std::nullopt);
+}
+
+TEST(SpecialSpans, NothingIsColouredWhileEveryRuleIsEmpty) {
+  PaintSettings settings;
+  settings.Selection = TextSelection{0, 2};
+  settings.HotSpot.Active = true;
+  EXPECT_TRUE(Runs("a\tb\x1e"
+                   "c\x1f",
+                   {Keywords({}), LineEnd({" "})}, settings)
+                  .empty());
+  EXPECT_TRUE(Runs("a\tb", {}, settings).empty());
+  EXPECT_FALSE(Runs("a\tb", {LineEnd({"a"})}, settings).empty());
+}
+
+TEST(EventSpans, AskedForTheRangeAndReadUpToTheEndMark) {
+  TColorRule rule;
+  rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
+  PaintSettings settings;
+  settings.FromPos = 120;
+  settings.ColorLimMax = 3;
+  std::int32_t askedFrom = -1;
+  std::int32_t askedSlots = -1;
+  settings.OnDraw = [&](std::int32_t from, std::int32_t slots) {
+    askedFrom = from;
+    askedSlots = slots;
+    return TKeyDescrList{{0, 1, kRed, 0, 1}, {kSpanListEnd, 0, kBlue, 0, 0}, {3, 3, kLime, 0, 0}};
+  };
+  EXPECT_EQ(Runs("abcd", {rule}, settings), (std::vector<ColourRun>{{0, 1, kRed, 0, 1}}));
+  EXPECT_EQ(askedFrom, 120);
+  EXPECT_EQ(askedSlots, 3);
+}
+
+TEST(EventSpans, SlotsAreBoundedAndZeroMeansNone) {
+  TColorRule rule;
+  rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
+  PaintSettings settings;
+  int calls = 0;
+  settings.OnDraw = [&](std::int32_t, std::int32_t slots) {
+    ++calls;
+    return TKeyDescrList(static_cast<size_t>(slots) + 5, TKeyDescr{0, 0, kRed, 0, 0});
+  };
+  EXPECT_TRUE(Runs("ab", {rule}, settings).empty());
+  EXPECT_EQ(calls, 0);
+  settings.ColorLimMax = 1000000;
+  std::int32_t seen = 0;
+  auto inner = settings.OnDraw;
+  settings.OnDraw = [&](std::int32_t from, std::int32_t slots) {
+    seen = slots;
+    return inner(from, slots);
+  };
+  EXPECT_EQ(Runs("ab", {rule}, settings).size(), 1u);
+  EXPECT_EQ(seen, kMaxEventSpans);
+}
+
+TEST(PaintRange, ScanStartsKeyMaxHeightMinusOneLinesAboveTheFirstVisible) {
+  TColorRule rule = Keywords({"X"});
+  rule.KeyMaxHeight = 3;
+  EXPECT_EQ(FirstScanLine(10, CompileRules({rule, Keywords({"Y"})})), 8);
+  EXPECT_EQ(FirstScanLine(1, CompileRules({rule})), 0);
+  rule.KeyMaxHeight = 0;
+  EXPECT_EQ(FirstScanLine(10, CompileRules({rule})), 10);
+  EXPECT_EQ(FirstScanLine(10, {}), 10);
+}
+
+TEST(PaintRange, HowEachRunIsDrawn) {
+  const ColourRun keyword{0, 1, kRed, 0, 1};
+  EXPECT_EQ(DrawingOf(keyword, true), RunDrawing::Keyword);
+  EXPECT_EQ(DrawingOf(keyword, false), RunDrawing::Plain);
+  EXPECT_EQ(DrawingOf({0, 0, kRed, kHotSpotMarkerZOrder, 0}, true), RunDrawing::HotSpotMarker);
+  EXPECT_EQ(DrawingOf({0, 0, kRed, kHotSpotTextZOrder, 0}, true), RunDrawing::HotSpotText);
+  EXPECT_EQ(DrawingOf({0, 0, kRed, kSelectionZOrder, 0}, true), RunDrawing::Plain);
+}
+
+}  // namespace
+}  // namespace vdbq

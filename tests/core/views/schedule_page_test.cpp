@@ -1,0 +1,83 @@
+#include "core/views/schedule_page.h"
+
+#include "page_fixture.h"
+
+namespace vdbq {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class SchedulePageTest : public PageTest {
+ protected:
+  Lines Show(const std::string& schedules, const std::string& cpu, const std::string& name) {
+    Load({{"Schedules.Xtract", schedules}});
+    SchedulePage page;
+    ShowSchedule(store, catalogue, cpu, name, page);
+    EXPECT_EQ(page.LabTabSchCpu, cpu);
+    EXPECT_EQ(page.LabTabSchName, name);
+    return page.CM1;
+  }
+};
+
+const char* const kSchedules =
+    "* file header\n"
+    "SCHEDULE CPU1#FIRST\nON REQUEST\n:\n CPU1#J1\nEND\n"
+    "* the daily run\n\n"
+    "SCHEDULE CPU1#DAILY\nON EVERYDAY\n:\n CPU1#J2\nEND\n"
+    "SCHEDULE CPU1#DAILY2\nAT 0100\nEND\n";
+
+TEST_F(SchedulePageTest, ShowsTheCommentAndBlankLinesBeforeTheDefinition) {
+  EXPECT_EQ(Show(kSchedules, "CPU1", "DAILY"), (Lines{"* the daily run", "", "SCHEDULE CPU1#DAILY",
+                                                      "ON EVERYDAY", ":", " CPU1#J2", "END"}));
+}
+
+TEST_F(SchedulePageTest, FirstScheduleIsShownFromLineZero) {
+  EXPECT_EQ(Show(kSchedules, "CPU1", "FIRST"),
+            (Lines{"* file header", "SCHEDULE CPU1#FIRST", "ON REQUEST", ":", " CPU1#J1", "END"}));
+}
+
+TEST_F(SchedulePageTest, KeyMustMatchWholeAndInCase) {
+  EXPECT_EQ(Show(kSchedules, "CPU1", "DAILY2"), (Lines{"SCHEDULE CPU1#DAILY2", "AT 0100", "END"}));
+  EXPECT_TRUE(Show(kSchedules, "cpu1", "DAILY").empty());
+  EXPECT_TRUE(Show(kSchedules, "CPU1", "DAIL").empty());
+}
+
+TEST_F(SchedulePageTest, ScheduleNotFoundLeavesTheMemoEmpty) {
+  EXPECT_TRUE(Show(kSchedules, "CPU9", "NONE").empty());
+  EXPECT_TRUE(Show("", "CPU1", "X").empty());
+}
+
+TEST_F(SchedulePageTest, DefinitionWithoutEndRunsToTheEndOfTheList) {
+  EXPECT_EQ(Show("SCHEDULE A#B\nEND\nSCHEDULE A#C\nON MO\n", "A", "C"),
+            (Lines{"SCHEDULE A#C", "ON MO"}));
+}
+
+TEST_F(SchedulePageTest, OnlyALineEqualToEndClosesTheShownDefinition) {
+  // ENDX ends a block for the index, but the page reads on to the line that is exactly END.
+  EXPECT_EQ(Show("SCHEDULE A#B\nENDX\nSCHEDULE A#C\nEND\n", "A", "B"),
+            (Lines{"SCHEDULE A#B", "ENDX", "SCHEDULE A#C", "END"}));
+  EXPECT_EQ(Show("SCHEDULE A#B\nENDX\n* c\nSCHEDULE A#C\nEND\n", "A", "C"),
+            (Lines{"* c", "SCHEDULE A#C", "END"}));
+}
+
+TEST_F(SchedulePageTest, OtherSchedulesAreSkippedBlockByBlock) {
+  // The lines of A#B after its SCHEDULE line are never examined, so a SCHEDULE line hidden in
+  // its block is not found; blocks without a schedule (a stray END) do not throw the walk off.
+  const std::string text =
+      "* stray\nEND\nEND\nSCHEDULE A#B\nSCHEDULE A#HIDDEN\nEND\n"
+      "* before target\nSCHEDULE A#T\nAT 1\nEND\n";
+  EXPECT_TRUE(Show(text, "A", "HIDDEN").empty());
+  EXPECT_EQ(Show(text, "A", "T"), (Lines{"* before target", "SCHEDULE A#T", "AT 1", "END"}));
+}
+
+TEST_F(SchedulePageTest, ShowingAnotherScheduleReplacesTheMemo) {
+  Load({{"Schedules.Xtract", kSchedules}});
+  SchedulePage page;
+  ShowSchedule(store, catalogue, "CPU1", "DAILY", page);
+  ShowSchedule(store, catalogue, "CPU1", "GONE", page);
+  EXPECT_TRUE(page.CM1.empty());
+  EXPECT_EQ(page.LabTabSchName, "GONE");
+}
+
+}  // namespace
+}  // namespace vdbq

@@ -1,0 +1,131 @@
+#include "core/views/workstation_page.h"
+
+#include "page_fixture.h"
+
+namespace vdbq {
+namespace {
+
+class WorkstationPageTest : public PageTest {
+ protected:
+  WorkstationPage Show(const std::string& cpus, const std::string& name) {
+    Load({{"Cpus.Xtract", cpus}});
+    WorkstationPage page;
+    ShowWorkstation(store, catalogue, name, page);
+    return page;
+  }
+  void ShowAgain(const std::string& name) { ShowWorkstation(store, catalogue, name, page); }
+  WorkstationPage page;
+};
+
+TEST_F(WorkstationPageTest, FirstMatchingKeywordTakesTheWholeRestOfTheLine) {
+  page = Show("CPUNAME CPU1\nNODE host1 TCPADDR 31111\nEND\n", "CPU1");
+  EXPECT_EQ(page.LabCpuAsNode, "host1 TCPADDR 31111");
+  EXPECT_EQ(page.LabCpuTcp, "");
+}
+
+TEST_F(WorkstationPageTest, FieldsWithoutTheirLinesShowTheDefaults) {
+  page = Show("CPUNAME CPU1\nOS UNIX\nEND\n", "CPU1");
+  EXPECT_EQ(page.LabCpuName, "CPU1");
+  EXPECT_EQ(page.LabCpuDesc, "<Empty>");
+  EXPECT_EQ(page.LabCpuServer, "Default");
+  EXPECT_EQ(page.LabCpuTz, "Default");
+  EXPECT_EQ(page.LabCpuHost, "-");
+  EXPECT_EQ(page.LabCpuAccess, "-");
+  EXPECT_EQ(page.LabCpuAsNode, "");
+  EXPECT_EQ(page.ImageCpuResDep, Picture::No);
+  EXPECT_EQ(page.ImageCpuIgnore, Picture::No);
+  EXPECT_EQ(page.ImageCpuBFire, Picture::No);
+  EXPECT_EQ(page.ImageCpuAutoLink, Picture::None);
+}
+
+TEST_F(WorkstationPageTest, ValuesKeepTheirCaseAndQuotes) {
+  page = Show(
+      "CPUNAME CPU1\n  description \"Main box\"\n  node Host.Lan\n  for batchuser\n"
+      "  server B\n  host MASTER\n  access remotessh\n  domain DM1\n  tcpaddr 31111\nEND\n",
+      "CPU1");
+  EXPECT_EQ(page.LabCpuDesc, "\"Main box\"");
+  EXPECT_EQ(page.LabCpuAsNode, "Host.Lan");
+  EXPECT_EQ(page.LabCpuForUser, "batchuser");
+  EXPECT_EQ(page.LabCpuServer, "B");
+  EXPECT_EQ(page.LabCpuHost, "MASTER");
+  EXPECT_EQ(page.LabCpuAccess, "remotessh");
+  EXPECT_EQ(page.LabCpuDomain, "DM1");
+  EXPECT_EQ(page.LabCpuTcp, "31111");
+}
+
+TEST_F(WorkstationPageTest, AgentTypesAreSpeltOutInAnyCase) {
+  EXPECT_EQ(Show("CPUNAME A\ntype x-agent\nEND\n", "A").LabCpuType, "Extended Agent");
+  EXPECT_EQ(Show("CPUNAME A\nTYPE fta\nEND\n", "A").LabCpuType, "Fault-Tolerant Agent");
+  EXPECT_EQ(Show("CPUNAME A\nTYPE S-AGENT\nEND\n", "A").LabCpuType, "Standard Agent");
+  EXPECT_EQ(Show("CPUNAME A\nTYPE MANAGER\nEND\n", "A").LabCpuType, "MANAGER");
+}
+
+TEST_F(WorkstationPageTest, OnOffPicturesAreYesOnlyForOn) {
+  page = Show("CPUNAME A\nAUTOLINK on\nFULLSTATUS OFF\nRESOLVEDEP ON\nBEHINDFIREWALL maybe\nEND\n",
+              "A");
+  EXPECT_EQ(page.ImageCpuAutoLink, Picture::Yes);
+  EXPECT_EQ(page.ImageCpuFullStatus, Picture::No);
+  EXPECT_EQ(page.ImageCpuResDep, Picture::Yes);
+  EXPECT_EQ(page.ImageCpuBFire, Picture::No);
+}
+
+TEST_F(WorkstationPageTest, OperatingSystemGivesItsPicture) {
+  EXPECT_EQ(Show("CPUNAME A\nOS WINT\nEND\n", "A").ImageCpu, Picture::Windows);
+  EXPECT_EQ(Show("CPUNAME A\nos wnt\nEND\n", "A").ImageCpu, Picture::Windows);
+  EXPECT_EQ(Show("CPUNAME A\nOS MPIX\nEND\n", "A").ImageCpu, Picture::Mpix);
+  EXPECT_EQ(Show("CPUNAME A\nOS mpev\nEND\n", "A").ImageCpu, Picture::Mpev);
+  EXPECT_EQ(Show("CPUNAME A\nOS OTHER\nEND\n", "A").ImageCpu, Picture::Sap);
+  EXPECT_EQ(Show("CPUNAME A\nOS SOLARIS\nEND\n", "A").ImageCpu, Picture::Unix);
+}
+
+TEST_F(WorkstationPageTest, IgnoreAndTimezoneLines) {
+  page = Show("CPUNAME A\nIGNORE\nTZ Europe/Oslo\nEND\n", "A");
+  EXPECT_EQ(page.ImageCpuIgnore, Picture::Yes);
+  EXPECT_EQ(page.LabCpuTz, "Europe/Oslo");
+}
+
+TEST_F(WorkstationPageTest, LaterLineOfTheSameKeywordWins) {
+  page = Show("CPUNAME A\nTIMEZONE UTC\nTZ CET\nDESCRIPTION one\nDESCRIPTION two\nEND\n", "A");
+  EXPECT_EQ(page.LabCpuTz, "CET");
+  EXPECT_EQ(page.LabCpuDesc, "two");
+}
+
+TEST_F(WorkstationPageTest, DefinitionEndsAtEndInAnyCase) {
+  page = Show("CPUNAME A\nDESCRIPTION a\n end\nHOST after\nCPUNAME B\nHOST b\nEND\n", "A");
+  EXPECT_EQ(page.LabCpuDesc, "a");
+  EXPECT_EQ(page.LabCpuHost, "-");
+}
+
+TEST_F(WorkstationPageTest, NameIsComparedExactlyAndOnlyTheFirstDefinitionCounts) {
+  const std::string cpus =
+      "CPUNAME CPU10\nHOST ten\nEND\nCPUNAME cpu1\nHOST lower\nEND\n"
+      "CPUNAME CPU1\nHOST first\nEND\nCPUNAME CPU1\nHOST second\nEND\n";
+  EXPECT_EQ(Show(cpus, "CPU1").LabCpuHost, "first");
+  EXPECT_EQ(Show(cpus, "CPU").LabCpuHost, "-");
+}
+
+TEST_F(WorkstationPageTest, PicturesWithoutDefaultStayFromThePreviousWorkstation) {
+  Load({{"Cpus.Xtract",
+         "CPUNAME A\nOS WNT\nAUTOLINK ON\nFULLSTATUS ON\nRESOLVEDEP ON\nIGNORE\n"
+         "BEHINDFIREWALL ON\nDESCRIPTION a\nEND\nCPUNAME B\nEND\n"}});
+  ShowAgain("A");
+  ShowAgain("B");
+  EXPECT_EQ(page.LabCpuName, "B");
+  EXPECT_EQ(page.LabCpuDesc, "<Empty>");
+  EXPECT_EQ(page.ImageCpu, Picture::Windows);
+  EXPECT_EQ(page.ImageCpuAutoLink, Picture::Yes);
+  EXPECT_EQ(page.ImageCpuFullStatus, Picture::Yes);
+  EXPECT_EQ(page.ImageCpuResDep, Picture::No);
+  EXPECT_EQ(page.ImageCpuIgnore, Picture::No);
+  EXPECT_EQ(page.ImageCpuBFire, Picture::No);
+}
+
+TEST_F(WorkstationPageTest, UnknownWorkstationAndUnendedDefinitionStayInBounds) {
+  page = Show("CPUNAME A\nDESCRIPTION last\n\n", "Z");
+  EXPECT_EQ(page.LabCpuName, "Z");
+  EXPECT_EQ(page.LabCpuDesc, "<Empty>");
+  EXPECT_EQ(Show("CPUNAME A\nDESCRIPTION last\n\n", "A").LabCpuDesc, "last");
+}
+
+}  // namespace
+}  // namespace vdbq
