@@ -1,0 +1,291 @@
+#include "core/reports/job_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/schedule_reports/schedule_test_text.h"
+#include "support/report_fixture.h"
+
+namespace vdbq {
+namespace {
+
+using testing::Cells;
+using testing::ExtractText;
+using testing::ReportFixture;
+using Sequences = std::vector<long long>;
+
+// name, FOLLOWS text, AT text
+struct JobSpec {
+  const char* Name;
+  const char* Follows = "";
+  const char* At = "";
+};
+
+Sequences Sequenced(std::initializer_list<JobSpec> specs) {
+  std::vector<ScheduleJob> jobs;
+  for (const JobSpec& spec : specs) {
+    ScheduleJob job;
+    job.Name = spec.Name;
+    job.Follows = spec.Follows;
+    job.At = spec.At;
+    jobs.push_back(job);
+  }
+  Progress progress;
+  return SequenceJobs(jobs, progress);
+}
+
+TEST(JobLayering, JobsWithoutInternalPredecessorsStartAtOne) {
+  EXPECT_EQ(Sequenced({{"J1"}, {"J2", "CPU2#S.X"}, {"J3", "CPU2#S.X,CPU3#T.Y"}}),
+            (Sequences{1, 1, 1}));
+}
+
+TEST(JobLayering, AJobGoesOneAboveItsHighestPredecessor) {
+  EXPECT_EQ(Sequenced({{"J1"}, {"J2", "J1"}, {"J3", "J2"}, {"J4", "J1,J3"}}),
+            (Sequences{1, 2, 3, 4}));
+}
+
+TEST(JobLayering, FileOrderDoesNotMatterForTheNumbers) {
+  EXPECT_EQ(Sequenced({{"J4", "J1,J3"}, {"J3", "J2"}, {"J2", "J1"}, {"J1"}}),
+            (Sequences{4, 3, 2, 1}));
+}
+
+TEST(JobLayering, ExternalEntriesNeverHoldAJobBack) {
+  EXPECT_EQ(Sequenced({{"J1"}, {"J2", "CPU2#S.X,J1,CPU2#S.Y"}}), (Sequences{1, 2}));
+}
+
+TEST(JobLayering, ANameHeldByTwoJobsIsSatisfiedByTheFirstPlaced) {
+  EXPECT_EQ(Sequenced({{"A", "B"}, {"B"}, {"A"}, {"C", "A"}}), (Sequences{2, 1, 1, 2}));
+}
+
+TEST(JobLayering, UnplaceableJobsTakeTheNumberOfTheFirstPassThatPlacesNothing) {
+  // J3 and J4 follow each other; J5 names a job the schedule does not hold; J6 waits on J3.
+  EXPECT_EQ(Sequenced({{"J1"},
+                       {"J2", "J1"},
+                       {"J3", "J4"},
+                       {"J4", "J3"},
+                       {"J5", "CPU1#OTHER"},
+                       {"J6", "J3"},
+                       {"J7", "J2"}}),
+            (Sequences{1, 2, 4, 4, 4, 4, 3}));
+}
+
+TEST(JobLayering, EntriesAreNotTrimmed) {
+  // " J2" and the empty entry after a trailing comma name no job: those jobs wait until a pass
+  // places nothing.
+  EXPECT_EQ(Sequenced({{"J1"}, {"J2", "J1"}, {"J3", "J2"}, {"J4", "J1, J2"}}),
+            (Sequences{1, 2, 3, 4}));
+  EXPECT_EQ(Sequenced({{"J1"}, {"J2", "J1"}, {"J3", "J1,"}}), (Sequences{1, 2, 3}));
+}
+
+TEST(JobStartTimes, JobsOfOneNumberAreSpreadInTimeOrder) {
+  EXPECT_EQ(
+      Sequenced({{"J1", "", "0900"}, {"J2", "", "0600"}, {"J3", "", "0600"}, {"J4", "", "0700"}}),
+      (Sequences{3, 1, 1, 2}));
+}
+
+TEST(JobStartTimes, UntimedJobsKeepTheNumberAndTimedOnesMoveUp) {
+  EXPECT_EQ(Sequenced({{"J1", "", "0800"}, {"J2"}, {"J3", "", "0700"}, {"J4"}}),
+            (Sequences{3, 1, 2, 1}));
+}
+
+TEST(JobStartTimes, LaterNumbersMoveUpToMakeRoom) {
+  EXPECT_EQ(
+      Sequenced(
+          {{"J1"}, {"J2", "J1", "0900"}, {"J3", "J1", "0800"}, {"J4", "J2"}, {"J5", "J4", "1000"}}),
+      (Sequences{1, 3, 2, 4, 5}));
+}
+
+TEST(JobStartTimes, OnlyFourDigitTimesAreCompared) {
+  // "0700 +1" is not four digits: it stays with the earliest time.
+  EXPECT_EQ(Sequenced({{"J1", "", "0800"}, {"J2", "", "0700 +1"}, {"J3", "", "0600"}}),
+            (Sequences{2, 1, 1}));
+}
+
+TEST(JobStartTimes, WithoutAnyComparableTimeTheOrderingStops) {
+  // The level is opened up for a move that does not happen; the empty number ends the
+  // ordering, so J3 and J4 are no longer separated.
+  EXPECT_EQ(
+      Sequenced({{"J1", "", "X1"}, {"J2", "", "X2"}, {"J3", "J1", "0900"}, {"J4", "J1", "0800"}}),
+      (Sequences{1, 1, 3, 3}));
+}
+
+TEST(JobStartTimes, WhenNoJobHoldsNumberOneNothingIsSplit) {
+  // Every job waits on another: all take 2, number 1 stays empty and that ends the ordering.
+  EXPECT_EQ(Sequenced({{"J1", "J2", "0900"}, {"J2", "J1", "0800"}}), (Sequences{2, 2}));
+}
+
+// Sequence numbers worked out pass by pass and number by number as the report describes them,
+// to compare the indexed version against on random schedules.
+Sequences StepByStep(const std::vector<ScheduleJob>& jobs) {
+  const size_t count = jobs.size();
+  auto entriesOf = [](const std::string& follows) {
+    std::vector<std::string> entries(1);
+    for (char c : follows) {
+      if (c == ',')
+        entries.emplace_back();
+      else
+        entries.back() += c;
+    }
+    return entries;
+  };
+  auto external = [](const std::string& e) { return e.find('.') != std::string::npos; };
+  Sequences seq(count, 0);
+  for (size_t n = 0; n < count; ++n) {
+    bool allExternal = true;
+    for (const auto& e : entriesOf(jobs[n].Follows)) allExternal = allExternal && external(e);
+    if (jobs[n].Follows.empty() || allExternal) seq[n] = 1;
+  }
+  for (long long level = 2;; ++level) {
+    bool anyWaiting = false, anyPlaced = false;
+    for (size_t n = 0; n < count; ++n) {
+      if (seq[n] != 0) continue;
+      anyWaiting = true;
+      seq[n] = level;
+      for (const auto& e : entriesOf(jobs[n].Follows)) {
+        bool satisfied = external(e);
+        for (size_t m = 0; m < count && !satisfied; ++m) {
+          satisfied = seq[m] > 0 && seq[m] < level && jobs[m].Name == e;
+        }
+        if (!satisfied) {
+          seq[n] = 0;
+          break;
+        }
+      }
+      anyPlaced = anyPlaced || seq[n] == level;
+    }
+    if (!anyWaiting) break;
+    if (!anyPlaced) {
+      for (long long& s : seq) {
+        if (s == 0) s = level;
+      }
+      break;
+    }
+  }
+  auto minutes = [](const std::string& t) -> long long {
+    if (t.size() != 4 || t.find_first_not_of("0123456789") != std::string::npos) return -2;
+    return std::stoll(t.substr(0, 2)) * 60 + std::stoll(t.substr(2));
+  };
+  for (long long level = 1;; ++level) {
+    std::vector<size_t> group;
+    for (size_t n = 0; n < count; ++n) {
+      if (seq[n] == level) group.push_back(n);
+    }
+    if (group.empty()) break;
+    bool differ = false;
+    for (size_t n : group) differ = differ || jobs[n].At != jobs[group[0]].At;
+    if (group.size() < 2 || !differ) continue;
+    for (long long& s : seq) {
+      if (s > level) ++s;
+    }
+    long long reference = 9999;
+    for (size_t n : group) {
+      if (jobs[n].At.empty())
+        reference = -1;
+      else if (minutes(jobs[n].At) >= 0 && minutes(jobs[n].At) < reference)
+        reference = minutes(jobs[n].At);
+    }
+    if (reference == 9999) continue;
+    for (size_t n : group) {
+      const std::string& at = jobs[n].At;
+      if (reference == -1 ? !at.empty() : minutes(at) >= 0 && minutes(at) != reference) {
+        seq[n] = level + 1;
+      }
+    }
+  }
+  return seq;
+}
+
+TEST(JobSequence, AgreesWithThePassByPassWorkingOnRandomSchedules) {
+  const std::vector<std::string> names{"A", "B", "C", "D", "E", "F", "G", "H"};
+  const std::vector<std::string> times{"", "", "0600", "0700", "0060", "0100", "X", "0600 +1"};
+  std::mt19937 random(20261205);
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<ScheduleJob> jobs(1 + random() % 12);
+    for (ScheduleJob& job : jobs) {
+      job.Name = names[random() % names.size()];
+      job.At = times[random() % times.size()];
+      const int entries = static_cast<int>(random() % 4);
+      for (int e = 0; e < entries; ++e) {
+        if (e > 0) job.Follows += ",";
+        const unsigned kind = random() % 10;
+        job.Follows += kind == 0   ? "CPU2#S.J"
+                       : kind == 1 ? "NOJOB"
+                                   : names[random() % names.size()];
+      }
+    }
+    Progress progress;
+    const Sequences expected = StepByStep(jobs);
+    ASSERT_EQ(SequenceJobs(jobs, progress), expected) << "round " << round;
+  }
+}
+
+ReportFixture Schedule(const std::string& jobs) {
+  return ReportFixture({{"Schedules.Xtract", "SCHEDULE CPU1#S\n:\n" + jobs + "END\n"}});
+}
+
+// The captions of the first rows of the jobs, in the order shown.
+std::vector<std::string> Captions(const ResultList& results) {
+  std::vector<std::string> captions;
+  bool jobs = false;
+  for (const ResultRow& row : results.Rows) {
+    if (row.Caption == "Seq.")
+      jobs = true;
+    else if (jobs && !row.Caption.empty() && row.Caption != "<END>")
+      captions.push_back(row.Caption);
+  }
+  return captions;
+}
+
+TEST(JobSequenceRows, JobsAreShownBySequenceThenFileOrderAndGapsAreSkipped) {
+  ReportFixture fx = Schedule(ExtractText({
+      " J3",
+      "   FOLLOWS J1",
+      " J1",
+      "   AT X1",
+      " J2",
+      "   AT X2",
+  }));
+  fx.Run("S#4", "CPU1#S");
+  EXPECT_EQ(Captions(fx.Results), (std::vector<std::string>{"001", "001", "003"}));
+  std::vector<std::string> names;
+  for (const ResultRow& row : fx.Results.Rows) {
+    if (!row.Caption.empty() && row.Caption != "Seq." && row.Caption != "<END>") {
+      names.push_back(row.Column(4));
+    }
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"J1", "J2", "J3"}));
+}
+
+TEST(JobSequenceRows, EveryJobOfALongChainIsShown) {
+  std::string jobs = " J1\n";
+  for (int n = 2; n <= 1005; ++n) {
+    jobs += " J" + std::to_string(n) + "\n   FOLLOWS J" + std::to_string(n - 1) + "\n";
+  }
+  ReportFixture fx = Schedule(jobs);
+  fx.Run("S#4", "CPU1#S");
+  const std::vector<std::string> captions = Captions(fx.Results);
+  ASSERT_EQ(captions.size(), 1005u);
+  EXPECT_EQ(captions[6], "007");
+  EXPECT_EQ(captions[298], "299");
+  EXPECT_EQ(captions[300], "301");
+  EXPECT_EQ(captions[999], "1000");
+  EXPECT_EQ(captions.back(), "1005");
+  EXPECT_EQ(fx.Results.Rows.back().Caption, "<END>");
+}
+
+TEST(JobSequenceRows, ACycleEndsWithEveryJobShown) {
+  ReportFixture fx = Schedule(ExtractText({
+      " J1",
+      "   FOLLOWS J2",
+      " J2",
+      "   FOLLOWS J1",
+      " J3",
+  }));
+  fx.Run("S#4", "CPU1#S");
+  EXPECT_EQ(Captions(fx.Results), (std::vector<std::string>{"001", "002", "002"}));
+  EXPECT_EQ(fx.Panel.StatusText, "Ready.");
+}
+
+}  // namespace
+}  // namespace vdbq
