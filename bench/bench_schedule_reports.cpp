@@ -252,7 +252,7 @@ void BM_S5_PathOnly(benchmark::State& state) {
 // 20,000 schedules that follow one another in one cycle.
 ExtractStore StoreOf(const std::string& schedules) {
   ExtractStore store;
-  store.ScheduleLines = LineList(SplitLines(schedules));
+  store.ScheduleLines = LineList::FromText(schedules);
   store.ScheduleLineCount = store.ScheduleLines.Count();
   IndexSchedules(store);
   return store;

@@ -21,7 +21,7 @@ TreeNode& AddNode(std::vector<TreeNode>& siblings, std::string caption, PictureP
 void BuildWorkstations(const ExtractStore& store, Catalogue& catalogue) {
   TreeNode& heading = AddNode(catalogue.Tree, kHeadingWorkstations, {0, 1});
   std::string currentCpu;
-  for (const std::string& line : store.CpuLines.Lines()) {
+  for (std::string_view line : store.CpuLines) {
     const std::string trimmed = UpperCase(TrimBlanks(line));
     if (StartsWith(trimmed, "CPUNAME")) {
       currentCpu = CopyFrom(line, 9);
@@ -70,7 +70,7 @@ void BuildCalendars(const ExtractStore& store, Catalogue& catalogue) {
   TreeNode& heading = AddNode(catalogue.Tree, kHeadingCalendars, {14, 15});
   const LineList& lines = store.CalendarLines;
   for (long long i = 1; i < lines.Count(); ++i) {
-    const std::string& line = lines.At(i);
+    std::string_view line = lines.At(i);
     if (line.empty() || StartsWith(line, "  ")) continue;
     ++catalogue.Totals.CalendarTotal;
     std::string name = Copy(line, 1, Find("\"", line) - 2);
@@ -91,7 +91,7 @@ void BuildNamedRows(const std::vector<NameValue>& rows, long long lastLine, cons
 void BuildResources(const ExtractStore& store, Catalogue& catalogue) {
   TreeNode& heading = AddNode(catalogue.Tree, kHeadingResources, {8, 9});
   for (long long i = 0; i <= store.ResourceLastLine; ++i) {
-    const std::string& line = store.ResourceLines.At(i);
+    std::string_view line = store.ResourceLines.At(i);
     if (line.empty() || StartsWith(line, "$RESOURCE")) continue;
     long long p = Find("   ", line);
     if (p == 0) p = Find("  ", line);
@@ -115,11 +115,11 @@ std::string Catalogue::OsOfCpu(std::string_view cpu) const {
   return {};
 }
 
-bool IsJobDefinitionLine(const std::string& line) {
+bool IsJobDefinitionLine(std::string_view line) {
   return !StartsWith(line, "     ") && Contains(line, "#");
 }
 
-std::string JobKeyOfLine(const std::string& line) {
+std::string JobKeyOfLine(std::string_view line) {
   if (!IsJobDefinitionLine(line)) return {};
   return Copy(line, 1, Find(" ", line) - 1);
 }
@@ -140,7 +140,7 @@ void BuildCatalogue(ExtractStore& store, Catalogue& catalogue) {
 
   std::vector<std::string> jobKeys;
   catalogue.Totals.JobTotal = 0;
-  for (const std::string& line : store.JobLines.Lines()) {
+  for (std::string_view line : store.JobLines) {
     if (!IsJobDefinitionLine(line)) continue;
     jobKeys.push_back(JobKeyOfLine(line));
     ++catalogue.Totals.JobTotal;

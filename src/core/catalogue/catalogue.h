@@ -83,8 +83,8 @@ std::string RefreshCatalogue(const std::string& databaseDir, ExtractStore& store
 void BuildCatalogue(ExtractStore& store, Catalogue& catalogue);
 
 // The key of a job definition line: the text up to the first blank; "" for other lines.
-std::string JobKeyOfLine(const std::string& line);
+std::string JobKeyOfLine(std::string_view line);
 // True when a jobs-file line starts a job definition as the catalogue counts them.
-bool IsJobDefinitionLine(const std::string& line);
+bool IsJobDefinitionLine(std::string_view line);
 
 }  // namespace vdbq

@@ -87,7 +87,7 @@ std::vector<NameValue> ReadNameValueRows(const LineList& lines, long long lastLi
                                          const std::string& headerKeyword) {
   std::vector<NameValue> rows;
   for (long long i = 0; i <= lastLine; ++i) {
-    const std::string& line = lines.At(i);
+    std::string_view line = lines.At(i);
     if (line.empty() || StartsWith(line, headerKeyword)) continue;
     const long long q = Find("\"", line);
     NameValue row;
@@ -115,7 +115,7 @@ void LoadExtracts(const std::string& databaseDir, ExtractStore& store) {
       store.MissingFile = name;
       return;
     }
-    LineList lines(SplitLines(ReadWholeFile(path)));
+    LineList lines = LineList::FromText(ReadWholeFile(path));
     loaded.push_back(path);
     const std::string file = name;
     if (file == kSchedulesFile) {
@@ -162,12 +162,12 @@ std::vector<std::string> IndexSchedules(ExtractStore& store) {
   std::vector<std::string> keys;
   const LineList& lines = store.ScheduleLines;
   for (long long i = 0; i < lines.Count(); ++i) {
-    const std::string& line = lines.At(i);
+    std::string_view line = lines.At(i);
     if (StartsWith(line, "END")) {
       ++store.ScheduleBlockCount;
       starts.push_back(i + 1);
     } else if (StartsWith(line, "SCHEDULE ") && Contains(line, "#")) {
-      keys.push_back(line.substr(9));
+      keys.emplace_back(line.substr(9));
     }
   }
   starts.push_back(std::max(kBlockEndMark, lines.Count()));

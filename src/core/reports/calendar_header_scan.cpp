@@ -50,7 +50,7 @@ long long ScanHeader(const LineList& lines, long long first, Progress& progress,
   while (line < count) {
     if (resume(line)) return -1;
     progress.Tick();
-    const std::string& text = lines.At(line);
+    std::string_view text = lines.At(line);
     if (!text.empty()) {
       current = TrimBlanks(text);
       if (StartsWith(current, "ON")) {

@@ -31,7 +31,7 @@ void ListCalendarsByValidity(ReportContext& ctx, bool listValid) {
   long long line = 1;
   while (line <= lastLine) {
     ctx.Progress.Tick();
-    const std::string& header = lines.At(line++);
+    std::string_view header = lines.At(line++);
     if (header.empty() || StartsWith(header, "  ")) continue;
     const long long quote = Find("\"", header);
     std::string dates;

@@ -26,7 +26,7 @@ void ForEachJobHeader(ReportContext& ctx, Visit visit) {
   long long i = 0;
   do {
     ctx.Progress.Tick();
-    const std::string& line = store.JobLines.At(i);
+    std::string_view line = store.JobLines.At(i);
     if (IsJobDefinitionLine(line)) visit(line, JobKeyOfLine(line));
   } while (++i < store.JobLineCount);
 }
@@ -41,7 +41,7 @@ std::string CollectScheduledJobs(const ExtractStore& store, Progress& progress) 
   long long i = 0;
   while (i < count) {
     progress.Tick();
-    const std::string& line = lines.At(i);
+    std::string_view line = lines.At(i);
     if (!StartsWith(line, "SCHEDULE ") || !Contains(line, "#")) {
       ++i;
       continue;
@@ -100,7 +100,7 @@ void RunJ1(ReportContext& ctx) {
                     true});
   std::vector<std::string> scratch;
   ForEachJobHeader(
-      ctx, [&scratch](const std::string&, std::string key) { scratch.push_back(std::move(key)); });
+      ctx, [&scratch](std::string_view, std::string key) { scratch.push_back(std::move(key)); });
   SortScratchLines(scratch);
   for (const std::string& line : scratch) {
     ctx.Progress.Tick();
@@ -118,7 +118,7 @@ void RunJ2(ReportContext& ctx) {
                     {200, 0, 100, 0, 0, 0, 0, 0, 0},
                     true});
   std::vector<std::string> scratch;
-  ForEachJobHeader(ctx, [&scratch](const std::string&, const std::string& key) {
+  ForEachJobHeader(ctx, [&scratch](std::string_view, const std::string& key) {
     const size_t hash = key.find('#');
     if (hash == std::string::npos) return;
     scratch.push_back(key.substr(hash + 1) + "#" + key.substr(0, hash));
@@ -146,7 +146,7 @@ void RunJ3(ReportContext& ctx) {
                     {100, 300, 0, 0, 0, 0, 0, 0, 0},
                     false});
   std::vector<std::string> scratch;
-  ForEachJobHeader(ctx, [&scratch, &search](const std::string&, std::string key) {
+  ForEachJobHeader(ctx, [&scratch, &search](std::string_view, std::string key) {
     if (Contains(key, search)) scratch.push_back(std::move(key));
   });
   SortScratchLines(scratch);
@@ -169,7 +169,7 @@ void RunJ5(ReportContext& ctx) {
                     true});
   std::vector<std::string> scratch;
   ForEachJobHeader(
-      ctx, [&scratch](const std::string&, std::string key) { scratch.push_back(std::move(key)); });
+      ctx, [&scratch](std::string_view, std::string key) { scratch.push_back(std::move(key)); });
   SortScratchLines(scratch);
 
   // The page is on show while the schedules are read.
@@ -200,7 +200,7 @@ void RunJ6(ReportContext& ctx) {
                     {100, 250, 500, 0, 0, 0, 0, 0, 0},
                     false});
   std::vector<std::string> scratch;
-  ForEachJobHeader(ctx, [&scratch, &search](const std::string& line, const std::string& key) {
+  ForEachJobHeader(ctx, [&scratch, &search](std::string_view line, const std::string& key) {
     const std::string rest = CopyFrom(line, Find(" ", line) + 1);
     if (!Contains(UpperCase(rest), search)) return;
     std::string joined = key;

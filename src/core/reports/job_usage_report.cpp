@@ -60,7 +60,7 @@ std::string FirstEntryNaming(std::string_view list, std::string_view job, bool& 
 bool JobIsDefined(const ExtractStore& store, const std::string& job, Progress& progress) {
   for (long long i = 0; i < store.JobLineCount; ++i) {
     progress.Tick();
-    const std::string& line = store.JobLines.At(i);
+    std::string_view line = store.JobLines.At(i);
     if (!IsJobDefinitionLine(line)) continue;
     const std::string key = TrimBlanks(JobKeyOfLine(line));
     const size_t hash = key.find('#');
@@ -94,7 +94,7 @@ ScheduleJobs ReadScheduleJobs(const LineList& lines, long long start, std::strin
   long long j = std::max(0LL, start);
   while (j < count) {
     progress.Tick();
-    const std::string& line = lines.At(j);
+    std::string_view line = lines.At(j);
     if (!line.empty()) {
       current = TrimBlanks(line);
       const bool comment = !current.empty() && current.front() == '*';
@@ -152,7 +152,7 @@ void RunJ4(ReportContext& ctx) {
   long long i = 0;
   while (i < count) {
     ctx.Progress.Tick();
-    const std::string& line = lines.At(i);
+    std::string_view line = lines.At(i);
     if (!StartsWith(line, "SCHEDULE ") || !Contains(line, "#")) {
       ++i;
       continue;

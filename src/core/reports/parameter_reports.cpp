@@ -17,7 +17,7 @@ std::string ParameterNameList(const ExtractStore& store) {
 }
 
 // The command clause of a job definition line: the text after its first blank.
-std::string CommandText(const std::string& line) { return CopyFrom(line, Find(" ", line) + 1); }
+std::string CommandText(std::string_view line) { return CopyFrom(line, Find(" ", line) + 1); }
 
 // Appends every name that stands between a pair of carets, each followed by a comma; a caret
 // without its partner ends the search.
@@ -51,7 +51,7 @@ void RunP1(ReportContext& ctx) {
   std::vector<std::string> keys;
   for (long long i = 0; i < store.JobLineCount; ++i) {
     ctx.Progress.Tick();
-    const std::string& line = store.JobLines.At(i);
+    std::string_view line = store.JobLines.At(i);
     if (IsJobDefinitionLine(line) && Contains(UpperCase(CommandText(line)), wanted)) {
       keys.push_back(JobKeyOfLine(line));
     }
@@ -71,7 +71,7 @@ void RunP2(ReportContext& ctx) {
   std::string uses;
   for (long long i = 0; i < store.JobLineCount; ++i) {
     ctx.Progress.Tick();
-    const std::string& line = store.JobLines.At(i);
+    std::string_view line = store.JobLines.At(i);
     if (IsJobDefinitionLine(line)) AppendCaretNames(CommandText(line), uses);
   }
   FinishReport(ctx, UsageStatus(AddUsageRows(ctx, nameList, uses), "Parameters"));

@@ -10,7 +10,7 @@ PathScheduleIndex::PathScheduleIndex(const ExtractStore& store, Progress& progre
   long long lastBlock = -1;
   for (long long i = 0; i < count; ++i) {
     progress.Tick();
-    const std::string& line = lines.At(i);
+    std::string_view line = lines.At(i);
     if (!StartsWith(line, "SCHEDULE ")) continue;
     PathSchedule schedule;
     schedule.Line = i;

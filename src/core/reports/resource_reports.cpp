@@ -77,7 +77,7 @@ void RunR2(ReportContext& ctx) {
   long long line = 0;
   while (line < store.ScheduleLineCount) {
     ctx.Progress.Tick();
-    const std::string& text = lines.At(line);
+    std::string_view text = lines.At(line);
     if (StartsWith(text, "SCHEDULE ")) {
       const std::string workstation = SplitKey(CopyFrom(text, 10)).Workstation;
       line = ReadNeedsAsResources(lines, line + 1, workstation, needs, ctx.Progress);

@@ -70,9 +70,9 @@ void RunListing(ReportContext& ctx, ListingKind kind) {
   const std::string search = ctx.Panel.SearchText;
   std::vector<std::string> scratch;
   ForEachScheduleHeader(ctx.Store, ctx.Progress, [&](long long line) {
-    const std::string& header = ctx.Store.ScheduleLines.At(line);
+    std::string_view header = ctx.Store.ScheduleLines.At(line);
     if (!Contains(header, "#")) return true;
-    std::string key = header.substr(9);
+    std::string key(header.substr(9));
     switch (kind) {
       case ListingKind::ByWorkstation:
         scratch.push_back(std::move(key));

@@ -34,7 +34,7 @@ long long ScanBody(const LineList& lines, long long first, const BodyClause& cla
   long long line = first;
   while (line < count) {
     if (resume(line)) return -1;
-    const std::string& text = lines.At(line);
+    std::string_view text = lines.At(line);
     if (!text.empty()) {
       current = TrimBlanks(text);
       if (StartsWith(current, clause.Keyword)) {
@@ -157,7 +157,7 @@ long long ReadNeedsAsResources(const LineList& lines, long long first, std::stri
   std::string current;
   long long line = first;
   while (line < count) {
-    const std::string& text = lines.At(line);
+    std::string_view text = lines.At(line);
     if (!text.empty()) {
       current = TrimBlanks(text);
       if (StartsWith(current, kNeedsClause.Keyword)) {
@@ -179,7 +179,7 @@ long long ReadNeedsAsResources(const LineList& lines, long long first, std::stri
   return line;
 }
 
-std::string ResourceNameOfLine(const std::string& line) {
+std::string ResourceNameOfLine(std::string_view line) {
   if (line.empty() || StartsWith(line, "$RESOURCE")) return {};
   const size_t tab = line.find('\t');
   if (tab == std::string::npos) return {};

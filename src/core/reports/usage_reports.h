@@ -87,6 +87,6 @@ long long ReadNeedsAsResources(const LineList& lines, long long first, std::stri
 
 // The resource name of a resources-file line (trimmed, before its first TAB), "" for the
 // header and for lines without a TAB.
-std::string ResourceNameOfLine(const std::string& line);
+std::string ResourceNameOfLine(std::string_view line);
 
 }  // namespace vdbq

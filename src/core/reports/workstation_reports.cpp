@@ -38,7 +38,7 @@ std::vector<std::string> SchedulesOf(ReportContext& ctx, const std::string& work
   long long line = 0;
   while (line < store.ScheduleLineCount) {
     ctx.Progress.Tick();
-    const std::string& text = store.ScheduleLines.At(line);
+    std::string_view text = store.ScheduleLines.At(line);
     if (!StartsWith(text, "SCHEDULE ")) {
       ++line;
       continue;
@@ -57,7 +57,7 @@ std::vector<std::string> JobsOf(ReportContext& ctx, const std::string& workstati
   std::vector<std::string> names;
   for (long long i = 0; i < store.JobLineCount; ++i) {
     ctx.Progress.Tick();
-    const std::string& line = store.JobLines.At(i);
+    std::string_view line = store.JobLines.At(i);
     if (!IsJobDefinitionLine(line)) continue;
     KeyParts parts = SplitKey(JobKeyOfLine(line));
     if (parts.Workstation == workstation) names.push_back(std::move(parts.Name));
@@ -126,7 +126,7 @@ void RunW3(ReportContext& ctx) {
     std::string members;
     long long j = i + 1;
     for (; j < count; ++j) {
-      const std::string& line = lines.At(j);
+      std::string_view line = lines.At(j);
       if (line.empty()) continue;
       const std::string text = TrimBlanks(line);
       const std::string upper = UpperCase(text);

@@ -8,7 +8,7 @@ namespace vdbq {
 std::optional<CalendarDefinition> FindCalendar(const LineList& calendarLines,
                                                std::string_view name) {
   for (long long i = 0; i < calendarLines.Count(); ++i) {
-    const std::string& line = calendarLines.At(i);
+    std::string_view line = calendarLines.At(i);
     if (StartsWith(line, "$CALENDAR")) continue;
     if (Copy(line, 1, Find("\t", line) - 1) != name) continue;
 

@@ -33,7 +33,7 @@ void ReadCommandClause(const std::string& clause, JobPage& page) {
 // the next definition line when RECOVERY is missing.
 void ReadDefinitionLines(const LineList& lines, long long from, JobPage& page) {
   for (long long i = from; i < lines.Count(); ++i) {
-    const std::string& line = lines.At(i);
+    std::string_view line = lines.At(i);
     if (line.empty()) continue;
     const std::string current = TrimBlanks(line);
     if (StartsWith(current, "RECOVERY ")) {
@@ -56,7 +56,7 @@ void ReadDefinitionLines(const LineList& lines, long long from, JobPage& page) {
 
 long long FindJobDefinition(const LineList& jobLines, std::string_view key) {
   for (long long i = 0; i < jobLines.Count(); ++i) {
-    const std::string& line = jobLines.At(i);
+    std::string_view line = jobLines.At(i);
     if (!StartsWith(line, key)) continue;
     if (line.size() == key.size() || line[key.size()] == ' ' || line[key.size()] == '\t') {
       return i;
@@ -79,7 +79,7 @@ void ShowJob(const ExtractStore& store, const Catalogue& catalogue, std::string_
   target += selectedName;
   const long long definition = FindJobDefinition(store.JobLines, target);
   if (definition >= 0) {
-    const std::string& line = store.JobLines.At(definition);
+    std::string_view line = store.JobLines.At(definition);
     ReadCommandClause(CopyFrom(line, static_cast<long long>(target.size()) + 2), page);
     ReadDefinitionLines(store.JobLines, definition + 1, page);
   }

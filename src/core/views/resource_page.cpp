@@ -13,7 +13,7 @@ void ReadResourceLine(const ExtractStore& store, std::string_view selectedName,
                       ResourcePage& page) {
   const LineList& lines = store.ResourceLines;
   for (long long i = 0; i <= store.ResourceLastLine && i < lines.Count(); ++i) {
-    const std::string& line = lines.At(i);
+    std::string_view line = lines.At(i);
     if (StartsWith(line, "$RESOURCE")) continue;
     const long long tab = Find("\t", line);
     if (Copy(line, 1, tab - 1) != selectedName) continue;

@@ -20,9 +20,9 @@ void ShowSchedule(const ExtractStore& store, const Catalogue& /*catalogue*/,
   const long long count = store.ScheduleLineCount;
   long long i = 0;
   while (i < count) {
-    const std::string& line = lines.At(i);
+    std::string_view line = lines.At(i);
     if (!StartsWith(line, "SCHEDULE ")) {
-      memo.push_back(line);
+      memo.emplace_back(line);
       if (line == "END") memo.clear();
       ++i;
     } else if (line.compare(9, std::string::npos, target) != 0) {
@@ -32,7 +32,7 @@ void ShowSchedule(const ExtractStore& store, const Catalogue& /*catalogue*/,
       i = std::max(i + 1, store.NextBlockStart(i));
     } else {
       for (; i < count; ++i) {
-        memo.push_back(lines.At(i));
+        memo.emplace_back(lines.At(i));
         if (lines.At(i) == "END") break;
       }
       break;

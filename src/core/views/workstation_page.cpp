@@ -113,7 +113,7 @@ void Apply(CpuField field, const std::string& value, WorkstationPage& page) {
   }
 }
 
-bool IsCpuNameLine(const std::string& line) {
+bool IsCpuNameLine(std::string_view line) {
   return StartsWith(UpperCase(TrimBlanks(line)), "CPUNAME");
 }
 
@@ -138,7 +138,7 @@ void ShowWorkstation(const ExtractStore& store, const Catalogue& /*catalogue*/,
     ++i;
   }
   for (++i; i < lines.Count(); ++i) {
-    const std::string& line = lines.At(i);
+    std::string_view line = lines.At(i);
     if (line.empty()) continue;
     const std::string trimmed = TrimBlanks(line);
     const std::string upper = UpperCase(trimmed);

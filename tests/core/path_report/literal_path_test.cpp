@@ -77,12 +77,12 @@ class LiteralPath {
   std::vector<size_t> Order;
 
  private:
-  static bool IsHeader(const std::string& line) { return Copy(line, 1, 9) == "SCHEDULE "; }
+  static bool IsHeader(std::string_view line) { return Copy(line, 1, 9) == "SCHEDULE "; }
 
   std::optional<long long> FindScheduleByKey(const std::string& key) const {
     long long line = store_.ScheduleBlockStart[0];
     while (line < lines_.Count()) {
-      const std::string& text = lines_.At(line);
+      std::string_view text = lines_.At(line);
       if (!text.empty() && IsHeader(text)) {
         if (CopyFrom(text, 10) == key) return line + 1;
         line = store_.NextBlockStart(line);
@@ -109,7 +109,7 @@ class LiteralPath {
     std::string scheduleFollows;
     bool done = false;
     while (!done && i < limit) {
-      const std::string line = lines_.At(i++);
+      const std::string line(lines_.At(i++));
       if (line.empty()) continue;
       const std::string current = TrimBlanks(line);
       if (current == ":") break;
@@ -129,7 +129,7 @@ class LiteralPath {
     std::string jobs;
     done = false;
     while (!done && i < limit) {
-      const std::string line = lines_.At(i++);
+      const std::string line(lines_.At(i++));
       const std::string current = TrimBlanks(line);
       if (current == "END") break;
       if (!line.empty() && Copy(current, 1, 1) != "*" && Copy(current, 1, 8) == "FOLLOWS ") {
@@ -197,7 +197,7 @@ class LiteralPath {
   void Walk(const std::string& t, OnMatch onMatch) {
     long long line = 0;
     while (line < lines_.Count()) {
-      const std::string& text = lines_.At(line);
+      std::string_view text = lines_.At(line);
       if (!IsHeader(text)) {
         ++line;
         continue;
@@ -331,7 +331,7 @@ class ScheduleFileMaker {
 
 ExtractStore StoreOf(const std::string& schedules) {
   ExtractStore store;
-  store.ScheduleLines = LineList(SplitLines(schedules));
+  store.ScheduleLines = LineList::FromText(schedules);
   store.ScheduleLineCount = store.ScheduleLines.Count();
   IndexSchedules(store);
   return store;
