@@ -1,0 +1,176 @@
+// The catalogue, report and html commands on the sample database and on small broken copies.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "cli_runner.h"
+#include "support/temp_dir.h"
+
+namespace vdbq::testing {
+namespace {
+
+using Json = nlohmann::json;
+
+// Runs the CLI on a database with the audit log kept in a temporary directory.
+class CliOnDatabase : public ::testing::Test {
+ protected:
+  CliRun Run(std::vector<std::string> arguments, const std::string& db = kSampleDbDir) {
+    std::vector<std::string> all{"--db", db, "--today", "2026-12-06", "--log-dir",
+                                 logs.DirText()};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    return RunCli(all);
+  }
+  Json RunJson(std::vector<std::string> arguments) {
+    const CliRun run = Run(std::move(arguments));
+    EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+    return Json::parse(run.Out, nullptr, false);
+  }
+  // A copy of the sample database that a test may break.
+  std::string SampleCopy() {
+    std::filesystem::copy(kSampleDbDir, copy.Path(),
+                          std::filesystem::copy_options::overwrite_existing |
+                               std::filesystem::copy_options::recursive);
+    return copy.DirText();
+  }
+  TempDir logs;
+  TempDir copy;
+};
+
+TEST_F(CliOnDatabase, CatalogueShowsEveryHeadingWithTheSampleObjects) {
+  const Json out = RunJson({"catalogue", "--format", "json"});
+  EXPECT_EQ(out["status"], "Ready.");
+  EXPECT_FALSE(out["lastUpdate"].get<std::string>().empty());
+  ASSERT_EQ(out["tree"].size(), 9u);
+  EXPECT_EQ(out["tree"][2]["caption"], "Schedules (Invalid)");
+  EXPECT_EQ(out["tree"][2]["children"][0]["caption"], "HFOLD07");
+  EXPECT_EQ(out["tree"][4]["children"][0]["caption"], "HFOLD07");
+  EXPECT_EQ(out["totals"]["CpuTotal"], 11);
+  EXPECT_EQ(out["totals"]["ScheduleBlockCount"], 31);
+  EXPECT_EQ(out["totals"]["JobTotal"], 84);
+  EXPECT_EQ(out["tree"][0]["children"].size(), 11u);
+}
+
+TEST_F(CliOnDatabase, MissingExtractIsReportedWithExitTwo) {
+  const std::string db = SampleCopy();
+  std::filesystem::remove(std::filesystem::path(db) / "Calendars.Xtract");
+  const CliRun run = Run({"catalogue"}, db);
+  EXPECT_EQ(run.ExitStatus, 2);
+  EXPECT_NE(run.Err.find("Varnolt Database Extracts Not Found!"), std::string::npos);
+  EXPECT_EQ(Run({"report", "S#1"}, db).ExitStatus, 2);
+}
+
+TEST_F(CliOnDatabase, UnreadableExtractIsReportedWithExitTwo) {
+  const std::string db = SampleCopy();
+  std::filesystem::remove(std::filesystem::path(db) / "Jobs.Xtract");
+  std::filesystem::create_directory(std::filesystem::path(db) / "Jobs.Xtract");
+  const CliRun run = Run({"catalogue", "--format", "json"}, db);
+  EXPECT_EQ(run.ExitStatus, 2);
+  EXPECT_NE(run.Err.find("Jobs.Xtract"), std::string::npos);
+  EXPECT_TRUE(run.Out.empty());
+}
+
+TEST_F(CliOnDatabase, DependencyPathInOrderWithTheStartMarked) {
+  const Json out = RunJson({"report", "s#5", "HFFIN02#FIN_REPORTS", "--format", "json"});
+  EXPECT_EQ(out["reportNumber"], 5);
+  EXPECT_EQ(out["audit"], Json::array({"Run Report S#5:HFFIN02#FIN_REPORTS"}));
+  std::vector<std::string> path;
+  for (const Json& row : out["rows"]) {
+    if (!row[0].get<std::string>().empty() && row[0] != "Seq.") {
+      path.push_back(row[0].get<std::string>() + " " + row[2].get<std::string>());
+    }
+  }
+  const std::vector<std::string> expected{"001 ERP_EXPORT",   "002 GL_IMPORT",
+                                          "003 GL_POSTING",   "004> FIN_REPORTS",
+                                          "005 DW_NIGHTLY",   "006 DW_WEEKLY",
+                                          "007 MI_DASHBOARD", "008 MONTH_ARCHIVE"};
+  EXPECT_EQ(path, expected);
+}
+
+TEST_F(CliOnDatabase, EveryReportFindsSomethingInTheSample) {
+  const std::vector<std::pair<std::string, std::string>> runs{
+      {"S#1", ""},         {"S#2", ""},         {"S#3", "FIN"},      {"S#4", "HFDWH01#DW_NIGHTLY"},
+      {"S#5", "HFFIN01#GL_POSTING"}, {"J#1", ""}, {"J#2", ""},       {"J#3", "DW_"},
+      {"J#4", "LOGROTATE"}, {"J#5", ""},        {"J#6", "^"},        {"W#1", "HFFIN01"},
+      {"W#2", "HFWEB01"},  {"W#3", ""},         {"C#1", "HOLIDAYS"}, {"C#2", ""},
+      {"C#3", ""},         {"C#4", ""},         {"R#1", "TAPES"},    {"R#2", ""},
+      {"P#1", "BINDIR"},   {"P#2", ""},         {"D#1", "TAPE_MOUNTED"}, {"D#2", ""}};
+  for (const auto& [code, search] : runs) {
+    const CliRun run = Run({"report", code, search, "--format", "json", "--styles"});
+    ASSERT_EQ(run.ExitStatus, 0) << code << ": " << run.Err;
+    const Json out = Json::parse(run.Out, nullptr, false);
+    EXPECT_GT(out["rows"].size(), 0u) << code;
+    EXPECT_EQ(out["styles"].size(), out["rows"].size()) << code;
+    EXPECT_EQ(out["widths"].size(), 9u) << code;
+    EXPECT_NE(out["hint"], "") << code;
+  }
+}
+
+TEST_F(CliOnDatabase, AuditLinesReachTheLogDirectory) {
+  ASSERT_EQ(Run({"report", "W#3"}).ExitStatus, 0);
+  std::string text;
+  for (const auto& entry : std::filesystem::directory_iterator(logs.Path())) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  EXPECT_NE(text.find(">>>>> ZQ Varnolt Gui Audit Log : Started On "), std::string::npos);
+  EXPECT_NE(text.find("Run Report W#3:\r\n"), std::string::npos);
+}
+
+TEST_F(CliOnDatabase, RejectedSearchExitsOneWithTheReason) {
+  const CliRun run = Run({"report", "S#4", "DW_NIGHTLY"});
+  EXPECT_EQ(run.ExitStatus, 1);
+  EXPECT_NE(run.Err.find("Format = WorkstationName#ScheduleName - Please Check!"),
+            std::string::npos);
+  const CliRun lower = Run({"report", "J#3", "dw_", "--format", "json"});
+  EXPECT_EQ(lower.ExitStatus, 1);
+  const Json out = Json::parse(lower.Out, nullptr, false);
+  EXPECT_EQ(out["reportNumber"], 0);
+  EXPECT_EQ(out["status"], "Invalid Character In Schedule Name - Please Check!");
+  EXPECT_EQ(out["widths"], Json::array({0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(CliOnDatabase, SearchTextMayBeginWithAHyphenAfterTheEndOfOptions) {
+  const CliRun run = Run({"report", "--format", "json", "J#3", "--", "-X"});
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  EXPECT_EQ(Json::parse(run.Out, nullptr, false)["search"], "-X");
+}
+
+TEST_F(CliOnDatabase, CsvIsTheExportFileText) {
+  const CliRun run = Run({"report", "C#2", "--format", "csv"});
+  EXPECT_EQ(run.ExitStatus, 0);
+  EXPECT_NE(run.Out.find("\r\n"), std::string::npos);
+  EXPECT_NE(run.Out.find("AUDIT_DAYS\r\n"), std::string::npos);
+}
+
+TEST_F(CliOnDatabase, CalendarDateThatIsNotANumberStopsTheReport) {
+  const std::string db = SampleCopy();
+  std::ofstream(std::filesystem::path(db) / "Calendars.Xtract", std::ios::binary)
+      << "$CALENDAR\nBAD\t\"broken\"\n  01/XX/27\n";
+  const CliRun run = Run({"report", "C#3"}, db);
+  EXPECT_EQ(run.ExitStatus, 2);
+  EXPECT_NE(run.Err.find("'XX' is not a valid integer value"), std::string::npos);
+}
+
+TEST_F(CliOnDatabase, MalformedCallsExitTwo) {
+  EXPECT_EQ(Run({"report", "Z#9"}).ExitStatus, 2);
+  EXPECT_EQ(Run({"report", "S#1", "--format", "xml"}).ExitStatus, 2);
+  EXPECT_EQ(Run({"nosuchcommand"}).ExitStatus, 2);
+  EXPECT_EQ(RunCli({"--db", kSampleDbDir, "--today", "6 Dec", "catalogue"}).ExitStatus, 2);
+}
+
+TEST_F(CliOnDatabase, HtmlDocumentOfASchedule) {
+  const CliRun run = Run({"html", "HFDWH01#DW_NIGHTLY"});
+  ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+  EXPECT_EQ(run.Out.rfind("<HTML>", 0), 0u);
+  EXPECT_NE(run.Out.find("DW_NIGHTLY"), std::string::npos);
+  EXPECT_NE(run.Out.find("\r\n"), std::string::npos);
+  const CliRun missing = Run({"html", "HFDWH01#NO_SUCH"});
+  EXPECT_EQ(missing.ExitStatus, 1);
+  EXPECT_TRUE(missing.Out.empty());
+  EXPECT_FALSE(missing.Err.empty());
+}
+
+}  // namespace
+}  // namespace vdbq::testing
