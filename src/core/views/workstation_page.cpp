@@ -142,7 +142,11 @@ void ShowWorkstation(const ExtractStore& store, const Catalogue& /*catalogue*/,
     if (line.empty()) continue;
     const std::string trimmed = TrimBlanks(line);
     const std::string upper = UpperCase(trimmed);
-    if (StartsWith(upper, "END")) break;
+    // A definition that lost its END line ends where the next definition begins, so it never
+    // takes the next workstation's values for its own.
+    if (StartsWith(upper, "END") || StartsWith(upper, "CPUNAME") || StartsWith(upper, "CPUCLASS")) {
+      break;
+    }
     for (const CpuKeyword& keyword : kCpuKeywords) {
       if (StartsWith(upper, keyword.Keyword)) {
         Apply(keyword.Field, CopyFrom(trimmed, static_cast<long long>(keyword.Keyword.size()) + 1),

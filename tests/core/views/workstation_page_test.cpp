@@ -96,6 +96,18 @@ TEST_F(WorkstationPageTest, DefinitionEndsAtEndInAnyCase) {
   EXPECT_EQ(page.LabCpuHost, "-");
 }
 
+TEST_F(WorkstationPageTest, DefinitionWithoutEndStopsAtTheNextDefinition) {
+  const std::string cpus =
+      "CPUNAME A\nDESCRIPTION a\nCPUNAME B\nDESCRIPTION b\nHOST hb\nEND\n"
+      "CPUNAME C\nHOST hc\n  CPUCLASS K\nDESCRIPTION class\nEND\n";
+  page = Show(cpus, "A");
+  EXPECT_EQ(page.LabCpuDesc, "a");
+  EXPECT_EQ(page.LabCpuHost, "-");
+  page = Show(cpus, "C");
+  EXPECT_EQ(page.LabCpuHost, "hc");
+  EXPECT_EQ(page.LabCpuDesc, "<Empty>");
+}
+
 TEST_F(WorkstationPageTest, NameIsComparedExactlyAndOnlyTheFirstDefinitionCounts) {
   const std::string cpus =
       "CPUNAME CPU10\nHOST ten\nEND\nCPUNAME cpu1\nHOST lower\nEND\n"
