@@ -7,7 +7,7 @@ BUILD_DIR="${VARNOLTDBQ_BUILD_DIR:-$ROOT/build}"
 # Everything the build, the tests and the tools they drive need.
 PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   tnftp python3 python3-pyftpdlib
 )

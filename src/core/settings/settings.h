@@ -17,8 +17,8 @@ inline constexpr std::size_t kMaxDirectoryLength = 255;
 inline constexpr std::size_t kMaxFtpFieldLength = 50;
 
 // Colours are red + 256 * green + 65536 * blue.
-inline constexpr int kYellow = 65535;
-inline constexpr int kMaroon = 128;
+inline constexpr int kDefaultSelectedNodeText = 65535;  // yellow
+inline constexpr int kDefaultSelectedNodeGround = 128;  // maroon
 
 // The program's settings, held in memory from start-up to exit.
 struct Settings {
@@ -33,8 +33,8 @@ struct Settings {
   bool StrobeOn = true;          // "Strobe": the report panel's animation runs
   bool SoundsOn = true;          // "Sfx"
   bool SaveSettingsOnExit = true;
-  int Col1 = kYellow;  // text colour of the selected tree node
-  int Col2 = kMaroon;  // background colour of the selected tree node
+  int Col1 = kDefaultSelectedNodeText;    // text colour of the selected tree node
+  int Col2 = kDefaultSelectedNodeGround;  // background colour of the selected tree node
 
   bool operator==(const Settings&) const = default;
 };

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots of the desktop program on the bundled sample database, under a
+# virtual X display: the catalogue with a schedule page, and an S#4 result list with its colours.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+install_missing xvfb xauth
+cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DBUILD_GUI=ON -DBUILD_TESTING=ON \
+  >/dev/null
+cmake --build "$BUILD_DIR" --target varnoltdbq-screenshots -j "$(nproc 2>/dev/null || echo 2)"
+
+OUT="$ROOT/docs"
+mkdir -p "$OUT"
+shoot() {
+  xvfb-run -a -s "-screen 0 1280x800x24" "$BUILD_DIR/bin/varnoltdbq-screenshots" "$@"
+}
+shoot "$OUT" "catalogue=screenshot-catalogue.png"
+shoot --size=1180x720 "$OUT" "report:S#4:HFDWH01#DW_NIGHTLY=screenshot-report-s4.png"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/reports/report_presets.h"
+#include "gui/catalogue/catalogue_model.h"
+#include "gui/category_navigation.h"
+
+namespace vdbq::gui {
+
+// What selecting a node leads to: a heading switches to its category's page (when visited),
+// an object node shows its object on the page of its kind, anything else does nothing.
+struct NodeRoute {
+  enum class Action { Nothing, Heading, ShowObject };
+  Action What = Action::Nothing;
+  PageCategory Category = PageCategory::Inf;
+  NodeKind Kind = NodeKind::None;
+};
+
+NodeRoute RouteOf(const NodeInfo& node);
+
+// The page category of a kind of object node.
+std::optional<PageCategory> CategoryOfKind(NodeKind kind);
+
+}  // namespace vdbq::gui

@@ -1,0 +1,62 @@
+#include "gui/category_navigation.h"
+
+namespace vdbq::gui {
+
+std::string CategoryCode(PageCategory category) {
+  switch (category) {
+    case PageCategory::Cpu:
+      return "CPU";
+    case PageCategory::Sch:
+      return "SCH";
+    case PageCategory::Job:
+      return "JOB";
+    case PageCategory::Cal:
+      return "CAL";
+    case PageCategory::Par:
+      return "PAR";
+    case PageCategory::Pro:
+      return "PRO";
+    case PageCategory::Res:
+      return "RES";
+    case PageCategory::Rep:
+      return "REP";
+    case PageCategory::Inf:
+      return "INF";
+    case PageCategory::Ins:
+      return "INS";
+  }
+  return "";
+}
+
+std::optional<int> ButtonIndex(PageCategory category) {
+  const int index = static_cast<int>(category);
+  if (index < kButtonCategories) return index;
+  return std::nullopt;
+}
+
+PageCategory CategoryOfButton(int index) { return static_cast<PageCategory>(index); }
+
+bool CategoryNavigation::Visited(PageCategory category) const {
+  const std::optional<int> index = ButtonIndex(category);
+  return index && visited_[static_cast<size_t>(*index)];
+}
+
+void CategoryNavigation::MarkVisited(PageCategory category) {
+  if (const std::optional<int> index = ButtonIndex(category)) {
+    visited_[static_cast<size_t>(*index)] = true;
+  }
+}
+
+std::optional<CategoryNavigation::Change> CategoryNavigation::SwitchTo(PageCategory category) {
+  if (category == current_) return std::nullopt;
+  const Change change{current_, category};
+  current_ = category;
+  return change;
+}
+
+std::optional<CategoryNavigation::Change> CategoryNavigation::Request(PageCategory category) {
+  if (!Visited(category)) return std::nullopt;
+  return SwitchTo(category);
+}
+
+}  // namespace vdbq::gui

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace vdbq::gui {
+
+// The page categories of the page area, in the order of the category buttons; the title and
+// installation pages have no button.
+enum class PageCategory { Cpu, Sch, Job, Cal, Par, Pro, Res, Rep, Inf, Ins };
+
+inline constexpr int kButtonCategories = 8;
+
+// "CPU", "SCH", ..., "INF", "INS".
+std::string CategoryCode(PageCategory category);
+// The button position (0 to 7) of a category, nothing for the title and installation pages.
+std::optional<int> ButtonIndex(PageCategory category);
+PageCategory CategoryOfButton(int index);
+
+// Which page category is shown and which categories have been shown at least once.
+class CategoryNavigation {
+ public:
+  PageCategory Current() const { return current_; }
+  std::string CurrentCode() const { return CategoryCode(current_); }
+
+  // Set the first time an object of the category is shown; never cleared during a run.
+  bool Visited(PageCategory category) const;
+  void MarkVisited(PageCategory category);
+  void ClearVisited() { visited_.fill(false); }
+
+  struct Change {
+    PageCategory Previous;
+    PageCategory Next;
+  };
+  // The switch the tree and the reports use: nothing when the category is already shown.
+  std::optional<Change> SwitchTo(PageCategory category);
+  // The category buttons and the Pages menu: only to a category that has been visited.
+  std::optional<Change> Request(PageCategory category);
+  // "Title", "Installation Instructions" and a refresh: the page changes without the switch,
+  // so the buttons keep their pictures.
+  void ShowWithoutSwitch(PageCategory category) { current_ = category; }
+
+ private:
+  PageCategory current_ = PageCategory::Inf;
+  std::array<bool, kButtonCategories> visited_{};
+};
+
+}  // namespace vdbq::gui

@@ -1,0 +1,454 @@
+#include "gui/main_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/output/row_key.h"
+#include "core/settings/settings_io.h"
+#include "gui/catalogue/catalogue_tree.h"
+#include "gui/catalogue/node_route.h"
+#include "gui/layout_rules.h"
+#include "gui/pages/calendar_page_widget.h"
+#include "gui/pages/install_page.h"
+#include "gui/pages/install_script.h"
+#include "gui/pages/job_page_widget.h"
+#include "gui/pages/parameter_page_widget.h"
+#include "gui/pages/prompt_page_widget.h"
+#include "gui/pages/resource_page_widget.h"
+#include "gui/pages/schedule_page_widget.h"
+#include "gui/pages/title_page.h"
+#include "gui/pages/workstation_page_widget.h"
+#include "gui/report/report_page.h"
+#include "gui/report/report_panel_widget.h"
+#include "gui/report/report_runner.h"
+#include "gui/report/result_model.h"
+#include "gui/resources/pictures.h"
+#include "gui/text_convert.h"
+#include "gui/window/about_box.h"
+#include "gui/window/category_bar.h"
+#include "gui/window/left_panel.h"
+#include "gui/window/main_menu.h"
+#include "gui/window/title_bar.h"
+#include "platform/program_directory.h"
+#include "platform/qsettings_store.h"
+
+namespace vdbq::gui {
+namespace {
+
+constexpr const char* kWindowCaption = "Varnolt Database Query Utility";
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowEnvironment environment)
+    : programDir_(environment.ProgramDir.empty() ? ProgramDirectory() : environment.ProgramDir),
+      store_(environment.Store),
+      sounds_(std::move(environment.Sounds)),
+      showMessage_(std::move(environment.ShowMessage)) {
+  InitResources();
+  if (store_ == nullptr) {
+    ownStore_ = std::make_unique<QSettingsStore>();
+    store_ = ownStore_.get();
+  }
+  if (!sounds_) sounds_ = MakePlatformSoundPlayer();
+  if (!showMessage_) {
+    showMessage_ = [this](const QString& text) {
+      QMessageBox::warning(this, QString::fromLatin1(kWindowCaption), text);
+    };
+  }
+  setObjectName(QStringLiteral("TForm1"));
+  setWindowTitle(QString::fromLatin1(kWindowCaption));
+  setWindowIcon(ApplicationIcon());
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(210, 210, 210));
+  setPalette(pal);
+
+  BuildLayout();
+  WireMenu();
+  WirePanel();
+  about_ = new AboutBox(this);
+
+  resize(kWindowWidth, kWindowHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildLayout() {
+  titleBar_ = new TitleBar(this);
+
+  treeModel_ = new CatalogueModel(session_.Catalogue, this);
+  tree_ = new CatalogueTree(*treeModel_, this);
+  auto* left = new LeftPanel(this);
+  left->SetTree(tree_);
+
+  buttons_ = new CategoryBar(this);
+  pages_ = new QStackedWidget(this);
+  pages_->setObjectName(QStringLiteral("PC1"));
+  workstationPage_ = new WorkstationPageWidget(pages_);
+  schedulePage_ = new SchedulePageWidget(pages_);
+  jobPage_ = new JobPageWidget(pages_);
+  calendarPage_ = new CalendarPageWidget(pages_);
+  parameterPage_ = new ParameterPageWidget(session_.Store, pages_);
+  promptPage_ = new PromptPageWidget(session_.Store, pages_);
+  resourcePage_ = new ResourcePageWidget(pages_);
+  resultModel_ = new ResultModel(session_.Results, this);
+  reportPage_ = new ReportPage(session_.Results, *resultModel_, pages_);
+  titlePage_ = new TitlePage(pages_);
+  installPage_ = new InstallPage(pages_);
+  for (QWidget* page : std::initializer_list<QWidget*>{
+           workstationPage_, schedulePage_, jobPage_, calendarPage_, parameterPage_, promptPage_,
+           resourcePage_, reportPage_, titlePage_, installPage_}) {
+    page->setAutoFillBackground(true);
+    QPalette pal = page->palette();
+    pal.setColor(QPalette::Window, QColor(246, 247, 250));
+    page->setPalette(pal);
+    pages_->addWidget(page);
+  }
+  pages_->setCurrentWidget(titlePage_);
+
+  auto* holder = new QWidget(this);
+  holder->setObjectName(QStringLiteral("PanelPageControlHolder"));
+  auto* holderLayout = new QVBoxLayout(holder);
+  holderLayout->setContentsMargins(0, 0, 0, 0);
+  holderLayout->setSpacing(0);
+  holderLayout->addWidget(buttons_);
+  holderLayout->addWidget(pages_, 1);
+
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->setObjectName(QStringLiteral("dfsSplitter1"));
+  splitter->addWidget(left);
+  splitter->addWidget(holder);
+  splitter->setCollapsible(0, false);
+  splitter->setCollapsible(1, false);
+  splitter->setStretchFactor(1, 1);
+  splitter->setHandleWidth(5);
+  splitter->setSizes({kLeftPanelWidth, kWindowWidth - kLeftPanelWidth - kCommandPanelWidth});
+
+  panel_ = new ReportPanelWidget(session_.Panel, this);
+  panel_->setFixedWidth(kCommandPanelWidth);
+
+  auto* body = new QHBoxLayout;
+  body->setContentsMargins(0, 0, 0, 0);
+  body->setSpacing(0);
+  body->addWidget(splitter, 1);
+  body->addWidget(panel_);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(titleBar_);
+  layout->addLayout(body, 1);
+  setCentralWidget(central);
+
+  status_ = new QLabel(QString::fromLatin1(kReady), this);
+  status_->setObjectName(QStringLiteral("StatBar"));
+  statusBar()->addWidget(status_, 1);
+
+  menu_ = new MainMenu(*menuBar(), this);
+  runner_ = new ReportRunner(
+      ReportRunTarget{session_.Store, session_.Catalogue, session_.Panel, session_.Results,
+                      session_.Audit, *panel_, *resultModel_},
+      [this] { ShowReportPage(); }, [this](const QString& text) { showMessage_(text); }, this);
+}
+
+void MainWindow::WireMenu() {
+  connect(menu_->Minimize, &QAction::triggered, this, &QWidget::showMinimized);
+  connect(menu_->Maximize, &QAction::triggered, this, &QWidget::showMaximized);
+  // The transfer, printing and settings dialog arrive with their own parts of the program.
+  menu_->FtpUpdate->setEnabled(false);
+  menu_->PrintSchedule->setEnabled(false);
+  menu_->Settings->setEnabled(false);
+  schedulePage_->PrintButton()->setEnabled(false);
+  connect(menu_->SaveSettingsOnExit, &QAction::toggled, this,
+          [this](bool on) { session_.Settings.SaveSettingsOnExit = on; });
+  connect(menu_->EnableSounds, &QAction::toggled, this,
+          [this](bool on) { session_.Settings.SoundsOn = on; });
+  connect(menu_->Exit, &QAction::triggered, this, &QWidget::close);
+  connect(menu_->Refresh, &QAction::triggered, this, &MainWindow::RefreshCatalogue);
+  connect(menu_->NodeSelectedText, &QAction::triggered, this, [this] { ChooseTreeColour(true); });
+  connect(menu_->NodeSelectedBackground, &QAction::triggered, this,
+          [this] { ChooseTreeColour(false); });
+  connect(menu_, &MainMenu::pageChosen, this, &MainWindow::RequestCategory);
+  connect(menu_->Title, &QAction::triggered, this, &MainWindow::ShowTitlePage);
+  connect(menu_->Installation, &QAction::triggered, this, &MainWindow::ShowInstallPage);
+  connect(menu_->About, &QAction::triggered, this, [this] {
+    about_->Refresh();
+    about_->exec();
+  });
+  connect(menu_, &MainMenu::presetChosen, this,
+          [this](const PresetEntry& entry) { runner_->RunPreset(entry, std::nullopt); });
+}
+
+void MainWindow::WirePanel() {
+  connect(tree_, &CatalogueTree::nodeSelected, this, &MainWindow::OnNodeSelected);
+  connect(tree_, &CatalogueTree::presetChosen, this,
+          [this](const PresetEntry& entry, const std::optional<std::string>& search) {
+            runner_->RunPreset(entry, search);
+          });
+  connect(buttons_, &CategoryBar::clicked, this, &MainWindow::RequestCategory);
+  connect(buttons_, &CategoryBar::entered, this, [this] { PlaySound(Sound::Blip); });
+  connect(buttons_, &CategoryBar::left, this, &MainWindow::OnButtonLeft);
+  connect(panel_, &ReportPanelWidget::runRequested, this, [this] { runner_->Run(); });
+  connect(panel_, &ReportPanelWidget::categoryStepped, this, [this] { PlaySound(Sound::Tink); });
+  connect(panel_, &ReportPanelWidget::goHovered, this, [this] { PlaySound(Sound::Tink); });
+  connect(runner_, &ReportRunner::statusChanged, this, [this](const QString& text) {
+    SetStatus(text);
+    status_->repaint();
+  });
+  connect(runner_, &ReportRunner::finished, this, &MainWindow::OnReportFinished);
+  connect(reportPage_, &ReportPage::rowClicked, this, &MainWindow::OnRowClicked);
+  connect(jobPage_, &JobPageWidget::copyRequested, this, &MainWindow::CopyTextToClipboard);
+  connect(resourcePage_, &ResourcePageWidget::copyRequested, this,
+          &MainWindow::CopyTextToClipboard);
+  connect(parameterPage_, &NameListPageWidget::copyRequested, this,
+          &MainWindow::CopyTextToClipboard);
+  connect(promptPage_, &NameListPageWidget::copyRequested, this, &MainWindow::CopyTextToClipboard);
+  connect(titlePage_, &TitlePage::installationRequested, this, &MainWindow::ShowInstallPage);
+  connect(installPage_, &InstallPage::scriptCopyRequested, this, &MainWindow::CopyInstallScript);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The first activation runs once the window is on screen, as its handler did.
+  if (!started_) QTimer::singleShot(0, this, &MainWindow::Start);
+}
+
+void MainWindow::Start() {
+  if (started_) return;
+  started_ = true;
+  session_.Settings.ProgramDir = programDir_;
+  session_.Audit.TakeTimeStamp();
+  navigation_.ClearVisited();
+  navigation_.ShowWithoutSwitch(PageCategory::Inf);
+  // A missing or unreadable logo file leaves the built-in logo; start-up goes on.
+  QPixmap logo;
+  if (!logo.load(QString::fromLocal8Bit(programDir_ + "logo.bmp"))) logo = BuiltInLogo();
+  titleBar_->SetLogo(logo);
+
+  session_.Settings = LoadSettings(*store_, programDir_);
+  panel_->Strobe()->SetEnabledBySetting(session_.Settings.StrobeOn);
+  ApplyTreeColours();
+  panel_->Sync();
+
+  repaint();
+  RefreshCatalogue();
+  menu_->SaveSettingsOnExit->setChecked(session_.Settings.SaveSettingsOnExit);
+  menu_->EnableSounds->setChecked(session_.Settings.SoundsOn);
+  // One pixel wider, so the resize rules run once with the final layout.
+  resize(width() + 1, height());
+  emit started();
+}
+
+void MainWindow::RefreshCatalogue() {
+  // A report reads the extracts while it runs; they are not replaced under it.
+  if (runner_->Running()) return;
+  SetStatus(QString::fromLatin1(kRefreshing));
+  status_->repaint();
+  QString failure;
+  std::string status;
+  treeModel_->BeginRebuild();
+  try {
+    status =
+        vdbq::RefreshCatalogue(session_.Settings.DatabaseDir, session_.Store, session_.Catalogue);
+  } catch (const ExtractFileError& error) {
+    failure = ToQString(error.what());
+  }
+  treeModel_->EndRebuild();
+  session_.Panel.SetTotals(session_.Catalogue.Totals);
+  panel_->Sync();
+  titlePage_->SetTotals(session_.Catalogue.Totals);
+  titleBar_->SetLastUpdate(ToQString(session_.Store.LastUpdate));
+  parameterPage_->SetRows(session_.Store.ParameterList);
+  promptPage_->SetRows(session_.Store.PromptList);
+  ShowTitlePage();
+  panel_->SearchBox()->setFocus();
+  if (!failure.isEmpty()) {
+    SetStatus(failure);
+    showMessage_(failure);
+    return;
+  }
+  SetStatus(ToQString(status));
+}
+
+QWidget* MainWindow::PageOf(PageCategory category) const {
+  switch (category) {
+    case PageCategory::Cpu:
+      return workstationPage_;
+    case PageCategory::Sch:
+      return schedulePage_;
+    case PageCategory::Job:
+      return jobPage_;
+    case PageCategory::Cal:
+      return calendarPage_;
+    case PageCategory::Par:
+      return parameterPage_;
+    case PageCategory::Pro:
+      return promptPage_;
+    case PageCategory::Res:
+      return resourcePage_;
+    case PageCategory::Rep:
+      return reportPage_;
+    case PageCategory::Inf:
+      return titlePage_;
+    case PageCategory::Ins:
+      return installPage_;
+  }
+  return titlePage_;
+}
+
+void MainWindow::SwitchCategory(PageCategory category) {
+  const auto change = navigation_.SwitchTo(category);
+  if (!change) return;
+  PlaySound(Sound::Tink);
+  buttons_->SetLit(change->Previous, false);
+  buttons_->SetLit(category, true);
+  pages_->setCurrentWidget(PageOf(category));
+  if (QAction* entry = menu_->PageAction(category)) entry->setEnabled(true);
+}
+
+void MainWindow::RequestCategory(PageCategory category) {
+  if (!navigation_.Visited(category)) return;
+  SwitchCategory(category);
+}
+
+void MainWindow::ShowTitlePage() {
+  navigation_.ShowWithoutSwitch(PageCategory::Inf);
+  pages_->setCurrentWidget(titlePage_);
+}
+
+void MainWindow::ShowInstallPage() {
+  navigation_.ShowWithoutSwitch(PageCategory::Ins);
+  pages_->setCurrentWidget(installPage_);
+}
+
+void MainWindow::ShowReportPage() {
+  navigation_.MarkVisited(PageCategory::Rep);
+  SwitchCategory(PageCategory::Rep);
+}
+
+void MainWindow::OnNodeSelected(const NodeInfo& node) {
+  PlaySound(Sound::Blip);
+  const NodeRoute route = RouteOf(node);
+  if (route.What == NodeRoute::Action::Heading) {
+    RequestCategory(route.Category);
+    return;
+  }
+  if (route.What != NodeRoute::Action::ShowObject) return;
+  SwitchCategory(route.Category);
+  session_.SelectedName = node.Caption;
+  const Session& s = session_;
+  switch (route.Kind) {
+    case NodeKind::Workstation:
+      workstationPage_->Show(s.Store, s.Catalogue, s.SelectedName);
+      break;
+    case NodeKind::Schedule:
+      session_.SelectedCpu = node.ParentCaption;
+      schedulePage_->Show(s.Store, s.Catalogue, s.SelectedCpu, s.SelectedName);
+      break;
+    case NodeKind::Job:
+      session_.SelectedCpu = node.ParentCaption;
+      jobPage_->Show(s.Store, s.Catalogue, s.SelectedCpu, s.SelectedName);
+      break;
+    case NodeKind::Calendar:
+      calendarPage_->Show(s.Store, s.Catalogue, s.SelectedName);
+      break;
+    case NodeKind::Parameter:
+      parameterPage_->Show(s.Catalogue, s.SelectedName);
+      break;
+    case NodeKind::Prompt:
+      promptPage_->Show(s.Catalogue, s.SelectedName);
+      break;
+    case NodeKind::Resource:
+      resourcePage_->Show(s.Store, s.Catalogue, s.SelectedName);
+      break;
+    case NodeKind::None:
+      break;
+  }
+  navigation_.MarkVisited(route.Category);
+}
+
+void MainWindow::OnButtonLeft(PageCategory category) {
+  buttons_->SetLit(category, false);
+  buttons_->SetLit(navigation_.Current(), true);
+}
+
+void MainWindow::OnReportFinished() {
+  panel_->Sync();
+  reportPage_->ShowResults();
+  reportPage_->SetHint(ToQString(session_.Panel.LabHint));
+  if (session_.Panel.FocusSearchRequested) panel_->SearchBox()->setFocus();
+  if (closePending_) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void MainWindow::OnRowClicked(int row) {
+  const RowClick click = ClickResultRow(session_.Results, row);
+  if (click.Copied) {
+    CopyTextToClipboard(*click.Copied);
+  } else if (click.StatusText) {
+    SetStatus(ToQString(*click.StatusText));
+  }
+}
+
+void MainWindow::CopyTextToClipboard(const std::string& text) {
+  PlaySound(Sound::Plop);
+  QApplication::clipboard()->setText(ToQString(text));
+  SetStatus(ToQString(CopiedStatusText(text)));
+}
+
+void MainWindow::CopyInstallScript() {
+  PlaySound(Sound::Plop);
+  QApplication::clipboard()->setText(QString::fromStdString(ExtractScriptText()));
+  SetStatus(QStringLiteral("Copied: Varnolt Script To ClipBoard."));
+}
+
+void MainWindow::PlaySound(Sound sound) {
+  sounds_->Stop();
+  if (session_.Settings.SoundsOn) sounds_->Start(sound);
+}
+
+void MainWindow::SetStatus(const QString& text) { status_->setText(text); }
+
+QString MainWindow::StatusText() const { return status_->text(); }
+
+void MainWindow::ChooseTreeColour(bool text) {
+  int& setting = text ? session_.Settings.Col1 : session_.Settings.Col2;
+  const QColor initial(setting & 0xFF, (setting >> 8) & 0xFF, (setting >> 16) & 0xFF);
+  const QColor chosen = QColorDialog::getColor(initial, this);
+  if (!chosen.isValid()) return;
+  setting = chosen.red() + 256 * chosen.green() + 65536 * chosen.blue();
+  ApplyTreeColours();
+}
+
+void MainWindow::ApplyTreeColours() {
+  tree_->SetSelectedColours(session_.Settings.Col1, session_.Settings.Col2);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // Closing waits for a running report to end.
+  if (runner_->Running()) {
+    closePending_ = true;
+    event->ignore();
+    return;
+  }
+  if (started_) StoreSettings(*store_, session_.Settings);
+  event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  titleBar_->PlaceLogo(width());
+}
+
+}  // namespace vdbq::gui

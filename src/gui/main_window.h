@@ -1,0 +1,147 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QStackedWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/settings/settings_store.h"
+#include "gui/catalogue/catalogue_model.h"
+#include "gui/category_navigation.h"
+#include "gui/resources/sounds.h"
+#include "gui/session.h"
+
+namespace vdbq::gui {
+
+class AboutBox;
+class CalendarPageWidget;
+class CatalogueTree;
+class CategoryBar;
+class InstallPage;
+class JobPageWidget;
+class MainMenu;
+class ParameterPageWidget;
+class PromptPageWidget;
+class ReportPage;
+class ReportPanelWidget;
+class ReportRunner;
+class ResourcePageWidget;
+class ResultModel;
+class SchedulePageWidget;
+class TitleBar;
+class TitlePage;
+class WorkstationPageWidget;
+
+// What the window takes from outside; tests point every part at their own.
+struct MainWindowEnvironment {
+  // The program's directory with its trailing separator; "" for the executable's directory.
+  std::string ProgramDir;
+  // The settings store; nullptr for the user's own (the window then owns it).
+  SettingsStore* Store = nullptr;
+  // nullptr for the platform's sound player.
+  std::unique_ptr<SoundPlayer> Sounds;
+  // Puts an error in front of the user; nullptr for a message box.
+  std::function<void(const QString&)> ShowMessage;
+};
+
+// TForm1: the title bar, the catalogue tree, the page area with its category buttons, the
+// report panel and the status bar, and the commands that tie them together.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(MainWindowEnvironment environment = {});
+  ~MainWindow() override;
+
+  // The first-activation steps: settings, directories, report panel, catalogue. Runs once;
+  // the first show starts it.
+  void Start();
+  bool Started() const { return started_; }
+
+  void RefreshCatalogue();
+  // The switch the tree and the reports use.
+  void SwitchCategory(PageCategory category);
+  // The category buttons and the Pages menu: only to a category shown before.
+  void RequestCategory(PageCategory category);
+  void ShowTitlePage();
+  void ShowInstallPage();
+  void ShowReportPage();
+  // CopyTextToClipboard: the text to the clipboard, with a sound and a status text.
+  void CopyTextToClipboard(const std::string& text);
+  void PlaySound(Sound sound);
+  void SetStatus(const QString& text);
+
+  QString StatusText() const;
+  const Session& State() const { return session_; }
+  const CategoryNavigation& Navigation() const { return navigation_; }
+  QWidget* CurrentPage() const { return pages_->currentWidget(); }
+  QWidget* PageOf(PageCategory category) const;
+
+  CatalogueTree* Tree() const { return tree_; }
+  CatalogueModel* TreeModel() const { return treeModel_; }
+  ReportPanelWidget* Panel() const { return panel_; }
+  ResultModel* Results() const { return resultModel_; }
+  ReportPage* ReportView() const { return reportPage_; }
+  ReportRunner* Runner() const { return runner_; }
+  MainMenu* Menu() const { return menu_; }
+  CategoryBar* Buttons() const { return buttons_; }
+  TitleBar* Title() const { return titleBar_; }
+  SchedulePageWidget* SchedulePage() const { return schedulePage_; }
+  JobPageWidget* JobPage() const { return jobPage_; }
+  InstallPage* Installation() const { return installPage_; }
+
+ signals:
+  void started();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildLayout();
+  void WireMenu();
+  void WirePanel();
+  void OnNodeSelected(const NodeInfo& node);
+  void OnButtonLeft(PageCategory category);
+  void OnRowClicked(int row);
+  void OnReportFinished();
+  void CopyInstallScript();
+  void ChooseTreeColour(bool text);
+  void ApplyTreeColours();
+
+  Session session_;
+  std::string programDir_;
+  std::unique_ptr<SettingsStore> ownStore_;
+  SettingsStore* store_;
+  std::unique_ptr<SoundPlayer> sounds_;
+  std::function<void(const QString&)> showMessage_;
+  CategoryNavigation navigation_;
+  bool started_ = false;
+  bool closePending_ = false;
+
+  TitleBar* titleBar_ = nullptr;
+  CatalogueModel* treeModel_ = nullptr;
+  CatalogueTree* tree_ = nullptr;
+  CategoryBar* buttons_ = nullptr;
+  QStackedWidget* pages_ = nullptr;
+  WorkstationPageWidget* workstationPage_ = nullptr;
+  SchedulePageWidget* schedulePage_ = nullptr;
+  JobPageWidget* jobPage_ = nullptr;
+  CalendarPageWidget* calendarPage_ = nullptr;
+  ParameterPageWidget* parameterPage_ = nullptr;
+  PromptPageWidget* promptPage_ = nullptr;
+  ResourcePageWidget* resourcePage_ = nullptr;
+  ReportPage* reportPage_ = nullptr;
+  TitlePage* titlePage_ = nullptr;
+  InstallPage* installPage_ = nullptr;
+  ResultModel* resultModel_ = nullptr;
+  ReportPanelWidget* panel_ = nullptr;
+  ReportRunner* runner_ = nullptr;
+  MainMenu* menu_ = nullptr;
+  AboutBox* about_ = nullptr;
+  QLabel* status_ = nullptr;
+};
+
+}  // namespace vdbq::gui

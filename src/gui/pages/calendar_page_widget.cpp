@@ -1,0 +1,40 @@
+#include "gui/pages/calendar_page_widget.h"
+
+#include <QVBoxLayout>
+
+#include "gui/pages/page_header.h"
+#include "gui/text_convert.h"
+
+namespace vdbq::gui {
+
+CalendarPageWidget::CalendarPageWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TabCal"));
+  auto* header = new PageHeader(PageCategory::Cal, this);
+  name_ = header->Title();
+  name_->setObjectName(QStringLiteral("LabCal1"));
+  desc_ = header->Subtitle();
+  desc_->setObjectName(QStringLiteral("LabCal1Desc"));
+  dates_ = new QPlainTextEdit(this);
+  dates_->setObjectName(QStringLiteral("Cal1Memo"));
+  dates_->setReadOnly(true);
+  dates_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  dates_->setFont(font);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(header);
+  layout->addWidget(dates_, 1);
+}
+
+void CalendarPageWidget::Show(const ExtractStore& store, const Catalogue& catalogue,
+                              const std::string& name) {
+  ShowCalendar(store, catalogue, name, page_);
+  name_->setText(ToQString(page_.LabCal1));
+  desc_->setText(ToQString(page_.LabCal1Desc));
+  dates_->setPlainText(ToQString(page_.Cal1Memo));
+}
+
+}  // namespace vdbq::gui

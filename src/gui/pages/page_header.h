@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QWidget>
+
+#include "gui/category_navigation.h"
+
+namespace vdbq::gui {
+
+// The strip at the top of an object page: the category's icon, a title, a line below it, and
+// room on the right for a picture or a button.
+class PageHeader : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PageHeader(PageCategory category, QWidget* parent = nullptr);
+
+  QLabel* Title() const { return title_; }
+  QLabel* Subtitle() const { return subtitle_; }
+  void AddRight(QWidget* widget);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QLabel* title_;
+  QLabel* subtitle_;
+  QHBoxLayout* layout_;
+};
+
+// A field caption of a form page.
+QLabel* FieldCaption(const QString& text, QWidget* parent);
+// A field value of a form page.
+QLabel* FieldValue(QWidget* parent, const QString& objectName);
+
+}  // namespace vdbq::gui

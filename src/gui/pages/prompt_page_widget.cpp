@@ -1,0 +1,23 @@
+#include "gui/pages/prompt_page_widget.h"
+
+namespace vdbq::gui {
+
+PromptPageWidget::PromptPageWidget(const ExtractStore& store, QWidget* parent)
+    : NameListPageWidget(PageCategory::Pro, QStringLiteral("Prompt"), parent), store_(store) {
+  setObjectName(QStringLiteral("TabPro"));
+  List()->setObjectName(QStringLiteral("ListView3"));
+}
+
+void PromptPageWidget::Show(const Catalogue& catalogue, const std::string& name) {
+  ShowPrompt(store_, catalogue, name, page_);
+  Present(page_.LabPro, page_.Selected, page_.Description);
+}
+
+void PromptPageWidget::RowClicked(long long row) {
+  if (const auto name = ClickPromptRow(store_, row, page_)) {
+    Present(page_.LabPro, -1, page_.Description);
+    emit copyRequested(*name);
+  }
+}
+
+}  // namespace vdbq::gui

@@ -1,0 +1,58 @@
+#include "gui/pages/resource_page_widget.h"
+
+#include <QVBoxLayout>
+
+#include "gui/pages/list_style.h"
+#include "gui/pages/page_header.h"
+#include "gui/text_convert.h"
+
+namespace vdbq::gui {
+
+ResourcePageWidget::ResourcePageWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TabRes"));
+  auto* header = new PageHeader(PageCategory::Res, this);
+  name_ = header->Title();
+  name_->setObjectName(QStringLiteral("LabResName"));
+  cpu_ = header->Subtitle();
+  cpu_->setObjectName(QStringLiteral("LabResCpu"));
+  list_ = MakeObjectList({QStringLiteral("Resource"), QStringLiteral("Workstation"),
+                          QStringLiteral("Amount"), QStringLiteral("Description")},
+                         this);
+  list_->setObjectName(QStringLiteral("ListView1"));
+  list_->setColumnWidth(0, 110);
+  list_->setColumnWidth(1, 95);
+  list_->setColumnWidth(2, 50);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(header);
+  layout->addWidget(list_, 1);
+
+  connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
+    const int row = list_->indexOfTopLevelItem(item);
+    if (row >= 0 && static_cast<size_t>(row) < page_.ListView1.size()) {
+      emit copyRequested(page_.ListView1[static_cast<size_t>(row)].Resource);
+    }
+  });
+}
+
+void ResourcePageWidget::Show(const ExtractStore& store, const Catalogue& catalogue,
+                              const std::string& name) {
+  ShowResource(store, catalogue, name, page_);
+  name_->setText(ToQString(page_.LabResName));
+  cpu_->setText(ToQString(page_.LabResCpu));
+  if (page_.ListView1.empty()) return;
+  const ResourceRow& row = page_.ListView1.front();
+  auto* item = new QTreeWidgetItem({ToQString(row.Resource), ToQString(row.Workstation),
+                                    ToQString(row.Amount), ToQString(row.Description)});
+  item->setTextAlignment(2, Qt::AlignCenter);
+  StyleObjectRow(item, {1, 2});
+  list_->insertTopLevelItem(0, item);
+  // The core keeps a bounded history; the list follows it.
+  while (list_->topLevelItemCount() > static_cast<int>(page_.ListView1.size())) {
+    delete list_->takeTopLevelItem(list_->topLevelItemCount() - 1);
+  }
+}
+
+}  // namespace vdbq::gui

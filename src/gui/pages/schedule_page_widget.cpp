@@ -1,0 +1,52 @@
+#include "gui/pages/schedule_page_widget.h"
+
+#include <QVBoxLayout>
+
+#include "core/colouring/rule_sets.h"
+#include "gui/pages/page_header.h"
+#include "gui/resources/pictures.h"
+#include "gui/text_convert.h"
+
+namespace vdbq::gui {
+
+SchedulePageWidget::SchedulePageWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TabSch"));
+  auto* header = new PageHeader(PageCategory::Sch, this);
+  name_ = header->Title();
+  name_->setObjectName(QStringLiteral("LabTabSchName"));
+  cpu_ = header->Subtitle();
+  cpu_->setObjectName(QStringLiteral("LabTabSchCpu"));
+  print_ = new QToolButton(this);
+  print_->setIcon(QIcon(PrintPicture()));
+  print_->setToolTip(QStringLiteral("Print Current Schedule"));
+  print_->setAutoRaise(true);
+  header->AddRight(print_);
+
+  memo_ = new ColourMemo(this);
+  memo_->setObjectName(QStringLiteral("CM1"));
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSize(8);
+  font.setBold(true);
+  memo_->setFont(font);
+  QPalette pal = memo_->palette();
+  pal.setColor(QPalette::Base, ToQColor(kSchedulePageBackground));
+  memo_->setPalette(pal);
+  memo_->SetRules(SchedulePageRules());
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(header);
+  layout->addWidget(memo_, 1);
+}
+
+void SchedulePageWidget::Show(const ExtractStore& store, const Catalogue& catalogue,
+                              const std::string& cpu, const std::string& name) {
+  ShowSchedule(store, catalogue, cpu, name, page_);
+  cpu_->setText(ToQString(page_.LabTabSchCpu));
+  name_->setText(ToQString(page_.LabTabSchName));
+  memo_->SetLines(page_.CM1);
+}
+
+}  // namespace vdbq::gui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLabel>
+#include <QToolButton>
+#include <QWidget>
+#include <string>
+
+#include "core/views/schedule_page.h"
+#include "gui/widgets/colour_memo.h"
+
+namespace vdbq::gui {
+
+// The schedule page TabSch: the schedule's definition text in the colouring memo CM1.
+class SchedulePageWidget : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SchedulePageWidget(QWidget* parent = nullptr);
+
+  void Show(const ExtractStore& store, const Catalogue& catalogue, const std::string& cpu,
+            const std::string& name);
+  const SchedulePage& Page() const { return page_; }
+  ColourMemo* Memo() const { return memo_; }
+  QToolButton* PrintButton() const { return print_; }
+
+ private:
+  SchedulePage page_;
+  QLabel* cpu_;
+  QLabel* name_;
+  QToolButton* print_;
+  ColourMemo* memo_;
+};
+
+}  // namespace vdbq::gui

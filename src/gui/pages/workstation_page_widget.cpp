@@ -1,0 +1,94 @@
+#include "gui/pages/workstation_page_widget.h"
+
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "gui/pages/page_header.h"
+#include "gui/resources/pictures.h"
+#include "gui/text_convert.h"
+
+namespace vdbq::gui {
+
+WorkstationPageWidget::WorkstationPageWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TabCpu"));
+  auto* header = new PageHeader(PageCategory::Cpu, this);
+  name_ = header->Title();
+  name_->setObjectName(QStringLiteral("LabCpuName"));
+  header->Subtitle()->setText(QStringLiteral("Workstation"));
+  osPicture_ = new QLabel(this);
+  osPicture_->setObjectName(QStringLiteral("ImageCpu"));
+  header->AddRight(osPicture_);
+
+  auto* form = new QGridLayout;
+  form->setContentsMargins(16, 12, 16, 12);
+  form->setHorizontalSpacing(12);
+  form->setVerticalSpacing(6);
+  int row = 0;
+  const auto addText = [&](const char* caption, const char* objectName) {
+    QLabel* value = FieldValue(this, QString::fromLatin1(objectName));
+    value->setWordWrap(true);
+    form->addWidget(FieldCaption(QString::fromLatin1(caption), this), row, 0);
+    form->addWidget(value, row, 1);
+    ++row;
+    return value;
+  };
+  const auto addFlag = [&](const char* caption, const char* objectName) {
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QString::fromLatin1(objectName));
+    form->addWidget(FieldCaption(QString::fromLatin1(caption), this), row, 0);
+    form->addWidget(picture, row, 1);
+    ++row;
+    return picture;
+  };
+  desc_ = addText("Description ", "LabCpuDesc");
+  node_ = addText("As Node ", "LabCpuAsNode");
+  tcp_ = addText("TCP Comms Port ", "LabCpuTcp");
+  timezone_ = addText("Timezone ", "LabCpuTz");
+  domain_ = addText("Domain ", "LabCpuDomain");
+  forUser_ = addText("For User ", "LabCpuForUser");
+  type_ = addText("Type ", "LabCpuType");
+  host_ = addText("Host ", "LabCpuHost");
+  access_ = addText("Access ", "LabCpuAccess");
+  autoLink_ = addFlag("Auto Link ", "ImageCpuAutoLink");
+  fullStatus_ = addFlag("Full Status ", "ImageCpuFullStatus");
+  resolveDep_ = addFlag("Resolve Dependencies ", "ImageCpuResDep");
+  ignore_ = addFlag("Ignore ", "ImageCpuIgnore");
+  behindFirewall_ = addFlag("Behind Firewall ", "ImageCpuBFire");
+  server_ = addText("Server ", "LabCpuServer");
+  form->setColumnStretch(1, 1);
+  form->setRowStretch(row, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(header);
+  layout->addLayout(form, 1);
+  Render();
+}
+
+void WorkstationPageWidget::Show(const ExtractStore& store, const Catalogue& catalogue,
+                                 const std::string& name) {
+  ShowWorkstation(store, catalogue, name, page_);
+  Render();
+}
+
+void WorkstationPageWidget::Render() {
+  name_->setText(ToQString(page_.LabCpuName));
+  osPicture_->setPixmap(PagePicture(page_.ImageCpu));
+  desc_->setText(ToQString(page_.LabCpuDesc));
+  node_->setText(ToQString(page_.LabCpuAsNode));
+  tcp_->setText(ToQString(page_.LabCpuTcp));
+  timezone_->setText(ToQString(page_.LabCpuTz));
+  domain_->setText(ToQString(page_.LabCpuDomain));
+  forUser_->setText(ToQString(page_.LabCpuForUser));
+  type_->setText(ToQString(page_.LabCpuType));
+  host_->setText(ToQString(page_.LabCpuHost));
+  access_->setText(ToQString(page_.LabCpuAccess));
+  server_->setText(ToQString(page_.LabCpuServer));
+  autoLink_->setPixmap(PagePicture(page_.ImageCpuAutoLink));
+  fullStatus_->setPixmap(PagePicture(page_.ImageCpuFullStatus));
+  resolveDep_->setPixmap(PagePicture(page_.ImageCpuResDep));
+  ignore_->setPixmap(PagePicture(page_.ImageCpuIgnore));
+  behindFirewall_->setPixmap(PagePicture(page_.ImageCpuBFire));
+}
+
+}  // namespace vdbq::gui

@@ -1,0 +1,242 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "gui/catalogue/catalogue_tree.h"
+#include "gui/category_navigation.h"
+#include "gui/pages/install_page.h"
+#include "gui/pages/job_page_widget.h"
+#include "gui/pages/schedule_page_widget.h"
+#include "gui/widgets/colour_memo.h"
+#include "gui/window/category_bar.h"
+#include "gui/window/main_menu.h"
+#include "gui/window_fixture.h"
+
+namespace vdbq::gui::testing {
+
+class NavigationTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void selectingEachKindOfNodeShowsItsPage_data() {
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("titleLabel");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("workstation") << QStringList{"Workstations", "HFFIN01"} << "TabCpu"
+                                 << "LabCpuName"
+                                 << "HFFIN01";
+    QTest::newRow("schedule") << QStringList{"Schedules", "HFFIN01", "GL_POSTING"} << "TabSch"
+                              << "LabTabSchName"
+                              << "GL_POSTING";
+    QTest::newRow("invalid schedule")
+        << QStringList{"Schedules (Invalid)", "HFOLD07", "OLD_PAYROLL"} << "TabSch"
+        << "LabTabSchCpu"
+        << "HFOLD07";
+    QTest::newRow("job") << QStringList{"Jobs", "HFFIN01", "POST_LEDGER"} << "TabJob"
+                         << "LabJobJob"
+                         << "POST_LEDGER";
+    QTest::newRow("calendar") << QStringList{"Calendars", "HOLIDAYS"} << "TabCal"
+                              << "LabCal1"
+                              << "HOLIDAYS";
+    QTest::newRow("resource") << QStringList{"Resources", "HFBKP01#TAPES"} << "TabRes"
+                              << "LabResName"
+                              << "TAPES";
+  }
+
+  void selectingEachKindOfNodeShowsItsPage() {
+    QFETCH(QStringList, path);
+    QFETCH(QString, page);
+    QFETCH(QString, titleLabel);
+    QFETCH(QString, title);
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    std::vector<std::string> captions;
+    for (const QString& caption : path) captions.push_back(caption.toStdString());
+    QVERIFY(fixture.Select(captions));
+    QCOMPARE(window.CurrentPage()->objectName(), page);
+    QCOMPARE(window.CurrentPage()->findChild<QLabel*>(titleLabel)->text(), title);
+  }
+
+  void theSchedulePageShowsTheDefinitionWithColouredKeywords() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
+    ColourMemo* memo = window.SchedulePage()->Memo();
+    const QString text = memo->toPlainText();
+    const int schedule = text.indexOf(QStringLiteral("SCHEDULE HFFIN01#GL_POSTING"));
+    QVERIFY(schedule >= 0);
+    QVERIFY(text.trimmed().endsWith(QStringLiteral("END")));
+    QCOMPARE(memo->ColourAt(schedule), QColor(128, 0, 0));
+    const int follows = text.indexOf(QStringLiteral("FOLLOWS"));
+    QCOMPARE(memo->ColourAt(follows), QColor(0, 0, 255));
+  }
+
+  void parameterAndPromptPagesMarkTheSelectedEntry() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    const QModelIndex heading = window.TreeModel()->FindPath({"Parameters"});
+    const QModelIndex third = window.TreeModel()->index(2, 0, heading);
+    window.Tree()->expand(heading);
+    window.Tree()->setCurrentIndex(third);
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabPar"));
+    auto* list = window.CurrentPage()->findChild<QTreeWidget*>(QStringLiteral("ListView2"));
+    QCOMPARE(list->topLevelItemCount(), 12);
+    QCOMPARE(list->currentItem()->text(0), third.data().toString());
+  }
+
+  void aWorkstationNodeUnderTheSchedulesChangesNothing() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({"Schedules", "HFFIN01"}));
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
+  }
+
+  void aCategoryButtonIsRefusedBeforeItsCategoryWasShown() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    fixture.Sounds.clear();
+    Click(window.Buttons()->Button(PageCategory::Sch));
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
+    QVERIFY(fixture.Sounds.empty());
+    QVERIFY(!window.Menu()->PageAction(PageCategory::Sch)->isEnabled());
+  }
+
+  void aVisitedCategoryComesBackFromTheTitlePageWithTheChangeSound() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
+    QVERIFY(window.Menu()->PageAction(PageCategory::Sch)->isEnabled());
+    window.Menu()->Title->trigger();
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
+    QCOMPARE(window.Navigation().CurrentCode(), std::string("INF"));
+    fixture.Sounds.clear();
+    Click(window.Buttons()->Button(PageCategory::Sch));
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabSch"));
+    QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Tink});
+    QVERIFY(window.Buttons()->Button(PageCategory::Sch)->Lit());
+  }
+
+  void switchingToTheCurrentCategoryPlaysNoSound() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
+    fixture.Sounds.clear();
+    window.Menu()->PageAction(PageCategory::Sch)->trigger();
+    QVERIFY(fixture.Sounds.empty());
+  }
+
+  void aHeadingReturnsToItsPageOnceVisited() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({"Jobs"}));
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
+    QVERIFY(fixture.Select({"Jobs", "HFFIN01", "POST_LEDGER"}));
+    window.ShowTitlePage();
+    QVERIFY(fixture.Select({"Jobs (Invalid)"}));
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabJob"));
+  }
+
+  void selectingANodePlaysTheSelectionSoundThenTheChangeSound() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    fixture.Sounds.clear();
+    QVERIFY(fixture.Select({"Workstations", "HFMASTER"}));
+    QCOMPARE(fixture.Sounds, (std::vector<Sound>{Sound::Blip, Sound::Tink}));
+    QCOMPARE(window.Navigation().CurrentCode(), std::string("CPU"));
+  }
+
+  void withSoundsOffNothingIsPlayed() {
+    WindowFixture fixture;
+    fixture.Preset("Sfx", "0");
+    fixture.Start();
+    QVERIFY(fixture.Select({"Workstations", "HFMASTER"}));
+    QVERIFY(fixture.Sounds.empty());
+  }
+
+  void leavingAButtonPutsTheHighlightBackOnTheCurrentCategory() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({"Workstations", "HFMASTER"}));
+    HoverButton* cpu = window.Buttons()->Button(PageCategory::Cpu);
+    HoverButton* job = window.Buttons()->Button(PageCategory::Job);
+    fixture.Sounds.clear();
+    Enter(job);
+    QVERIFY(job->ShowsHighlighted());
+    QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Blip});
+    Leave(job);
+    QVERIFY(!job->ShowsHighlighted());
+    QVERIFY(cpu->ShowsHighlighted());
+    // After "Title" the old button keeps its picture until the mouse passes over it.
+    window.ShowTitlePage();
+    QVERIFY(cpu->ShowsHighlighted());
+    Enter(cpu);
+    Leave(cpu);
+    QVERIFY(!cpu->ShowsHighlighted());
+  }
+
+  void clickingAJobValueCopiesIt() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({"Jobs", "HFFIN01", "POST_LEDGER"}));
+    fixture.Sounds.clear();
+    Click(window.JobPage()->findChild<QLabel*>(QStringLiteral("LabJobName2")));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("POST_LEDGER"));
+    QCOMPARE(window.StatusText(), QStringLiteral("Copied: POST_LEDGER To ClipBoard."));
+    QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Plop});
+  }
+
+  void theInstallationPageCopiesTheScriptWithoutItsSeparators() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    window.Menu()->Installation->trigger();
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabInstall"));
+    QCOMPARE(window.Navigation().CurrentCode(), std::string("INS"));
+    ColourMemo* script = window.Installation()->ScriptMemo();
+    QTest::mouseClick(script->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0).trimmed(), QStringLiteral("#!/bin/ksh"));
+    QCOMPARE(lines.value(18).trimmed(),
+             QStringLiteral("$ExeName create ${ResName} from resources"));
+    QVERIFY(!QApplication::clipboard()->text().contains(QStringLiteral("-----")));
+    QCOMPARE(window.StatusText(), QStringLiteral("Copied: Varnolt Script To ClipBoard."));
+  }
+
+  void theTitlePageLinkShowsTheInstallationPage() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    Click(window.findChild<QLabel*>(QStringLiteral("LabInstallLink")));
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabInstall"));
+  }
+
+  void theSelectedNodeIsDrawnInTheTreeColoursOfTheSettings() {
+    WindowFixture fixture;
+    fixture.Preset("Col1", "16777215");  // white text
+    fixture.Preset("Col2", "65280");     // on green
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({"Workstations", "HFFIN01"}));
+    CatalogueTree* tree = window.Tree();
+    const QRect row = tree->visualRect(tree->currentIndex());
+    const QImage shot = tree->viewport()->grab().toImage();
+    // The text area ends where the caption's ground ends; sample just inside it.
+    QCOMPARE(shot.pixelColor(row.right() - 1, row.top() + 1), QColor(0, 255, 0));
+  }
+
+  void navigationKeepsTheVisitedFlagsAndRefusesUnvisitedCategories() {
+    CategoryNavigation navigation;
+    QVERIFY(!navigation.Request(PageCategory::Cal));
+    QCOMPARE(navigation.CurrentCode(), std::string("INF"));
+    navigation.MarkVisited(PageCategory::Cal);
+    const auto change = navigation.Request(PageCategory::Cal);
+    QVERIFY(change.has_value());
+    QCOMPARE(change->Previous, PageCategory::Inf);
+    QVERIFY(!navigation.SwitchTo(PageCategory::Cal));
+    navigation.MarkVisited(PageCategory::Ins);
+    QVERIFY(!navigation.Visited(PageCategory::Ins));
+  }
+};
+
+}  // namespace vdbq::gui::testing
+
+QTEST_MAIN(vdbq::gui::testing::NavigationTest)
+#include "navigation_test.moc"

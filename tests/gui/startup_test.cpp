@@ -1,0 +1,180 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSettings>
+#include <QTest>
+#include <QTreeView>
+
+#include "gui/catalogue/catalogue_tree.h"
+#include "gui/layout_rules.h"
+#include "gui/report/report_panel_widget.h"
+#include "gui/window/main_menu.h"
+#include "gui/window/title_bar.h"
+#include "gui/window_fixture.h"
+
+namespace vdbq::gui::testing {
+
+class StartupTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void startUpFillsTheTreeAndTheTotalsAndShowsTheTitlePage() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
+    QCOMPARE(window.Navigation().CurrentCode(), std::string("INF"));
+
+    QStringList headings;
+    for (int r = 0; r < window.TreeModel()->rowCount(); ++r) {
+      headings << window.TreeModel()->index(r, 0).data().toString();
+    }
+    QCOMPARE(headings,
+             (QStringList{"Workstations", "Schedules", "Schedules (Invalid)", "Jobs",
+                          "Jobs (Invalid)", "Calendars", "Parameters", "Prompts", "Resources"}));
+    QCOMPARE(window.TreeModel()->rowCount(window.TreeModel()->index(0, 0)), 11);
+
+    const auto label = [&window](const char* name) {
+      return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    };
+    QCOMPARE(label("LabTotCpu"), QStringLiteral("11"));
+    QCOMPARE(label("LabTotSch"), QStringLiteral("31"));
+    QCOMPARE(label("LabTotJob"), QStringLiteral("84"));
+    QCOMPARE(label("LabTotCal"), QStringLiteral("9"));
+    QCOMPARE(label("LabTotPar"), QStringLiteral("12"));
+    QCOMPARE(label("LabTotPro"), QStringLiteral("7"));
+    QCOMPARE(label("LabTotRes"), QStringLiteral("8"));
+    // The report panel opens on the schedules with their total.
+    QCOMPARE(label("LabRepTab"), QStringLiteral("Schedules"));
+    QCOMPARE(label("LabTotty"), QStringLiteral("31"));
+    QVERIFY(!label("LabLastUpdate").isEmpty());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Varnolt Database Query Utility"));
+  }
+
+  void startUpCreatesTheWorkingDirectories() {
+    WindowFixture fixture;
+    fixture.Start();
+    const QDir program(QString::fromStdString(fixture.ProgramDir()));
+    QVERIFY(program.exists(QStringLiteral("Logs")));
+    QVERIFY(program.exists(QStringLiteral("Saves")));
+  }
+
+  void theLogoSitsAHundredAndFiftyOnePixelsFromTheRightEdge() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    window.resize(916, 660);
+    QCOMPARE(window.Title()->Logo()->x(), 765);
+    QCOMPARE(InnerWidth(260), 236);
+  }
+
+  void aLogoFileInTheProgramDirectoryIsShown() {
+    WindowFixture fixture;
+    QImage logo(40, 20, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    QVERIFY(logo.save(QString::fromStdString(fixture.ProgramDir() + "logo.bmp"), "BMP"));
+    MainWindow& window = fixture.Start();
+    QCOMPARE(window.Title()->Logo()->pixmap().size(), QSize(40, 20));
+  }
+
+  void anUnreadableLogoFileDoesNotStopStartUp() {
+    WindowFixture fixture;
+    QFile garbage(QString::fromStdString(fixture.ProgramDir() + "logo.bmp"));
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write("not a picture");
+    garbage.close();
+    fixture.Preset("Sfx", "0");
+    MainWindow& window = fixture.Start();
+    QVERIFY(!window.Title()->Logo()->pixmap().isNull());
+    QCOMPARE(window.TreeModel()->rowCount(), 9);
+    QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
+    // The settings were read: sounds stay off.
+    QVERIFY(!window.Menu()->EnableSounds->isChecked());
+  }
+
+  void menuCheckMarksFollowTheSettings() {
+    WindowFixture fixture;
+    fixture.Preset("Sfx", "0");
+    fixture.Preset("SaveSettings", "1");
+    MainWindow& window = fixture.Start();
+    QVERIFY(!window.Menu()->EnableSounds->isChecked());
+    QVERIFY(window.Menu()->SaveSettingsOnExit->isChecked());
+  }
+
+  void closingStoresTheSettingsChangedDuringTheRun() {
+    WindowFixture fixture;
+    fixture.Preset("Sfx", "0");
+    MainWindow& window = fixture.Start();
+    window.Menu()->EnableSounds->trigger();
+    QVERIFY(window.close());
+    QSettings ini(fixture.IniPath(), QSettings::IniFormat);
+    ini.sync();
+    QCOMPARE(ini.value(QStringLiteral("Settings/Sfx")).toString(), QStringLiteral("1"));
+  }
+
+  void withSaveOnExitOffOnlyTheSwitchIsStored() {
+    WindowFixture fixture;
+    fixture.Preset("Sfx", "0");
+    MainWindow& window = fixture.Start();
+    window.Menu()->EnableSounds->trigger();
+    window.Menu()->SaveSettingsOnExit->trigger();
+    QVERIFY(!window.Menu()->SaveSettingsOnExit->isChecked());
+    QVERIFY(window.close());
+    QSettings ini(fixture.IniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.value(QStringLiteral("Settings/Sfx")).toString(), QStringLiteral("0"));
+    QCOMPARE(ini.value(QStringLiteral("Settings/SaveSettings")).toString(), QStringLiteral("0"));
+  }
+
+  void refreshWithTheExtractsMissingShowsTheNotFoundMessageAndAnEmptyTree() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(QFile::remove(QString::fromStdString(fixture.DatabaseDir() + "Cpus.Xtract")));
+    window.Menu()->Refresh->trigger();
+    QCOMPARE(window.StatusText(),
+             QStringLiteral("Varnolt Database Extracts Not Found! Please Check Import Directory "
+                            "And Perform Transfer If Necessary."));
+    QCOMPARE(window.TreeModel()->rowCount(), 0);
+    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
+    // No report runs without the extracts; the status stays.
+    window.Panel()->Tick(1);
+    Click(window.Panel()->GoButton());
+    QCOMPARE(window.StatusText().left(20), QStringLiteral("Varnolt Database Ext"));
+    QCOMPARE(window.State().Results.ReportNumber, 0);
+  }
+
+  void startingWithoutADatabaseShowsTheNotFoundMessage() {
+    WindowFixture fixture(WindowFixture::Database::None);
+    MainWindow& window = fixture.Start();
+    QVERIFY(window.StatusText().startsWith(QStringLiteral("Varnolt Database Extracts Not Found!")));
+    QCOMPARE(window.TreeModel()->rowCount(), 0);
+  }
+
+  void anExtractThatCannotBeReadIsReportedInAMessage() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    const QString schedules = QString::fromStdString(fixture.DatabaseDir() + "Schedules.Xtract");
+    QVERIFY(QFile::remove(schedules));
+    QVERIFY(QDir().mkdir(schedules));
+    window.Menu()->Refresh->trigger();
+    QCOMPARE(fixture.Messages.size(), size_t{1});
+    QVERIFY(fixture.Messages.front().contains(QStringLiteral("Schedules.Xtract")));
+    QCOMPARE(window.StatusText(), fixture.Messages.front());
+    QCOMPARE(window.TreeModel()->rowCount(), 0);
+  }
+
+  void refreshAfterTheFilesCameBackRebuildsTheTree() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    const QString cpus = QString::fromStdString(fixture.DatabaseDir() + "Cpus.Xtract");
+    QVERIFY(QFile::rename(cpus, cpus + QStringLiteral(".away")));
+    window.RefreshCatalogue();
+    QCOMPARE(window.TreeModel()->rowCount(), 0);
+    QVERIFY(QFile::rename(cpus + QStringLiteral(".away"), cpus));
+    window.RefreshCatalogue();
+    QCOMPARE(window.TreeModel()->rowCount(), 9);
+    QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
+  }
+};
+
+}  // namespace vdbq::gui::testing
+
+QTEST_MAIN(vdbq::gui::testing::StartupTest)
+#include "startup_test.moc"

@@ -1,0 +1,95 @@
+#include "gui/window_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEnterEvent>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "gui/catalogue/catalogue_tree.h"
+#include "support/temp_dir.h"
+
+namespace vdbq::gui::testing {
+
+QString SampleDatabaseDir() { return QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR); }
+
+void CopyDirectory(const QString& from, const QString& to) {
+  QDir().mkpath(to);
+  const QDir source(from);
+  for (const QString& name : source.entryList(QDir::Files)) {
+    QFile::copy(source.filePath(name), to + QLatin1Char('/') + name);
+  }
+}
+
+WindowFixture::WindowFixture(Database database) {
+  if (database == Database::Sample) {
+    CopyDirectory(SampleDatabaseDir(), QString::fromStdString(DatabaseDir()));
+  }
+  store_ = std::make_unique<QSettingsStore>(IniPath());
+}
+
+WindowFixture::~WindowFixture() {
+  window_.reset();
+  store_.reset();
+}
+
+WindowFixture::WindowFixture(const Extracts& extracts) : WindowFixture(Database::None) {
+  vdbq::testing::TempDir written;
+  vdbq::testing::WriteExtractSet(written, extracts);
+  CopyDirectory(QString::fromStdString(written.Path().string()),
+                QString::fromStdString(DatabaseDir()));
+}
+
+std::string WindowFixture::ProgramDir() const { return dir_.path().toStdString() + "/"; }
+
+QString WindowFixture::IniPath() const { return dir_.filePath(QStringLiteral("settings.ini")); }
+
+void WindowFixture::Preset(const std::string& name, const std::string& value) {
+  store_->Write(name, value);
+}
+
+MainWindow& WindowFixture::Start() {
+  MainWindowEnvironment environment;
+  environment.ProgramDir = ProgramDir();
+  environment.Store = store_.get();
+  environment.Sounds = std::make_unique<RecordingSounds>(Sounds);
+  environment.ShowMessage = [this](const QString& text) { Messages.push_back(text); };
+  window_ = std::make_unique<MainWindow>(std::move(environment));
+  QSignalSpy started(window_.get(), &MainWindow::started);
+  window_->show();
+  if (!window_->Started()) started.wait(5000);
+  return *window_;
+}
+
+bool WindowFixture::Select(const std::vector<std::string>& path) {
+  const QModelIndex index = window_->TreeModel()->FindPath(path);
+  if (!index.isValid()) return false;
+  for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) {
+    window_->Tree()->expand(up);
+  }
+  window_->Tree()->setCurrentIndex(index);
+  window_->Tree()->scrollTo(index);
+  return true;
+}
+
+}  // namespace vdbq::gui::testing
+
+namespace vdbq::gui::testing {
+
+void Click(QWidget* widget) {
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void Enter(QWidget* widget) {
+  const QPointF at = QRectF(widget->rect()).center();
+  QEnterEvent event(at, widget->mapTo(widget->window(), at), widget->mapToGlobal(at));
+  QApplication::sendEvent(widget, &event);
+}
+
+void Leave(QWidget* widget) {
+  QEvent event(QEvent::Leave);
+  QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace vdbq::gui::testing

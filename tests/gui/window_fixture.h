@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/main_window.h"
+#include "platform/qsettings_store.h"
+
+namespace vdbq::gui::testing {
+
+// Sounds the window asked for, in order.
+class RecordingSounds : public SoundPlayer {
+ public:
+  explicit RecordingSounds(std::vector<Sound>& played) : played_(played) {}
+  void Stop() override {}
+  void Start(Sound sound) override { played_.push_back(sound); }
+
+ private:
+  std::vector<Sound>& played_;
+};
+
+using Extracts = std::map<std::string, std::string>;
+
+// A main window in a program directory of its own: the settings in an INI file there, the
+// database below it in DBase/, sounds and message boxes recorded instead of played and shown.
+class WindowFixture {
+ public:
+  enum class Database { Sample, None };
+  explicit WindowFixture(Database database = Database::Sample);
+  // A database of small inline extracts (files not named get a minimal content).
+  explicit WindowFixture(const Extracts& extracts);
+  ~WindowFixture();
+
+  // Writes a setting before the window starts.
+  void Preset(const std::string& name, const std::string& value);
+  // Shows the window and waits for its first activation to end.
+  MainWindow& Start();
+
+  MainWindow& Window() { return *window_; }
+  std::string ProgramDir() const;
+  std::string DatabaseDir() const { return ProgramDir() + "DBase/"; }
+  QString IniPath() const;
+
+  // Selects the node at the end of the caption path, from its heading down (expanding what
+  // lies above it).
+  bool Select(const std::vector<std::string>& path);
+
+  std::vector<Sound> Sounds;
+  std::vector<QString> Messages;
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<QSettingsStore> store_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+// The bundled sample database.
+QString SampleDatabaseDir();
+// Copies every file of `from` into `to` (created when missing).
+void CopyDirectory(const QString& from, const QString& to);
+
+}  // namespace vdbq::gui::testing
+
+namespace vdbq::gui::testing {
+
+// A left click in the middle of a widget.
+void Click(QWidget* widget);
+// The mouse entering and leaving a widget, as the window system reports it.
+void Enter(QWidget* widget);
+void Leave(QWidget* widget);
+
+}  // namespace vdbq::gui::testing
