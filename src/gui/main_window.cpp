@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QScreen>
@@ -17,6 +16,10 @@
 #include "gui/catalogue/catalogue_tree.h"
 #include "gui/catalogue/node_route.h"
 #include "gui/layout_rules.h"
+#include "gui/output/desktop.h"
+#include "gui/output/export_commands.h"
+#include "gui/output/print_commands.h"
+#include "gui/output/result_list_menu.h"
 #include "gui/pages/calendar_page_widget.h"
 #include "gui/pages/install_page.h"
 #include "gui/pages/install_script.h"
@@ -32,7 +35,9 @@
 #include "gui/report/report_runner.h"
 #include "gui/report/result_model.h"
 #include "gui/resources/pictures.h"
+#include "gui/settings/settings_dialog.h"
 #include "gui/text_convert.h"
+#include "gui/transfer/transfer_runner.h"
 #include "gui/window/about_box.h"
 #include "gui/window/category_bar.h"
 #include "gui/window/left_panel.h"
@@ -52,13 +57,18 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
     : programDir_(environment.ProgramDir.empty() ? ProgramDirectory() : environment.ProgramDir),
       store_(environment.Store),
       sounds_(std::move(environment.Sounds)),
-      showMessage_(std::move(environment.ShowMessage)) {
+      showMessage_(std::move(environment.ShowMessage)),
+      desktop_(environment.Dialogs) {
   InitResources();
   if (store_ == nullptr) {
     ownStore_ = std::make_unique<QSettingsStore>();
     store_ = ownStore_.get();
   }
   if (!sounds_) sounds_ = MakePlatformSoundPlayer();
+  if (desktop_ == nullptr) {
+    ownDesktop_ = std::make_unique<QtDesktop>();
+    desktop_ = ownDesktop_.get();
+  }
   if (!showMessage_) {
     showMessage_ = [this](const QString& text) {
       QMessageBox::warning(this, QString::fromLatin1(kWindowCaption), text);
@@ -75,6 +85,8 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   WireMenu();
   WirePanel();
   about_ = new AboutBox(this);
+  settingsDialog_ = new SettingsDialog(session_.Settings, *desktop_, this);
+  WireOutput();
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -161,16 +173,18 @@ void MainWindow::BuildLayout() {
       ReportRunTarget{session_.Store, session_.Catalogue, session_.Panel, session_.Results,
                       session_.Audit, *panel_, *resultModel_},
       [this] { ShowReportPage(); }, [this](const QString& text) { showMessage_(text); }, this);
+  transfer_ = new TransferRunner(
+      session_, *panel_->Strobe(), [this](Sound sound) { PlaySound(sound); },
+      [this](const std::function<std::string()>& load) { ReloadCatalogue(load); },
+      [this](const QString& text) { showMessage_(text); }, this);
 }
 
 void MainWindow::WireMenu() {
   connect(menu_->Minimize, &QAction::triggered, this, &QWidget::showMinimized);
   connect(menu_->Maximize, &QAction::triggered, this, &QWidget::showMaximized);
-  // The transfer, printing and settings dialog arrive with their own parts of the program.
-  menu_->FtpUpdate->setEnabled(false);
-  menu_->PrintSchedule->setEnabled(false);
-  menu_->Settings->setEnabled(false);
-  schedulePage_->PrintButton()->setEnabled(false);
+  connect(menu_->FtpUpdate, &QAction::triggered, this, [this] {
+    if (!Busy()) transfer_->Request();
+  });
   connect(menu_->SaveSettingsOnExit, &QAction::toggled, this,
           [this](bool on) { session_.Settings.SaveSettingsOnExit = on; });
   connect(menu_->EnableSounds, &QAction::toggled, this,
@@ -187,20 +201,23 @@ void MainWindow::WireMenu() {
     about_->Refresh();
     about_->exec();
   });
-  connect(menu_, &MainMenu::presetChosen, this,
-          [this](const PresetEntry& entry) { runner_->RunPreset(entry, std::nullopt); });
+  connect(menu_, &MainMenu::presetChosen, this, [this](const PresetEntry& entry) {
+    if (!transfer_->Running()) runner_->RunPreset(entry, std::nullopt);
+  });
 }
 
 void MainWindow::WirePanel() {
   connect(tree_, &CatalogueTree::nodeSelected, this, &MainWindow::OnNodeSelected);
   connect(tree_, &CatalogueTree::presetChosen, this,
           [this](const PresetEntry& entry, const std::optional<std::string>& search) {
-            runner_->RunPreset(entry, search);
+            if (!transfer_->Running()) runner_->RunPreset(entry, search);
           });
   connect(buttons_, &CategoryBar::clicked, this, &MainWindow::RequestCategory);
   connect(buttons_, &CategoryBar::entered, this, [this] { PlaySound(Sound::Blip); });
   connect(buttons_, &CategoryBar::left, this, &MainWindow::OnButtonLeft);
-  connect(panel_, &ReportPanelWidget::runRequested, this, [this] { runner_->Run(); });
+  connect(panel_, &ReportPanelWidget::runRequested, this, [this] {
+    if (!transfer_->Running()) runner_->Run();
+  });
   connect(panel_, &ReportPanelWidget::categoryStepped, this, [this] { PlaySound(Sound::Tink); });
   connect(panel_, &ReportPanelWidget::goHovered, this, [this] { PlaySound(Sound::Tink); });
   connect(runner_, &ReportRunner::statusChanged, this, [this](const QString& text) {
@@ -208,6 +225,10 @@ void MainWindow::WirePanel() {
     status_->repaint();
   });
   connect(runner_, &ReportRunner::finished, this, &MainWindow::OnReportFinished);
+  connect(transfer_, &TransferRunner::statusChanged, this, [this](const QString& text) {
+    SetStatus(text);
+    status_->repaint();
+  });
   connect(reportPage_, &ReportPage::rowClicked, this, &MainWindow::OnRowClicked);
   connect(jobPage_, &JobPageWidget::copyRequested, this, &MainWindow::CopyTextToClipboard);
   connect(resourcePage_, &ResourcePageWidget::copyRequested, this,
@@ -251,17 +272,26 @@ void MainWindow::Start() {
   emit started();
 }
 
+bool MainWindow::Busy() const { return runner_->Running() || transfer_->Running(); }
+
 void MainWindow::RefreshCatalogue() {
-  // A report reads the extracts while it runs; they are not replaced under it.
-  if (runner_->Running()) return;
+  // A report reads the extracts while it runs, and a transfer reloads them when it ends; they
+  // are not replaced under either.
+  if (Busy()) return;
+  ReloadCatalogue([this] {
+    return vdbq::RefreshCatalogue(session_.Settings.DatabaseDir, session_.Store,
+                                  session_.Catalogue);
+  });
+}
+
+void MainWindow::ReloadCatalogue(const std::function<std::string()>& load) {
   SetStatus(QString::fromLatin1(kRefreshing));
   status_->repaint();
   QString failure;
   std::string status;
   treeModel_->BeginRebuild();
   try {
-    status =
-        vdbq::RefreshCatalogue(session_.Settings.DatabaseDir, session_.Store, session_.Catalogue);
+    status = load();
   } catch (const ExtractFileError& error) {
     failure = ToQString(error.what());
   }
@@ -422,12 +452,48 @@ void MainWindow::SetStatus(const QString& text) { status_->setText(text); }
 
 QString MainWindow::StatusText() const { return status_->text(); }
 
+void MainWindow::WireOutput() {
+  const auto status = [this](const QString& text) {
+    SetStatus(text);
+    status_->repaint();
+  };
+  const OutputContext context{session_, this, *desktop_, status, showMessage_};
+  exports_ = std::make_unique<ExportCommands>(context);
+  printing_ = std::make_unique<PrintCommands>(context, *reportPage_->List(), *schedulePage_);
+  resultMenu_ = new ResultListMenu(session_.Results, *resultModel_, *reportPage_->List(), this);
+  connect(resultMenu_->ExportToCsvFile, &QAction::triggered, this,
+          [this] { exports_->ExportToCsvFile(); });
+  connect(resultMenu_->CopyCsvToClipboard, &QAction::triggered, this,
+          [this] { exports_->CopyCsvToClipboard(); });
+  connect(resultMenu_->ExportToHtmlFile, &QAction::triggered, this,
+          [this] { exports_->ExportToHtmlFile(); });
+  connect(resultMenu_->ViewInBrowser, &QAction::triggered, this,
+          [this] { exports_->ViewInBrowser(); });
+  connect(resultMenu_->CopyAsBitmap, &QAction::triggered, this,
+          [this] { printing_->CopyResultListPicture(); });
+  connect(resultMenu_->PrintReport, &QAction::triggered, this,
+          [this] { printing_->PrintResultList(); });
+  connect(menu_->PrintSchedule, &QAction::triggered, this,
+          [this] { printing_->PrintCurrentSchedule(); });
+  connect(schedulePage_->PrintButton(), &QToolButton::clicked, this,
+          [this] { printing_->PrintCurrentSchedule(); });
+  connect(menu_->Settings, &QAction::triggered, this, &MainWindow::OpenSettings);
+}
+
+void MainWindow::OpenSettings() {
+  settingsDialog_->exec();
+  // However the dialog closed.
+  panel_->Strobe()->SetEnabledBySetting(session_.Settings.StrobeOn);
+  EnsureDirectories(session_.Settings);
+  menu_->SaveSettingsOnExit->setChecked(session_.Settings.SaveSettingsOnExit);
+}
+
 void MainWindow::ChooseTreeColour(bool text) {
   int& setting = text ? session_.Settings.Col1 : session_.Settings.Col2;
   const QColor initial(setting & 0xFF, (setting >> 8) & 0xFF, (setting >> 16) & 0xFF);
-  const QColor chosen = QColorDialog::getColor(initial, this);
-  if (!chosen.isValid()) return;
-  setting = chosen.red() + 256 * chosen.green() + 65536 * chosen.blue();
+  const std::optional<QColor> chosen = desktop_->PickColour(this, initial);
+  if (!chosen) return;
+  setting = chosen->red() + 256 * chosen->green() + 65536 * chosen->blue();
   ApplyTreeColours();
 }
 
@@ -442,6 +508,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // Closing ends a running transfer: the client is stopped and the extracts reloaded.
+  transfer_->Stop();
   if (started_) StoreSettings(*store_, session_.Settings);
   event->accept();
 }

@@ -19,19 +19,25 @@ class AboutBox;
 class CalendarPageWidget;
 class CatalogueTree;
 class CategoryBar;
+class Desktop;
+class ExportCommands;
 class InstallPage;
 class JobPageWidget;
 class MainMenu;
 class ParameterPageWidget;
+class PrintCommands;
 class PromptPageWidget;
 class ReportPage;
 class ReportPanelWidget;
 class ReportRunner;
 class ResourcePageWidget;
+class ResultListMenu;
 class ResultModel;
 class SchedulePageWidget;
+class SettingsDialog;
 class TitleBar;
 class TitlePage;
+class TransferRunner;
 class WorkstationPageWidget;
 
 // What the window takes from outside; tests point every part at their own.
@@ -44,6 +50,8 @@ struct MainWindowEnvironment {
   std::unique_ptr<SoundPlayer> Sounds;
   // Puts an error in front of the user; nullptr for a message box.
   std::function<void(const QString&)> ShowMessage;
+  // The dialogs, the default file handler and the printer; nullptr for the desktop's own.
+  Desktop* Dialogs = nullptr;
 };
 
 // TForm1: the title bar, the catalogue tree, the page area with its category buttons, the
@@ -58,6 +66,8 @@ class MainWindow : public QMainWindow {
   // the first show starts it.
   void Start();
   bool Started() const { return started_; }
+  // A report or a transfer runs: the extracts are not to be read anew or replaced.
+  bool Busy() const;
 
   void RefreshCatalogue();
   // The switch the tree and the reports use.
@@ -84,12 +94,16 @@ class MainWindow : public QMainWindow {
   ResultModel* Results() const { return resultModel_; }
   ReportPage* ReportView() const { return reportPage_; }
   ReportRunner* Runner() const { return runner_; }
+  TransferRunner* Transfer() const { return transfer_; }
   MainMenu* Menu() const { return menu_; }
   CategoryBar* Buttons() const { return buttons_; }
   TitleBar* Title() const { return titleBar_; }
   SchedulePageWidget* SchedulePage() const { return schedulePage_; }
   JobPageWidget* JobPage() const { return jobPage_; }
   InstallPage* Installation() const { return installPage_; }
+  ResultListMenu* ResultMenu() const { return resultMenu_; }
+  SettingsDialog* SettingsForm() const { return settingsDialog_; }
+  PrintCommands& Printing() const { return *printing_; }
 
  signals:
   void started();
@@ -107,7 +121,11 @@ class MainWindow : public QMainWindow {
   void OnButtonLeft(PageCategory category);
   void OnRowClicked(int row);
   void OnReportFinished();
+  // RefreshCatalogue's rebuild around a load that reads the extracts; the transfer uses it too.
+  void ReloadCatalogue(const std::function<std::string()>& load);
   void CopyInstallScript();
+  void WireOutput();
+  void OpenSettings();
   void ChooseTreeColour(bool text);
   void ApplyTreeColours();
 
@@ -117,6 +135,8 @@ class MainWindow : public QMainWindow {
   SettingsStore* store_;
   std::unique_ptr<SoundPlayer> sounds_;
   std::function<void(const QString&)> showMessage_;
+  std::unique_ptr<Desktop> ownDesktop_;
+  Desktop* desktop_;
   CategoryNavigation navigation_;
   bool started_ = false;
   bool closePending_ = false;
@@ -139,8 +159,13 @@ class MainWindow : public QMainWindow {
   ResultModel* resultModel_ = nullptr;
   ReportPanelWidget* panel_ = nullptr;
   ReportRunner* runner_ = nullptr;
+  TransferRunner* transfer_ = nullptr;
   MainMenu* menu_ = nullptr;
   AboutBox* about_ = nullptr;
+  SettingsDialog* settingsDialog_ = nullptr;
+  ResultListMenu* resultMenu_ = nullptr;
+  std::unique_ptr<ExportCommands> exports_;
+  std::unique_ptr<PrintCommands> printing_;
   QLabel* status_ = nullptr;
 };
 

@@ -55,11 +55,19 @@ MainWindow& WindowFixture::Start() {
   environment.Store = store_.get();
   environment.Sounds = std::make_unique<RecordingSounds>(Sounds);
   environment.ShowMessage = [this](const QString& text) { Messages.push_back(text); };
+  environment.Dialogs = &Desktop;
   window_ = std::make_unique<MainWindow>(std::move(environment));
   QSignalSpy started(window_.get(), &MainWindow::started);
   window_->show();
   if (!window_->Started()) started.wait(5000);
   return *window_;
+}
+
+MainWindow& WindowFixture::Restart() {
+  window_->close();
+  window_.reset();
+  store_ = std::make_unique<QSettingsStore>(IniPath());
+  return Start();
 }
 
 bool WindowFixture::Select(const std::vector<std::string>& path) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/main_window.h"
+#include "gui/scripted_desktop.h"
 #include "platform/qsettings_store.h"
 
 namespace vdbq::gui::testing {
@@ -26,7 +27,8 @@ class RecordingSounds : public SoundPlayer {
 using Extracts = std::map<std::string, std::string>;
 
 // A main window in a program directory of its own: the settings in an INI file there, the
-// database below it in DBase/, sounds and message boxes recorded instead of played and shown.
+// database below it in DBase/, sounds and message boxes recorded instead of played and shown,
+// dialogs answered by Desktop.
 class WindowFixture {
  public:
   enum class Database { Sample, None };
@@ -39,6 +41,9 @@ class WindowFixture {
   void Preset(const std::string& name, const std::string& value);
   // Shows the window and waits for its first activation to end.
   MainWindow& Start();
+  // Closes the window (which stores the settings), and starts a new one on the same program
+  // directory and settings file, as the next run of the program.
+  MainWindow& Restart();
 
   MainWindow& Window() { return *window_; }
   std::string ProgramDir() const;
@@ -51,6 +56,7 @@ class WindowFixture {
 
   std::vector<Sound> Sounds;
   std::vector<QString> Messages;
+  ScriptedDesktop Desktop;
 
  private:
   QTemporaryDir dir_;

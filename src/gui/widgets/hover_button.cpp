@@ -47,6 +47,14 @@ void HoverButton::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
 }
 
+void HoverButton::hideEvent(QHideEvent* event) {
+  // A button hidden under the mouse (its dialog closed by a click on it) hears no leave; it
+  // is shown again in its first picture.
+  hovered_ = false;
+  pressed_ = false;
+  QWidget::hideEvent(event);
+}
+
 void HoverButton::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     pressed_ = true;

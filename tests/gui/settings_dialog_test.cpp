@@ -1,0 +1,244 @@
+#include "gui/settings/settings_dialog.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "gui/widgets/click_label.h"
+#include "gui/window/main_menu.h"
+#include "gui/window_fixture.h"
+
+namespace vdbq::gui::testing {
+namespace {
+
+const QString kSep = QString(QLatin1Char(kPathSeparator));
+
+// Opens "Settings..." and runs `step` inside the modal dialog; a dialog still open afterwards
+// is closed with Cancel.
+void WithSettingsDialog(MainWindow& window, const std::function<void(SettingsDialog&)>& step) {
+  bool ran = false;
+  QTimer::singleShot(0, &window, [&] {
+    SettingsDialog* dialog = window.SettingsForm();
+    ran = dialog->isVisible();
+    if (ran) step(*dialog);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  window.Menu()->Settings->trigger();
+  QVERIFY(ran);
+}
+
+QString FieldText(SettingsDialog& dialog, SettingsItem item) { return dialog.Field(item)->text(); }
+
+void SetField(SettingsDialog& dialog, SettingsItem item, const QString& text) {
+  dialog.Field(item)->setText(text);
+}
+
+}  // namespace
+
+class SettingsDialogTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void theDialogShowsTheCurrentSettings() {
+    WindowFixture fixture;
+    fixture.Preset("HostID", "master01");
+    fixture.Preset("Strobe", "0");
+    MainWindow& window = fixture.Start();
+    QVERIFY(window.Menu()->Settings->isEnabled());
+    WithSettingsDialog(window, [&](SettingsDialog& dialog) {
+      QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings..."));
+      QCOMPARE(FieldText(dialog, SettingsItem::FtpHost), QStringLiteral("master01"));
+      QCOMPARE(FieldText(dialog, SettingsItem::FtpUser), QStringLiteral("varnolt"));
+      QCOMPARE(FieldText(dialog, SettingsItem::FtpFromDir),
+               QStringLiteral("/scheduler/varnolt/DBXtract/"));
+      QCOMPARE(FieldText(dialog, SettingsItem::FtpToDir),
+               QString::fromStdString(fixture.DatabaseDir()));
+      QCOMPARE(FieldText(dialog, SettingsItem::Saves),
+               QString::fromStdString(fixture.ProgramDir()) + QStringLiteral("Saves") + kSep);
+      QCOMPARE(dialog.Field(SettingsItem::FtpPassword)->echoMode(), QLineEdit::Password);
+      QVERIFY(!FieldText(dialog, SettingsItem::FtpPassword).isEmpty());
+      QCOMPARE(dialog.Field(SettingsItem::FtpHost)->maxLength(), 50);
+      QCOMPARE(dialog.Field(SettingsItem::FtpUser)->maxLength(), 26);
+      QCOMPARE(dialog.Field(SettingsItem::FtpPassword)->maxLength(), 26);
+      QVERIFY(!dialog.Box(SettingsItem::Strobe)->isChecked());
+      QVERIFY(dialog.Box(SettingsItem::SaveSettings)->isChecked());
+      QCOMPARE(dialog.Explanation()->text(),
+               QStringLiteral("Click option headings to display a brief explanation of what it "
+                              "does."));
+    });
+  }
+
+  void editsLeftByACancelledDialogAreReplacedOnTheNextOpening() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    WithSettingsDialog(window, [](SettingsDialog& dialog) {
+      SetField(dialog, SettingsItem::FtpHost, QStringLiteral("typed"));
+      dialog.Box(SettingsItem::SaveSettings)->setChecked(false);
+    });
+    QCOMPARE(window.State().Settings.FtpHost, std::string("varnolt-master"));
+    QVERIFY(window.State().Settings.SaveSettingsOnExit);
+    WithSettingsDialog(window, [](SettingsDialog& dialog) {
+      QCOMPARE(FieldText(dialog, SettingsItem::FtpHost), QStringLiteral("varnolt-master"));
+      QVERIFY(dialog.Box(SettingsItem::SaveSettings)->isChecked());
+    });
+  }
+
+  void aHeadingClickExplainsItsOptionAndTogglesItsBox() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    WithSettingsDialog(window, [](SettingsDialog& dialog) {
+      Click(dialog.Heading(SettingsItem::FtpUser));
+      QCOMPARE(dialog.Explanation()->text(),
+               QStringLiteral("The FTP Userid set up on the above server with read access rights "
+                              "to your Varnolt Database Extract files."));
+      const bool before = dialog.Box(SettingsItem::SaveSettings)->isChecked();
+      Click(dialog.Heading(SettingsItem::SaveSettings));
+      QCOMPARE(dialog.Box(SettingsItem::SaveSettings)->isChecked(), !before);
+      QVERIFY(dialog.Explanation()->text().startsWith(
+          QStringLiteral("This enables settings and other changes to be saved")));
+      QVERIFY(dialog.Box(SettingsItem::Strobe)->isChecked());
+      Click(dialog.Heading(SettingsItem::Strobe));
+      QVERIFY(!dialog.Box(SettingsItem::Strobe)->isChecked());
+    });
+  }
+
+  void okCompletesTheDirectoriesAndTakesTheFields() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    const QString database = QString::fromStdString(fixture.DatabaseDir());
+    const QString bare = database.left(database.size() - 1);
+    bool closed = false;
+    WithSettingsDialog(window, [&](SettingsDialog& dialog) {
+      SetField(dialog, SettingsItem::FtpHost, QStringLiteral("master02"));
+      SetField(dialog, SettingsItem::FtpUser, QStringLiteral("admin"));
+      SetField(dialog, SettingsItem::FtpPassword, QStringLiteral("s3cret"));
+      SetField(dialog, SettingsItem::FtpFromDir, QStringLiteral("/data/extracts"));
+      SetField(dialog, SettingsItem::FtpToDir, bare);
+      dialog.Box(SettingsItem::SaveSettings)->setChecked(false);
+      dialog.OkButton()->click();
+      closed = !dialog.isVisible();
+    });
+    QVERIFY(closed);
+    const Settings& settings = window.State().Settings;
+    QCOMPARE(settings.FtpHost, std::string("master02"));
+    QCOMPARE(settings.FtpUser, std::string("admin"));
+    QCOMPARE(settings.FtpPassword, std::string("s3cret"));
+    QCOMPARE(settings.RemoteExtractDir, std::string("/data/extracts/"));
+    QCOMPARE(QString::fromStdString(settings.DatabaseDir), database);
+    QVERIFY(!settings.SaveSettingsOnExit);
+    // The menu's check mark follows the dialog.
+    QVERIFY(!window.Menu()->SaveSettingsOnExit->isChecked());
+  }
+
+  void aMissingLogsDirectoryKeepsTheDialogOpenWithTheFocusThere() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    const QString database = QString::fromStdString(fixture.DatabaseDir());
+    const QString missing = QString::fromStdString(fixture.ProgramDir()) + QStringLiteral("nope");
+    WithSettingsDialog(window, [&](SettingsDialog& dialog) {
+      SetField(dialog, SettingsItem::FtpToDir, database.left(database.size() - 1));
+      SetField(dialog, SettingsItem::Logs, missing);
+      SetField(dialog, SettingsItem::FtpHost, QStringLiteral("changed"));
+      dialog.OkButton()->click();
+      QVERIFY(dialog.isVisible());
+      QCOMPARE(fixture.Desktop.Informations,
+               std::vector<QString>{QStringLiteral("Directory (Logs Location) Does Not Exist!")});
+      QCOMPARE(dialog.focusWidget(), dialog.Field(SettingsItem::Logs));
+      // The completed texts stay in the fields.
+      QCOMPARE(FieldText(dialog, SettingsItem::FtpToDir), database);
+      QCOMPARE(FieldText(dialog, SettingsItem::Logs), missing + kSep);
+    });
+    QCOMPARE(window.State().Settings.FtpHost, std::string("varnolt-master"));
+    QVERIFY(!QDir(missing).exists());
+  }
+
+  void theDirectoriesAreCheckedDatabaseFirstThenLogsThenSaves() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    const QString nowhere = QString::fromStdString(fixture.ProgramDir()) + QStringLiteral("x/y/");
+    WithSettingsDialog(window, [&](SettingsDialog& dialog) {
+      SetField(dialog, SettingsItem::FtpToDir, nowhere);
+      SetField(dialog, SettingsItem::Logs, nowhere);
+      SetField(dialog, SettingsItem::Saves, nowhere);
+      dialog.OkButton()->click();
+      SetField(dialog, SettingsItem::FtpToDir, QString::fromStdString(fixture.DatabaseDir()));
+      dialog.OkButton()->click();
+      SetField(dialog, SettingsItem::Logs, QString::fromStdString(fixture.DatabaseDir()));
+      dialog.OkButton()->click();
+      QCOMPARE(dialog.focusWidget(), dialog.Field(SettingsItem::Saves));
+      // The remote directory is never checked.
+      SetField(dialog, SettingsItem::FtpFromDir, QStringLiteral("/not/here"));
+      SetField(dialog, SettingsItem::Saves, QString::fromStdString(fixture.DatabaseDir()));
+      dialog.OkButton()->click();
+      QVERIFY(!dialog.isVisible());
+    });
+    QCOMPARE(fixture.Desktop.Informations,
+             (std::vector<QString>{
+                 QStringLiteral("Directory (Download Database File Location) Does Not Exist!"),
+                 QStringLiteral("Directory (Logs Location) Does Not Exist!"),
+                 QStringLiteral("Directory (Saves Database File Location) Does Not Exist!")}));
+    QCOMPARE(window.State().Settings.SavesDir, fixture.DatabaseDir());
+  }
+
+  void closingTheDialogAnyWayRecreatesMissingDirectories() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QDir saves(QString::fromStdString(window.State().Settings.SavesDir));
+    QVERIFY(saves.removeRecursively());
+    WithSettingsDialog(window, [](SettingsDialog&) {});
+    QVERIFY(saves.exists());
+  }
+
+  void settingsSurviveARestartWhenSaveSettingsOnExitIsOn() {
+    WindowFixture fixture;
+    MainWindow& first = fixture.Start();
+    QVERIFY(first.Menu()->SaveSettingsOnExit->isChecked());
+    WithSettingsDialog(first, [](SettingsDialog& dialog) {
+      SetField(dialog, SettingsItem::FtpHost, QStringLiteral("kept-host"));
+      SetField(dialog, SettingsItem::FtpPassword, QStringLiteral("pass word"));
+      dialog.OkButton()->click();
+    });
+    first.Menu()->EnableSounds->trigger();
+    const bool sounds = first.State().Settings.SoundsOn;
+
+    MainWindow& second = fixture.Restart();
+    QCOMPARE(second.State().Settings.FtpHost, std::string("kept-host"));
+    QCOMPARE(second.State().Settings.FtpPassword, std::string("pass word"));
+    QCOMPARE(second.State().Settings.SoundsOn, sounds);
+    QCOMPARE(second.Menu()->EnableSounds->isChecked(), sounds);
+    QVERIFY(second.Menu()->SaveSettingsOnExit->isChecked());
+  }
+
+  void settingsAreLostAtRestartWhenSaveSettingsOnExitIsOff() {
+    WindowFixture fixture;
+    MainWindow& first = fixture.Start();
+    WithSettingsDialog(first, [](SettingsDialog& dialog) {
+      SetField(dialog, SettingsItem::FtpHost, QStringLiteral("lost-host"));
+      dialog.OkButton()->click();
+    });
+    first.Menu()->SaveSettingsOnExit->trigger();
+    QVERIFY(!first.State().Settings.SaveSettingsOnExit);
+
+    MainWindow& second = fixture.Restart();
+    QCOMPARE(second.State().Settings.FtpHost, std::string("varnolt-master"));
+    QVERIFY(!second.State().Settings.SaveSettingsOnExit);
+    QVERIFY(!second.Menu()->SaveSettingsOnExit->isChecked());
+    // Switched on again, the next exit stores everything once more.
+    second.Menu()->SaveSettingsOnExit->trigger();
+    WithSettingsDialog(second, [](SettingsDialog& dialog) {
+      SetField(dialog, SettingsItem::FtpHost, QStringLiteral("third-host"));
+      dialog.OkButton()->click();
+    });
+    MainWindow& third = fixture.Restart();
+    QCOMPARE(third.State().Settings.FtpHost, std::string("third-host"));
+  }
+};
+
+}  // namespace vdbq::gui::testing
+
+QTEST_MAIN(vdbq::gui::testing::SettingsDialogTest)
+#include "settings_dialog_test.moc"
