@@ -13,6 +13,10 @@ PACKAGES=(
   poppler-utils
 )
 
+# The sanitizer and fuzzing stages of test.sh: clang with libFuzzer, and the symbolizer that
+# turns sanitizer reports into file and line.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev llvm)
+
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
@@ -37,4 +41,16 @@ build() {
   jobs="$(nproc 2>/dev/null || echo 2)"
   cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   cmake --build "$BUILD_DIR" -j "$jobs"
+}
+
+# Everything with AddressSanitizer and UndefinedBehaviorSanitizer, in its own directory beside
+# the normal build. Optimised lightly, with line tables for the reports.
+SANITIZE_BUILD_DIR="$BUILD_DIR-asan"
+build_sanitized() {
+  local jobs
+  jobs="$(nproc 2>/dev/null || echo 2)"
+  cmake -S "$ROOT" -B "$SANITIZE_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" -DVARNOLTDBQ_SANITIZE=ON -DBUILD_BENCH=OFF \
+    "$@" >/dev/null
+  cmake --build "$SANITIZE_BUILD_DIR" -j "$jobs"
 }

@@ -5,6 +5,8 @@
 #include <random>
 #include <system_error>
 
+#include "support/fuzz_seed.h"
+
 namespace vdbq::testing {
 
 TempDir::TempDir() {
@@ -48,6 +50,12 @@ void WriteExtractSet(const TempDir& dir, const std::map<std::string, std::string
     auto given = texts.find(name);
     dir.Write(name, given != texts.end() ? given->second : fallback);
   }
+  ExtractTexts written;
+  for (size_t k = 0; k < written.size(); ++k) {
+    const auto given = texts.find(kExtractLoadOrder[k]);
+    written[k] = given != texts.end() ? given->second : defaults.at(kExtractLoadOrder[k]);
+  }
+  NoteFuzzSeed(written);
 }
 
 }  // namespace vdbq::testing

@@ -1,5 +1,7 @@
 #include "core/catalogue/catalogue.h"
 
+#include <unordered_set>
+
 #include "core/text/text_routines.h"
 
 namespace vdbq {
@@ -36,9 +38,55 @@ void BuildWorkstations(const ExtractStore& store, Catalogue& catalogue) {
   }
 }
 
+constexpr std::string_view kCpuDelimiter = "@:@";
+
+// Answers IsDefinedCpu for the many workstations of the schedule and job keys without
+// searching ValidCpuList once for each. A name without the delimiter in it is defined exactly
+// when it stands between two delimiters of the list with no whole delimiter inside: between a
+// delimiter and the first one that starts at least three characters further on, or the one two
+// characters after that (where delimiters overlap). Those texts are gathered once. A name that
+// holds the delimiter can only be defined when each of its parts is such a text; only then is
+// the list searched.
+class DefinedCpuLookup {
+ public:
+  explicit DefinedCpuLookup(const Catalogue& catalogue) : catalogue_(catalogue) {
+    const std::string_view list = catalogue.ValidCpuList;
+    std::vector<size_t> delimiters;
+    for (size_t at = list.find(kCpuDelimiter); at != std::string_view::npos;
+         at = list.find(kCpuDelimiter, at + 1)) {
+      delimiters.push_back(at);
+    }
+    size_t next = 0;
+    for (size_t d : delimiters) {
+      while (next < delimiters.size() && delimiters[next] < d + kCpuDelimiter.size()) ++next;
+      if (next == delimiters.size()) break;
+      const size_t end = delimiters[next];
+      bounded_.insert(list.substr(d + kCpuDelimiter.size(), end - d - kCpuDelimiter.size()));
+      if (next + 1 < delimiters.size() && delimiters[next + 1] == end + 2) {
+        bounded_.insert(list.substr(d + kCpuDelimiter.size(), end + 2 - d - kCpuDelimiter.size()));
+      }
+    }
+  }
+
+  bool IsDefined(std::string_view cpu) const {
+    size_t from = 0;
+    for (size_t at = cpu.find(kCpuDelimiter); at != std::string_view::npos;
+         at = cpu.find(kCpuDelimiter, from)) {
+      if (!bounded_.contains(cpu.substr(from, at - from))) return false;
+      from = at + kCpuDelimiter.size();
+    }
+    if (!bounded_.contains(cpu.substr(from))) return false;
+    return from == 0 || catalogue_.IsDefinedCpu(cpu);
+  }
+
+ private:
+  const Catalogue& catalogue_;
+  std::unordered_set<std::string_view> bounded_;
+};
+
 // Adds WORKSTATION#NAME keys under a heading, grouping consecutive keys of one workstation
 // under one workstation node; takes only the keys whose workstation is (or is not) defined.
-void AddKeysByWorkstation(const std::vector<std::string>& keys, const Catalogue& catalogue,
+void AddKeysByWorkstation(const std::vector<std::string>& keys, const DefinedCpuLookup& defined,
                           bool wantDefined, TreeNode& heading, PicturePair cpuPictures,
                           PicturePair objectPictures) {
   std::string previousCpu;
@@ -54,7 +102,7 @@ void AddKeysByWorkstation(const std::vector<std::string>& keys, const Catalogue&
     if (first || cpu != previousCpu) {
       first = false;
       previousCpu = cpu;
-      take = catalogue.IsDefinedCpu(cpu) == wantDefined;
+      take = defined.IsDefined(cpu) == wantDefined;
       cpuNode = nullptr;
       if (take) {
         cpuNode = &AddNode(heading.Children, std::move(cpu), cpuPictures);
@@ -105,7 +153,7 @@ bool Catalogue::IsDefinedCpu(std::string_view cpu) const {
   std::string marked = "@:@";
   marked.append(cpu);
   marked += "@:@";
-  return ValidCpuList.find(marked) != std::string::npos;
+  return FindText(ValidCpuList, marked) != std::string::npos;
 }
 
 std::string Catalogue::OsOfCpu(std::string_view cpu) const {
@@ -130,11 +178,12 @@ void BuildCatalogue(ExtractStore& store, Catalogue& catalogue) {
   catalogue.ValidCpuList = "@:@";
   catalogue.CpuOsTable.clear();
   BuildWorkstations(store, catalogue);
+  const DefinedCpuLookup defined(catalogue);
 
   const std::vector<std::string> scheduleKeys = IndexSchedules(store);
-  AddKeysByWorkstation(scheduleKeys, catalogue, true,
+  AddKeysByWorkstation(scheduleKeys, defined, true,
                        AddNode(catalogue.Tree, kHeadingSchedules, {2, 3}), {6, 7}, {2, 3});
-  AddKeysByWorkstation(scheduleKeys, catalogue, false,
+  AddKeysByWorkstation(scheduleKeys, defined, false,
                        AddNode(catalogue.Tree, kHeadingSchedulesInvalid, {16, 17}), {20, 21},
                        {16, 17});
 
@@ -145,11 +194,10 @@ void BuildCatalogue(ExtractStore& store, Catalogue& catalogue) {
     jobKeys.push_back(JobKeyOfLine(line));
     ++catalogue.Totals.JobTotal;
   }
-  AddKeysByWorkstation(jobKeys, catalogue, true, AddNode(catalogue.Tree, kHeadingJobs, {4, 5}),
+  AddKeysByWorkstation(jobKeys, defined, true, AddNode(catalogue.Tree, kHeadingJobs, {4, 5}),
                        {6, 7}, {4, 5});
-  AddKeysByWorkstation(jobKeys, catalogue, false,
-                       AddNode(catalogue.Tree, kHeadingJobsInvalid, {18, 19}), {20, 21},
-                       {18, 19});
+  AddKeysByWorkstation(jobKeys, defined, false,
+                       AddNode(catalogue.Tree, kHeadingJobsInvalid, {18, 19}), {20, 21}, {18, 19});
 
   catalogue.Totals.CalendarTotal = 0;
   BuildCalendars(store, catalogue);

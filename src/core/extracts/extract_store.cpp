@@ -103,6 +103,52 @@ std::vector<NameValue> ReadNameValueRows(const LineList& lines, long long lastLi
   return rows;
 }
 
+namespace {
+
+// Puts one file's text in its place in the store.
+void TakeExtractText(const std::string& file, std::string text, ExtractStore& store) {
+  LineList lines = LineList::FromText(std::move(text));
+  if (file == kSchedulesFile) {
+    store.ScheduleLines = std::move(lines);
+  } else if (file == kJobsFile) {
+    store.JobLines = std::move(lines);
+  } else if (file == kResourcesFile) {
+    store.ResourceLines = std::move(lines);
+  } else if (file == kCalendarsFile) {
+    store.CalendarLines = std::move(lines);
+  } else if (file == kCpusFile) {
+    store.CpuLines = std::move(lines);
+  } else if (file == kParmsFile) {
+    store.ParameterLastLine = lines.Count() - 1;
+    store.ParameterList = ReadNameValueRows(lines, store.ParameterLastLine, "$PARM");
+    if (store.ParameterLastLine > 0 && !store.ParameterList.empty() &&
+        !store.ParameterList.front().Name.empty()) {
+      store.ParameterPageTitle = store.ParameterList.front().Name;
+    }
+  } else if (file == kPromptsFile) {
+    store.PromptLastLine = lines.Count() - 1;
+    store.PromptList = ReadNameValueRows(lines, store.PromptLastLine, "$PROMPT");
+    if (store.PromptLastLine > 0 && !store.PromptList.empty() &&
+        !store.PromptList.front().Name.empty()) {
+      store.PromptPageTitle = store.PromptList.front().Name;
+    }
+  }
+}
+
+// The counts that only a complete load sets.
+void SetLoadCounts(ExtractStore& store) {
+  store.ScheduleLineCount = store.ScheduleLines.Count();
+  store.JobLineCount = store.JobLines.Count();
+  store.CpuLineCount = store.CpuLines.Count();
+  store.CalendarLineCount = store.CalendarLines.Count();
+  store.ResourceLastLine = store.ResourceLines.Count() - 1;
+  store.ParameterTotal = store.ParameterLastLine;
+  store.PromptTotal = store.PromptLastLine;
+  store.ResourceTotal = store.ResourceLastLine;
+}
+
+}  // namespace
+
 void LoadExtracts(const std::string& databaseDir, ExtractStore& store) {
   store.ExtractsMissing = false;
   store.MissingFile.clear();
@@ -115,44 +161,21 @@ void LoadExtracts(const std::string& databaseDir, ExtractStore& store) {
       store.MissingFile = name;
       return;
     }
-    LineList lines = LineList::FromText(ReadWholeFile(path));
+    TakeExtractText(name, ReadWholeFile(path), store);
     loaded.push_back(path);
-    const std::string file = name;
-    if (file == kSchedulesFile) {
-      store.ScheduleLines = std::move(lines);
-    } else if (file == kJobsFile) {
-      store.JobLines = std::move(lines);
-    } else if (file == kResourcesFile) {
-      store.ResourceLines = std::move(lines);
-    } else if (file == kCalendarsFile) {
-      store.CalendarLines = std::move(lines);
-    } else if (file == kCpusFile) {
-      store.CpuLines = std::move(lines);
-    } else if (file == kParmsFile) {
-      store.ParameterLastLine = lines.Count() - 1;
-      store.ParameterList = ReadNameValueRows(lines, store.ParameterLastLine, "$PARM");
-      if (store.ParameterLastLine > 0 && !store.ParameterList.empty() &&
-          !store.ParameterList.front().Name.empty()) {
-        store.ParameterPageTitle = store.ParameterList.front().Name;
-      }
-    } else if (file == kPromptsFile) {
-      store.PromptLastLine = lines.Count() - 1;
-      store.PromptList = ReadNameValueRows(lines, store.PromptLastLine, "$PROMPT");
-      if (store.PromptLastLine > 0 && !store.PromptList.empty() &&
-          !store.PromptList.front().Name.empty()) {
-        store.PromptPageTitle = store.PromptList.front().Name;
-      }
-    }
   }
   store.LastUpdate = LastUpdateText(loaded);
-  store.ScheduleLineCount = store.ScheduleLines.Count();
-  store.JobLineCount = store.JobLines.Count();
-  store.CpuLineCount = store.CpuLines.Count();
-  store.CalendarLineCount = store.CalendarLines.Count();
-  store.ResourceLastLine = store.ResourceLines.Count() - 1;
-  store.ParameterTotal = store.ParameterLastLine;
-  store.PromptTotal = store.PromptLastLine;
-  store.ResourceTotal = store.ResourceLastLine;
+  SetLoadCounts(store);
+}
+
+void LoadExtractTexts(ExtractTexts texts, ExtractStore& store) {
+  store.ExtractsMissing = false;
+  store.MissingFile.clear();
+  for (size_t k = 0; k < texts.size(); ++k) {
+    TakeExtractText(kExtractLoadOrder[k], std::move(texts[k]), store);
+  }
+  store.LastUpdate.clear();
+  SetLoadCounts(store);
 }
 
 std::vector<std::string> IndexSchedules(ExtractStore& store) {

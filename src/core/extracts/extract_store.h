@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -82,6 +83,13 @@ struct ExtractStore {
 // Reads the seven files from databaseDir (which ends with a path separator) in load order.
 // Throws ExtractFileError when a file exists but cannot be read.
 void LoadExtracts(const std::string& databaseDir, ExtractStore& store);
+
+// The contents of the seven files, in load order (kExtractLoadOrder).
+using ExtractTexts = std::array<std::string, std::size(kExtractLoadOrder)>;
+
+// A complete load from texts already in memory, as LoadExtracts does it once it has read every
+// file; no file has a modification time, so LastUpdate is empty.
+void LoadExtractTexts(ExtractTexts texts, ExtractStore& store);
 
 // Builds ScheduleBlockStart and ScheduleBlockCount and returns the schedule keys of every
 // "SCHEDULE " line that holds "#", sorted.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <queue>
 #include <unordered_set>
 
 #include "core/reports/dot_reference_index.h"
@@ -140,6 +141,120 @@ class PathCollector {
   std::vector<uint32_t> firstUnlisted_;
 };
 
+// Entries whose order comes from the passes: as many as the order table of the report holds.
+// Passes cost up to the cube of the entry count, so a longer path (which the table never held)
+// is ordered in one go instead.
+constexpr size_t kPassOrderLimit = 299;
+
+// The passes: an entry moves to the first earlier place whose entry follows it, pass after
+// pass, until a pass moves nothing. Entries that follow one another in a cycle would move for
+// ever; the order after as many passes as entries stands.
+std::vector<size_t> OrderByPasses(const std::vector<std::vector<uint32_t>>& followers) {
+  const size_t n = followers.size();
+  std::vector<size_t> order(n);
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::vector<size_t> place = order;
+  for (size_t pass = 0; pass < n; ++pass) {
+    bool moved = false;
+    for (size_t i = 0; i < n; ++i) {
+      size_t first = i;
+      for (uint32_t f : followers[order[i]]) first = std::min(first, place[f]);
+      if (first == i) continue;
+      std::rotate(order.begin() + static_cast<long>(first), order.begin() + static_cast<long>(i),
+                  order.begin() + static_cast<long>(i) + 1);
+      for (size_t p = first; p <= i; ++p) place[order[p]] = p;
+      moved = true;
+    }
+    if (!moved) break;
+  }
+  return order;
+}
+
+// The groups of entries that follow one another in a cycle (strongly connected components,
+// found without recursion, so that a path of any length fits on the stack), as the group of
+// each entry; groups are numbered in the order they are completed.
+std::vector<size_t> CycleGroups(const std::vector<std::vector<uint32_t>>& followers,
+                                size_t& groupCount) {
+  const size_t n = followers.size();
+  constexpr size_t kUnvisited = static_cast<size_t>(-1);
+  std::vector<size_t> index(n, kUnvisited), low(n, 0), group(n, kUnvisited);
+  std::vector<size_t> stack, calls;
+  std::vector<size_t> nextFollower(n, 0);
+  std::vector<bool> onStack(n, false);
+  size_t counter = 0;
+  groupCount = 0;
+  for (size_t root = 0; root < n; ++root) {
+    if (index[root] != kUnvisited) continue;
+    calls.push_back(root);
+    while (!calls.empty()) {
+      const size_t e = calls.back();
+      if (index[e] == kUnvisited) {
+        index[e] = low[e] = counter++;
+        stack.push_back(e);
+        onStack[e] = true;
+      }
+      if (nextFollower[e] < followers[e].size()) {
+        const size_t f = followers[e][nextFollower[e]++];
+        if (index[f] == kUnvisited) {
+          calls.push_back(f);
+        } else if (onStack[f]) {
+          low[e] = std::min(low[e], index[f]);
+        }
+        continue;
+      }
+      calls.pop_back();
+      if (!calls.empty()) low[calls.back()] = std::min(low[calls.back()], low[e]);
+      if (low[e] != index[e]) continue;
+      for (;;) {
+        const size_t member = stack.back();
+        stack.pop_back();
+        onStack[member] = false;
+        group[member] = groupCount;
+        if (member == e) break;
+      }
+      ++groupCount;
+    }
+  }
+  return group;
+}
+
+// Dependency order in one go: every entry before the entries that follow it, entries of one
+// cycle together in the order they were found, and of the entries free to go next always the
+// one found first.
+std::vector<size_t> OrderByComponents(const std::vector<std::vector<uint32_t>>& followers) {
+  const size_t n = followers.size();
+  size_t groupCount = 0;
+  const std::vector<size_t> group = CycleGroups(followers, groupCount);
+  std::vector<std::vector<size_t>> members(groupCount);
+  for (size_t e = 0; e < n; ++e) members[group[e]].push_back(e);
+  std::vector<size_t> waitingOn(groupCount, 0);
+  std::vector<std::vector<size_t>> next(groupCount);
+  for (size_t e = 0; e < n; ++e) {
+    for (uint32_t f : followers[e]) {
+      if (group[f] == group[e]) continue;
+      next[group[e]].push_back(group[f]);
+      ++waitingOn[group[f]];
+    }
+  }
+  // Groups by their first member, earliest first.
+  using Ready = std::pair<size_t, size_t>;
+  std::priority_queue<Ready, std::vector<Ready>, std::greater<>> ready;
+  for (size_t g = 0; g < groupCount; ++g) {
+    if (waitingOn[g] == 0) ready.emplace(members[g].front(), g);
+  }
+  std::vector<size_t> order;
+  order.reserve(n);
+  while (!ready.empty()) {
+    const size_t g = ready.top().second;
+    ready.pop();
+    order.insert(order.end(), members[g].begin(), members[g].end());
+    for (size_t h : next[g]) {
+      if (--waitingOn[h] == 0) ready.emplace(members[h].front(), h);
+    }
+  }
+  return order;
+}
+
 }  // namespace
 
 PathStart PathStartOf(std::string_view searchKey) {
@@ -164,6 +279,7 @@ std::vector<size_t> OrderDependencyPath(const std::vector<PathEntry>& entries) {
   const size_t n = entries.size();
   // followers[e]: the entries whose follows hold e's key followed by ".".
   DotReferenceIndex index(DotReferenceIndex::Match::kSegmentTail);
+  for (const PathEntry& entry : entries) index.Expect(entry.Key);
   for (size_t e = 0; e < n; ++e) {
     index.Add(static_cast<uint32_t>(e), entries[e].ScheduleFollows);
     index.Add(static_cast<uint32_t>(e), entries[e].JobFollows);
@@ -179,25 +295,7 @@ std::vector<size_t> OrderDependencyPath(const std::vector<PathEntry>& entries) {
     }
   }
 
-  std::vector<size_t> order(n);
-  std::iota(order.begin(), order.end(), size_t{0});
-  std::vector<size_t> place = order;
-  // Entries that follow one another in a cycle would move for ever; the order after as many
-  // passes as entries stands.
-  for (size_t pass = 0; pass < n; ++pass) {
-    bool moved = false;
-    for (size_t i = 0; i < n; ++i) {
-      size_t first = i;
-      for (uint32_t f : followers[order[i]]) first = std::min(first, place[f]);
-      if (first == i) continue;
-      std::rotate(order.begin() + static_cast<long>(first), order.begin() + static_cast<long>(i),
-                  order.begin() + static_cast<long>(i) + 1);
-      for (size_t p = first; p <= i; ++p) place[order[p]] = p;
-      moved = true;
-    }
-    if (!moved) break;
-  }
-  return order;
+  return n <= kPassOrderLimit ? OrderByPasses(followers) : OrderByComponents(followers);
 }
 
 void AddDependencyPathRows(const DependencyPath& path, ResultList& results, Progress& progress) {

@@ -44,6 +44,8 @@ std::optional<DependencyPath> FindDependencyPath(const ExtractStore& store,
 
 // Puts the entries in dependency order: an entry moves to the first earlier place whose entry
 // follows it, pass after pass, until a pass moves nothing or as many passes as entries ran.
+// More than 299 entries are put in an order where each stands before those that follow it,
+// cycles kept together in the order found.
 std::vector<size_t> OrderDependencyPath(const std::vector<PathEntry>& entries);
 
 // The heading row, then per entry a row with its position, key and first follows items, and

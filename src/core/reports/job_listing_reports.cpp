@@ -1,10 +1,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
+#include "core/reports/entry_runs.h"
 #include "core/reports/job_usage_report.h"
 #include "core/reports/key_parts.h"
 #include "core/reports/report_frame.h"
@@ -55,39 +55,6 @@ std::string CollectScheduledJobs(const ExtractStore& store, Progress& progress) 
   }
   return list;
 }
-
-// Answers whether a job key is one of the entries of the scheduled-job list. The entries are
-// hashed once per run; a key that itself holds a comma can only match a run of entries, so it
-// is looked for in the list text.
-class ScheduledJobSet {
- public:
-  explicit ScheduledJobSet(std::string_view list) : list_(list) {
-    size_t start = 0;
-    for (size_t comma = list.find(','); comma != std::string_view::npos;
-         comma = list.find(',', start)) {
-      entries_.insert(list.substr(start, comma - start));
-      start = comma + 1;
-    }
-  }
-
-  bool Holds(const std::string& key) {
-    if (key.find(',') == std::string::npos) return entries_.count(key) != 0;
-    if (delimited_.empty()) {
-      delimited_ += ',';
-      delimited_ += list_;
-    }
-    std::string wanted;
-    wanted += ',';
-    wanted += key;
-    wanted += ',';
-    return delimited_.find(wanted) != std::string::npos;
-  }
-
- private:
-  std::string_view list_;
-  std::unordered_set<std::string_view> entries_;
-  std::string delimited_;
-};
 
 }  // namespace
 
@@ -178,7 +145,8 @@ void RunJ5(ReportContext& ctx) {
 
   std::optional<std::string>& list = ctx.Catalogue.ScheduledJobList;
   if (!list || list->empty()) list = CollectScheduledJobs(ctx.Store, ctx.Progress);
-  ScheduledJobSet scheduled(*list);
+  // Keys with commas are scheduled when the list holds them as runs of entries.
+  const EntryRuns scheduled(*list, scratch);
 
   size_t found = 0;
   for (const std::string& key : scratch) {

@@ -130,14 +130,13 @@ std::string ReferencesToJobs(std::string_view allJobFollows) {
 namespace {
 
 bool RefersIn(std::string_view text, std::string_view name) {
-  for (size_t p = text.find(name); p != std::string_view::npos; p = text.find(name, p + 1)) {
-    const size_t after = p + name.size();
-    if (after >= text.size() || text[after] != '.') continue;
-    if (p == 0) return true;
-    const char before = text[p - 1];
-    if (before == '.' || before == ',' || before == '#') return true;
-  }
-  return false;
+  std::string reference(name);
+  reference += '.';
+  bool refers = false;
+  ForEachOccurrence(text, reference, [&](size_t p) {
+    refers = refers || p == 0 || text[p - 1] == '.' || text[p - 1] == ',' || text[p - 1] == '#';
+  });
+  return refers;
 }
 
 }  // namespace

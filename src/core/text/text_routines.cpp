@@ -1,6 +1,71 @@
 #include "core/text/text_routines.h"
 
+#include <vector>
+
 namespace vdbq {
+namespace {
+
+// Up to this length the plain search costs at most this many comparisons per character.
+constexpr size_t kShortPattern = 64;
+
+// For each length k of a prefix of the pattern, the length of its longest proper border.
+std::vector<size_t> BorderTable(std::string_view pattern) {
+  std::vector<size_t> border(pattern.size() + 1, 0);
+  size_t k = 0;
+  for (size_t i = 1; i < pattern.size(); ++i) {
+    while (k > 0 && pattern[i] != pattern[k]) k = border[k];
+    if (pattern[i] == pattern[k]) ++k;
+    border[i + 1] = k;
+  }
+  return border;
+}
+
+// Scans text from `from` with the prefix table, calling found(at) for each occurrence until it
+// answers false.
+template <typename Found>
+void ScanWithBorders(std::string_view text, std::string_view pattern, size_t from, Found found) {
+  const std::vector<size_t> border = BorderTable(pattern);
+  size_t matched = 0;
+  for (size_t i = from; i < text.size(); ++i) {
+    while (matched > 0 && text[i] != pattern[matched]) matched = border[matched];
+    if (text[i] == pattern[matched]) ++matched;
+    if (matched == pattern.size()) {
+      if (!found(i + 1 - pattern.size())) return;
+      matched = border[matched];
+    }
+  }
+}
+
+}  // namespace
+
+size_t FindText(std::string_view text, std::string_view pattern, size_t from) {
+  if (pattern.size() <= kShortPattern || from > text.size() ||
+      text.size() - from < pattern.size()) {
+    return text.find(pattern, from);
+  }
+  size_t first = std::string_view::npos;
+  ScanWithBorders(text, pattern, from, [&first](size_t at) {
+    first = at;
+    return false;
+  });
+  return first;
+}
+
+void ForEachOccurrence(std::string_view text, std::string_view pattern,
+                       const std::function<void(size_t)>& visit) {
+  if (pattern.size() <= kShortPattern) {
+    for (size_t at = text.find(pattern); at != std::string_view::npos;
+         at = text.find(pattern, at + 1)) {
+      visit(at);
+    }
+    return;
+  }
+  if (text.size() < pattern.size()) return;
+  ScanWithBorders(text, pattern, 0, [&visit](size_t at) {
+    visit(at);
+    return true;
+  });
+}
 
 std::string Copy(std::string_view text, long long start, long long count) {
   if (start < 1) start = 1;
@@ -17,7 +82,7 @@ std::string CopyFrom(std::string_view text, long long start) {
 
 long long Find(std::string_view pattern, std::string_view text) {
   if (pattern.empty() || text.empty()) return 0;
-  const auto at = text.find(pattern);
+  const auto at = FindText(text, pattern);
   return at == std::string_view::npos ? 0 : static_cast<long long>(at) + 1;
 }
 
@@ -83,7 +148,7 @@ std::string ReplaceAll(std::string_view text, std::string_view pattern,
   result.reserve(text.size());
   size_t from = 0;
   for (;;) {
-    const size_t at = text.find(pattern, from);
+    const size_t at = FindText(text, pattern, from);
     if (at == std::string_view::npos) break;
     result.append(text.substr(from, at - from));
     result.append(replacement);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,8 +23,19 @@ std::string UpperCase(std::string_view text);
 inline bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
+
+// Where pattern first occurs in text at or after from (npos when it does not), in time
+// linear in both whatever they hold: a plain search may compare most of a long pattern at
+// every place of a text made of its repeats.
+size_t FindText(std::string_view text, std::string_view pattern, size_t from = 0);
+
+// Calls visit(at) for every place where pattern occurs in text, overlapping ones included, in
+// one pass over the text.
+void ForEachOccurrence(std::string_view text, std::string_view pattern,
+                       const std::function<void(size_t)>& visit);
+
 inline bool Contains(std::string_view text, std::string_view pattern) {
-  return !pattern.empty() && text.find(pattern) != std::string_view::npos;
+  return !pattern.empty() && FindText(text, pattern) != std::string_view::npos;
 }
 
 // Drops trailing blanks, then leading blanks, then leading TABs - in that order, so blanks that

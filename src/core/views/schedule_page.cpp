@@ -18,19 +18,23 @@ void ShowSchedule(const ExtractStore& store, const Catalogue& /*catalogue*/,
 
   const LineList& lines = store.ScheduleLines;
   const long long count = store.ScheduleLineCount;
+  // The memo gathers from here: the line after the last END, or the start of the block that a
+  // skipped schedule left for. Only the found schedule's lines are copied, so a long stretch
+  // without END costs nothing, and a schedule that is not there leaves the memo empty.
+  long long memoStart = 0;
   long long i = 0;
   while (i < count) {
     std::string_view line = lines.At(i);
     if (!StartsWith(line, "SCHEDULE ")) {
-      memo.emplace_back(line);
-      if (line == "END") memo.clear();
       ++i;
+      if (line == "END") memoStart = i;
     } else if (line.compare(9, std::string::npos, target) != 0) {
       // Another schedule: what was gathered belonged to it. Go on where the next block starts
       // (never backwards, whatever the index holds).
-      memo.clear();
       i = std::max(i + 1, store.NextBlockStart(i));
+      memoStart = i;
     } else {
+      for (long long k = memoStart; k < i; ++k) memo.emplace_back(lines.At(k));
       for (; i < count; ++i) {
         memo.emplace_back(lines.At(i));
         if (lines.At(i) == "END") break;

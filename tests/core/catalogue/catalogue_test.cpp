@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "support/temp_dir.h"
 
 namespace vdbq {
@@ -156,6 +158,56 @@ TEST_F(CatalogueTest, EmptyWorkstationNameStillGetsItsOwnNode) {
   const TreeNode& invalid = Heading(catalogue, "Schedules (Invalid)");
   ASSERT_EQ(invalid.Children.size(), 1u);
   EXPECT_EQ(CaptionsOf(invalid.Children[0].Children), (Captions{"NOCPU", "NOCPU2"}));
+}
+
+}  // namespace
+}  // namespace vdbq
+
+namespace vdbq {
+namespace {
+
+// The catalogue answers "is this workstation defined" for all keys at once; it must agree with
+// the rule for one workstation ("@:@" + name + "@:@" occurs in ValidCpuList) even for names
+// made of the delimiter's own characters.
+TEST(CatalogueWorkstationLookup, AgreesWithTheListRuleForEveryName) {
+  std::mt19937 random(5);
+  auto name = [&random] {
+    std::string text;
+    for (size_t n = random() % 6; n > 0; --n) text += "@:A"[random() % 3];
+    return text;
+  };
+  for (int round = 0; round < 400; ++round) {
+    ExtractTexts texts;
+    for (int k = 0; k < 6; ++k) texts[6] += "CPUNAME " + name() + "\n";
+    for (int k = 0; k < 12; ++k) texts[1] += name() + "#J X\n";
+    ExtractStore store;
+    LoadExtractTexts(texts, store);
+    Catalogue catalogue;
+    BuildCatalogue(store, catalogue);
+    for (const TreeNode& node : Heading(catalogue, kHeadingJobs).Children) {
+      EXPECT_TRUE(catalogue.IsDefinedCpu(node.Caption)) << node.Caption << " in " << texts[6];
+    }
+    for (const TreeNode& node : Heading(catalogue, kHeadingJobsInvalid).Children) {
+      EXPECT_FALSE(catalogue.IsDefinedCpu(node.Caption)) << node.Caption << " in " << texts[6];
+    }
+  }
+}
+
+TEST(CatalogueWorkstationLookup, ManyWorkstationsCostOneReadingOfTheList) {
+  // Found by the robustness tests: the list was searched once for every workstation of the
+  // keys, so fifty thousand workstations took minutes.
+  ExtractTexts texts;
+  const int count = 50000;
+  for (int k = 0; k < count; ++k) {
+    texts[6] += "CPUNAME W" + std::to_string(k) + "\n";
+    texts[1] += (k % 2 == 0 ? "W" : "V") + std::to_string(k) + "#J X\n";
+  }
+  ExtractStore store;
+  LoadExtractTexts(texts, store);
+  Catalogue catalogue;
+  BuildCatalogue(store, catalogue);
+  EXPECT_EQ(Heading(catalogue, kHeadingJobs).Children.size(), count / 2u);
+  EXPECT_EQ(Heading(catalogue, kHeadingJobsInvalid).Children.size(), count / 2u);
 }
 
 }  // namespace

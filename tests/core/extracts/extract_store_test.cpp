@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <map>
 
 #include "support/temp_dir.h"
 
@@ -135,6 +136,47 @@ TEST_F(LoadExtractsTest, StampIsTheOldestModificationTimeWithoutSeconds) {
   // The seconds and their separator are gone: the text ends in the minutes.
   ASSERT_GE(store.LastUpdate.size(), 2u);
   EXPECT_TRUE(isdigit(static_cast<unsigned char>(store.LastUpdate.back())));
+}
+
+TEST(LoadExtractTexts, GivesWhatLoadingTheSameFilesGives) {
+  const ExtractTexts texts{"SCHEDULE CPU1#A\r\n:\r\nCPU1#J1\r\nEND",
+                           "CPU1#J1 DOCOMMAND \"ls\"\n",
+                           "$PARM\nP1 \"one\"\nP2 \"two\"\n",
+                           "$RESOURCE\nCPU1#TAPE\t  2\t\"Tapes\"\n",
+                           "$CALENDAR\nHOL\t\"Holidays\"\n  01/01/2027\n",
+                           "$PROMPT\nQ1 \"ok?\"\n",
+                           "CPUNAME CPU1\rEND\r"};
+  TempDir dir;
+  std::map<std::string, std::string> files;
+  for (size_t k = 0; k < texts.size(); ++k) files[kExtractLoadOrder[k]] = texts[k];
+  WriteExtractSet(dir, files);
+  ExtractStore fromFiles;
+  LoadExtracts(dir.DirText(), fromFiles);
+
+  ExtractStore fromTexts;
+  fromTexts.ExtractsMissing = true;
+  fromTexts.MissingFile = kJobsFile;
+  fromTexts.LastUpdate = "stale";
+  LoadExtractTexts(texts, fromTexts);
+  EXPECT_FALSE(fromTexts.ExtractsMissing);
+  EXPECT_EQ(fromTexts.MissingFile, "");
+  EXPECT_EQ(fromTexts.LastUpdate, "");
+  for (auto list : {&ExtractStore::ScheduleLines, &ExtractStore::JobLines, &ExtractStore::CpuLines,
+                    &ExtractStore::CalendarLines, &ExtractStore::ResourceLines}) {
+    EXPECT_EQ(Lines((fromTexts.*list).begin(), (fromTexts.*list).end()),
+              Lines((fromFiles.*list).begin(), (fromFiles.*list).end()));
+  }
+  for (auto count :
+       {&ExtractStore::ScheduleLineCount, &ExtractStore::JobLineCount, &ExtractStore::CpuLineCount,
+        &ExtractStore::CalendarLineCount, &ExtractStore::ResourceLastLine,
+        &ExtractStore::ParameterLastLine, &ExtractStore::PromptLastLine,
+        &ExtractStore::ParameterTotal, &ExtractStore::PromptTotal, &ExtractStore::ResourceTotal}) {
+    EXPECT_EQ(fromTexts.*count, fromFiles.*count);
+  }
+  ASSERT_EQ(fromTexts.ParameterList.size(), 2u);
+  EXPECT_EQ(fromTexts.ParameterList[1].Value, "two");
+  EXPECT_EQ(fromTexts.PromptPageTitle, "Q1");
+  EXPECT_EQ(fromTexts.CpuLineCount, 2);
 }
 
 TEST(IndexSchedules, RecordsBlockStartsAndSortsKeys) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 namespace vdbq {
 namespace {
 
@@ -140,6 +143,42 @@ TEST(SplitJobOptions, KeywordAtTheVeryStartIsNotAClause) {
   SplitJobOptions(state);
   EXPECT_EQ(state.CurrentLine, "CONFIRMED");
   EXPECT_EQ(state.ConfirmedRecord, "");
+}
+
+TEST(FindText, AgreesWithThePlainSearchForShortAndLongPatterns) {
+  std::mt19937 random(9);
+  auto text = [&random](size_t size) {
+    std::string t;
+    for (size_t n = 0; n < size; ++n) t += "AB"[random() % 4 == 0 ? 1 : 0];
+    return t;
+  };
+  for (int round = 0; round < 300; ++round) {
+    const std::string haystack = text(random() % 400);
+    std::string pattern = text(1 + random() % 120);
+    if (round % 3 == 0 && haystack.size() > 100) pattern = haystack.substr(random() % 50, 70);
+    const size_t from = random() % 20;
+    EXPECT_EQ(FindText(haystack, pattern, from), haystack.find(pattern, from));
+    std::vector<size_t> all, expected;
+    ForEachOccurrence(haystack, pattern, [&all](size_t at) { all.push_back(at); });
+    for (size_t at = haystack.find(pattern); at != std::string::npos;
+         at = haystack.find(pattern, at + 1)) {
+      expected.push_back(at);
+    }
+    EXPECT_EQ(all, expected);
+  }
+}
+
+TEST(FindText, LongPatternsOfRepeatsCostOnePassOverTheText) {
+  // Found by the robustness tests: a search text of a few hundred thousand letters against
+  // lines of the same letter compared most of the pattern at every place.
+  const std::string text(1 << 20, 'A');
+  const std::string pattern = std::string(300000, 'A') + "B";
+  EXPECT_EQ(FindText(text, pattern), std::string::npos);
+  EXPECT_FALSE(Contains(text, pattern));
+  EXPECT_EQ(Find(pattern.substr(0, 300000), text), 1);
+  size_t occurrences = 0;
+  ForEachOccurrence(text, std::string(500000, 'A'), [&occurrences](size_t) { ++occurrences; });
+  EXPECT_EQ(occurrences, (1u << 20) - 500000 + 1);
 }
 
 }  // namespace

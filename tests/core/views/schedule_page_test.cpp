@@ -47,6 +47,15 @@ TEST_F(SchedulePageTest, ScheduleNotFoundLeavesTheMemoEmpty) {
   EXPECT_TRUE(Show("", "CPU1", "X").empty());
 }
 
+TEST_F(SchedulePageTest, LinesAfterTheLastEndAreNotShownForAScheduleNotFound) {
+  // Found by the fuzzer: job lines left after the last END were shown for any missing key.
+  const std::string text = "SCHEDULE B#S0\n:\nB#JOB9\nEND\nC#JOB1\n FOLLOWS A#S1.JO\n";
+  EXPECT_TRUE(Show(text, "C", "S2").empty());
+  EXPECT_TRUE(Show("* no schedule here\nand no END\n", "A", "B").empty());
+  EXPECT_EQ(Show(text + "SCHEDULE C#S2\nEND\n", "C", "S2"),
+            (Lines{"C#JOB1", " FOLLOWS A#S1.JO", "SCHEDULE C#S2", "END"}));
+}
+
 TEST_F(SchedulePageTest, DefinitionWithoutEndRunsToTheEndOfTheList) {
   EXPECT_EQ(Show("SCHEDULE A#B\nEND\nSCHEDULE A#C\nON MO\n", "A", "C"),
             (Lines{"SCHEDULE A#C", "ON MO"}));

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace vdbq {
+
+// Answers, for many texts at once, whether "," + text + "," occurs in "," + list, where list is
+// entries each followed by a comma. A text without a comma must be one of the entries; a text
+// with commas must be a run of consecutive entries, its parts in order. All texts asked about
+// are given first and matched together in one pass over the entries (an automaton over the
+// entries' parts), so that many long texts with commas cost no more than the list once.
+class EntryRuns {
+ public:
+  // The list and the texts must outlive the object.
+  EntryRuns(std::string_view list, const std::vector<std::string>& texts);
+
+  // Whether text occurs; a text with commas must be one of those given.
+  bool Holds(std::string_view text) const;
+
+ private:
+  static constexpr uint32_t kNoNode = UINT32_MAX;
+  struct Node {
+    std::unordered_map<uint32_t, uint32_t> Next;
+    uint32_t Fail = 0;
+    // The nearest node on the fail chain (this one excluded) that ends a text, or kNoNode.
+    uint32_t Output = kNoNode;
+    bool EndsText = false;
+    bool Seen = false;
+  };
+
+  uint32_t Child(uint32_t node, uint32_t part) const;
+  void Insert(std::string_view text);
+  void Link();
+  void Match(const std::vector<uint32_t>& entries);
+
+  // The entries, each with a number of its own.
+  std::unordered_map<std::string_view, uint32_t> partIds_;
+  // The automaton over the texts with commas; node 0 is the root.
+  std::vector<Node> nodes_{Node{}};
+  std::unordered_map<std::string_view, uint32_t> textNodes_;
+};
+
+}  // namespace vdbq

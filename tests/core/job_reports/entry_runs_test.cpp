@@ -1,0 +1,75 @@
+#include "core/reports/entry_runs.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace vdbq {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+bool LiteralHolds(const std::string& list, const std::string& text) {
+  return ("," + list).find("," + text + ",") != std::string::npos;
+}
+
+TEST(EntryRuns, ATextWithoutCommaIsOneOfTheEntries) {
+  const std::string list = "A#J1,B#J2,,";
+  const EntryRuns runs(list, {});
+  EXPECT_TRUE(runs.Holds("A#J1"));
+  EXPECT_TRUE(runs.Holds("B#J2"));
+  EXPECT_TRUE(runs.Holds(""));
+  EXPECT_FALSE(runs.Holds("A#J"));
+  EXPECT_FALSE(EntryRuns("A,B", {}).Holds("B"));  // no comma after it: no entry
+}
+
+TEST(EntryRuns, ATextWithCommasIsARunOfConsecutiveEntries) {
+  const std::string list = "X,A,B,C,Y,B,C,D,";
+  const Texts texts{"A,B,C",           "B,C",  "C,D", "B,C,D", "A,C", "C,Y,B", "D,X",
+                    "A,B,C,Y,B,C,D,E", "A,,B", ","};
+  const EntryRuns runs(list, texts);
+  for (const std::string& text : texts) {
+    EXPECT_EQ(runs.Holds(text), LiteralHolds(list, text)) << text;
+  }
+  EXPECT_TRUE(runs.Holds("A,B,C"));
+  EXPECT_TRUE(runs.Holds("B,C,D"));
+  EXPECT_FALSE(runs.Holds("A,C"));
+  EXPECT_TRUE(EntryRuns("A,,B,", {"A,,B", ",B", "A,"}).Holds("A,,B"));
+}
+
+TEST(EntryRuns, AgreesWithTheListTextOnRandomLists) {
+  std::mt19937 random(3);
+  auto part = [&random] { return std::string(random() % 3, "AB"[random() % 2]); };
+  for (int round = 0; round < 500; ++round) {
+    std::string list;
+    for (int k = random() % 12; k > 0; --k) list += part() + ",";
+    Texts texts;
+    for (int k = 0; k < 10; ++k) {
+      std::string text = part();
+      for (int more = random() % 4; more > 0; --more) text += "," + part();
+      texts.push_back(text);
+    }
+    const EntryRuns runs(list, texts);
+    for (const std::string& text : texts) {
+      EXPECT_EQ(runs.Holds(text), LiteralHolds(list, text)) << text << " in " << list;
+    }
+  }
+}
+
+TEST(EntryRuns, ManyTextsWithCommasCostOneReadingOfTheList) {
+  // Found by the robustness tests: J#5 searched the whole list for every job key with a comma.
+  std::string list;
+  Texts texts;
+  for (int k = 0; k < 100000; ++k) {
+    list += "A#J" + std::to_string(k) + ",";
+    texts.push_back("A#J" + std::to_string(k) + ",A#J" + std::to_string(k % 2 == 0 ? k + 1 : k));
+  }
+  const EntryRuns runs(list, texts);
+  EXPECT_TRUE(runs.Holds(texts[0]));
+  EXPECT_FALSE(runs.Holds(texts[1]));
+}
+
+}  // namespace
+}  // namespace vdbq
