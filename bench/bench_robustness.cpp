@@ -5,6 +5,7 @@
 // and the repeated bytes are timed at several sizes as well, so that a cost growing faster than
 // the input shows.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -19,13 +20,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string& LogDir() {
-  static const std::string dir = [] {
-    const fs::path path = fs::temp_directory_path() / "varnoltdbq-bench-robustness";
-    fs::create_directories(path);
-    return path.string() + "/";
-  }();
-  return dir;
+// The audit lines of the runs go here; the search texts they hold can be megabytes long, so
+// the directory is emptied after each benchmark and removed at the end.
+const fs::path& LogPath() {
+  static const fs::path path =
+      fs::temp_directory_path() / ("varnoltdbq-bench-robustness-" + std::to_string(getpid()));
+  return path;
+}
+
+void ClearLogs() {
+  std::error_code ignored;
+  fs::remove_all(LogPath(), ignored);
+  fs::create_directories(LogPath(), ignored);
 }
 
 void RegisterExercise(const std::string& name, std::function<LargeInput()> make) {
@@ -33,8 +39,10 @@ void RegisterExercise(const std::string& name, std::function<LargeInput()> make)
     const LargeInput large = make();
     size_t bytes = 0;
     for (const std::string& text : large.Input.Texts) bytes += text.size();
-    for (auto _ : state) ExerciseDatabase(large.Input, LogDir());
+    const std::string logDir = LogPath().string() + "/";
+    for (auto _ : state) ExerciseDatabase(large.Input, logDir);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+    ClearLogs();
   })->Unit(benchmark::kMillisecond);
 }
 
@@ -83,9 +91,12 @@ void RegisterAll() {
 }  // namespace vdbq::testing
 
 int main(int argc, char** argv) {
+  vdbq::testing::ClearLogs();
   vdbq::testing::RegisterAll();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  std::error_code ignored;
+  std::filesystem::remove_all(vdbq::testing::LogPath(), ignored);
   return 0;
 }

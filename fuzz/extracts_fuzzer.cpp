@@ -13,11 +13,8 @@
 
 namespace {
 
-// Inputs between two clearings of the audit log directory, so a long run does not fill the
-// disk with audit lines.
-constexpr int kInputsPerAuditClear = 500;
-
-// The audit directory, created once for the whole run.
+// The audit directory, created once for the whole run and emptied after every input: an
+// input's search texts go into its audit lines, so a long run would otherwise fill the disk.
 class AuditDirectory {
  public:
   AuditDirectory() {
@@ -33,19 +30,17 @@ class AuditDirectory {
     std::filesystem::remove_all(path_, ignored);
   }
 
-  const std::string& Path() {
-    if (++inputs_ % kInputsPerAuditClear == 0) {
-      std::error_code ignored;
-      for (const auto& entry : std::filesystem::directory_iterator(path_, ignored)) {
-        std::filesystem::remove_all(entry.path(), ignored);
-      }
+  const std::string& Path() const { return path_; }
+
+  void Clear() const {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(path_, ignored)) {
+      std::filesystem::remove_all(entry.path(), ignored);
     }
-    return path_;
   }
 
  private:
   std::string path_;
-  long long inputs_ = 0;
 };
 
 }  // namespace
@@ -55,5 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace vdbq::testing;
   ExerciseDatabase(SplitFuzzInput(std::string_view(reinterpret_cast<const char*>(data), size)),
                    audit.Path());
+  audit.Clear();
   return 0;
 }
