@@ -1,8 +1,6 @@
 // Times the job and workstation reports on a large generated database.
 //
-// The database comes from VARNOLTDBQ_BENCH_DB when set; otherwise gen_extracts (from
-// VARNOLTDBQ_GEN_EXTRACTS, or beside this program) writes the largest standard set into a
-// temporary directory that is removed at the end.
+// The database is the one support/report_bench_database.h describes.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -19,65 +17,17 @@
 #include "core/extracts/extract_store.h"
 #include "core/reports/report_context.h"
 #include "core/reports/run_report.h"
-#include "core/settings/settings.h"
+#include "support/report_bench_database.h"
 
 namespace vdbq {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kGeneratorArguments =
-    " --schedules 20000 --jobs 100000 --workstations 200 --seed 7 --out ";
-
-fs::path GeneratorPath() {
-  if (const char* given = std::getenv("VARNOLTDBQ_GEN_EXTRACTS")) return given;
-  return fs::read_symlink("/proc/self/exe").parent_path() / "gen_extracts";
-}
-
-// The loaded database and everything a report run needs, built once for all benchmarks.
-class BenchDatabase {
+// The standard database, with the job key the J#4 benchmarks look for.
+class BenchDatabase : public bench::ReportBenchDatabase {
  public:
-  BenchDatabase() {
-    if (const char* given = std::getenv("VARNOLTDBQ_BENCH_DB")) {
-      dir_ = given;
-    } else {
-      scratch_ = fs::temp_directory_path() / ("varnoltdbq-bench-jobs-" + std::to_string(getpid()));
-      dir_ = scratch_;
-      const std::string command =
-          GeneratorPath().string() + kGeneratorArguments + "'" + scratch_.string() + "'";
-      if (std::system(command.c_str()) != 0) {
-        std::cerr << "could not generate the database with: " << command << "\n";
-        std::exit(2);
-      }
-    }
-    const std::string dirText = dir_.string() + "/";
-    settings_ = DefaultSettings(dirText);
-    settings_.LogDir = (fs::temp_directory_path() / "varnoltdbq-bench-jobs-logs").string() + "/";
-    fs::create_directories(settings_.LogDir);
-    RefreshCatalogue(dirText, Store, Catalogue);
-    if (Store.ExtractsMissing) {
-      std::cerr << "extracts missing in " << dirText << "\n";
-      std::exit(2);
-    }
-    audit_ = std::make_unique<AuditLog>(settings_);
-    Panel.SetTotals(Catalogue.Totals);
-  }
-
-  ~BenchDatabase() {
-    std::error_code ignored;
-    if (!scratch_.empty()) fs::remove_all(scratch_, ignored);
-    fs::remove_all(settings_.LogDir, ignored);
-  }
-
-  // Runs one report as the Go button does and fails the benchmark when it did not complete.
-  void Run(benchmark::State& state, const char* code, const std::string& search) {
-    const ReportEntry* entry = FindReportByCode(code);
-    const long long before = Results.RunsCompleted;
-    ReportContext ctx{Store, Catalogue, Panel, Results, *audit_, progress_, {2026, 12, 5, 10, 0, 0},
-                      [] {}};
-    RunPreset(ctx, *entry, search);
-    if (Results.RunsCompleted != before + 1) state.SkipWithError(Panel.StatusText.c_str());
-  }
+  BenchDatabase() : ReportBenchDatabase("jobs") {}
 
   // A job key from the middle of the jobs file, so that J#4 looks for a job that exists.
   std::string MiddleJobKey() const {
@@ -87,18 +37,6 @@ class BenchDatabase {
     }
     return "NONE#NONE";
   }
-
-  ExtractStore Store;
-  vdbq::Catalogue Catalogue;
-  ReportPanel Panel;
-  ResultList Results;
-
- private:
-  fs::path dir_;
-  fs::path scratch_;
-  Settings settings_;
-  std::unique_ptr<AuditLog> audit_;
-  Progress progress_;
 };
 
 BenchDatabase& Database() {
@@ -107,9 +45,7 @@ BenchDatabase& Database() {
 }
 
 void RunReportBenchmark(benchmark::State& state, const char* code, const std::string& search) {
-  BenchDatabase& db = Database();
-  for (auto _ : state) db.Run(state, code, search);
-  state.counters["rows"] = static_cast<double>(db.Results.Rows.size());
+  bench::RunEach(state, Database(), code, search);
 }
 
 void BM_J1(benchmark::State& state) { RunReportBenchmark(state, "J#1", ""); }

@@ -7,9 +7,7 @@
 // schedules have lost their ":" lines and whose END lines carry a trailing TAB, so that every
 // header and body reads on to the end of the file.
 //
-// The database comes from VARNOLTDBQ_BENCH_DB when set; otherwise gen_extracts (from
-// VARNOLTDBQ_GEN_EXTRACTS, or beside this program) writes the largest standard set into a
-// temporary directory that is removed at the end.
+// The database is the one support/report_bench_database.h describes.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -26,29 +24,18 @@
 #include "core/extracts/extract_store.h"
 #include "core/reports/report_context.h"
 #include "core/reports/run_report.h"
-#include "core/settings/settings.h"
+#include "support/report_bench_database.h"
 
 namespace vdbq {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kGeneratorArguments =
-    " --schedules 20000 --jobs 100000 --workstations 200 --seed 7 --out ";
-
-fs::path GeneratorPath() {
-  if (const char* given = std::getenv("VARNOLTDBQ_GEN_EXTRACTS")) return given;
-  return fs::read_symlink("/proc/self/exe").parent_path() / "gen_extracts";
-}
-
-fs::path ScratchPath(const std::string& what) {
-  return fs::temp_directory_path() /
-         ("varnoltdbq-bench-usage-" + what + "-" + std::to_string(getpid()));
-}
-
-// Copies the database into dir with its schedules' ":" lines dropped and "END" lines
-// written as "END" and a TAB.
-void WriteUnterminatedCopy(const fs::path& from, const fs::path& dir) {
+// A copy of the database in a new temporary directory with its schedules' ":" lines dropped
+// and "END" lines written as "END" and a TAB.
+fs::path UnterminatedCopy(const fs::path& from) {
+  const fs::path dir = fs::temp_directory_path() /
+                       ("varnoltdbq-bench-usage-unterminated-" + std::to_string(getpid()));
   fs::create_directories(dir);
   for (const char* name : kExtractLoadOrder) {
     fs::copy_file(from / name, dir / name, fs::copy_options::overwrite_existing);
@@ -60,72 +47,28 @@ void WriteUnterminatedCopy(const fs::path& from, const fs::path& dir) {
     if (line == ":") continue;
     out << line << (line == "END" ? "\t\n" : "\n");
   }
+  return dir;
 }
 
-class BenchDatabase {
+// The standard database, or its copy whose headers and bodies never end, with the names the
+// find reports search for.
+class BenchDatabase : public bench::ReportBenchDatabase {
  public:
-  // The standard set; with unterminated, the copy whose headers and bodies never end.
-  explicit BenchDatabase(const BenchDatabase* unterminatedOf = nullptr) {
-    if (unterminatedOf != nullptr) {
-      scratch_ = ScratchPath("unterminated");
-      dir_ = scratch_;
-      WriteUnterminatedCopy(unterminatedOf->dir_, dir_);
-    } else if (const char* given = std::getenv("VARNOLTDBQ_BENCH_DB")) {
-      dir_ = given;
-    } else {
-      scratch_ = ScratchPath("db");
-      dir_ = scratch_;
-      const std::string command =
-          GeneratorPath().string() + kGeneratorArguments + "'" + scratch_.string() + "'";
-      if (std::system(command.c_str()) != 0) {
-        std::cerr << "could not generate the database with: " << command << "\n";
-        std::exit(2);
-      }
-    }
-    const std::string dirText = dir_.string() + "/";
-    settings_ = DefaultSettings(dirText);
-    settings_.LogDir = ScratchPath(unterminatedOf ? "logs2" : "logs").string() + "/";
-    fs::create_directories(settings_.LogDir);
-    RefreshCatalogue(dirText, Store, Catalogue);
-    if (Store.ExtractsMissing) {
-      std::cerr << "extracts missing in " << dirText << "\n";
-      std::exit(2);
-    }
-    audit_ = std::make_unique<AuditLog>(settings_);
-    Panel.SetTotals(Catalogue.Totals);
+  BenchDatabase() : ReportBenchDatabase("usage") { ChooseSearches(); }
+  explicit BenchDatabase(const BenchDatabase& unterminatedOf)
+      : ReportBenchDatabase("usage", UnterminatedCopy(unterminatedOf.Dir())) {
     ChooseSearches();
   }
 
-  ~BenchDatabase() {
-    std::error_code ignored;
-    if (!scratch_.empty()) fs::remove_all(scratch_, ignored);
-    fs::remove_all(settings_.LogDir, ignored);
-  }
-
-  // Runs one report as a preset entry does; a run that does not complete fails the benchmark.
-  void Run(benchmark::State& state, const char* code, const std::string& search) {
-    const long long before = Results.RunsCompleted;
-    ReportContext ctx{Store, Catalogue, Panel, Results, *audit_, progress_, kToday, [] {}};
-    RunPreset(ctx, *FindReportByCode(code), search);
-    if (Results.RunsCompleted != before + 1) state.SkipWithError(Panel.StatusText.c_str());
-  }
-
-  ExtractStore Store;
-  vdbq::Catalogue Catalogue;
-  ReportPanel Panel;
-  ResultList Results;
   std::string CalendarName;
   std::string ResourceName;
   std::string ParameterName;
   std::string PromptName;
 
  private:
-  static constexpr TimeStamp kToday{2026, 12, 5, 10, 0, 0};
-
   // The first object of a usage check's rows that is in use.
   std::string FirstUsed(const char* code) {
-    ReportContext ctx{Store, Catalogue, Panel, Results, *audit_, progress_, kToday, [] {}};
-    RunPreset(ctx, *FindReportByCode(code), "");
+    RunReport(code, "");
     for (const ResultRow& row : Results.Rows) {
       if (row.Column(2) == "Ok.") return row.Caption;
     }
@@ -140,12 +83,6 @@ class BenchDatabase {
     ParameterName = FirstUsed("P#2");
     PromptName = FirstUsed("D#2");
   }
-
-  fs::path dir_;
-  fs::path scratch_;
-  Settings settings_;
-  std::unique_ptr<AuditLog> audit_;
-  Progress progress_;
 };
 
 BenchDatabase& Database() {
@@ -154,14 +91,13 @@ BenchDatabase& Database() {
 }
 
 BenchDatabase& UnterminatedDatabase() {
-  static BenchDatabase database(&Database());
+  static BenchDatabase database(Database());
   return database;
 }
 
 void RunEach(benchmark::State& state, const char* code, const std::string& search,
              BenchDatabase& db = Database()) {
-  for (auto _ : state) db.Run(state, code, search);
-  state.counters["rows"] = static_cast<double>(db.Results.Rows.size());
+  bench::RunEach(state, db, code, search);
 }
 
 void BM_C1_SchedulesUsingCalendar(benchmark::State& state) {
