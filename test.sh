@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test. Then builds every test again with
-# AddressSanitizer and UndefinedBehaviorSanitizer and runs them, and fuzzes the core for a
-# minute (bench/fuzz.sh). VARNOLTDBQ_QUICK_TESTS=1 skips those two stages, except in CI
-# (CI=true), which always runs all three.
+# Installs what is missing, builds and runs every test: the quick run.
+#
+#   ./test.sh          build and every test (core, CLI end to end, desktop on Qt Test)
+#   ./test.sh --full   then also every test again with AddressSanitizer and
+#                      UndefinedBehaviorSanitizer, and a minute of fuzzing (bench/fuzz.sh)
+#
+# CI (CI=true) always runs the full set. Other arguments go to ctest.
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
+
+full=false
+[[ "${CI:-}" == true ]] && full=true
+ctest_args=()
+for arg in "$@"; do
+  if [[ "$arg" == --full ]]; then full=true; else ctest_args+=("$arg"); fi
+done
 
 stage_start=$SECONDS
 stage_done() {
@@ -18,10 +28,10 @@ stage_done "build"
 export XDG_CONFIG_HOME="$BUILD_DIR/test-config"
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc 2>/dev/null || echo 2)"
-(cd "$BUILD_DIR" && ctest --output-on-failure -j "$jobs" "$@")
+(cd "$BUILD_DIR" && ctest --output-on-failure -j "$jobs" "${ctest_args[@]}")
 stage_done "tests"
 
-if [[ "${VARNOLTDBQ_QUICK_TESTS:-0}" == 1 && "${CI:-}" != true ]]; then
+if [[ "$full" != true ]]; then
   exit 0
 fi
 
@@ -31,10 +41,8 @@ stage_done "sanitizer build"
 export XDG_CONFIG_HOME="$SANITIZE_BUILD_DIR/test-config"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-(cd "$SANITIZE_BUILD_DIR" && ctest --output-on-failure -j "$jobs" "$@")
+(cd "$SANITIZE_BUILD_DIR" && ctest --output-on-failure -j "$jobs" "${ctest_args[@]}")
 stage_done "sanitizer tests"
 
-# The fixtures of the sanitizer build's core tests become the fuzzer's seeds.
-VARNOLTDBQ_FUZZ_BUILD="$BUILD_DIR-fuzz" VARNOLTDBQ_FUZZ_TEST_BIN="$SANITIZE_BUILD_DIR/bin" \
-  "$ROOT/bench/fuzz.sh" 60
+"$ROOT/bench/fuzz.sh" 60
 stage_done "fuzzing"

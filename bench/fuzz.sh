@@ -8,8 +8,6 @@
 #
 # VARNOLTDBQ_FUZZ_BUILD: build directory (default build-fuzz beside the sources);
 # VARNOLTDBQ_FUZZ_JOBS: fuzzing processes (default 1);
-# VARNOLTDBQ_FUZZ_TEST_BIN: a directory holding built core_*_tests programs whose fixtures become
-#   seeds; without it the core tests are built in the fuzzer's build directory for that once.
 # VARNOLTDBQ_BUILD_JOBS: parallel build jobs (default 2).
 set -euo pipefail
 
@@ -25,19 +23,10 @@ cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBUILD_GUI=OFF >/dev/null
 cmake --build "$build_dir" --target extracts_fuzzer -j "$build_jobs"
 
-seeds="$build_dir/fuzz-seeds"
+# The committed seeds: the sample database and the core tests' fixtures (fuzz/make_corpus.sh).
+seeds="$source_dir/fuzz/corpus"
 corpus="$build_dir/fuzz-corpus"
 findings="$build_dir/fuzz-findings"
-if [[ ! -d "$seeds" ]]; then
-  test_bin="${VARNOLTDBQ_FUZZ_TEST_BIN:-}"
-  if [[ -z "$test_bin" ]]; then
-    mapfile -t core_tests < <(cd "$source_dir/tests/core" && for d in */; do echo "core_${d%/}_tests"; done)
-    cmake --build "$build_dir" --target "${core_tests[@]}" -j "$build_jobs"
-    test_bin="$build_dir/bin"
-  fi
-  "$source_dir/fuzz/make_corpus.sh" "$seeds.tmp" "$test_bin"
-  mv "$seeds.tmp" "$seeds"
-fi
 mkdir -p "$corpus" "$findings"
 
 options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=200000

@@ -36,10 +36,18 @@ install_missing() {
   fi
 }
 
+# A compiler cache, where one is installed, makes the builds of a fresh checkout quick. Paths
+# below the checkout are hashed relative to it, so two checkouts share the cache.
+CACHE_ARGS=()
+if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR="$ROOT"
+  CACHE_ARGS=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 build() {
   local jobs
   jobs="$(nproc 2>/dev/null || echo 2)"
-  cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "${CACHE_ARGS[@]}" "$@" >/dev/null
   cmake --build "$BUILD_DIR" -j "$jobs"
 }
 
@@ -51,6 +59,6 @@ build_sanitized() {
   jobs="$(nproc 2>/dev/null || echo 2)"
   cmake -S "$ROOT" -B "$SANITIZE_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" -DVARNOLTDBQ_SANITIZE=ON -DBUILD_BENCH=OFF \
-    "$@" >/dev/null
+    "${CACHE_ARGS[@]}" "$@" >/dev/null
   cmake --build "$SANITIZE_BUILD_DIR" -j "$jobs"
 }
