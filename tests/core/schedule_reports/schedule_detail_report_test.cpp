@@ -79,10 +79,12 @@ const Detail kDetails[] = {
     {"continuation and missing colon stop at the end of the file",
      "SCHEDULE CPU1#S\nAT 0100\nFOLLOWS A.@,", "CPU1#S", "Ready.", "||0100||A.@,||||No||||", ""},
     // The jobs.
-    {"a job takes its own workstation or the schedule's",
-     "SCHEDULE CPU1#S\n:\n CPU3#BACKUP\n BACKUP\nCPU2# SPACED\nEND\n", "CPU1#S", "Ready.", nullptr,
+    {"a job takes its own workstation, even an empty one, or the schedule's",
+     "SCHEDULE CPU1#S\n:\n CPU3#BACKUP\n BACKUP\nCPU2# SPACED\n #NONE\nEND\n", "CPU1#S", "Ready.",
+     nullptr,
      "001|----/----|CPU3|BACKUP|||||\n" + kBlankRow + "001|----/----|CPU1|BACKUP|||||\n" +
-         kBlankRow + "001|----/----|CPU2|SPACED|||||\n" + kBlankRow},
+         kBlankRow + "001|----/----|CPU2|SPACED|||||\n" + kBlankRow + "001|----/----||NONE|||||\n" +
+         kBlankRow},
     {"clauses fill the columns of their job",
      "SCHEDULE CPU1#S\n:\n CPU1#J1\n   AT 0600\n   UNTIL 0900\n   EVERY 0030\n   PRIORITY 15\n"
      "   OPENS /data/in\n   PROMPT \"ready?\"\n   NEEDS 1 TAPE\n   ONUNTIL SUPPR\nEND\n",
