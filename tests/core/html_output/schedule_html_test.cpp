@@ -117,16 +117,6 @@ TEST(ScheduleHtmlDocument, ScheduleWithoutClausesOrJobs) {
   EXPECT_EQ(ScheduleHtmlDocument(results), withCrLf);
 }
 
-TEST(ScheduleHtmlDocument, EveryLineEndsWithCrLf) {
-  const ResultList results = DetailOf("SCHEDULE CPU1#S\n:\n J1\nEND\n", "CPU1#S");
-  const Lines lines = ScheduleHtmlLines(results);
-  const std::string document = ScheduleHtmlDocument(results);
-  std::string joined;
-  for (const std::string& line : lines) joined += line + "\r\n";
-  EXPECT_EQ(document, joined);
-  for (const std::string& line : lines) EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
-}
-
 TEST(ScheduleHtmlClauses, OnlyTheFirstAtItemAppearsWithUntil) {
   const Lines lines =
       ScheduleHtmlLines(DetailOf("SCHEDULE CPU1#S\nAT 0600,0700\nUNTIL 2200\n:\nEND\n", "CPU1#S"));
@@ -202,12 +192,6 @@ TEST(ScheduleHtmlJobs, FirstRowsAndFollowingRowsOfAJob) {
   EXPECT_EQ(Lines(rows.begin(), rows.begin() + static_cast<long>(expected.size())), expected);
 }
 
-TEST(ScheduleHtmlJobs, TheEndRowGivesOneEmptyCell) {
-  const Lines rows =
-      JobTableRows(ScheduleHtmlLines(DetailOf("SCHEDULE CPU1#S\n:\nEND\n", "CPU1#S")));
-  EXPECT_EQ(rows, (Lines{R"(<TR><TD align="left">)" + kBlack + kEnd, "</TR>"}));
-}
-
 TEST(ScheduleHtmlJobs, WithoutASeqRowThereIsNoJobTable) {
   ResultList results;
   results.ReportNumber = 4;
@@ -247,8 +231,6 @@ TEST(HtmlExportFiles, TheBrowserFileSitsInTheSavesDirectory) {
   EXPECT_EQ(HtmlSavedStatus("/tmp/x.htm"), "Report Saved As: /tmp/x.htm");
   EXPECT_EQ(OverwriteQuestion("/tmp/x.htm"),
             "File: \"/tmp/x.htm\" exists!\rAre you sure you want to overwrite?");
-  EXPECT_STREQ(kHtmlSaveDialog.Filter, "HTML files (*.htm)|*.HTM|Text Files (*.txt)|*.TXT");
-  EXPECT_STREQ(kHtmlSaveDialog.Title, "Export To HTML File...");
 }
 
 TEST(HtmlExportFiles, OnlyAScheduleDetailReportCanBeExported) {

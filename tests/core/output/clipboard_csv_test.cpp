@@ -7,72 +7,56 @@
 namespace vdbq {
 namespace {
 
-ResultList ListOf(std::vector<ResultRow> rows) {
-  ResultList results;
-  results.Rows = std::move(rows);
-  return results;
+// Items with blanks, controls, quotes or commas are quoted, characters above 127 are not; empty
+// items are nothing unless alone.
+TEST(CommaText, QuotesOnlyWhatNeedsIt) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"CPU1", "DAILY", "x-y_z#1"}, "CPU1,DAILY,x-y_z#1"},
+      {{"a b"}, "\"a b\""},
+      {{"a\tb"}, "\"a\tb\""},
+      {{"a\r\nb"}, "\"a\r\nb\""},
+      {{"a,b"}, "\"a,b\""},
+      {{"say \"hi\""}, "\"say \"\"hi\"\"\""},
+      {{std::string(1, '\x01')}, "\"\x01\""},
+      {{"caf\xe9"}, "caf\xe9"},
+      {{"", "x", ""}, ",x,"},
+      {{"", ""}, ","},
+      {{""}, "\"\""},
+      {{}, ""},
+  };
+  for (const auto& [items, text] : cases) EXPECT_EQ(CommaText(items), text) << text;
 }
 
-TEST(CommaText, LeavesPlainItemsBare) {
-  EXPECT_EQ(CommaText({"CPU1", "DAILY", "x-y_z#1"}), "CPU1,DAILY,x-y_z#1");
+// The clipboard writes the caption bare, then a comma and the sub-items as CommaText; the CSV
+// file quotes only fields with a comma, a quote or a line break.
+TEST(CsvTexts, ClipboardAndFile) {
+  struct Case {
+    std::vector<ResultRow> Rows;
+    std::string Clipboard;
+    std::string File;
+  };
+  const Case cases[] = {
+      {{{"Seq.", {"Workstation", "Schedule"}}, {"001>", {"A", "S1"}}, {"", {"", "", "X.Y"}}},
+       "Seq.,Workstation,Schedule\r\n001>,A,S1\r\n,,,X.Y\r\n",
+       "Seq.,Workstation,Schedule\r\n001>,A,S1\r\n,,,X.Y\r\n"},
+      {{{"a, \"b\"", {"c d"}}}, "a, \"b\",\"c d\"\r\n", "\"a, \"\"b\"\"\",c d\r\n"},
+      {{{"ONLY", {}}, {"LONE", {""}}}, "ONLY,\r\nLONE,\"\"\r\n", "ONLY\r\nLONE,\r\n"},
+      {{{"HOLIDAYS", {"public holidays", "x"}}, {"A,B", {"say \"hi\"", "cr\rhere", "lf\nhere"}}},
+       "HOLIDAYS,\"public holidays\",x\r\nA,B,\"say \"\"hi\"\"\",\"cr\rhere\",\"lf\nhere\"\r\n",
+       "HOLIDAYS,public holidays,x\r\n\"A,B\",\"say \"\"hi\"\"\",\"cr\rhere\",\"lf\nhere\"\r\n"},
+      {{{"", {"", "", "X.Y", ""}}}, ",,,X.Y,\r\n", ",,,X.Y,\r\n"},
+      {{{"CAL1", {"two words", "TAB\there"}}},
+       "CAL1,\"two words\",\"TAB\there\"\r\n",
+       "CAL1,two words,TAB\there\r\n"},
+      {{}, "", ""},
+  };
+  for (const Case& c : cases) {
+    ResultList results;
+    results.Rows = c.Rows;
+    EXPECT_EQ(ClipboardCsvText(results), c.Clipboard) << c.File;
+    EXPECT_EQ(CsvFileText(results), c.File) << c.File;
+  }
 }
-
-TEST(CommaText, QuotesItemsWithBlanksControlsQuotesOrCommas) {
-  EXPECT_EQ(CommaText({"a b"}), "\"a b\"");
-  EXPECT_EQ(CommaText({"a\tb"}), "\"a\tb\"");
-  EXPECT_EQ(CommaText({"a\r\nb"}), "\"a\r\nb\"");
-  EXPECT_EQ(CommaText({"a,b"}), "\"a,b\"");
-  EXPECT_EQ(CommaText({"say \"hi\""}), "\"say \"\"hi\"\"\"");
-  EXPECT_EQ(CommaText({std::string(1, '\x01')}), "\"\x01\"");
-}
-
-TEST(CommaText, LeavesCharactersAbove127Bare) { EXPECT_EQ(CommaText({"caf\xe9"}), "caf\xe9"); }
-
-TEST(CommaText, WritesEmptyItemsAsNothingUnlessAlone) {
-  EXPECT_EQ(CommaText({"", "x", ""}), ",x,");
-  EXPECT_EQ(CommaText({"", ""}), ",");
-  EXPECT_EQ(CommaText({""}), "\"\"");
-  EXPECT_EQ(CommaText({}), "");
-}
-
-TEST(ClipboardCsvText, WritesCaptionCommaSubItemsAndALineBreakPerRow) {
-  const ResultList results =
-      ListOf({{"Seq.", {"Workstation", "Schedule"}}, {"001>", {"A", "S1"}}, {"", {"", "", "X.Y"}}});
-  EXPECT_EQ(ClipboardCsvText(results), "Seq.,Workstation,Schedule\r\n001>,A,S1\r\n,,,X.Y\r\n");
-}
-
-TEST(ClipboardCsvText, NeverQuotesTheCaption) {
-  const ResultList results = ListOf({{"a, \"b\"", {"c d"}}});
-  EXPECT_EQ(ClipboardCsvText(results), "a, \"b\",\"c d\"\r\n");
-}
-
-TEST(ClipboardCsvText, RowWithoutSubItemsEndsAtTheComma) {
-  const ResultList results = ListOf({{"ONLY", {}}, {"LONE", {""}}});
-  EXPECT_EQ(ClipboardCsvText(results), "ONLY,\r\nLONE,\"\"\r\n");
-}
-
-TEST(ClipboardCsvText, EmptyListGivesEmptyText) { EXPECT_EQ(ClipboardCsvText(ListOf({})), ""); }
-
-TEST(CsvFileText, WritesFieldsBareUnlessTheyHoldCommaQuoteOrLineBreak) {
-  const ResultList results = ListOf(
-      {{"HOLIDAYS", {"public holidays", "x"}}, {"A,B", {"say \"hi\"", "cr\rhere", "lf\nhere"}}});
-  EXPECT_EQ(CsvFileText(results),
-            "HOLIDAYS,public holidays,x\r\n"
-            "\"A,B\",\"say \"\"hi\"\"\",\"cr\rhere\",\"lf\nhere\"\r\n");
-}
-
-TEST(CsvFileText, KeepsEmptyFieldsAndRowsWithoutSubItems) {
-  const ResultList results = ListOf({{"", {"", "", "X.Y", ""}}, {"ONLY", {}}});
-  EXPECT_EQ(CsvFileText(results), ",,,X.Y,\r\nONLY\r\n");
-}
-
-TEST(CsvFileText, DiffersFromTheClipboardOnlyWhereTheClipboardQuotes) {
-  const ResultList results = ListOf({{"CAL1", {"two words", "TAB\there"}}});
-  EXPECT_EQ(CsvFileText(results), "CAL1,two words,TAB\there\r\n");
-  EXPECT_EQ(ClipboardCsvText(results), "CAL1,\"two words\",\"TAB\there\"\r\n");
-}
-
-TEST(CsvFileText, EmptyListGivesEmptyText) { EXPECT_EQ(CsvFileText(ListOf({})), ""); }
 
 }  // namespace
 }  // namespace vdbq

@@ -106,20 +106,5 @@ TEST(SchedulePrint, APageTooShortForItsHeadingStillPrintsEveryLineOnce) {
   for (const PrintPage& page : pages) EXPECT_EQ(BodyOf(page).size(), 1u);
 }
 
-TEST(PrintFontSpec, HeadingFontsAreTheirSizesAndStyles) {
-  const PrintFontSpec workstation = SpecOf(PrintFont::Workstation);
-  EXPECT_EQ(workstation.PointSize, 12);
-  EXPECT_TRUE(workstation.Bold && workstation.Italic && !workstation.Underline);
-  const PrintFontSpec schedule = SpecOf(PrintFont::Schedule);
-  EXPECT_EQ(schedule.PointSize, 20);
-  EXPECT_TRUE(schedule.Bold && !schedule.Italic && !schedule.Underline);
-  const PrintFontSpec stamp = SpecOf(PrintFont::Stamp);
-  EXPECT_EQ(stamp.PointSize, 10);
-  EXPECT_TRUE(stamp.Bold && !stamp.Italic && stamp.Underline);
-  const PrintFontSpec body = SpecOf(PrintFont::Body);
-  EXPECT_EQ(body.PointSize, 10);
-  EXPECT_TRUE(!body.Bold && !body.Italic && !body.Underline);
-}
-
 }  // namespace
 }  // namespace vdbq

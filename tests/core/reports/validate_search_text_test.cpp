@@ -5,59 +5,46 @@
 namespace vdbq {
 namespace {
 
-struct Checked {
-  bool accepted;
-  std::string search;
-  std::string status;
-  bool focus;
-};
-
-Checked Check(const std::string& text, bool hashRule) {
-  ReportPanel panel;
-  panel.SearchText = text;
-  panel.StatusText = "Processing... Please Wait...";
-  const bool accepted = ValidateSearchText(panel, hashRule);
-  return {accepted, panel.SearchText, panel.StatusText, panel.FocusSearchRequested};
-}
-
-TEST(ValidateSearchText, TrimsTheBoxBeforeLooking) {
-  const Checked c = Check("  CPU1#DAILY  ", true);
-  EXPECT_TRUE(c.accepted);
-  EXPECT_EQ(c.search, "CPU1#DAILY");
-  EXPECT_EQ(c.status, "Processing... Please Wait...");
-}
-
-TEST(ValidateSearchText, RejectsAnEmptyOrBlankText) {
-  EXPECT_EQ(Check("", false).status, "No Text Entered - Please Check!");
-  const Checked blanks = Check("    ", true);
-  EXPECT_FALSE(blanks.accepted);
-  EXPECT_EQ(blanks.status, "No Text Entered - Please Check!");
-}
-
-TEST(ValidateSearchText, HashRuleWantsAnInnerHash) {
-  EXPECT_EQ(Check("DAILY", true).status, "Format = WorkstationName#ScheduleName - Please Check!");
-  EXPECT_EQ(Check("#DAILY", true).status, "Invalid Text Length Entered - Please Check!");
-  EXPECT_EQ(Check("CPU1#", true).status, "Invalid Text Length Entered - Please Check!");
-  EXPECT_TRUE(Check("A#B#", true).accepted);
-}
-
-TEST(ValidateSearchText, WithoutTheHashRuleAnyHashPasses) {
-  EXPECT_TRUE(Check("DAILY", false).accepted);
-  EXPECT_TRUE(Check("#DAILY", false).accepted);
-  EXPECT_TRUE(Check("A-B_9#", false).accepted);
-}
-
-TEST(ValidateSearchText, OnlyThirtyNineCharactersAreAllowed) {
-  for (const std::string text : {"CPU1.DAILY", "CPU1 DAILY", "cpu1#daily", "A\tB", "\xc9T\xc9"}) {
-    const Checked c = Check(text, false);
-    EXPECT_FALSE(c.accepted) << text;
-    EXPECT_EQ(c.status, "Invalid Character In Schedule Name - Please Check!");
-    EXPECT_TRUE(c.focus);
+// The box is trimmed first; the "#" rule wants an inner "#"; then only upper-case letters,
+// digits, "_", "-" and "#" pass, and a refused character asks for the focus.
+TEST(ValidateSearchText, ByCase) {
+  struct Case {
+    const char* Text;
+    bool HashRule;
+    const char* Status;  // nullptr: accepted
+    const char* After;
+  };
+  const char* const noText = "No Text Entered - Please Check!";
+  const char* const format = "Format = WorkstationName#ScheduleName - Please Check!";
+  const char* const length = "Invalid Text Length Entered - Please Check!";
+  const char* const character = "Invalid Character In Schedule Name - Please Check!";
+  const Case cases[] = {
+      {"  CPU1#DAILY  ", true, nullptr, "CPU1#DAILY"},
+      {"", false, noText, ""},
+      {"    ", true, noText, ""},
+      {"DAILY", true, format, "DAILY"},
+      {"#DAILY", true, length, "#DAILY"},
+      {"CPU1#", true, length, "CPU1#"},
+      {"A#B#", true, nullptr, "A#B#"},
+      {"DAILY", false, nullptr, "DAILY"},
+      {"#DAILY", false, nullptr, "#DAILY"},
+      {"A-B_9#", false, nullptr, "A-B_9#"},
+      {"CPU1.DAILY", false, character, "CPU1.DAILY"},
+      {"CPU1 DAILY", false, character, "CPU1 DAILY"},
+      {"cpu1#daily", false, character, "cpu1#daily"},
+      {"A\tB", false, character, "A\tB"},
+      {"\xc9T\xc9", false, character, "\xc9T\xc9"},
+      {"a.b", true, format, "a.b"},  // the character check comes after the "#" rule
+  };
+  for (const Case& c : cases) {
+    ReportPanel panel;
+    panel.SearchText = c.Text;
+    panel.StatusText = "Processing... Please Wait...";
+    EXPECT_EQ(ValidateSearchText(panel, c.HashRule), c.Status == nullptr) << c.Text;
+    EXPECT_EQ(panel.SearchText, c.After) << c.Text;
+    EXPECT_EQ(panel.StatusText, c.Status ? c.Status : "Processing... Please Wait...") << c.Text;
+    EXPECT_EQ(panel.FocusSearchRequested, c.Status == character) << c.Text;
   }
-}
-
-TEST(ValidateSearchText, CharacterCheckComesAfterTheHashRule) {
-  EXPECT_EQ(Check("a.b", true).status, "Format = WorkstationName#ScheduleName - Please Check!");
 }
 
 }  // namespace

@@ -4,14 +4,11 @@
 
 #include <random>
 
-#include "core/schedule_reports/schedule_test_text.h"
 #include "support/report_fixture.h"
 
 namespace vdbq {
 namespace {
 
-using testing::Cells;
-using testing::ExtractText;
 using testing::ReportFixture;
 using Sequences = std::vector<long long>;
 
@@ -22,7 +19,7 @@ struct JobSpec {
   const char* At = "";
 };
 
-Sequences Sequenced(std::initializer_list<JobSpec> specs) {
+Sequences Sequenced(const std::vector<JobSpec>& specs) {
   std::vector<ScheduleJob> jobs;
   for (const JobSpec& spec : specs) {
     ScheduleJob job;
@@ -35,84 +32,62 @@ Sequences Sequenced(std::initializer_list<JobSpec> specs) {
   return SequenceJobs(jobs, progress);
 }
 
-TEST(JobLayering, JobsWithoutInternalPredecessorsStartAtOne) {
-  EXPECT_EQ(Sequenced({{"J1"}, {"J2", "CPU2#S.X"}, {"J3", "CPU2#S.X,CPU3#T.Y"}}),
-            (Sequences{1, 1, 1}));
-}
-
-TEST(JobLayering, AJobGoesOneAboveItsHighestPredecessor) {
-  EXPECT_EQ(Sequenced({{"J1"}, {"J2", "J1"}, {"J3", "J2"}, {"J4", "J1,J3"}}),
-            (Sequences{1, 2, 3, 4}));
-}
-
-TEST(JobLayering, FileOrderDoesNotMatterForTheNumbers) {
-  EXPECT_EQ(Sequenced({{"J4", "J1,J3"}, {"J3", "J2"}, {"J2", "J1"}, {"J1"}}),
-            (Sequences{4, 3, 2, 1}));
-}
-
-TEST(JobLayering, ExternalEntriesNeverHoldAJobBack) {
-  EXPECT_EQ(Sequenced({{"J1"}, {"J2", "CPU2#S.X,J1,CPU2#S.Y"}}), (Sequences{1, 2}));
-}
-
-TEST(JobLayering, ANameHeldByTwoJobsIsSatisfiedByTheFirstPlaced) {
-  EXPECT_EQ(Sequenced({{"A", "B"}, {"B"}, {"A"}, {"C", "A"}}), (Sequences{2, 1, 1, 2}));
-}
-
-TEST(JobLayering, UnplaceableJobsTakeTheNumberOfTheFirstPassThatPlacesNothing) {
-  // J3 and J4 follow each other; J5 names a job the schedule does not hold; J6 waits on J3.
-  EXPECT_EQ(Sequenced({{"J1"},
-                       {"J2", "J1"},
-                       {"J3", "J4"},
-                       {"J4", "J3"},
-                       {"J5", "CPU1#OTHER"},
-                       {"J6", "J3"},
-                       {"J7", "J2"}}),
-            (Sequences{1, 2, 4, 4, 4, 4, 3}));
-}
-
-TEST(JobLayering, EntriesAreNotTrimmed) {
-  // " J2" and the empty entry after a trailing comma name no job: those jobs wait until a pass
-  // places nothing.
-  EXPECT_EQ(Sequenced({{"J1"}, {"J2", "J1"}, {"J3", "J2"}, {"J4", "J1, J2"}}),
-            (Sequences{1, 2, 3, 4}));
-  EXPECT_EQ(Sequenced({{"J1"}, {"J2", "J1"}, {"J3", "J1,"}}), (Sequences{1, 2, 3}));
-}
-
-TEST(JobStartTimes, JobsOfOneNumberAreSpreadInTimeOrder) {
-  EXPECT_EQ(
-      Sequenced({{"J1", "", "0900"}, {"J2", "", "0600"}, {"J3", "", "0600"}, {"J4", "", "0700"}}),
-      (Sequences{3, 1, 1, 2}));
-}
-
-TEST(JobStartTimes, UntimedJobsKeepTheNumberAndTimedOnesMoveUp) {
-  EXPECT_EQ(Sequenced({{"J1", "", "0800"}, {"J2"}, {"J3", "", "0700"}, {"J4"}}),
-            (Sequences{3, 1, 2, 1}));
-}
-
-TEST(JobStartTimes, LaterNumbersMoveUpToMakeRoom) {
-  EXPECT_EQ(
-      Sequenced(
-          {{"J1"}, {"J2", "J1", "0900"}, {"J3", "J1", "0800"}, {"J4", "J2"}, {"J5", "J4", "1000"}}),
-      (Sequences{1, 3, 2, 4, 5}));
-}
-
-TEST(JobStartTimes, OnlyFourDigitTimesAreCompared) {
-  // "0700 +1" is not four digits: it stays with the earliest time.
-  EXPECT_EQ(Sequenced({{"J1", "", "0800"}, {"J2", "", "0700 +1"}, {"J3", "", "0600"}}),
-            (Sequences{2, 1, 1}));
-}
-
-TEST(JobStartTimes, WithoutAnyComparableTimeTheOrderingStops) {
-  // The level is opened up for a move that does not happen; the empty number ends the
-  // ordering, so J3 and J4 are no longer separated.
-  EXPECT_EQ(
-      Sequenced({{"J1", "", "X1"}, {"J2", "", "X2"}, {"J3", "J1", "0900"}, {"J4", "J1", "0800"}}),
-      (Sequences{1, 1, 3, 3}));
-}
-
-TEST(JobStartTimes, WhenNoJobHoldsNumberOneNothingIsSplit) {
-  // Every job waits on another: all take 2, number 1 stays empty and that ends the ordering.
-  EXPECT_EQ(Sequenced({{"J1", "J2", "0900"}, {"J2", "J1", "0800"}}), (Sequences{2, 2}));
+TEST(JobSequence, NumbersByCase) {
+  struct Case {
+    const char* Why;
+    std::vector<JobSpec> Jobs;
+    Sequences Expected;
+  };
+  const Case cases[] = {
+      {"no internal predecessor: 1",
+       {{"J1"}, {"J2", "CPU2#S.X"}, {"J3", "CPU2#S.X,CPU3#T.Y"}},
+       {1, 1, 1}},
+      {"one above the highest predecessor",
+       {{"J1"}, {"J2", "J1"}, {"J3", "J2"}, {"J4", "J1,J3"}},
+       {1, 2, 3, 4}},
+      {"file order does not matter",
+       {{"J4", "J1,J3"}, {"J3", "J2"}, {"J2", "J1"}, {"J1"}},
+       {4, 3, 2, 1}},
+      {"external entries never hold a job back", {{"J1"}, {"J2", "CPU2#S.X,J1,CPU2#S.Y"}}, {1, 2}},
+      {"a name held twice is satisfied by the first placed",
+       {{"A", "B"}, {"B"}, {"A"}, {"C", "A"}},
+       {2, 1, 1, 2}},
+      // J3 and J4 follow each other; J5 names a job the schedule lacks; J6 waits on J3.
+      {"unplaceable jobs take the number of the first pass that places nothing",
+       {{"J1"},
+        {"J2", "J1"},
+        {"J3", "J4"},
+        {"J4", "J3"},
+        {"J5", "CPU1#OTHER"},
+        {"J6", "J3"},
+        {"J7", "J2"}},
+       {1, 2, 4, 4, 4, 4, 3}},
+      // " J2" and the empty entry after a trailing comma name no job.
+      {"entries are not trimmed",
+       {{"J1"}, {"J2", "J1"}, {"J3", "J2"}, {"J4", "J1, J2"}},
+       {1, 2, 3, 4}},
+      {"an empty entry waits", {{"J1"}, {"J2", "J1"}, {"J3", "J1,"}}, {1, 2, 3}},
+      {"one number spreads in time order",
+       {{"J1", "", "0900"}, {"J2", "", "0600"}, {"J3", "", "0600"}, {"J4", "", "0700"}},
+       {3, 1, 1, 2}},
+      {"untimed jobs keep the number, timed ones move up",
+       {{"J1", "", "0800"}, {"J2"}, {"J3", "", "0700"}, {"J4"}},
+       {3, 1, 2, 1}},
+      {"later numbers move up to make room",
+       {{"J1"}, {"J2", "J1", "0900"}, {"J3", "J1", "0800"}, {"J4", "J2"}, {"J5", "J4", "1000"}},
+       {1, 3, 2, 4, 5}},
+      {"only four-digit times compare",
+       {{"J1", "", "0800"}, {"J2", "", "0700 +1"}, {"J3", "", "0600"}},
+       {2, 1, 1}},
+      // The level is opened for a move that does not happen; the empty number ends the ordering.
+      {"without a comparable time the ordering stops",
+       {{"J1", "", "X1"}, {"J2", "", "X2"}, {"J3", "J1", "0900"}, {"J4", "J1", "0800"}},
+       {1, 1, 3, 3}},
+      {"no job at number 1: nothing is split",
+       {{"J1", "J2", "0900"}, {"J2", "J1", "0800"}},
+       {2, 2}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Sequenced(c.Jobs), c.Expected) << c.Why;
 }
 
 // Sequence numbers worked out pass by pass and number by number as the report describes them,
@@ -237,26 +212,6 @@ std::vector<std::string> Captions(const ResultList& results) {
   return captions;
 }
 
-TEST(JobSequenceRows, JobsAreShownBySequenceThenFileOrderAndGapsAreSkipped) {
-  ReportFixture fx = Schedule(ExtractText({
-      " J3",
-      "   FOLLOWS J1",
-      " J1",
-      "   AT X1",
-      " J2",
-      "   AT X2",
-  }));
-  fx.Run("S#4", "CPU1#S");
-  EXPECT_EQ(Captions(fx.Results), (std::vector<std::string>{"001", "001", "003"}));
-  std::vector<std::string> names;
-  for (const ResultRow& row : fx.Results.Rows) {
-    if (!row.Caption.empty() && row.Caption != "Seq." && row.Caption != "<END>") {
-      names.push_back(row.Column(4));
-    }
-  }
-  EXPECT_EQ(names, (std::vector<std::string>{"J1", "J2", "J3"}));
-}
-
 TEST(JobSequenceRows, EveryJobOfALongChainIsShown) {
   std::string jobs = " J1\n";
   for (int n = 2; n <= 1005; ++n) {
@@ -272,19 +227,6 @@ TEST(JobSequenceRows, EveryJobOfALongChainIsShown) {
   EXPECT_EQ(captions[999], "1000");
   EXPECT_EQ(captions.back(), "1005");
   EXPECT_EQ(fx.Results.Rows.back().Caption, "<END>");
-}
-
-TEST(JobSequenceRows, ACycleEndsWithEveryJobShown) {
-  ReportFixture fx = Schedule(ExtractText({
-      " J1",
-      "   FOLLOWS J2",
-      " J2",
-      "   FOLLOWS J1",
-      " J3",
-  }));
-  fx.Run("S#4", "CPU1#S");
-  EXPECT_EQ(Captions(fx.Results), (std::vector<std::string>{"001", "002", "002"}));
-  EXPECT_EQ(fx.Panel.StatusText, "Ready.");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/reports/calendar_header_scan.h"
 #include "core/reports/calendar_dates.h"
+#include "core/reports/calendar_header_scan.h"
 #include "core/reports/name_lists.h"
 #include "core/text/text_routines.h"
 #include "support/report_fixture.h"
@@ -14,57 +14,56 @@ OnExceptClauses Collect(std::vector<std::string> lines, long long first = 1) {
   return CollectOnExceptClauses(LineList(std::move(lines)), first, ticks);
 }
 
-TEST(CollectOnExceptClauses, GathersEveryOnAndExceptClauseOfTheHeader) {
-  const OnExceptClauses c = Collect({"SCHEDULE CPU1#A", "ON MO, TU", "  EXCEPT HOLIDAYS", "AT 0100",
-                                     "ON MONTHEND", "EXCEPT  XMAS ", ":", "CPU1#J"});
-  EXPECT_EQ(c.OnList, "MO, TU,MONTHEND");
-  EXPECT_EQ(c.ExceptList, "HOLIDAYS,XMAS");
-  EXPECT_EQ(c.NextLine, 7);
-}
-
-TEST(CollectOnExceptClauses, StopsAfterTheColonLineSoJobLinesAreNotRead) {
-  const OnExceptClauses c = Collect({"SCHEDULE CPU1#A", "ON MO", "  :  ", "ON TU", "END"});
-  EXPECT_EQ(c.OnList, "MO");
-  EXPECT_EQ(c.NextLine, 3);
-}
-
-TEST(CollectOnExceptClauses, FollowsAClauseEndingInACommaOverTheNextLines) {
-  const OnExceptClauses c =
-      Collect({"SCHEDULE CPU1#A", "ON MO,", "   TU,", "", "WE", "EXCEPT X", ":"});
-  EXPECT_EQ(c.OnList, "MO,TU,WE");
-  EXPECT_EQ(c.ExceptList, "X");
-}
-
-TEST(CollectOnExceptClauses, AnEmptyClauseContinuesOnlyAListThatHoldsItems) {
-  const OnExceptClauses c = Collect({"SCHEDULE CPU1#A", "ON X", "ON", "Y", "EXCEPT", "Z", ":"});
-  EXPECT_EQ(c.OnList, "X,Y");
-  EXPECT_EQ(c.ExceptList, "");
-}
-
-TEST(CollectOnExceptClauses, AColonTakenAsAContinuationDoesNotEndTheHeader) {
-  const OnExceptClauses c = Collect({"SCHEDULE CPU1#A", "ON MO,", ":", "ON TU", ":", "ON WE"});
-  EXPECT_EQ(c.OnList, "MO,:,TU");
-  EXPECT_EQ(c.NextLine, 5);
-}
-
-TEST(CollectOnExceptClauses, TestsOnlyTheFirstCharactersAndSkipsComments) {
-  const OnExceptClauses c = Collect(
-      {"SCHEDULE CPU1#A", "*ON HOLIDAYS", "  * EXCEPT XMAS", "ONUNTIL CANC", "EXCEPTX Y", ":"});
-  EXPECT_EQ(c.OnList, "NTIL CANC");
-  EXPECT_EQ(c.ExceptList, "Y");
-}
-
-TEST(CollectOnExceptClauses, EndsAtTheEndOfTheListWithoutAColonLine) {
-  EXPECT_EQ(Collect({"SCHEDULE CPU1#A", "ON MO", "AT 0100"}).OnList, "MO");
-  const OnExceptClauses open = Collect({"SCHEDULE CPU1#A", "ON MO,"});
-  EXPECT_EQ(open.OnList, "MO,");
-  EXPECT_EQ(open.NextLine, 2);
-}
-
-TEST(CollectOnExceptClauses, TicksForEveryHeaderLineItExamines) {
-  testing::CountingProgress ticks;
-  CollectOnExceptClauses(LineList({"SCHEDULE CPU1#A", "ON MO", "AT 1", ":", "J"}), 1, ticks);
-  EXPECT_EQ(ticks.Ticks, 3);
+TEST(CollectOnExceptClauses, ListsAndTheLineAfterTheHeaderByCase) {
+  struct Case {
+    const char* Why;
+    std::vector<std::string> Lines;  // from line 1 on
+    const char* On;
+    const char* Except;
+    long long Next;
+  };
+  const Case cases[] = {
+      {"every clause of the header",
+       {"ON MO, TU", "  EXCEPT HOLIDAYS", "AT 0100", "ON MONTHEND", "EXCEPT  XMAS ", ":", "CPU1#J"},
+       "MO, TU,MONTHEND",
+       "HOLIDAYS,XMAS",
+       7},
+      {"job lines after the colon line are not read",
+       {"ON MO", "  :  ", "ON TU", "END"},
+       "MO",
+       "",
+       3},
+      {"a trailing comma runs on",
+       {"ON MO,", "   TU,", "", "WE", "EXCEPT X", ":"},
+       "MO,TU,WE",
+       "X",
+       7},
+      {"an empty clause continues only a list that holds items",
+       {"ON X", "ON", "Y", "EXCEPT", "Z", ":"},
+       "X,Y",
+       "",
+       7},
+      {"a colon taken as a continuation does not end the header",
+       {"ON MO,", ":", "ON TU", ":", "ON WE"},
+       "MO,:,TU",
+       "",
+       5},
+      {"only the first characters count; comments are skipped",
+       {"*ON HOLIDAYS", "  * EXCEPT XMAS", "ONUNTIL CANC", "EXCEPTX Y", ":"},
+       "NTIL CANC",
+       "Y",
+       6},
+      {"no colon line: the end of the list", {"ON MO", "AT 0100"}, "MO", "", 3},
+      {"a clause running on at the end of the list", {"ON MO,"}, "MO,", "", 2},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> lines{"SCHEDULE CPU1#A"};
+    lines.insert(lines.end(), c.Lines.begin(), c.Lines.end());
+    const OnExceptClauses read = Collect(lines);
+    EXPECT_EQ(read.OnList, c.On) << c.Why;
+    EXPECT_EQ(read.ExceptList, c.Except) << c.Why;
+    EXPECT_EQ(read.NextLine, c.Next) << c.Why;
+  }
 }
 
 // One file's headers read together must give what reading each header on its own gives: the
@@ -112,19 +111,15 @@ TEST(ScanCalendarHeaders, ReadsAnEmptyClauseByWhatTheListAlreadyHolds) {
 
 const TimeStamp kToday{2026, 12, 5, 10, 0, 0};
 
+// Years below 70 are this century.
 TEST(IsDateAfter, ComparesYearThenMonthThenDay) {
-  EXPECT_FALSE(IsDateAfter("12/05/26", kToday));
-  EXPECT_TRUE(IsDateAfter("12/06/26", kToday));
-  EXPECT_FALSE(IsDateAfter("12/04/26", kToday));
-  EXPECT_FALSE(IsDateAfter("11/30/26", kToday));
-  EXPECT_TRUE(IsDateAfter("01/01/27", kToday));
-  EXPECT_FALSE(IsDateAfter("12/31/25", kToday));
-}
-
-TEST(IsDateAfter, ReadsYearsBelowSeventyAsThisCentury) {
-  EXPECT_TRUE(IsDateAfter("01/01/69", kToday));
-  EXPECT_FALSE(IsDateAfter("12/31/70", kToday));
-  EXPECT_FALSE(IsDateAfter("12/31/99", kToday));
+  const std::pair<const char*, bool> cases[] = {
+      {"12/05/26", false}, {"12/06/26", true},  {"12/04/26", false},
+      {"11/30/26", false}, {"01/01/27", true},  {"12/31/25", false},
+      {"01/01/69", true},  {"12/31/70", false}, {"12/31/99", false}};
+  for (const auto& [date, after] : cases) {
+    EXPECT_EQ(IsDateAfter(date, kToday), after) << date;
+  }
 }
 
 TEST(IsDateAfter, NamesThePartThatIsNotANumber) {

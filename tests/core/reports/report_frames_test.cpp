@@ -1,0 +1,392 @@
+// The frame every report sets around its rows (number, titles, widths, search box, audit line,
+// hint and closing status), what a rejected search leaves, and what each report does without
+// data: one row per case over one small database.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/reports/run_report.h"
+#include "support/report_fixture.h"
+#include "support/test_helpers.h"
+
+namespace vdbq {
+namespace {
+
+using testing::ReportFixture;
+using testing::RowsText;
+using ColumnWidths = std::array<int, kResultColumns>;
+
+const std::map<std::string, std::string> kDatabase{
+    {"Cpus.Xtract", "CPUNAME CPU1\nEND\nCPUNAME CPU2\nEND\nCPUCLASS CLS\nMEMBERS CPU1\nEND\n"},
+    {"Schedules.Xtract",
+     "SCHEDULE CPU1#DAILY\nON HOLIDAYS\nNEEDS 1 TAPES\nPROMPT OK\n:\n J1\nEND\n"
+     "SCHEDULE CPU2#NIGHTLY\nFOLLOWS CPU1#DAILY.@\n:\n CPU2#J2\nEND\n"
+     "SCHEDULE WORKSTATION12345678#SCHEDULENAME1234567\n:\nEND\n"},
+    {"Jobs.Xtract",
+     "CPU1#J1 SCRIPTNAME \"^BIN^/x\"\nCPU2#J2 DOCOMMAND \"run nightly\"\n"
+     "CPU1#J3 DOCOMMAND \"x\"\n"},
+    {"Calendars.Xtract", "$CALENDAR\nHOLIDAYS\t\"h\"\n  12/25/26\nSPARE\t\"s\"\n  01/01/07\n"},
+    {"Resources.Xtract", "$RESOURCE\nCPU1#TAPES\t1\t\"\"\nCPU1#DISK\t1\t\"\"\n"},
+    {"Prompts.Xtract", "$PROMPT\nOK \"?\"\nNO \"?\"\n"},
+    {"Parms.Xtract", "$PARM\nBIN \"/b\"\nOLD \"/o\"\n"},
+};
+
+const std::string kScheduleHint = "Click Row = Workstation#ScheduleName To ClipBoard";
+const std::string kJobHint = "Click Row = Workstation#JobName To ClipBoard";
+const std::string kCalendarHint = "Click Row = CalendarName To ClipBoard";
+const std::string kUsageTitle = "Check Usage:";
+constexpr ColumnWidths kKeyWidths{100, 300, 0, 0, 0, 0, 0, 0, 0};
+constexpr ColumnWidths kFindWidths{100, 350, 0, 0, 0, 0, 0, 0, 0};
+constexpr ColumnWidths kCheckWidths{200, 200, 0, 0, 0, 0, 0, 0, 0};
+
+struct Frame {
+  const char* Code;
+  std::string Search;  // as typed
+  int Number;
+  std::string Title1;
+  std::string Title2;
+  ColumnWidths Widths;
+  std::string SearchAfter;  // the search box after the run; the audit line carries it too
+  std::string Status;
+  std::string Hint;
+};
+
+const Frame kFrames[] = {
+    {"S#1", "TYPED", 1, "Schedule Report - Option #1", "All Workstation/Schedule", kKeyWidths, "",
+     "Found 3 Schedule(s)... Ready.", kScheduleHint},
+    {"S#2",
+     "TYPED",
+     2,
+     "Schedule Report - Option #2",
+     "All Schedule/Workstation",
+     {200, 0, 100, 0, 0, 0, 0, 0, 0},
+     "",
+     "Found 3 Schedule(s)... Ready.",
+     kScheduleHint},
+    {"S#3", " DAILY ", 3, "Schedule Report - Option #3", "String Search Result", kKeyWidths,
+     "DAILY", "Found 1 Occurrences of <DAILY>... Ready.", kScheduleHint},
+    {"S#4",
+     " CPU1#DAILY ",
+     4,
+     "Schedule Report - Option #4",
+     "CPU1 # DAILY",
+     {40, 60, 90, 130, 130, 70, 60, 40, 60},
+     "CPU1#DAILY",
+     "Ready.",
+     kScheduleHint},
+    // Title parts are cut to 16 characters; the whole key is searched.
+    {"S#4",
+     "WORKSTATION12345678#SCHEDULENAME1234567",
+     4,
+     "Schedule Report - Option #4",
+     "WORKSTATION12345 # SCHEDULENAME1234",
+     {40, 60, 90, 130, 130, 70, 60, 40, 60},
+     "WORKSTATION12345678#SCHEDULENAME1234567",
+     "Ready.",
+     kScheduleHint},
+    // The path report leaves columns 6 to 9 as they were (1 to 9 before every run here).
+    {"S#5",
+     "  CPU2#NIGHTLY ",
+     5,
+     "Schedule Report - Option #5",
+     "CPU2 # NIGHTLY",
+     {40, 100, 130, 200, 200, 6, 7, 8, 9},
+     "CPU2#NIGHTLY",
+     "Ready.",
+     kScheduleHint},
+    {"S#5",
+     "WORKSTATION12345678#SCHEDULENAME1234567",
+     5,
+     "Schedule Report - Option #5",
+     "WORKSTATION12345 # SCHEDULENAME1234",
+     {40, 100, 130, 200, 200, 6, 7, 8, 9},
+     "WORKSTATION12345678#SCHEDULENAME1234567",
+     "Ready.",
+     kScheduleHint},
+    {"J#1", "TYPED", 11, "Job Report - Option #1", "All Workstation/Job", kKeyWidths, "",
+     "Found 3 Job(s)... Ready.", kJobHint},
+    {"J#2",
+     "TYPED",
+     12,
+     "Job Report - Option #2",
+     "All Job/Workstation",
+     {200, 0, 100, 0, 0, 0, 0, 0, 0},
+     "",
+     "Found 3 Job(s)... Ready.",
+     kJobHint},
+    {"J#3", " J ", 13, "Job Report - Option #3", "String Search Result", kKeyWidths, "J",
+     "Found 3 Occurrences of <J>... Ready.", kJobHint},
+    {"J#4",
+     " J1 ",
+     14,
+     "Job Report - Option #4",
+     "J1",
+     {100, 150, 100, 200, 200, 0, 0, 0, 0},
+     "J1",
+     "Found 1 Schedule(s) containing <J1>... Ready.",
+     kScheduleHint},
+    {"J#5", "TYPED", 15, "Job Report - Option #5", "All Un-Scheduled Jobs", kFindWidths, "",
+     "Found 1 Un-Scheduled Job(s)... Ready.", kJobHint},
+    // J#6 takes the text as typed, blanks included.
+    {"J#6",
+     "RUN ",
+     16,
+     "Job Report - Option #6",
+     "Find: RUN ",
+     {100, 250, 500, 0, 0, 0, 0, 0, 0},
+     "RUN ",
+     "Found 1 Job(s) containing <RUN >... Ready.",
+     kJobHint},
+    {"W#1", "CPU1", 21, "Workstation Report - Option #1", "All Schedules For CPU1", kKeyWidths,
+     "CPU1", "Found 1 Schedule(s) for Workstation <CPU1>... Ready.", kScheduleHint},
+    {"W#2", "CPU1", 22, "Workstation Report - Option #2", "All Jobs For CPU1", kKeyWidths, "CPU1",
+     "Found 2 Job(s) for Workstation <CPU1>... Ready.", kJobHint},
+    {"W#3", "ANY", 23, "Workstation Report - Option #3", "All Workstation Classes", kKeyWidths,
+     "ANY", "Found 1 Class... Ready.", "Click Row = ClassName To ClipBoard"},
+    {"C#1",
+     " HOLIDAYS ",
+     31,
+     "Calendar Report - Option #1",
+     "All Schedules Using HOLIDAYS",
+     {100, 130, 70, 70, 0, 0, 0, 0, 0},
+     "HOLIDAYS",
+     "Found 1 Schedule(s) containing Calendar <HOLIDAYS>... Ready.",
+     kScheduleHint},
+    {"C#2",
+     "any text ",
+     32,
+     "Calendar Report - Option #2",
+     "All Unused Calendars",
+     {100, 0, 0, 0, 0, 0, 0, 0, 0},
+     "any text ",
+     "Found 1 Unused Calendars... Ready.",
+     kCalendarHint},
+    {"C#3", "", 33, "Calendar Report - Option #3", "All Invalid Calendars", kKeyWidths, "",
+     "Found 1 Invalid Calendars... Ready.", kCalendarHint},
+    {"C#4", "X", 34, "Calendar Report - Option #4", "All Valid Calendars", kKeyWidths, "X",
+     "Found 1 Valid Calendars... Ready.", kCalendarHint},
+    // The find reports cut a workstation part off the search box.
+    {"R#1", "CPU9#TAPES", 41, "Resource Report - Option #1", "Schedules Using: TAPES", kFindWidths,
+     "TAPES", "Found 1 Schedules using Resource <TAPES>... Ready.", kScheduleHint},
+    {"R#2", " ignored", 42, "Resource Report - Option #2", kUsageTitle, kCheckWidths, " ignored",
+     "Found 1 used Resources, and 1 unused Resources... Ready.",
+     "Click Row = ResourceName To ClipBoard"},
+    {"P#1", "BIN", 51, "Parameter Report - Option #1", "Jobs Using: ^BIN^", kFindWidths, "BIN",
+     "Found 1 Jobs Containing Parameter ^BIN^... Ready.", kJobHint},
+    {"P#2", "Z", 52, "Parameter Report - Option #2", kUsageTitle, kCheckWidths, "Z",
+     "Found 1 used Parameters, and 1 unused Parameters... Ready.",
+     "Click Row = ParameterName To ClipBoard"},
+    {"D#1", "CPU2#OK", 61, "Prompt Report - Option #1", "Schedules Using: OK", kFindWidths, "OK",
+     "Found 1 Schedules Containg Prompt <OK>... Ready.", kScheduleHint},
+    {"D#2", "Q", 62, "Prompt Report - Option #2", kUsageTitle, kCheckWidths, "Q",
+     "Found 1 used Prompts, and 1 unused Prompts... Ready.", "Click Row = PromptName To ClipBoard"},
+};
+
+TEST(ReportFrames, EveryReportSetsItsFrame) {
+  for (const Frame& f : kFrames) {
+    SCOPED_TRACE(std::string(f.Code) + " <" + f.Search + ">");
+    ReportFixture fx(kDatabase);
+    fx.Results.Widths = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    fx.Panel.FocusSearchRequested = true;
+    EXPECT_EQ(fx.Run(f.Code, f.Search), RunOutcome::Ran);
+    EXPECT_EQ(fx.Results.ReportNumber, f.Number);
+    EXPECT_EQ(fx.Results.LabRepTit1, f.Title1);
+    EXPECT_EQ(fx.Results.LabRepTit2, f.Title2);
+    EXPECT_EQ(fx.Results.Widths, f.Widths);
+    EXPECT_EQ(fx.Panel.SearchText, f.SearchAfter);
+    EXPECT_EQ(fx.Panel.StatusText, f.Status);
+    EXPECT_EQ(fx.Panel.LabHint, f.Hint);
+    EXPECT_FALSE(fx.Panel.FocusSearchRequested);
+    EXPECT_FALSE(fx.Panel.ReportRunning);
+    const std::string audit = "Run Report " + std::string(f.Code) + ":" + f.SearchAfter;
+    EXPECT_EQ(fx.Audit->AuditTexts(), std::vector<std::string>{audit});
+    EXPECT_NE(fx.AuditFileText().find(audit), std::string::npos);
+    EXPECT_TRUE(fx.Results.ResultsShown);
+    EXPECT_EQ(fx.Results.RunsCompleted, 1);
+    EXPECT_GE(fx.ReportPageShown, 1);  // J#5 shows the page while it reads, then again
+    EXPECT_GT(fx.Progress.Ticks, 0);
+    EXPECT_FALSE(fx.Results.Rows.empty());
+  }
+}
+
+struct Rejection {
+  const char* Code;
+  const char* Search;
+  const char* Status;
+  const char* SearchAfter;
+  bool Focus;
+  bool Audited;  // the find reports write their audit line before the name check
+};
+
+// ValidateSearchText's own cases are in validate_search_text_test.cpp; a row here shows that
+// a report asks it, with or without the "#" rule.
+const Rejection kRejections[] = {
+    {"S#3", "pay", "Invalid Character In Schedule Name - Please Check!", "pay", true, false},
+    {"J#3", "j", "Invalid Character In Schedule Name - Please Check!", "j", true, false},
+    {"J#4", "j1", "Invalid Character In Schedule Name - Please Check!", "j1", true, false},
+    {"J#4", "CPU9#J1", "JobName : CPU9#J1 Is An Invalid JobName!", "CPU9#J1", false, true},
+    {"S#4", "DAILY", "Format = WorkstationName#ScheduleName - Please Check!", "DAILY", false,
+     false},
+    {"S#5", "S1", "Format = WorkstationName#ScheduleName - Please Check!", "S1", false, false},
+    // The workstation check takes the box as typed: no trimming, no letter-case folding.
+    {"W#1", "cpu1", "Invalid Workstation Name Entered!", "cpu1", true, false},
+    {"W#1", " CPU1", "Invalid Workstation Name Entered!", " CPU1", true, false},
+    {"W#2", "CPU3", "Invalid Workstation Name Entered!", "CPU3", true, false},
+    {"C#1", "HOLIDAY", "Invalid Calendar Name Entered!", "HOLIDAY", true, false},
+    {"C#1", "holidays", "Invalid Character In Schedule Name - Please Check!", "holidays", true,
+     false},
+    {"R#1", "CPU1#", "No Resource Name Entered!", "", false, false},
+    {"R#1", "CPU1#TAPE", "Resource Name Entered Is Invalid!", "TAPE", false, true},
+    {"R#1", " ", "No Text Entered - Please Check!", "", false, false},
+    {"P#1", "CPU1#", "No Parameter Name Entered!", "", false, false},
+    {"P#1", "X#BI", "Parameter Name Entered Is Invalid!", "BI", false, true},
+    {"D#1", "CPU1#", "No Prompt Name Entered!", "", false, false},
+    {"D#1", "NO2", "Prompt Name Entered Is Invalid!", "NO2", false, true},
+};
+
+TEST(ReportFrames, ARejectedSearchChangesNothingButTheStatus) {
+  ReportFixture fx(kDatabase);
+  fx.Run("S#4", "CPU1#DAILY");
+  fx.Run("S#1");
+  const ResultList before = fx.Results;
+  const std::string rowsBefore = RowsText(before);
+  for (const Rejection& r : kRejections) {
+    SCOPED_TRACE(std::string(r.Code) + " <" + r.Search + ">");
+    const std::vector<std::string> auditBefore = fx.Audit->AuditTexts();
+    const int pagesBefore = fx.ReportPageShown;
+    fx.Run(r.Code, r.Search);
+    EXPECT_EQ(fx.Panel.StatusText, r.Status);
+    EXPECT_EQ(fx.Panel.SearchText, r.SearchAfter);
+    EXPECT_EQ(fx.Panel.FocusSearchRequested, r.Focus);
+    EXPECT_EQ(RowsText(fx.Results), rowsBefore);
+    EXPECT_EQ(fx.Results.ReportNumber, 1);
+    EXPECT_EQ(fx.Results.LabRepTit1, before.LabRepTit1);
+    EXPECT_EQ(fx.Results.LabRepTit2, before.LabRepTit2);
+    EXPECT_EQ(fx.Results.Widths, before.Widths);
+    EXPECT_EQ(fx.Results.Header.At, before.Header.At);
+    EXPECT_EQ(fx.Results.RunsCompleted, before.RunsCompleted);
+    EXPECT_EQ(fx.ReportPageShown, pagesBefore);
+    EXPECT_EQ(fx.Panel.LabHint, kScheduleHint);
+    std::vector<std::string> audit = auditBefore;
+    if (r.Audited) audit.push_back("Run Report " + std::string(r.Code) + ":" + r.SearchAfter);
+    EXPECT_EQ(fx.Audit->AuditTexts(), audit);
+    if (r.Audited) {
+      EXPECT_NE(fx.AuditFileText().find(audit.back()), std::string::npos);
+    }
+  }
+}
+
+TEST(ReportFrames, AScheduleNotFoundLeavesTheRowsButNotTheTitlesOrTheAuditLine) {
+  // S#4 keeps the previous report number, S#5 takes its own; both empty nothing else.
+  for (const auto& [code, number] : {std::pair{"S#4", 1}, std::pair{"S#5", 5}}) {
+    SCOPED_TRACE(code);
+    ReportFixture fx(kDatabase);
+    fx.Run("S#4", "CPU1#DAILY");
+    fx.Run("S#1");
+    const std::string rows = RowsText(fx.Results);
+    fx.Run(code, "CPU9#MISSING");
+    EXPECT_EQ(fx.Panel.StatusText, "Schedule Not Found!");
+    EXPECT_EQ(RowsText(fx.Results), rows);
+    EXPECT_EQ(fx.Results.ReportNumber, number);
+    EXPECT_EQ(fx.Results.RunsCompleted, 2);
+    EXPECT_EQ(fx.ReportPageShown, 2);
+    EXPECT_EQ(fx.Results.LabRepTit1, std::string("Schedule Report - Option #") + code[2]);
+    EXPECT_EQ(fx.Results.LabRepTit2, "CPU9 # MISSING");
+    EXPECT_EQ(fx.Audit->AuditTexts().back(), std::string("Run Report ") + code + ":CPU9#MISSING");
+    if (number == 1) {
+      EXPECT_EQ(fx.Results.Header.At, "");
+      EXPECT_EQ(fx.Results.Header.Workstation, "CPU9");
+    }
+  }
+}
+
+// On a database with no objects: the calendar, resource, parameter and prompt reports do
+// nothing at all ("Ready." only); the others run and find nothing.
+TEST(ReportFrames, WithoutDataReportsFindNothingOrDoNothing) {
+  const std::vector<std::array<const char*, 3>> cases{
+      {"S#1", "", "Found 0 Schedule(s)... Ready."},
+      {"S#2", "", "Found 0 Schedule(s)... Ready."},
+      {"S#3", "X", "Found 0 Occurrences of <X>... Ready."},
+      {"S#4", "A#B", "Schedule Not Found!"},
+      {"S#5", "A#B", "Schedule Not Found!"},
+      {"J#1", "", "Found 0 Job(s)... Ready."},
+      {"J#2", "", "Found 0 Job(s)... Ready."},
+      {"J#3", "X", "Found 0 Occurrences of <X>... Ready."},
+      {"J#4", "X", "JobName : X Is An Invalid JobName!"},
+      {"J#5", "", "Found 0 Un-Scheduled Job(s)... Ready."},
+      {"J#6", "", "Found 0 Job(s) containing <>... Ready."},
+      {"W#1", "CPU1", "Invalid Workstation Name Entered!"},
+      {"W#3", "", "Found 0 Classes... Ready."},
+      {"C#1", "HOLIDAYS", "Ready."},
+      {"C#2", "", "Ready."},
+      {"C#3", "", "Ready."},
+      {"C#4", "", "Ready."},
+      {"R#1", "TAPES", "Ready."},
+      {"R#2", "", "Ready."},
+      {"P#1", "BIN", "Ready."},
+      {"P#2", "", "Ready."},
+      {"D#1", "OK", "Ready."},
+      {"D#2", "", "Ready."},
+  };
+  for (const auto& [code, search, status] : cases) {
+    SCOPED_TRACE(code);
+    ReportFixture fx({});
+    fx.Results.AddRow("previous");
+    fx.Run(code, search);
+    EXPECT_EQ(fx.Panel.StatusText, status);
+    if (std::string(status) == "Ready.") {
+      EXPECT_EQ(fx.Results.ReportNumber, 0);
+      EXPECT_EQ(RowsText(fx.Results), "previous\n");
+      EXPECT_TRUE(fx.Audit->AuditTexts().empty());
+      EXPECT_EQ(fx.Results.RunsCompleted, 0);
+      EXPECT_EQ(fx.Panel.LabHint, "");
+    }
+  }
+}
+
+// The bundled sample database gives every report something to show.
+TEST(ReportFrames, EveryReportFindsRowsInTheSampleDatabase) {
+  const char* dir = std::getenv("VARNOLTDBQ_SAMPLE_DB");
+  if (dir == nullptr || *dir == '\0') GTEST_SKIP() << "sample database not available";
+  std::map<std::string, std::string> extracts;
+  for (const char* name : testing::kExtractFileNames) {
+    extracts[name] = testing::ReadFile(std::filesystem::path(dir) / name);
+  }
+  ReportFixture fx(extracts);
+  const std::map<std::string, std::string> searches{{"S#3", "DAILY"},
+                                                    {"S#4", "HFFIN01#GL_POSTING"},
+                                                    {"S#5", "HFFIN01#GL_POSTING"},
+                                                    {"J#3", "HFFIN"},
+                                                    {"J#4", "VARNOLT_DBXTRACT"},
+                                                    {"J#6", "VARNOLT"},
+                                                    {"W#1", "HFFIN01"},
+                                                    {"W#2", "HFMASTER"},
+                                                    {"C#1", "HOLIDAYS"},
+                                                    {"R#1", "TAPES"},
+                                                    {"P#1", "BINDIR"},
+                                                    {"D#1", "TAPE_MOUNTED"}};
+  for (const ReportEntry& report : ReportTable()) {
+    const auto search = searches.find(report.Code);
+    const long long before = fx.Results.RunsCompleted;
+    fx.Run(report.Code, search == searches.end() ? "" : search->second);
+    EXPECT_EQ(fx.Results.RunsCompleted, before + 1) << report.Code << ": " << fx.Panel.StatusText;
+    EXPECT_FALSE(fx.Results.Rows.empty()) << report.Code;
+  }
+  // Each usage check has objects in use and objects nobody uses.
+  for (const char* code : {"R#2", "P#2", "D#2"}) {
+    fx.Run(code);
+    int unused = 0;
+    for (const ResultRow& row : fx.Results.Rows) unused += row.Column(2) == "Not Used.";
+    EXPECT_GT(unused, 0) << code;
+    EXPECT_LT(unused, static_cast<int>(fx.Results.Rows.size())) << code;
+  }
+}
+
+}  // namespace
+}  // namespace vdbq
