@@ -193,22 +193,5 @@ TEST(CatalogueWorkstationLookup, AgreesWithTheListRuleForEveryName) {
   }
 }
 
-TEST(CatalogueWorkstationLookup, ManyWorkstationsCostOneReadingOfTheList) {
-  // Found by the robustness tests: the list was searched once for every workstation of the
-  // keys, so fifty thousand workstations took minutes.
-  ExtractTexts texts;
-  const int count = 50000;
-  for (int k = 0; k < count; ++k) {
-    texts[6] += "CPUNAME W" + std::to_string(k) + "\n";
-    texts[1] += (k % 2 == 0 ? "W" : "V") + std::to_string(k) + "#J X\n";
-  }
-  ExtractStore store;
-  LoadExtractTexts(texts, store);
-  Catalogue catalogue;
-  BuildCatalogue(store, catalogue);
-  EXPECT_EQ(Heading(catalogue, kHeadingJobs).Children.size(), count / 2u);
-  EXPECT_EQ(Heading(catalogue, kHeadingJobsInvalid).Children.size(), count / 2u);
-}
-
 }  // namespace
 }  // namespace vdbq
