@@ -68,17 +68,12 @@ TEST(FtpScriptText, EmptyPasswordEndsTheUserLineWithTheBlank) {
   EXPECT_NE(FtpScriptText(settings).find("\r\nuser varnolt \r\n"), std::string::npos);
 }
 
-TEST(FtpBatchText, WindowsLineQuotesTheScriptPath) {
+TEST(FtpBatchText, QuotesTheScriptPathAndFeedsItWithoutCarriageReturns) {
   EXPECT_EQ(WindowsBatchText("C:\\Program Files\\VarnoltDBQ\\Ftp1.Ini"),
             "ftp -vin < \"C:\\Program Files\\VarnoltDBQ\\Ftp1.Ini\"\r\n");
-}
-
-TEST(FtpBatchText, ShellScriptFeedsTheScriptWithoutCarriageReturns) {
   EXPECT_EQ(ShellBatchText("/opt/my vdbq/Ftp1.Ini"),
             "#!/bin/sh\ntr -d '\\r' < '/opt/my vdbq/Ftp1.Ini' | ftp -vin\n");
-}
-
-TEST(FtpBatchText, ShellScriptKeepsQuotesAndDollarsLiteral) {
+  // Quotes and dollars stay literal.
   EXPECT_EQ(ShellBatchText("/o'k/$HOME/`x`/Ftp1.Ini"),
             "#!/bin/sh\ntr -d '\\r' < '/o'\\''k/$HOME/`x`/Ftp1.Ini' | ftp -vin\n");
 }

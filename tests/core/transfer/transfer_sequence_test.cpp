@@ -115,7 +115,7 @@ std::vector<std::string> WrittenThenFailed(const std::string& reason) {
   return {kParmFileWrittenOk, kBatchFileWrittenOk, kTransferFailedAudit + reason};
 }
 
-TEST(TransferSequence, SuccessReloadsTheFetchedExtracts) {
+TEST(TransferSequence, SuccessRunsTheBatchFileAndReloadsTheFetchedExtracts) {
   TransferFixture f;
   const TransferOutcome outcome = f.Transfer();
   EXPECT_TRUE(outcome.Succeeded);
@@ -124,18 +124,8 @@ TEST(TransferSequence, SuccessReloadsTheFetchedExtracts) {
   EXPECT_EQ(f.catalogue.Totals.CpuTotal, 2);
   EXPECT_EQ(f.audit.AuditTexts(), kBothWritten);
   EXPECT_TRUE(f.ScriptsGone());
-}
-
-TEST(TransferSequence, StatusTextsInOrder) {
-  TransferFixture f;
-  f.Transfer();
   EXPECT_EQ(f.statuses, (std::vector<std::string>{kTransferProcessing, kTransferRunningBatch,
                                                   kRefreshing, kReady}));
-}
-
-TEST(TransferSequence, ClientRunsTheBatchFileInTheProgramDirectory) {
-  TransferFixture f;
-  f.Transfer();
   EXPECT_EQ(f.runner.Program, "/bin/sh");
   EXPECT_EQ(f.runner.Arguments, std::vector<std::string>{f.program.DirText() + "Ftp1.sh"});
   EXPECT_EQ(f.runner.WorkingDir, f.program.DirText());

@@ -23,21 +23,6 @@ TEST_F(WorkstationPageTest, FirstMatchingKeywordTakesTheWholeRestOfTheLine) {
   EXPECT_EQ(page.LabCpuTcp, "");
 }
 
-TEST_F(WorkstationPageTest, FieldsWithoutTheirLinesShowTheDefaults) {
-  page = Show("CPUNAME CPU1\nOS UNIX\nEND\n", "CPU1");
-  EXPECT_EQ(page.LabCpuName, "CPU1");
-  EXPECT_EQ(page.LabCpuDesc, "<Empty>");
-  EXPECT_EQ(page.LabCpuServer, "Default");
-  EXPECT_EQ(page.LabCpuTz, "Default");
-  EXPECT_EQ(page.LabCpuHost, "-");
-  EXPECT_EQ(page.LabCpuAccess, "-");
-  EXPECT_EQ(page.LabCpuAsNode, "");
-  EXPECT_EQ(page.ImageCpuResDep, Picture::No);
-  EXPECT_EQ(page.ImageCpuIgnore, Picture::No);
-  EXPECT_EQ(page.ImageCpuBFire, Picture::No);
-  EXPECT_EQ(page.ImageCpuAutoLink, Picture::None);
-}
-
 TEST_F(WorkstationPageTest, ValuesKeepTheirCaseAndQuotes) {
   page = Show(
       "CPUNAME CPU1\n  description \"Main box\"\n  node Host.Lan\n  for batchuser\n"
