@@ -18,8 +18,7 @@ using Json = nlohmann::json;
 class CliOnDatabase : public ::testing::Test {
  protected:
   CliRun Run(std::vector<std::string> arguments, const std::string& db = kSampleDbDir) {
-    std::vector<std::string> all{"--db", db, "--today", "2026-12-06", "--log-dir",
-                                 logs.DirText()};
+    std::vector<std::string> all{"--db", db, "--today", "2026-12-06", "--log-dir", logs.DirText()};
     all.insert(all.end(), arguments.begin(), arguments.end());
     return RunCli(all);
   }
@@ -32,7 +31,7 @@ class CliOnDatabase : public ::testing::Test {
   std::string SampleCopy() {
     std::filesystem::copy(kSampleDbDir, copy.Path(),
                           std::filesystem::copy_options::overwrite_existing |
-                               std::filesystem::copy_options::recursive);
+                              std::filesystem::copy_options::recursive);
     return copy.DirText();
   }
   TempDir logs;
@@ -68,13 +67,30 @@ TEST_F(CliOnDatabase, MissingOrUnreadableExtractIsReportedWithExitTwo) {
 }
 
 TEST_F(CliOnDatabase, EveryReportFindsSomethingInTheSample) {
-  const std::vector<std::pair<std::string, std::string>> runs{
-      {"S#1", ""},         {"S#2", ""},         {"S#3", "FIN"},      {"S#4", "HFDWH01#DW_NIGHTLY"},
-      {"S#5", "HFFIN01#GL_POSTING"}, {"J#1", ""}, {"J#2", ""},       {"J#3", "DW_"},
-      {"J#4", "LOGROTATE"}, {"J#5", ""},        {"J#6", "^"},        {"W#1", "HFFIN01"},
-      {"W#2", "HFWEB01"},  {"W#3", ""},         {"C#1", "HOLIDAYS"}, {"C#2", ""},
-      {"C#3", ""},         {"C#4", ""},         {"R#1", "TAPES"},    {"R#2", ""},
-      {"P#1", "BINDIR"},   {"P#2", ""},         {"D#1", "TAPE_MOUNTED"}, {"D#2", ""}};
+  const std::vector<std::pair<std::string, std::string>> runs{{"S#1", ""},
+                                                              {"S#2", ""},
+                                                              {"S#3", "FIN"},
+                                                              {"S#4", "HFDWH01#DW_NIGHTLY"},
+                                                              {"S#5", "HFFIN01#GL_POSTING"},
+                                                              {"J#1", ""},
+                                                              {"J#2", ""},
+                                                              {"J#3", "DW_"},
+                                                              {"J#4", "LOGROTATE"},
+                                                              {"J#5", ""},
+                                                              {"J#6", "^"},
+                                                              {"W#1", "HFFIN01"},
+                                                              {"W#2", "HFWEB01"},
+                                                              {"W#3", ""},
+                                                              {"C#1", "HOLIDAYS"},
+                                                              {"C#2", ""},
+                                                              {"C#3", ""},
+                                                              {"C#4", ""},
+                                                              {"R#1", "TAPES"},
+                                                              {"R#2", ""},
+                                                              {"P#1", "BINDIR"},
+                                                              {"P#2", ""},
+                                                              {"D#1", "TAPE_MOUNTED"},
+                                                              {"D#2", ""}};
   for (const auto& [code, search] : runs) {
     const CliRun run = Run({"report", code, search, "--format", "json", "--styles"});
     ASSERT_EQ(run.ExitStatus, 0) << code << ": " << run.Err;

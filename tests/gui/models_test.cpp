@@ -102,9 +102,9 @@ class ModelsTest : public QObject {
   // bold through the model's roles, and the grounds through the delegate's painting.
   void cellsAreDrawnInTheCoreStyles() {
     const std::vector<std::pair<int, QStringList>> rows = {
-        {1, {"CPU1", "DAILY"}},           {13, {"CPU1", "J1"}},
-        {2, {"DAILY", "1", "CPU1"}},      {5, {"Seq.", "Workstation", "Schedule"}},
-        {5, {"003>", "CPU1", "DAILY"}},   {42, {"TAPES", "Not Used."}}};
+        {1, {"CPU1", "DAILY"}},         {13, {"CPU1", "J1"}},
+        {2, {"DAILY", "1", "CPU1"}},    {5, {"Seq.", "Workstation", "Schedule"}},
+        {5, {"003>", "CPU1", "DAILY"}}, {42, {"TAPES", "Not Used."}}};
     for (const auto& [report, row] : rows) {
       ResultList results;
       results.ReportNumber = report;
@@ -119,9 +119,9 @@ class ModelsTest : public QObject {
         QCOMPARE(cell.data(Qt::BackgroundRole).value<QBrush>().color(), ColourOf(style.Fill));
         const QVariant foreground = cell.data(Qt::ForegroundRole);
         const Rgb text = TextRgb(style.Text);
-        QCOMPARE(foreground.isValid() ? foreground.value<QBrush>().color() : QColor(),
-                 style.Text == TextColour::Normal ? QColor()
-                                                  : QColor(text.Red, text.Green, text.Blue));
+        QCOMPARE(
+            foreground.isValid() ? foreground.value<QBrush>().color() : QColor(),
+            style.Text == TextColour::Normal ? QColor() : QColor(text.Red, text.Green, text.Blue));
         QCOMPARE(cell.data(Qt::FontRole).isValid() && cell.data(Qt::FontRole).value<QFont>().bold(),
                  style.Bold);
       }

@@ -148,9 +148,10 @@ class OutputTest : public QObject {
 
     Write(name, "keep me");
     window.ResultMenu()->ExportToCsvFile->trigger();
-    QCOMPARE(fixture.Desktop.Questions,
-             std::vector<QString>{QStringLiteral("File: \"") + name +
-                                  QStringLiteral("\" exists!\rAre you sure you want to overwrite?")});
+    QCOMPARE(
+        fixture.Desktop.Questions,
+        std::vector<QString>{QStringLiteral("File: \"") + name +
+                             QStringLiteral("\" exists!\rAre you sure you want to overwrite?")});
     QCOMPARE(Contents(name), QByteArray("keep me"));
     window.ResultMenu()->ExportToCsvFile->trigger();
     QVERIFY(Contents(name).startsWith("HFBKP01,"));

@@ -114,12 +114,14 @@ TEST_F(CatalogueTest, JobsKeepExtractOrderGroupedByConsecutiveRuns) {
 }
 
 TEST_F(CatalogueTest, CalendarsParametersPromptsAndResources) {
-  Build({{"Calendars.Xtract", "$CALENDAR\nHOLIDAYS\t\"Bank holidays\"\n  01/01/2027 12/25/2027\n"
-                              "MONTHEND\t\"\"\n\n  02/28/2027\n"},
+  Build({{"Calendars.Xtract",
+          "$CALENDAR\nHOLIDAYS\t\"Bank holidays\"\n  01/01/2027 12/25/2027\n"
+          "MONTHEND\t\"\"\n\n  02/28/2027\n"},
          {"Parms.Xtract", "$PARM\nP1 \"v\"\n\"nameless\"\nP3 \"w\"\n"},
          {"Prompts.Xtract", "$PROMPT\nQ1 \"Go on?\"\n"},
-         {"Resources.Xtract", "$RESOURCE\nCPU1#TAPES\t   4\t\"Tape drives\"\nCPU2#X\t  10\t\"\"\n"
-                              "NOGAP\t1\t\"x\"\n"}});
+         {"Resources.Xtract",
+          "$RESOURCE\nCPU1#TAPES\t   4\t\"Tape drives\"\nCPU2#X\t  10\t\"\"\n"
+          "NOGAP\t1\t\"x\"\n"}});
   EXPECT_EQ(CaptionsOf(Heading(catalogue, "Calendars").Children),
             (Captions{"HOLIDAYS", "MONTHEND"}));
   EXPECT_EQ(catalogue.CalendarNameList, "HOLIDAYS,MONTHEND,");

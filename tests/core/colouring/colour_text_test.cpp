@@ -9,18 +9,32 @@ TEST(ColourFromText, NamesAndHexadecimalValues) {
   const struct {
     const char* Text;
     std::optional<Colour> Expected;
-  } cases[] = {
-      // Sixteen names, trimmed, in any case; the name must be the whole text.
-      {"NAVY", kNavy}, {"  navy  ", kNavy}, {"Fuchsia", 0xFF00FFu}, {"maroon", 0x000080u},
-      {"TEAL", 0x808000u}, {"olive", 0x008080u}, {"Silver", 0xC0C0C0u}, {"aqua", 0xFFFF00u},
-      {"lime", 0x00FF00u}, {"black", 0x000000u}, {"NAVYBLUE", std::nullopt},
-      {"RED X", std::nullopt},
-      // Hexadecimal is read in red-green-blue order.
-      {"#FF8000", 0x0080FFu}, {"#FF0000", kRed}, {"$0000FF", kBlue}, {"00ff00", kLime},
-      {" #123456 ", 0x563412u}, {"ABC", 0xBC0A00u},
-      // Neither name nor number.
-      {"", std::nullopt}, {"#", std::nullopt}, {"#GG0000", std::nullopt},
-      {"#1FF0000FF", std::nullopt}, {"$#FF0000", std::nullopt}};
+  } cases[] = {// Sixteen names, trimmed, in any case; the name must be the whole text.
+               {"NAVY", kNavy},
+               {"  navy  ", kNavy},
+               {"Fuchsia", 0xFF00FFu},
+               {"maroon", 0x000080u},
+               {"TEAL", 0x808000u},
+               {"olive", 0x008080u},
+               {"Silver", 0xC0C0C0u},
+               {"aqua", 0xFFFF00u},
+               {"lime", 0x00FF00u},
+               {"black", 0x000000u},
+               {"NAVYBLUE", std::nullopt},
+               {"RED X", std::nullopt},
+               // Hexadecimal is read in red-green-blue order.
+               {"#FF8000", 0x0080FFu},
+               {"#FF0000", kRed},
+               {"$0000FF", kBlue},
+               {"00ff00", kLime},
+               {" #123456 ", 0x563412u},
+               {"ABC", 0xBC0A00u},
+               // Neither name nor number.
+               {"", std::nullopt},
+               {"#", std::nullopt},
+               {"#GG0000", std::nullopt},
+               {"#1FF0000FF", std::nullopt},
+               {"$#FF0000", std::nullopt}};
   for (const auto& c : cases) EXPECT_EQ(ColourFromText(c.Text), c.Expected) << c.Text;
 }
 

@@ -40,11 +40,10 @@ TEST(RuleSets, ColourThePagesTexts) {
       {install, "Step #1 - step", "NNNN.NN...NNNN"},
       // A capital A blackens the rest of its line over the purple words, "*" greens it over
       // that, and the document marker is navy over everything.
-      {last, "x AT ON\r\nrm * A\r\n< Install.Doc > A",
-       "..KKKKK.....GGG..NNNNNNNNNNNNNNN.K"},
+      {last, "x AT ON\r\nrm * A\r\n< Install.Doc > A", "..KKKKK.....GGG..NNNNNNNNNNNNNNN.K"},
   };
-  const std::vector<std::pair<Colour, char>> legend = {{kNavy, 'N'},   {kBlue, 'B'},  {kMaroon, 'M'},
-                                                       {kPurple, 'P'}, {kGreen, 'G'}, {kBlack, 'K'}};
+  const std::vector<std::pair<Colour, char>> legend = {
+      {kNavy, 'N'}, {kBlue, 'B'}, {kMaroon, 'M'}, {kPurple, 'P'}, {kGreen, 'G'}, {kBlack, 'K'}};
   for (const auto& c : cases) {
     EXPECT_EQ(Picture(c.Text, Runs(c.Text, c.Rules), legend), c.Picture) << c.Text;
   }

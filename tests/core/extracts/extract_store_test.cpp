@@ -37,8 +37,9 @@ TEST(NameValueRule, SplitsAtTheFirstQuote) {
   for (const auto& row : ReadNameValueRows(lines, lines.Count() - 1, "$PARM")) {
     rows.emplace_back(row.Name, row.Value);
   }
-  EXPECT_EQ(rows, (std::vector<std::pair<std::string, std::string>>{
-                      {"ABC", "x y"}, {"", "no quote here"}, {"", ""}, {"X", ""}, {"P", "\"v\"q"}}));
+  EXPECT_EQ(rows,
+            (std::vector<std::pair<std::string, std::string>>{
+                {"ABC", "x y"}, {"", "no quote here"}, {"", ""}, {"X", ""}, {"P", "\"v\"q"}}));
 }
 
 class LoadExtractsTest : public ::testing::Test {
@@ -74,8 +75,8 @@ TEST_F(LoadExtractsTest, LoadsEveryFileAndItsCounts) {
 }
 
 TEST_F(LoadExtractsTest, StopsAtTheFirstMissingFileKeepingLaterLists) {
-  WriteExtractSet(dir, {{"Schedules.Xtract", "SCHEDULE CPU1#OLD\nEND\n"},
-                        {"Cpus.Xtract", "CPUNAME OLDCPU\n"}});
+  WriteExtractSet(
+      dir, {{"Schedules.Xtract", "SCHEDULE CPU1#OLD\nEND\n"}, {"Cpus.Xtract", "CPUNAME OLDCPU\n"}});
   LoadExtracts(dir.DirText(), store);
   const std::string oldStamp = store.LastUpdate;
   ASSERT_FALSE(store.ExtractsMissing);

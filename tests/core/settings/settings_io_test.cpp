@@ -61,11 +61,11 @@ TEST(LoadSettings, NumbersAndSwitches) {
     const char* Stored;
     int Col1, Col2;
     bool Strobe;
-  } cases[] = {{"Col1", "abc", 65535, 128, true},       {"Col2", "12x", 65535, 128, true},
-               {"Col1", "255", 255, 128, true},         {"Col2", "-1", 65535, -1, true},
+  } cases[] = {{"Col1", "abc", 65535, 128, true},         {"Col2", "12x", 65535, 128, true},
+               {"Col1", "255", 255, 128, true},           {"Col2", "-1", 65535, -1, true},
                {"Col1", "99999999999", 65535, 128, true}, {"Strobe", "0", 65535, 128, false},
-               {"Strobe", "2", 65535, 128, true},       {"Strobe", "-1", 65535, 128, true},
-               {"Strobe", "no", 65535, 128, true},      {"Strobe", "", 65535, 128, true}};
+               {"Strobe", "2", 65535, 128, true},         {"Strobe", "-1", 65535, 128, true},
+               {"Strobe", "no", 65535, 128, true},        {"Strobe", "", 65535, 128, true}};
   for (const auto& c : cases) {
     TempDir dir;
     MemorySettingsStore store(std::map<std::string, std::string>{{c.Name, c.Stored}});

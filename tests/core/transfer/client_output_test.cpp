@@ -104,9 +104,14 @@ TEST(TransferFailureReason, NamesWhatWentWrong) {
       {kHostUnknown, 0, {}, "Unknown Host: 127.0.0.1 2199"},
       {kPortClosed, 0, {}, "Cannot Connect To Host: 127.0.0.1 2199"},
       {kLoginRejected, 0, {}, "Login Failed For User: vuser"},
-      {kRemoteFileMissing, 0, {"Prompts.Xtract", "Parms.Xtract"},
+      {kRemoteFileMissing,
+       0,
+       {"Prompts.Xtract", "Parms.Xtract"},
        "Remote File Not Found: Prompts.Xtract, Parms.Xtract"},
-      {kLocalDirectoryMissing, 0, {"Schedules.Xtract"}, "Cannot Write Local File: Schedules.Xtract"},
+      {kLocalDirectoryMissing,
+       0,
+       {"Schedules.Xtract"},
+       "Cannot Write Local File: Schedules.Xtract"},
       {kFetched, 0, {"Cpus.Xtract"}, "File Not Refreshed: Cpus.Xtract"},
       {"421 Service not available.\n", 0, {}, "Server Reply: 421 Service not available."},
       // The exit status when the transcript is silent.
@@ -120,9 +125,9 @@ TEST(TransferFailureReason, NamesWhatWentWrong) {
   settings.FtpHost = "127.0.0.1 2199";
   settings.FtpUser = "vuser";
   for (const auto& c : cases) {
-    EXPECT_EQ(TransferFailureReason(ReadClientOutput(c.Transcript), c.ExitStatus, c.NotArrived,
-                                    settings),
-              c.Reason);
+    EXPECT_EQ(
+        TransferFailureReason(ReadClientOutput(c.Transcript), c.ExitStatus, c.NotArrived, settings),
+        c.Reason);
   }
 }
 
