@@ -29,12 +29,6 @@
 namespace vdbq::gui::testing {
 namespace {
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
-}
-
 void Write(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -144,7 +138,7 @@ class OutputTest : public QObject {
     QCOMPARE(fixture.Desktop.SaveRequests.front().Directory, SavesDir(fixture));
     QVERIFY(fixture.Desktop.Questions.empty());
     // Exactly the name chosen, without an extension added.
-    QCOMPARE(Contents(name).toStdString(), CsvFileText(window.State().Results));
+    QCOMPARE(FileBytes(name).toStdString(), CsvFileText(window.State().Results));
 
     Write(name, "keep me");
     window.ResultMenu()->ExportToCsvFile->trigger();
@@ -152,9 +146,9 @@ class OutputTest : public QObject {
         fixture.Desktop.Questions,
         std::vector<QString>{QStringLiteral("File: \"") + name +
                              QStringLiteral("\" exists!\rAre you sure you want to overwrite?")});
-    QCOMPARE(Contents(name), QByteArray("keep me"));
+    QCOMPARE(FileBytes(name), QByteArray("keep me"));
     window.ResultMenu()->ExportToCsvFile->trigger();
-    QVERIFY(Contents(name).startsWith("HFBKP01,"));
+    QVERIFY(FileBytes(name).startsWith("HFBKP01,"));
 
     // A cancelled save dialog writes nothing.
     const QStringList before = QDir(SavesDir(fixture)).entryList(QDir::Files);
@@ -183,12 +177,12 @@ class OutputTest : public QObject {
     fixture.Desktop.SaveNames = {name, name};
     fixture.Desktop.YesNoAnswers = {false};
     window.ResultMenu()->ExportToHtmlFile->trigger();
-    QCOMPARE(Contents(name).toStdString(), document);
+    QCOMPARE(FileBytes(name).toStdString(), document);
     QCOMPARE(window.StatusText(), QStringLiteral("Report Saved As: ") + name);
     Write(name, "old");
     window.ResultMenu()->ExportToHtmlFile->trigger();
     QCOMPARE(fixture.Desktop.Questions.size(), size_t{1});
-    QCOMPARE(Contents(name), QByteArray("old"));
+    QCOMPARE(FileBytes(name), QByteArray("old"));
 
     // The browser view overwrites its temporary file without asking, and keeps the status.
     const QString temp = SavesDir(fixture) + QStringLiteral("&&VarnoltDBQ_Temp.htm");
@@ -197,7 +191,7 @@ class OutputTest : public QObject {
     QCOMPARE(fixture.Desktop.Opened, std::vector<QString>{temp});
     QCOMPARE(fixture.Desktop.Questions.size(), size_t{1});
     QCOMPARE(fixture.Desktop.SaveRequests.size(), size_t{2});
-    QCOMPARE(Contents(temp).toStdString(), document);
+    QCOMPARE(FileBytes(temp).toStdString(), document);
     QCOMPARE(window.StatusText(), QStringLiteral("Report Saved As: ") + name);
     // It does not create the saves directory.
     QVERIFY(saves.removeRecursively());

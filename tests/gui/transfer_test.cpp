@@ -28,17 +28,12 @@ QString Label(MainWindow& window, const char* name) {
   return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
 }
 
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 // The audit lines of the program's log directory, each without its date and time.
 QStringList AuditTexts(const WindowFixture& fixture) {
   QStringList texts;
   QDirIterator logs(QString::fromStdString(fixture.ProgramDir() + "Logs"), QDir::Files);
   while (logs.hasNext()) {
-    for (const QByteArray& line : ReadFile(logs.next()).split('\n')) {
+    for (const QByteArray& line : FileBytes(logs.next()).split('\n')) {
       const qsizetype dash = line.indexOf(" - ");
       if (dash < 0) continue;
       QByteArray text = line.mid(dash);
@@ -177,8 +172,8 @@ class TransferTest : public QObject {
     QCOMPARE(setup.fixture.Sounds, (std::vector<Sound>{Sound::Error, Sound::Blip}));
     // The new extracts are in the database and in the tree, totals and title page.
     const QString local = QString::fromStdString(setup.fixture.DatabaseDir());
-    QCOMPARE(ReadFile(local + QStringLiteral("Parms.Xtract")),
-             ReadFile(setup.RemoteFile("Parms.Xtract")));
+    QCOMPARE(FileBytes(local + QStringLiteral("Parms.Xtract")),
+             FileBytes(setup.RemoteFile("Parms.Xtract")));
     QVERIFY(window.TreeModel()->FindPath({"Parameters", "NEWPARM"}).isValid());
     QCOMPARE(Label(window, "LabTotPar"), QStringLiteral("13"));
     QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));

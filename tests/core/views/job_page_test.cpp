@@ -132,6 +132,9 @@ TEST_F(JobPageTest, OperatingSystemPictureComesFromTheWorkstationTable) {
   EXPECT_EQ(page.ImageJobType, Picture::Sap);
   Show("CPU1", "J");
   EXPECT_EQ(page.ImageJobType, Picture::Unix);
+  // A job of an undefined workstation shows the unknown picture.
+  Show("GHOST", "J");
+  EXPECT_EQ(page.ImageJobType, Picture::Unknown);
 }
 
 TEST(FindJobDefinition, FindsTheFirstExactKey) {
