@@ -18,7 +18,12 @@ class StartupTest : public QObject {
  private slots:
   void startUpFillsTheTreeAndTheTotalsAndShowsTheTitlePage() {
     WindowFixture fixture;
+    // A logo file in the program directory is shown.
+    QImage logo(40, 20, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    QVERIFY(logo.save(QString::fromStdString(fixture.ProgramDir() + "logo.bmp"), "BMP"));
     MainWindow& window = fixture.Start();
+    QCOMPARE(window.Title()->Logo()->pixmap().size(), QSize(40, 20));
     QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
     QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
     QCOMPARE(window.Navigation().CurrentCode(), std::string("INF"));
@@ -44,15 +49,6 @@ class StartupTest : public QObject {
     const QDir program(QString::fromStdString(fixture.ProgramDir()));
     QVERIFY(program.exists(QStringLiteral("Logs")));
     QVERIFY(program.exists(QStringLiteral("Saves")));
-  }
-
-  void aLogoFileInTheProgramDirectoryIsShown() {
-    WindowFixture fixture;
-    QImage logo(40, 20, QImage::Format_RGB32);
-    logo.fill(Qt::red);
-    QVERIFY(logo.save(QString::fromStdString(fixture.ProgramDir() + "logo.bmp"), "BMP"));
-    MainWindow& window = fixture.Start();
-    QCOMPARE(window.Title()->Logo()->pixmap().size(), QSize(40, 20));
   }
 
   void anUnreadableLogoFileDoesNotStopStartUp() {
