@@ -51,14 +51,21 @@ void RunDetailReport(MainWindow& window) {
   QCOMPARE(window.State().Results.ReportNumber, 4);
 }
 
-// The page texts of a PDF, in order; nothing when pdftotext is missing.
-std::optional<QStringList> PdfPages(const QString& pdf) {
-  const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-  if (tool.isEmpty()) return std::nullopt;
+// What a poppler tool prints about a PDF; nothing when the tool is missing.
+std::optional<QString> Poppler(const char* tool, const QStringList& arguments) {
+  const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+  if (path.isEmpty()) return std::nullopt;
   QProcess process;
-  process.start(tool, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  if (!process.waitForFinished(30000)) return QStringList{};
-  QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+  process.start(path, arguments);
+  if (!process.waitForFinished(30000)) return QString();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The page texts of a PDF, in order.
+std::optional<QStringList> PdfPages(const QString& pdf) {
+  const auto text = Poppler("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!text) return std::nullopt;
+  QStringList pages = text->split(QLatin1Char('\f'));
   // The text ends with a form feed after the last page.
   if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.removeLast();
   return pages;
@@ -69,16 +76,13 @@ struct PdfImage {
   QSize Size;
 };
 
-// The pictures in a PDF, from pdfimages; nothing when pdfimages is missing.
+// The pictures in a PDF.
 std::optional<std::vector<PdfImage>> PdfImages(const QString& pdf) {
-  const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdfimages"));
-  if (tool.isEmpty()) return std::nullopt;
-  QProcess process;
-  process.start(tool, {QStringLiteral("-list"), pdf});
-  if (!process.waitForFinished(30000)) return std::vector<PdfImage>{};
+  const auto text = Poppler("pdfimages", {QStringLiteral("-list"), pdf});
+  if (!text) return std::nullopt;
   std::vector<PdfImage> images;
   // Two heading lines, then: page, number, type, width, height, ...
-  const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+  const QStringList lines = text->split('\n');
   for (int i = 2; i < lines.size(); ++i) {
     const QStringList fields = lines[i].simplified().split(QLatin1Char(' '));
     if (fields.size() < 5) continue;

@@ -68,15 +68,19 @@ class SettingsDialogTest : public QObject {
     });
   }
 
-  void editsLeftByACancelledDialogAreReplacedOnTheNextOpening() {
+  void aCancelledDialogChangesNothingButRecreatesMissingDirectories() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
+    QDir saves(QString::fromStdString(window.State().Settings.SavesDir));
+    QVERIFY(saves.removeRecursively());
     WithSettingsDialog(window, [](SettingsDialog& dialog) {
       SetField(dialog, SettingsItem::FtpHost, QStringLiteral("typed"));
       dialog.Box(SettingsItem::SaveSettings)->setChecked(false);
     });
+    QVERIFY(saves.exists());
     QCOMPARE(window.State().Settings.FtpHost, std::string("varnolt-master"));
     QVERIFY(window.State().Settings.SaveSettingsOnExit);
+    // The next opening replaces the edits left behind.
     WithSettingsDialog(window, [](SettingsDialog& dialog) {
       QCOMPARE(FieldText(dialog, SettingsItem::FtpHost), QStringLiteral("varnolt-master"));
       QVERIFY(dialog.Box(SettingsItem::SaveSettings)->isChecked());
@@ -141,15 +145,6 @@ class SettingsDialogTest : public QObject {
     QVERIFY(!settings.SaveSettingsOnExit);
     // The menu's check mark follows the dialog.
     QVERIFY(!window.Menu()->SaveSettingsOnExit->isChecked());
-  }
-
-  void closingTheDialogAnyWayRecreatesMissingDirectories() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    QDir saves(QString::fromStdString(window.State().Settings.SavesDir));
-    QVERIFY(saves.removeRecursively());
-    WithSettingsDialog(window, [](SettingsDialog&) {});
-    QVERIFY(saves.exists());
   }
 
   void settingsSurviveARestartOnlyWhenSaveSettingsOnExitIsOn() {
