@@ -4,7 +4,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing xvfb xauth
-cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DBUILD_GUI=ON -DBUILD_TESTING=ON \
+cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DBUILD_GUI=ON \
   >/dev/null
 cmake --build "$BUILD_DIR" --target varnoltdbq-screenshots -j "$(nproc 2>/dev/null || echo 2)"
 

@@ -7,6 +7,7 @@
 
 #include "cli_runner.h"
 #include "support/temp_dir.h"
+#include "support/test_helpers.h"
 
 namespace vdbq::testing {
 namespace {
@@ -17,8 +18,7 @@ using Json = nlohmann::json;
 class CliOnDatabase : public ::testing::Test {
  protected:
   CliRun Run(std::vector<std::string> arguments, const std::string& db = kSampleDbDir) {
-    std::vector<std::string> all{"--db", db, "--today", "2026-12-06", "--log-dir",
-                                 logs.DirText()};
+    std::vector<std::string> all{"--db", db, "--today", "2026-12-06", "--log-dir", logs.DirText()};
     all.insert(all.end(), arguments.begin(), arguments.end());
     return RunCli(all);
   }
@@ -31,7 +31,7 @@ class CliOnDatabase : public ::testing::Test {
   std::string SampleCopy() {
     std::filesystem::copy(kSampleDbDir, copy.Path(),
                           std::filesystem::copy_options::overwrite_existing |
-                               std::filesystem::copy_options::recursive);
+                              std::filesystem::copy_options::recursive);
     return copy.DirText();
   }
   TempDir logs;
@@ -52,50 +52,45 @@ TEST_F(CliOnDatabase, CatalogueShowsEveryHeadingWithTheSampleObjects) {
   EXPECT_EQ(out["tree"][0]["children"].size(), 11u);
 }
 
-TEST_F(CliOnDatabase, MissingExtractIsReportedWithExitTwo) {
+TEST_F(CliOnDatabase, MissingOrUnreadableExtractIsReportedWithExitTwo) {
   const std::string db = SampleCopy();
   std::filesystem::remove(std::filesystem::path(db) / "Calendars.Xtract");
   const CliRun run = Run({"catalogue"}, db);
   EXPECT_EQ(run.ExitStatus, 2);
   EXPECT_NE(run.Err.find("Varnolt Database Extracts Not Found!"), std::string::npos);
   EXPECT_EQ(Run({"report", "S#1"}, db).ExitStatus, 2);
-}
-
-TEST_F(CliOnDatabase, UnreadableExtractIsReportedWithExitTwo) {
-  const std::string db = SampleCopy();
-  std::filesystem::remove(std::filesystem::path(db) / "Jobs.Xtract");
-  std::filesystem::create_directory(std::filesystem::path(db) / "Jobs.Xtract");
-  const CliRun run = Run({"catalogue", "--format", "json"}, db);
-  EXPECT_EQ(run.ExitStatus, 2);
-  EXPECT_NE(run.Err.find("Jobs.Xtract"), std::string::npos);
-  EXPECT_TRUE(run.Out.empty());
-}
-
-TEST_F(CliOnDatabase, DependencyPathInOrderWithTheStartMarked) {
-  const Json out = RunJson({"report", "s#5", "HFFIN02#FIN_REPORTS", "--format", "json"});
-  EXPECT_EQ(out["reportNumber"], 5);
-  EXPECT_EQ(out["audit"], Json::array({"Run Report S#5:HFFIN02#FIN_REPORTS"}));
-  std::vector<std::string> path;
-  for (const Json& row : out["rows"]) {
-    if (!row[0].get<std::string>().empty() && row[0] != "Seq.") {
-      path.push_back(row[0].get<std::string>() + " " + row[2].get<std::string>());
-    }
-  }
-  const std::vector<std::string> expected{"001 ERP_EXPORT",   "002 GL_IMPORT",
-                                          "003 GL_POSTING",   "004> FIN_REPORTS",
-                                          "005 DW_NIGHTLY",   "006 DW_WEEKLY",
-                                          "007 MI_DASHBOARD", "008 MONTH_ARCHIVE"};
-  EXPECT_EQ(path, expected);
+  std::filesystem::create_directory(std::filesystem::path(db) / "Calendars.Xtract");
+  const CliRun unreadable = Run({"catalogue", "--format", "json"}, db);
+  EXPECT_EQ(unreadable.ExitStatus, 2);
+  EXPECT_NE(unreadable.Err.find("Calendars.Xtract"), std::string::npos);
+  EXPECT_TRUE(unreadable.Out.empty());
 }
 
 TEST_F(CliOnDatabase, EveryReportFindsSomethingInTheSample) {
-  const std::vector<std::pair<std::string, std::string>> runs{
-      {"S#1", ""},         {"S#2", ""},         {"S#3", "FIN"},      {"S#4", "HFDWH01#DW_NIGHTLY"},
-      {"S#5", "HFFIN01#GL_POSTING"}, {"J#1", ""}, {"J#2", ""},       {"J#3", "DW_"},
-      {"J#4", "LOGROTATE"}, {"J#5", ""},        {"J#6", "^"},        {"W#1", "HFFIN01"},
-      {"W#2", "HFWEB01"},  {"W#3", ""},         {"C#1", "HOLIDAYS"}, {"C#2", ""},
-      {"C#3", ""},         {"C#4", ""},         {"R#1", "TAPES"},    {"R#2", ""},
-      {"P#1", "BINDIR"},   {"P#2", ""},         {"D#1", "TAPE_MOUNTED"}, {"D#2", ""}};
+  const std::vector<std::pair<std::string, std::string>> runs{{"S#1", ""},
+                                                              {"S#2", ""},
+                                                              {"S#3", "FIN"},
+                                                              {"S#4", "HFDWH01#DW_NIGHTLY"},
+                                                              {"S#5", "HFFIN01#GL_POSTING"},
+                                                              {"J#1", ""},
+                                                              {"J#2", ""},
+                                                              {"J#3", "DW_"},
+                                                              {"J#4", "LOGROTATE"},
+                                                              {"J#5", ""},
+                                                              {"J#6", "^"},
+                                                              {"W#1", "HFFIN01"},
+                                                              {"W#2", "HFWEB01"},
+                                                              {"W#3", ""},
+                                                              {"C#1", "HOLIDAYS"},
+                                                              {"C#2", ""},
+                                                              {"C#3", ""},
+                                                              {"C#4", ""},
+                                                              {"R#1", "TAPES"},
+                                                              {"R#2", ""},
+                                                              {"P#1", "BINDIR"},
+                                                              {"P#2", ""},
+                                                              {"D#1", "TAPE_MOUNTED"},
+                                                              {"D#2", ""}};
   for (const auto& [code, search] : runs) {
     const CliRun run = Run({"report", code, search, "--format", "json", "--styles"});
     ASSERT_EQ(run.ExitStatus, 0) << code << ": " << run.Err;
@@ -111,30 +106,37 @@ TEST_F(CliOnDatabase, AuditLinesReachTheLogDirectory) {
   ASSERT_EQ(Run({"report", "W#3"}).ExitStatus, 0);
   std::string text;
   for (const auto& entry : std::filesystem::directory_iterator(logs.Path())) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    text.assign(std::istreambuf_iterator<char>(in), {});
+    text += ReadFile(entry.path());
   }
   EXPECT_NE(text.find(">>>>> ZQ Varnolt Gui Audit Log : Started On "), std::string::npos);
   EXPECT_NE(text.find("Run Report W#3:\r\n"), std::string::npos);
 }
 
-TEST_F(CliOnDatabase, RejectedSearchExitsOneWithTheReason) {
-  const CliRun run = Run({"report", "S#4", "DW_NIGHTLY"});
-  EXPECT_EQ(run.ExitStatus, 1);
-  EXPECT_NE(run.Err.find("Format = WorkstationName#ScheduleName - Please Check!"),
-            std::string::npos);
-  const CliRun lower = Run({"report", "J#3", "dw_", "--format", "json"});
-  EXPECT_EQ(lower.ExitStatus, 1);
-  const Json out = Json::parse(lower.Out, nullptr, false);
+TEST_F(CliOnDatabase, ExitStatusOfRejectedAndMalformedCalls) {
+  const struct {
+    std::vector<std::string> Arguments;
+    int ExitStatus;
+    const char* Err;
+  } cases[] = {
+      {{"report", "S#4", "DW_NIGHTLY"}, 1, "Format = WorkstationName#ScheduleName - Please Check!"},
+      {{"report", "J#3", "dw_"}, 1, "Invalid Character In Schedule Name - Please Check!"},
+      {{"report", "Z#9"}, 2, ""},
+      {{"report", "S#1", "--format", "xml"}, 2, ""},
+      {{"nosuchcommand"}, 2, ""},
+      // A search text may begin with a hyphen after the end of the options.
+      {{"report", "J#3", "--", "-X"}, 0, ""},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Run(c.Arguments);
+    EXPECT_EQ(run.ExitStatus, c.ExitStatus) << c.Arguments[0] << " " << c.Arguments[1];
+    EXPECT_NE(run.Err.find(c.Err), std::string::npos) << run.Err;
+  }
+  EXPECT_EQ(RunCli({"--db", kSampleDbDir, "--today", "6 Dec", "catalogue"}).ExitStatus, 2);
+  // A rejected search shows no list in JSON either.
+  const Json out =
+      Json::parse(Run({"report", "J#3", "dw_", "--format", "json"}).Out, nullptr, false);
   EXPECT_EQ(out["reportNumber"], 0);
-  EXPECT_EQ(out["status"], "Invalid Character In Schedule Name - Please Check!");
   EXPECT_EQ(out["widths"], Json::array({0, 0, 0, 0, 0, 0, 0, 0, 0}));
-}
-
-TEST_F(CliOnDatabase, SearchTextMayBeginWithAHyphenAfterTheEndOfOptions) {
-  const CliRun run = Run({"report", "--format", "json", "J#3", "--", "-X"});
-  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
-  EXPECT_EQ(Json::parse(run.Out, nullptr, false)["search"], "-X");
 }
 
 TEST_F(CliOnDatabase, CsvIsTheExportFileText) {
@@ -151,13 +153,6 @@ TEST_F(CliOnDatabase, CalendarDateThatIsNotANumberStopsTheReport) {
   const CliRun run = Run({"report", "C#3"}, db);
   EXPECT_EQ(run.ExitStatus, 2);
   EXPECT_NE(run.Err.find("'XX' is not a valid integer value"), std::string::npos);
-}
-
-TEST_F(CliOnDatabase, MalformedCallsExitTwo) {
-  EXPECT_EQ(Run({"report", "Z#9"}).ExitStatus, 2);
-  EXPECT_EQ(Run({"report", "S#1", "--format", "xml"}).ExitStatus, 2);
-  EXPECT_EQ(Run({"nosuchcommand"}).ExitStatus, 2);
-  EXPECT_EQ(RunCli({"--db", kSampleDbDir, "--today", "6 Dec", "catalogue"}).ExitStatus, 2);
 }
 
 TEST_F(CliOnDatabase, HtmlDocumentOfASchedule) {

@@ -18,44 +18,28 @@ namespace vdbq::gui::testing {
 class NavigationTest : public QObject {
   Q_OBJECT
  private slots:
-  void selectingEachKindOfNodeShowsItsPage_data() {
-    QTest::addColumn<QStringList>("path");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("titleLabel");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("workstation") << QStringList{"Workstations", "HFFIN01"} << "TabCpu"
-                                 << "LabCpuName"
-                                 << "HFFIN01";
-    QTest::newRow("schedule") << QStringList{"Schedules", "HFFIN01", "GL_POSTING"} << "TabSch"
-                              << "LabTabSchName"
-                              << "GL_POSTING";
-    QTest::newRow("invalid schedule")
-        << QStringList{"Schedules (Invalid)", "HFOLD07", "OLD_PAYROLL"} << "TabSch"
-        << "LabTabSchCpu"
-        << "HFOLD07";
-    QTest::newRow("job") << QStringList{"Jobs", "HFFIN01", "POST_LEDGER"} << "TabJob"
-                         << "LabJobJob"
-                         << "POST_LEDGER";
-    QTest::newRow("calendar") << QStringList{"Calendars", "HOLIDAYS"} << "TabCal"
-                              << "LabCal1"
-                              << "HOLIDAYS";
-    QTest::newRow("resource") << QStringList{"Resources", "HFBKP01#TAPES"} << "TabRes"
-                              << "LabResName"
-                              << "TAPES";
-  }
-
   void selectingEachKindOfNodeShowsItsPage() {
-    QFETCH(QStringList, path);
-    QFETCH(QString, page);
-    QFETCH(QString, titleLabel);
-    QFETCH(QString, title);
+    const struct {
+      std::vector<std::string> Path;
+      const char* Page;
+      const char* TitleLabel;
+      const char* Title;
+    } cases[] = {
+        {{"Workstations", "HFFIN01"}, "TabCpu", "LabCpuName", "HFFIN01"},
+        {{"Schedules", "HFFIN01", "GL_POSTING"}, "TabSch", "LabTabSchName", "GL_POSTING"},
+        {{"Schedules (Invalid)", "HFOLD07", "OLD_PAYROLL"}, "TabSch", "LabTabSchCpu", "HFOLD07"},
+        {{"Jobs", "HFFIN01", "POST_LEDGER"}, "TabJob", "LabJobJob", "POST_LEDGER"},
+        {{"Calendars", "HOLIDAYS"}, "TabCal", "LabCal1", "HOLIDAYS"},
+        {{"Resources", "HFBKP01#TAPES"}, "TabRes", "LabResName", "TAPES"},
+    };
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    std::vector<std::string> captions;
-    for (const QString& caption : path) captions.push_back(caption.toStdString());
-    QVERIFY(fixture.Select(captions));
-    QCOMPARE(window.CurrentPage()->objectName(), page);
-    QCOMPARE(window.CurrentPage()->findChild<QLabel*>(titleLabel)->text(), title);
+    for (const auto& c : cases) {
+      QVERIFY(fixture.Select(c.Path));
+      QCOMPARE(window.CurrentPage()->objectName(), QString::fromLatin1(c.Page));
+      QCOMPARE(window.CurrentPage()->findChild<QLabel*>(c.TitleLabel)->text(),
+               QString::fromLatin1(c.Title));
+    }
   }
 
   void theSchedulePageShowsTheDefinitionWithColouredKeywords() {
@@ -85,26 +69,16 @@ class NavigationTest : public QObject {
     QCOMPARE(list->currentItem()->text(0), third.data().toString());
   }
 
-  void aWorkstationNodeUnderTheSchedulesChangesNothing() {
+  void aCategoryComesBackFromTheTitlePageOnlyOnceVisited() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    QVERIFY(fixture.Select({"Schedules", "HFFIN01"}));
+    QVERIFY(fixture.Select({"Jobs"}));
     QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
-  }
-
-  void aCategoryButtonIsRefusedBeforeItsCategoryWasShown() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
     fixture.Sounds.clear();
     Click(window.Buttons()->Button(PageCategory::Sch));
     QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
     QVERIFY(fixture.Sounds.empty());
     QVERIFY(!window.Menu()->PageAction(PageCategory::Sch)->isEnabled());
-  }
-
-  void aVisitedCategoryComesBackFromTheTitlePageWithTheChangeSound() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
     QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
     QVERIFY(window.Menu()->PageAction(PageCategory::Sch)->isEnabled());
     window.Menu()->Title->trigger();
@@ -115,42 +89,35 @@ class NavigationTest : public QObject {
     QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabSch"));
     QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Tink});
     QVERIFY(window.Buttons()->Button(PageCategory::Sch)->Lit());
-  }
-
-  void switchingToTheCurrentCategoryPlaysNoSound() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
+    // Switching to the current category plays no sound.
     fixture.Sounds.clear();
     window.Menu()->PageAction(PageCategory::Sch)->trigger();
     QVERIFY(fixture.Sounds.empty());
-  }
-
-  void aHeadingReturnsToItsPageOnceVisited() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    QVERIFY(fixture.Select({"Jobs"}));
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
+    // A heading returns to its page once the category was visited.
     QVERIFY(fixture.Select({"Jobs", "HFFIN01", "POST_LEDGER"}));
     window.ShowTitlePage();
     QVERIFY(fixture.Select({"Jobs (Invalid)"}));
     QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabJob"));
   }
 
-  void selectingANodePlaysTheSelectionSoundThenTheChangeSound() {
+  void selectingANodeOrClickingAValuePlaysItsSoundsUnlessSoundsAreOff() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     fixture.Sounds.clear();
     QVERIFY(fixture.Select({"Workstations", "HFMASTER"}));
     QCOMPARE(fixture.Sounds, (std::vector<Sound>{Sound::Blip, Sound::Tink}));
     QCOMPARE(window.Navigation().CurrentCode(), std::string("CPU"));
-  }
-
-  void withSoundsOffNothingIsPlayed() {
-    WindowFixture fixture;
-    fixture.Preset("Sfx", "0");
-    fixture.Start();
-    QVERIFY(fixture.Select({"Workstations", "HFMASTER"}));
+    // A click on a job value copies it.
+    QVERIFY(fixture.Select({"Jobs", "HFFIN01", "POST_LEDGER"}));
+    fixture.Sounds.clear();
+    Click(window.JobPage()->findChild<QLabel*>(QStringLiteral("LabJobName2")));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("POST_LEDGER"));
+    QCOMPARE(window.StatusText(), QStringLiteral("Copied: POST_LEDGER To ClipBoard."));
+    QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Plop});
+    // With sounds off nothing is played.
+    window.Menu()->EnableSounds->trigger();
+    fixture.Sounds.clear();
+    QVERIFY(fixture.Select({"Workstations", "HFFIN01"}));
     QVERIFY(fixture.Sounds.empty());
   }
 
@@ -175,21 +142,11 @@ class NavigationTest : public QObject {
     QVERIFY(!cpu->ShowsHighlighted());
   }
 
-  void clickingAJobValueCopiesIt() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    QVERIFY(fixture.Select({"Jobs", "HFFIN01", "POST_LEDGER"}));
-    fixture.Sounds.clear();
-    Click(window.JobPage()->findChild<QLabel*>(QStringLiteral("LabJobName2")));
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("POST_LEDGER"));
-    QCOMPARE(window.StatusText(), QStringLiteral("Copied: POST_LEDGER To ClipBoard."));
-    QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Plop});
-  }
-
   void theInstallationPageCopiesTheScriptWithoutItsSeparators() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    window.Menu()->Installation->trigger();
+    // The title page's link shows the page.
+    Click(window.findChild<QLabel*>(QStringLiteral("LabInstallLink")));
     QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabInstall"));
     QCOMPARE(window.Navigation().CurrentCode(), std::string("INS"));
     ColourMemo* script = window.Installation()->ScriptMemo();
@@ -200,13 +157,6 @@ class NavigationTest : public QObject {
              QStringLiteral("$ExeName create ${ResName} from resources"));
     QVERIFY(!QApplication::clipboard()->text().contains(QStringLiteral("-----")));
     QCOMPARE(window.StatusText(), QStringLiteral("Copied: Varnolt Script To ClipBoard."));
-  }
-
-  void theTitlePageLinkShowsTheInstallationPage() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    Click(window.findChild<QLabel*>(QStringLiteral("LabInstallLink")));
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabInstall"));
   }
 
   void theSelectedNodeIsDrawnInTheTreeColoursOfTheSettings() {

@@ -50,7 +50,6 @@ class SettingsDialogTest : public QObject {
     MainWindow& window = fixture.Start();
     QVERIFY(window.Menu()->Settings->isEnabled());
     WithSettingsDialog(window, [&](SettingsDialog& dialog) {
-      QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings..."));
       QCOMPARE(FieldText(dialog, SettingsItem::FtpHost), QStringLiteral("master01"));
       QCOMPARE(FieldText(dialog, SettingsItem::FtpUser), QStringLiteral("varnolt"));
       QCOMPARE(FieldText(dialog, SettingsItem::FtpFromDir),
@@ -66,21 +65,22 @@ class SettingsDialogTest : public QObject {
       QCOMPARE(dialog.Field(SettingsItem::FtpPassword)->maxLength(), 26);
       QVERIFY(!dialog.Box(SettingsItem::Strobe)->isChecked());
       QVERIFY(dialog.Box(SettingsItem::SaveSettings)->isChecked());
-      QCOMPARE(dialog.Explanation()->text(),
-               QStringLiteral("Click option headings to display a brief explanation of what it "
-                              "does."));
     });
   }
 
-  void editsLeftByACancelledDialogAreReplacedOnTheNextOpening() {
+  void aCancelledDialogChangesNothingButRecreatesMissingDirectories() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
+    QDir saves(QString::fromStdString(window.State().Settings.SavesDir));
+    QVERIFY(saves.removeRecursively());
     WithSettingsDialog(window, [](SettingsDialog& dialog) {
       SetField(dialog, SettingsItem::FtpHost, QStringLiteral("typed"));
       dialog.Box(SettingsItem::SaveSettings)->setChecked(false);
     });
+    QVERIFY(saves.exists());
     QCOMPARE(window.State().Settings.FtpHost, std::string("varnolt-master"));
     QVERIFY(window.State().Settings.SaveSettingsOnExit);
+    // The next opening replaces the edits left behind.
     WithSettingsDialog(window, [](SettingsDialog& dialog) {
       QCOMPARE(FieldText(dialog, SettingsItem::FtpHost), QStringLiteral("varnolt-master"));
       QVERIFY(dialog.Box(SettingsItem::SaveSettings)->isChecked());
@@ -93,36 +93,49 @@ class SettingsDialogTest : public QObject {
     WithSettingsDialog(window, [](SettingsDialog& dialog) {
       Click(dialog.Heading(SettingsItem::FtpUser));
       QCOMPARE(dialog.Explanation()->text(),
-               QStringLiteral("The FTP Userid set up on the above server with read access rights "
-                              "to your Varnolt Database Extract files."));
+               QString::fromLatin1(TextOf(SettingsItem::FtpUser).Explanation));
       const bool before = dialog.Box(SettingsItem::SaveSettings)->isChecked();
       Click(dialog.Heading(SettingsItem::SaveSettings));
       QCOMPARE(dialog.Box(SettingsItem::SaveSettings)->isChecked(), !before);
-      QVERIFY(dialog.Explanation()->text().startsWith(
-          QStringLiteral("This enables settings and other changes to be saved")));
+      QCOMPARE(dialog.Explanation()->text(),
+               QString::fromLatin1(TextOf(SettingsItem::SaveSettings).Explanation));
       QVERIFY(dialog.Box(SettingsItem::Strobe)->isChecked());
       Click(dialog.Heading(SettingsItem::Strobe));
       QVERIFY(!dialog.Box(SettingsItem::Strobe)->isChecked());
     });
   }
 
-  void okCompletesTheDirectoriesAndTakesTheFields() {
+  void okChecksTheDirectoriesThenTakesTheFields() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     const QString database = QString::fromStdString(fixture.DatabaseDir());
-    const QString bare = database.left(database.size() - 1);
+    const QString missing = QString::fromStdString(fixture.ProgramDir()) + QStringLiteral("nope");
+    const QString logs = QString::fromStdString(window.State().Settings.LogDir);
     bool closed = false;
     WithSettingsDialog(window, [&](SettingsDialog& dialog) {
       SetField(dialog, SettingsItem::FtpHost, QStringLiteral("master02"));
       SetField(dialog, SettingsItem::FtpUser, QStringLiteral("admin"));
       SetField(dialog, SettingsItem::FtpPassword, QStringLiteral("s3cret"));
       SetField(dialog, SettingsItem::FtpFromDir, QStringLiteral("/data/extracts"));
-      SetField(dialog, SettingsItem::FtpToDir, bare);
+      SetField(dialog, SettingsItem::FtpToDir, database.left(database.size() - 1));
+      SetField(dialog, SettingsItem::Logs, missing);
       dialog.Box(SettingsItem::SaveSettings)->setChecked(false);
+      // A missing directory keeps the dialog open with the focus on its field.
+      dialog.OkButton()->click();
+      QVERIFY(dialog.isVisible());
+      QCOMPARE(fixture.Desktop.Informations,
+               std::vector<QString>{QStringLiteral("Directory (Logs Location) Does Not Exist!")});
+      QCOMPARE(dialog.focusWidget(), dialog.Field(SettingsItem::Logs));
+      // The completed texts stay in the fields.
+      QCOMPARE(FieldText(dialog, SettingsItem::FtpToDir), database);
+      QCOMPARE(FieldText(dialog, SettingsItem::Logs), missing + kSep);
+      QCOMPARE(window.State().Settings.FtpHost, std::string("varnolt-master"));
+      SetField(dialog, SettingsItem::Logs, logs);
       dialog.OkButton()->click();
       closed = !dialog.isVisible();
     });
     QVERIFY(closed);
+    QVERIFY(!QDir(missing).exists());
     const Settings& settings = window.State().Settings;
     QCOMPARE(settings.FtpHost, std::string("master02"));
     QCOMPARE(settings.FtpUser, std::string("admin"));
@@ -134,74 +147,18 @@ class SettingsDialogTest : public QObject {
     QVERIFY(!window.Menu()->SaveSettingsOnExit->isChecked());
   }
 
-  void aMissingLogsDirectoryKeepsTheDialogOpenWithTheFocusThere() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    const QString database = QString::fromStdString(fixture.DatabaseDir());
-    const QString missing = QString::fromStdString(fixture.ProgramDir()) + QStringLiteral("nope");
-    WithSettingsDialog(window, [&](SettingsDialog& dialog) {
-      SetField(dialog, SettingsItem::FtpToDir, database.left(database.size() - 1));
-      SetField(dialog, SettingsItem::Logs, missing);
-      SetField(dialog, SettingsItem::FtpHost, QStringLiteral("changed"));
-      dialog.OkButton()->click();
-      QVERIFY(dialog.isVisible());
-      QCOMPARE(fixture.Desktop.Informations,
-               std::vector<QString>{QStringLiteral("Directory (Logs Location) Does Not Exist!")});
-      QCOMPARE(dialog.focusWidget(), dialog.Field(SettingsItem::Logs));
-      // The completed texts stay in the fields.
-      QCOMPARE(FieldText(dialog, SettingsItem::FtpToDir), database);
-      QCOMPARE(FieldText(dialog, SettingsItem::Logs), missing + kSep);
-    });
-    QCOMPARE(window.State().Settings.FtpHost, std::string("varnolt-master"));
-    QVERIFY(!QDir(missing).exists());
-  }
-
-  void theDirectoriesAreCheckedDatabaseFirstThenLogsThenSaves() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    const QString nowhere = QString::fromStdString(fixture.ProgramDir()) + QStringLiteral("x/y/");
-    WithSettingsDialog(window, [&](SettingsDialog& dialog) {
-      SetField(dialog, SettingsItem::FtpToDir, nowhere);
-      SetField(dialog, SettingsItem::Logs, nowhere);
-      SetField(dialog, SettingsItem::Saves, nowhere);
-      dialog.OkButton()->click();
-      SetField(dialog, SettingsItem::FtpToDir, QString::fromStdString(fixture.DatabaseDir()));
-      dialog.OkButton()->click();
-      SetField(dialog, SettingsItem::Logs, QString::fromStdString(fixture.DatabaseDir()));
-      dialog.OkButton()->click();
-      QCOMPARE(dialog.focusWidget(), dialog.Field(SettingsItem::Saves));
-      // The remote directory is never checked.
-      SetField(dialog, SettingsItem::FtpFromDir, QStringLiteral("/not/here"));
-      SetField(dialog, SettingsItem::Saves, QString::fromStdString(fixture.DatabaseDir()));
-      dialog.OkButton()->click();
-      QVERIFY(!dialog.isVisible());
-    });
-    QCOMPARE(fixture.Desktop.Informations,
-             (std::vector<QString>{
-                 QStringLiteral("Directory (Download Database File Location) Does Not Exist!"),
-                 QStringLiteral("Directory (Logs Location) Does Not Exist!"),
-                 QStringLiteral("Directory (Saves Database File Location) Does Not Exist!")}));
-    QCOMPARE(window.State().Settings.SavesDir, fixture.DatabaseDir());
-  }
-
-  void closingTheDialogAnyWayRecreatesMissingDirectories() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    QDir saves(QString::fromStdString(window.State().Settings.SavesDir));
-    QVERIFY(saves.removeRecursively());
-    WithSettingsDialog(window, [](SettingsDialog&) {});
-    QVERIFY(saves.exists());
-  }
-
-  void settingsSurviveARestartWhenSaveSettingsOnExitIsOn() {
+  void settingsSurviveARestartOnlyWhenSaveSettingsOnExitIsOn() {
     WindowFixture fixture;
     MainWindow& first = fixture.Start();
     QVERIFY(first.Menu()->SaveSettingsOnExit->isChecked());
-    WithSettingsDialog(first, [](SettingsDialog& dialog) {
-      SetField(dialog, SettingsItem::FtpHost, QStringLiteral("kept-host"));
-      SetField(dialog, SettingsItem::FtpPassword, QStringLiteral("pass word"));
-      dialog.OkButton()->click();
-    });
+    const auto setHost = [](MainWindow& window, const char* host) {
+      WithSettingsDialog(window, [host](SettingsDialog& dialog) {
+        SetField(dialog, SettingsItem::FtpHost, QString::fromLatin1(host));
+        SetField(dialog, SettingsItem::FtpPassword, QStringLiteral("pass word"));
+        dialog.OkButton()->click();
+      });
+    };
+    setHost(first, "kept-host");
     first.Menu()->EnableSounds->trigger();
     const bool sounds = first.State().Settings.SoundsOn;
 
@@ -211,30 +168,17 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(second.State().Settings.SoundsOn, sounds);
     QCOMPARE(second.Menu()->EnableSounds->isChecked(), sounds);
     QVERIFY(second.Menu()->SaveSettingsOnExit->isChecked());
-  }
-
-  void settingsAreLostAtRestartWhenSaveSettingsOnExitIsOff() {
-    WindowFixture fixture;
-    MainWindow& first = fixture.Start();
-    WithSettingsDialog(first, [](SettingsDialog& dialog) {
-      SetField(dialog, SettingsItem::FtpHost, QStringLiteral("lost-host"));
-      dialog.OkButton()->click();
-    });
-    first.Menu()->SaveSettingsOnExit->trigger();
-    QVERIFY(!first.State().Settings.SaveSettingsOnExit);
-
-    MainWindow& second = fixture.Restart();
-    QCOMPARE(second.State().Settings.FtpHost, std::string("varnolt-master"));
-    QVERIFY(!second.State().Settings.SaveSettingsOnExit);
-    QVERIFY(!second.Menu()->SaveSettingsOnExit->isChecked());
-    // Switched on again, the next exit stores everything once more.
+    setHost(second, "lost-host");
     second.Menu()->SaveSettingsOnExit->trigger();
-    WithSettingsDialog(second, [](SettingsDialog& dialog) {
-      SetField(dialog, SettingsItem::FtpHost, QStringLiteral("third-host"));
-      dialog.OkButton()->click();
-    });
+
     MainWindow& third = fixture.Restart();
-    QCOMPARE(third.State().Settings.FtpHost, std::string("third-host"));
+    QCOMPARE(third.State().Settings.FtpHost, std::string("kept-host"));
+    QVERIFY(!third.State().Settings.SaveSettingsOnExit);
+    QVERIFY(!third.Menu()->SaveSettingsOnExit->isChecked());
+    // Switched on again, the next exit stores everything once more.
+    third.Menu()->SaveSettingsOnExit->trigger();
+    setHost(third, "third-host");
+    QCOMPARE(fixture.Restart().State().Settings.FtpHost, std::string("third-host"));
   }
 };
 

@@ -14,6 +14,11 @@ namespace vdbq::gui::testing {
 
 QString SampleDatabaseDir() { return QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR); }
 
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void CopyDirectory(const QString& from, const QString& to) {
   QDir().mkpath(to);
   const QDir source(from);

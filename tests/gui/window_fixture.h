@@ -66,6 +66,8 @@ class WindowFixture {
 
 // The bundled sample database.
 QString SampleDatabaseDir();
+// The file's bytes, empty when it cannot be read.
+QByteArray FileBytes(const QString& path);
 // Copies every file of `from` into `to` (created when missing).
 void CopyDirectory(const QString& from, const QString& to);
 

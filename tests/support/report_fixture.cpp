@@ -1,8 +1,8 @@
 #include "support/report_fixture.h"
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "support/test_helpers.h"
 
 namespace vdbq::testing {
 
@@ -17,8 +17,8 @@ ReportFixture::ReportFixture(const std::map<std::string, std::string>& extracts)
 }
 
 ReportContext ReportFixture::Context() {
-  return ReportContext{Store,    Catalogue, Panel, Results, *Audit,
-                       Progress, Today,     [this] { ++ReportPageShown; }};
+  return ReportContext{Store,  Catalogue, Panel, Results,
+                       *Audit, Progress,  Today, [this] { ++ReportPageShown; }};
 }
 
 RunOutcome ReportFixture::Run(const std::string& code, const std::string& search) {
@@ -33,12 +33,6 @@ RunOutcome ReportFixture::RunAsGo() {
   return RunReport(ctx);
 }
 
-std::string ReportFixture::AuditFileText() const {
-  std::ifstream in(Audit->FileName(), std::ios::binary);
-  if (!in) return {};
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string ReportFixture::AuditFileText() const { return ReadFile(Audit->FileName()); }
 
 }  // namespace vdbq::testing

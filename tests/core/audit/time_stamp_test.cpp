@@ -4,14 +4,12 @@
 
 #include <ctime>
 
+#include "support/test_helpers.h"
+
 namespace vdbq {
 namespace {
 
-TimeStamp At(int year, int month, int day, int hour, int minute, int second) {
-  return TimeStamp{static_cast<std::uint16_t>(year),   static_cast<std::uint16_t>(month),
-                   static_cast<std::uint16_t>(day),    static_cast<std::uint16_t>(hour),
-                   static_cast<std::uint16_t>(minute), static_cast<std::uint16_t>(second)};
-}
+using testing::At;
 
 TEST(TimeStamp, SecondsRoundDownToEven) {
   std::tm local{};
@@ -38,17 +36,13 @@ TEST(StartStamp, FourteenZeroPaddedDigits) {
   EXPECT_EQ(StartStamp(At(987, 12, 31, 23, 59, 58)), "09871231235958");
 }
 
-TEST(DateTimeText, MidnightShowsTheDateOnly) {
+TEST(DateTimeText, MidnightShowsTheDateOnlyOtherTimesDateBlankTime) {
   const std::string date = DateTimeText(At(2026, 12, 5, 0, 0, 0));
   ASSERT_FALSE(date.empty());
   EXPECT_EQ(date.find(' '), std::string::npos);
   const std::string twoSecondsLater = DateTimeText(At(2026, 12, 5, 0, 0, 2));
   EXPECT_EQ(twoSecondsLater.rfind(date + " ", 0), 0u) << twoSecondsLater;
   EXPECT_GT(twoSecondsLater.size(), date.size() + 1);
-}
-
-TEST(DateTimeText, DateThenBlankThenTime) {
-  const std::string date = DateTimeText(At(2026, 12, 5, 0, 0, 0));
   const std::string text = DateTimeText(At(2026, 12, 5, 14, 30, 16));
   EXPECT_EQ(text.rfind(date + " ", 0), 0u) << text;
   EXPECT_NE(text, DateTimeText(At(2026, 12, 5, 14, 30, 18)));

@@ -114,12 +114,14 @@ TEST_F(CatalogueTest, JobsKeepExtractOrderGroupedByConsecutiveRuns) {
 }
 
 TEST_F(CatalogueTest, CalendarsParametersPromptsAndResources) {
-  Build({{"Calendars.Xtract", "$CALENDAR\nHOLIDAYS\t\"Bank holidays\"\n  01/01/2027 12/25/2027\n"
-                              "MONTHEND\t\"\"\n\n  02/28/2027\n"},
+  Build({{"Calendars.Xtract",
+          "$CALENDAR\nHOLIDAYS\t\"Bank holidays\"\n  01/01/2027 12/25/2027\n"
+          "MONTHEND\t\"\"\n\n  02/28/2027\n"},
          {"Parms.Xtract", "$PARM\nP1 \"v\"\n\"nameless\"\nP3 \"w\"\n"},
          {"Prompts.Xtract", "$PROMPT\nQ1 \"Go on?\"\n"},
-         {"Resources.Xtract", "$RESOURCE\nCPU1#TAPES\t   4\t\"Tape drives\"\nCPU2#X\t  10\t\"\"\n"
-                              "NOGAP\t1\t\"x\"\n"}});
+         {"Resources.Xtract",
+          "$RESOURCE\nCPU1#TAPES\t   4\t\"Tape drives\"\nCPU2#X\t  10\t\"\"\n"
+          "NOGAP\t1\t\"x\"\n"}});
   EXPECT_EQ(CaptionsOf(Heading(catalogue, "Calendars").Children),
             (Captions{"HOLIDAYS", "MONTHEND"}));
   EXPECT_EQ(catalogue.CalendarNameList, "HOLIDAYS,MONTHEND,");
@@ -191,23 +193,6 @@ TEST(CatalogueWorkstationLookup, AgreesWithTheListRuleForEveryName) {
       EXPECT_FALSE(catalogue.IsDefinedCpu(node.Caption)) << node.Caption << " in " << texts[6];
     }
   }
-}
-
-TEST(CatalogueWorkstationLookup, ManyWorkstationsCostOneReadingOfTheList) {
-  // Found by the robustness tests: the list was searched once for every workstation of the
-  // keys, so fifty thousand workstations took minutes.
-  ExtractTexts texts;
-  const int count = 50000;
-  for (int k = 0; k < count; ++k) {
-    texts[6] += "CPUNAME W" + std::to_string(k) + "\n";
-    texts[1] += (k % 2 == 0 ? "W" : "V") + std::to_string(k) + "#J X\n";
-  }
-  ExtractStore store;
-  LoadExtractTexts(texts, store);
-  Catalogue catalogue;
-  BuildCatalogue(store, catalogue);
-  EXPECT_EQ(Heading(catalogue, kHeadingJobs).Children.size(), count / 2u);
-  EXPECT_EQ(Heading(catalogue, kHeadingJobsInvalid).Children.size(), count / 2u);
 }
 
 }  // namespace

@@ -18,12 +18,6 @@ std::vector<std::string> WordsOf(const CompiledRule& rule) {
   return words;
 }
 
-TEST(KeywordCompilation, MatchStringRunsStarWordStarPlusIndex) {
-  const CompiledRule rule = CompileRule(KeywordRule({"on", "AT;navy"}));
-  EXPECT_EQ(rule.MatchString, std::string("*ON*+\x01*AT*+\x02"));
-  EXPECT_EQ(rule.ColourTable, (std::vector<Colour>{kRed, kNavy}));
-}
-
 TEST(KeywordCompilation, WordsAreUpperCasedUnlessCaseIsKept) {
   TColorRule rule = KeywordRule({"Follows"});
   EXPECT_EQ(WordsOf(CompileRule(rule)), (std::vector<std::string>{"FOLLOWS"}));
@@ -47,24 +41,12 @@ TEST(KeywordCompilation, ColourAfterTheFirstSemicolonOrTheDefault) {
   EXPECT_EQ(colours, (std::vector<Colour>{kBlue, kGreen, kGreen, kGreen, kGreen}));
 }
 
-TEST(KeywordCompilation, SameColourSharesItsIndex) {
-  const CompiledRule rule = CompileRule(KeywordRule({"A;navy", "B;red", "C;#000080", "D;NAVY"}));
-  EXPECT_EQ(rule.Words[0].Index, 1);
-  EXPECT_EQ(rule.Words[1].Index, 2);
-  EXPECT_EQ(rule.Words[2].Index, 1);  // #000080 is the navy colour value
-  EXPECT_EQ(rule.Words[3].Index, 1);
-  EXPECT_EQ(rule.ColourTable.size(), 2u);
-}
-
-TEST(KeywordCompilation, ColoursBeyondTheFortiethShareTheIndexParenthesis) {
+TEST(KeywordCompilation, ColoursBeyondTheFortiethShareTheFortyFirst) {
   std::vector<std::string> entries;
   for (int i = 1; i <= 45; ++i)
     entries.push_back("W" + std::to_string(i) + ";$" + std::to_string(i));
   const CompiledRule rule = CompileRule(KeywordRule(entries));
   ASSERT_EQ(rule.Words.size(), 45u);
-  EXPECT_EQ(rule.Words[39].Index, 40);
-  for (size_t i = 40; i < 45; ++i) EXPECT_EQ(rule.Words[i].Index, ')') << i;
-  EXPECT_EQ(rule.ColourTable.size(), 41u);
   // Every word from the 41st on is drawn in the 41st colour.
   const Colour fortyFirst = SwapRedAndBlue(0x41);
   EXPECT_EQ(rule.ColourOfIndex(rule.Words[40].Index), fortyFirst);

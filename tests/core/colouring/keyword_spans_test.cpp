@@ -5,61 +5,63 @@
 namespace vdbq {
 namespace {
 
-std::string Navy(std::string_view text, TColorRule rule) {
-  return Picture(text, Runs(text, {rule}), {{kNavy, 'N'}});
+TColorRule With(TColorRule rule, bool keepCase, bool partWord = false, bool enabled = true) {
+  rule.KeyCase = keepCase;
+  rule.PartWord = partWord;
+  rule.Enabled = enabled;
+  return rule;
 }
 
-TEST(KeywordSpans, WholeWordsOnly) {
-  const TColorRule rule = Keywords({"ON"});
-  EXPECT_EQ(Navy("ON REQUEST", rule), "NN........");
-  EXPECT_EQ(Navy("ON1", rule), "NN.");
-  EXPECT_EQ(Navy("MONDAY", rule), "......");
-  EXPECT_EQ(Navy("ONUNTIL", rule), ".......");
-  EXPECT_EQ(Navy("ONUNTIL", Keywords({"ON", "ONUNTIL"})), "NNNNNNN");
+// One rule over one text; N marks the keyword colour, T and G the marker colours.
+TEST(Spans, OfOneRule) {
+  const TColorRule on = Keywords({"ON"});
+  const struct {
+    const char* Why;
+    TColorRule Rule;
+    std::string Text;
+    std::string Picture;
+  } cases[] = {
+      {"whole words only", on, "ON REQUEST", "NN........"},
+      {"digits bound a word", on, "ON1", "NN."},
+      {"no part of a word", on, "MONDAY", "......"},
+      {"no prefix of a word", on, "ONUNTIL", "......."},
+      {"the longer keyword", Keywords({"ON", "ONUNTIL"}), "ONUNTIL", "NNNNNNN"},
+      {"@ binds a word", on, "@ON ON@", "......."},
+      {"punctuation bounds", on, "_ON #ON [ON] `ON{", ".NN..NN..NN...NN."},
+      {"digits and high bytes bound", on, "1ON2 \xe9ON", ".NN...NN"},
+      {"letters bind", on, "aON ONz", "......."},
+      {"line breaks bound", Keywords({"ON", "AT"}), "x\r\nON\r\nAT", "...NN..NN"},
+      {"case ignored", Keywords({"FOLLOWS"}), "follows Follows", "NNNNNNN.NNNNNNN"},
+      {"case kept", With(Keywords({"FOLLOWS"}), true), "follows FOLLOWS", "........NNNNNNN"},
+      {"case kept as written", With(Keywords({"Step"}), true), "STEP Step", ".....NNNN"},
+      {"part words", With(Keywords({"on"}), false, true), "MONDAY onon", ".NN....NNNN"},
+      {"blank inside", Keywords({"IN ORDER"}), "IN ORDER, in order", "NNNNNNNN..NNNNNNNN"},
+      {"disabled", With(on, false, false, false), "ON", ".."},
+      {"to the end marker", BeginEnd({"/* */"}), "a /* b */ c /* d */", "..TTTTTTT...TTTTTTT"},
+      {"earliest begin, own end", BeginEnd({"[ ]", "( )"}), "x (a [b) c] (d)", "..TTTTTT....TTT"},
+      {"end searched after the begin", BeginEnd({"' '"}), "'ab' 'c'", "TTTT.TTT"},
+      {"begin without end ends the scan", BeginEnd({"< >"}), "<a> <b <c>", "TTT.TTTTTT"},
+      {"first begin without end", BeginEnd({"{ }", "< >"}), "{a <b>", "......"},
+      {"lone begin marker", BeginEnd({"{", "[ ]"}), "[x] {a", "TTT..."},
+      {"over line breaks", BeginEnd({"/* */"}), "/*a\r\nb*/", "TTTTTTTT"},
+      {"to the line end", LineEnd({"*"}), "AT 1 * x\r\n* y\r\nz", ".....GGG..GGG..."},
+      {"once per line", LineEnd({"*"}), "a * b * c", "..GGGGGGG"},
+      {"marker at the end", LineEnd({"*"}), "x *", "..G"},
+      {"earliest marker", LineEnd({"#", "--"}), "a -- b # c\r\n# d -- e", "..GGGGGGGG..GGGGGGGG"},
+      {"markers in their own case", LineEnd({"A"}), "xa\r\nxA", ".....G"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Picture(c.Text, Runs(c.Text, {c.Rule}), {{kNavy, 'N'}, {kTeal, 'T'}, {kGreen, 'G'}}),
+              c.Picture)
+        << c.Why;
+  }
 }
 
-TEST(KeywordSpans, LettersAndAtBindAWordEverythingElseBoundsIt) {
-  const TColorRule rule = Keywords({"ON"});
-  EXPECT_EQ(Navy("@ON ON@", rule), ".......");
-  EXPECT_EQ(Navy("_ON #ON [ON] `ON{", rule), ".NN..NN..NN...NN.");
-  EXPECT_EQ(Navy("1ON2 \xe9ON", rule), ".NN...NN");
-  EXPECT_EQ(Navy("aON ONz", rule), ".......");
-}
-
-TEST(KeywordSpans, LineBreaksBoundWords) {
-  EXPECT_EQ(Navy("x\r\nON\r\nAT", Keywords({"ON", "AT"})), "...NN..NN");
-}
-
-TEST(KeywordSpans, CaseIsIgnoredUnlessKept) {
-  TColorRule rule = Keywords({"FOLLOWS"});
-  EXPECT_EQ(Navy("follows Follows", rule), "NNNNNNN.NNNNNNN");
-  rule.KeyCase = true;
-  EXPECT_EQ(Navy("follows FOLLOWS", rule), "........NNNNNNN");
-  rule.Keywords = {"Step"};
-  EXPECT_EQ(Navy("STEP Step", rule), ".....NNNN");
-}
-
-TEST(KeywordSpans, PartWordMatchesInsideWords) {
-  TColorRule rule = Keywords({"on"});
-  rule.PartWord = true;
-  EXPECT_EQ(Navy("MONDAY onon", rule), ".NN....NNNN");
-}
-
-TEST(KeywordSpans, KeywordWithABlankAndEveryOccurrence) {
-  EXPECT_EQ(Navy("IN ORDER, in order", Keywords({"IN ORDER"})), "NNNNNNNN..NNNNNNNN");
-}
-
-TEST(KeywordSpans, EachWordInItsOwnColourAndKeywordFlagSet) {
+TEST(Spans, EachWordInItsOwnColourAndKeywordFlagSet) {
   const std::vector<ColourRun> runs = Runs("ERROR ok", {Keywords({"ERROR;#FF0000", "OK;lime"})});
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_EQ(runs[0], (ColourRun{0, 4, kRed, 0, 1}));
   EXPECT_EQ(runs[1], (ColourRun{6, 7, kLime, 0, 1}));
-}
-
-TEST(KeywordSpans, DisabledRuleColoursNothing) {
-  TColorRule rule = Keywords({"ON"});
-  rule.Enabled = false;
-  EXPECT_EQ(Navy("ON", rule), "..");
 }
 
 }  // namespace

@@ -5,31 +5,32 @@
 namespace vdbq {
 namespace {
 
-TEST(MergeSpans, LaterSpanWinsOnEqualZOrder) {
-  const TKeyDescrList spans = {{0, 3, kRed, 5, 0}, {2, 5, kBlue, 5, 0}};
-  EXPECT_EQ(MergeSpans(6, spans),
-            (std::vector<ColourRun>{{0, 1, kRed, 5, 0}, {2, 5, kBlue, 5, 0}}));
-}
-
-TEST(MergeSpans, HigherZOrderWinsWhateverTheOrder) {
-  const TKeyDescrList spans = {{0, 3, kRed, 6, 0}, {2, 5, kBlue, 5, 0}};
-  EXPECT_EQ(MergeSpans(6, spans),
-            (std::vector<ColourRun>{{0, 3, kRed, 6, 0}, {4, 5, kBlue, 5, 0}}));
-}
-
-TEST(MergeSpans, EqualNeighboursJoinAndUncoveredTextIsNoRun) {
-  const TKeyDescrList spans = {
-      {1, 2, kRed, 0, 1}, {3, 4, kRed, 0, 1}, {5, 5, kRed, 0, 0}, {8, 8, kRed, 0, 0}};
-  EXPECT_EQ(MergeSpans(10, spans),
-            (std::vector<ColourRun>{{1, 4, kRed, 0, 1}, {5, 5, kRed, 0, 0}, {8, 8, kRed, 0, 0}}));
-}
-
-TEST(MergeSpans, SpansAreClippedToTheRange) {
-  const TKeyDescrList spans = {
-      {-5, 1, kRed, 0, 0}, {3, 900, kBlue, 0, 0}, {7, 9, kLime, 0, 0}, {2, 1, kAqua, 0, 0}};
-  EXPECT_EQ(MergeSpans(5, spans),
-            (std::vector<ColourRun>{{0, 1, kRed, 0, 0}, {3, 4, kBlue, 0, 0}}));
-  EXPECT_TRUE(MergeSpans(0, spans).empty());
+TEST(MergeSpans, ByZOrderThenLaterJoiningEqualNeighboursWithinTheRange) {
+  const struct {
+    const char* Why;
+    size_t Length;
+    TKeyDescrList Spans;
+    std::vector<ColourRun> Runs;
+  } cases[] = {
+      {"later span wins on equal z-order",
+       6,
+       {{0, 3, kRed, 5, 0}, {2, 5, kBlue, 5, 0}},
+       {{0, 1, kRed, 5, 0}, {2, 5, kBlue, 5, 0}}},
+      {"higher z-order wins",
+       6,
+       {{0, 3, kRed, 6, 0}, {2, 5, kBlue, 5, 0}},
+       {{0, 3, kRed, 6, 0}, {4, 5, kBlue, 5, 0}}},
+      {"equal neighbours join, uncovered text is no run",
+       10,
+       {{1, 2, kRed, 0, 1}, {3, 4, kRed, 0, 1}, {5, 5, kRed, 0, 0}, {8, 8, kRed, 0, 0}},
+       {{1, 4, kRed, 0, 1}, {5, 5, kRed, 0, 0}, {8, 8, kRed, 0, 0}}},
+      {"clipped to the range",
+       5,
+       {{-5, 1, kRed, 0, 0}, {3, 900, kBlue, 0, 0}, {7, 9, kLime, 0, 0}, {2, 1, kAqua, 0, 0}},
+       {{0, 1, kRed, 0, 0}, {3, 4, kBlue, 0, 0}}},
+      {"empty range", 0, {{0, 1, kRed, 0, 0}}, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MergeSpans(c.Length, c.Spans), c.Runs) << c.Why;
 }
 
 TEST(RulePriority, LaterRuleWinsOnEqualZOrder) {

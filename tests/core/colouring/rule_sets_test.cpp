@@ -7,62 +7,46 @@
 namespace vdbq {
 namespace {
 
-const std::vector<std::pair<Colour, char>> kLegend = {{kNavy, 'N'},   {kBlue, 'B'},  {kMaroon, 'M'},
-                                                      {kPurple, 'P'}, {kGreen, 'G'}, {kBlack, 'K'}};
-
-std::string SchedulePicture(std::string_view text) {
-  return Picture(text, Runs(text, SchedulePageRules()), kLegend);
-}
-
-TEST(SchedulePageRules, KeywordsTakeTheirColours) {
-  EXPECT_EQ(SchedulePicture("SCHEDULE CPU1#DAILY"), "MMMMMMMM...........");
-  EXPECT_EQ(SchedulePicture("ON REQUEST"), "NN........");
-  EXPECT_EQ(SchedulePicture("FOLLOWS CPU1#A.@"), "BBBBBBB.........");
-  EXPECT_EQ(SchedulePicture("OPENS \"/f\""), "PPPPP.....");
-  EXPECT_EQ(SchedulePicture("EXCEPT MONTHEND"), "NNNNNN.........");
-  EXPECT_EQ(SchedulePicture("UNTIL 2300 TIMEZONE X"), "NNNNN......NNNNNNNN..");
-  EXPECT_EQ(SchedulePicture(" CPU1#J CONFIRMED PRIORITY 20"), "........NNNNNNNNN.NNNNNNNN...");
-  EXPECT_EQ(SchedulePicture("END"), "NNN");
-}
-
-TEST(SchedulePageRules, WordsInsideNamesStayPlain) {
-  EXPECT_EQ(SchedulePicture("ON MONDAY"), "NN.......");
-  EXPECT_EQ(SchedulePicture("ON1"), "NN.");
-  EXPECT_EQ(SchedulePicture("ONUNTIL"), "NNNNNNN");
-  EXPECT_EQ(SchedulePicture(" CPU1#ATEND_JOB"), "...............");
-  EXPECT_EQ(SchedulePicture("follows a"), "BBBBBBB..");
-}
-
-TEST(SchedulePageRules, CommentIsGreenToTheLineEndOverKeywords) {
-  EXPECT_EQ(SchedulePicture("* FOLLOWS ON\r\nAT 0100"), "GGGGGGGGGGGG..NN.....");
-  EXPECT_EQ(SchedulePicture("AT 1 * ON"), "NN...GGGG");
-}
-
-TEST(InstallationRules, SampleNamesAndComposerWordsOnlyInCapitals) {
-  const std::string text = "SCHEDULE on ON DBQ_EXTRACT dbq_extract";
-  EXPECT_EQ(Picture(text, Runs(text, InstallationPageRules()), kLegend),
-            "PPPPPPPP....PP.PPPPPPPPPPP............");
-}
-
-TEST(InstallationRules, PathsAndNamesAreColouredInsideWords) {
-  const std::string text = "cp x /scheduler/varnolt/scripts/Varnolt_DBXtract.sh;";
-  EXPECT_EQ(Picture(text, Runs(text, InstallationPageRules()), kLegend),
-            std::string(5, '.') + std::string(46, 'P') + ".");
-}
-
-TEST(InstallationRules, StepHeadingsNavy) {
-  const std::string text = "Step #1 - step";
-  EXPECT_EQ(Picture(text, Runs(text, InstallationPageRules()), kLegend), "NNNN.NN...NNNN");
-}
-
-TEST(InstallationRules, LastMemoLayersLinesAndTheDocumentMarker) {
-  // A capital A blackens the rest of its line over the purple words, "*" greens it over that,
-  // and the document marker is navy over everything.
-  const std::string text = "x AT ON\r\nrm * A\r\n< Install.Doc > A";
-  EXPECT_EQ(Picture(text, Runs(text, InstallationLastMemoRules()), kLegend),
-            "..KKKKK.."
-            "...GGG.."
-            "NNNNNNNNNNNNNNN.K");
+TEST(RuleSets, ColourThePagesTexts) {
+  const std::vector<TColorRule> schedule = SchedulePageRules();
+  const std::vector<TColorRule> install = InstallationPageRules();
+  const std::vector<TColorRule> last = InstallationLastMemoRules();
+  const struct {
+    const std::vector<TColorRule>& Rules;
+    std::string Text;
+    std::string Picture;
+  } cases[] = {
+      {schedule, "SCHEDULE CPU1#DAILY", "MMMMMMMM..........."},
+      {schedule, "ON REQUEST", "NN........"},
+      {schedule, "FOLLOWS CPU1#A.@", "BBBBBBB........."},
+      {schedule, "OPENS \"/f\"", "PPPPP....."},
+      {schedule, "EXCEPT MONTHEND", "NNNNNN........."},
+      {schedule, "UNTIL 2300 TIMEZONE X", "NNNNN......NNNNNNNN.."},
+      {schedule, " CPU1#J CONFIRMED PRIORITY 20", "........NNNNNNNNN.NNNNNNNN..."},
+      {schedule, "END", "NNN"},
+      // Words inside names stay plain.
+      {schedule, "ON MONDAY", "NN......."},
+      {schedule, "ON1", "NN."},
+      {schedule, "ONUNTIL", "NNNNNNN"},
+      {schedule, " CPU1#ATEND_JOB", "..............."},
+      {schedule, "follows a", "BBBBBBB.."},
+      // A comment is green to the line end, over keywords.
+      {schedule, "* FOLLOWS ON\r\nAT 0100", "GGGGGGGGGGGG..NN....."},
+      {schedule, "AT 1 * ON", "NN...GGGG"},
+      // Sample names and composer words only in capitals; paths inside words.
+      {install, "SCHEDULE on ON DBQ_EXTRACT dbq_extract", "PPPPPPPP....PP.PPPPPPPPPPP............"},
+      {install, "cp x /scheduler/varnolt/scripts/Varnolt_DBXtract.sh;",
+       std::string(5, '.') + std::string(46, 'P') + "."},
+      {install, "Step #1 - step", "NNNN.NN...NNNN"},
+      // A capital A blackens the rest of its line over the purple words, "*" greens it over
+      // that, and the document marker is navy over everything.
+      {last, "x AT ON\r\nrm * A\r\n< Install.Doc > A", "..KKKKK.....GGG..NNNNNNNNNNNNNNN.K"},
+  };
+  const std::vector<std::pair<Colour, char>> legend = {
+      {kNavy, 'N'}, {kBlue, 'B'}, {kMaroon, 'M'}, {kPurple, 'P'}, {kGreen, 'G'}, {kBlack, 'K'}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(Picture(c.Text, Runs(c.Text, c.Rules), legend), c.Picture) << c.Text;
+  }
 }
 
 }  // namespace

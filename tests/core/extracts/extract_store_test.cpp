@@ -33,18 +33,13 @@ TEST(LineList, ReadingOutsideGivesAnEmptyLine) {
 
 TEST(NameValueRule, SplitsAtTheFirstQuote) {
   LineList lines(Lines{"$PARM", "ABC \"x y\"", "no quote here", "\"", "X \"", "", "P\t\"v\"q"});
-  auto rows = ReadNameValueRows(lines, lines.Count() - 1, "$PARM");
-  ASSERT_EQ(rows.size(), 5u);
-  EXPECT_EQ(rows[0].Name, "ABC");
-  EXPECT_EQ(rows[0].Value, "x y");
-  EXPECT_EQ(rows[1].Name, "");
-  EXPECT_EQ(rows[1].Value, "no quote here");
-  EXPECT_EQ(rows[2].Name, "");
-  EXPECT_EQ(rows[2].Value, "");
-  EXPECT_EQ(rows[3].Name, "X");
-  EXPECT_EQ(rows[3].Value, "");
-  EXPECT_EQ(rows[4].Name, "P");
-  EXPECT_EQ(rows[4].Value, "\"v\"q");
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (const auto& row : ReadNameValueRows(lines, lines.Count() - 1, "$PARM")) {
+    rows.emplace_back(row.Name, row.Value);
+  }
+  EXPECT_EQ(rows,
+            (std::vector<std::pair<std::string, std::string>>{
+                {"ABC", "x y"}, {"", "no quote here"}, {"", ""}, {"X", ""}, {"P", "\"v\"q"}}));
 }
 
 class LoadExtractsTest : public ::testing::Test {
@@ -80,8 +75,8 @@ TEST_F(LoadExtractsTest, LoadsEveryFileAndItsCounts) {
 }
 
 TEST_F(LoadExtractsTest, StopsAtTheFirstMissingFileKeepingLaterLists) {
-  WriteExtractSet(dir, {{"Schedules.Xtract", "SCHEDULE CPU1#OLD\nEND\n"},
-                        {"Cpus.Xtract", "CPUNAME OLDCPU\n"}});
+  WriteExtractSet(
+      dir, {{"Schedules.Xtract", "SCHEDULE CPU1#OLD\nEND\n"}, {"Cpus.Xtract", "CPUNAME OLDCPU\n"}});
   LoadExtracts(dir.DirText(), store);
   const std::string oldStamp = store.LastUpdate;
   ASSERT_FALSE(store.ExtractsMissing);

@@ -133,17 +133,5 @@ TEST(SettingsFormTransfer, HostUserAndPasswordAreCutToFiftyCharacters) {
   EXPECT_EQ(settings.FtpPassword, std::string(50, 'p'));
 }
 
-TEST(SettingsFormTexts, HeadingsExplanationsAndLimits) {
-  EXPECT_STREQ(TextOf(SettingsItem::FtpHost).Heading, "Varnolt Master Domain");
-  EXPECT_EQ(TextOf(SettingsItem::FtpHost).MaxLength, 50);
-  EXPECT_EQ(TextOf(SettingsItem::FtpUser).MaxLength, 26);
-  EXPECT_EQ(TextOf(SettingsItem::FtpPassword).MaxLength, 26);
-  EXPECT_EQ(TextOf(SettingsItem::FtpToDir).MaxLength, 0);
-  EXPECT_STREQ(TextOf(SettingsItem::Logs).Explanation,
-               "The local directory to which any VarnoltBDQ logs may be written. Eg. "
-               "C:\\VarnoltDBQ\\Logs\\");
-  EXPECT_STREQ(TextOf(SettingsItem::SaveSettings).Heading, "Save Settings On Exit");
-}
-
 }  // namespace
 }  // namespace vdbq

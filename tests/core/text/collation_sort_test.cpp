@@ -9,38 +9,24 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(SortScratchLines, IgnoresLetterCase) {
-  Lines lines{"B#X", "a#y", "A#Z"};
-  SortScratchLines(lines);
-  EXPECT_EQ(lines, (Lines{"a#y", "A#Z", "B#X"}));
-}
-
-TEST(SortScratchLines, KeepsDuplicatesAndTheOrderOfEqualLines) {
-  Lines lines{"CPU1#B", "cpu1#b", "CPU1#A", "CPU1#B"};
-  SortScratchLines(lines);
-  EXPECT_EQ(lines, (Lines{"CPU1#A", "CPU1#B", "cpu1#b", "CPU1#B"}));
-}
-
-TEST(SortScratchLines, PunctuationBeforeDigitsBeforeLetters) {
-  Lines lines{"A", "1", "_", "b", "#"};
-  SortScratchLines(lines);
-  EXPECT_EQ(lines[3], "A");
-  EXPECT_EQ(lines[4], "b");
-  EXPECT_EQ(lines[2], "1");
-}
-
-TEST(SortScratchLines, PunctuationIsSignificant) {
-  Lines lines{"CPU1#AB", "CPU1#A_C", "CPU1#A-B"};
-  SortScratchLines(lines);
-  // Without punctuation these would sort as AB, AB, AC.
-  EXPECT_NE(lines[0], "CPU1#AB");
-}
-
-TEST(SortScratchLines, SortsBytesThatAreNotUtf8) {
-  Lines lines{"\xe9t\xe9", "zz", "aa"};
-  SortScratchLines(lines);
-  EXPECT_EQ(lines.front(), "aa");
-  EXPECT_EQ(lines.size(), 3u);
+TEST(SortScratchLines, CollatesStablyIgnoringCaseWithPunctuationSignificant) {
+  const struct {
+    Lines Input, Sorted;
+  } cases[] = {
+      {{"B#X", "a#y", "A#Z"}, {"a#y", "A#Z", "B#X"}},
+      // Duplicates stay, equal lines keep their order.
+      {{"CPU1#B", "cpu1#b", "CPU1#A", "CPU1#B"}, {"CPU1#A", "CPU1#B", "cpu1#b", "CPU1#B"}},
+      // Punctuation before digits before letters.
+      {{"A", "1", "_", "b", "#"}, {"_", "#", "1", "A", "b"}},
+      // Without punctuation these would sort as AB, AB, AC.
+      {{"CPU1#AB", "CPU1#A_C", "CPU1#A-B"}, {"CPU1#A_C", "CPU1#A-B", "CPU1#AB"}},
+      {{"\xe9t\xe9", "zz", "aa"}, {"aa", "\xe9t\xe9", "zz"}},
+  };
+  for (const auto& c : cases) {
+    Lines lines = c.Input;
+    SortScratchLines(lines);
+    EXPECT_EQ(lines, c.Sorted) << c.Input[0];
+  }
 }
 
 TEST(DisplayText, KeepsUtf8AndReadsOtherBytesAsLatin1) {

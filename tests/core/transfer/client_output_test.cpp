@@ -55,43 +55,36 @@ constexpr char kLocalDirectoryMissing[] =
     "221 Goodbye.\n"
     "ftp: Can't access `/gone/Schedules.Xtract': No such file or directory\n";
 
-Settings ClientSettings() {
-  Settings settings;
-  settings.FtpHost = "127.0.0.1 2199";
-  settings.FtpUser = "vuser";
-  return settings;
-}
-
-ClientFailure FailureOf(const char* transcript) { return ReadClientOutput(transcript).Failure; }
-
-TEST(ReadClientOutput, CompleteTransferHasNoFailure) {
-  EXPECT_EQ(FailureOf(kFetched), ClientFailure::kNone);
-}
-
-TEST(ReadClientOutput, TransferStatisticsAreNoReply) {
-  EXPECT_EQ(FailureOf("550 bytes received in 00:00 (40.04 KiB/s)\n"), ClientFailure::kNone);
-  EXPECT_EQ(FailureOf("ftp: 450 bytes received in 0.00Seconds 450.00Kbytes/sec.\r\n"),
-            ClientFailure::kNone);
-}
-
-TEST(ReadClientOutput, RejectedLoginExplainsTheFailedGets) {
-  EXPECT_EQ(FailureOf(kLoginRejected), ClientFailure::kLoginFailed);
-}
-
-TEST(ReadClientOutput, ClosedPortCannotConnect) {
-  EXPECT_EQ(FailureOf(kPortClosed), ClientFailure::kCannotConnect);
-}
-
-TEST(ReadClientOutput, FailedLookupOutranksNotConnected) {
-  EXPECT_EQ(FailureOf(kHostUnknown), ClientFailure::kUnknownHost);
-}
-
-TEST(ReadClientOutput, MissingRemoteFile) {
-  EXPECT_EQ(FailureOf(kRemoteFileMissing), ClientFailure::kRemoteFileMissing);
-}
-
-TEST(ReadClientOutput, LocalFileThatCannotBeWritten) {
-  EXPECT_EQ(FailureOf(kLocalDirectoryMissing), ClientFailure::kLocalFileError);
+TEST(ReadClientOutput, FailureOfATranscript) {
+  const struct {
+    const char* Transcript;
+    ClientFailure Failure;
+  } cases[] = {
+      {kFetched, ClientFailure::kNone},
+      // Transfer statistics are no reply.
+      {"550 bytes received in 00:00 (40.04 KiB/s)\n", ClientFailure::kNone},
+      {"ftp: 450 bytes received in 0.00Seconds 450.00Kbytes/sec.\r\n", ClientFailure::kNone},
+      // A rejected login explains the failed gets.
+      {kLoginRejected, ClientFailure::kLoginFailed},
+      {kPortClosed, ClientFailure::kCannotConnect},
+      // A failed lookup outranks "Not connected".
+      {kHostUnknown, ClientFailure::kUnknownHost},
+      {kRemoteFileMissing, ClientFailure::kRemoteFileMissing},
+      {kLocalDirectoryMissing, ClientFailure::kLocalFileError},
+      // Prompt and program prefixes are skipped.
+      {"ftp> Unknown host master01.\r\n", ClientFailure::kUnknownHost},
+      {"> ftp: connect :Connection refused\r\n", ClientFailure::kCannotConnect},
+      {"ftp> 530 User cannot log in.\r\n", ClientFailure::kLoginFailed},
+      // Markers count only at the start of a line.
+      {"local: /db/Login failed/Jobs.Xtract remote: /x/Not connected./Jobs\n",
+       ClientFailure::kNone},
+      // An unfinished last line is read.
+      {"Login incorrect.", ClientFailure::kLoginFailed},
+      {"", ClientFailure::kNone},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadClientOutput(c.Transcript).Failure, c.Failure) << c.Transcript;
+  }
 }
 
 TEST(ReadClientOutput, OtherErrorRepliesAreKeptForTheReason) {
@@ -101,61 +94,41 @@ TEST(ReadClientOutput, OtherErrorRepliesAreKeptForTheReason) {
   EXPECT_EQ(verdict.Reply, "421 Too many connections, closing.");
 }
 
-TEST(ReadClientOutput, PromptAndProgramPrefixesAreSkipped) {
-  EXPECT_EQ(FailureOf("ftp> Unknown host master01.\r\n"), ClientFailure::kUnknownHost);
-  EXPECT_EQ(FailureOf("> ftp: connect :Connection refused\r\n"), ClientFailure::kCannotConnect);
-  EXPECT_EQ(FailureOf("ftp> 530 User cannot log in.\r\n"), ClientFailure::kLoginFailed);
-}
-
-TEST(ReadClientOutput, MarkersCountOnlyAtTheStartOfALine) {
-  EXPECT_EQ(FailureOf("local: /db/Login failed/Jobs.Xtract remote: /x/Not connected./Jobs\n"),
-            ClientFailure::kNone);
-}
-
-TEST(ReadClientOutput, UnfinishedLastLineIsRead) {
-  EXPECT_EQ(FailureOf("Login incorrect."), ClientFailure::kLoginFailed);
-  EXPECT_EQ(FailureOf(""), ClientFailure::kNone);
-}
-
-TEST(TransferFailureReason, NamesHostOrUser) {
-  const Settings settings = ClientSettings();
-  EXPECT_EQ(TransferFailureReason(ReadClientOutput(kHostUnknown), 0, {}, settings),
-            "Unknown Host: 127.0.0.1 2199");
-  EXPECT_EQ(TransferFailureReason(ReadClientOutput(kPortClosed), 0, {}, settings),
-            "Cannot Connect To Host: 127.0.0.1 2199");
-  EXPECT_EQ(TransferFailureReason(ReadClientOutput(kLoginRejected), 0, {}, settings),
-            "Login Failed For User: vuser");
-}
-
-TEST(TransferFailureReason, ListsTheFilesThatDidNotArrive) {
-  const Settings settings = ClientSettings();
-  EXPECT_EQ(TransferFailureReason(ReadClientOutput(kRemoteFileMissing), 0,
-                                  {"Prompts.Xtract", "Parms.Xtract"}, settings),
-            "Remote File Not Found: Prompts.Xtract, Parms.Xtract");
-  EXPECT_EQ(TransferFailureReason(ReadClientOutput(kLocalDirectoryMissing), 0, {"Schedules.Xtract"},
-                                  settings),
-            "Cannot Write Local File: Schedules.Xtract");
-  EXPECT_EQ(TransferFailureReason(ReadClientOutput(kFetched), 0, {"Cpus.Xtract"}, settings),
-            "File Not Refreshed: Cpus.Xtract");
-}
-
-TEST(TransferFailureReason, ServerErrorQuotesTheReply) {
-  EXPECT_EQ(TransferFailureReason(ReadClientOutput("421 Service not available.\n"), 0, {},
-                                  ClientSettings()),
-            "Server Reply: 421 Service not available.");
-}
-
-TEST(TransferFailureReason, ExitStatusWhenTheTranscriptIsSilent) {
-  const Settings settings = ClientSettings();
-  const ClientVerdict silent = ReadClientOutput("");
-  EXPECT_EQ(TransferFailureReason(silent, 127, {"Schedules.Xtract"}, settings),
-            "FTP Client Not Found");
-  EXPECT_EQ(TransferFailureReason(silent, -1, {}, settings), "FTP Client Ended Abnormally");
-  EXPECT_EQ(TransferFailureReason(silent, 3, {}, settings), "FTP Client Ended With Exit Status 3");
-}
-
-TEST(TransferFailureReason, EmptyWhenEveryFileArrived) {
-  EXPECT_EQ(TransferFailureReason(ReadClientOutput(kFetched), 0, {}, ClientSettings()), "");
+TEST(TransferFailureReason, NamesWhatWentWrong) {
+  const struct {
+    const char* Transcript;
+    int ExitStatus;
+    std::vector<std::string> NotArrived;
+    const char* Reason;
+  } cases[] = {
+      {kHostUnknown, 0, {}, "Unknown Host: 127.0.0.1 2199"},
+      {kPortClosed, 0, {}, "Cannot Connect To Host: 127.0.0.1 2199"},
+      {kLoginRejected, 0, {}, "Login Failed For User: vuser"},
+      {kRemoteFileMissing,
+       0,
+       {"Prompts.Xtract", "Parms.Xtract"},
+       "Remote File Not Found: Prompts.Xtract, Parms.Xtract"},
+      {kLocalDirectoryMissing,
+       0,
+       {"Schedules.Xtract"},
+       "Cannot Write Local File: Schedules.Xtract"},
+      {kFetched, 0, {"Cpus.Xtract"}, "File Not Refreshed: Cpus.Xtract"},
+      {"421 Service not available.\n", 0, {}, "Server Reply: 421 Service not available."},
+      // The exit status when the transcript is silent.
+      {"", 127, {"Schedules.Xtract"}, "FTP Client Not Found"},
+      {"", -1, {}, "FTP Client Ended Abnormally"},
+      {"", 3, {}, "FTP Client Ended With Exit Status 3"},
+      // Empty when every file arrived.
+      {kFetched, 0, {}, ""},
+  };
+  Settings settings;
+  settings.FtpHost = "127.0.0.1 2199";
+  settings.FtpUser = "vuser";
+  for (const auto& c : cases) {
+    EXPECT_EQ(
+        TransferFailureReason(ReadClientOutput(c.Transcript), c.ExitStatus, c.NotArrived, settings),
+        c.Reason);
+  }
 }
 
 }  // namespace

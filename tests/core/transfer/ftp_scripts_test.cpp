@@ -1,17 +1,16 @@
 #include "core/transfer/ftp_scripts.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "support/temp_dir.h"
+#include "support/test_helpers.h"
 
 namespace vdbq {
 namespace {
 
+using testing::ReadFile;
 using testing::TempDir;
 namespace fs = std::filesystem;
 
@@ -23,19 +22,6 @@ Settings TransferSettings(const std::string& programDir = "/opt/vdbq/") {
   settings.RemoteExtractDir = "/scheduler/varnolt/DBXtract/";
   settings.DatabaseDir = "/home/ops/DBase/";
   return settings;
-}
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-unsigned Mode(const fs::path& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return 0;
-  return info.st_mode & 07777;
 }
 
 TEST(FtpScriptText, IsTheTenLinesWithCrLf) {
@@ -82,17 +68,12 @@ TEST(FtpScriptText, EmptyPasswordEndsTheUserLineWithTheBlank) {
   EXPECT_NE(FtpScriptText(settings).find("\r\nuser varnolt \r\n"), std::string::npos);
 }
 
-TEST(FtpBatchText, WindowsLineQuotesTheScriptPath) {
+TEST(FtpBatchText, QuotesTheScriptPathAndFeedsItWithoutCarriageReturns) {
   EXPECT_EQ(WindowsBatchText("C:\\Program Files\\VarnoltDBQ\\Ftp1.Ini"),
             "ftp -vin < \"C:\\Program Files\\VarnoltDBQ\\Ftp1.Ini\"\r\n");
-}
-
-TEST(FtpBatchText, ShellScriptFeedsTheScriptWithoutCarriageReturns) {
   EXPECT_EQ(ShellBatchText("/opt/my vdbq/Ftp1.Ini"),
             "#!/bin/sh\ntr -d '\\r' < '/opt/my vdbq/Ftp1.Ini' | ftp -vin\n");
-}
-
-TEST(FtpBatchText, ShellScriptKeepsQuotesAndDollarsLiteral) {
+  // Quotes and dollars stay literal.
   EXPECT_EQ(ShellBatchText("/o'k/$HOME/`x`/Ftp1.Ini"),
             "#!/bin/sh\ntr -d '\\r' < '/o'\\''k/$HOME/`x`/Ftp1.Ini' | ftp -vin\n");
 }
@@ -123,8 +104,8 @@ TEST(WriteFtpScripts, WritesBothFilesAndTwoAuditLines) {
 TEST(WriteFtpScripts, ScriptWithThePasswordIsForItsOwnerOnly) {
   ScriptsFixture f;
   ASSERT_TRUE(WriteFtpScripts(f.settings, f.audit).Ok);
-  EXPECT_EQ(Mode(f.dir.Path() / "Ftp1.Ini"), 0600u);
-  EXPECT_EQ(Mode(f.dir.Path() / "Ftp1.sh"), 0700u);
+  EXPECT_EQ(testing::FileMode(f.dir.Path() / "Ftp1.Ini"), 0600u);
+  EXPECT_EQ(testing::FileMode(f.dir.Path() / "Ftp1.sh"), 0700u);
 }
 
 TEST(WriteFtpScripts, LeftOverWorldReadableScriptIsReplacedNotReused) {
@@ -133,18 +114,8 @@ TEST(WriteFtpScripts, LeftOverWorldReadableScriptIsReplacedNotReused) {
       f.dir.Write("Ftp1.Ini", "old text that is longer than the new one" + std::string(2000, 'x'));
   fs::permissions(old, fs::perms::all);
   ASSERT_TRUE(WriteFtpScripts(f.settings, f.audit).Ok);
-  EXPECT_EQ(Mode(old), 0600u);
+  EXPECT_EQ(testing::FileMode(old), 0600u);
   EXPECT_EQ(ReadFile(old), FtpScriptText(f.settings));
-}
-
-TEST(WriteFtpScripts, MissingProgramDirectoryGivesTheErrorCode) {
-  TempDir dir;
-  Settings settings = TransferSettings(dir.DirText() + "gone/");
-  AuditLog audit{settings};
-  const ScriptsWritten written = WriteFtpScripts(settings, audit);
-  EXPECT_FALSE(written.Ok);
-  EXPECT_EQ(written.Reason, "FTP Parm File NOT Written: 2");
-  EXPECT_EQ(audit.AuditTexts(), std::vector<std::string>{std::string(kParmFileNotWritten) + "2"});
 }
 
 TEST(WriteFtpScripts, BatchFileThatCannotBeCreatedStopsAfterTheScript) {

@@ -1,19 +1,20 @@
 #include "core/transfer/transfer_sequence.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <functional>
 
 #include "core/transfer/ftp_scripts.h"
 #include "support/temp_dir.h"
+#include "support/test_helpers.h"
 
 namespace vdbq {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::FileMode;
+using testing::ReadFile;
 using testing::TempDir;
 namespace fs = std::filesystem;
 
@@ -61,18 +62,6 @@ class FakeRunner : public ProcessRunner {
   int Kills = 0;
   bool Running = false;
 };
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-unsigned Mode(const fs::path& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0;
-}
 
 // A program directory and a database directory that holds an older extract set.
 struct TransferFixture {
@@ -126,7 +115,7 @@ std::vector<std::string> WrittenThenFailed(const std::string& reason) {
   return {kParmFileWrittenOk, kBatchFileWrittenOk, kTransferFailedAudit + reason};
 }
 
-TEST(TransferSequence, SuccessReloadsTheFetchedExtracts) {
+TEST(TransferSequence, SuccessRunsTheBatchFileAndReloadsTheFetchedExtracts) {
   TransferFixture f;
   const TransferOutcome outcome = f.Transfer();
   EXPECT_TRUE(outcome.Succeeded);
@@ -135,18 +124,8 @@ TEST(TransferSequence, SuccessReloadsTheFetchedExtracts) {
   EXPECT_EQ(f.catalogue.Totals.CpuTotal, 2);
   EXPECT_EQ(f.audit.AuditTexts(), kBothWritten);
   EXPECT_TRUE(f.ScriptsGone());
-}
-
-TEST(TransferSequence, StatusTextsInOrder) {
-  TransferFixture f;
-  f.Transfer();
   EXPECT_EQ(f.statuses, (std::vector<std::string>{kTransferProcessing, kTransferRunningBatch,
                                                   kRefreshing, kReady}));
-}
-
-TEST(TransferSequence, ClientRunsTheBatchFileInTheProgramDirectory) {
-  TransferFixture f;
-  f.Transfer();
   EXPECT_EQ(f.runner.Program, "/bin/sh");
   EXPECT_EQ(f.runner.Arguments, std::vector<std::string>{f.program.DirText() + "Ftp1.sh"});
   EXPECT_EQ(f.runner.WorkingDir, f.program.DirText());
@@ -158,7 +137,7 @@ TEST(TransferSequence, ScriptIsOwnerOnlyWhileTheClientReadsIt) {
   unsigned mode = 0;
   f.runner.Client = [&] {
     seen = ReadFile(f.program.Path() / "Ftp1.Ini");
-    mode = Mode(f.program.Path() / "Ftp1.Ini");
+    mode = FileMode(f.program.Path() / "Ftp1.Ini");
     f.FetchAllBut("");
   };
   f.Transfer();
@@ -182,28 +161,47 @@ TEST(TransferSequence, RelativeDatabaseDirectoryReachesTheClientAbsolute) {
   EXPECT_NE(seen.find(" \"" + f.database.DirText() + "Cpus.Xtract\"\r\n"), std::string::npos);
 }
 
-TEST(TransferSequence, ClientFailureKeepsTheOldExtracts) {
-  TransferFixture f;
-  f.runner.Client = nullptr;
-  f.runner.Out = "331 Username ok, send password.\n530 Authentication failed.\nLogin failed.\n";
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_FALSE(outcome.Succeeded);
-  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: Login Failed For User: vuser");
-  EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed("Login Failed For User: vuser"));
-  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 1);
-  EXPECT_EQ(outcome.ClientOutput, f.runner.Out);
-  EXPECT_TRUE(f.ScriptsGone());
-}
-
-TEST(TransferSequence, FileNotRefreshedFailsTheTransfer) {
-  TransferFixture f;
-  f.runner.Client = [&] { f.FetchAllBut("Prompts.Xtract"); };
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_FALSE(outcome.Succeeded);
-  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: File Not Refreshed: Prompts.Xtract");
-  EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed("File Not Refreshed: Prompts.Xtract"));
-  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 2);
-  EXPECT_TRUE(f.ScriptsGone());
+// A failed client run keeps the old extracts (unless some arrived), names the reason in the
+// status and the audit log, and deletes the scripts.
+TEST(TransferSequence, FailuresNameTheirReason) {
+  const struct {
+    std::function<void(TransferFixture&)> Setup;
+    std::string Reason;
+    int CpuTotal;
+  } cases[] = {
+      {[](TransferFixture& f) {
+         f.runner.Client = nullptr;
+         f.runner.Out = "331 Username ok, send password.\n530 Authentication failed.\n";
+       },
+       "Login Failed For User: vuser", 1},
+      {[](TransferFixture& f) { f.runner.Client = [&f] { f.FetchAllBut("Prompts.Xtract"); }; },
+       "File Not Refreshed: Prompts.Xtract", 2},
+      {[](TransferFixture& f) {
+         f.runner.Client = nullptr;
+         f.runner.Status = 127;
+         f.runner.Err = "/opt/vdbq/Ftp1.sh: 2: ftp: not found\n";
+       },
+       "FTP Client Not Found", 1},
+      {[](TransferFixture& f) { f.runner.Starts = false; }, "FTP Client Could Not Be Started", 1},
+      // With no database at all the reason is still named.
+      {[](TransferFixture& f) {
+         for (const char* file : kFetchOrder) fs::remove(f.database.Path() / file);
+         f.runner.Client = nullptr;
+         f.runner.Err = "ftp: Can't connect to `127.0.0.1:2121': Connection refused\n";
+       },
+       "Cannot Connect To Host: 127.0.0.1 2121", 0},
+  };
+  for (const auto& c : cases) {
+    TransferFixture f;
+    c.Setup(f);
+    const TransferOutcome outcome = f.Transfer();
+    EXPECT_FALSE(outcome.Succeeded);
+    EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: " + c.Reason);
+    EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed(c.Reason));
+    EXPECT_EQ(f.catalogue.Totals.CpuTotal, c.CpuTotal) << c.Reason;
+    if (f.runner.Err.empty()) EXPECT_EQ(outcome.ClientOutput, f.runner.Out);
+    EXPECT_TRUE(f.ScriptsGone());
+  }
 }
 
 TEST(TransferSequence, TranscriptKeepsOutputAndErrorLinesApart) {
@@ -214,16 +212,6 @@ TEST(TransferSequence, TranscriptKeepsOutputAndErrorLinesApart) {
   const TransferOutcome outcome = f.Transfer();
   EXPECT_EQ(outcome.ClientOutput, f.runner.Out + "\n" + f.runner.Err);
   EXPECT_EQ(outcome.Reason.rfind("Cannot Write Local File: ", 0), 0u) << outcome.Reason;
-}
-
-TEST(TransferSequence, NonZeroExitStatusFails) {
-  TransferFixture f;
-  f.runner.Status = 127;
-  f.runner.Err = "/opt/vdbq/Ftp1.sh: 2: ftp: not found\n";
-  f.runner.Client = nullptr;
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: FTP Client Not Found");
-  EXPECT_TRUE(f.ScriptsGone());
 }
 
 TEST(TransferSequence, ClientPastTheTimeLimitIsStopped) {
@@ -299,47 +287,27 @@ TEST(TransferSequence, BatchFileNotWrittenRemovesTheScript) {
   EXPECT_EQ(f.runner.Program, "");
 }
 
-TEST(TransferSequence, ClientThatCannotStart) {
-  TransferFixture f;
-  f.runner.Starts = false;
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: FTP Client Could Not Be Started");
-  EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed("FTP Client Could Not Be Started"));
-  EXPECT_TRUE(f.ScriptsGone());
-}
-
-TEST(TransferSequence, LineBreakInASettingWritesNoScript) {
-  TransferFixture f;
-  f.settings.FtpPassword = "secret\n!rm -rf ~";
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: Line Break In FtpPassword");
-  EXPECT_EQ(f.audit.AuditTexts(), std::vector<std::string>{std::string(kTransferFailedAudit) +
-                                                           "Line Break In FtpPassword"});
-  EXPECT_FALSE(fs::exists(f.program.Path() / "Ftp1.Ini"));
-  EXPECT_EQ(f.runner.Program, "");
-}
-
-TEST(TransferSequence, DoubleQuoteInADirectoryWritesNoScript) {
-  TransferFixture f;
-  f.settings.RemoteExtractDir = "/dbx\" \"/etc/";
-  EXPECT_EQ(f.Transfer().StatusText, "FTP Transfer Failed: Double Quote In RemoteExtractDir");
-  EXPECT_FALSE(fs::exists(f.program.Path() / "Ftp1.Ini"));
-}
-
-TEST(TransferSequence, EmptyHostIsRefused) {
-  TransferFixture f;
-  f.settings.FtpHost = "";
-  EXPECT_EQ(f.Transfer().StatusText, "FTP Transfer Failed: No FTP Host Set");
-}
-
-TEST(TransferSequence, FailureOnAnEmptyDatabaseStillNamesTheReason) {
-  TransferFixture f;
-  for (const char* file : kFetchOrder) fs::remove(f.database.Path() / file);
-  f.runner.Client = nullptr;
-  f.runner.Err = "ftp: Can't connect to `127.0.0.1:2121': Connection refused\n";
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: Cannot Connect To Host: 127.0.0.1 2121");
-  EXPECT_TRUE(f.store.ExtractsMissing);
+TEST(TransferSequence, UnsafeOrMissingSettingWritesNoScript) {
+  const struct {
+    std::string Settings::*Field;
+    const char* Value;
+    const char* Reason;
+  } cases[] = {
+      {&Settings::FtpPassword, "secret\n!rm -rf ~", "Line Break In FtpPassword"},
+      {&Settings::FtpUser, "u\rquit", "Line Break In FtpUser"},
+      {&Settings::RemoteExtractDir, "/dbx\" \"/etc/", "Double Quote In RemoteExtractDir"},
+      {&Settings::FtpHost, "", "No FTP Host Set"},
+      {&Settings::FtpHost, "  ", "No FTP Host Set"},
+  };
+  for (const auto& c : cases) {
+    TransferFixture f;
+    f.settings.*c.Field = c.Value;
+    EXPECT_EQ(f.Transfer().StatusText, std::string("FTP Transfer Failed: ") + c.Reason);
+    EXPECT_EQ(f.audit.AuditTexts(),
+              std::vector<std::string>{std::string(kTransferFailedAudit) + c.Reason});
+    EXPECT_FALSE(fs::exists(f.program.Path() / "Ftp1.Ini")) << c.Reason;
+    EXPECT_EQ(f.runner.Program, "");
+  }
 }
 
 }  // namespace

@@ -7,21 +7,71 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <memory>
 
 #include "core/reports/run_report.h"
 #include "gui/catalogue/catalogue_tree.h"
+#include "gui/main_window.h"
 #include "gui/report/report_runner.h"
-#include "gui/window_fixture.h"
-
-using vdbq::gui::testing::WindowFixture;
+#include "gui/resources/sounds.h"
+#include "platform/qsettings_store.h"
 
 namespace {
 
-bool RunReportScenario(WindowFixture& fixture, const QString& request) {
+// A main window over a copy of the sample database in a program directory of its own, with
+// its own settings file and no sounds, so that every picture starts from the same state.
+class ShotWindow {
+ public:
+  ShotWindow() {
+    const QString db = dir_.filePath(QStringLiteral("DBase"));
+    QDir().mkpath(db);
+    const QDir sample(QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR));
+    for (const QString& name : sample.entryList(QDir::Files)) {
+      QFile::copy(sample.filePath(name), db + QLatin1Char('/') + name);
+    }
+    store_ = std::make_unique<vdbq::QSettingsStore>(dir_.filePath(QStringLiteral("settings.ini")));
+    store_->Write("Sfx", "0");
+    vdbq::gui::MainWindowEnvironment environment;
+    environment.ProgramDir = dir_.path().toStdString() + "/";
+    environment.Store = store_.get();
+    environment.Sounds = std::make_unique<vdbq::gui::SilentSoundPlayer>();
+    environment.ShowMessage = [](const QString& text) {
+      std::fprintf(stderr, "%s\n", qPrintable(text));
+    };
+    window_ = std::make_unique<vdbq::gui::MainWindow>(std::move(environment));
+  }
+  ~ShotWindow() {
+    window_.reset();
+    store_.reset();
+  }
+
+  vdbq::gui::MainWindow& Window() { return *window_; }
+
+  // Selects the node at the end of the caption path, expanding what lies above it.
+  bool Select(const std::vector<std::string>& path) {
+    const QModelIndex index = window_->TreeModel()->FindPath(path);
+    if (!index.isValid()) return false;
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) {
+      window_->Tree()->expand(up);
+    }
+    window_->Tree()->setCurrentIndex(index);
+    window_->Tree()->scrollTo(index);
+    return true;
+  }
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<vdbq::QSettingsStore> store_;
+  std::unique_ptr<vdbq::gui::MainWindow> window_;
+};
+
+bool RunReportScenario(ShotWindow& fixture, const QString& request) {
   vdbq::gui::MainWindow& window = fixture.Window();
   const QStringList parts = request.split(QLatin1Char(':'));
   // A schedule key shows its node in the tree too, as when the report is run from there.
@@ -39,7 +89,7 @@ bool RunReportScenario(WindowFixture& fixture, const QString& request) {
   return true;
 }
 
-bool Prepare(WindowFixture& fixture, const QString& scenario) {
+bool Prepare(ShotWindow& fixture, const QString& scenario) {
   vdbq::gui::MainWindow& window = fixture.Window();
   if (scenario == QLatin1String("title")) return true;
   if (scenario == QLatin1String("catalogue") || scenario == QLatin1String("menu")) {
@@ -105,9 +155,10 @@ int main(int argc, char** argv) {
                  .replace(QLatin1Char('#'), QLatin1Char('-')) +
              QStringLiteral(".png");
     }
-    WindowFixture fixture;
-    fixture.Preset("Sfx", "0");
-    vdbq::gui::MainWindow& window = fixture.Start();
+    ShotWindow fixture;
+    vdbq::gui::MainWindow& window = fixture.Window();
+    window.show();
+    if (!window.Started()) QTest::qWaitFor([&window] { return window.Started(); }, 5000);
     if (size.isValid()) window.resize(size);
     window.activateWindow();
     if (!Prepare(fixture, scenario)) {
