@@ -238,6 +238,16 @@ TEST(DependencyPathReport, FindsOnlyTheFirstScheduleOfABlock) {
   EXPECT_EQ(fx.Panel.StatusText, "Ready.");
 }
 
+TEST(DependencyPathReport, WalksOnAtTheScheduleLineThatEndedTheReading) {
+  // U#OUTER lost its END line: its reading stops at U#INNER, which the walk then examines.
+  ReportFixture fx = WithSchedules(
+      "SCHEDULE U#S0\n:\nJ0\nEND\n"
+      "SCHEDULE U#OUTER\nSCHEDULE U#INNER\nFOLLOWS U#S0.J0\n:\nJ1\nEND\n");
+  fx.Run("S#5", "U#S0");
+  EXPECT_EQ(PathRows(fx.Results), (std::vector<std::string>{"001> U#S0", "002 U#INNER"}));
+  EXPECT_EQ(fx.Results.Rows[3].Column(4), "U#S0.J0");
+}
+
 TEST(DependencyPathReport, GoesOnAtTheNextBlockAfterAJobNamedEndSomething) {
   // ENDOFDAY starts a block of its own; the schedules after it are still found and walked.
   ReportFixture fx = WithSchedules(
