@@ -43,6 +43,7 @@
 #include "gui/window/left_panel.h"
 #include "gui/window/main_menu.h"
 #include "gui/window/title_bar.h"
+#include "gui/widgets/elided_label.h"
 #include "platform/program_directory.h"
 #include "platform/qsettings_store.h"
 
@@ -164,7 +165,8 @@ void MainWindow::BuildLayout() {
   layout->addLayout(body, 1);
   setCentralWidget(central);
 
-  status_ = new QLabel(QString::fromLatin1(kReady), this);
+  status_ = new ElidedLabel(this);
+  status_->setText(QString::fromLatin1(kReady));
   status_->setObjectName(QStringLiteral("StatBar"));
   statusBar()->addWidget(status_, 1);
 
@@ -364,6 +366,7 @@ void MainWindow::ShowInstallPage() {
 }
 
 void MainWindow::ShowReportPage() {
+  reportPage_->ScrollToStart();
   navigation_.MarkVisited(PageCategory::Rep);
   SwitchCategory(PageCategory::Rep);
 }

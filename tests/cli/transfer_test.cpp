@@ -149,7 +149,8 @@ TEST_F(TransferEndToEnd, PasswordsWithBlanksQuotesOrNothingLogIn) {
     const CliRun run = Transfer(server.Host(), password);
     EXPECT_EQ(run.ExitStatus, 0) << password << ": " << run.Err;
     for (const char* file : kExtracts) {
-      EXPECT_EQ(ReadFile(DatabaseDir() / file), ReadFile(RemoteDir() / file)) << password;
+      EXPECT_TRUE(ReadFile(DatabaseDir() / file) == ReadFile(RemoteDir() / file))
+          << password << ": " << file;
     }
   }
   EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});

@@ -74,6 +74,7 @@ QLabel* Heading(const QString& text, QWidget* parent) {
   f.setBold(true);
   label->setFont(f);
   label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128); padding-top: 10px;"));
+  label->setWordWrap(true);
   return label;
 }
 

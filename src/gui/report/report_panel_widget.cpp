@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
 
 #include "gui/layout_rules.h"
 #include "gui/resources/pictures.h"
@@ -45,7 +46,6 @@ QLabel* Framed(QWidget* parent) {
 QPushButton* SmallButton(const QString& text, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
   button->setCursor(Qt::PointingHandCursor);
-  button->setFocusPolicy(Qt::NoFocus);
   return button;
 }
 
@@ -64,11 +64,13 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
   previous_->SetPictures(PanelButtonFace(PanelButton::Previous, false),
                          PanelButtonFace(PanelButton::Previous, true));
   previous_->setToolTip(QStringLiteral("Previous Report Category"));
+  previous_->SetKeyboardUse(true);
   next_ = new HoverButton(this);
   next_->setObjectName(QStringLiteral("ImageButNext"));
   next_->SetPictures(PanelButtonFace(PanelButton::Next, false),
                      PanelButtonFace(PanelButton::Next, true));
   next_->setToolTip(QStringLiteral("Next Report Category"));
+  next_->SetKeyboardUse(true);
   caption_ = new QLabel(this);
   caption_->setObjectName(QStringLiteral("LabRepTab"));
   caption_->setAlignment(Qt::AlignCenter);
@@ -99,7 +101,6 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
     const auto i = static_cast<size_t>(n - 1);
     boxes_[i] = new QCheckBox(options_);
     boxes_[i]->setObjectName(QStringLiteral("PanelCmdCB%1").arg(n));
-    boxes_[i]->setFocusPolicy(Qt::NoFocus);
     numbers_[i] = new ClickLabel(QString::number(n), options_);
     numbers_[i]->setObjectName(QStringLiteral("ShadowNum%1").arg(n));
     numbers_[i]->SetShadow(true);
@@ -144,6 +145,7 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
   go_->setObjectName(QStringLiteral("GoBut"));
   go_->SetPictures(PanelButtonFace(PanelButton::Go, false), PanelButtonFace(PanelButton::Go, true));
   go_->setToolTip(QStringLiteral("Run The Report"));
+  go_->SetKeyboardUse(true);
   QPushButton* paste = SmallButton(QStringLiteral("Paste"), searchPanel_);
   paste->setObjectName(QStringLiteral("LabPaste"));
   QPushButton* clear = SmallButton(QStringLiteral("Clear"), searchPanel_);
@@ -247,7 +249,22 @@ void ReportPanelWidget::resizeEvent(QResizeEvent* event) {
   search_->setFixedWidth(inner - 70);
   caption_->setFixedWidth(inner - 82);
   strobe_->setFixedWidth(inner - 16);
-  for (ClickLabel* text : texts_) text->setFixedWidth(inner - 42);
+  // Each option row is as high as its tallest text in any category, so the rows, and the
+  // search box and Go below them, stand in the same place whichever category is shown.
+  for (int n = 1; n <= kMaxReportOptions; ++n) {
+    ClickLabel* text = texts_[static_cast<size_t>(n - 1)];
+    text->setFixedWidth(inner - 42);
+    int height = text->fontMetrics().height();
+    for (int category = 0; category < kReportCategories; ++category) {
+      if (n > ReportPanel::OptionCountOf(category)) continue;
+      const QString option = ToQString(ReportPanel::OptionTextOf(category, n));
+      height = std::max(height, text->fontMetrics()
+                                    .boundingRect(QRect(0, 0, inner - 42, 10000), Qt::TextWordWrap,
+                                                  option)
+                                    .height());
+    }
+    text->setFixedHeight(height);
+  }
   const int left = (width() - inner) / 2;
   layout()->setContentsMargins(left, 8, width() - inner - left, 8);
 }

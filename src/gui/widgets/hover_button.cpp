@@ -1,7 +1,10 @@
 #include "gui/widgets/hover_button.h"
 
 #include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace vdbq::gui {
 
@@ -30,6 +33,33 @@ void HoverButton::paintEvent(QPaintEvent*) {
   const QPixmap& picture = ShowsHighlighted() ? highlighted_ : normal_;
   // A pressed button sinks by one pixel.
   p.drawPixmap(pressed_ ? QPoint(1, 1) : QPoint(0, 0), picture);
+  if (hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+  }
+}
+
+void HoverButton::SetKeyboardUse(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus); }
+
+void HoverButton::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (!event->isAutoRepeat() &&
+      (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    emit clicked();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void HoverButton::focusInEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void HoverButton::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void HoverButton::enterEvent(QEnterEvent* event) {
