@@ -13,6 +13,7 @@
 #include "gui/layout_rules.h"
 #include "gui/resources/pictures.h"
 #include "gui/text_convert.h"
+#include "gui/widgets/elided_label.h"
 
 namespace vdbq::gui {
 namespace {
@@ -46,6 +47,8 @@ QLabel* Framed(QWidget* parent) {
 QPushButton* SmallButton(const QString& text, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
   button->setCursor(Qt::PointingHandCursor);
+  // Reached by Tab; a click leaves the focus in the search box.
+  button->setFocusPolicy(Qt::TabFocus);
   return button;
 }
 
@@ -82,13 +85,23 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
   total_ = Framed(this);
   total_->setObjectName(QStringLiteral("LabTotty"));
   total_->setAlignment(Qt::AlignCenter);
+  // Room for a seven-digit count, so the total has a row of its own below the caption, named
+  // by its hint.
+  total_->setMinimumWidth(total_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+  totalName_ = new ElidedLabel(this);
+  totalName_->setObjectName(QStringLiteral("LabTottyName"));
+  totalName_->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
   auto* topRow = new QHBoxLayout;
   topRow->setSpacing(2);
+  topRow->addStretch(1);
   topRow->addWidget(previous_);
   topRow->addWidget(caption_);
   topRow->addWidget(next_);
-  topRow->addSpacing(2);
-  topRow->addWidget(total_, 1);
+  topRow->addStretch(1);
+  auto* totalRow = new QHBoxLayout;
+  totalRow->setSpacing(4);
+  totalRow->addWidget(totalName_, 1);
+  totalRow->addWidget(total_);
 
   // The six option rows.
   options_ = new QWidget(this);
@@ -101,6 +114,7 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
     const auto i = static_cast<size_t>(n - 1);
     boxes_[i] = new QCheckBox(options_);
     boxes_[i]->setObjectName(QStringLiteral("PanelCmdCB%1").arg(n));
+    boxes_[i]->setFocusPolicy(Qt::TabFocus);
     numbers_[i] = new ClickLabel(QString::number(n), options_);
     numbers_[i]->setObjectName(QStringLiteral("ShadowNum%1").arg(n));
     numbers_[i]->SetShadow(true);
@@ -111,6 +125,7 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
     texts_[i] = new ClickLabel(QString(), options_);
     texts_[i]->setObjectName(QStringLiteral("LabCmd%1").arg(n));
     texts_[i]->setWordWrap(true);
+    texts_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     texts_[i]->setCursor(Qt::PointingHandCursor);
     // Hidden rows keep their room, so the search box stays where it is for every category.
     for (QWidget* part : std::initializer_list<QWidget*>{boxes_[i], numbers_[i], texts_[i]}) {
@@ -167,6 +182,7 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
   layout->setContentsMargins(8, 8, 8, 8);
   layout->setSpacing(6);
   layout->addLayout(topRow);
+  layout->addLayout(totalRow);
   layout->addWidget(options_);
   layout->addWidget(description_);
   layout->addWidget(searchPanel_);
@@ -185,6 +201,7 @@ void ReportPanelWidget::Sync() {
   caption_->setText(ToQString(panel_.LabRepTab()));
   total_->setText(ToQString(panel_.LabTotty()));
   total_->setToolTip(ToQString(panel_.LabTottyHint()));
+  totalName_->setText(ToQString(panel_.LabTottyHint()) + QLatin1Char(':'));
   for (int n = 1; n <= kMaxReportOptions; ++n) {
     const auto i = static_cast<size_t>(n - 1);
     const bool visible = panel_.OptionVisible(n);

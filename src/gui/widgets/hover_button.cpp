@@ -1,10 +1,8 @@
 #include "gui/widgets/hover_button.h"
 
-#include <QMouseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace vdbq::gui {
 
@@ -34,13 +32,12 @@ void HoverButton::paintEvent(QPaintEvent*) {
   // A pressed button sinks by one pixel.
   p.drawPixmap(pressed_ ? QPoint(1, 1) : QPoint(0, 0), picture);
   if (hasFocus()) {
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    p.setPen(QPen(QColor(0, 0, 128), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
   }
 }
 
-void HoverButton::SetKeyboardUse(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus); }
+void HoverButton::SetKeyboardUse(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
 
 void HoverButton::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();

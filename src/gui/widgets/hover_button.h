@@ -16,7 +16,7 @@ class HoverButton : public QWidget {
   void SetLit(bool lit);
   bool Lit() const { return lit_; }
   bool ShowsHighlighted() const { return lit_ || hovered_; }
-  // Takes the focus by Tab and clicks on Space and Enter.
+  // Takes the focus by Tab (a mouse click leaves it where it is) and clicks on Space and Enter.
   void SetKeyboardUse(bool on);
 
   QSize sizeHint() const override;
