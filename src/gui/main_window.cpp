@@ -38,12 +38,12 @@
 #include "gui/settings/settings_dialog.h"
 #include "gui/text_convert.h"
 #include "gui/transfer/transfer_runner.h"
+#include "gui/widgets/elided_label.h"
 #include "gui/window/about_box.h"
 #include "gui/window/category_bar.h"
 #include "gui/window/left_panel.h"
 #include "gui/window/main_menu.h"
 #include "gui/window/title_bar.h"
-#include "gui/widgets/elided_label.h"
 #include "platform/program_directory.h"
 #include "platform/qsettings_store.h"
 

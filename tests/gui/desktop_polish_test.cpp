@@ -89,8 +89,7 @@ class DesktopPolishTest : public QObject {
     auto* list = window.CurrentPage()->findChild<QTreeWidget*>();
     const QList<QTreeWidgetItem*> rows = list->findItems(clicked, Qt::MatchExactly, 0);
     QCOMPARE(rows.size(), 1);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(rows[0]).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(rows[0]).center());
     const PageHeader* header = window.CurrentPage()->findChild<PageHeader*>();
     QCOMPARE(header->Title()->text(), clicked);
     QCOMPARE(header->Subtitle()->text(), rows[0]->text(1));

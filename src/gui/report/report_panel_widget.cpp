@@ -275,10 +275,10 @@ void ReportPanelWidget::resizeEvent(QResizeEvent* event) {
     for (int category = 0; category < kReportCategories; ++category) {
       if (n > ReportPanel::OptionCountOf(category)) continue;
       const QString option = ToQString(ReportPanel::OptionTextOf(category, n));
-      height = std::max(height, text->fontMetrics()
-                                    .boundingRect(QRect(0, 0, inner - 42, 10000), Qt::TextWordWrap,
-                                                  option)
-                                    .height());
+      height = std::max(height,
+                        text->fontMetrics()
+                            .boundingRect(QRect(0, 0, inner - 42, 10000), Qt::TextWordWrap, option)
+                            .height());
     }
     text->setFixedHeight(height);
   }
