@@ -209,8 +209,10 @@ class LiteralPath {
         continue;
       }
       const LiteralEntry entry = LoadEntry(key, line, 'N');
+      // Where this reading stopped; onMatch reads further schedules.
+      const long long next = readEnd_;
       if (Refers(entry.ScheduleFollows, allJobFollows_, t)) onMatch(entry);
-      line = readEnd_;
+      line = next;
     }
   }
 
