@@ -61,8 +61,10 @@ const std::vector<std::string> kFtp{
     "",
     "After the transfer the database directory holds the seven files:",
     "",
-    "  Calendars.Xtract   Cpus.Xtract        Jobs.Xtract        Parms.Xtract",
-    "  Prompts.Xtract     Resources.Xtract   Schedules.Xtract",
+    // Three names a line, so the listing keeps its columns at the page's default width.
+    "  Calendars.Xtract   Cpus.Xtract        Jobs.Xtract",
+    "  Parms.Xtract       Prompts.Xtract     Resources.Xtract",
+    "  Schedules.Xtract",
     "",
     "< Install.Doc >",
 };
