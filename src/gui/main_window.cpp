@@ -38,6 +38,7 @@
 #include "gui/settings/settings_dialog.h"
 #include "gui/text_convert.h"
 #include "gui/transfer/transfer_runner.h"
+#include "gui/widgets/elided_label.h"
 #include "gui/window/about_box.h"
 #include "gui/window/category_bar.h"
 #include "gui/window/left_panel.h"
@@ -164,7 +165,8 @@ void MainWindow::BuildLayout() {
   layout->addLayout(body, 1);
   setCentralWidget(central);
 
-  status_ = new QLabel(QString::fromLatin1(kReady), this);
+  status_ = new ElidedLabel(this);
+  status_->setText(QString::fromLatin1(kReady));
   status_->setObjectName(QStringLiteral("StatBar"));
   statusBar()->addWidget(status_, 1);
 
@@ -364,6 +366,7 @@ void MainWindow::ShowInstallPage() {
 }
 
 void MainWindow::ShowReportPage() {
+  reportPage_->ScrollToStart();
   navigation_.MarkVisited(PageCategory::Rep);
   SwitchCategory(PageCategory::Rep);
 }

@@ -126,6 +126,21 @@ TEST_F(TransferEndToEnd, FetchesTheSevenExtractsAndReloads) {
   EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
 }
 
+TEST_F(TransferEndToEnd, PasswordsWithBlanksQuotesOrNothingLogIn) {
+  for (const std::string password : {"S3cret pw", "say \"hi\" \\ 'x'", ""}) {
+    fs::remove_all(DatabaseDir());
+    FtpTestServer server(kUser, password, Root() / "host");
+    ASSERT_NE(server.Port(), 0);
+    const CliRun run = Transfer(server.Host(), password);
+    EXPECT_EQ(run.ExitStatus, 0) << password << ": " << run.Err;
+    for (const char* file : kExtracts) {
+      EXPECT_TRUE(ReadFile(DatabaseDir() / file) == ReadFile(RemoteDir() / file))
+          << password << ": " << file;
+    }
+  }
+  EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
+}
+
 TEST_F(TransferEndToEnd, ReplacesExtractsTheHostDidNotChange) {
   // Same bytes and the same modification time as on the host, which the client keeps.
   fs::create_directories(DatabaseDir());

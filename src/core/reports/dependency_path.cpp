@@ -39,10 +39,7 @@ std::string FieldOr(const std::vector<std::string_view>& fields, size_t n) {
 class PathCollector {
  public:
   PathCollector(const PathScheduleIndex& index, const LineList& lines, Progress& progress)
-      : index_(index),
-        lines_(lines),
-        progress_(progress),
-        firstUnlisted_(index.Blocks().size(), 0) {}
+      : index_(index), lines_(lines), progress_(progress) {}
 
   std::vector<PathEntry> Collect(const PathSchedule& start, const PathStart& names) {
     Add(LoadEntry(names.Workstation + "#" + names.ScheduleName, start, 'O'));
@@ -103,30 +100,17 @@ class PathCollector {
     }
   }
 
-  // The place in its block of the first SCHEDULE line whose key is not listed: the one a walk
-  // reads there. Keys are only ever added, so the place only moves on.
-  uint32_t FirstUnlisted(uint32_t block) {
-    const std::vector<uint32_t>& ids = index_.Blocks()[block];
-    uint32_t& place = firstUnlisted_[block];
-    while (place < ids.size() && listed_.contains(index_.Schedules()[ids[place]].Key)) ++place;
-    return place;
-  }
-
-  // A walk from the first line: at a SCHEDULE line whose key is listed it reads on; any other
-  // it reads and then goes on at the next block. onMatch gets every schedule it reads that
-  // refers to name, in file order, and may add entries (which later parts of the walk see).
+  // A walk from the first line: a SCHEDULE line whose key is listed it passes, any other it
+  // reads. Reading stops after the END line or before the next SCHEDULE line and the walk goes
+  // on from there, so it meets every SCHEDULE line, also one whose block lost its END line.
+  // onMatch gets every schedule it reads that refers to name, in file order, and may add
+  // entries (which later parts of the walk see).
   template <typename OnMatch>
   void Walk(const std::string& name, OnMatch onMatch) {
-    const std::vector<PathSchedule>& schedules = index_.Schedules();
-    long long blockRead = -1;
     for (uint32_t id : index_.ReferringCandidates(name)) {
       progress_.Tick();
-      const PathSchedule& schedule = schedules[id];
-      if (schedule.Block == blockRead) continue;
-      const uint32_t read = FirstUnlisted(schedule.Block);
-      if (read > schedule.PlaceInBlock) continue;
-      blockRead = schedule.Block;
-      if (read < schedule.PlaceInBlock) continue;
+      const PathSchedule& schedule = index_.Schedules()[id];
+      if (listed_.contains(schedule.Key)) continue;
       if (Refers(schedule.Follows.ScheduleFollows, schedule.Follows.AllJobFollows, name)) {
         onMatch(schedule);
       }
@@ -138,7 +122,6 @@ class PathCollector {
   Progress& progress_;
   std::vector<PathEntry> entries_;
   std::unordered_set<std::string> listed_;
-  std::vector<uint32_t> firstUnlisted_;
 };
 
 // Entries whose order comes from the passes: as many as the order table of the report holds.

@@ -17,14 +17,10 @@ PathScheduleIndex::PathScheduleIndex(const ExtractStore& store, Progress& progre
     schedule.Key = TrimBlanks(std::string_view(line).substr(9));
     const long long block = store.BlockOfLine(i);
     if (block != lastBlock) {
-      blocks_.emplace_back();
       firstInBlock_.try_emplace(std::string_view(line).substr(9),
                                 static_cast<uint32_t>(schedules_.size()));
       lastBlock = block;
     }
-    schedule.Block = static_cast<uint32_t>(blocks_.size() - 1);
-    schedule.PlaceInBlock = static_cast<uint32_t>(blocks_.back().size());
-    blocks_.back().push_back(static_cast<uint32_t>(schedules_.size()));
     schedules_.push_back(std::move(schedule));
   }
   for (size_t k = 0; k < schedules_.size(); ++k) {

@@ -22,10 +22,6 @@ struct PathSchedule {
   std::string Key;
   // Read with the workstation of Key, as the walks over all schedules read it.
   PathFollows Follows;
-  // Its block (an index into PathScheduleIndex::Blocks) and its place among the SCHEDULE lines
-  // of that block.
-  uint32_t Block = 0;
-  uint32_t PlaceInBlock = 0;
 };
 
 // Every schedule read once, so that the path report answers "which schedule has this key" and
@@ -36,8 +32,6 @@ class PathScheduleIndex {
   PathScheduleIndex(const ExtractStore& store, Progress& progress);
 
   const std::vector<PathSchedule>& Schedules() const { return schedules_; }
-  // The SCHEDULE lines of each block that holds any, by their index in Schedules(), in order.
-  const std::vector<std::vector<uint32_t>>& Blocks() const { return blocks_; }
 
   // The schedule a walk over the blocks meets first whose line continues after "SCHEDULE "
   // with exactly key. Such a walk reads only the first SCHEDULE line of each block.
@@ -50,7 +44,6 @@ class PathScheduleIndex {
 
  private:
   std::vector<PathSchedule> schedules_;
-  std::vector<std::vector<uint32_t>> blocks_;
   std::unordered_map<std::string_view, uint32_t> firstInBlock_;
   DotReferenceIndex referring_{DotReferenceIndex::Match::kWholeSegment};
 };

@@ -27,6 +27,27 @@ std::string SingleQuoted(const std::string& text) {
   return quoted + "'";
 }
 
+// One argument in the client's command syntax: inside double quotes everything is literal
+// except the closing quote, so a quote of the text closes, adds an escaped quote and reopens.
+std::string ClientQuoted(const std::string& text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    quoted += c == '"' ? std::string("\"\\\"\"") : std::string(1, c);
+  }
+  return quoted + "\"";
+}
+
+// The client cannot pass an empty argument ("" is no argument at all), and "user NAME" alone
+// would read the password from the script's next line, so an empty password is sent through
+// the raw commands instead.
+std::string LoginLines(const Settings& settings) {
+  if (settings.FtpPassword.empty()) {
+    return "quote USER " + ClientQuoted(settings.FtpUser) + kCrLf + "quote PASS" + kCrLf;
+  }
+  return "user " + ClientQuoted(settings.FtpUser) + " " + ClientQuoted(settings.FtpPassword) +
+         kCrLf;
+}
+
 }  // namespace
 
 std::string TransferPrompt(const Settings& settings) {
@@ -36,7 +57,7 @@ std::string TransferPrompt(const Settings& settings) {
 
 std::string FtpScriptText(const Settings& settings) {
   std::string text = "open " + settings.FtpHost + kCrLf;
-  text += "user " + settings.FtpUser + " " + settings.FtpPassword + kCrLf;
+  text += LoginLines(settings);
   for (const char* file : kFetchOrder) text += GetLine(settings, file) + kCrLf;
   text += std::string("quit") + kCrLf;
   return text;

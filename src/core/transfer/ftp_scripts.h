@@ -30,8 +30,9 @@ inline constexpr const char* kBatchFileNotWritten = " - Varnolt FTP Batch File N
 // The question the confirmation dialog asks before a transfer; CR is the single character 13.
 std::string TransferPrompt(const Settings& settings);
 
-// The ten lines of the client's command script, each ending CR LF. The password stands in
-// clear in the second line.
+// The client's command script, each line ending CR LF: open, the login, the seven gets, quit.
+// User and password stand in clear, in the client's quoting so that blanks, quotes and
+// backslashes reach the server unchanged; an empty password takes two login lines.
 std::string FtpScriptText(const Settings& settings);
 
 // The batch line of Windows, CR LF: the client with its commands read from the script.

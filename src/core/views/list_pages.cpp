@@ -13,10 +13,15 @@ void ShowNamedRow(const std::vector<NameValue>& rows, std::string_view selectedN
   page.Description = rows[static_cast<size_t>(row)].Value;
 }
 
+// The description follows the row the title names, so the page never shows one entry's name
+// with another entry's text.
+template <typename Page>
 std::optional<std::string> ClickRow(const std::vector<NameValue>& rows, long long row,
-                                    std::string& title) {
+                                    std::string& title, Page& page) {
   if (row < 0 || row >= static_cast<long long>(rows.size())) return std::nullopt;
   title = rows[static_cast<size_t>(row)].Name;
+  page.Selected = row;
+  page.Description = rows[static_cast<size_t>(row)].Value;
   return title;
 }
 
@@ -41,12 +46,12 @@ void ShowPrompt(const ExtractStore& store, const Catalogue& /*catalogue*/,
 
 std::optional<std::string> ClickParameterRow(const ExtractStore& store, long long row,
                                              ParameterPage& page) {
-  return ClickRow(store.ParameterList, row, page.LabPar);
+  return ClickRow(store.ParameterList, row, page.LabPar, page);
 }
 
 std::optional<std::string> ClickPromptRow(const ExtractStore& store, long long row,
                                           PromptPage& page) {
-  return ClickRow(store.PromptList, row, page.LabPro);
+  return ClickRow(store.PromptList, row, page.LabPro, page);
 }
 
 }  // namespace vdbq

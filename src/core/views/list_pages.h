@@ -33,7 +33,8 @@ void ShowPrompt(const ExtractStore& store, const Catalogue& catalogue,
                 std::string_view selectedName, PromptPage& page);
 
 // A click on row `row` of the list: the row's name goes into the title and is returned for the
-// clipboard. A click that selects no row (out of range) changes nothing and returns nothing.
+// clipboard; the row becomes the selected one and its value the description. A click that selects
+// no row (out of range) changes nothing and returns nothing.
 std::optional<std::string> ClickParameterRow(const ExtractStore& store, long long row,
                                              ParameterPage& page);
 std::optional<std::string> ClickPromptRow(const ExtractStore& store, long long row,

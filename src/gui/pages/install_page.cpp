@@ -61,8 +61,10 @@ const std::vector<std::string> kFtp{
     "",
     "After the transfer the database directory holds the seven files:",
     "",
-    "  Calendars.Xtract   Cpus.Xtract        Jobs.Xtract        Parms.Xtract",
-    "  Prompts.Xtract     Resources.Xtract   Schedules.Xtract",
+    // Three names a line, so the listing keeps its columns at the page's default width.
+    "  Calendars.Xtract   Cpus.Xtract        Jobs.Xtract",
+    "  Parms.Xtract       Prompts.Xtract     Resources.Xtract",
+    "  Schedules.Xtract",
     "",
     "< Install.Doc >",
 };
@@ -74,6 +76,7 @@ QLabel* Heading(const QString& text, QWidget* parent) {
   f.setBold(true);
   label->setFont(f);
   label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128); padding-top: 10px;"));
+  label->setWordWrap(true);
   return label;
 }
 

@@ -20,6 +20,7 @@ ClickLabel* CopyableValue(QWidget* parent, const QString& objectName) {
   label->setCursor(Qt::PointingHandCursor);
   label->setToolTip(QStringLiteral("Click To Copy To ClipBoard"));
   label->setWordWrap(true);
+  LeaveWidthFree(label);
   return label;
 }
 

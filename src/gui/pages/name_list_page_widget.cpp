@@ -14,7 +14,6 @@ NameListPageWidget::NameListPageWidget(PageCategory category, const QString& hea
   auto* header = new PageHeader(category, this);
   title_ = header->Title();
   description_ = header->Subtitle();
-  description_->setWordWrap(true);
   list_ = MakeObjectList({heading, QStringLiteral("Description")}, this);
   list_->setColumnWidth(0, 160);
 

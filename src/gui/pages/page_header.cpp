@@ -5,20 +5,21 @@
 #include <QVBoxLayout>
 
 #include "gui/resources/pictures.h"
+#include "gui/widgets/elided_label.h"
 
 namespace vdbq::gui {
 
 PageHeader::PageHeader(PageCategory category, QWidget* parent) : QWidget(parent) {
   auto* icon = new QLabel(this);
   icon->setPixmap(CategoryFace(category, true));
-  title_ = new QLabel(this);
+  title_ = new ElidedLabel(this);
   QFont titleFont = title_->font();
   titleFont.setPointSizeF(titleFont.pointSizeF() * 1.35);
   titleFont.setBold(true);
   title_->setFont(titleFont);
   title_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
   title_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  subtitle_ = new QLabel(this);
+  subtitle_ = new ElidedLabel(this);
   subtitle_->setStyleSheet(QStringLiteral("color: rgb(60, 60, 70);"));
   subtitle_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -53,7 +54,7 @@ QLabel* FieldCaption(const QString& text, QWidget* parent) {
 }
 
 QLabel* FieldValue(QWidget* parent, const QString& objectName) {
-  auto* label = new QLabel(parent);
+  auto* label = new ElidedLabel(parent);
   label->setObjectName(objectName);
   QFont f = label->font();
   f.setBold(true);
@@ -61,6 +62,12 @@ QLabel* FieldValue(QWidget* parent, const QString& objectName) {
   label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 128);"));
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
+}
+
+void LeaveWidthFree(QLabel* label) {
+  QSizePolicy policy = label->sizePolicy();
+  policy.setHorizontalPolicy(QSizePolicy::Ignored);
+  label->setSizePolicy(policy);
 }
 
 }  // namespace vdbq::gui

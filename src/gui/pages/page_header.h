@@ -30,7 +30,10 @@ class PageHeader : public QWidget {
 
 // A field caption of a form page.
 QLabel* FieldCaption(const QString& text, QWidget* parent);
-// A field value of a form page.
+// A field value of a form page: one line, cut with an ellipsis where it does not fit.
 QLabel* FieldValue(QWidget* parent, const QString& objectName);
+// A word-wrapped label takes the width its layout gives it instead of its longest word's, so
+// a long value cannot widen the window; a word longer than the line is cut.
+void LeaveWidthFree(QLabel* label);
 
 }  // namespace vdbq::gui

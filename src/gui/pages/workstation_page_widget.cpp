@@ -26,7 +26,6 @@ WorkstationPageWidget::WorkstationPageWidget(QWidget* parent) : QWidget(parent) 
   int row = 0;
   const auto addText = [&](const char* caption, const char* objectName) {
     QLabel* value = FieldValue(this, QString::fromLatin1(objectName));
-    value->setWordWrap(true);
     form->addWidget(FieldCaption(QString::fromLatin1(caption), this), row, 0);
     form->addWidget(value, row, 1);
     ++row;

@@ -1,6 +1,7 @@
 #include "gui/report/report_page.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -31,6 +32,8 @@ ReportPage::ReportPage(const ResultList& results, ResultModel& model, QWidget* p
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The arrow keys move inside the list; Tab goes on to the next control.
+  list_->setTabKeyNavigation(false);
   list_->setWordWrap(false);
   list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 4);
@@ -68,5 +71,10 @@ void ReportPage::ShowResults() {
 }
 
 void ReportPage::SetHint(const QString& hint) { hint_->setText(hint); }
+
+void ReportPage::ScrollToStart() {
+  list_->horizontalScrollBar()->setValue(0);
+  list_->verticalScrollBar()->setValue(0);
+}
 
 }  // namespace vdbq::gui

@@ -18,6 +18,8 @@ class ReportPage : public QWidget {
   // Titles and column widths after a run.
   void ShowResults();
   void SetHint(const QString& hint);
+  // A new report is shown from its first row and first column.
+  void ScrollToStart();
 
   QTableView* List() const { return list_; }
   QString Hint() const { return hint_->text(); }

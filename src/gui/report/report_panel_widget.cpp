@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
 
 #include "gui/layout_rules.h"
 #include "gui/resources/pictures.h"
 #include "gui/text_convert.h"
+#include "gui/widgets/elided_label.h"
 
 namespace vdbq::gui {
 namespace {
@@ -45,7 +47,8 @@ QLabel* Framed(QWidget* parent) {
 QPushButton* SmallButton(const QString& text, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
   button->setCursor(Qt::PointingHandCursor);
-  button->setFocusPolicy(Qt::NoFocus);
+  // Reached by Tab; a click leaves the focus in the search box.
+  button->setFocusPolicy(Qt::TabFocus);
   return button;
 }
 
@@ -64,11 +67,13 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
   previous_->SetPictures(PanelButtonFace(PanelButton::Previous, false),
                          PanelButtonFace(PanelButton::Previous, true));
   previous_->setToolTip(QStringLiteral("Previous Report Category"));
+  previous_->SetKeyboardUse(true);
   next_ = new HoverButton(this);
   next_->setObjectName(QStringLiteral("ImageButNext"));
   next_->SetPictures(PanelButtonFace(PanelButton::Next, false),
                      PanelButtonFace(PanelButton::Next, true));
   next_->setToolTip(QStringLiteral("Next Report Category"));
+  next_->SetKeyboardUse(true);
   caption_ = new QLabel(this);
   caption_->setObjectName(QStringLiteral("LabRepTab"));
   caption_->setAlignment(Qt::AlignCenter);
@@ -80,13 +85,23 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
   total_ = Framed(this);
   total_->setObjectName(QStringLiteral("LabTotty"));
   total_->setAlignment(Qt::AlignCenter);
+  // Room for a seven-digit count, so the total has a row of its own below the caption, named
+  // by its hint.
+  total_->setMinimumWidth(total_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+  totalName_ = new ElidedLabel(this);
+  totalName_->setObjectName(QStringLiteral("LabTottyName"));
+  totalName_->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
   auto* topRow = new QHBoxLayout;
   topRow->setSpacing(2);
+  topRow->addStretch(1);
   topRow->addWidget(previous_);
   topRow->addWidget(caption_);
   topRow->addWidget(next_);
-  topRow->addSpacing(2);
-  topRow->addWidget(total_, 1);
+  topRow->addStretch(1);
+  auto* totalRow = new QHBoxLayout;
+  totalRow->setSpacing(4);
+  totalRow->addWidget(totalName_, 1);
+  totalRow->addWidget(total_);
 
   // The six option rows.
   options_ = new QWidget(this);
@@ -99,7 +114,7 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
     const auto i = static_cast<size_t>(n - 1);
     boxes_[i] = new QCheckBox(options_);
     boxes_[i]->setObjectName(QStringLiteral("PanelCmdCB%1").arg(n));
-    boxes_[i]->setFocusPolicy(Qt::NoFocus);
+    boxes_[i]->setFocusPolicy(Qt::TabFocus);
     numbers_[i] = new ClickLabel(QString::number(n), options_);
     numbers_[i]->setObjectName(QStringLiteral("ShadowNum%1").arg(n));
     numbers_[i]->SetShadow(true);
@@ -110,6 +125,7 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
     texts_[i] = new ClickLabel(QString(), options_);
     texts_[i]->setObjectName(QStringLiteral("LabCmd%1").arg(n));
     texts_[i]->setWordWrap(true);
+    texts_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     texts_[i]->setCursor(Qt::PointingHandCursor);
     // Hidden rows keep their room, so the search box stays where it is for every category.
     for (QWidget* part : std::initializer_list<QWidget*>{boxes_[i], numbers_[i], texts_[i]}) {
@@ -144,6 +160,7 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
   go_->setObjectName(QStringLiteral("GoBut"));
   go_->SetPictures(PanelButtonFace(PanelButton::Go, false), PanelButtonFace(PanelButton::Go, true));
   go_->setToolTip(QStringLiteral("Run The Report"));
+  go_->SetKeyboardUse(true);
   QPushButton* paste = SmallButton(QStringLiteral("Paste"), searchPanel_);
   paste->setObjectName(QStringLiteral("LabPaste"));
   QPushButton* clear = SmallButton(QStringLiteral("Clear"), searchPanel_);
@@ -165,6 +182,7 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
   layout->setContentsMargins(8, 8, 8, 8);
   layout->setSpacing(6);
   layout->addLayout(topRow);
+  layout->addLayout(totalRow);
   layout->addWidget(options_);
   layout->addWidget(description_);
   layout->addWidget(searchPanel_);
@@ -183,6 +201,7 @@ void ReportPanelWidget::Sync() {
   caption_->setText(ToQString(panel_.LabRepTab()));
   total_->setText(ToQString(panel_.LabTotty()));
   total_->setToolTip(ToQString(panel_.LabTottyHint()));
+  totalName_->setText(ToQString(panel_.LabTottyHint()) + QLatin1Char(':'));
   for (int n = 1; n <= kMaxReportOptions; ++n) {
     const auto i = static_cast<size_t>(n - 1);
     const bool visible = panel_.OptionVisible(n);
@@ -247,7 +266,22 @@ void ReportPanelWidget::resizeEvent(QResizeEvent* event) {
   search_->setFixedWidth(inner - 70);
   caption_->setFixedWidth(inner - 82);
   strobe_->setFixedWidth(inner - 16);
-  for (ClickLabel* text : texts_) text->setFixedWidth(inner - 42);
+  // Each option row is as high as its tallest text in any category, so the rows, and the
+  // search box and Go below them, stand in the same place whichever category is shown.
+  for (int n = 1; n <= kMaxReportOptions; ++n) {
+    ClickLabel* text = texts_[static_cast<size_t>(n - 1)];
+    text->setFixedWidth(inner - 42);
+    int height = text->fontMetrics().height();
+    for (int category = 0; category < kReportCategories; ++category) {
+      if (n > ReportPanel::OptionCountOf(category)) continue;
+      const QString option = ToQString(ReportPanel::OptionTextOf(category, n));
+      height = std::max(height,
+                        text->fontMetrics()
+                            .boundingRect(QRect(0, 0, inner - 42, 10000), Qt::TextWordWrap, option)
+                            .height());
+    }
+    text->setFixedHeight(height);
+  }
   const int left = (width() - inner) / 2;
   layout()->setContentsMargins(left, 8, width() - inner - left, 8);
 }

@@ -60,6 +60,7 @@ class ReportPanelWidget : public PicturePanel {
   HoverButton* next_;
   QLabel* caption_;
   QLabel* total_;
+  QLabel* totalName_;
   QWidget* options_;
   std::array<QCheckBox*, kMaxReportOptions> boxes_{};
   std::array<ClickLabel*, kMaxReportOptions> numbers_{};

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -52,12 +53,26 @@ void ColourMemo::SetFitHeight(bool on) {
   fitHeight_ = on;
   if (!on) return;
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Lines that do not wrap scroll sideways instead, with the scroll bar below the last line.
+  setHorizontalScrollBarPolicy(lineWrapMode() == NoWrap ? Qt::ScrollBarAsNeeded
+                                                        : Qt::ScrollBarAlwaysOff);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
-          [this](const QSizeF& size) {
-            setFixedHeight(static_cast<int>(size.height()) + 2 * frameWidth() + 2);
-          });
+          &ColourMemo::FitHeight);
+}
+
+void ColourMemo::FitHeight() {
+  int height = static_cast<int>(document()->size().height()) + 2 * frameWidth() + 2;
+  if (horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+      document()->size().width() > viewport()->width()) {
+    height += horizontalScrollBar()->sizeHint().height();
+  }
+  setFixedHeight(height);
+}
+
+void ColourMemo::resizeEvent(QResizeEvent* event) {
+  QTextEdit::resizeEvent(event);
+  if (fitHeight_) FitHeight();
 }
 
 void ColourMemo::SetRules(const std::vector<TColorRule>& rules) {

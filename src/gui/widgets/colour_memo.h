@@ -40,8 +40,10 @@ class ColourMemo : public QTextEdit {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void FitHeight();
   void Recolour();
 
   std::unique_ptr<std::vector<CompiledRule>> rules_;

@@ -1,5 +1,6 @@
 #include "gui/widgets/hover_button.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -30,6 +31,32 @@ void HoverButton::paintEvent(QPaintEvent*) {
   const QPixmap& picture = ShowsHighlighted() ? highlighted_ : normal_;
   // A pressed button sinks by one pixel.
   p.drawPixmap(pressed_ ? QPoint(1, 1) : QPoint(0, 0), picture);
+  if (hasFocus()) {
+    p.setPen(QPen(QColor(0, 0, 128), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+}
+
+void HoverButton::SetKeyboardUse(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
+
+void HoverButton::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (!event->isAutoRepeat() &&
+      (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    emit clicked();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void HoverButton::focusInEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void HoverButton::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void HoverButton::enterEvent(QEnterEvent* event) {

@@ -16,6 +16,8 @@ class HoverButton : public QWidget {
   void SetLit(bool lit);
   bool Lit() const { return lit_; }
   bool ShowsHighlighted() const { return lit_ || hovered_; }
+  // Takes the focus by Tab (a mouse click leaves it where it is) and clicks on Space and Enter.
+  void SetKeyboardUse(bool on);
 
   QSize sizeHint() const override;
 
@@ -31,6 +33,9 @@ class HoverButton : public QWidget {
   void hideEvent(QHideEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QPixmap normal_;

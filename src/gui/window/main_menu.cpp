@@ -70,7 +70,13 @@ MainMenu::MainMenu(QMenuBar& bar, QObject* parent) : QObject(parent) {
   Installation =
       Add(help, QStringLiteral("Installation Instructions"), QKeySequence(Qt::CTRL | Qt::Key_I));
   help->addSeparator();
-  About = Add(help, QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A));
+  // Ctrl+A selects all inside a text field, so About has a second key that works everywhere;
+  // the menu names both.
+  About = Add(help, QStringLiteral("&About"));
+  About->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::SHIFT | Qt::Key_F1)});
+  About->setText(QStringLiteral("&About\t%1, %2")
+                     .arg(About->shortcuts()[0].toString(QKeySequence::NativeText),
+                          About->shortcuts()[1].toString(QKeySequence::NativeText)));
 }
 
 QAction* MainMenu::PageAction(PageCategory category) const {

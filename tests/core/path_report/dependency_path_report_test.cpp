@@ -26,5 +26,20 @@ TEST(DependencyPathReport, PutsPredecessorsBeforeAndSuccessorsAfterTheSchedule) 
             "||||\n");
 }
 
+TEST(DependencyPathReport, WalksOnAtTheScheduleLineThatEndedTheReading) {
+  // U#OUTER lost its END line: its reading stops at U#INNER, which the walk then examines.
+  testing::ReportFixture fx(
+      {{"Schedules.Xtract", std::string("SCHEDULE U#S0\n:\nJ0\nEND\n"
+                                        "SCHEDULE U#OUTER\nSCHEDULE U#INNER\nFOLLOWS U#S0.J0\n"
+                                        ":\nJ1\nEND\n")}});
+  fx.Run("S#5", "U#S0");
+  EXPECT_EQ(testing::RowsText(fx.Results),
+            "Seq.|Workstation|Schedule|Schedule Follows|Job Follows\n"
+            "001>|U|S0||\n"
+            "||||\n"
+            "002|U|INNER|U#S0.J0|\n"
+            "||||\n");
+}
+
 }  // namespace
 }  // namespace vdbq

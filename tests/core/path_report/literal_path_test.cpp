@@ -150,6 +150,7 @@ class LiteralPath {
       if (!jobs.empty() && jobs.back() != ',') jobs += ",";
     }
     if (!jobs.empty() && jobs.back() == ',') jobs.pop_back();
+    readEnd_ = i;
 
     std::string jobFollows;
     for (long long n = 1; n <= static_cast<long long>(jobs.size()) + 1; ++n) {
@@ -209,8 +210,10 @@ class LiteralPath {
         continue;
       }
       const LiteralEntry entry = LoadEntry(key, line, 'N');
+      // Where this reading stopped; onMatch reads further schedules.
+      const long long next = readEnd_;
       if (Refers(entry.ScheduleFollows, allJobFollows_, t)) onMatch(entry);
-      line = store_.NextBlockStart(line);
+      line = next;
     }
   }
 
@@ -240,12 +243,13 @@ class LiteralPath {
   const LineList& lines_;
   std::string defaultWorkstation_;
   std::string allJobFollows_;
+  long long readEnd_ = 0;
 };
 
 // A deterministic generator of small, often malformed schedule files rich in the cases the
 // walks treat specially: duplicate keys, keys that occur inside other keys, references without
 // a workstation or without a job, clauses that run on, cycles, stray and missing END and ":"
-// lines, job names beginning with END, comments and blank lines.
+// lines, SCHEDULE lines inside a block, job names beginning with END, comments and blank lines.
 class ScheduleFileMaker {
  public:
   explicit ScheduleFileMaker(uint64_t seed) : state_(seed) {}
@@ -264,6 +268,8 @@ class ScheduleFileMaker {
       } else {
         text += "SCHEDULE " + key + (Chance(5) ? " " : "") + "\n";
       }
+      // A definition cut off after its header: the next one stands inside the same block.
+      if (Chance(8)) text += "SCHEDULE " + Pick(kWorkstations) + "#" + Pick(kNames) + "\n";
       if (Chance(60)) text += "ON EVERYDAY\n";
       for (int f = Chance(50) ? Between(1, 2) : 0; f > 0; --f) text += FollowsClause("");
       if (Chance(10)) text += " * FOLLOWS " + Reference() + "\n";

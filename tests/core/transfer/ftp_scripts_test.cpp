@@ -27,7 +27,7 @@ Settings TransferSettings(const std::string& programDir = "/opt/vdbq/") {
 TEST(FtpScriptText, IsTheTenLinesWithCrLf) {
   EXPECT_EQ(FtpScriptText(TransferSettings()),
             "open master01\r\n"
-            "user varnolt s3cret\r\n"
+            "user \"varnolt\" \"s3cret\"\r\n"
             "get \"/scheduler/varnolt/DBXtract/Schedules.Xtract\" "
             "\"/home/ops/DBase/Schedules.Xtract\"\r\n"
             "get \"/scheduler/varnolt/DBXtract/Jobs.Xtract\" \"/home/ops/DBase/Jobs.Xtract\"\r\n"
@@ -49,7 +49,7 @@ TEST(FtpScriptText, FiftyCharacterFieldsAreNotCut) {
   settings.FtpPassword = std::string(50, 'p');
   const std::string text = FtpScriptText(settings);
   EXPECT_EQ(text.substr(0, 57), "open " + settings.FtpHost + "\r\n");
-  EXPECT_NE(text.find("\r\nuser " + settings.FtpUser + " " + settings.FtpPassword + "\r\n"),
+  EXPECT_NE(text.find("\r\nuser \"" + settings.FtpUser + "\" \"" + settings.FtpPassword + "\"\r\n"),
             std::string::npos);
 }
 
@@ -62,10 +62,25 @@ TEST(FtpScriptText, BlanksInDirectoriesStayInsideTheQuotes) {
             std::string::npos);
 }
 
-TEST(FtpScriptText, EmptyPasswordEndsTheUserLineWithTheBlank) {
-  Settings settings = TransferSettings();
-  settings.FtpPassword.clear();
-  EXPECT_NE(FtpScriptText(settings).find("\r\nuser varnolt \r\n"), std::string::npos);
+// The client reads an argument between double quotes literally up to the next quote; an
+// empty argument vanishes, so an empty password logs in through the raw commands.
+TEST(FtpScriptText, LoginLinesQuoteUserAndPasswordForTheClient) {
+  const struct {
+    std::string user, password, lines;
+  } cases[] = {
+      {"varnolt", "S3cret pw", "user \"varnolt\" \"S3cret pw\"\r\n"},
+      {"varnolt", "a\"b", "user \"varnolt\" \"a\"\\\"\"b\"\r\n"},
+      {"varnolt", "back\\slash 'x'", "user \"varnolt\" \"back\\slash 'x'\"\r\n"},
+      {"ops user", "", "quote USER \"ops user\"\r\nquote PASS\r\n"},
+  };
+  for (const auto& c : cases) {
+    Settings settings = TransferSettings();
+    settings.FtpUser = c.user;
+    settings.FtpPassword = c.password;
+    EXPECT_NE(FtpScriptText(settings).find("open master01\r\n" + c.lines + "get "),
+              std::string::npos)
+        << c.password;
+  }
 }
 
 TEST(FtpBatchText, QuotesTheScriptPathAndFeedsItWithoutCarriageReturns) {
