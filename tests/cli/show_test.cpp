@@ -18,49 +18,49 @@ Json ShowJson(const std::string& kind, const std::string& key) {
 
 TEST(ShowCommand, JobPageFields) {
   const Json page = ShowJson("job", "HFMASTER#VARNOLT_DBXTRACT");
-  EXPECT_EQ(page["LabJobCpu"], "HFMASTER");
-  EXPECT_EQ(page["LabJobName2"], "VARNOLT_DBXTRACT");
-  EXPECT_EQ(page["ImageJobType"], "unix");
-  EXPECT_EQ(page["LabJobCmdType"], "Scriptname ");
-  EXPECT_EQ(page["LabJobCmd"], "\"/scheduler/varnolt/scripts/Varnolt_DBXtract.sh\"");
-  EXPECT_EQ(page["LabJobPlatform"], "UNIX/NT");
-  EXPECT_EQ(page["LabJobLogon"], "varnolt");
-  EXPECT_EQ(page["LabJobRecovery"], "STOP");
-  EXPECT_EQ(page["ImageJobInteractive"], "no");
+  EXPECT_EQ(page["workstation"], "HFMASTER");
+  EXPECT_EQ(page["jobName"], "VARNOLT_DBXTRACT");
+  EXPECT_EQ(page["operatingSystem"], "unix");
+  EXPECT_EQ(page["commandType"], "Scriptname ");
+  EXPECT_EQ(page["command"], "\"/scheduler/varnolt/scripts/Varnolt_DBXtract.sh\"");
+  EXPECT_EQ(page["runPlatform"], "UNIX/NT");
+  EXPECT_EQ(page["logon"], "varnolt");
+  EXPECT_EQ(page["recovery"], "STOP");
+  EXPECT_EQ(page["interactive"], "no");
 }
 
 TEST(ShowCommand, JobOfAnUndefinedWorkstationIsShownAsInvalid) {
   const Json page = ShowJson("job", "HFOLD07#OLD_PAY_CALC");
-  EXPECT_EQ(page["ImageJobType"], "unknown");
-  EXPECT_EQ(page["LabJobLogon"], "oldpay");
+  EXPECT_EQ(page["operatingSystem"], "unknown");
+  EXPECT_EQ(page["logon"], "oldpay");
 }
 
 TEST(ShowCommand, MissingObjectsShowTheInitialValues) {
   const Json job = ShowJson("job", "HFMASTER#NO_SUCH_JOB");
-  EXPECT_EQ(job["LabJobCmd"], "-");
-  EXPECT_EQ(job["LabJobDesc"], "-");
-  EXPECT_EQ(ShowJson("workstation", "NOWHERE")["ImageCpu"], "none");
+  EXPECT_EQ(job["command"], "-");
+  EXPECT_EQ(job["description"], "-");
+  EXPECT_EQ(ShowJson("workstation", "NOWHERE")["operatingSystem"], "none");
   EXPECT_EQ(ShowJson("schedule", "HFMASTER#NOTHING")["lines"], Json::array());
   const Json parameter = ShowJson("parameter", "NOPARM");
   EXPECT_EQ(parameter["selected"], -1);
   EXPECT_EQ(parameter["description"], "");
 }
 
-TEST(ShowCommand, WorkstationSchedulesAndListsByComponentName) {
+TEST(ShowCommand, WorkstationSchedulesAndListsByFieldName) {
   const Json cpu = ShowJson("workstation", "HFWEB01");
-  EXPECT_EQ(cpu["ImageCpu"], "windows");
-  EXPECT_EQ(cpu["LabCpuType"], "Fault-Tolerant Agent");
-  EXPECT_EQ(cpu["ImageCpuBFire"], "yes");
+  EXPECT_EQ(cpu["operatingSystem"], "windows");
+  EXPECT_EQ(cpu["type"], "Fault-Tolerant Agent");
+  EXPECT_EQ(cpu["behindFirewall"], "yes");
   const Json schedule = ShowJson("schedule", "HFBKP01#BACKUP_WEEKLY");
   ASSERT_TRUE(schedule["lines"].is_array());
   EXPECT_EQ(schedule["lines"][1],
             "* Saturday full backup, the operator mounts the off-site tape first");
   EXPECT_EQ(schedule["lines"].back(), "END");
-  EXPECT_EQ(ShowJson("calendar", "WORKDAYS")["LabCal1Desc"], "Working days Monday to Friday");
+  EXPECT_EQ(ShowJson("calendar", "WORKDAYS")["description"], "Working days Monday to Friday");
   EXPECT_EQ(ShowJson("resource", "HFWEB01#IISPOOL")["row"],
             (Json{"IISPOOL", "HFWEB01", "x4", "None"}));
   const Json prompt = ShowJson("prompt", "TAPE_MOUNTED");
-  EXPECT_EQ(prompt["LabPro"], "TAPE_MOUNTED");
+  EXPECT_EQ(prompt["prompt"], "TAPE_MOUNTED");
   EXPECT_EQ(prompt["selected"], 3);
 }
 

@@ -160,7 +160,7 @@ TEST_F(TransferEndToEnd, WrongPasswordKeepsTheOldExtracts) {
   WriteOldExtracts();
   const CliRun run = Transfer(server_->Host(), "wrong");
   EXPECT_EQ(run.ExitStatus, 1);
-  EXPECT_EQ(run.Err, "FTP Transfer Failed: Login Failed For User: vuser\n");
+  EXPECT_EQ(run.Err, "varnoltdbq-cli: FTP Transfer Failed: Login Failed For User: vuser\n");
   EXPECT_EQ(FirstLine(run.Out), "FTP Transfer Failed: Login Failed For User: vuser");
   EXPECT_EQ(AuditTexts(), WrittenThenFailed("Login Failed For User: vuser"));
   EXPECT_EQ(ReadFile(DatabaseDir() / "Jobs.Xtract"), "old\n");
@@ -171,7 +171,8 @@ TEST_F(TransferEndToEnd, MissingRemoteFileIsNamed) {
   fs::remove(RemoteDir() / "Prompts.Xtract");
   const CliRun run = Transfer(server_->Host());
   EXPECT_EQ(run.ExitStatus, 1);
-  EXPECT_EQ(run.Err, "FTP Transfer Failed: Remote File Not Found: Prompts.Xtract\n");
+  EXPECT_EQ(run.Err,
+            "varnoltdbq-cli: FTP Transfer Failed: Remote File Not Found: Prompts.Xtract\n");
   EXPECT_EQ(AuditTexts(), WrittenThenFailed("Remote File Not Found: Prompts.Xtract"));
   EXPECT_EQ(ReadFile(DatabaseDir() / "Parms.Xtract"), ReadFile(RemoteDir() / "Parms.Xtract"));
   EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
@@ -183,7 +184,8 @@ TEST_F(TransferEndToEnd, UnreachableHost) {
   ASSERT_NE(closed.Port(), 0);
   const CliRun run = Transfer(closed.Host());
   EXPECT_EQ(run.ExitStatus, 1);
-  EXPECT_EQ(run.Err, "FTP Transfer Failed: Cannot Connect To Host: " + closed.Host() + "\n");
+  EXPECT_EQ(run.Err,
+            "varnoltdbq-cli: FTP Transfer Failed: Cannot Connect To Host: " + closed.Host() + "\n");
   EXPECT_EQ(AuditTexts(), WrittenThenFailed("Cannot Connect To Host: " + closed.Host()));
   EXPECT_EQ(ReadFile(DatabaseDir() / "Cpus.Xtract"), "old\n");
   EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
@@ -196,7 +198,7 @@ TEST_F(TransferEndToEnd, LocalDirectoryThatCannotBeCreated) {
            server_->Host(), "--user", kUser, "--remote-dir", "/extracts/"});
   EXPECT_EQ(run.ExitStatus, 1);
   EXPECT_EQ(FirstLine(run.Err),
-            "FTP Transfer Failed: Cannot Write Local File: Schedules.Xtract, "
+            "varnoltdbq-cli: FTP Transfer Failed: Cannot Write Local File: Schedules.Xtract, "
             "Jobs.Xtract, Calendars.Xtract, Prompts.Xtract, Cpus.Xtract, "
             "Resources.Xtract, Parms.Xtract");
   EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
@@ -236,7 +238,8 @@ TEST_F(TransferEndToEnd, OptionsAndEnvironmentOverrideTheSettings) {
 
   EXPECT_EQ(Transfer(server_->Host()).ExitStatus, 0);
   const CliRun storedPassword = Transfer(server_->Host(), std::nullopt);
-  EXPECT_EQ(storedPassword.Err, "FTP Transfer Failed: Login Failed For User: vuser\n");
+  EXPECT_EQ(storedPassword.Err,
+            "varnoltdbq-cli: FTP Transfer Failed: Login Failed For User: vuser\n");
 }
 
 }  // namespace
