@@ -26,13 +26,16 @@ void CheckToday(const std::string& today) {
 
 constexpr char kFooter[] = R"(Examples:
   varnoltdbq-cli --db /usr/share/varnoltdbq/sample-db catalogue
+
   varnoltdbq-cli report S#4 HFDWH01#DW_NIGHTLY --format json
 
 Without --db the database directory of the settings is read (~/.config/VarnoltDBQ/VarnoltDBQ.ini,
 shared with the desktop program). The sample database lies in share/varnoltdbq/sample-db below
 the installation prefix. Each command's --help shows its options and an example.
-Exit status: 0 done, 1 not completed (the reason on stderr), 2 the database cannot be loaded or
-the call is malformed.)";
+
+Exit status:
+  0 done; 1 not completed (the reason on stderr); 2 the database cannot be loaded or the call is
+  malformed.)";
 
 }  // namespace
 
