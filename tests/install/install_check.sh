@@ -43,7 +43,7 @@ must desktop-file-validate "$prefix/share/applications/$app_id.desktop"
 must appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
 man_text=$(MANPAGER=cat MANWIDTH=100 man -l "$prefix/share/man/man1/varnoltdbq-cli.1" 2>&1) ||
   fail "man -l: $man_text"
-for heading in SYNOPSIS COMMANDS ENVIRONMENT VARNOLTDBQ_FTP_PASSWORD "report CODE"; do
+for heading in SYNOPSIS COMMANDS ENVIRONMENT VARNOLTDBQ_FTP_PASSWORD "varnoltdbq-cli report"; do
   grep -q "$heading" <<<"$man_text" || fail "the manual page lacks \"$heading\""
 done
 
