@@ -30,7 +30,8 @@ constexpr char kFooter[] = R"(Examples:
   varnoltdbq-cli report S#4 HFDWH01#DW_NIGHTLY --format json
 
 Without --db the database directory of the settings is read (~/.config/VarnoltDBQ/VarnoltDBQ.ini,
-shared with the desktop program). The sample database lies in share/varnoltdbq/sample-db below
+shared with the desktop program); an installed program's default is
+~/.local/share/VarnoltDBQ/DBase/. The sample database lies in share/varnoltdbq/sample-db below
 the installation prefix. Each command's --help shows its options and an example.
 
 Exit status:
