@@ -523,6 +523,20 @@ void LogoMark(QPainter& p, const QRectF& r) {
   p.drawEllipse(c, lr, lr);
 }
 
+// The program's icon, drawn on a 64 by 64 grid and scaled to size.
+QImage AppIcon(int size) {
+  return Render(size, size, [size](QPainter& p, double) {
+    p.scale(size / 64.0, size / 64.0);
+    QLinearGradient g(0, 0, 0, 64);
+    g.setColorAt(0, QColor(40, 70, 120));
+    g.setColorAt(1, QColor(20, 35, 70));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(1, 1, 62, 62), 12, 12);
+    LogoMark(p, QRectF(6, 6, 52, 52));
+  });
+}
+
 void MakeLogo() {
   Save(Render(
            150, 60,
@@ -546,17 +560,15 @@ void MakeLogo() {
            },
            2),
        QStringLiteral("pictures/logo.png"));
-  Save(Render(64, 64,
-              [](QPainter& p, double) {
-                QLinearGradient g(0, 0, 0, 64);
-                g.setColorAt(0, QColor(40, 70, 120));
-                g.setColorAt(1, QColor(20, 35, 70));
-                p.setPen(Qt::NoPen);
-                p.setBrush(g);
-                p.drawRoundedRect(QRectF(1, 1, 62, 62), 12, 12);
-                LogoMark(p, QRectF(6, 6, 52, 52));
-              }),
-       QStringLiteral("pictures/app_icon.png"));
+  Save(AppIcon(64), QStringLiteral("pictures/app_icon.png"));
+}
+
+// The desktop's icon theme wants the icon at these sizes besides the scalable drawing
+// (icons/hicolor/scalable/apps/varnoltdbq.svg, the same picture by hand).
+void MakeThemeIcons() {
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    Save(AppIcon(size), QStringLiteral("icons/hicolor/%1x%1/apps/varnoltdbq.png").arg(size));
+  }
 }
 
 // Backgrounds: soft gradients with a faint diagonal weave, stored as JPEG.
@@ -685,6 +697,7 @@ int main(int argc, char** argv) {
   MakeButtons();
   MakeOsPictures();
   MakeLogo();
+  MakeThemeIcons();
   MakeBackgrounds();
   MakeSounds();
   return 0;

@@ -62,6 +62,9 @@ void AddCatalogueCommand(CLI::App& app, CliContext& context, CommandResult& resu
   auto format = std::make_shared<std::string>("table");
   command->add_option("--format", *format, "table or json")
       ->check(CLI::IsMember({"table", "json"}));
+  command->footer(
+      "Example:\n  varnoltdbq-cli --db /usr/share/varnoltdbq/sample-db catalogue "
+      "--format json");
   command->callback([&context, &result, format] {
     result.Run = [&context, format] { return RunCatalogue(context, *format); };
   });

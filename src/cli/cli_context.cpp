@@ -1,5 +1,7 @@
 #include "cli/cli_context.h"
 
+#include <iostream>
+
 #include "core/text/text_routines.h"
 
 namespace vdbq::cli {
@@ -11,6 +13,19 @@ std::string WithSeparator(std::string dir) {
 }
 
 }  // namespace
+
+void PrintError(std::string_view message) {
+  std::string line;
+  for (const char c : message) {
+    if (c != '\r' && c != '\n') {
+      line.push_back(c);
+    } else if (!line.empty() && line.back() != ' ') {
+      line.push_back(' ');
+    }
+  }
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  std::cerr << kProgramName << ": " << line << '\n';
+}
 
 std::string CliContext::DatabaseDir() const {
   if (!DatabaseDirOption.empty()) return WithSeparator(DatabaseDirOption);
@@ -29,7 +44,10 @@ void CliContext::LoadDatabase() {
     throw CliExit{kExitFailure, error.what()};
   }
   if (Store.ExtractsMissing) {
-    throw CliExit{kExitFailure, Status};
+    // A new user of an installed program has no database yet; point at the one that ships.
+    const bool offerSample = DatabaseDirOption.empty() && !SampleDir.empty();
+    throw CliExit{kExitFailure,
+                  offerSample ? Status + " (the sample database: --db " + SampleDir + ")" : Status};
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/catalogue/catalogue.h"
 #include "core/extracts/extract_store.h"
@@ -13,6 +14,12 @@ namespace vdbq::cli {
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitNotCompleted = 1;
 inline constexpr int kExitFailure = 2;
+
+inline constexpr char kProgramName[] = "varnoltdbq-cli";
+
+// Writes a message to stderr as scripts expect it: one line that begins with the program's
+// name.
+void PrintError(std::string_view message);
 
 // Ends the command with a message on stderr and an exit status.
 struct CliExit {
@@ -26,6 +33,7 @@ struct CliContext {
   std::string TodayOption;        // --today, "" when not given
   std::string LogDirOption;       // --log-dir, "" when not given
   std::string ProgramDir;         // the directory of the executable, with a trailing separator
+  std::string SampleDir;          // the sample database of an installed program, else ""
   vdbq::Settings Settings;
 
   ExtractStore Store;
@@ -40,8 +48,5 @@ struct CliContext {
   // Throws CliExit (status 2) when the extracts are missing or a file cannot be read.
   void LoadDatabase();
 };
-
-
-
 
 }  // namespace vdbq::cli

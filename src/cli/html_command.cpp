@@ -13,7 +13,7 @@ int RunHtmlCommand(CliContext& context, const std::string& key) {
   ReportSession session(context);
   session.Run(*FindReportByCode("S#4"), key);
   if (!session.Completed) {
-    std::cerr << DisplayText(session.Panel.StatusText) << '\n';
+    PrintError(DisplayText(session.Panel.StatusText));
     return kExitNotCompleted;
   }
   const std::string document = ScheduleHtmlDocument(session.Results);
@@ -29,6 +29,7 @@ void AddHtmlCommand(CLI::App& app, CliContext& context, CommandResult& result) {
   auto* command =
       app.add_subcommand("html", "Print the HTML document of one schedule's detail report");
   command->add_option("KEY", *key, "WORKSTATION#SCHEDULE")->required();
+  command->footer("Example:\n  varnoltdbq-cli html HFDWH01#DW_NIGHTLY > DW_NIGHTLY.html");
   command->callback([&context, &result, key] {
     result.Run = [&context, key] { return RunHtmlCommand(context, *key); };
   });

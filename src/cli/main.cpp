@@ -1,11 +1,17 @@
 // varnoltdbq-cli: runs what the desktop program runs, without a window.
+#include <QCoreApplication>
 #include <iostream>
 #include <regex>
 
 #include "cli/commands.h"
+#include "core/settings/settings_io.h"
+#include "platform/data_directory.h"
 #include "platform/program_directory.h"
 #include "platform/qsettings_store.h"
-#include "core/settings/settings_io.h"
+
+#ifndef VARNOLTDBQ_VERSION
+#define VARNOLTDBQ_VERSION "0.0.0"
+#endif
 
 namespace {
 
@@ -18,12 +24,32 @@ void CheckToday(const std::string& today) {
   }
 }
 
+constexpr char kFooter[] = R"(Examples:
+  varnoltdbq-cli --db /usr/share/varnoltdbq/sample-db catalogue
+
+  varnoltdbq-cli report S#4 HFDWH01#DW_NIGHTLY --format json
+
+Without --db the database directory of the settings is read (~/.config/VarnoltDBQ/VarnoltDBQ.ini,
+shared with the desktop program); an installed program's default is
+~/.local/share/VarnoltDBQ/DBase/. The sample database lies in share/varnoltdbq/sample-db below
+the installation prefix. Each command's --help shows its options and an example.
+
+Exit status:
+  0 done; 1 not completed (the reason on stderr); 2 the database cannot be loaded or the call is
+  malformed.)";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The user's data directory is named after the program, as the desktop program's is.
+  QCoreApplication::setApplicationName(QStringLiteral("VarnoltDBQ"));
   vdbq::cli::CliContext context;
   vdbq::cli::CommandResult result;
-  CLI::App app{"VarnoltDBQ - the Varnolt Database Query Utility, headless"};
+  CLI::App app{"varnoltdbq-cli - the Varnolt Database Query Utility for scripts and terminals"};
+  app.name(vdbq::cli::kProgramName);
+  app.footer(kFooter);
+  app.set_version_flag("--version", std::string(vdbq::cli::kProgramName) + " " VARNOLTDBQ_VERSION,
+                       "print the program's name and version and exit");
   app.require_subcommand(1);
   app.add_option("--db", context.DatabaseDirOption, "directory of the seven extract files");
   app.add_option("--today", context.TodayOption, "the date the calendar reports take as today");
@@ -38,19 +64,24 @@ int main(int argc, char** argv) {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& help) {
     return app.exit(help);
+  } catch (const CLI::CallForAllHelp& help) {
+    return app.exit(help);
+  } catch (const CLI::CallForVersion& version) {
+    return app.exit(version);
   } catch (const CLI::ParseError& error) {
-    app.exit(error);
+    vdbq::cli::PrintError(std::string(error.what()) + " (see --help)");
     return vdbq::cli::kExitFailure;
   }
 
   try {
     CheckToday(context.TodayOption);
     context.ProgramDir = vdbq::ProgramDirectory(argc > 0 ? argv[0] : "");
+    context.SampleDir = vdbq::BundledSampleDirectory(context.ProgramDir);
     vdbq::QSettingsStore store;
-    context.Settings = vdbq::LoadSettings(store, context.ProgramDir);
+    context.Settings = vdbq::LoadSettings(store, vdbq::DataDirectory(context.ProgramDir));
     return result.Run ? result.Run() : vdbq::cli::kExitFailure;
   } catch (const CliExit& exit) {
-    if (!exit.Message.empty()) std::cerr << exit.Message << '\n';
+    if (!exit.Message.empty()) vdbq::cli::PrintError(exit.Message);
     return exit.Status;
   }
 }

@@ -29,7 +29,7 @@ int RunReportCommand(CliContext& context, const ReportOptions& options) {
     PrintResultCsv(std::cout, session.Results);
   } else {
     PrintResultTable(std::cout, session);
-    if (!session.Completed) std::cerr << DisplayText(session.Panel.StatusText) << '\n';
+    if (!session.Completed) PrintError(DisplayText(session.Panel.StatusText));
   }
   return session.Completed ? kExitDone : kExitNotCompleted;
 }
@@ -46,6 +46,9 @@ void AddReportCommand(CLI::App& app, CliContext& context, CommandResult& result)
   command->add_option("--format", options->Format, "table, json or csv")
       ->check(CLI::IsMember({"table", "json", "csv"}));
   command->add_flag("--styles", options->Styles, "add each row's drawing to the JSON");
+  command->footer(
+      "Examples:\n  varnoltdbq-cli report S#4 HFDWH01#DW_NIGHTLY --format json\n"
+      "  varnoltdbq-cli report J#3 -- -X        (a search text that begins with \"-\")");
   command->callback([&context, &result, options] {
     result.Run = [&context, options] { return RunReportCommand(context, *options); };
   });

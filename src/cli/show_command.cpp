@@ -21,7 +21,8 @@ struct ShowOptions {
   std::string Format = "table";
 };
 
-// One page field: its component name (the JSON key), the heading the table prints, its value.
+// One page field: its JSON name (the heading in camelCase), the heading the table prints, its
+// value.
 struct PageField {
   std::string Name;
   std::string Heading;
@@ -33,51 +34,51 @@ Json Text(const std::string& bytes) { return DisplayText(bytes); }
 Json PictureJson(Picture picture) { return std::string(PictureName(picture)); }
 
 PageFields WorkstationFields(const WorkstationPage& page) {
-  return {{"LabCpuName", "Workstation", Text(page.LabCpuName)},
-          {"ImageCpu", "Operating System", PictureJson(page.ImageCpu)},
-          {"LabCpuDesc", "Description", Text(page.LabCpuDesc)},
-          {"LabCpuAsNode", "As Node", Text(page.LabCpuAsNode)},
-          {"LabCpuTcp", "TCP Comms Port", Text(page.LabCpuTcp)},
-          {"LabCpuTz", "Timezone", Text(page.LabCpuTz)},
-          {"LabCpuDomain", "Domain", Text(page.LabCpuDomain)},
-          {"LabCpuForUser", "For User", Text(page.LabCpuForUser)},
-          {"LabCpuType", "Type", Text(page.LabCpuType)},
-          {"LabCpuHost", "Host", Text(page.LabCpuHost)},
-          {"LabCpuAccess", "Access", Text(page.LabCpuAccess)},
-          {"ImageCpuAutoLink", "Auto Link", PictureJson(page.ImageCpuAutoLink)},
-          {"ImageCpuFullStatus", "Full Status", PictureJson(page.ImageCpuFullStatus)},
-          {"ImageCpuResDep", "Resolve Dependencies", PictureJson(page.ImageCpuResDep)},
-          {"ImageCpuIgnore", "Ignore", PictureJson(page.ImageCpuIgnore)},
-          {"ImageCpuBFire", "Behind Firewall", PictureJson(page.ImageCpuBFire)},
-          {"LabCpuServer", "Server", Text(page.LabCpuServer)}};
+  return {{"workstation", "Workstation", Text(page.LabCpuName)},
+          {"operatingSystem", "Operating System", PictureJson(page.ImageCpu)},
+          {"description", "Description", Text(page.LabCpuDesc)},
+          {"node", "As Node", Text(page.LabCpuAsNode)},
+          {"tcpPort", "TCP Comms Port", Text(page.LabCpuTcp)},
+          {"timeZone", "Timezone", Text(page.LabCpuTz)},
+          {"domain", "Domain", Text(page.LabCpuDomain)},
+          {"forUser", "For User", Text(page.LabCpuForUser)},
+          {"type", "Type", Text(page.LabCpuType)},
+          {"host", "Host", Text(page.LabCpuHost)},
+          {"access", "Access", Text(page.LabCpuAccess)},
+          {"autoLink", "Auto Link", PictureJson(page.ImageCpuAutoLink)},
+          {"fullStatus", "Full Status", PictureJson(page.ImageCpuFullStatus)},
+          {"resolveDependencies", "Resolve Dependencies", PictureJson(page.ImageCpuResDep)},
+          {"ignore", "Ignore", PictureJson(page.ImageCpuIgnore)},
+          {"behindFirewall", "Behind Firewall", PictureJson(page.ImageCpuBFire)},
+          {"server", "Server", Text(page.LabCpuServer)}};
 }
 
 PageFields ScheduleFields(const SchedulePage& page) {
   Json lines = Json::array();
   for (const std::string& line : page.CM1) lines.push_back(Text(line));
-  return {{"LabTabSchCpu", "Workstation", Text(page.LabTabSchCpu)},
-          {"LabTabSchName", "Schedule", Text(page.LabTabSchName)},
+  return {{"workstation", "Workstation", Text(page.LabTabSchCpu)},
+          {"schedule", "Schedule", Text(page.LabTabSchName)},
           {"lines", "", std::move(lines)}};
 }
 
 PageFields JobFields(const JobPage& page) {
-  return {{"LabJobJob", "Job", Text(page.LabJobJob)},
-          {"LabJobCpu", "Workstation", Text(page.LabJobCpu)},
-          {"ImageJobType", "Operating System", PictureJson(page.ImageJobType)},
-          {"LabJobName2", "Job Name", Text(page.LabJobName2)},
-          {"LabJobCmdType", "Command Type", Text(page.LabJobCmdType)},
-          {"LabJobCmd", "Command", Text(page.LabJobCmd)},
-          {"LabJobPlatform", "Run Platform", Text(page.LabJobPlatform)},
-          {"LabJobLogon", "Logon ID", Text(page.LabJobLogon)},
-          {"LabJobDesc", "Description", Text(page.LabJobDesc)},
-          {"LabJobRecovery", "Recovery", Text(page.LabJobRecovery)},
-          {"ImageJobInteractive", "Interactive", PictureJson(page.ImageJobInteractive)}};
+  return {{"job", "Job", Text(page.LabJobJob)},
+          {"workstation", "Workstation", Text(page.LabJobCpu)},
+          {"operatingSystem", "Operating System", PictureJson(page.ImageJobType)},
+          {"jobName", "Job Name", Text(page.LabJobName2)},
+          {"commandType", "Command Type", Text(page.LabJobCmdType)},
+          {"command", "Command", Text(page.LabJobCmd)},
+          {"runPlatform", "Run Platform", Text(page.LabJobPlatform)},
+          {"logon", "Logon ID", Text(page.LabJobLogon)},
+          {"description", "Description", Text(page.LabJobDesc)},
+          {"recovery", "Recovery", Text(page.LabJobRecovery)},
+          {"interactive", "Interactive", PictureJson(page.ImageJobInteractive)}};
 }
 
 PageFields CalendarFields(const CalendarPage& page) {
-  return {{"LabCal1", "Calendar", Text(page.LabCal1)},
-          {"LabCal1Desc", "Description", Text(page.LabCal1Desc)},
-          {"Cal1Memo", "Dates", Text(page.Cal1Memo)}};
+  return {{"calendar", "Calendar", Text(page.LabCal1)},
+          {"description", "Description", Text(page.LabCal1Desc)},
+          {"dates", "Dates", Text(page.Cal1Memo)}};
 }
 
 PageFields ResourceFields(const ResourcePage& page) {
@@ -89,8 +90,8 @@ PageFields ResourceFields(const ResourcePage& page) {
       row.push_back(Text(*cell));
     }
   }
-  return {{"LabResName", "Resource", Text(page.LabResName)},
-          {"LabResCpu", "Workstation", Text(page.LabResCpu)},
+  return {{"resource", "Resource", Text(page.LabResName)},
+          {"workstation", "Workstation", Text(page.LabResCpu)},
           {"row", "Row (Resource, Workstation, Amount, Description)", std::move(row)}};
 }
 
@@ -147,11 +148,11 @@ PageFields ShowPage(CliContext& context, const ShowOptions& options) {
   if (kind == "parameter") {
     ParameterPage page;
     ShowParameter(store, catalogue, options.Key, page);
-    return ListPageFields("LabPar", "Parameter", page.LabPar, page.Selected, page.Description);
+    return ListPageFields("parameter", "Parameter", page.LabPar, page.Selected, page.Description);
   }
   PromptPage page;
   ShowPrompt(store, catalogue, options.Key, page);
-  return ListPageFields("LabPro", "Prompt", page.LabPro, page.Selected, page.Description);
+  return ListPageFields("prompt", "Prompt", page.LabPro, page.Selected, page.Description);
 }
 
 void PrintTable(const PageFields& fields) {
@@ -203,6 +204,9 @@ void AddShowCommand(CLI::App& app, CliContext& context, CommandResult& result) {
   command->add_option("KEY", options->Key, "the object as the catalogue tree shows it")->required();
   command->add_option("--format", options->Format, "table or json")
       ->check(CLI::IsMember({"table", "json"}));
+  command->footer(
+      "Example:\n  varnoltdbq-cli show job HFMASTER#VARNOLT_DBXTRACT --format json\n"
+      "JSON names each field as the table's heading, in camelCase (jobName, runPlatform, ...).");
   command->callback([&context, &result, options] {
     result.Run = [&context, options] { return RunShow(context, *options); };
   });

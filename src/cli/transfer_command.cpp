@@ -61,7 +61,7 @@ int RunTransfer(CliContext& context, const TransferOptions& options) {
   std::cout << DisplayText(outcome.StatusText) << '\n';
   PrintTotals(context.Store, context.Catalogue.Totals);
   if (!outcome.Succeeded) {
-    std::cerr << DisplayText(outcome.StatusText) << '\n';
+    PrintError(DisplayText(outcome.StatusText));
     return kExitNotCompleted;
   }
   return kExitDone;
@@ -78,6 +78,9 @@ void AddTransferCommand(CLI::App& app, CliContext& context, CommandResult& resul
                       "FTP host, optionally followed by a blank and a port");
   command->add_option("--user", options->User, "FTP user name");
   command->add_option("--remote-dir", options->RemoteDir, "extract directory on the host");
+  command->footer(
+      "Example:\n  VARNOLTDBQ_FTP_PASSWORD=secret varnoltdbq-cli transfer --host "
+      "\"master.example 2121\" --user varnolt --remote-dir /scheduler/extracts");
   command->callback([&context, &result, options] {
     result.Run = [&context, options] { return RunTransfer(context, *options); };
   });

@@ -41,9 +41,11 @@
 #include "gui/widgets/elided_label.h"
 #include "gui/window/about_box.h"
 #include "gui/window/category_bar.h"
+#include "gui/window/first_start.h"
 #include "gui/window/left_panel.h"
 #include "gui/window/main_menu.h"
 #include "gui/window/title_bar.h"
+#include "platform/data_directory.h"
 #include "platform/program_directory.h"
 #include "platform/qsettings_store.h"
 
@@ -55,7 +57,8 @@ constexpr const char* kWindowCaption = "Varnolt Database Query Utility";
 }  // namespace
 
 MainWindow::MainWindow(MainWindowEnvironment environment)
-    : programDir_(environment.ProgramDir.empty() ? ProgramDirectory() : environment.ProgramDir),
+    : programDir_(environment.ProgramDir.empty() ? DataDirectory(ProgramDirectory())
+                                                 : environment.ProgramDir),
       store_(environment.Store),
       sounds_(std::move(environment.Sounds)),
       showMessage_(std::move(environment.ShowMessage)),
@@ -261,6 +264,7 @@ void MainWindow::Start() {
   titleBar_->SetLogo(logo);
 
   session_.Settings = LoadSettings(*store_, programDir_);
+  OfferSampleOnFirstStart(this, *store_, session_.Settings);
   panel_->Strobe()->SetEnabledBySetting(session_.Settings.StrobeOn);
   ApplyTreeColours();
   panel_->Sync();

@@ -42,7 +42,8 @@ class WorkstationPageWidget;
 
 // What the window takes from outside; tests point every part at their own.
 struct MainWindowEnvironment {
-  // The program's directory with its trailing separator; "" for the executable's directory.
+  // Where the program keeps its files, with its trailing separator; "" for the executable's
+  // directory, or the user's data directory when the program is installed (DataDirectory).
   std::string ProgramDir;
   // The settings store; nullptr for the user's own (the window then owns it).
   SettingsStore* Store = nullptr;

@@ -19,14 +19,14 @@ TEST(ShowCommand, EveryKindOfPageAsJson) {
     const char* Field;
     Json Expected;
   } cases[] = {
-      {"job", "HFMASTER#VARNOLT_DBXTRACT", "LabJobCmd",
+      {"job", "HFMASTER#VARNOLT_DBXTRACT", "command",
        "\"/scheduler/varnolt/scripts/Varnolt_DBXtract.sh\""},
-      {"job", "HFOLD07#OLD_PAY_CALC", "ImageJobType", "unknown"},
-      {"job", "HFMASTER#NO_SUCH_JOB", "LabJobDesc", "-"},
-      {"workstation", "HFWEB01", "LabCpuType", "Fault-Tolerant Agent"},
-      {"workstation", "NOWHERE", "ImageCpu", "none"},
+      {"job", "HFOLD07#OLD_PAY_CALC", "operatingSystem", "unknown"},
+      {"job", "HFMASTER#NO_SUCH_JOB", "description", "-"},
+      {"workstation", "HFWEB01", "type", "Fault-Tolerant Agent"},
+      {"workstation", "NOWHERE", "operatingSystem", "none"},
       {"schedule", "HFMASTER#NOTHING", "lines", Json::array()},
-      {"calendar", "WORKDAYS", "LabCal1Desc", "Working days Monday to Friday"},
+      {"calendar", "WORKDAYS", "description", "Working days Monday to Friday"},
       {"resource", "HFWEB01#IISPOOL", "row", Json{"IISPOOL", "HFWEB01", "x4", "None"}},
       {"parameter", "NOPARM", "selected", -1},
       {"prompt", "TAPE_MOUNTED", "selected", 3},

@@ -178,7 +178,7 @@ TEST_F(TransferEndToEnd, FailuresKeepTheOldExtractsAndNameTheReason) {
     if (*c.Removed != '\0') fs::remove(RemoteDir() / c.Removed);
     const CliRun run = Transfer(c.Host, c.Password);
     EXPECT_EQ(run.ExitStatus, 1);
-    EXPECT_EQ(run.Err, "FTP Transfer Failed: " + c.Reason + "\n");
+    EXPECT_EQ(run.Err, "varnoltdbq-cli: FTP Transfer Failed: " + c.Reason + "\n");
     EXPECT_EQ(FirstLine(run.Out), "FTP Transfer Failed: " + c.Reason);
     EXPECT_EQ(AuditTexts(), WrittenThenFailed(c.Reason));
     if (*c.Kept != '\0') EXPECT_EQ(ReadFile(DatabaseDir() / c.Kept), "old\n") << c.Reason;
@@ -197,7 +197,7 @@ TEST_F(TransferEndToEnd, LocalDirectoryThatCannotBeCreated) {
            server_->Host(), "--user", kUser, "--remote-dir", "/extracts/"});
   EXPECT_EQ(run.ExitStatus, 1);
   EXPECT_EQ(FirstLine(run.Err),
-            "FTP Transfer Failed: Cannot Write Local File: Schedules.Xtract, "
+            "varnoltdbq-cli: FTP Transfer Failed: Cannot Write Local File: Schedules.Xtract, "
             "Jobs.Xtract, Calendars.Xtract, Prompts.Xtract, Cpus.Xtract, "
             "Resources.Xtract, Parms.Xtract");
   EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
@@ -237,7 +237,8 @@ TEST_F(TransferEndToEnd, OptionsAndEnvironmentOverrideTheSettings) {
 
   EXPECT_EQ(Transfer(server_->Host()).ExitStatus, 0);
   const CliRun storedPassword = Transfer(server_->Host(), std::nullopt);
-  EXPECT_EQ(storedPassword.Err, "FTP Transfer Failed: Login Failed For User: vuser\n");
+  EXPECT_EQ(storedPassword.Err,
+            "varnoltdbq-cli: FTP Transfer Failed: Login Failed For User: vuser\n");
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ inline constexpr int kDefaultSelectedNodeGround = 128;  // maroon
 
 // The program's settings, held in memory from start-up to exit.
 struct Settings {
-  std::string ProgramDir;        // the program's directory, with a trailing separator
+  std::string ProgramDir;        // where the program keeps its files, with a trailing separator
   std::string RemoteExtractDir;  // "FtpFromDir": the extract directory on the master
   std::string DatabaseDir;       // "FtpToDir": the local extract directory
   std::string LogDir;            // "Log": the audit log directory
@@ -39,7 +39,8 @@ struct Settings {
   bool operator==(const Settings&) const = default;
 };
 
-// The settings of a first start; the three local directories lie below programDir.
+// The settings of a first start; the three local directories lie below programDir (the
+// program's own directory, or the user's data directory for an installed program).
 Settings DefaultSettings(const std::string& programDir);
 
 // Creates the saves, log and database directories, in that order, each one level deep.
