@@ -59,7 +59,8 @@ TEST(LoadSettings, ReadsInTheStoredOrder) {
   LoadSettings(store, dir.DirText());
   const std::vector<std::string> expected = {"FtpFromDir", "FtpToDir",     "Log",     "Saves",
                                              "UserID",     "HostID",       "Encrypt", "Strobe",
-                                             "Sfx",        "SaveSettings", "Col1",    "Col2"};
+                                             "Sfx",        "SaveSettings", "Col1",    "Col2",
+                                             "KeepPreviousExtracts"};
   EXPECT_EQ(store.ReadNames(), expected);
 }
 
@@ -129,7 +130,8 @@ TEST(StoreSettings, WritesInTheStoredOrder) {
   StoreSettings(store, DefaultSettings(dir.DirText()));
   const std::vector<std::string> expected = {"SaveSettings", "Encrypt",    "UserID", "HostID",
                                              "FtpToDir",     "FtpFromDir", "Log",    "Saves",
-                                             "Strobe",       "Col1",       "Col2",   "Sfx"};
+                                             "Strobe",       "Col1",       "Col2",   "Sfx",
+                                             "KeepPreviousExtracts"};
   EXPECT_EQ(store.WrittenNames(), expected);
 }
 
