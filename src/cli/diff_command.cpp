@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
+#include "core/diff/changes_csv.h"
 #include "core/diff/database_diff.h"
 #include "core/text/display_text.h"
 #include "core/transfer/extract_history.h"
@@ -50,11 +51,11 @@ void PrintJson(const std::string& oldDir, const std::string& newDir, const Datab
 }
 
 void PrintTable(const std::string& oldDir, const std::string& newDir, const DatabaseDiff& diff) {
-  std::cout << "Old: " << DisplayText(oldDir) << '\n' << "New: " << DisplayText(newDir) << '\n';
+  std::cout << "Old: " << DisplayText(oldDir) << '\n'
+            << "New: " << DisplayText(newDir) << "\n\n";
   for (ObjectKind kind : kObjectKinds) {
     const KindChanges& changes = diff.Of(kind);
-    std::cout << '\n'
-              << KindHeading(kind) << ": " << changes.Added.size() << " added, "
+    std::cout << KindHeading(kind) << ": " << changes.Added.size() << " added, "
               << changes.Removed.size() << " removed, " << changes.Changed.size()
               << " changed\n";
     for (const std::string& key : changes.Added) std::cout << "  added    " << DisplayText(key) << '\n';
@@ -69,10 +70,7 @@ void PrintTable(const std::string& oldDir, const std::string& newDir, const Data
       }
     }
   }
-  std::cout << '\n'
-            << (diff.Empty() ? std::string("No Objects Changed.")
-                             : std::to_string(diff.ObjectCount()) + " Objects Changed.")
-            << '\n';
+  std::cout << '\n' << ChangesStatusText(diff) << '\n';
 }
 
 int RunDiff(CliContext& context, const DiffOptions& options) {
