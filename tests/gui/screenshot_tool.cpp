@@ -2,11 +2,13 @@
 // picture, for the README and for looking the program over:
 //   varnoltdbq-screenshots [--size=WIDTHxHEIGHT] OUTPUT_DIR [SCENARIO[=FILE] ...]
 // Scenarios: title, catalogue (a schedule page), workstation, job, calendar, resource,
-// parameter, prompt, install, about, menu (the tree's pop-up menu), and report:CODE[:SEARCH].
+// parameter, prompt, install, about, menu (the tree's pop-up menu), report:CODE[:SEARCH], and
+// changes (the sample compared with a copy of it that has a few edits).
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QStyleFactory>
 #include <QTest>
@@ -14,6 +16,8 @@
 
 #include "core/reports/run_report.h"
 #include "gui/catalogue/catalogue_tree.h"
+#include "gui/changes/changes_commands.h"
+#include "gui/changes/changes_page.h"
 #include "gui/report/report_runner.h"
 #include "gui/window_fixture.h"
 
@@ -36,6 +40,47 @@ bool RunReportScenario(WindowFixture& fixture, const QString& request) {
   std::optional<std::string> search;
   if (parts.size() > 2) search = parts.value(2).toStdString();
   window.Runner()->RunPreset(preset, search);
+  return true;
+}
+
+// The database in use gets a FOLLOWS line changed, a schedule added, a job removed, a calendar
+// date dropped and a parameter changed; the untouched sample is the old side.
+bool PrepareChanges(WindowFixture& fixture) {
+  const QString db = QString::fromStdString(fixture.DatabaseDir());
+  const auto edit = [&db](const char* name, const QByteArray& from, const QByteArray& to) {
+    QFile file(db + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QByteArray bytes = file.readAll();
+    file.close();
+    if (!bytes.contains(from)) return false;
+    bytes.replace(bytes.indexOf(from), from.size(), to);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) > 0;
+  };
+  const bool edited =
+      edit("Schedules.Xtract", "FOLLOWS HFBKP01#BACKUP_DAILY.@",
+           "FOLLOWS HFBKP01#BACKUP_DAILY.BKP_CATALOG") &&
+      edit("Schedules.Xtract", "* Saturday full backup",
+           "SCHEDULE HFBKP01#BACKUP_MONTHLY\nON MONTHEND\nAT 0400\n:\n HFBKP01#BKP_FS_FULL\nEND\n\n"
+           "* Saturday full backup") &&
+      edit("Jobs.Xtract",
+           "HFMASTER#DAY_TURNOVER_CHK DOCOMMAND \"^BINDIR^/turnover_check.sh -v\"\n"
+           "     STREAMLOGON varnolt\n"
+           "     DESCRIPTION \"Checks that the new day's plan was built\"\n     RECOVERY STOP\n",
+           "") &&
+      edit("Calendars.Xtract", " 01/05/27", "") &&
+      edit("Parms.Xtract", "\"/data/finance\"", "\"/data/finance2\"");
+  if (!edited) return false;
+  vdbq::gui::MainWindow& window = fixture.Window();
+  window.RefreshCatalogue();
+  if (!window.Comparing()->CompareWith(
+          vdbq::gui::testing::SampleDatabaseDir().toStdString() + "/")) {
+    return false;
+  }
+  QTreeWidget* tree = window.Changes()->Tree();
+  const QList<QTreeWidgetItem*> found =
+      tree->findItems(QStringLiteral("HFBKP01#BACKUP_WEEKLY"), Qt::MatchRecursive);
+  if (found.isEmpty()) return false;
+  tree->setCurrentItem(found.front());
   return true;
 }
 
@@ -65,6 +110,7 @@ bool Prepare(WindowFixture& fixture, const QString& scenario) {
     return true;
   }
   if (scenario == QLatin1String("about")) return true;
+  if (scenario == QLatin1String("changes")) return PrepareChanges(fixture);
   if (scenario == QLatin1String("install")) {
     window.ShowInstallPage();
     return true;
