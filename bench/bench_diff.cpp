@@ -55,8 +55,9 @@ std::string ReadAll(const fs::path& path) {
 
 // Writes the file of one kind with every kEditEvery-th object edited, removed or copied.
 void WriteEdited(ObjectKind kind, const fs::path& from, const fs::path& to) {
-  const LineList lines = LineList::FromText(ReadAll(from / ExtractFileOf(kind)));
-  const std::vector<ExtractObject> objects = SplitObjects(kind, lines);
+  const std::string text = ReadAll(from / ExtractFileOf(kind));
+  const LineList lines = LineList::FromText(text);
+  const std::vector<ExtractObject> objects = SplitObjects(kind, text);
   std::vector<char> action(static_cast<size_t>(lines.Count()), 0);  // 'e', 'r' or 0
   std::string copies;
   for (std::uint32_t k = 0; k < objects.size(); ++k) {

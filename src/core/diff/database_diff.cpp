@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <unordered_map>
+#include <future>
+#include <memory>
 
 #include "core/extracts/extract_store.h"
 
@@ -14,58 +15,74 @@ namespace {
 
 constexpr std::uint32_t kNone = UINT32_MAX;
 
-// The definitions of one kind grouped by key: each key's definitions chained in file order.
+// The definitions of one kind grouped by key in an open-addressing table: each key's
+// definitions chained in file order from the first one, its head.
 class KeyedObjects {
  public:
-  KeyedObjects(std::vector<ExtractObject> objects)
-      : objects_(std::move(objects)), next_(objects_.size(), kNone) {
-    groups_.reserve(objects_.size());
+  explicit KeyedObjects(std::vector<ExtractObject> objects)
+      : objects_(std::move(objects)),
+        next_(objects_.size(), kNone),
+        tail_(objects_.size(), kNone),
+        matched_(objects_.size(), 0) {
+    size_t capacity = 16;
+    while (capacity < objects_.size() * 2) capacity *= 2;
+    slots_.assign(capacity, kNone);
+    mask_ = capacity - 1;
     for (std::uint32_t k = 0; k < objects_.size(); ++k) {
-      auto [group, added] = groups_.try_emplace(objects_[k].Key, Group{k, k, false});
-      if (!added) {
-        next_[group->second.Last] = k;
-        group->second.Last = k;
+      std::uint32_t& slot = slots_[SlotOf(objects_[k].Key)];
+      if (slot == kNone) {
+        slot = k;
+        tail_[k] = k;
+      } else {
+        next_[tail_[slot]] = k;
+        tail_[slot] = k;
       }
     }
   }
 
-  struct Group {
-    std::uint32_t First;
-    std::uint32_t Last;
-    bool Matched;
-  };
-
-  std::unordered_map<std::string_view, Group>& Groups() { return groups_; }
-  bool IsSingle(const Group& group) const { return group.First == group.Last; }
+  std::uint32_t Size() const { return static_cast<std::uint32_t>(objects_.size()); }
+  bool IsHead(std::uint32_t k) const { return tail_[k] != kNone; }
+  bool IsSingle(std::uint32_t head) const { return tail_[head] == head; }
   const ExtractObject& Object(std::uint32_t k) const { return objects_[k]; }
+  // The head of key's definitions, kNone when there are none.
+  std::uint32_t Find(std::string_view key) const { return slots_[SlotOf(key)]; }
+  void Match(std::uint32_t head) { matched_[head] = 1; }
+  bool Matched(std::uint32_t head) const { return matched_[head] != 0; }
 
   // Every line of a key's definitions, in file order.
-  std::vector<std::string_view> Lines(const Group& group, const LineList& lines) const {
+  std::vector<std::string_view> Lines(std::uint32_t head) const {
     std::vector<std::string_view> text;
-    for (std::uint32_t k = group.First; k != kNone; k = next_[k]) {
-      for (std::uint32_t i = 0; i < objects_[k].Count; ++i) {
-        text.push_back(lines.At(objects_[k].First + i));
-      }
+    for (std::uint32_t k = head; k != kNone; k = next_[k]) {
+      const std::vector<std::string_view> lines = TextLines(objects_[k].Text);
+      text.insert(text.end(), lines.begin(), lines.end());
     }
     return text;
   }
 
  private:
+  // The slot holding key's head, or the empty slot where it belongs.
+  size_t SlotOf(std::string_view key) const {
+    size_t at = std::hash<std::string_view>{}(key) & mask_;
+    while (slots_[at] != kNone && objects_[slots_[at]].Key != key) at = (at + 1) & mask_;
+    return at;
+  }
+
   std::vector<ExtractObject> objects_;
   std::vector<std::uint32_t> next_;
-  std::unordered_map<std::string_view, Group> groups_;
+  std::vector<std::uint32_t> tail_;  // for heads: the key's last definition; else kNone
+  std::vector<char> matched_;
+  std::vector<std::uint32_t> slots_;
+  size_t mask_ = 0;
 };
 
-bool SameSpan(const ExtractObject& a, const LineList& aLines, const ExtractObject& b,
-              const LineList& bLines) {
-  if (a.Count != b.Count) return false;
-  for (std::uint32_t i = 0; i < a.Count; ++i) {
-    if (aLines.At(a.First + i) != bLines.At(b.First + i)) return false;
-  }
-  return true;
-}
+// An extract file's bytes, read without first filling the buffer.
+struct FileBytes {
+  std::unique_ptr<char[]> Data;
+  size_t Size = 0;
+  std::string_view View() const { return {Data.get(), Size}; }
+};
 
-std::string ReadExtractFile(const std::string& path) {
+FileBytes ReadExtractFile(const std::string& path) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
     throw DiffLoadError("Cannot open file \"" + path + "\". It is a directory.");
@@ -74,12 +91,19 @@ std::string ReadExtractFile(const std::string& path) {
   if (file == nullptr) {
     throw DiffLoadError("Cannot open file \"" + path + "\". " + std::strerror(errno) + ".");
   }
-  std::string bytes;
-  char buffer[1 << 16];
-  const auto size = std::filesystem::file_size(path, ec);
-  if (!ec) bytes.reserve(static_cast<size_t>(size));
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+  FileBytes bytes;
+  size_t capacity = static_cast<size_t>(std::filesystem::file_size(path, ec));
+  if (ec) capacity = 0;
+  capacity += 1;  // room to see the end of a file that grew meanwhile
+  bytes.Data.reset(new char[capacity]);
+  for (;;) {
+    bytes.Size += std::fread(bytes.Data.get() + bytes.Size, 1, capacity - bytes.Size, file);
+    if (bytes.Size < capacity || std::ferror(file) != 0) break;
+    std::unique_ptr<char[]> larger(new char[capacity * 2]);
+    std::memcpy(larger.get(), bytes.Data.get(), bytes.Size);
+    bytes.Data = std::move(larger);
+    capacity *= 2;
+  }
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed) throw DiffLoadError("Cannot read file \"" + path + "\".");
@@ -94,32 +118,36 @@ std::size_t DatabaseDiff::ObjectCount() const {
   return count;
 }
 
-KindChanges DiffExtract(ObjectKind kind, std::string oldText, std::string newText) {
+KindChanges DiffExtract(ObjectKind kind, std::string_view oldText, std::string_view newText) {
   KindChanges changes;
   if (oldText == newText) return changes;
-  const LineList oldLines = LineList::FromText(std::move(oldText));
-  const LineList newLines = LineList::FromText(std::move(newText));
-  KeyedObjects olds(SplitObjects(kind, oldLines));
-  KeyedObjects news(SplitObjects(kind, newLines));
+  // The old side is split and indexed on a second thread meanwhile.
+  std::future<KeyedObjects> oldSide = std::async(std::launch::async, [kind, oldText] {
+    return KeyedObjects(SplitObjects(kind, oldText));
+  });
+  KeyedObjects news(SplitObjects(kind, newText));
+  KeyedObjects olds = oldSide.get();
 
-  for (auto& [key, oldGroup] : olds.Groups()) {
-    const auto found = news.Groups().find(key);
-    if (found == news.Groups().end()) {
+  for (std::uint32_t head = 0; head < olds.Size(); ++head) {
+    if (!olds.IsHead(head)) continue;
+    const std::string_view key = olds.Object(head).Key;
+    const std::uint32_t match = news.Find(key);
+    if (match == kNone) {
       changes.Removed.emplace_back(key);
       continue;
     }
-    auto& newGroup = found->second;
-    newGroup.Matched = true;
-    if (olds.IsSingle(oldGroup) && news.IsSingle(newGroup) &&
-        SameSpan(olds.Object(oldGroup.First), oldLines, news.Object(newGroup.First), newLines)) {
+    news.Match(match);
+    // Equal bytes are equal lines; differing bytes may still be the same lines with other
+    // line breaks.
+    if (olds.IsSingle(head) && news.IsSingle(match) &&
+        olds.Object(head).Text == news.Object(match).Text) {
       continue;
     }
-    std::vector<DiffLine> diff =
-        LineDiff(olds.Lines(oldGroup, oldLines), news.Lines(newGroup, newLines));
+    std::vector<DiffLine> diff = LineDiff(olds.Lines(head), news.Lines(match));
     if (!diff.empty()) changes.Changed.push_back(ChangedObject{std::string(key), std::move(diff)});
   }
-  for (const auto& [key, newGroup] : news.Groups()) {
-    if (!newGroup.Matched) changes.Added.emplace_back(key);
+  for (std::uint32_t head = 0; head < news.Size(); ++head) {
+    if (news.IsHead(head) && !news.Matched(head)) changes.Added.emplace_back(news.Object(head).Key);
   }
   std::sort(changes.Added.begin(), changes.Added.end());
   std::sort(changes.Removed.begin(), changes.Removed.end());
@@ -146,7 +174,9 @@ DatabaseDiff DiffDatabases(const std::string& oldDir, const std::string& newDir)
   DatabaseDiff diff;
   for (ObjectKind kind : kObjectKinds) {
     const char* file = ExtractFileOf(kind);
-    diff.Of(kind) = DiffExtract(kind, ReadExtractFile(oldDir + file), ReadExtractFile(newDir + file));
+    const FileBytes oldBytes = ReadExtractFile(oldDir + file);
+    const FileBytes newBytes = ReadExtractFile(newDir + file);
+    diff.Of(kind) = DiffExtract(kind, oldBytes.View(), newBytes.View());
   }
   return diff;
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/diff/extract_objects.h"
@@ -45,7 +46,7 @@ class DiffLoadError : public std::runtime_error {
 // key, so the order of definitions in the file does not matter. A key defined more than once
 // is one object whose text is all its definitions in file order: the catalogue lists each of
 // them under that key, so adding, dropping or editing any of them is a change of that key.
-KindChanges DiffExtract(ObjectKind kind, std::string oldText, std::string newText);
+KindChanges DiffExtract(ObjectKind kind, std::string_view oldText, std::string_view newText);
 
 // Compares the seven extracts of two database directories (each ending with a separator).
 // Throws DiffLoadError when a file of either is missing or cannot be read. One kind's two

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/extracts/line_list.h"
 
 namespace vdbq {
 
@@ -23,21 +22,27 @@ const char* KindName(ObjectKind kind);
 // "Workstations", "Schedules", ...: the kind's heading.
 const char* KindHeading(ObjectKind kind);
 
-// One definition in its extract: the key the catalogue shows it under and its lines
-// [First, First + Count). Blank lines at its end are not part of it, so that moving a
-// definition to the end of the file changes nothing.
+// One definition in its extract: the key the catalogue shows it under, its lines
+// [First, First + Count) and their bytes (line breaks between them included, the last one's
+// not). Blank lines at its end are not part of it, so that moving a definition to the end of
+// the file changes nothing.
 struct ExtractObject {
   std::string_view Key;
   std::uint32_t First = 0;
   std::uint32_t Count = 0;
+  std::string_view Text;
 };
+
+// The lines of a text, split as the loader splits an extract (CR LF, lone CR or lone LF; no
+// empty line after a final break), without copying.
+std::vector<std::string_view> TextLines(std::string_view text);
 
 // Splits an extract into the definitions of its kind, in file order, by the rules the
 // catalogue builds its tree by: a workstation from its CPUNAME line through END, a schedule
 // from its "SCHEDULE " line through its END line, a job from its definition line through
 // RECOVERY, a calendar from its header line over its date lines, and one line for each
 // parameter, prompt and resource. Lines outside every definition (file headers, CPUCLASS
-// definitions, schedule keys without "#") belong to no object. Keys point into lines.
-std::vector<ExtractObject> SplitObjects(ObjectKind kind, const LineList& lines);
+// definitions, schedule keys without "#") belong to no object. Keys and texts point into text.
+std::vector<ExtractObject> SplitObjects(ObjectKind kind, std::string_view text);
 
 }  // namespace vdbq

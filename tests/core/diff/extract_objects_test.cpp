@@ -28,10 +28,15 @@ std::string Describe(const std::vector<ExtractObject>& objects) {
 
 class SplitObjectsTest : public ::testing::TestWithParam<SplitCase> {};
 
+TEST(TextLines, BreaksAsTheLoaderSplitsThem) {
+  const std::vector<std::string_view> expected = {"a", "b", "", "c", "d"};
+  EXPECT_EQ(TextLines("a\r\nb\r\rc\nd\n"), expected);
+  EXPECT_EQ(TextLines("x\r"), std::vector<std::string_view>{"x"});
+}
+
 TEST_P(SplitObjectsTest, KeysAndLines) {
   const SplitCase& c = GetParam();
-  const LineList lines = LineList::FromText(c.Text);
-  EXPECT_EQ(Describe(SplitObjects(c.Kind, lines)), c.Expected);
+  EXPECT_EQ(Describe(SplitObjects(c.Kind, c.Text)), c.Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
