@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QTextBlock>
 #include <QTest>
 
 #include "gui/changes/changes_commands.h"

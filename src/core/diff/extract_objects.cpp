@@ -1,5 +1,6 @@
 #include "core/diff/extract_objects.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/catalogue/catalogue.h"
@@ -63,37 +64,30 @@ using Lines = std::vector<std::string_view>;
 
 long long Size(const Lines& lines) { return static_cast<long long>(lines.size()); }
 
-// The bytes from the object's first line to the end of its last one.
-ExtractObject WithText(ExtractObject object, const Lines& lines) {
-  const std::string_view first = lines[object.First];
-  const std::string_view last = lines[object.First + object.Count - 1];
-  object.Text = std::string_view(first.data(),
-                                 static_cast<size_t>(last.data() + last.size() - first.data()));
-  return object;
-}
-
-// Collects definitions line by line: Open starts one, Take adds the current line to it,
-// Close ends it, dropping its blank tail.
+// Collects definitions line by line: Open starts one with its header line, Take adds a line
+// to it, Close ends it without its blank tail.
 class Collector {
  public:
-  explicit Collector(const Lines& lines) : lines_(lines) {}
-
-  void Open(std::string_view key, long long line) {
+  void Open(std::string_view key, long long index, std::string_view line) {
     Close();
     open_ = true;
-    current_ = ExtractObject{key, static_cast<std::uint32_t>(line), 1, {}};
+    current_ = ExtractObject{key, static_cast<std::uint32_t>(index), 1, line};
+    count_ = 1;
   }
   // Lines of a block that the catalogue shows no object for end the open definition.
   void Ignore() { Close(); }
   bool IsOpen() const { return open_; }
-  void Take() { ++current_.Count; }
+  void Take(std::string_view line) {
+    ++count_;
+    if (IsBlankLine(line)) return;
+    current_.Count = count_;
+    current_.Text = std::string_view(
+        current_.Text.data(), static_cast<size_t>(line.data() + line.size() - current_.Text.data()));
+  }
   void Close() {
     if (!open_) return;
     open_ = false;
-    while (current_.Count > 1 && IsBlankLine(lines_[current_.First + current_.Count - 1])) {
-      --current_.Count;
-    }
-    objects_.push_back(WithText(current_, lines_));
+    objects_.push_back(current_);
   }
   std::vector<ExtractObject> Finish() {
     Close();
@@ -101,40 +95,42 @@ class Collector {
   }
 
  private:
-  const Lines& lines_;
   bool open_ = false;
   ExtractObject current_;
+  std::uint32_t count_ = 0;
   std::vector<ExtractObject> objects_;
 };
 
-std::vector<ExtractObject> SplitWorkstations(const Lines& lines) {
-  Collector objects(lines);
-  for (long long i = 0; i < Size(lines); ++i) {
-    const std::string_view line = lines[static_cast<size_t>(i)];
+std::vector<ExtractObject> SplitWorkstations(std::string_view text) {
+  Collector objects;
+  LineWalker walk(text);
+  std::string_view line;
+  for (long long i = 0; walk.Next(line); ++i) {
     if (TrimmedUpperStartsWith(line, "CPUNAME")) {
-      objects.Open(line.size() > 8 ? line.substr(8) : std::string_view{}, i);
+      objects.Open(line.size() > 8 ? line.substr(8) : std::string_view{}, i, line);
     } else if (TrimmedUpperStartsWith(line, "CPUCLASS")) {
       objects.Ignore();
     } else if (objects.IsOpen()) {
-      objects.Take();
+      objects.Take(line);
       if (TrimmedUpperStartsWith(line, "END")) objects.Close();
     }
   }
   return objects.Finish();
 }
 
-std::vector<ExtractObject> SplitSchedules(const Lines& lines) {
-  Collector objects(lines);
-  for (long long i = 0; i < Size(lines); ++i) {
-    const std::string_view line = lines[static_cast<size_t>(i)];
+std::vector<ExtractObject> SplitSchedules(std::string_view text) {
+  Collector objects;
+  LineWalker walk(text);
+  std::string_view line;
+  for (long long i = 0; walk.Next(line); ++i) {
     if (StartsWith(line, "SCHEDULE ")) {
       if (line.find('#') != std::string_view::npos) {
-        objects.Open(line.substr(9), i);
+        objects.Open(line.substr(9), i, line);
       } else {
         objects.Ignore();
       }
     } else if (objects.IsOpen()) {
-      objects.Take();
+      objects.Take(line);
       // The block index's test: a line beginning END ends the definition.
       if (StartsWith(line, "END")) objects.Close();
     }
@@ -142,14 +138,15 @@ std::vector<ExtractObject> SplitSchedules(const Lines& lines) {
   return objects.Finish();
 }
 
-std::vector<ExtractObject> SplitJobs(const Lines& lines) {
-  Collector objects(lines);
-  for (long long i = 0; i < Size(lines); ++i) {
-    const std::string_view line = lines[static_cast<size_t>(i)];
+std::vector<ExtractObject> SplitJobs(std::string_view text) {
+  Collector objects;
+  LineWalker walk(text);
+  std::string_view line;
+  for (long long i = 0; walk.Next(line); ++i) {
     // RECOVERY ends a definition before anything else is asked of the line, as the job page
     // reads it.
     if (objects.IsOpen() && StartsWith(Trimmed(line), "RECOVERY ")) {
-      objects.Take();
+      objects.Take(line);
       objects.Close();
     } else if (!StartsWith(line, "     ") && line.find('#') != std::string_view::npos) {
       // A job definition line as the catalogue counts them.
@@ -157,26 +154,28 @@ std::vector<ExtractObject> SplitJobs(const Lines& lines) {
       const size_t blank = line.find(' ');
       const std::string_view key = line.substr(0, blank == std::string_view::npos ? 0 : blank);
       if (key.find('#') != std::string_view::npos) {
-        objects.Open(key, i);
+        objects.Open(key, i, line);
       } else {
         objects.Ignore();
       }
     } else if (objects.IsOpen()) {
-      objects.Take();
+      objects.Take(line);
     }
   }
   return objects.Finish();
 }
 
-std::vector<ExtractObject> SplitCalendars(const Lines& lines) {
-  Collector objects(lines);
-  // Line 0 is the file's header.
-  for (long long i = 1; i < Size(lines); ++i) {
-    const std::string_view line = lines[static_cast<size_t>(i)];
+std::vector<ExtractObject> SplitCalendars(std::string_view text) {
+  Collector objects;
+  LineWalker walk(text);
+  std::string_view line;
+  for (long long i = 0; walk.Next(line); ++i) {
+    // Line 0 is the file's header.
+    if (i == 0) continue;
     if (!line.empty() && !StartsWith(line, "  ")) {
-      objects.Open(NameBeforeQuote(line), i);
+      objects.Open(NameBeforeQuote(line), i, line);
     } else if (objects.IsOpen()) {
-      objects.Take();
+      objects.Take(line);
     }
   }
   return objects.Finish();
@@ -192,16 +191,17 @@ std::vector<ExtractObject> SplitNameValueLines(const Lines& lines, std::string_v
     if (line.empty() || StartsWith(line, header)) continue;
     const std::string_view name = NameBeforeQuote(line);
     if (row++ < lastLine && !name.empty()) {
-      objects.push_back(WithText(ExtractObject{name, static_cast<std::uint32_t>(i), 1, {}}, lines));
+      objects.push_back(ExtractObject{name, static_cast<std::uint32_t>(i), 1, line});
     }
   }
   return objects;
 }
 
-std::vector<ExtractObject> SplitResources(const Lines& lines) {
+std::vector<ExtractObject> SplitResources(std::string_view text) {
   std::vector<ExtractObject> objects;
-  for (long long i = 0; i < Size(lines); ++i) {
-    const std::string_view line = lines[static_cast<size_t>(i)];
+  LineWalker walk(text);
+  std::string_view line;
+  for (long long i = 0; walk.Next(line); ++i) {
     if (line.empty() || StartsWith(line, "$RESOURCE")) continue;
     size_t blanks = line.find("   ");
     if (blanks == std::string_view::npos) blanks = line.find("  ");
@@ -209,7 +209,7 @@ std::vector<ExtractObject> SplitResources(const Lines& lines) {
     const std::string_view key = blanks == std::string_view::npos || blanks < 1
                                      ? std::string_view{}
                                      : line.substr(0, blanks - 1);
-    objects.push_back(WithText(ExtractObject{key, static_cast<std::uint32_t>(i), 1, {}}, lines));
+    objects.push_back(ExtractObject{key, static_cast<std::uint32_t>(i), 1, line});
   }
   return objects;
 }
@@ -220,46 +220,53 @@ const char* ExtractFileOf(ObjectKind kind) { return kKindTexts[static_cast<size_
 const char* KindName(ObjectKind kind) { return kKindTexts[static_cast<size_t>(kind)].Name; }
 const char* KindHeading(ObjectKind kind) { return kKindTexts[static_cast<size_t>(kind)].Heading; }
 
+LineWalker::LineWalker(std::string_view text)
+    : at_(text.data()),
+      end_(text.data() + text.size()),
+      anyCr_(std::memchr(text.data(), '\r', text.size()) != nullptr) {}
+
+bool LineWalker::Next(std::string_view& line) {
+  if (at_ >= end_) return false;
+  const char* lf = static_cast<const char*>(std::memchr(at_, '\n', static_cast<size_t>(end_ - at_)));
+  const char* stop = lf == nullptr ? end_ : lf;
+  const char* next = lf == nullptr ? end_ : lf + 1;
+  if (anyCr_) {
+    // A CR ends the line too: before the LF as its pair, elsewhere on its own.
+    const char* cr = static_cast<const char*>(std::memchr(at_, '\r', static_cast<size_t>(stop - at_)));
+    if (cr != nullptr) {
+      stop = cr;
+      next = cr + 1 == lf ? lf + 1 : cr + 1;
+    }
+  }
+  line = std::string_view(at_, static_cast<size_t>(stop - at_));
+  at_ = next;
+  return true;
+}
+
 std::vector<std::string_view> TextLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  const char* at = text.data();
-  const char* const end = text.data() + text.size();
-  const bool anyCr = std::memchr(at, '\r', text.size()) != nullptr;
-  while (at < end) {
-    const char* lf = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)));
-    const char* stop = lf == nullptr ? end : lf;
-    const char* next = lf == nullptr ? end : lf + 1;
-    if (anyCr) {
-      // A CR ends the line too: before the LF as its pair, elsewhere on its own.
-      const char* cr = static_cast<const char*>(std::memchr(at, '\r', static_cast<size_t>(stop - at)));
-      if (cr != nullptr) {
-        stop = cr;
-        next = cr + 1 == lf ? lf + 1 : cr + 1;
-      }
-    }
-    lines.emplace_back(at, static_cast<size_t>(stop - at));
-    at = next;
-  }
+  LineWalker walk(text);
+  std::string_view line;
+  while (walk.Next(line)) lines.push_back(line);
   return lines;
 }
 
 std::vector<ExtractObject> SplitObjects(ObjectKind kind, std::string_view text) {
-  const Lines lines = TextLines(text);
   switch (kind) {
     case ObjectKind::Workstation:
-      return SplitWorkstations(lines);
+      return SplitWorkstations(text);
     case ObjectKind::Schedule:
-      return SplitSchedules(lines);
+      return SplitSchedules(text);
     case ObjectKind::Job:
-      return SplitJobs(lines);
+      return SplitJobs(text);
     case ObjectKind::Calendar:
-      return SplitCalendars(lines);
+      return SplitCalendars(text);
     case ObjectKind::Parameter:
-      return SplitNameValueLines(lines, "$PARM");
+      return SplitNameValueLines(TextLines(text), "$PARM");
     case ObjectKind::Prompt:
-      return SplitNameValueLines(lines, "$PROMPT");
+      return SplitNameValueLines(TextLines(text), "$PROMPT");
     case ObjectKind::Resource:
-      return SplitResources(lines);
+      return SplitResources(text);
   }
   return {};
 }

@@ -33,8 +33,21 @@ struct ExtractObject {
   std::string_view Text;
 };
 
-// The lines of a text, split as the loader splits an extract (CR LF, lone CR or lone LF; no
-// empty line after a final break), without copying.
+// Hands out the lines of a text one by one, split as the loader splits an extract (CR LF, lone
+// CR or lone LF; no empty line after a final break), without copying.
+class LineWalker {
+ public:
+  explicit LineWalker(std::string_view text);
+  // The next line; false at the end of the text.
+  bool Next(std::string_view& line);
+
+ private:
+  const char* at_;
+  const char* end_;
+  bool anyCr_;
+};
+
+// All lines of a text, as LineWalker hands them out.
 std::vector<std::string_view> TextLines(std::string_view text);
 
 // Splits an extract into the definitions of its kind, in file order, by the rules the
