@@ -87,6 +87,8 @@ void WriteEdited(ObjectKind kind, const fs::path& from, const fs::path& to) {
 
 struct ProbeResult {
   double Seconds = -1;
+  double CpuSeconds = -1;  // user and system time of all its threads: the wall time it would
+                           // take on two idle cores, whatever else runs on the machine
   double PeakMegabytes = -1;
   long Objects = -1;
 };
@@ -98,8 +100,8 @@ ProbeResult Probe(const std::string& oldDir, const std::string& newDir) {
   ProbeResult result;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return result;
-  if (std::fscanf(pipe, "%lf %lf %ld", &result.Seconds, &result.PeakMegabytes, &result.Objects) !=
-      3) {
+  if (std::fscanf(pipe, "%lf %lf %lf %ld", &result.Seconds, &result.CpuSeconds,
+                  &result.PeakMegabytes, &result.Objects) != 4) {
     result = {};
   }
   pclose(pipe);
@@ -113,8 +115,12 @@ int RunProbe(const std::string& oldDir, const std::string& newDir) {
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  std::printf("%.3f %.1f %ld\n", took.count(), static_cast<double>(usage.ru_maxrss) / 1024.0,
-              objects);
+  const auto seconds = [](const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+  };
+  std::printf("%.3f %.3f %.1f %ld\n", took.count(),
+              seconds(usage.ru_utime) + seconds(usage.ru_stime),
+              static_cast<double>(usage.ru_maxrss) / 1024.0, objects);
   return 0;
 }
 
@@ -174,6 +180,7 @@ void Diff(benchmark::State& state, const std::string& newDir) {
   state.counters["objects_changed"] = static_cast<double>(objects);
   state.counters["pair_files_MB"] = sets.PairMegabytes;
   state.counters["process_s"] = probe.Seconds;
+  state.counters["process_cpu_s"] = probe.CpuSeconds;
   state.counters["peak_MB"] = probe.PeakMegabytes;
   state.counters["peak_over_pair_files"] =
       (probe.PeakMegabytes - sets.BaselineMegabytes) / sets.PairMegabytes;

@@ -76,8 +76,13 @@ void PrintTable(const std::string& oldDir, const std::string& newDir, const Data
 int RunDiff(CliContext& context, const DiffOptions& options) {
   const std::string newDir = context.DatabaseDir();
   std::string oldDir = WithSeparator(options.OldDir);
+  // The directories as they were named, for the output.
+  std::string oldName = options.OldDir;
+  const std::string newName =
+      context.DatabaseDirOption.empty() ? newDir : context.DatabaseDirOption;
   if (options.AgainstPrevious) {
     oldDir = NewestExtractSet(newDir);
+    oldName = oldDir;
     if (oldDir.empty()) {
       throw CliExit{kExitFailure, "No previous extracts kept in " + newDir + kHistoryDirName};
     }
@@ -89,9 +94,9 @@ int RunDiff(CliContext& context, const DiffOptions& options) {
     throw CliExit{kExitFailure, error.what()};
   }
   if (options.Format == "json") {
-    PrintJson(oldDir, newDir, diff);
+    PrintJson(oldName, newName, diff);
   } else {
-    PrintTable(oldDir, newDir, diff);
+    PrintTable(oldName, newName, diff);
   }
   return diff.Empty() ? kExitDone : kExitNotCompleted;
 }
