@@ -95,8 +95,8 @@ struct ProbeResult {
 
 // A fresh process of this program that diffs the two directories once.
 ProbeResult Probe(const std::string& oldDir, const std::string& newDir) {
-  const std::string command = Quoted(SelfPath().string()) + " " + kProbeFlag + " " +
-                              Quoted(oldDir) + " " + Quoted(newDir);
+  const std::string command =
+      Quoted(SelfPath().string()) + " " + kProbeFlag + " " + Quoted(oldDir) + " " + Quoted(newDir);
   ProbeResult result;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return result;

@@ -51,14 +51,13 @@ void PrintJson(const std::string& oldDir, const std::string& newDir, const Datab
 }
 
 void PrintTable(const std::string& oldDir, const std::string& newDir, const DatabaseDiff& diff) {
-  std::cout << "Old: " << DisplayText(oldDir) << '\n'
-            << "New: " << DisplayText(newDir) << "\n\n";
+  std::cout << "Old: " << DisplayText(oldDir) << '\n' << "New: " << DisplayText(newDir) << "\n\n";
   for (ObjectKind kind : kObjectKinds) {
     const KindChanges& changes = diff.Of(kind);
     std::cout << KindHeading(kind) << ": " << changes.Added.size() << " added, "
-              << changes.Removed.size() << " removed, " << changes.Changed.size()
-              << " changed\n";
-    for (const std::string& key : changes.Added) std::cout << "  added    " << DisplayText(key) << '\n';
+              << changes.Removed.size() << " removed, " << changes.Changed.size() << " changed\n";
+    for (const std::string& key : changes.Added)
+      std::cout << "  added    " << DisplayText(key) << '\n';
     for (const std::string& key : changes.Removed) {
       std::cout << "  removed  " << DisplayText(key) << '\n';
     }

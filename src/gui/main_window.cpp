@@ -521,7 +521,8 @@ void MainWindow::OpenObject(ObjectKind kind, const std::string& key) {
   if (kind == ObjectKind::Schedule || kind == ObjectKind::Job) {
     if (hash == std::string::npos) return;
     const bool job = kind == ObjectKind::Job;
-    node = NodeInfo{2, key.substr(hash + 1), key.substr(0, hash), job ? kHeadingJobs : kHeadingSchedules};
+    node = NodeInfo{2, key.substr(hash + 1), key.substr(0, hash),
+                    job ? kHeadingJobs : kHeadingSchedules};
     for (const char* heading : job ? std::array{kHeadingJobs, kHeadingJobsInvalid}
                                    : std::array{kHeadingSchedules, kHeadingSchedulesInvalid}) {
       paths.push_back({heading, node.ParentCaption, node.Caption});

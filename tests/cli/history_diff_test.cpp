@@ -72,7 +72,8 @@ class HistoryOverLoopback : public ::testing::Test {
   // The Parms.Xtract of each kept set, oldest first.
   std::vector<std::string> KeptParms() const {
     std::vector<std::string> texts;
-    for (const std::string& set : KeptExtractSets(DbText())) texts.push_back(ReadFile(set + "Parms.Xtract"));
+    for (const std::string& set : KeptExtractSets(DbText()))
+      texts.push_back(ReadFile(set + "Parms.Xtract"));
     return texts;
   }
 

@@ -1,10 +1,11 @@
+#include "gui/changes/changes_page.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 
 #include "gui/changes/changes_commands.h"
-#include "gui/changes/changes_page.h"
 #include "gui/window_fixture.h"
 
 namespace vdbq::gui::testing {

@@ -72,8 +72,8 @@ bool PrepareChanges(WindowFixture& fixture) {
   if (!edited) return false;
   vdbq::gui::MainWindow& window = fixture.Window();
   window.RefreshCatalogue();
-  if (!window.Comparing()->CompareWith(
-          vdbq::gui::testing::SampleDatabaseDir().toStdString() + "/")) {
+  if (!window.Comparing()->CompareWith(vdbq::gui::testing::SampleDatabaseDir().toStdString() +
+                                       "/")) {
     return false;
   }
   QTreeWidget* tree = window.Changes()->Tree();

@@ -67,7 +67,7 @@ class KeyedObjects {
  private:
   // The slot holding key's head, or the empty slot where it belongs.
   size_t SlotOf(std::string_view key) const {
-    size_t at = std::hash<std::string_view>{}(key) & mask_;
+    size_t at = std::hash<std::string_view>{}(key)&mask_;
     while (slots_[at] != kNone && objects_[slots_[at]].Key != key) at = (at + 1) & mask_;
     return at;
   }
@@ -122,7 +122,8 @@ std::unique_ptr<FileBytes> ReadExtractFile(const std::string& path) {
   // One byte more, to see the end of a file that grew meanwhile.
   auto bytes = std::make_unique<FileBytes>(capacity + 1);
   for (;;) {
-    bytes->Size += std::fread(bytes->Data() + bytes->Size, 1, bytes->Capacity() - bytes->Size, file);
+    bytes->Size +=
+        std::fread(bytes->Data() + bytes->Size, 1, bytes->Capacity() - bytes->Size, file);
     if (bytes->Size < bytes->Capacity() || std::ferror(file) != 0) break;
     auto larger = std::make_unique<FileBytes>(bytes->Capacity() * 2);
     std::memcpy(larger->Data(), bytes->Data(), bytes->Size);
@@ -147,9 +148,8 @@ KindChanges DiffExtract(ObjectKind kind, std::string_view oldText, std::string_v
   KindChanges changes;
   if (oldText == newText) return changes;
   // The old side is split and indexed on a second thread meanwhile.
-  std::future<KeyedObjects> oldSide = std::async(std::launch::async, [kind, oldText] {
-    return KeyedObjects(SplitObjects(kind, oldText));
-  });
+  std::future<KeyedObjects> oldSide = std::async(
+      std::launch::async, [kind, oldText] { return KeyedObjects(SplitObjects(kind, oldText)); });
   KeyedObjects news(SplitObjects(kind, newText));
   KeyedObjects olds = oldSide.get();
 

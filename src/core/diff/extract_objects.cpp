@@ -81,8 +81,9 @@ class Collector {
     ++count_;
     if (IsBlankLine(line)) return;
     current_.Count = count_;
-    current_.Text = std::string_view(
-        current_.Text.data(), static_cast<size_t>(line.data() + line.size() - current_.Text.data()));
+    current_.Text =
+        std::string_view(current_.Text.data(),
+                         static_cast<size_t>(line.data() + line.size() - current_.Text.data()));
   }
   void Close() {
     if (!open_) return;
@@ -227,12 +228,14 @@ LineWalker::LineWalker(std::string_view text)
 
 bool LineWalker::Next(std::string_view& line) {
   if (at_ >= end_) return false;
-  const char* lf = static_cast<const char*>(std::memchr(at_, '\n', static_cast<size_t>(end_ - at_)));
+  const char* lf =
+      static_cast<const char*>(std::memchr(at_, '\n', static_cast<size_t>(end_ - at_)));
   const char* stop = lf == nullptr ? end_ : lf;
   const char* next = lf == nullptr ? end_ : lf + 1;
   if (anyCr_) {
     // A CR ends the line too: before the LF as its pair, elsewhere on its own.
-    const char* cr = static_cast<const char*>(std::memchr(at_, '\r', static_cast<size_t>(stop - at_)));
+    const char* cr =
+        static_cast<const char*>(std::memchr(at_, '\r', static_cast<size_t>(stop - at_)));
     if (cr != nullptr) {
       stop = cr;
       next = cr + 1 == lf ? lf + 1 : cr + 1;

@@ -5,15 +5,14 @@
 #include <string_view>
 #include <vector>
 
-
 namespace vdbq {
 
 // The kinds of object two databases are compared by, in the order they are reported.
 enum class ObjectKind { Workstation, Schedule, Job, Calendar, Parameter, Prompt, Resource };
 inline constexpr int kObjectKindCount = 7;
 inline constexpr std::array<ObjectKind, kObjectKindCount> kObjectKinds = {
-    ObjectKind::Workstation, ObjectKind::Schedule,  ObjectKind::Job,     ObjectKind::Calendar,
-    ObjectKind::Parameter,   ObjectKind::Prompt,    ObjectKind::Resource};
+    ObjectKind::Workstation, ObjectKind::Schedule, ObjectKind::Job,     ObjectKind::Calendar,
+    ObjectKind::Parameter,   ObjectKind::Prompt,   ObjectKind::Resource};
 
 // The extract file that holds a kind's definitions.
 const char* ExtractFileOf(ObjectKind kind);

@@ -14,8 +14,8 @@ struct ScriptEntry {
 void AppendMiddle(const std::vector<std::string_view>& oldMiddle,
                   const std::vector<std::string_view>& newMiddle,
                   std::vector<ScriptEntry>& script) {
-  const long long cells = static_cast<long long>(oldMiddle.size()) *
-                          static_cast<long long>(newMiddle.size());
+  const long long cells =
+      static_cast<long long>(oldMiddle.size()) * static_cast<long long>(newMiddle.size());
   if (oldMiddle.empty() || newMiddle.empty() || cells > kMaxMatchedCells) {
     for (std::string_view line : oldMiddle) script.push_back({'-', line});
     for (std::string_view line : newMiddle) script.push_back({'+', line});
@@ -78,7 +78,8 @@ std::vector<DiffLine> LineDiff(const std::vector<std::string_view>& oldLines,
       skipped = true;
       continue;
     }
-    lines.push_back(DiffLine{script[k].Mark, std::string(script[k].Text), skipped && !lines.empty()});
+    lines.push_back(
+        DiffLine{script[k].Mark, std::string(script[k].Text), skipped && !lines.empty()});
     skipped = false;
   }
   return lines;

@@ -57,7 +57,9 @@ Settings LoadSettings(const SettingsStore& store, const std::string& programDir)
   settings.Col2 = ReadInteger(store, kCol2Name, defaults.Col2);
   settings.KeepPreviousExtracts =
       ReadInteger(store, kKeepPreviousExtractsName, defaults.KeepPreviousExtracts);
-  if (settings.KeepPreviousExtracts < 0) settings.KeepPreviousExtracts = defaults.KeepPreviousExtracts;
+  if (settings.KeepPreviousExtracts < 0) {
+    settings.KeepPreviousExtracts = defaults.KeepPreviousExtracts;
+  }
 
   EnsureDirectories(settings);
   return settings;

@@ -161,7 +161,8 @@ void ExtractHistory::KeepStaging() {
   const fs::path history = fs::path(databaseDir_) / kHistoryDirName;
   fs::path target = history / setName_;
   std::error_code ec;
-  for (int n = 2; fs::exists(target, ec); ++n) target = history / (setName_ + "-" + std::to_string(n));
+  for (int n = 2; fs::exists(target, ec); ++n)
+    target = history / (setName_ + "-" + std::to_string(n));
   fs::rename(fs::path(staging_).parent_path(), target, ec);
   if (ec) {
     const std::string reason = ec.message();

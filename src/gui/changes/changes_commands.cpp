@@ -26,9 +26,9 @@ ChangesCommands::ChangesCommands(Session& session, ChangesPage& page, Desktop& d
   CompareWithFolder = new QAction(QStringLiteral("Compare With Folder..."), this);
   if (!hooks_.PickFolder) {
     hooks_.PickFolder = [this]() -> std::optional<QString> {
-      const QString dir = QFileDialog::getExistingDirectory(
-          window_, QStringLiteral("Compare With Folder..."),
-          QString::fromStdString(session_.Settings.DatabaseDir));
+      const QString dir =
+          QFileDialog::getExistingDirectory(window_, QStringLiteral("Compare With Folder..."),
+                                            QString::fromStdString(session_.Settings.DatabaseDir));
       if (dir.isEmpty()) return std::nullopt;
       return dir;
     };
@@ -58,9 +58,9 @@ bool ChangesCommands::CompareWith(const std::string& oldDir) {
 bool ChangesCommands::ComparePrevious() {
   const std::string previous = NewestExtractSet(session_.Settings.DatabaseDir);
   if (previous.empty()) {
-    const QString text = QStringLiteral("No Previous Extracts Kept In %1")
-                             .arg(QString::fromStdString(session_.Settings.DatabaseDir +
-                                                         kHistoryDirName));
+    const QString text =
+        QStringLiteral("No Previous Extracts Kept In %1")
+            .arg(QString::fromStdString(session_.Settings.DatabaseDir + kHistoryDirName));
     hooks_.SetStatus(text);
     hooks_.ShowError(text);
     return false;

@@ -33,7 +33,8 @@ constexpr char kGapLine[] = "  ...";
 
 QTreeWidgetItem* ObjectItem(QTreeWidgetItem* heading, const std::string& key,
                             ChangesPage::Change change, ObjectKind kind) {
-  auto* item = new QTreeWidgetItem(heading, {ToQString(key), QString::fromLatin1(kChangeTexts[change])});
+  auto* item =
+      new QTreeWidgetItem(heading, {ToQString(key), QString::fromLatin1(kChangeTexts[change])});
   item->setData(0, ChangesPage::kKindRole, static_cast<int>(kind));
   item->setData(0, ChangesPage::kChangeRole, static_cast<int>(change));
   for (int column = 0; column < 2; ++column) {
@@ -115,9 +116,9 @@ void ChangesPage::ShowDiff(DatabaseDiff diff, const QString& oldDir, const QStri
   view_->SetLines({});
   for (ObjectKind kind : kObjectKinds) {
     const KindChanges& changes = diff_.Of(kind);
-    auto* heading = new QTreeWidgetItem(
-        tree_, {QStringLiteral("%1 (%2)").arg(QString::fromLatin1(KindHeading(kind)))
-                    .arg(changes.Count())});
+    auto* heading = new QTreeWidgetItem(tree_, {QStringLiteral("%1 (%2)")
+                                                    .arg(QString::fromLatin1(KindHeading(kind)))
+                                                    .arg(changes.Count())});
     QFont bold = heading->font(0);
     bold.setBold(true);
     heading->setFont(0, bold);
@@ -141,13 +142,14 @@ void ChangesPage::ShowSelected() {
   std::vector<std::string> lines;
   std::vector<const ChangeColours*> colours;
   if (change != Changed) {
-    lines.push_back(ToBytes(item->text(0)) + (change == Added ? ": added in the new extracts."
-                                                             : ": removed from the old extracts."));
+    lines.push_back(ToBytes(item->text(0)) + (change == Added
+                                                  ? ": added in the new extracts."
+                                                  : ": removed from the old extracts."));
     colours.push_back(&kChangeColours[change]);
   } else {
     const std::vector<ChangedObject>& changed = diff_.Of(kind).Changed;
-    const int row = item->parent()->indexOfChild(item) - static_cast<int>(diff_.Of(kind).Added.size() +
-                                                                          diff_.Of(kind).Removed.size());
+    const int row = item->parent()->indexOfChild(item) -
+                    static_cast<int>(diff_.Of(kind).Added.size() + diff_.Of(kind).Removed.size());
     for (const DiffLine& line : changed[static_cast<size_t>(row)].Lines) {
       if (line.AfterGap) {
         lines.emplace_back(kGapLine);

@@ -1,9 +1,10 @@
 // Which objects two databases differ in, and the line diffs of the changed ones.
+#include "core/diff/database_diff.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "core/diff/database_diff.h"
 #include "support/temp_dir.h"
 
 namespace vdbq {
@@ -27,7 +28,8 @@ std::string Summary(const KindChanges& changes) {
 
 std::string DiffText(const std::vector<DiffLine>& lines) {
   std::string text;
-  for (const DiffLine& line : lines) text += (line.AfterGap ? "|" : "") + (line.Mark + line.Text) + "\n";
+  for (const DiffLine& line : lines)
+    text += (line.AfterGap ? "|" : "") + (line.Mark + line.Text) + "\n";
   return text;
 }
 
@@ -37,10 +39,13 @@ constexpr const char* kSchedules =
 constexpr const char* kJobs =
     "CPU1#J1 DOCOMMAND \"a\"\n STREAMLOGON u\n RECOVERY STOP\n"
     "CPU1#J2 SCRIPTNAME \"/b\"\n STREAMLOGON u\n RECOVERY STOP\n";
-constexpr const char* kCpus = "CPUNAME CPU1\n OS UNIX\n NODE host1\nEND\nCPUNAME CPU2\n OS WNT\nEND\n";
-constexpr const char* kCalendars = "$CALENDAR\nHOL\t\"Holidays\"\n  01/01/27 12/25/27\nQ\t\"\"\n  03/31/27\n";
+constexpr const char* kCpus =
+    "CPUNAME CPU1\n OS UNIX\n NODE host1\nEND\nCPUNAME CPU2\n OS WNT\nEND\n";
+constexpr const char* kCalendars =
+    "$CALENDAR\nHOL\t\"Holidays\"\n  01/01/27 12/25/27\nQ\t\"\"\n  03/31/27\n";
 constexpr const char* kParms = "$PARM\nP1 \"one\"\nP2 \"two\"\n";
-constexpr const char* kResources = "$RESOURCE\nCPU1#TAPES\t     2\t\"Tapes\"\nCPU1#DISK\t     1\t\"\"\n";
+constexpr const char* kResources =
+    "$RESOURCE\nCPU1#TAPES\t     2\t\"Tapes\"\nCPU1#DISK\t     1\t\"\"\n";
 
 struct EditCase {
   const char* Name;
@@ -66,10 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
     Diff, KnownEdits,
     ::testing::Values(
         EditCase{"Equal", ObjectKind::Schedule, kSchedules, kSchedules, ""},
-        EditCase{"ReorderedSchedules", ObjectKind::Schedule, kSchedules,
-                 "SCHEDULE CPU1#NIGHT\nAT 2300\n:\nCPU1#J3\nEND\n\n"
-                 "SCHEDULE CPU1#DAILY\nON EVERYDAY\nFOLLOWS CPU1#NIGHT.@\n:\nCPU1#J1\nCPU1#J2\nEND\n",
-                 ""},
+        EditCase{
+            "ReorderedSchedules", ObjectKind::Schedule, kSchedules,
+            "SCHEDULE CPU1#NIGHT\nAT 2300\n:\nCPU1#J3\nEND\n\n"
+            "SCHEDULE CPU1#DAILY\nON EVERYDAY\nFOLLOWS CPU1#NIGHT.@\n:\nCPU1#J1\nCPU1#J2\nEND\n",
+            ""},
         EditCase{"ReorderedJobsWithCrLf", ObjectKind::Job, kJobs,
                  "CPU1#J2 SCRIPTNAME \"/b\"\r\n STREAMLOGON u\r\n RECOVERY STOP\r\n"
                  "CPU1#J1 DOCOMMAND \"a\"\r\n STREAMLOGON u\r\n RECOVERY STOP\r\n",
@@ -79,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"RemoveJob", ObjectKind::Job, kJobs,
                  "CPU1#J2 SCRIPTNAME \"/b\"\n STREAMLOGON u\n RECOVERY STOP\n", "-CPU1#J1"},
         EditCase{"FollowsLine", ObjectKind::Schedule, kSchedules,
-                 Replaced(kSchedules, "FOLLOWS CPU1#NIGHT.@", "FOLLOWS CPU1#NIGHT.J3"), "~CPU1#DAILY"},
+                 Replaced(kSchedules, "FOLLOWS CPU1#NIGHT.@", "FOLLOWS CPU1#NIGHT.J3"),
+                 "~CPU1#DAILY"},
         EditCase{"CalendarDate", ObjectKind::Calendar, kCalendars,
                  Replaced(kCalendars, "12/25/27", "12/24/27"), "~HOL"},
         EditCase{"ParameterValue", ObjectKind::Parameter, kParms,
@@ -114,8 +121,7 @@ TEST(LineDiff, ChangedLineWithContext) {
   newLines[1] = "b";
   newLines[9] = "j";
   // The second change is more than twice the context away: a gap between the two.
-  EXPECT_EQ(DiffText(LineDiff(oldLines, newLines, 2)),
-            " A\n-B\n+b\n C\n D\n| H\n I\n-J\n+j\n");
+  EXPECT_EQ(DiffText(LineDiff(oldLines, newLines, 2)), " A\n-B\n+b\n C\n D\n| H\n I\n-J\n+j\n");
   EXPECT_EQ(DiffText(LineDiff(oldLines, oldLines)), "");
 }
 

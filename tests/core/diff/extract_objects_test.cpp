@@ -1,9 +1,9 @@
 // Which lines make up each kind's definitions and which key each gets.
+#include "core/diff/extract_objects.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "core/diff/extract_objects.h"
 
 namespace vdbq {
 namespace {
@@ -47,17 +47,17 @@ INSTANTIATE_TEST_SUITE_P(
                   "CPU1:0+3 CPU2:4+3"},
         // CPUCLASS definitions are no objects; a lost END ends at the next definition.
         SplitCase{"WorkstationClassAndLostEnd", ObjectKind::Workstation,
-                  "CPUNAME A\n OS UNIX\nCPUCLASS K\n MEMBERS A\nEND\nCPUNAME B\n\n",
-                  "A:0+2 B:5+1"},
+                  "CPUNAME A\n OS UNIX\nCPUCLASS K\n MEMBERS A\nEND\nCPUNAME B\n\n", "A:0+2 B:5+1"},
         SplitCase{"WorkstationEmptyName", ObjectKind::Workstation, "CPUNAME\nEND\n", ":0+2"},
-        SplitCase{"Schedules", ObjectKind::Schedule,
-                  "* comment\nSCHEDULE CPU1#A\nON EVERYDAY\n:\nJ1\nEND\n\nSCHEDULE CPU1#B ON X\nEND\n",
-                  "CPU1#A:1+5 CPU1#B ON X:7+2"},
+        SplitCase{
+            "Schedules", ObjectKind::Schedule,
+            "* comment\nSCHEDULE CPU1#A\nON EVERYDAY\n:\nJ1\nEND\n\nSCHEDULE CPU1#B ON X\nEND\n",
+            "CPU1#A:1+5 CPU1#B ON X:7+2"},
         // A key without "#" is not listed; its lines belong to nothing. ENDX ends a block.
         SplitCase{"ScheduleWithoutHashAndEndPrefix", ObjectKind::Schedule,
                   "SCHEDULE NOHASH\nON X\nEND\nSCHEDULE C#S\nENDX\nTRAILER\n", "C#S:3+2"},
-        SplitCase{"ScheduleLostEnd", ObjectKind::Schedule, "SCHEDULE C#A\nAT 0100\nSCHEDULE C#B\nEND\n",
-                  "C#A:0+2 C#B:2+2"},
+        SplitCase{"ScheduleLostEnd", ObjectKind::Schedule,
+                  "SCHEDULE C#A\nAT 0100\nSCHEDULE C#B\nEND\n", "C#A:0+2 C#B:2+2"},
         SplitCase{"Jobs", ObjectKind::Job,
                   "$JOBS\nCPU1#J1 DOCOMMAND \"x\"\n STREAMLOGON root\n RECOVERY STOP\n\n"
                   "CPU1#J2 SCRIPTNAME \"/s\"\n RECOVERY RERUN\n",
@@ -74,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Line 0 is the header whatever it holds; a header line without a quote has no name.
         SplitCase{"CalendarMalformed", ObjectKind::Calendar,
                   "NOTHEADER\t\"x\"\nNOQUOTE\n  01/01/07\n\n", ":1+2"},
-        SplitCase{"Parameters", ObjectKind::Parameter,
-                  "$PARM\nABC \"x y\"\nNOQUOTE\n\nDEF \"1\"\n", "ABC:1+1 DEF:4+1"},
+        SplitCase{"Parameters", ObjectKind::Parameter, "$PARM\nABC \"x y\"\nNOQUOTE\n\nDEF \"1\"\n",
+                  "ABC:1+1 DEF:4+1"},
         // The catalogue lists only rows below the last line's index: without a header the
         // last row is not listed.
         SplitCase{"ParametersWithoutHeader", ObjectKind::Parameter, "A \"1\"\nB \"2\"\n", "A:0+1"},
