@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSplitter>
@@ -14,6 +16,8 @@
 #include "core/output/row_key.h"
 #include "core/settings/settings_io.h"
 #include "gui/catalogue/catalogue_tree.h"
+#include "gui/changes/changes_commands.h"
+#include "gui/changes/changes_page.h"
 #include "gui/catalogue/node_route.h"
 #include "gui/layout_rules.h"
 #include "gui/output/desktop.h"
@@ -91,6 +95,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   about_ = new AboutBox(this);
   settingsDialog_ = new SettingsDialog(session_.Settings, *desktop_, this);
   WireOutput();
+  WireChanges();
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -122,9 +127,10 @@ void MainWindow::BuildLayout() {
   reportPage_ = new ReportPage(session_.Results, *resultModel_, pages_);
   titlePage_ = new TitlePage(pages_);
   installPage_ = new InstallPage(pages_);
+  changesPage_ = new ChangesPage(pages_);
   for (QWidget* page : std::initializer_list<QWidget*>{
            workstationPage_, schedulePage_, jobPage_, calendarPage_, parameterPage_, promptPage_,
-           resourcePage_, reportPage_, titlePage_, installPage_}) {
+           resourcePage_, reportPage_, titlePage_, installPage_, changesPage_}) {
     page->setAutoFillBackground(true);
     QPalette pal = page->palette();
     pal.setColor(QPalette::Window, QColor(246, 247, 250));
@@ -485,6 +491,61 @@ void MainWindow::WireOutput() {
   connect(schedulePage_->PrintButton(), &QToolButton::clicked, this,
           [this] { printing_->PrintCurrentSchedule(); });
   connect(menu_->Settings, &QAction::triggered, this, &MainWindow::OpenSettings);
+}
+
+void MainWindow::WireChanges() {
+  ChangesCommands::Hooks hooks;
+  hooks.SetStatus = [this](const QString& text) {
+    SetStatus(text);
+    status_->repaint();
+  };
+  hooks.ShowPage = [this] {
+    // Like the title page, the Changes page has no category button of its own.
+    navigation_.ShowWithoutSwitch(PageCategory::Inf);
+    pages_->setCurrentWidget(changesPage_);
+  };
+  hooks.ShowError = showMessage_;
+  changes_ = new ChangesCommands(session_, *changesPage_, *desktop_, this, std::move(hooks));
+  // In the File menu, after "Run FTP Batch Update".
+  QMenu* file = menuBar()->actions().first()->menu();
+  const QList<QAction*> entries = file->actions();
+  const qsizetype at = entries.indexOf(menu_->FtpUpdate) + 1;
+  file->insertActions(at < entries.size() ? entries[at] : nullptr,
+                      {changes_->CompareWithPrevious, changes_->CompareWithFolder});
+  connect(changes_->CompareWithPrevious, &QAction::triggered, this, [this] {
+    if (!Busy()) changes_->ComparePrevious();
+  });
+  connect(changes_->CompareWithFolder, &QAction::triggered, this, [this] {
+    if (!Busy()) changes_->CompareFolder();
+  });
+  connect(changesPage_, &ChangesPage::objectOpened, this, &MainWindow::OpenObject);
+}
+
+void MainWindow::OpenObject(ObjectKind kind, const std::string& key) {
+  NodeInfo node;
+  std::vector<std::vector<std::string>> paths;
+  const size_t hash = key.find('#');
+  if (kind == ObjectKind::Schedule || kind == ObjectKind::Job) {
+    if (hash == std::string::npos) return;
+    const bool job = kind == ObjectKind::Job;
+    node = NodeInfo{2, key.substr(hash + 1), key.substr(0, hash),
+                    job ? kHeadingJobs : kHeadingSchedules};
+    for (const char* heading : job ? std::array{kHeadingJobs, kHeadingJobsInvalid}
+                                   : std::array{kHeadingSchedules, kHeadingSchedulesInvalid}) {
+      paths.push_back({heading, node.ParentCaption, node.Caption});
+    }
+  } else {
+    node = NodeInfo{1, key, KindHeading(kind), ""};
+    paths.push_back({node.ParentCaption, key});
+  }
+  for (const auto& path : paths) {
+    const QModelIndex index = treeModel_->FindPath(path);
+    if (!index.isValid()) continue;
+    if (tree_->currentIndex() == index) tree_->setCurrentIndex({});
+    tree_->setCurrentIndex(index);
+    return;
+  }
+  OnNodeSelected(node);
 }
 
 void MainWindow::OpenSettings() {

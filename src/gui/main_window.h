@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "core/diff/extract_objects.h"
 #include "core/settings/settings_store.h"
 #include "gui/catalogue/catalogue_model.h"
 #include "gui/category_navigation.h"
@@ -18,6 +19,8 @@ namespace vdbq::gui {
 class AboutBox;
 class CalendarPageWidget;
 class CatalogueTree;
+class ChangesCommands;
+class ChangesPage;
 class CategoryBar;
 class Desktop;
 class ExportCommands;
@@ -105,6 +108,8 @@ class MainWindow : public QMainWindow {
   ResultListMenu* ResultMenu() const { return resultMenu_; }
   SettingsDialog* SettingsForm() const { return settingsDialog_; }
   PrintCommands& Printing() const { return *printing_; }
+  ChangesPage* Changes() const { return changesPage_; }
+  ChangesCommands* Comparing() const { return changes_; }
 
  signals:
   void started();
@@ -129,6 +134,9 @@ class MainWindow : public QMainWindow {
   void OpenSettings();
   void ChooseTreeColour(bool text);
   void ApplyTreeColours();
+  void WireChanges();
+  // Shows an object of the loaded database on its page, selecting its tree node when found.
+  void OpenObject(ObjectKind kind, const std::string& key);
 
   Session session_;
   std::string programDir_;
@@ -168,6 +176,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ExportCommands> exports_;
   std::unique_ptr<PrintCommands> printing_;
   QLabel* status_ = nullptr;
+  ChangesPage* changesPage_ = nullptr;
+  ChangesCommands* changes_ = nullptr;
 };
 
 }  // namespace vdbq::gui

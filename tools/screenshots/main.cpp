@@ -2,7 +2,8 @@
 // picture, for the README and for looking the program over:
 //   varnoltdbq-screenshots [--size=WIDTHxHEIGHT] OUTPUT_DIR [SCENARIO[=FILE] ...]
 // Scenarios: title, catalogue (a schedule page), workstation, job, calendar, resource,
-// parameter, prompt, install, about, menu (the tree's pop-up menu), and report:CODE[:SEARCH].
+// parameter, prompt, install, about, menu (the tree's pop-up menu), report:CODE[:SEARCH], and
+// changes (the sample compared with a copy of it that has a few edits).
 
 #include <QApplication>
 #include <QDialog>
@@ -17,6 +18,8 @@
 
 #include "core/reports/run_report.h"
 #include "gui/catalogue/catalogue_tree.h"
+#include "gui/changes/changes_commands.h"
+#include "gui/changes/changes_page.h"
 #include "gui/main_window.h"
 #include "gui/report/report_runner.h"
 #include "gui/resources/sounds.h"
@@ -52,6 +55,7 @@ class ShotWindow {
   }
 
   vdbq::gui::MainWindow& Window() { return *window_; }
+  std::string DatabaseDir() const { return dir_.filePath(QStringLiteral("DBase/")).toStdString(); }
 
   // Selects the node at the end of the caption path, expanding what lies above it.
   bool Select(const std::vector<std::string>& path) {
@@ -89,6 +93,46 @@ bool RunReportScenario(ShotWindow& fixture, const QString& request) {
   return true;
 }
 
+// The database in use gets a FOLLOWS line changed, a schedule added, a job removed, a calendar
+// date dropped and a parameter changed; the untouched sample is the old side.
+bool PrepareChanges(ShotWindow& fixture) {
+  const QString db = QString::fromStdString(fixture.DatabaseDir());
+  const auto edit = [&db](const char* name, const QByteArray& from, const QByteArray& to) {
+    QFile file(db + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QByteArray bytes = file.readAll();
+    file.close();
+    if (!bytes.contains(from)) return false;
+    bytes.replace(bytes.indexOf(from), from.size(), to);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) > 0;
+  };
+  const bool edited =
+      edit("Schedules.Xtract", "FOLLOWS HFBKP01#BACKUP_DAILY.@",
+           "FOLLOWS HFBKP01#BACKUP_DAILY.BKP_CATALOG") &&
+      edit("Schedules.Xtract", "* Saturday full backup",
+           "SCHEDULE HFBKP01#BACKUP_MONTHLY\nON MONTHEND\nAT 0400\n:\n HFBKP01#BKP_FS_FULL\nEND\n\n"
+           "* Saturday full backup") &&
+      edit("Jobs.Xtract",
+           "HFMASTER#DAY_TURNOVER_CHK DOCOMMAND \"^BINDIR^/turnover_check.sh -v\"\n"
+           "     STREAMLOGON varnolt\n"
+           "     DESCRIPTION \"Checks that the new day's plan was built\"\n     RECOVERY STOP\n",
+           "") &&
+      edit("Calendars.Xtract", " 01/05/27", "") &&
+      edit("Parms.Xtract", "\"/data/finance\"", "\"/data/finance2\"");
+  if (!edited) return false;
+  vdbq::gui::MainWindow& window = fixture.Window();
+  window.RefreshCatalogue();
+  if (!window.Comparing()->CompareWith(VARNOLTDBQ_SAMPLE_DB_DIR "/")) {
+    return false;
+  }
+  QTreeWidget* tree = window.Changes()->Tree();
+  const QList<QTreeWidgetItem*> found =
+      tree->findItems(QStringLiteral("HFBKP01#BACKUP_WEEKLY"), Qt::MatchRecursive);
+  if (found.isEmpty()) return false;
+  tree->setCurrentItem(found.front());
+  return true;
+}
+
 bool Prepare(ShotWindow& fixture, const QString& scenario) {
   vdbq::gui::MainWindow& window = fixture.Window();
   if (scenario == QLatin1String("title")) return true;
@@ -115,6 +159,7 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
     return true;
   }
   if (scenario == QLatin1String("about")) return true;
+  if (scenario == QLatin1String("changes")) return PrepareChanges(fixture);
   if (scenario == QLatin1String("install")) {
     window.ShowInstallPage();
     return true;

@@ -35,6 +35,8 @@ struct Settings {
   bool SaveSettingsOnExit = true;
   int Col1 = kDefaultSelectedNodeText;    // text colour of the selected tree node
   int Col2 = kDefaultSelectedNodeGround;  // background colour of the selected tree node
+  // "KeepPreviousExtracts": how many earlier extract sets a transfer keeps; 0 keeps none.
+  int KeepPreviousExtracts = 14;
 
   bool operator==(const Settings&) const = default;
 };

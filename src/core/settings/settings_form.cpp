@@ -1,5 +1,6 @@
 #include "core/settings/settings_form.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
@@ -43,6 +44,10 @@ constexpr std::array<SettingsItemText, kSettingsItemCount> kItemTexts{{
      "This enables settings and other changes to be saved to the registry upon program closure - "
      "otherwise changes will be for this session only.",
      0},
+    {"Keep Previous Extracts",
+     "How many earlier sets of the extracts to keep in the History folder of the local database "
+     "directory when a transfer replaces them, for comparing with what changed. 0 keeps none.",
+     0},
 }};
 
 void EndWith(std::string& text, char separator) {
@@ -68,6 +73,7 @@ SettingsForm FormOf(const Settings& settings) {
   form.Saves = settings.SavesDir;
   form.Strobe = settings.StrobeOn;
   form.SaveSettings = settings.SaveSettingsOnExit;
+  form.KeepPreviousExtracts = settings.KeepPreviousExtracts;
   return form;
 }
 
@@ -111,6 +117,7 @@ void ApplyForm(const SettingsForm& form, Settings& settings) {
   settings.StrobeOn = form.Strobe;
   settings.SavesDir = form.Saves;
   settings.LogDir = form.Logs;
+  settings.KeepPreviousExtracts = std::max(form.KeepPreviousExtracts, 0);
 }
 
 }  // namespace vdbq

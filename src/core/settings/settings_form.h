@@ -20,6 +20,7 @@ struct SettingsForm {
   std::string Saves;         // EdSaves
   bool Strobe = true;        // CBStrobe
   bool SaveSettings = true;  // CBSaveSettings
+  int KeepPreviousExtracts = 14;
 
   bool operator==(const SettingsForm&) const = default;
 };
@@ -35,8 +36,9 @@ enum class SettingsItem {
   Saves,
   Strobe,
   SaveSettings,
+  KeepPreviousExtracts,
 };
-inline constexpr int kSettingsItemCount = 9;
+inline constexpr int kSettingsItemCount = 10;
 
 struct SettingsItemText {
   const char* Heading;

@@ -55,6 +55,11 @@ Settings LoadSettings(const SettingsStore& store, const std::string& programDir)
 
   settings.Col1 = ReadInteger(store, kCol1Name, defaults.Col1);
   settings.Col2 = ReadInteger(store, kCol2Name, defaults.Col2);
+  settings.KeepPreviousExtracts =
+      ReadInteger(store, kKeepPreviousExtractsName, defaults.KeepPreviousExtracts);
+  if (settings.KeepPreviousExtracts < 0) {
+    settings.KeepPreviousExtracts = defaults.KeepPreviousExtracts;
+  }
 
   EnsureDirectories(settings);
   return settings;
@@ -74,6 +79,7 @@ void StoreSettings(SettingsStore& store, const Settings& settings) {
   store.Write(kCol1Name, std::to_string(settings.Col1));
   store.Write(kCol2Name, std::to_string(settings.Col2));
   store.Write(kSfxName, BooleanText(settings.SoundsOn));
+  store.Write(kKeepPreviousExtractsName, std::to_string(settings.KeepPreviousExtracts));
 }
 
 }  // namespace vdbq

@@ -20,6 +20,7 @@ inline constexpr char kSfxName[] = "Sfx";
 inline constexpr char kSaveSettingsName[] = "SaveSettings";
 inline constexpr char kCol1Name[] = "Col1";
 inline constexpr char kCol2Name[] = "Col2";
+inline constexpr char kKeepPreviousExtractsName[] = "KeepPreviousExtracts";
 
 // Reads every setting (a missing value, or a number that does not read as one, gives the
 // default), cuts the texts to their lengths and then runs EnsureDirectories.

@@ -88,6 +88,8 @@ void TransferSequence::Start() {
     return;
   }
   before_ = ReadFetchedFileStates(settings_.DatabaseDir);
+  // The files in use are copied aside before the client can overwrite them.
+  history_.Prepare(settings_.DatabaseDir, settings_.KeepPreviousExtracts);
   const BatchCommand command = FtpBatchCommand(settings_);
   if (!runner_.Start(command.Program, command.Arguments, settings_.ProgramDir)) {
     failure_ = "FTP Client Could Not Be Started";
@@ -144,10 +146,14 @@ TransferOutcome TransferSequence::Finish(ExtractStore& store, Catalogue& catalog
   if (outcome.Reason.empty()) outcome.Reason = JudgeClient(outcome.ClientOutput);
   outcome.Succeeded = outcome.Reason.empty();
   if (!outcome.Succeeded) audit_.AppendAuditLine(kTransferFailedAudit + outcome.Reason);
+  history_.Conclude(outcome.Succeeded);
+  outcome.HistoryProblem = history_.Problem();
+  if (!outcome.HistoryProblem.empty()) audit_.AppendAuditLine(" - " + outcome.HistoryProblem);
 
   SetStatus(kRefreshing);
   outcome.StatusText = RefreshCatalogue(settings_.DatabaseDir, store, catalogue);
   if (!outcome.Succeeded) outcome.StatusText = kTransferFailedStatus + outcome.Reason;
+  if (!outcome.HistoryProblem.empty()) outcome.StatusText += " " + outcome.HistoryProblem;
   SetStatus(outcome.StatusText);
   outcome_ = outcome;
   return outcome;

@@ -10,6 +10,7 @@
 #include "core/extracts/extract_store.h"
 #include "core/settings/settings.h"
 #include "core/transfer/extract_file_state.h"
+#include "core/transfer/extract_history.h"
 #include "core/transfer/process_runner.h"
 
 namespace vdbq {
@@ -29,6 +30,9 @@ struct TransferOutcome {
   std::string Reason;
   // The client's standard output and error, for a closer look.
   std::string ClientOutput;
+  // Why the replaced extracts were not kept ("" when they were, or did not need to be); the
+  // transfer goes on regardless and the status text carries it.
+  std::string HistoryProblem;
 };
 
 // One FTP transfer of the extracts: write the scripts, run the client on them, wait for it
@@ -94,6 +98,7 @@ class TransferSequence {
   std::string failure_;  // found before or while waiting; "" while none
   std::chrono::steady_clock::time_point deadline_{};
   std::vector<ExtractFileState> before_;
+  ExtractHistory history_;
   TransferOutcome outcome_;
 };
 

@@ -27,6 +27,7 @@ constexpr std::array<ItemWidgetNames, kSettingsItemCount> kNames{{
     {"LabSaves", "EdSaves"},
     {"LabStrobe", "CBStrobe"},
     {"LabSaveSettings", "CBSaveSettings"},
+    {"LabKeepExtracts", "EdKeepExtracts"},
 }};
 
 size_t IndexOf(SettingsItem item) { return static_cast<size_t>(item); }
@@ -69,7 +70,14 @@ SettingsDialog::SettingsDialog(Settings& settings, Desktop& desktop, QWidget* pa
       explanation_->setText(QString::fromLatin1(TextOf(item).Explanation));
       if (QCheckBox* box = Box(item)) box->toggle();
     });
-    if (IsSwitch(item)) {
+    if (item == SettingsItem::KeepPreviousExtracts) {
+      keep_ = new QSpinBox(this);
+      keep_->setObjectName(QString::fromLatin1(kNames[IndexOf(item)].Control));
+      keep_->setRange(0, 999);
+      const int row = switches->rowCount();
+      switches->addWidget(keep_, row, 0);
+      switches->addWidget(heading, row, 1);
+    } else if (IsSwitch(item)) {
       auto* box = new QCheckBox(this);
       box->setObjectName(QString::fromLatin1(kNames[IndexOf(item)].Control));
       boxes_[IndexOf(item)] = box;
@@ -133,6 +141,7 @@ void SettingsDialog::Fill() {
   ShowDirectories(form);
   Box(SettingsItem::Strobe)->setChecked(form.Strobe);
   Box(SettingsItem::SaveSettings)->setChecked(form.SaveSettings);
+  keep_->setValue(form.KeepPreviousExtracts);
 }
 
 void SettingsDialog::ShowDirectories(const SettingsForm& form) {
@@ -153,6 +162,7 @@ SettingsForm SettingsDialog::Read() const {
   form.Saves = ToBytes(Field(SettingsItem::Saves)->text());
   form.Strobe = Box(SettingsItem::Strobe)->isChecked();
   form.SaveSettings = Box(SettingsItem::SaveSettings)->isChecked();
+  form.KeepPreviousExtracts = keep_->value();
   return form;
 }
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <array>
 
 #include "core/settings/settings.h"
@@ -29,6 +30,7 @@ class SettingsDialog : public QDialog {
   // The check box of Strobe or SaveSettings; nullptr for the others.
   QCheckBox* Box(SettingsItem item) const;
   ClickLabel* Heading(SettingsItem item) const;
+  QSpinBox* KeepPreviousExtracts() const { return keep_; }
   QLabel* Explanation() const { return explanation_; }
   QPushButton* OkButton() const { return ok_; }
 
@@ -49,6 +51,7 @@ class SettingsDialog : public QDialog {
   std::array<QCheckBox*, kSettingsItemCount> boxes_{};
   std::array<ClickLabel*, kSettingsItemCount> headings_{};
   QLabel* explanation_;
+  QSpinBox* keep_ = nullptr;
   QPushButton* ok_;
 };
 
