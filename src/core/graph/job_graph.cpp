@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "core/graph/follows_scan.h"
 
@@ -13,7 +14,7 @@ namespace {
 struct JobGraphReader {
   std::string Workstation;
   std::map<std::string, bool> External;  // key -> not a job line
-  std::set<std::pair<std::string, std::string>> Edges;
+  std::vector<std::pair<std::string, std::string>> Follows;  // (item as written, job key)
   std::string CurrentJob;  // "" before the first job line
 
   std::string Completed(std::string_view reference) const {
@@ -24,9 +25,6 @@ struct JobGraphReader {
 
   void Schedule(std::string_view key, long long) {
     Workstation.assign(key.substr(0, key.find('#')));
-    External.clear();
-    Edges.clear();
-    CurrentJob.clear();
   }
 
   void Job(std::string_view key) {
@@ -35,10 +33,30 @@ struct JobGraphReader {
   }
 
   void Item(std::string_view item, bool jobLevel) {
-    if (!jobLevel || CurrentJob.empty()) return;
-    std::string from = Completed(item);
-    External.try_emplace(from, true);
-    Edges.emplace(std::move(from), CurrentJob);
+    if (jobLevel && !CurrentJob.empty()) Follows.emplace_back(item, CurrentJob);
+  }
+
+  // A bare job name means the schedule's own job of that name, whatever workstation runs it;
+  // only a name no job line (or more than one) has is completed with the schedule's workstation.
+  std::set<std::pair<std::string, std::string>> Edges() {
+    std::map<std::string, std::string> byName;
+    std::set<std::string> ambiguous;
+    for (const auto& [key, external] : External) {
+      const std::string name = key.substr(key.find('#') + 1);
+      if (!byName.emplace(name, key).second) ambiguous.insert(name);
+    }
+    std::set<std::pair<std::string, std::string>> edges;
+    for (const auto& [item, job] : Follows) {
+      std::string from = Completed(item);
+      const auto named = byName.find(item);
+      if (item.find_first_of("#.") == std::string::npos && named != byName.end() &&
+          ambiguous.count(item) == 0) {
+        from = named->second;
+      }
+      External.try_emplace(from, true);
+      edges.emplace(std::move(from), job);
+    }
+    return edges;
   }
 };
 
@@ -49,12 +67,13 @@ JobGraph ReadJobGraph(const LineList& scheduleLines, long long scheduleLine) {
   JobGraph graph;
   ScanSchedules(scheduleLines, scheduleLine, scheduleLine + 1, reader);
   graph.Root = std::string(follows_scan::Trimmed(scheduleLines.At(scheduleLine).substr(9)));
+  const auto edges = reader.Edges();
   std::map<std::string, int> index;
   for (const auto& [key, external] : reader.External) {
     index.emplace(key, static_cast<int>(graph.Nodes.size()));
     graph.Nodes.push_back(JobGraphNode{key, external});
   }
-  for (const auto& [from, to] : reader.Edges) graph.Edges.emplace_back(index[from], index[to]);
+  for (const auto& [from, to] : edges) graph.Edges.emplace_back(index[from], index[to]);
   return graph;
 }
 

@@ -287,16 +287,28 @@ TEST(JobGraph, AgreesWithThePlainReadingOnRandomFiles) {
       std::map<std::string, bool> nodes;  // key -> external
       std::set<std::pair<std::string, std::string>> edges;
       std::string job;
+      std::vector<std::pair<std::string, std::string>> follows;
       for (const Clause& c : Clauses(d.Jobs, true)) {
         if (c.Job) {
           job = Completed(c.Text, Workstation(d.Key));
           nodes[job] = false;
         } else if (c.Follows && !job.empty()) {
-          for (const std::string& r : Items(c.Text)) {
-            nodes.try_emplace(Completed(r, Workstation(d.Key)), true);
-            edges.emplace(Completed(r, Workstation(d.Key)), job);
+          for (const std::string& r : Items(c.Text)) follows.emplace_back(r, job);
+        }
+      }
+      for (const auto& [r, to] : follows) {
+        // A bare name is the one job line of that name when there is exactly one.
+        std::string from = Completed(r, Workstation(d.Key));
+        int named = 0;
+        for (const auto& [key, external] : nodes) {
+          if (!external && key.substr(key.find('#') + 1) == r) {
+            ++named;
+            if (r.find_first_of("#.") == std::string::npos) from = key;
           }
         }
+        if (named > 1) from = Completed(r, Workstation(d.Key));
+        nodes.try_emplace(from, true);
+        edges.emplace(from, to);
       }
       const JobGraph jobs = ReadJobGraph(lines, graph.DefinitionLine(graph.Find(d.Key)));
       std::map<std::string, bool> gotNodes;
