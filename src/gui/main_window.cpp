@@ -15,6 +15,7 @@
 #include "core/settings/settings_io.h"
 #include "gui/catalogue/catalogue_tree.h"
 #include "gui/catalogue/node_route.h"
+#include "gui/graph/graph_commands.h"
 #include "gui/layout_rules.h"
 #include "gui/output/desktop.h"
 #include "gui/output/export_commands.h"
@@ -87,6 +88,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   about_ = new AboutBox(this);
   settingsDialog_ = new SettingsDialog(session_.Settings, *desktop_, this);
   WireOutput();
+  graphs_ = new GraphCommands(*this);
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

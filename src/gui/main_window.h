@@ -21,6 +21,7 @@ class CatalogueTree;
 class CategoryBar;
 class Desktop;
 class ExportCommands;
+class GraphCommands;
 class InstallPage;
 class JobPageWidget;
 class MainMenu;
@@ -104,6 +105,8 @@ class MainWindow : public QMainWindow {
   ResultListMenu* ResultMenu() const { return resultMenu_; }
   SettingsDialog* SettingsForm() const { return settingsDialog_; }
   PrintCommands& Printing() const { return *printing_; }
+  Desktop& Dialogs() const { return *desktop_; }
+  GraphCommands* Graphs() const { return graphs_; }
 
  signals:
   void started();
@@ -166,6 +169,7 @@ class MainWindow : public QMainWindow {
   ResultListMenu* resultMenu_ = nullptr;
   std::unique_ptr<ExportCommands> exports_;
   std::unique_ptr<PrintCommands> printing_;
+  GraphCommands* graphs_ = nullptr;
   QLabel* status_ = nullptr;
 };
 
