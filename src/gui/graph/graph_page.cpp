@@ -94,7 +94,7 @@ void GraphView::Zoom(double factor) {
 
 void GraphView::FitAll() {
   if (scene() == nullptr || scene()->items().isEmpty()) return;
-  fitInView(scene()->itemsBoundingRect().adjusted(-10, -10, 10, 10), Qt::KeepAspectRatio);
+  fitInView(scene()->sceneRect(), Qt::KeepAspectRatio);
   // A small graph is not blown up beyond its natural size.
   if (transform().m11() > 1.5) Zoom(1.5 / transform().m11());
 }
@@ -154,6 +154,7 @@ GraphPage::GraphPage(std::function<std::shared_ptr<const ScheduleGraph>()> graph
   view_ = new GraphView(this);
   view_->setScene(scene_);
   busy_ = new BusyIndicator(this);
+  busy_->setFixedSize(busy_->sizeHint());
   message_ = new QLabel(this);
   message_->setWordWrap(true);
   message_->setStyleSheet(QStringLiteral("color: #8b0000; padding: 4px;"));
@@ -189,32 +190,43 @@ GraphPage::GraphPage(std::function<std::shared_ptr<const ScheduleGraph>()> graph
                         [this] { ChooseExport(Format::kDot); }));
   bar->addWidget(busy_);
 
-  // The legend names the colours the drawing uses.
-  auto* legend = new QHBoxLayout;
-  auto chip = [&](layout::NodeRole role, const QString& text) {
-    const layout::NodeColours c = layout::ColoursOf(role);
-    auto* label = new QLabel(text, this);
-    label->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px %3 %4; "
-                                        "border-radius: 3px; padding: 1px 6px;")
-                             .arg(c.Fill, c.Text, c.Dashed ? "dashed" : "solid", c.Border));
-    legend->addWidget(label);
+  // The legends name the colours the drawing uses, one for each kind of graph.
+  auto legend = [this](std::initializer_list<std::pair<layout::NodeRole, const char*>> chips,
+                       const QString& edges) {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const auto& [role, text] : chips) {
+      const layout::NodeColours c = layout::ColoursOf(role);
+      auto* label = new QLabel(QString::fromLatin1(text), box);
+      label->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px %3 %4; "
+                                          "border-radius: 3px; padding: 1px 6px;")
+                               .arg(c.Fill, c.Text, c.Dashed ? "dashed" : "solid", c.Border));
+      row->addWidget(label);
+    }
+    row->addWidget(new QLabel(edges, box));
+    row->addStretch(1);
+    return box;
   };
-  chip(layout::NodeRole::kRoot, QStringLiteral("schedule"));
-  chip(layout::NodeRole::kUpstream, QStringLiteral("waited for"));
-  chip(layout::NodeRole::kDownstream, QStringLiteral("waits for it"));
-  chip(layout::NodeRole::kBoth, QStringLiteral("both (cycle)"));
-  chip(layout::NodeRole::kUndefined, QStringLiteral("not defined"));
-  legend->addWidget(new QLabel(
+  scheduleLegend_ = legend(
+      {{layout::NodeRole::kRoot, "schedule"},
+       {layout::NodeRole::kUpstream, "waited for"},
+       {layout::NodeRole::kDownstream, "waits for it"},
+       {layout::NodeRole::kBoth, "both (cycle)"},
+       {layout::NodeRole::kUndefined, "not defined"}},
       QStringLiteral("<span style='color:%1'>&#x2501;&#x2501; schedule FOLLOWS</span>&nbsp; "
                      "<span style='color:%2'>&#x2505;&#x2505; job FOLLOWS</span>&nbsp; "
                      "(hover an edge for its references, double-click a node to centre on it)")
-          .arg(layout::kScheduleEdgeColour, layout::kJobEdgeColour),
-      this));
-  legend->addStretch(1);
+          .arg(layout::kScheduleEdgeColour, layout::kJobEdgeColour));
+  jobLegend_ = legend({{layout::NodeRole::kJob, "job of the schedule"},
+                       {layout::NodeRole::kExternalJob, "job elsewhere"}},
+                      QStringLiteral("(an arrow points from a job to the jobs that follow it)"));
+  jobLegend_->hide();
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
-  layout->addLayout(legend);
+  layout->addWidget(scheduleLegend_);
+  layout->addWidget(jobLegend_);
   layout->addWidget(message_);
   layout->addWidget(view_, 1);
 
@@ -240,6 +252,8 @@ GraphPage::~GraphPage() { watcher_.waitForFinished(); }
 void GraphPage::ShowSchedule(const std::string& key) {
   jobs_ = false;
   rootKey_ = key;
+  scheduleLegend_->show();
+  jobLegend_->hide();
   up_->setEnabled(true);
   down_->setEnabled(true);
   title_->setText(QStringLiteral("Dependency Graph: ") + ToQString(key));
@@ -266,6 +280,8 @@ void GraphPage::ShowSchedule(const std::string& key) {
 void GraphPage::ShowJobs(const JobGraph& jobs) {
   jobs_ = true;
   rootKey_ = jobs.Root;
+  scheduleLegend_->hide();
+  jobLegend_->show();
   up_->setEnabled(false);
   down_->setEnabled(false);
   title_->setText(QStringLiteral("Job Graph: ") + ToQString(jobs.Root));

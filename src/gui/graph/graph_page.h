@@ -111,6 +111,8 @@ class GraphPage : public QWidget {
   QSpinBox* down_;
   BusyIndicator* busy_;
   QLabel* message_;
+  QWidget* scheduleLegend_;
+  QWidget* jobLegend_;
   QGraphicsScene* scene_;
   GraphView* view_;
 };
