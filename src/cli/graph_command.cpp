@@ -1,9 +1,13 @@
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
+#include "core/catalogue/catalogue.h"
 #include "core/graph/job_graph.h"
 #include "core/graph/schedule_graph.h"
 #include "core/text/display_text.h"
@@ -27,6 +31,24 @@ void PrintDrawing(const layout::Graph& graph, const std::string& format) {
   std::cout.flush();
 }
 
+// The graphs read only the schedules file. The other six must be there as for any command, but
+// reading them (the jobs file is the largest by far) would cost more than the graph itself.
+std::shared_ptr<const ScheduleGraph> LoadGraph(CliContext& context) {
+  const std::string dir = context.DatabaseDir();
+  for (const char* name : kExtractLoadOrder) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(dir + name, ignored)) {
+      throw CliExit{kExitFailure, kExtractsNotFound};
+    }
+  }
+  std::ifstream in(dir + kSchedulesFile, std::ios::binary);
+  if (!in) throw CliExit{kExitFailure, "Cannot read " + dir + kSchedulesFile};
+  std::ostringstream text;
+  text << in.rdbuf();  // an empty file sets failbit here, and is read all the same
+  context.Store.ScheduleLines = LineList::FromText(std::move(text).str());
+  return std::make_shared<const ScheduleGraph>(context.Store.ScheduleLines);
+}
+
 Json Steps(int steps) { return steps < 0 ? Json(nullptr) : Json(steps); }
 
 // The node of a schedule the extract defines; a key only referenced is not one.
@@ -39,9 +61,7 @@ int DefinedNode(const ScheduleGraph& graph, const std::string& key) {
 }
 
 int RunScheduleGraph(CliContext& context, const GraphOptions& options) {
-  context.LoadDatabase();
-  const std::shared_ptr<const ScheduleGraph> graph =
-      ScheduleGraphOf(context.Store, context.Catalogue);
+  const std::shared_ptr<const ScheduleGraph> graph = LoadGraph(context);
   const Neighbourhood around =
       graph->Around(DefinedNode(*graph, options.Key), options.Up, options.Down);
   if (options.Format != "json") {
@@ -74,9 +94,7 @@ int RunScheduleGraph(CliContext& context, const GraphOptions& options) {
 }
 
 int RunJobGraph(CliContext& context, const GraphOptions& options) {
-  context.LoadDatabase();
-  const std::shared_ptr<const ScheduleGraph> graph =
-      ScheduleGraphOf(context.Store, context.Catalogue);
+  const std::shared_ptr<const ScheduleGraph> graph = LoadGraph(context);
   const JobGraph jobs =
       ReadJobGraph(context.Store.ScheduleLines, graph->DefinitionLine(DefinedNode(*graph, options.Key)));
   if (options.Format != "json") {
