@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <mutex>
+#include <unordered_map>
 
 #include "core/catalogue/catalogue.h"
 #include "core/extracts/extract_store.h"
@@ -25,6 +26,11 @@ class ScheduleGraphBuilder {
   }
 
   void Job(std::string_view) {}
+
+  void Reserve(size_t edges) {
+    edgeOfPair_.reserve(edges);
+    graph_.edges_.reserve(edges);
+  }
 
   void Item(std::string_view item, bool jobLevel) {
     const size_t dot = item.find('.');
@@ -68,15 +74,7 @@ class ScheduleGraphBuilder {
   }
 
  private:
-  int Intern(std::string_view key) {
-    const auto found = graph_.index_.find(key);
-    if (found != graph_.index_.end()) return found->second;
-    const int node = graph_.NodeCount();
-    graph_.keys_.emplace_back(key);
-    graph_.definitionLine_.push_back(-1);
-    graph_.index_.emplace(graph_.keys_.back(), node);
-    return node;
-  }
+  int Intern(std::string_view key) { return graph_.FindOrAdd(key, true); }
 
   ScheduleGraph& graph_;
   int current_ = -1;
@@ -86,19 +84,50 @@ class ScheduleGraphBuilder {
 };
 
 ScheduleGraph::ScheduleGraph(const LineList& scheduleLines) {
-  // Most schedules are defined; a few more keys come from references to undefined ones.
-  const size_t expected = static_cast<size_t>(scheduleLines.Count() / 32 + 16);
-  keys_.reserve(expected);
+  // A definition takes a handful of lines at least; reserving for that many keys and edges
+  // spares the tables their rehashing as they grow.
+  const size_t expected = static_cast<size_t>(scheduleLines.Count() / 8 + 16);
   definitionLine_.reserve(expected);
-  index_.reserve(expected);
+  size_t slots = 64;
+  while (slots < 2 * expected) slots *= 2;
+  slots_.assign(slots, 0);
   ScheduleGraphBuilder builder(*this);
+  builder.Reserve(expected);
   ScanSchedules(scheduleLines, 0, scheduleLines.Count(), builder);
   builder.Finish();
 }
 
-int ScheduleGraph::Find(std::string_view key) const {
-  const auto found = index_.find(key);
-  return found == index_.end() ? -1 : found->second;
+int ScheduleGraph::FindOrAdd(std::string_view key, bool add) {
+  if (slots_.empty()) {
+    if (!add) return -1;
+    slots_.assign(64, 0);
+  }
+  const auto hash = static_cast<uint32_t>(std::hash<std::string_view>{}(key));
+  size_t mask = slots_.size() - 1;
+  size_t i = hash & mask;
+  for (; slots_[i] != 0; i = (i + 1) & mask) {
+    const uint64_t slot = slots_[i];
+    const auto node = static_cast<int>((slot & 0xFFFFFFFFu) - 1);
+    if ((slot >> 32) == hash && keys_[static_cast<size_t>(node)] == key) return node;
+  }
+  if (!add) return -1;
+  const int node = NodeCount();
+  keys_.emplace_back(key);
+  definitionLine_.push_back(-1);
+  slots_[i] = static_cast<uint64_t>(hash) << 32 | static_cast<uint64_t>(node + 1);
+  // Kept at most half full, so that runs of taken slots stay short.
+  if (2 * keys_.size() > slots_.size()) {
+    std::vector<uint64_t> old(slots_.size() * 2, 0);
+    old.swap(slots_);
+    mask = slots_.size() - 1;
+    for (const uint64_t slot : old) {
+      if (slot == 0) continue;
+      size_t j = (slot >> 32) & mask;
+      while (slots_[j] != 0) j = (j + 1) & mask;
+      slots_[j] = slot;
+    }
+  }
+  return node;
 }
 
 Neighbourhood ScheduleGraph::Around(int root, int up, int down) const {

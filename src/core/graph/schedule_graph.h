@@ -1,10 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "core/extracts/line_list.h"
@@ -55,7 +56,7 @@ class ScheduleGraph {
   // The "SCHEDULE " line of the node's first definition; -1 for an undefined schedule.
   long long DefinitionLine(int node) const { return definitionLine_[static_cast<size_t>(node)]; }
   // The node of a key; -1 when no schedule has it.
-  int Find(std::string_view key) const;
+  int Find(std::string_view key) const { return const_cast<ScheduleGraph*>(this)->FindOrAdd(key, false); }
 
   int EdgeCount() const { return static_cast<int>(edges_.size()); }
   const ScheduleEdge& Edge(int edge) const { return edges_[static_cast<size_t>(edge)]; }
@@ -68,11 +69,11 @@ class ScheduleGraph {
   Neighbourhood Around(int root, int up, int down) const;
 
  private:
-  struct KeyHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
-  };
   friend class ScheduleGraphBuilder;
+
+  // The node of a key, found or added, in an open-addressing table: one slot per bucket holding
+  // the key's hash and node, so that a lookup in a large graph touches little memory.
+  int FindOrAdd(std::string_view key, bool add);
 
   static std::span<const int> Slice(const std::vector<int>& start, const std::vector<int>& items,
                                     int node) {
@@ -81,9 +82,9 @@ class ScheduleGraph {
                                                static_cast<size_t>(start[n + 1] - start[n]));
   }
 
-  std::vector<std::string> keys_;
+  std::deque<std::string> keys_;
   std::vector<long long> definitionLine_;
-  std::unordered_map<std::string, int, KeyHash, std::equal_to<>> index_;
+  std::vector<uint64_t> slots_;  // hash << 32 | node + 1; 0 for an empty slot
   std::vector<ScheduleEdge> edges_;
   std::vector<int> outStart_, outEdges_, inStart_, inEdges_;
 };
