@@ -1,7 +1,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -41,11 +40,12 @@ std::shared_ptr<const ScheduleGraph> LoadGraph(CliContext& context) {
       throw CliExit{kExitFailure, kExtractsNotFound};
     }
   }
-  std::ifstream in(dir + kSchedulesFile, std::ios::binary);
-  if (!in) throw CliExit{kExitFailure, "Cannot read " + dir + kSchedulesFile};
-  std::ostringstream text;
-  text << in.rdbuf();  // an empty file sets failbit here, and is read all the same
-  context.Store.ScheduleLines = LineList::FromText(std::move(text).str());
+  std::ifstream in(dir + kSchedulesFile, std::ios::binary | std::ios::ate);
+  std::string text(in ? static_cast<size_t>(in.tellg()) : 0, '\0');
+  if (!in || !in.seekg(0) || !in.read(text.data(), static_cast<std::streamsize>(text.size()))) {
+    throw CliExit{kExitFailure, "Cannot read " + dir + kSchedulesFile};
+  }
+  context.Store.ScheduleLines = LineList::FromText(std::move(text));
   return std::make_shared<const ScheduleGraph>(context.Store.ScheduleLines);
 }
 
