@@ -29,7 +29,8 @@ std::optional<fs::path> GeneratedSet() {
       fs::temp_directory_path() / ("varnoltdbq-bench-graph-" + std::to_string(getpid()));
   const std::string command = (ProgramDir() / "gen_extracts").string() +
                               " --schedules 80000 --jobs 400000 --workstations 400 --seed 11"
-                              " --out '" + dir.string() + "' > /dev/null";
+                              " --out '" +
+                              dir.string() + "' > /dev/null";
   if (std::system(command.c_str()) != 0) std::exit(2);
   return dir;
 }

@@ -95,8 +95,8 @@ int RunScheduleGraph(CliContext& context, const GraphOptions& options) {
 
 int RunJobGraph(CliContext& context, const GraphOptions& options) {
   const std::shared_ptr<const ScheduleGraph> graph = LoadGraph(context);
-  const JobGraph jobs =
-      ReadJobGraph(context.Store.ScheduleLines, graph->DefinitionLine(DefinedNode(*graph, options.Key)));
+  const JobGraph jobs = ReadJobGraph(context.Store.ScheduleLines,
+                                     graph->DefinitionLine(DefinedNode(*graph, options.Key)));
   if (options.Format != "json") {
     PrintDrawing(layout::JobLayoutGraph(jobs), options.Format);
     return kExitDone;
@@ -139,7 +139,8 @@ void AddGraphCommand(CLI::App& app, CliContext& context, CommandResult& result) 
     result.Run = [&context, options] { return RunScheduleGraph(context, *options); };
   });
 
-  auto* jobs = graph->add_subcommand("jobs", "The jobs of one schedule and how they follow each other");
+  auto* jobs =
+      graph->add_subcommand("jobs", "The jobs of one schedule and how they follow each other");
   jobs->add_option("KEY", options->Key, "WORKSTATION#SCHEDULE")->required();
   AddFormat(jobs, *options);
   jobs->callback([&context, &result, options] {

@@ -42,8 +42,10 @@ class CGraph {
     for (const Attribute& a : graph.GraphAttributes) {
       agattr(graph_, AGRAPH, Text(a.Name), Text(a.Value));
     }
-    for (const Attribute& a : graph.NodeDefaults) agattr(graph_, AGNODE, Text(a.Name), Text(a.Value));
-    for (const Attribute& a : graph.EdgeDefaults) agattr(graph_, AGEDGE, Text(a.Name), Text(a.Value));
+    for (const Attribute& a : graph.NodeDefaults)
+      agattr(graph_, AGNODE, Text(a.Name), Text(a.Value));
+    for (const Attribute& a : graph.EdgeDefaults)
+      agattr(graph_, AGEDGE, Text(a.Name), Text(a.Value));
     nodes_.reserve(graph.Nodes.size());
     for (const Node& node : graph.Nodes) {
       Agnode_t* n = agnode(graph_, Text(node.Name), 1);

@@ -11,9 +11,8 @@ Graph StyledGraph(const std::string& name) {
   Graph graph;
   graph.Name = name;
   graph.GraphAttributes = {{"bgcolor", "white"}, {"nodesep", "0.25"}, {"ranksep", "0.6"}};
-  graph.NodeDefaults = {{"shape", "box"},       {"style", "rounded,filled"},
-                        {"fontname", "Helvetica"}, {"fontsize", "10"},
-                        {"height", "0.3"},      {"margin", "0.12,0.04"}};
+  graph.NodeDefaults = {{"shape", "box"},   {"style", "rounded,filled"}, {"fontname", "Helvetica"},
+                        {"fontsize", "10"}, {"height", "0.3"},           {"margin", "0.12,0.04"}};
   graph.EdgeDefaults = {{"color", kScheduleEdgeColour}, {"arrowsize", "0.7"}};
   return graph;
 }
@@ -21,8 +20,8 @@ Graph StyledGraph(const std::string& name) {
 Node StyledNode(const std::string& key, NodeRole role) {
   const NodeColours colours = ColoursOf(role);
   Node node{DisplayText(key), {}};
-  node.Attributes = {{"fillcolor", colours.Fill}, {"color", colours.Border},
-                     {"fontcolor", colours.Text}};
+  node.Attributes = {
+      {"fillcolor", colours.Fill}, {"color", colours.Border}, {"fontcolor", colours.Text}};
   if (colours.Dashed) node.Attributes.push_back({"style", "rounded,filled,dashed"});
   if (role == NodeRole::kRoot) node.Attributes.push_back({"penwidth", "2"});
   return node;
@@ -38,13 +37,20 @@ std::string Joined(const std::vector<std::string>& texts) {
 
 NodeColours ColoursOf(NodeRole role) {
   switch (role) {
-    case NodeRole::kRoot: return {"#1f4e79", "#0b2a47", "#ffffff", false};
-    case NodeRole::kUpstream: return {"#dbeaf7", "#2e75b6", "#102a43", false};
-    case NodeRole::kDownstream: return {"#fde6d2", "#c55a11", "#40210a", false};
-    case NodeRole::kBoth: return {"#eadcf4", "#7030a0", "#2b1040", false};
-    case NodeRole::kUndefined: return {"#f2f2f2", "#8c8c8c", "#595959", true};
-    case NodeRole::kJob: return {"#e2f0d9", "#548235", "#1e3310", false};
-    case NodeRole::kExternalJob: return {"#f2f2f2", "#8c8c8c", "#404040", true};
+    case NodeRole::kRoot:
+      return {"#1f4e79", "#0b2a47", "#ffffff", false};
+    case NodeRole::kUpstream:
+      return {"#dbeaf7", "#2e75b6", "#102a43", false};
+    case NodeRole::kDownstream:
+      return {"#fde6d2", "#c55a11", "#40210a", false};
+    case NodeRole::kBoth:
+      return {"#eadcf4", "#7030a0", "#2b1040", false};
+    case NodeRole::kUndefined:
+      return {"#f2f2f2", "#8c8c8c", "#595959", true};
+    case NodeRole::kJob:
+      return {"#e2f0d9", "#548235", "#1e3310", false};
+    case NodeRole::kExternalJob:
+      return {"#f2f2f2", "#8c8c8c", "#404040", true};
   }
   return {"#ffffff", "#000000", "#000000", false};
 }
@@ -61,8 +67,7 @@ Graph ScheduleLayoutGraph(const ScheduleGraph& graph, const Neighbourhood& aroun
   std::unordered_map<int, int> position;
   for (const GraphNodeSteps& steps : around.Nodes) {
     position[steps.Node] = static_cast<int>(drawn.Nodes.size());
-    drawn.Nodes.push_back(
-        StyledNode(graph.Key(steps.Node), RoleOf(graph, steps, around.Root)));
+    drawn.Nodes.push_back(StyledNode(graph.Key(steps.Node), RoleOf(graph, steps, around.Root)));
   }
   for (int e : around.Edges) {
     const ScheduleEdge& edge = graph.Edge(e);

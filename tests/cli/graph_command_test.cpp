@@ -26,8 +26,8 @@ std::string Summary(const Json& graph) {
   std::string text;
   auto steps = [](const Json& n) { return n.is_null() ? std::string("-") : n.dump(); };
   for (const Json& node : graph["nodes"]) {
-    text += node["key"].get<std::string>() + " " + steps(node["up"]) + "/" +
-            steps(node["down"]) + (node["defined"] ? "" : " undefined") + "\n";
+    text += node["key"].get<std::string>() + " " + steps(node["up"]) + "/" + steps(node["down"]) +
+            (node["defined"] ? "" : " undefined") + "\n";
   }
   for (const Json& edge : graph["edges"]) {
     text += edge["from"].get<std::string>() + ">" + edge["to"].get<std::string>();

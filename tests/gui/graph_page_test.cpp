@@ -1,5 +1,7 @@
 // The Graph page on the sample database: what it draws, re-centring, depths, exports, and where
 // it opens from.
+#include "gui/graph/graph_page.h"
+
 #include <QGraphicsItem>
 #include <QImage>
 #include <QSignalSpy>
@@ -8,7 +10,6 @@
 
 #include "gui/catalogue/catalogue_tree.h"
 #include "gui/graph/graph_commands.h"
-#include "gui/graph/graph_page.h"
 #include "gui/window_fixture.h"
 #include "support/test_helpers.h"
 

@@ -31,9 +31,7 @@ inline std::string_view Trimmed(std::string_view text) {
   return text.substr(begin, end - begin);
 }
 
-inline std::string_view CutAtBlank(std::string_view text) {
-  return text.substr(0, text.find(' '));
-}
+inline std::string_view CutAtBlank(std::string_view text) { return text.substr(0, text.find(' ')); }
 
 inline bool Starts(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;

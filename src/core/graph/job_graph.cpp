@@ -13,9 +13,9 @@ namespace {
 // Collects one definition's jobs and their FOLLOWS by key; the maps keep byte order.
 struct JobGraphReader {
   std::string Workstation;
-  std::map<std::string, bool> External;  // key -> not a job line
+  std::map<std::string, bool> External;                      // key -> not a job line
   std::vector<std::pair<std::string, std::string>> Follows;  // (item as written, job key)
-  std::string CurrentJob;  // "" before the first job line
+  std::string CurrentJob;                                    // "" before the first job line
 
   std::string Completed(std::string_view reference) const {
     const std::string_view owner = reference.substr(0, reference.find('.'));

@@ -56,7 +56,9 @@ class ScheduleGraph {
   // The "SCHEDULE " line of the node's first definition; -1 for an undefined schedule.
   long long DefinitionLine(int node) const { return definitionLine_[static_cast<size_t>(node)]; }
   // The node of a key; -1 when no schedule has it.
-  int Find(std::string_view key) const { return const_cast<ScheduleGraph*>(this)->FindOrAdd(key, false); }
+  int Find(std::string_view key) const {
+    return const_cast<ScheduleGraph*>(this)->FindOrAdd(key, false);
+  }
 
   int EdgeCount() const { return static_cast<int>(edges_.size()); }
   const ScheduleEdge& Edge(int edge) const { return edges_[static_cast<size_t>(edge)]; }

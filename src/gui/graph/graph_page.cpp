@@ -1,7 +1,5 @@
 #include "gui/graph/graph_page.h"
 
-#include <QtConcurrent/QtConcurrentRun>
-
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QGraphicsPathItem>
@@ -14,6 +12,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
 
 #include "core/text/display_text.h"
@@ -313,15 +312,16 @@ void GraphPage::StartLayout() {
 
 void GraphPage::Launch() {
   launchWanted_ = false;
-  watcher_.setFuture(QtConcurrent::run([graph = graph_, keys = nodeKeys_, generation = generation_] {
-    LaidOut result{generation, graph, keys, {}, {}};
-    try {
-      result.Drawing = layout::LayOut(result.Graph);
-    } catch (const std::exception& error) {
-      result.Error = error.what();
-    }
-    return result;
-  }));
+  watcher_.setFuture(
+      QtConcurrent::run([graph = graph_, keys = nodeKeys_, generation = generation_] {
+        LaidOut result{generation, graph, keys, {}, {}};
+        try {
+          result.Drawing = layout::LayOut(result.Graph);
+        } catch (const std::exception& error) {
+          result.Error = error.what();
+        }
+        return result;
+      }));
 }
 
 void GraphPage::OnLayoutFinished() {

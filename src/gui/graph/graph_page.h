@@ -102,7 +102,7 @@ class GraphPage : public QWidget {
   layout::Graph graph_;  // what is to be drawn next
   layout::Graph drawn_;  // what the scene shows, for the exports
   std::vector<std::string> drawnKeys_;
-  int generation_ = 0;   // counts the graphs asked for; only the newest is drawn
+  int generation_ = 0;  // counts the graphs asked for; only the newest is drawn
   bool launchWanted_ = false;
   QFutureWatcher<LaidOut> watcher_;
 

@@ -2,6 +2,8 @@
 // out of the text, each FOLLOWS clause joined over its continuation lines and split at commas,
 // steps found by relaxing every edge until nothing changes.
 
+#include "core/graph/schedule_graph.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,7 +14,6 @@
 
 #include "core/extracts/line_list.h"
 #include "core/graph/job_graph.h"
-#include "core/graph/schedule_graph.h"
 
 namespace vdbq {
 namespace {
@@ -51,7 +52,7 @@ struct Clause {
 
 // Each clause of a part with its continuation lines joined; a job line is a clause of its own.
 std::vector<Clause> Clauses(const std::vector<std::string>& part, bool jobs) {
-  const std::set<std::string> keywords{"AT ",    "FOLLOWS ", "PROMPT ", "OPENS ",  "NEEDS ",
+  const std::set<std::string> keywords{"AT ",    "FOLLOWS ", "PROMPT ",   "OPENS ",  "NEEDS ",
                                        "EVERY ", "UNTIL ",   "PRIORITY ", "ONUNTIL "};
   std::vector<Clause> clauses;
   for (size_t i = 0; i < part.size(); ++i) {
@@ -269,7 +270,8 @@ TEST(ScheduleGraph, AgreesWithThePlainReadingOnRandomFiles) {
       const int up = random.Below(4) - 1, down = random.Below(4) - 1;
       ASSERT_EQ(Describe(graph, graph.Around(graph.Find(root), up, down)),
                 DescribeLiteral(literal, root, up, down))
-          << "root " << root << " up " << up << " down " << down << "\n" << text;
+          << "root " << root << " up " << up << " down " << down << "\n"
+          << text;
     }
   }
 }
