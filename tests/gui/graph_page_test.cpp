@@ -5,11 +5,15 @@
 #include <QGraphicsItem>
 #include <QImage>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include "core/reports/run_report.h"
 #include "gui/catalogue/catalogue_tree.h"
 #include "gui/graph/graph_commands.h"
+#include "gui/report/report_page.h"
+#include "gui/report/report_runner.h"
 #include "gui/window_fixture.h"
 #include "support/test_helpers.h"
 
@@ -103,6 +107,26 @@ class GraphPageTest : public QObject {
     QVERIFY(WaitForLayout(page));
     QCOMPARE(page.RootKey(), std::string("HFDWH01#DW_NIGHTLY"));
     QCOMPARE(DrawnNodes(page), 15);
+  }
+
+  void dependencyGraphFromAPathRow() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    const vdbq::ReportEntry* s5 = vdbq::FindReportByCode("S#5");
+    window.Runner()->RunPreset(
+        {s5->Code, s5->Category, s5->Option, vdbq::PresetSearch::None, vdbq::NodeKind::None},
+        std::string("HFFIN02#FIN_REPORTS"));
+    const auto& rows = window.State().Results.Rows;
+    int row = 0;
+    while (row < static_cast<int>(rows.size()) && rows[row].Column(3) != "GL_IMPORT") ++row;
+    QVERIFY(row < static_cast<int>(rows.size()));
+    QTableView* list = window.ReportView()->List();
+    const QModelIndex index = list->model()->index(row, 1);
+    list->setCurrentIndex(index);
+    emit list->doubleClicked(index);
+    GraphPage& page = window.Graphs()->Page();
+    QVERIFY(WaitForLayout(page));
+    QCOMPARE(page.RootKey(), std::string("HFFIN01#GL_IMPORT"));
   }
 
   // A chain of 2,100 schedules: the whole of it is not drawn, a smaller depth is.

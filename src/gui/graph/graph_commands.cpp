@@ -1,5 +1,6 @@
 #include "gui/graph/graph_commands.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QTableView>
 
@@ -10,7 +11,6 @@
 #include "gui/catalogue/catalogue_tree.h"
 #include "gui/graph/graph_page.h"
 #include "gui/main_window.h"
-#include "gui/output/result_list_menu.h"
 #include "gui/pages/schedule_page_widget.h"
 #include "gui/report/report_page.h"
 #include "gui/text_convert.h"
@@ -127,16 +127,34 @@ std::string GraphCommands::ResultScheduleKey(bool jobs) const {
 }
 
 void GraphCommands::AddResultListEntries() {
-  QMenu* menu = window_.ResultMenu()->Menu();
-  menu->addSeparator();
-  QAction* dependency = menu->addAction(QStringLiteral("Show Dependency Graph"), this,
-                                        [this] { ShowDependencyGraph(ResultScheduleKey(false)); });
-  QAction* jobs = menu->addAction(QStringLiteral("Show Job Graph"), this,
-                                  [this] { ShowJobGraph(ResultScheduleKey(true)); });
-  connect(menu, &QMenu::aboutToShow, this, [this, dependency, jobs] {
-    dependency->setEnabled(!ResultScheduleKey(false).empty());
-    jobs->setEnabled(!ResultScheduleKey(true).empty());
+  // The result list's own pop-up menu stays as it is: a double click on a path row or on a
+  // schedule detail report opens the graph, and so do two keys.
+  QTableView* list = window_.ReportView()->List();
+  connect(list, &QTableView::doubleClicked, this, [this] {
+    const ResultList& results = window_.State().Results;
+    if (results.ReportNumber == kDependencyPathReport) {
+      ShowDependencyGraph(ResultScheduleKey(false));
+    } else if (results.ReportNumber == kScheduleDetailReport) {
+      ShowJobGraph(ResultScheduleKey(true));
+    }
   });
+  auto key = [this, list](const QString& text, const QKeySequence& keys, bool jobs) {
+    auto* action = new QAction(text, list);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    connect(action, &QAction::triggered, this, [this, jobs] {
+      const std::string key = ResultScheduleKey(jobs);
+      if (key.empty()) return;
+      if (jobs) {
+        ShowJobGraph(key);
+      } else {
+        ShowDependencyGraph(key);
+      }
+    });
+    list->addAction(action);
+  };
+  key(QStringLiteral("Show Dependency Graph"), QKeySequence(Qt::CTRL | Qt::Key_G), false);
+  key(QStringLiteral("Show Job Graph"), QKeySequence(Qt::CTRL | Qt::Key_J), true);
 }
 
 }  // namespace vdbq::gui

@@ -9,8 +9,8 @@ class GraphPage;
 class MainWindow;
 
 // Where the Graph page opens from: the schedule entries of the tree menu, the schedule page,
-// the result list's menu on a dependency path row or a schedule detail report. The page is a
-// window of its own beside the main window, so a graph stays in view while browsing.
+// a double click (or Ctrl+G / Ctrl+J) on a dependency path row or a schedule detail report. The
+// page is a window of its own beside the main window, so a graph stays in view while browsing.
 class GraphCommands : public QObject {
   Q_OBJECT
  public:
