@@ -13,6 +13,7 @@ PACKAGES=(
   tnftp python3 python3-pyftpdlib
   poppler-utils
   desktop-file-utils appstream help2man man-db dpkg-dev file
+  libgraphviz-dev graphviz
 )
 
 # The sanitizer and fuzzing stages of test.sh: clang with libFuzzer, and the symbolizer that

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the desktop program on the bundled sample database, under a
 # virtual X display: the catalogue with a schedule page, an S#4 result list with its colours, and
-# the Changes page comparing the sample with an edited copy.
+# the Changes page comparing the sample with an edited copy, the Graph page (a schedule's
+# dependencies and a schedule's jobs).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing xvfb xauth
@@ -17,3 +18,5 @@ shoot() {
 shoot "$OUT" "catalogue=screenshot-catalogue.png"
 shoot --size=1180x720 "$OUT" "report:S#4:HFDWH01#DW_NIGHTLY=screenshot-report-s4.png"
 shoot --size=1180x720 "$OUT" "changes=screenshot-changes.png"
+shoot "$OUT" "graph:HFFIN02#FIN_REPORTS=screenshot-graph.png"
+shoot "$OUT" "jobgraph:HFDWH01#DW_NIGHTLY=screenshot-job-graph.png"

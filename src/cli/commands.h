@@ -19,5 +19,6 @@ void AddTransferCommand(CLI::App& app, CliContext& context, CommandResult& resul
 void AddHtmlCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddShowCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddDiffCommand(CLI::App& app, CliContext& context, CommandResult& result);
+void AddGraphCommand(CLI::App& app, CliContext& context, CommandResult& result);
 
 }  // namespace vdbq::cli

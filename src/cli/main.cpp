@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
   vdbq::cli::AddTransferCommand(app, context, result);
   vdbq::cli::AddHtmlCommand(app, context, result);
   vdbq::cli::AddDiffCommand(app, context, result);
+  vdbq::cli::AddGraphCommand(app, context, result);
 
   try {
     app.parse(argc, argv);

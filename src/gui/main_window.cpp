@@ -19,6 +19,7 @@
 #include "gui/changes/changes_commands.h"
 #include "gui/changes/changes_page.h"
 #include "gui/catalogue/node_route.h"
+#include "gui/graph/graph_commands.h"
 #include "gui/layout_rules.h"
 #include "gui/output/desktop.h"
 #include "gui/output/export_commands.h"
@@ -96,6 +97,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   settingsDialog_ = new SettingsDialog(session_.Settings, *desktop_, this);
   WireOutput();
   WireChanges();
+  graphs_ = new GraphCommands(*this);
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

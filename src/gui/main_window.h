@@ -24,6 +24,7 @@ class ChangesPage;
 class CategoryBar;
 class Desktop;
 class ExportCommands;
+class GraphCommands;
 class InstallPage;
 class JobPageWidget;
 class MainMenu;
@@ -110,6 +111,8 @@ class MainWindow : public QMainWindow {
   PrintCommands& Printing() const { return *printing_; }
   ChangesPage* Changes() const { return changesPage_; }
   ChangesCommands* Comparing() const { return changes_; }
+  Desktop& Dialogs() const { return *desktop_; }
+  GraphCommands* Graphs() const { return graphs_; }
 
  signals:
   void started();
@@ -175,6 +178,7 @@ class MainWindow : public QMainWindow {
   ResultListMenu* resultMenu_ = nullptr;
   std::unique_ptr<ExportCommands> exports_;
   std::unique_ptr<PrintCommands> printing_;
+  GraphCommands* graphs_ = nullptr;
   QLabel* status_ = nullptr;
   ChangesPage* changesPage_ = nullptr;
   ChangesCommands* changes_ = nullptr;

@@ -3,13 +3,15 @@
 //   varnoltdbq-screenshots [--size=WIDTHxHEIGHT] OUTPUT_DIR [SCENARIO[=FILE] ...]
 // Scenarios: title, catalogue (a schedule page), workstation, job, calendar, resource,
 // parameter, prompt, install, about, menu (the tree's pop-up menu), report:CODE[:SEARCH], and
-// changes (the sample compared with a copy of it that has a few edits).
+// changes (the sample compared with a copy of it that has a few edits),
+// graph:KEY or jobgraph:KEY (the Graph page of a schedule).
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +23,8 @@
 #include "gui/changes/changes_commands.h"
 #include "gui/changes/changes_page.h"
 #include "gui/main_window.h"
+#include "gui/graph/graph_commands.h"
+#include "gui/graph/graph_page.h"
 #include "gui/report/report_runner.h"
 #include "gui/resources/sounds.h"
 #include "platform/qsettings_store.h"
@@ -165,6 +169,19 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
     return true;
   }
   if (scenario.startsWith(QLatin1String("report:"))) return RunReportScenario(fixture, scenario);
+  if (scenario.startsWith(QLatin1String("graph:")) ||
+      scenario.startsWith(QLatin1String("jobgraph:"))) {
+    const std::string key = scenario.section(QLatin1Char(':'), 1).toStdString();
+    vdbq::gui::GraphPage& page = window.Graphs()->Page();
+    page.resize(1180, 640);
+    QSignalSpy laidOut(&page, &vdbq::gui::GraphPage::laidOut);
+    if (scenario.startsWith(QLatin1String("graph:"))) {
+      window.Graphs()->ShowDependencyGraph(key);
+    } else {
+      window.Graphs()->ShowJobGraph(key);
+    }
+    return laidOut.wait(10000);
+  }
   return false;
 }
 
@@ -224,6 +241,8 @@ int main(int argc, char** argv) {
       QTest::qWait(200);
       menu->grab().save(out + QLatin1Char('/') + file);
       menu->hide();
+    } else if (scenario.contains(QLatin1String("graph:"))) {
+      window.Graphs()->Page().grab().save(out + QLatin1Char('/') + file);
     } else if (!window.grab().save(out + QLatin1Char('/') + file)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
       ++failures;

@@ -21,6 +21,11 @@ SchedulePageWidget::SchedulePageWidget(QWidget* parent) : QWidget(parent) {
   print_->setToolTip(QStringLiteral("Print Current Schedule"));
   print_->setAutoRaise(true);
   header->AddRight(print_);
+  graph_ = new QToolButton(this);
+  graph_->setText(QStringLiteral("Dependency Graph"));
+  graph_->setToolTip(QStringLiteral("Show Dependency Graph"));
+  graph_->setAutoRaise(true);
+  header->AddRight(graph_);
 
   memo_ = new ColourMemo(this);
   memo_->setObjectName(QStringLiteral("CM1"));

@@ -21,12 +21,14 @@ class SchedulePageWidget : public QWidget {
   const SchedulePage& Page() const { return page_; }
   ColourMemo* Memo() const { return memo_; }
   QToolButton* PrintButton() const { return print_; }
+  QToolButton* GraphButton() const { return graph_; }
 
  private:
   SchedulePage page_;
   QLabel* cpu_;
   QLabel* name_;
   QToolButton* print_;
+  QToolButton* graph_;
   ColourMemo* memo_;
 };
 
