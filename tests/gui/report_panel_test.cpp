@@ -176,7 +176,10 @@ class ReportPanelTest : public QObject {
   void withTheExtractsMissingAPresetOnlySetsUpThePanel() {
     WindowFixture fixture(WindowFixture::Database::None);
     MainWindow& window = fixture.Start();
+    // Starting without a database says so and shows an empty tree.
     const QString status = window.StatusText();
+    QVERIFY(status.startsWith(QStringLiteral("Varnolt Database Extracts Not Found!")));
+    QCOMPARE(window.TreeModel()->rowCount(), 0);
     QMenu* reports = window.menuBar()->findChild<QMenu*>(QStringLiteral("ReportOptions1"));
     FindAction(reports, QStringLiteral("List Classes"))->trigger();
     QCOMPARE(Text(window, "LabRepTab"), QStringLiteral("Workstations"));

@@ -85,13 +85,6 @@ class StartupTest : public QObject {
     QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
   }
 
-  void startingWithoutADatabaseShowsTheNotFoundMessage() {
-    WindowFixture fixture(WindowFixture::Database::None);
-    MainWindow& window = fixture.Start();
-    QVERIFY(window.StatusText().startsWith(QStringLiteral("Varnolt Database Extracts Not Found!")));
-    QCOMPARE(window.TreeModel()->rowCount(), 0);
-  }
-
   void anExtractThatCannotBeReadIsReportedInAMessage() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
