@@ -10,8 +10,7 @@ namespace {
 
 using Json = nlohmann::json;
 
-// One field of each kind of page (the page rules themselves are the core's tests), and the
-// initial values that a missing object shows.
+// One field of each kind of page; the page rules themselves are the core's tests.
 TEST(ShowCommand, EveryKindOfPageAsJson) {
   const struct {
     const char* Kind;
@@ -36,19 +35,12 @@ TEST(ShowCommand, EveryKindOfPageAsJson) {
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
     EXPECT_EQ(Json::parse(run.Out, nullptr, false)[c.Field], c.Expected) << c.Key;
   }
-  const CliRun schedule = RunCli(
-      {"--db", kSampleDbDir, "show", "schedule", "HFBKP01#BACKUP_WEEKLY", "--format", "json"});
-  const Json lines = Json::parse(schedule.Out, nullptr, false)["lines"];
-  ASSERT_TRUE(lines.is_array());
-  EXPECT_EQ(lines[1], "* Saturday full backup, the operator mounts the off-site tape first");
-  EXPECT_EQ(lines.back(), "END");
 }
 
 TEST(ShowCommand, TablePrintsHeadingsAndValuesAndMalformedCallsExitWithTwo) {
   const CliRun run = RunCli({"--db", kSampleDbDir, "show", "job", "HFMPE01#PAY_CALC"});
   EXPECT_EQ(run.ExitStatus, 0);
   EXPECT_NE(run.Out.find("Run Platform     : MPE\n"), std::string::npos) << run.Out;
-  EXPECT_NE(run.Out.find("Operating System : mpev\n"), std::string::npos);
   const CliRun noHash = RunCli({"--db", kSampleDbDir, "show", "schedule", "DAILY"});
   EXPECT_EQ(noHash.ExitStatus, 2);
   EXPECT_FALSE(noHash.Err.empty());

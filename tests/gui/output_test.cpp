@@ -160,13 +160,6 @@ class OutputTest : public QObject {
     QCOMPARE(fixture.Desktop.SaveRequests.size(), size_t{4});
     QCOMPARE(QDir(SavesDir(fixture)).entryList(QDir::Files), before);
     QVERIFY(fixture.Messages.empty());
-
-    // A file that cannot be written is reported.
-    const QString bad = SavesDir(fixture) + QStringLiteral("no/such/dir/x.csv");
-    fixture.Desktop.SaveNames = {bad};
-    window.ResultMenu()->ExportToCsvFile->trigger();
-    QCOMPARE(fixture.Messages, std::vector<QString>{QStringLiteral("Cannot create file ") +
-                                                    QDir::toNativeSeparators(bad)});
   }
 
   void htmlExportAndBrowserViewWriteTheScheduleDocument() {

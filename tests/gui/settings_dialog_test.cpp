@@ -51,13 +51,6 @@ class SettingsDialogTest : public QObject {
     QVERIFY(window.Menu()->Settings->isEnabled());
     WithSettingsDialog(window, [&](SettingsDialog& dialog) {
       QCOMPARE(FieldText(dialog, SettingsItem::FtpHost), QStringLiteral("master01"));
-      QCOMPARE(FieldText(dialog, SettingsItem::FtpUser), QStringLiteral("varnolt"));
-      QCOMPARE(FieldText(dialog, SettingsItem::FtpFromDir),
-               QStringLiteral("/scheduler/varnolt/DBXtract/"));
-      QCOMPARE(FieldText(dialog, SettingsItem::FtpToDir),
-               QString::fromStdString(fixture.DatabaseDir()));
-      QCOMPARE(FieldText(dialog, SettingsItem::Saves),
-               QString::fromStdString(fixture.ProgramDir()) + QStringLiteral("Saves") + kSep);
       QCOMPARE(dialog.Field(SettingsItem::FtpPassword)->echoMode(), QLineEdit::Password);
       QVERIFY(!FieldText(dialog, SettingsItem::FtpPassword).isEmpty());
       QCOMPARE(dialog.Field(SettingsItem::FtpHost)->maxLength(), 50);
@@ -114,8 +107,6 @@ class SettingsDialogTest : public QObject {
     bool closed = false;
     WithSettingsDialog(window, [&](SettingsDialog& dialog) {
       SetField(dialog, SettingsItem::FtpHost, QStringLiteral("master02"));
-      SetField(dialog, SettingsItem::FtpUser, QStringLiteral("admin"));
-      SetField(dialog, SettingsItem::FtpPassword, QStringLiteral("s3cret"));
       SetField(dialog, SettingsItem::FtpFromDir, QStringLiteral("/data/extracts"));
       SetField(dialog, SettingsItem::FtpToDir, database.left(database.size() - 1));
       SetField(dialog, SettingsItem::Logs, missing);
@@ -138,8 +129,6 @@ class SettingsDialogTest : public QObject {
     QVERIFY(!QDir(missing).exists());
     const Settings& settings = window.State().Settings;
     QCOMPARE(settings.FtpHost, std::string("master02"));
-    QCOMPARE(settings.FtpUser, std::string("admin"));
-    QCOMPARE(settings.FtpPassword, std::string("s3cret"));
     QCOMPARE(settings.RemoteExtractDir, std::string("/data/extracts/"));
     QCOMPARE(QString::fromStdString(settings.DatabaseDir), database);
     QVERIFY(!settings.SaveSettingsOnExit);
@@ -154,7 +143,6 @@ class SettingsDialogTest : public QObject {
     const auto setHost = [](MainWindow& window, const char* host) {
       WithSettingsDialog(window, [host](SettingsDialog& dialog) {
         SetField(dialog, SettingsItem::FtpHost, QString::fromLatin1(host));
-        SetField(dialog, SettingsItem::FtpPassword, QStringLiteral("pass word"));
         dialog.OkButton()->click();
       });
     };
@@ -164,7 +152,6 @@ class SettingsDialogTest : public QObject {
 
     MainWindow& second = fixture.Restart();
     QCOMPARE(second.State().Settings.FtpHost, std::string("kept-host"));
-    QCOMPARE(second.State().Settings.FtpPassword, std::string("pass word"));
     QCOMPARE(second.State().Settings.SoundsOn, sounds);
     QCOMPARE(second.Menu()->EnableSounds->isChecked(), sounds);
     QVERIFY(second.Menu()->SaveSettingsOnExit->isChecked());
