@@ -19,6 +19,17 @@ void ForEachPart(std::string_view text, Visit&& visit) {
 }  // namespace
 
 EntryRuns::EntryRuns(std::string_view list, const std::vector<std::string>& texts) {
+  Build(list, texts);
+}
+
+EntryRuns EntryRuns::OfViews(std::string_view list, const std::vector<std::string_view>& texts) {
+  EntryRuns runs;
+  runs.Build(list, texts);
+  return runs;
+}
+
+template <typename Text>
+void EntryRuns::Build(std::string_view list, const std::vector<Text>& texts) {
   std::vector<uint32_t> entries;
   size_t start = 0;
   for (size_t comma = list.find(','); comma != std::string_view::npos;
@@ -28,8 +39,8 @@ EntryRuns::EntryRuns(std::string_view list, const std::vector<std::string>& text
         partIds_.try_emplace(entry, static_cast<uint32_t>(partIds_.size())).first->second);
     start = comma + 1;
   }
-  for (const std::string& text : texts) {
-    if (text.find(',') != std::string::npos) Insert(text);
+  for (std::string_view text : texts) {
+    if (text.find(',') != std::string_view::npos) Insert(text);
   }
   Link();
   Match(entries);

@@ -17,6 +17,8 @@ class EntryRuns {
  public:
   // The list and the texts must outlive the object.
   EntryRuns(std::string_view list, const std::vector<std::string>& texts);
+  // The same over views of the texts.
+  static EntryRuns OfViews(std::string_view list, const std::vector<std::string_view>& texts);
 
   // Whether text occurs; a text with commas must be one of those given.
   bool Holds(std::string_view text) const;
@@ -32,6 +34,9 @@ class EntryRuns {
     bool Seen = false;
   };
 
+  EntryRuns() = default;
+  template <typename Text>
+  void Build(std::string_view list, const std::vector<Text>& texts);
   uint32_t Child(uint32_t node, uint32_t part) const;
   void Insert(std::string_view text);
   void Link();
