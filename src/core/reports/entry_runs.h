@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/text/flat_view_map.h"
+
 namespace vdbq {
 
 // Answers, for many texts at once, whether "," + text + "," occurs in "," + list, where list is
@@ -43,10 +45,10 @@ class EntryRuns {
   void Match(const std::vector<uint32_t>& entries);
 
   // The entries, each with a number of its own.
-  std::unordered_map<std::string_view, uint32_t> partIds_;
+  FlatViewMap partIds_;
   // The automaton over the texts with commas; node 0 is the root.
   std::vector<Node> nodes_{Node{}};
-  std::unordered_map<std::string_view, uint32_t> textNodes_;
+  FlatViewMap textNodes_;
 };
 
 }  // namespace vdbq
