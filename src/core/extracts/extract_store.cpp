@@ -10,8 +10,10 @@
 #include <functional>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #include "core/audit/time_stamp.h"
+#include "core/extracts/line_starts.h"
 #include "core/text/collation_sort.h"
 #include "core/text/text_routines.h"
 
@@ -41,7 +43,9 @@ void RunOnAllCores(size_t count, const std::function<void(size_t)>& task) {
 struct FileRead {
   fs::path Path;
   ByteBuffer Bytes;
-  std::vector<std::vector<size_t>> PieceStarts;
+  // Per piece: how many lines start in it, then where its first start goes in Starts.
+  std::vector<size_t> PieceStarts;
+  std::vector<size_t> Starts;
   std::string Error;  // set when the file cannot be read; the load then stops at it
 };
 
@@ -103,13 +107,28 @@ std::vector<LineList> ReadFilesAsLines(std::vector<FileRead>& files) {
     }
   }
   // Every piece is in place before any is split: a CR at the end of one looks at the next.
+  // The pieces are counted first, so that each writes its starts straight into their place.
   RunOnAllCores(pieces.size(), [&](size_t k) {
     const Piece& piece = pieces[k];
     FileRead& file = *piece.File;
     if (!file.Error.empty()) return;
-    std::vector<size_t>& starts = file.PieceStarts[piece.Index];
-    starts.reserve((piece.To() - piece.From()) / 24);
-    FindLineStarts(file.Bytes.Data(), file.Bytes.Size(), piece.From(), piece.To(), starts);
+    file.PieceStarts[piece.Index] =
+        CountLineStarts(file.Bytes.Data(), file.Bytes.Size(), piece.From(), piece.To());
+  });
+  for (FileRead& file : files) {
+    if (!file.Error.empty()) continue;
+    size_t total = 0;
+    for (size_t& count : file.PieceStarts) total += std::exchange(count, total);
+    // Room for the end of the text, which the line list adds.
+    file.Starts.reserve(total + 1);
+    file.Starts.resize(total);
+  }
+  RunOnAllCores(pieces.size(), [&](size_t k) {
+    const Piece& piece = pieces[k];
+    FileRead& file = *piece.File;
+    if (!file.Error.empty()) return;
+    WriteLineStarts(file.Bytes.Data(), file.Bytes.Size(), piece.From(), piece.To(),
+                    file.Starts.data() + file.PieceStarts[piece.Index]);
   });
   std::vector<LineList> lists;
   for (FileRead& file : files) {
@@ -117,14 +136,7 @@ std::vector<LineList> ReadFilesAsLines(std::vector<FileRead>& files) {
       lists.emplace_back();
       continue;
     }
-    std::vector<size_t> starts = std::move(file.PieceStarts.front());
-    size_t total = starts.size();
-    for (size_t k = 1; k < file.PieceStarts.size(); ++k) total += file.PieceStarts[k].size();
-    starts.reserve(total + 1);
-    for (size_t k = 1; k < file.PieceStarts.size(); ++k) {
-      starts.insert(starts.end(), file.PieceStarts[k].begin(), file.PieceStarts[k].end());
-    }
-    lists.emplace_back(std::move(file.Bytes), std::move(starts));
+    lists.emplace_back(std::move(file.Bytes), std::move(file.Starts));
   }
   return lists;
 }
@@ -249,7 +261,7 @@ void LoadExtracts(const std::string& databaseDir, ExtractStore& store) {
       store.MissingFile = name;
       break;
     }
-    files.push_back(FileRead{path, {}, {}, {}});
+    files.push_back(FileRead{path, {}, {}, {}, {}});
   }
   std::vector<LineList> lists = ReadFilesAsLines(files);
   std::vector<fs::path> loaded;

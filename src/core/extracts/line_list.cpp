@@ -1,4 +1,5 @@
 #include "core/extracts/line_list.h"
+#include "core/extracts/line_starts.h"
 
 #include <atomic>
 #include <bit>
@@ -47,9 +48,11 @@ ByteBuffer& ByteBuffer::operator=(const ByteBuffer& other) {
 
 void ByteBuffer::Release::operator()(char* bytes) const { std::free(bytes); }
 
-void FindLineStarts(const char* text, size_t size, size_t from, size_t to,
-                    std::vector<size_t>& starts) {
-  if (from == 0 && size > 0) starts.push_back(0);
+namespace {
+
+template <typename Emit>
+void ForEachLineStart(const char* text, size_t size, size_t from, size_t to, Emit emit) {
+  if (from == 0 && size > 0) emit(0);
   if (from >= to) return;
   const bool anyCr = std::memchr(text + from, '\r', to - from) != nullptr;
   if (!anyCr) {
@@ -66,12 +69,12 @@ void FindLineStarts(const char* text, size_t size, size_t from, size_t to,
       uint64_t zeros = ~(((x & kLow7) + kLow7) | x) & ~kLow7;
       while (zeros != 0) {
         const size_t next = i + static_cast<size_t>(std::countr_zero(zeros) / 8) + 1;
-        if (next < size) starts.push_back(next);
+        if (next < size) emit(next);
         zeros &= zeros - 1;
       }
     }
     for (; i < to; ++i) {
-      if (text[i] == '\n' && i + 1 < size) starts.push_back(i + 1);
+      if (text[i] == '\n' && i + 1 < size) emit(i + 1);
     }
     return;
   }
@@ -80,8 +83,26 @@ void FindLineStarts(const char* text, size_t size, size_t from, size_t to,
     if (c != '\n' && c != '\r') continue;
     const size_t next = i + 1;
     if (next >= size) break;
-    if (c == '\n' || text[next] != '\n') starts.push_back(next);
+    if (c == '\n' || text[next] != '\n') emit(next);
   }
+}
+
+}  // namespace
+
+void FindLineStarts(const char* text, size_t size, size_t from, size_t to,
+                    std::vector<size_t>& starts) {
+  ForEachLineStart(text, size, from, to, [&starts](size_t at) { starts.push_back(at); });
+}
+
+size_t CountLineStarts(const char* text, size_t size, size_t from, size_t to) {
+  size_t count = 0;
+  ForEachLineStart(text, size, from, to, [&count](size_t) { ++count; });
+  return count;
+}
+
+size_t* WriteLineStarts(const char* text, size_t size, size_t from, size_t to, size_t* out) {
+  ForEachLineStart(text, size, from, to, [&out](size_t at) { *out++ = at; });
+  return out;
 }
 
 LineList::LineList(ByteBuffer bytes, std::vector<size_t> lineStarts)

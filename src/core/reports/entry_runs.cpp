@@ -2,6 +2,8 @@
 
 #include <deque>
 
+#include "core/text/flat_view_map.h"
+
 namespace vdbq {
 namespace {
 
@@ -114,6 +116,72 @@ bool EntryRuns::Holds(std::string_view text) const {
   if (text.find(',') == std::string_view::npos) return partIds_.contains(text);
   const auto found = textNodes_.find(text);
   return found != textNodes_.end() && found->second != kNoNode && nodes_[found->second].Seen;
+}
+
+std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::string_view>& texts) {
+  struct Hashed {
+    uint64_t Hash;
+    std::string_view Text;
+    uint32_t Index;
+  };
+  constexpr int kPartitionBits = 8;
+  constexpr size_t kPartitions = size_t{1} << kPartitionBits;
+  auto partitionOf = [](uint64_t hash) { return static_cast<size_t>(hash >> (64 - kPartitionBits)); };
+  // Entries and texts, each placed by the top bits of its hash.
+  auto place = [&](const std::vector<Hashed>& items, std::vector<size_t>& starts) {
+    std::vector<Hashed> placed(items.size());
+    starts.assign(kPartitions + 1, 0);
+    for (const Hashed& item : items) ++starts[partitionOf(item.Hash) + 1];
+    for (size_t p = 0; p < kPartitions; ++p) starts[p + 1] += starts[p];
+    std::vector<size_t> at(starts.begin(), starts.end() - 1);
+    for (const Hashed& item : items) placed[at[partitionOf(item.Hash)]++] = item;
+    return placed;
+  };
+  std::vector<Hashed> items;
+  size_t start = 0;
+  for (size_t comma = list.find(','); comma != std::string_view::npos;
+       comma = list.find(',', start)) {
+    const std::string_view entry = list.substr(start, comma - start);
+    items.push_back(Hashed{FlatViewMap::Hash(entry), entry, 0});
+    start = comma + 1;
+  }
+  std::vector<size_t> entryStarts;
+  const std::vector<Hashed> entries = place(items, entryStarts);
+  items.clear();
+  for (size_t k = 0; k < texts.size(); ++k) {
+    if (texts[k].find(',') != std::string_view::npos) continue;
+    items.push_back(Hashed{FlatViewMap::Hash(texts[k]), texts[k], static_cast<uint32_t>(k)});
+  }
+  std::vector<size_t> textStarts;
+  const std::vector<Hashed> asked = place(items, textStarts);
+
+  std::vector<char> found(texts.size(), 0);
+  std::vector<uint32_t> table;
+  for (size_t p = 0; p < kPartitions; ++p) {
+    const size_t entryCount = entryStarts[p + 1] - entryStarts[p];
+    if (entryCount == 0 || textStarts[p + 1] == textStarts[p]) continue;
+    size_t size = 16;
+    while (size < entryCount * 2) size *= 2;
+    const size_t mask = size - 1;
+    // Slot values are entry positions plus one; 0 is a free slot.
+    table.assign(size, 0);
+    for (size_t e = entryStarts[p]; e < entryStarts[p + 1]; ++e) {
+      size_t at = entries[e].Hash & mask;
+      while (table[at] != 0) at = (at + 1) & mask;
+      table[at] = static_cast<uint32_t>(e + 1);
+    }
+    for (size_t t = textStarts[p]; t < textStarts[p + 1]; ++t) {
+      const Hashed& text = asked[t];
+      for (size_t at = text.Hash & mask; table[at] != 0; at = (at + 1) & mask) {
+        const Hashed& entry = entries[table[at] - 1];
+        if (entry.Hash == text.Hash && entry.Text == text.Text) {
+          found[text.Index] = 1;
+          break;
+        }
+      }
+    }
+  }
+  return found;
 }
 
 }  // namespace vdbq

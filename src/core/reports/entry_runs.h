@@ -51,4 +51,10 @@ class EntryRuns {
   FlatViewMap textNodes_;
 };
 
+// For each text, whether it is one of the entries of list (entries each followed by a comma);
+// texts that hold a comma get false (EntryRuns answers for them). Gives what EntryRuns::Holds
+// gives for such texts, but groups entries and texts by hash first, so that a list of hundreds
+// of thousands of entries is not probed at random in memory once per text.
+std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::string_view>& texts);
+
 }  // namespace vdbq

@@ -149,13 +149,21 @@ void RunJ5(ReportContext& ctx) {
 
   std::optional<std::string>& list = ctx.Catalogue.ScheduledJobList;
   if (!list || list->empty()) list = CollectScheduledJobs(ctx.Store, ctx.Progress);
-  // Keys with commas are scheduled when the list holds them as runs of entries.
-  const EntryRuns scheduled = EntryRuns::OfViews(*list, scratch);
+  // A key is scheduled when it is one of the list's entries; keys with commas are scheduled
+  // when the list holds them as runs of entries.
+  const std::vector<char> entries = EntriesAmong(*list, scratch);
+  std::optional<EntryRuns> runs;
+  for (std::string_view key : scratch) {
+    if (key.find(',') == std::string_view::npos) continue;
+    runs.emplace(EntryRuns::OfViews(*list, scratch));
+    break;
+  }
 
   size_t found = 0;
-  for (std::string_view key : scratch) {
+  for (size_t k = 0; k < scratch.size(); ++k) {
     ctx.Progress.Tick();
-    if (scheduled.Holds(key)) continue;
+    const std::string_view key = scratch[k];
+    if (entries[k] || (runs && runs->Holds(key))) continue;
     KeyParts parts = SplitKey(key);
     ctx.Results.AddRow(std::move(parts.Workstation), {std::move(parts.Name)});
     ++found;

@@ -42,7 +42,6 @@ class FlatViewMap {
   bool contains(std::string_view key) const { return find(key) != nullptr; }
   size_t size() const { return size_; }
 
- private:
   static uint64_t Hash(std::string_view key) {
     uint64_t hash = 0x9E3779B97F4A7C15ULL ^ key.size();
     size_t at = 0;
@@ -60,6 +59,8 @@ class FlatViewMap {
     hash = (hash ^ (hash >> 33)) * 0xC4CEB9FE1A85EC53ULL;
     return hash ^ (hash >> 33);
   }
+
+ private:
   static uint32_t TagOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 32) | 1U; }
   // The slot holding key, or the free slot where it would go. Keys are compared only when
   // their tags agree.
