@@ -52,7 +52,7 @@ namespace {
 
 template <typename Emit>
 void ForEachLineStart(const char* text, size_t size, size_t from, size_t to, Emit emit) {
-  if (from == 0 && size > 0) emit(0);
+  if (from == 0 && to > 0) emit(0);
   if (from >= to) return;
   const bool anyCr = std::memchr(text + from, '\r', to - from) != nullptr;
   if (!anyCr) {
