@@ -1,5 +1,6 @@
 #include "core/reports/entry_runs.h"
 
+#include <algorithm>
 #include <deque>
 
 #include "core/text/flat_view_map.h"
@@ -138,6 +139,7 @@ std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::str
     return placed;
   };
   std::vector<Hashed> items;
+  items.reserve(static_cast<size_t>(std::count(list.begin(), list.end(), ',')));
   size_t start = 0;
   for (size_t comma = list.find(','); comma != std::string_view::npos;
        comma = list.find(',', start)) {
@@ -147,13 +149,16 @@ std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::str
   }
   std::vector<size_t> entryStarts;
   const std::vector<Hashed> entries = place(items, entryStarts);
-  items.clear();
+  // Only one unplaced array is held at a time: the lists can be hundreds of thousands long.
+  std::vector<Hashed>().swap(items);
+  items.reserve(texts.size());
   for (size_t k = 0; k < texts.size(); ++k) {
     if (texts[k].find(',') != std::string_view::npos) continue;
     items.push_back(Hashed{FlatViewMap::Hash(texts[k]), texts[k], static_cast<uint32_t>(k)});
   }
   std::vector<size_t> textStarts;
   const std::vector<Hashed> asked = place(items, textStarts);
+  std::vector<Hashed>().swap(items);
 
   std::vector<char> found(texts.size(), 0);
   std::vector<uint32_t> table;
