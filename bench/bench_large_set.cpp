@@ -30,7 +30,8 @@ std::optional<fs::path> GeneratedSet() {
       given ? fs::path(given) : fs::read_symlink("/proc/self/exe").parent_path() / "gen_extracts";
   const std::string command = "'" + generator.string() +
                               "' --schedules 80000 --jobs 400000 --workstations 200 --seed 11 "
-                              "--out '" + dir.string() + "'";
+                              "--out '" +
+                              dir.string() + "'";
   if (std::system(command.c_str()) != 0) {
     std::fprintf(stderr, "could not generate the set with: %s\n", command.c_str());
     std::exit(2);
@@ -125,8 +126,8 @@ void RunFirstAfterLoad(benchmark::State& state, const char* code, std::string La
   state.counters["rows"] = static_cast<double>(set.Results.Rows.size());
 }
 
-#define VDBQ_REPORT(name, code, search)                                                   \
-  void BM_##name(benchmark::State& state) { RunFirstAfterLoad(state, code, search); }    \
+#define VDBQ_REPORT(name, code, search)                                               \
+  void BM_##name(benchmark::State& state) { RunFirstAfterLoad(state, code, search); } \
   BENCHMARK(BM_##name)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond)
 
 BENCHMARK(BM_LoadExtracts)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);

@@ -1,5 +1,4 @@
 #include "core/extracts/line_list.h"
-#include "core/extracts/line_starts.h"
 
 #include <atomic>
 #include <bit>
@@ -7,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+
+#include "core/extracts/line_starts.h"
 
 #if defined(__linux__)
 #include <sys/mman.h>

@@ -127,7 +127,9 @@ std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::str
   };
   constexpr int kPartitionBits = 8;
   constexpr size_t kPartitions = size_t{1} << kPartitionBits;
-  auto partitionOf = [](uint64_t hash) { return static_cast<size_t>(hash >> (64 - kPartitionBits)); };
+  auto partitionOf = [](uint64_t hash) {
+    return static_cast<size_t>(hash >> (64 - kPartitionBits));
+  };
   // Entries and texts, each placed by the top bits of its hash.
   auto place = [&](const std::vector<Hashed>& items, std::vector<size_t>& starts) {
     std::vector<Hashed> placed(items.size());

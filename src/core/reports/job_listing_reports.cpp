@@ -212,9 +212,9 @@ void RunJ6(ReportContext& ctx) {
     const std::string_view key = line.substr(0, separator);
     if (key.empty()) continue;
     KeyParts parts = SplitKey(key);
-    ctx.Results.AddRow(std::move(parts.Workstation),
-                       {std::move(parts.Name),
-                        std::string(line.substr(separator + kClauseSeparator.size()))});
+    ctx.Results.AddRow(
+        std::move(parts.Workstation),
+        {std::move(parts.Name), std::string(line.substr(separator + kClauseSeparator.size()))});
     ++found;
   }
   FinishReport(ctx, "Found " + CountText(found) + " Job(s) containing <" + search + ">... Ready.");

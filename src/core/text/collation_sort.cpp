@@ -21,8 +21,8 @@ namespace {
 // Extract text is single-byte; lines that are not valid UTF-8 are read as Latin-1 so that every
 // byte still has a defined place in the order.
 icu::UnicodeString DecodeLine(std::string_view line) {
-  icu::UnicodeString decoded =
-      icu::UnicodeString::fromUTF8(icu::StringPiece(line.data(), static_cast<int32_t>(line.size())));
+  icu::UnicodeString decoded = icu::UnicodeString::fromUTF8(
+      icu::StringPiece(line.data(), static_cast<int32_t>(line.size())));
   if (decoded.indexOf(static_cast<char16_t>(0xFFFD)) >= 0 &&
       line.find("\xEF\xBF\xBD") == std::string_view::npos) {
     decoded = icu::UnicodeString(line.data(), static_cast<int32_t>(line.size()), "ISO-8859-1");
@@ -35,7 +35,8 @@ icu::UnicodeString DecodeLine(std::string_view line) {
 icu::Locale UserLocale() {
   const icu::Locale user = icu::Locale::getDefault();
   const std::string name = user.getName();
-  if (name.empty() || name == "c" || name.rfind("en_US_POSIX", 0) == 0) return icu::Locale::getRoot();
+  if (name.empty() || name == "c" || name.rfind("en_US_POSIX", 0) == 0)
+    return icu::Locale::getRoot();
   return user;
 }
 
@@ -86,7 +87,8 @@ AsciiRanks MakeAsciiRanks(const icu::Collator& collator) {
                                     expansions.toUSet(), true, &status);
   if (U_FAILURE(status)) return ranks;
   for (icu::UnicodeSetIterator it(contractions); it.next();) {
-    const icu::UnicodeString text = it.isString() ? it.getString() : icu::UnicodeString(it.getCodepoint());
+    const icu::UnicodeString text =
+        it.isString() ? it.getString() : icu::UnicodeString(it.getCodepoint());
     bool allAscii = true;
     for (int32_t k = 0; k < text.length(); ++k) allAscii = allAscii && text.charAt(k) < 128;
     if (!allAscii) continue;
@@ -101,7 +103,8 @@ AsciiRanks MakeAsciiRanks(const icu::Collator& collator) {
   bool haveCommon = false;
   for (int c = 1; c < 128; ++c) {
     if (excluded[static_cast<size_t>(c)]) continue;
-    const std::string key = SortKeyOf(collator, icu::UnicodeString(static_cast<UChar32>(c)), buffer);
+    const std::string key =
+        SortKeyOf(collator, icu::UnicodeString(static_cast<UChar32>(c)), buffer);
     // A sort key is the primary weights, 01, the secondary weights, 00.
     const size_t separator = key.find('\x01');
     if (separator == std::string::npos || separator == 0) continue;
@@ -164,8 +167,8 @@ bool RankOrder(const AsciiRanks& ranks, std::span<const std::string_view> lines,
     for (char c : line) {
       if (ranks.Rank[static_cast<uint8_t>(c)] == 0) return false;
     }
-    items[i] = Item{PackedRanks(ranks, line, 0), PackedRanks(ranks, line, 8),
-                    static_cast<uint32_t>(i)};
+    items[i] =
+        Item{PackedRanks(ranks, line, 0), PackedRanks(ranks, line, 8), static_cast<uint32_t>(i)};
   }
   auto tailLess = [&ranks, lines](uint32_t a, uint32_t b) {
     const std::string_view x = lines[a];
@@ -196,7 +199,8 @@ std::vector<size_t> SortKeyOrder(const icu::Collator& collator,
   // One sort key per line, computed once, then compared as bytes.
   std::vector<std::string> keys(lines.size());
   std::vector<uint8_t> buffer(256);
-  for (size_t i = 0; i < lines.size(); ++i) keys[i] = SortKeyOf(collator, DecodeLine(lines[i]), buffer);
+  for (size_t i = 0; i < lines.size(); ++i)
+    keys[i] = SortKeyOf(collator, DecodeLine(lines[i]), buffer);
   std::vector<size_t> order(lines.size());
   std::iota(order.begin(), order.end(), size_t{0});
   std::stable_sort(order.begin(), order.end(),

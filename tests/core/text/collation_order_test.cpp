@@ -28,8 +28,8 @@ TEST(CollationOrder, AgreesWithTheLibraryOnAsciiLinesInEveryLanguage) {
   const std::vector<std::string> lines = AsciiLines();
   const std::vector<std::string_view> views(lines.begin(), lines.end());
   const icu::Locale original = icu::Locale::getDefault();
-  for (const char* language : {"", "en_US", "da_DK", "cs_CZ", "lt_LT", "es_ES@collation=traditional",
-                               "hr_HR", "cy_GB", "fr_CA"}) {
+  for (const char* language : {"", "en_US", "da_DK", "cs_CZ", "lt_LT",
+                               "es_ES@collation=traditional", "hr_HR", "cy_GB", "fr_CA"}) {
     UErrorCode status = U_ZERO_ERROR;
     icu::Locale::setDefault(icu::Locale(language), status);
     std::vector<size_t> quick;
