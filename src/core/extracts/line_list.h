@@ -103,8 +103,8 @@ class LineList {
 
 // Appends to starts, in order, the offsets of text at which a line begins because of a line
 // break in [from, to): after every LF, and after every CR that no LF follows. Offset 0 is
-// added when from is 0 and the text is not empty; the offset after a final line break is not
-// a line. A CR just before `to` reads the byte at `to`, so split pieces of one text must all
+// added when the range starts at 0 and is not empty; the offset after a final line break is
+// not a line. A CR just before `to` reads the byte at `to`, so split pieces of one text must all
 // be in place before they are scanned; the pieces' offsets then join in order.
 void FindLineStarts(const char* text, size_t size, size_t from, size_t to,
                     std::vector<size_t>& starts);
