@@ -86,18 +86,19 @@ class DefinedCpuLookup {
 
 // Adds WORKSTATION#NAME keys under a heading, grouping consecutive keys of one workstation
 // under one workstation node; takes only the keys whose workstation is (or is not) defined.
-void AddKeysByWorkstation(const std::vector<std::string>& keys, const DefinedCpuLookup& defined,
+template <typename Key>
+void AddKeysByWorkstation(const std::vector<Key>& keys, const DefinedCpuLookup& defined,
                           bool wantDefined, TreeNode& heading, PicturePair cpuPictures,
                           PicturePair objectPictures) {
-  std::string previousCpu;
+  std::string_view previousCpu;
   bool first = true;
   bool take = false;
   TreeNode* cpuNode = nullptr;
-  for (const std::string& key : keys) {
+  for (std::string_view key : keys) {
     const size_t hash = key.find('#');
-    if (hash == std::string::npos) continue;
-    std::string cpu = key.substr(0, hash);
-    std::string name = key.substr(hash + 1);
+    if (hash == std::string_view::npos) continue;
+    const std::string_view cpu = key.substr(0, hash);
+    std::string name(key.substr(hash + 1));
     // The very first key always opens a workstation node, even one with an empty name.
     if (first || cpu != previousCpu) {
       first = false;
@@ -105,7 +106,7 @@ void AddKeysByWorkstation(const std::vector<std::string>& keys, const DefinedCpu
       take = defined.IsDefined(cpu) == wantDefined;
       cpuNode = nullptr;
       if (take) {
-        cpuNode = &AddNode(heading.Children, std::move(cpu), cpuPictures);
+        cpuNode = &AddNode(heading.Children, std::string(cpu), cpuPictures);
         AddNode(cpuNode->Children, std::move(name), objectPictures);
       }
     } else if (take && cpuNode != nullptr) {
@@ -167,9 +168,12 @@ bool IsJobDefinitionLine(std::string_view line) {
   return !StartsWith(line, "     ") && Contains(line, "#");
 }
 
-std::string JobKeyOfLine(std::string_view line) {
+std::string JobKeyOfLine(std::string_view line) { return std::string(JobKeyView(line)); }
+
+std::string_view JobKeyView(std::string_view line) {
   if (!IsJobDefinitionLine(line)) return {};
-  return Copy(line, 1, Find(" ", line) - 1);
+  const size_t blank = line.find(' ');
+  return blank == std::string_view::npos ? std::string_view() : line.substr(0, blank);
 }
 
 void BuildCatalogue(ExtractStore& store, Catalogue& catalogue) {
@@ -188,11 +192,11 @@ void BuildCatalogue(ExtractStore& store, Catalogue& catalogue) {
                        AddNode(catalogue.Tree, kHeadingSchedulesInvalid, {16, 17}), {20, 21},
                        {16, 17});
 
-  std::vector<std::string> jobKeys;
+  std::vector<std::string_view> jobKeys;
   catalogue.Totals.JobTotal = 0;
   for (std::string_view line : store.JobLines) {
     if (!IsJobDefinitionLine(line)) continue;
-    jobKeys.push_back(JobKeyOfLine(line));
+    jobKeys.push_back(JobKeyView(line));
     ++catalogue.Totals.JobTotal;
   }
   AddKeysByWorkstation(jobKeys, defined, true, AddNode(catalogue.Tree, kHeadingJobs, {4, 5}),
@@ -219,6 +223,8 @@ std::string RefreshCatalogue(const std::string& databaseDir, ExtractStore& store
   catalogue.ScheduledJobList.reset();
   catalogue.UsedCalendarList.reset();
   catalogue.Graph.reset();
+  catalogue.JobLinesByKey.reset();
+  catalogue.JobLinesByName.reset();
   catalogue.Tree.clear();
   LoadExtracts(databaseDir, store);
   if (store.ExtractsMissing) return kExtractsNotFound;

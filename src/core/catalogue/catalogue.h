@@ -56,6 +56,13 @@ struct CatalogueTotals {
   long long ResourceTotal = 0;
 };
 
+// Line indexes of job header lines in a sorted order, with the jobs file they index.
+struct SortedJobLines {
+  unsigned long long JobLinesSerial = 0;
+  long long JobLineCount = 0;
+  std::vector<long long> Lines;
+};
+
 // The catalogue tree and the lookups built with it.
 struct Catalogue {
   std::vector<TreeNode> Tree;
@@ -72,6 +79,9 @@ struct Catalogue {
   mutable std::optional<std::string> UsedCalendarList;
   // The schedule graph (see ScheduleGraphOf), shared so a drawing in progress keeps its own.
   mutable std::shared_ptr<const ScheduleGraph> Graph;
+  // The job header lines in the order the job listings show them (see job_line_order.h).
+  mutable std::optional<SortedJobLines> JobLinesByKey;
+  mutable std::optional<SortedJobLines> JobLinesByName;
 
   bool IsDefinedCpu(std::string_view cpu) const;
   // The normalised operating system of a workstation, "" when the table does not hold it.
@@ -89,6 +99,8 @@ void BuildCatalogue(ExtractStore& store, Catalogue& catalogue);
 
 // The key of a job definition line: the text up to the first blank; "" for other lines.
 std::string JobKeyOfLine(std::string_view line);
+// The same without a copy: a view into the line.
+std::string_view JobKeyView(std::string_view line);
 // True when a jobs-file line starts a job definition as the catalogue counts them.
 bool IsJobDefinitionLine(std::string_view line);
 

@@ -1,14 +1,19 @@
 #include "core/extracts/extract_store.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
+#include <thread>
+#include <utility>
 
 #include "core/audit/time_stamp.h"
+#include "core/extracts/line_starts.h"
 #include "core/text/collation_sort.h"
 #include "core/text/text_routines.h"
 
@@ -17,28 +22,123 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadWholeFile(const fs::path& path) {
+// A file is read in pieces of about this size, so that the threads share a large file.
+constexpr size_t kPieceBytes = size_t{8} << 20;
+
+// Runs task(0) ... task(count - 1) on the machine's cores, the calling thread included.
+void RunOnAllCores(size_t count, const std::function<void(size_t)>& task) {
+  const size_t threads =
+      std::min<size_t>(count, std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8));
+  std::atomic<size_t> next{0};
+  auto work = [&] {
+    for (size_t k = next++; k < count; k = next++) task(k);
+  };
+  std::vector<std::thread> helpers;
+  for (size_t t = 1; t < threads; ++t) helpers.emplace_back(work);
+  work();
+  for (std::thread& helper : helpers) helper.join();
+}
+
+// One extract file on its way into a line list.
+struct FileRead {
+  fs::path Path;
+  ByteBuffer Bytes;
+  // Per piece: how many lines start in it, then where its first start goes in Starts.
+  std::vector<size_t> PieceStarts;
+  std::vector<size_t> Starts;
+  std::string Error;  // set when the file cannot be read; the load then stops at it
+};
+
+// Checks that the file can be opened and makes room for it.
+void OpenFileRead(FileRead& file) {
+  const fs::path& path = file.Path;
   std::error_code ec;
   if (fs::is_directory(path, ec)) {
-    throw ExtractFileError("Cannot open file \"" + path.string() + "\". It is a directory.");
+    file.Error = "Cannot open file \"" + path.string() + "\". It is a directory.";
+    return;
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    throw ExtractFileError("Cannot open file \"" + path.string() + "\". " +
-                           std::strerror(errno) + ".");
+    file.Error = "Cannot open file \"" + path.string() + "\". " + std::strerror(errno) + ".";
+    return;
   }
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
-  in.seekg(0, std::ios::beg);
   if (size < 0 || !in) {
-    throw ExtractFileError("Cannot read file \"" + path.string() + "\".");
+    file.Error = "Cannot read file \"" + path.string() + "\".";
+    return;
   }
-  std::string bytes(static_cast<size_t>(size), '\0');
-  in.read(bytes.data(), size);
-  if (in.gcount() != size) {
-    throw ExtractFileError("Cannot read file \"" + path.string() + "\".");
+  file.Bytes = ByteBuffer(static_cast<size_t>(size));
+  const size_t pieces = (static_cast<size_t>(size) + kPieceBytes - 1) / kPieceBytes;
+  file.PieceStarts.resize(std::max<size_t>(pieces, 1));
+}
+
+struct Piece {
+  FileRead* File;
+  size_t Index;
+  size_t From() const { return Index * kPieceBytes; }
+  size_t To() const { return std::min(File->Bytes.Size(), From() + kPieceBytes); }
+};
+
+bool ReadPiece(const Piece& piece) {
+  if (piece.To() == piece.From()) return true;
+  std::ifstream in(piece.File->Path, std::ios::binary);
+  if (!in.seekg(static_cast<std::streamoff>(piece.From()))) return false;
+  const auto length = static_cast<std::streamsize>(piece.To() - piece.From());
+  in.read(piece.File->Bytes.Data() + piece.From(), length);
+  return in.gcount() == length;
+}
+
+// Reads the files at once, their pieces spread over the cores, then finds their lines the
+// same way. Files that cannot be read carry their error and no lines.
+std::vector<LineList> ReadFilesAsLines(std::vector<FileRead>& files) {
+  std::vector<Piece> pieces;
+  for (FileRead& file : files) {
+    OpenFileRead(file);
+    if (!file.Error.empty()) continue;
+    for (size_t k = 0; k < file.PieceStarts.size(); ++k) pieces.push_back(Piece{&file, k});
   }
-  return bytes;
+  std::vector<char> failed(pieces.size(), 0);
+  RunOnAllCores(pieces.size(), [&](size_t k) { failed[k] = ReadPiece(pieces[k]) ? 0 : 1; });
+  for (size_t k = 0; k < pieces.size(); ++k) {
+    FileRead& file = *pieces[k].File;
+    if (failed[k] && file.Error.empty()) {
+      file.Error = "Cannot read file \"" + file.Path.string() + "\".";
+    }
+  }
+  // Every piece is in place before any is split: a CR at the end of one looks at the next.
+  // The pieces are counted first, so that each writes its starts straight into their place.
+  RunOnAllCores(pieces.size(), [&](size_t k) {
+    const Piece& piece = pieces[k];
+    FileRead& file = *piece.File;
+    if (!file.Error.empty()) return;
+    file.PieceStarts[piece.Index] =
+        CountLineStarts(file.Bytes.Data(), file.Bytes.Size(), piece.From(), piece.To());
+  });
+  for (FileRead& file : files) {
+    if (!file.Error.empty()) continue;
+    size_t total = 0;
+    for (size_t& count : file.PieceStarts) total += std::exchange(count, total);
+    // Room for the end of the text, which the line list adds.
+    file.Starts.reserve(total + 1);
+    file.Starts.resize(total);
+  }
+  RunOnAllCores(pieces.size(), [&](size_t k) {
+    const Piece& piece = pieces[k];
+    FileRead& file = *piece.File;
+    if (!file.Error.empty()) return;
+    WriteLineStarts(file.Bytes.Data(), file.Bytes.Size(), piece.From(), piece.To(),
+                    file.Starts.data() + file.PieceStarts[piece.Index]);
+  });
+  std::vector<LineList> lists;
+  for (FileRead& file : files) {
+    if (!file.Error.empty()) {
+      lists.emplace_back();
+      continue;
+    }
+    lists.emplace_back(std::move(file.Bytes), std::move(file.Starts));
+  }
+  return lists;
 }
 
 std::optional<std::tm> LocalModificationTime(const fs::path& path) {
@@ -106,8 +206,7 @@ std::vector<NameValue> ReadNameValueRows(const LineList& lines, long long lastLi
 namespace {
 
 // Puts one file's text in its place in the store.
-void TakeExtractText(const std::string& file, std::string text, ExtractStore& store) {
-  LineList lines = LineList::FromText(std::move(text));
+void TakeExtractLines(const std::string& file, LineList lines, ExtractStore& store) {
   if (file == kSchedulesFile) {
     store.ScheduleLines = std::move(lines);
   } else if (file == kJobsFile) {
@@ -152,18 +251,26 @@ void SetLoadCounts(ExtractStore& store) {
 void LoadExtracts(const std::string& databaseDir, ExtractStore& store) {
   store.ExtractsMissing = false;
   store.MissingFile.clear();
-  std::vector<fs::path> loaded;
+  // The files before the first missing one are loaded, even when one is missing.
+  std::vector<FileRead> files;
   for (const char* name : kExtractLoadOrder) {
     const fs::path path = fs::path(databaseDir + name);
     std::error_code ec;
     if (!fs::exists(path, ec)) {
       store.ExtractsMissing = true;
       store.MissingFile = name;
-      return;
+      break;
     }
-    TakeExtractText(name, ReadWholeFile(path), store);
-    loaded.push_back(path);
+    files.push_back(FileRead{path, {}, {}, {}, {}});
   }
+  std::vector<LineList> lists = ReadFilesAsLines(files);
+  std::vector<fs::path> loaded;
+  for (size_t k = 0; k < files.size(); ++k) {
+    if (!files[k].Error.empty()) throw ExtractFileError(files[k].Error);
+    TakeExtractLines(kExtractLoadOrder[k], std::move(lists[k]), store);
+    loaded.push_back(files[k].Path);
+  }
+  if (store.ExtractsMissing) return;
   store.LastUpdate = LastUpdateText(loaded);
   SetLoadCounts(store);
 }
@@ -172,7 +279,7 @@ void LoadExtractTexts(ExtractTexts texts, ExtractStore& store) {
   store.ExtractsMissing = false;
   store.MissingFile.clear();
   for (size_t k = 0; k < texts.size(); ++k) {
-    TakeExtractText(kExtractLoadOrder[k], std::move(texts[k]), store);
+    TakeExtractLines(kExtractLoadOrder[k], LineList::FromText(std::move(texts[k])), store);
   }
   store.LastUpdate.clear();
   SetLoadCounts(store);

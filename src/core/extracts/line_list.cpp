@@ -1,44 +1,137 @@
 #include "core/extracts/line_list.h"
 
-namespace vdbq {
+#include <atomic>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 
-LineList::LineList(const std::vector<std::string>& lines) {
+#include "core/extracts/line_starts.h"
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace vdbq {
+namespace {
+
+constexpr size_t kHugePage = size_t{2} << 20;
+
+std::atomic<unsigned long long> lastSerial{0};
+
+}  // namespace
+
+ByteBuffer::ByteBuffer(size_t size) : size_(size) {
+  if (size == 0) return;
+  char* bytes = nullptr;
+#if defined(__linux__)
+  // An extract of tens of megabytes would otherwise take one page fault per 4 KB as it is read.
+  if (size >= kHugePage) {
+    const size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+    bytes = static_cast<char*>(std::aligned_alloc(kHugePage, rounded));
+    if (bytes != nullptr) madvise(bytes, rounded, MADV_HUGEPAGE);
+  }
+#endif
+  if (bytes == nullptr) bytes = static_cast<char*>(std::malloc(size));
+  if (bytes == nullptr) throw std::bad_alloc();
+  data_.reset(bytes);
+}
+
+ByteBuffer::ByteBuffer(const ByteBuffer& other) : ByteBuffer(other.size_) {
+  if (size_ > 0) std::memcpy(data_.get(), other.data_.get(), size_);
+}
+
+ByteBuffer& ByteBuffer::operator=(const ByteBuffer& other) {
+  if (this != &other) *this = ByteBuffer(other);
+  return *this;
+}
+
+void ByteBuffer::Release::operator()(char* bytes) const { std::free(bytes); }
+
+namespace {
+
+template <typename Emit>
+void ForEachLineStart(const char* text, size_t size, size_t from, size_t to, Emit emit) {
+  if (from == 0 && to > 0) emit(0);
+  if (from >= to) return;
+  const bool anyCr = std::memchr(text + from, '\r', to - from) != nullptr;
+  if (!anyCr) {
+    // Most extracts end their lines with LF alone: look at eight bytes at a time and stop
+    // only at the LF bytes among them.
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    constexpr uint64_t kLf = 0x0A0A0A0A0A0A0A0AULL;
+    size_t i = from;
+    const bool littleEndian = std::endian::native == std::endian::little;
+    for (; littleEndian && i + 8 <= to; i += 8) {
+      uint64_t word;
+      std::memcpy(&word, text + i, 8);
+      const uint64_t x = word ^ kLf;  // a zero byte where an LF stands
+      uint64_t zeros = ~(((x & kLow7) + kLow7) | x) & ~kLow7;
+      while (zeros != 0) {
+        const size_t next = i + static_cast<size_t>(std::countr_zero(zeros) / 8) + 1;
+        if (next < size) emit(next);
+        zeros &= zeros - 1;
+      }
+    }
+    for (; i < to; ++i) {
+      if (text[i] == '\n' && i + 1 < size) emit(i + 1);
+    }
+    return;
+  }
+  for (size_t i = from; i < to; ++i) {
+    const char c = text[i];
+    if (c != '\n' && c != '\r') continue;
+    const size_t next = i + 1;
+    if (next >= size) break;
+    if (c == '\n' || text[next] != '\n') emit(next);
+  }
+}
+
+}  // namespace
+
+void FindLineStarts(const char* text, size_t size, size_t from, size_t to,
+                    std::vector<size_t>& starts) {
+  ForEachLineStart(text, size, from, to, [&starts](size_t at) { starts.push_back(at); });
+}
+
+size_t CountLineStarts(const char* text, size_t size, size_t from, size_t to) {
+  size_t count = 0;
+  ForEachLineStart(text, size, from, to, [&count](size_t) { ++count; });
+  return count;
+}
+
+size_t* WriteLineStarts(const char* text, size_t size, size_t from, size_t to, size_t* out) {
+  ForEachLineStart(text, size, from, to, [&out](size_t at) { *out++ = at; });
+  return out;
+}
+
+LineList::LineList(ByteBuffer bytes, std::vector<size_t> lineStarts)
+    : bytes_(std::move(bytes)), starts_(std::move(lineStarts)), serial_(++lastSerial) {
+  if (!starts_.empty()) starts_.push_back(bytes_.Size());
+}
+
+LineList::LineList(const std::vector<std::string>& lines)
+    : breaksKept_(false), serial_(++lastSerial) {
   size_t total = 0;
   for (const std::string& line : lines) total += line.size();
-  text_.reserve(total);
+  bytes_ = ByteBuffer(total);
   starts_.reserve(lines.size() + 1);
+  size_t at = 0;
   for (const std::string& line : lines) {
-    starts_.push_back(text_.size());
-    text_ += line;
+    starts_.push_back(at);
+    if (!line.empty()) std::memcpy(bytes_.Data() + at, line.data(), line.size());
+    at += line.size();
   }
-  starts_.push_back(text_.size());
+  starts_.push_back(at);
 }
 
 LineList LineList::FromText(std::string text) {
-  LineList list;
-  // Line breaks are squeezed out in place: the write position never passes the read position.
-  size_t write = 0;
-  size_t read = 0;
-  size_t lineStart = 0;
-  const size_t size = text.size();
-  while (read < size) {
-    const char c = text[read];
-    if (c == '\r' || c == '\n') {
-      list.starts_.push_back(lineStart);
-      read += (c == '\r' && read + 1 < size && text[read + 1] == '\n') ? 2 : 1;
-      lineStart = write;
-    } else {
-      text[write++] = c;
-      ++read;
-    }
-  }
-  if (write > lineStart) list.starts_.push_back(lineStart);
-  if (!list.starts_.empty()) list.starts_.push_back(write);
-  text.resize(write);
-  text.shrink_to_fit();
-  list.text_ = std::move(text);
-  list.starts_.shrink_to_fit();
-  return list;
+  ByteBuffer bytes(text.size());
+  if (!text.empty()) std::memcpy(bytes.Data(), text.data(), text.size());
+  std::vector<size_t> starts;
+  FindLineStarts(bytes.Data(), bytes.Size(), 0, bytes.Size(), starts);
+  return LineList(std::move(bytes), std::move(starts));
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

@@ -2,33 +2,73 @@
 
 #include <cstddef>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vdbq {
 
+// Bytes that are filled by a read rather than zeroed first; large ones sit on huge pages
+// where the system offers them, so that filling them costs few page faults.
+class ByteBuffer {
+ public:
+  ByteBuffer() = default;
+  explicit ByteBuffer(size_t size);
+  ByteBuffer(const ByteBuffer& other);
+  ByteBuffer& operator=(const ByteBuffer& other);
+  ByteBuffer(ByteBuffer&&) noexcept = default;
+  ByteBuffer& operator=(ByteBuffer&&) noexcept = default;
+  char* Data() { return data_.get(); }
+  const char* Data() const { return data_.get(); }
+  size_t Size() const { return size_; }
+
+ private:
+  struct Release {
+    void operator()(char* bytes) const;
+  };
+  std::unique_ptr<char, Release> data_;
+  size_t size_ = 0;
+};
+
 // An extract file as lines, indexed from 0. Reading at or past the end (or before the start)
 // gives an empty line: several walks read one line past the end on purpose.
 //
-// The lines are kept back to back in one buffer with their line breaks removed, so a file
-// costs its own size plus one offset per line in memory.
+// The file's bytes are kept as they were read, line breaks included, with one offset per
+// line, so a file costs its own size plus one offset per line in memory and is never copied.
 class LineList {
  public:
   LineList() = default;
   explicit LineList(const std::vector<std::string>& lines);
-  // Splits text at CR LF, lone CR and lone LF, reusing its storage.
+  // Splits text at CR LF, lone CR and lone LF.
   static LineList FromText(std::string text);
+  // The same over bytes read straight from a file; lineStarts as FindLineStarts gives them.
+  LineList(ByteBuffer bytes, std::vector<size_t> lineStarts);
 
   std::string_view At(long long index) const {
     if (index < 0 || index >= Count()) return {};
     const size_t i = static_cast<size_t>(index);
-    return std::string_view(text_).substr(starts_[i], starts_[i + 1] - starts_[i]);
+    const char* text = bytes_.Data();
+    const size_t start = starts_[i];
+    size_t end = starts_[i + 1];
+    // The next line starts after this one's line break, if it has one.
+    if (breaksKept_ && end > start) {
+      if (text[end - 1] == '\n') {
+        --end;
+        if (end > start && text[end - 1] == '\r') --end;
+      } else if (text[end - 1] == '\r') {
+        --end;
+      }
+    }
+    return std::string_view(text + start, end - start);
   }
   long long Count() const {
     return starts_.empty() ? 0 : static_cast<long long>(starts_.size()) - 1;
   }
   bool IsEmpty() const { return Count() == 0; }
+  // Tells lists apart that were made separately, so that what was worked out from one list
+  // is not taken for another's; copies share it. 0 for an empty list made by default.
+  unsigned long long Serial() const { return serial_; }
 
   class Iterator {
    public:
@@ -53,10 +93,21 @@ class LineList {
   Iterator end() const { return Iterator(this, Count()); }
 
  private:
-  std::string text_;
-  // Offset of each line in text_, then the end of the last line.
+  ByteBuffer bytes_;
+  // Offset of each line in bytes_, then the end of the text.
   std::vector<size_t> starts_;
+  // False when the lines were given one by one and stand back to back without breaks.
+  bool breaksKept_ = true;
+  unsigned long long serial_ = 0;
 };
+
+// Appends to starts, in order, the offsets of text at which a line begins because of a line
+// break in [from, to): after every LF, and after every CR that no LF follows. Offset 0 is
+// added when the range starts at 0 and is not empty; the offset after a final line break is
+// not a line. A CR just before `to` reads the byte at `to`, so split pieces of one text must all
+// be in place before they are scanned; the pieces' offsets then join in order.
+void FindLineStarts(const char* text, size_t size, size_t from, size_t to,
+                    std::vector<size_t>& starts);
 
 // The lines of a text, split as LineList::FromText splits them. The empty line after a final
 // line break is not counted; lines are never split anywhere else.

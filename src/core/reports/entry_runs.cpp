@@ -1,6 +1,9 @@
 #include "core/reports/entry_runs.h"
 
+#include <algorithm>
 #include <deque>
+
+#include "core/text/flat_view_map.h"
 
 namespace vdbq {
 namespace {
@@ -19,6 +22,17 @@ void ForEachPart(std::string_view text, Visit&& visit) {
 }  // namespace
 
 EntryRuns::EntryRuns(std::string_view list, const std::vector<std::string>& texts) {
+  Build(list, texts);
+}
+
+EntryRuns EntryRuns::OfViews(std::string_view list, const std::vector<std::string_view>& texts) {
+  EntryRuns runs;
+  runs.Build(list, texts);
+  return runs;
+}
+
+template <typename Text>
+void EntryRuns::Build(std::string_view list, const std::vector<Text>& texts) {
   std::vector<uint32_t> entries;
   size_t start = 0;
   for (size_t comma = list.find(','); comma != std::string_view::npos;
@@ -28,8 +42,8 @@ EntryRuns::EntryRuns(std::string_view list, const std::vector<std::string>& text
         partIds_.try_emplace(entry, static_cast<uint32_t>(partIds_.size())).first->second);
     start = comma + 1;
   }
-  for (const std::string& text : texts) {
-    if (text.find(',') != std::string::npos) Insert(text);
+  for (std::string_view text : texts) {
+    if (text.find(',') != std::string_view::npos) Insert(text);
   }
   Link();
   Match(entries);
@@ -103,6 +117,78 @@ bool EntryRuns::Holds(std::string_view text) const {
   if (text.find(',') == std::string_view::npos) return partIds_.contains(text);
   const auto found = textNodes_.find(text);
   return found != textNodes_.end() && found->second != kNoNode && nodes_[found->second].Seen;
+}
+
+std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::string_view>& texts) {
+  struct Hashed {
+    uint64_t Hash;
+    std::string_view Text;
+    uint32_t Index;
+  };
+  constexpr int kPartitionBits = 8;
+  constexpr size_t kPartitions = size_t{1} << kPartitionBits;
+  auto partitionOf = [](uint64_t hash) {
+    return static_cast<size_t>(hash >> (64 - kPartitionBits));
+  };
+  // Entries and texts, each placed by the top bits of its hash.
+  auto place = [&](const std::vector<Hashed>& items, std::vector<size_t>& starts) {
+    std::vector<Hashed> placed(items.size());
+    starts.assign(kPartitions + 1, 0);
+    for (const Hashed& item : items) ++starts[partitionOf(item.Hash) + 1];
+    for (size_t p = 0; p < kPartitions; ++p) starts[p + 1] += starts[p];
+    std::vector<size_t> at(starts.begin(), starts.end() - 1);
+    for (const Hashed& item : items) placed[at[partitionOf(item.Hash)]++] = item;
+    return placed;
+  };
+  std::vector<Hashed> items;
+  items.reserve(static_cast<size_t>(std::count(list.begin(), list.end(), ',')));
+  size_t start = 0;
+  for (size_t comma = list.find(','); comma != std::string_view::npos;
+       comma = list.find(',', start)) {
+    const std::string_view entry = list.substr(start, comma - start);
+    items.push_back(Hashed{FlatViewMap::Hash(entry), entry, 0});
+    start = comma + 1;
+  }
+  std::vector<size_t> entryStarts;
+  const std::vector<Hashed> entries = place(items, entryStarts);
+  // Only one unplaced array is held at a time: the lists can be hundreds of thousands long.
+  std::vector<Hashed>().swap(items);
+  items.reserve(texts.size());
+  for (size_t k = 0; k < texts.size(); ++k) {
+    if (texts[k].find(',') != std::string_view::npos) continue;
+    items.push_back(Hashed{FlatViewMap::Hash(texts[k]), texts[k], static_cast<uint32_t>(k)});
+  }
+  std::vector<size_t> textStarts;
+  const std::vector<Hashed> asked = place(items, textStarts);
+  std::vector<Hashed>().swap(items);
+
+  std::vector<char> found(texts.size(), 0);
+  std::vector<uint32_t> table;
+  for (size_t p = 0; p < kPartitions; ++p) {
+    const size_t entryCount = entryStarts[p + 1] - entryStarts[p];
+    if (entryCount == 0 || textStarts[p + 1] == textStarts[p]) continue;
+    size_t size = 16;
+    while (size < entryCount * 2) size *= 2;
+    const size_t mask = size - 1;
+    // Slot values are entry positions plus one; 0 is a free slot.
+    table.assign(size, 0);
+    for (size_t e = entryStarts[p]; e < entryStarts[p + 1]; ++e) {
+      size_t at = entries[e].Hash & mask;
+      while (table[at] != 0) at = (at + 1) & mask;
+      table[at] = static_cast<uint32_t>(e + 1);
+    }
+    for (size_t t = textStarts[p]; t < textStarts[p + 1]; ++t) {
+      const Hashed& text = asked[t];
+      for (size_t at = text.Hash & mask; table[at] != 0; at = (at + 1) & mask) {
+        const Hashed& entry = entries[table[at] - 1];
+        if (entry.Hash == text.Hash && entry.Text == text.Text) {
+          found[text.Index] = 1;
+          break;
+        }
+      }
+    }
+  }
+  return found;
 }
 
 }  // namespace vdbq

@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/text/flat_view_map.h"
+
 namespace vdbq {
 
 // Answers, for many texts at once, whether "," + text + "," occurs in "," + list, where list is
@@ -17,6 +19,8 @@ class EntryRuns {
  public:
   // The list and the texts must outlive the object.
   EntryRuns(std::string_view list, const std::vector<std::string>& texts);
+  // The same over views of the texts.
+  static EntryRuns OfViews(std::string_view list, const std::vector<std::string_view>& texts);
 
   // Whether text occurs; a text with commas must be one of those given.
   bool Holds(std::string_view text) const;
@@ -32,16 +36,25 @@ class EntryRuns {
     bool Seen = false;
   };
 
+  EntryRuns() = default;
+  template <typename Text>
+  void Build(std::string_view list, const std::vector<Text>& texts);
   uint32_t Child(uint32_t node, uint32_t part) const;
   void Insert(std::string_view text);
   void Link();
   void Match(const std::vector<uint32_t>& entries);
 
   // The entries, each with a number of its own.
-  std::unordered_map<std::string_view, uint32_t> partIds_;
+  FlatViewMap partIds_;
   // The automaton over the texts with commas; node 0 is the root.
   std::vector<Node> nodes_{Node{}};
-  std::unordered_map<std::string_view, uint32_t> textNodes_;
+  FlatViewMap textNodes_;
 };
+
+// For each text, whether it is one of the entries of list (entries each followed by a comma);
+// texts that hold a comma get false (EntryRuns answers for them). Gives what EntryRuns::Holds
+// gives for such texts, but groups entries and texts by hash first, so that a list of hundreds
+// of thousands of entries is not probed at random in memory once per text.
+std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::string_view>& texts);
 
 }  // namespace vdbq

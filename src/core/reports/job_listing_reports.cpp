@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
+#include "core/catalogue/job_line_order.h"
 #include "core/reports/entry_runs.h"
 #include "core/reports/job_usage_report.h"
 #include "core/reports/key_parts.h"
@@ -65,16 +66,15 @@ void RunJ1(ReportContext& ctx) {
                     "All Workstation/Job",
                     {100, 300, 0, 0, 0, 0, 0, 0, 0},
                     true});
-  std::vector<std::string> scratch;
-  ForEachJobHeader(
-      ctx, [&scratch](std::string_view, std::string key) { scratch.push_back(std::move(key)); });
-  SortScratchLines(scratch);
-  for (const std::string& line : scratch) {
+  // The sorted keys, read from the job lines in the order kept for this jobs file.
+  const std::vector<long long>& sorted = JobLinesSortedByKey(ctx.Store, ctx.Catalogue);
+  ctx.Results.Rows.reserve(sorted.size());
+  for (long long i : sorted) {
     ctx.Progress.Tick();
-    KeyParts parts = SplitKey(line);
+    KeyParts parts = SplitKey(JobKeyView(ctx.Store.JobLines.At(i)));
     ctx.Results.AddRow(std::move(parts.Workstation), {std::move(parts.Name)});
   }
-  FinishReport(ctx, "Found " + CountText(scratch.size()) + " Job(s)... Ready.");
+  FinishReport(ctx, "Found " + CountText(sorted.size()) + " Job(s)... Ready.");
 }
 
 void RunJ2(ReportContext& ctx) {
@@ -84,23 +84,27 @@ void RunJ2(ReportContext& ctx) {
                     "All Job/Workstation",
                     {200, 0, 100, 0, 0, 0, 0, 0, 0},
                     true});
-  std::vector<std::string> scratch;
-  ForEachJobHeader(ctx, [&scratch](std::string_view, const std::string& key) {
-    const size_t hash = key.find('#');
-    if (hash == std::string::npos) return;
-    scratch.push_back(key.substr(hash + 1) + "#" + key.substr(0, hash));
-  });
-  SortScratchLines(scratch);
-  std::string previousName;
-  for (const std::string& line : scratch) {
+  // The keys with "#" in the order of name#workstation, kept for this jobs file.
+  const std::vector<long long>& sorted = JobLinesSortedByName(ctx.Store, ctx.Catalogue);
+  ctx.Results.Rows.reserve(sorted.size());
+  std::string_view previousName;
+  for (long long i : sorted) {
     ctx.Progress.Tick();
-    // The scratch line is name#workstation, so the key's halves come out swapped.
-    KeyParts parts = SplitKey(line);
-    std::string mark = parts.Workstation == previousName ? "1" : "";
-    previousName = parts.Workstation;
-    ctx.Results.AddRow(std::move(parts.Workstation), {std::move(mark), std::move(parts.Name)});
+    // The row splits name#workstation at its first "#", which may lie inside the name.
+    const std::string_view key = JobKeyView(ctx.Store.JobLines.At(i));
+    const size_t hash = key.find('#');
+    const std::string_view name = key.substr(hash + 1);
+    const size_t nameHash = name.find('#');
+    const std::string_view caption = name.substr(0, nameHash);
+    std::string rest(key.substr(0, hash));
+    if (nameHash != std::string_view::npos) {
+      rest = std::string(name.substr(nameHash + 1)) + "#" + rest;
+    }
+    std::string mark = caption == previousName ? "1" : "";
+    previousName = caption;
+    ctx.Results.AddRow(std::string(caption), {std::move(mark), std::move(rest)});
   }
-  FinishReport(ctx, "Found " + CountText(scratch.size()) + " Job(s)... Ready.");
+  FinishReport(ctx, "Found " + CountText(sorted.size()) + " Job(s)... Ready.");
 }
 
 void RunJ3(ReportContext& ctx) {
@@ -134,10 +138,10 @@ void RunJ5(ReportContext& ctx) {
                     "All Un-Scheduled Jobs",
                     {100, 350, 0, 0, 0, 0, 0, 0, 0},
                     true});
-  std::vector<std::string> scratch;
-  ForEachJobHeader(
-      ctx, [&scratch](std::string_view, std::string key) { scratch.push_back(std::move(key)); });
-  SortScratchLines(scratch);
+  std::vector<std::string_view> scratch;
+  for (long long i : JobLinesSortedByKey(ctx.Store, ctx.Catalogue)) {
+    scratch.push_back(JobKeyView(ctx.Store.JobLines.At(i)));
+  }
 
   // The page is on show while the schedules are read.
   ctx.Results.ResultsShown = true;
@@ -145,13 +149,21 @@ void RunJ5(ReportContext& ctx) {
 
   std::optional<std::string>& list = ctx.Catalogue.ScheduledJobList;
   if (!list || list->empty()) list = CollectScheduledJobs(ctx.Store, ctx.Progress);
-  // Keys with commas are scheduled when the list holds them as runs of entries.
-  const EntryRuns scheduled(*list, scratch);
+  // A key is scheduled when it is one of the list's entries; keys with commas are scheduled
+  // when the list holds them as runs of entries.
+  const std::vector<char> entries = EntriesAmong(*list, scratch);
+  std::optional<EntryRuns> runs;
+  for (std::string_view key : scratch) {
+    if (key.find(',') == std::string_view::npos) continue;
+    runs.emplace(EntryRuns::OfViews(*list, scratch));
+    break;
+  }
 
   size_t found = 0;
-  for (const std::string& key : scratch) {
+  for (size_t k = 0; k < scratch.size(); ++k) {
     ctx.Progress.Tick();
-    if (scheduled.Holds(key)) continue;
+    const std::string_view key = scratch[k];
+    if (entries[k] || (runs && runs->Holds(key))) continue;
     KeyParts parts = SplitKey(key);
     ctx.Results.AddRow(std::move(parts.Workstation), {std::move(parts.Name)});
     ++found;
@@ -167,24 +179,42 @@ void RunJ6(ReportContext& ctx) {
                     "Find: " + search,
                     {100, 250, 500, 0, 0, 0, 0, 0, 0},
                     false});
-  std::vector<std::string> scratch;
-  ForEachJobHeader(ctx, [&scratch, &search](std::string_view line, const std::string& key) {
-    const std::string rest = CopyFrom(line, Find(" ", line) + 1);
-    if (!Contains(UpperCase(rest), search)) return;
-    std::string joined = key;
-    joined += kClauseSeparator;
-    scratch.push_back(joined + rest);
-  });
-  SortScratchLines(scratch);
-  size_t found = 0;
-  for (const std::string& line : scratch) {
+  // The scratch lines stand back to back in one text; views into it are sorted.
+  std::string joinedLines;
+  std::vector<std::pair<size_t, size_t>> spans;
+  std::string upper;
+  long long i = 0;
+  do {
     ctx.Progress.Tick();
+    const std::string_view line = ctx.Store.JobLines.At(i);
+    if (!IsJobDefinitionLine(line)) continue;
+    const size_t blank = line.find(' ');
+    const std::string_view rest = blank == std::string_view::npos ? line : line.substr(blank + 1);
+    upper.assign(rest);
+    for (char& c : upper) {
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    if (!Contains(upper, search)) continue;
+    const size_t at = joinedLines.size();
+    joinedLines.append(JobKeyView(line)).append(kClauseSeparator).append(rest);
+    spans.emplace_back(at, joinedLines.size() - at);
+  } while (++i < ctx.Store.JobLineCount);
+  std::vector<std::string_view> scratch;
+  scratch.reserve(spans.size());
+  for (const auto& [at, length] : spans) {
+    scratch.push_back(std::string_view(joinedLines).substr(at, length));
+  }
+  size_t found = 0;
+  for (size_t index : CollationOrder(scratch)) {
+    ctx.Progress.Tick();
+    const std::string_view line = scratch[index];
     const size_t separator = line.find(kClauseSeparator);
-    const std::string_view key = std::string_view(line).substr(0, separator);
+    const std::string_view key = line.substr(0, separator);
     if (key.empty()) continue;
     KeyParts parts = SplitKey(key);
-    ctx.Results.AddRow(std::move(parts.Workstation),
-                       {std::move(parts.Name), line.substr(separator + kClauseSeparator.size())});
+    ctx.Results.AddRow(
+        std::move(parts.Workstation),
+        {std::move(parts.Name), std::string(line.substr(separator + kClauseSeparator.size()))});
     ++found;
   }
   FinishReport(ctx, "Found " + CountText(found) + " Job(s) containing <" + search + ">... Ready.");

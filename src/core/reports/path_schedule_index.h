@@ -10,6 +10,7 @@
 #include "core/reports/dot_reference_index.h"
 #include "core/reports/path_follows.h"
 #include "core/reports/report_context.h"
+#include "core/text/flat_view_map.h"
 
 namespace vdbq {
 
@@ -44,7 +45,7 @@ class PathScheduleIndex {
 
  private:
   std::vector<PathSchedule> schedules_;
-  std::unordered_map<std::string_view, uint32_t> firstInBlock_;
+  FlatViewMap firstInBlock_;
   DotReferenceIndex referring_{DotReferenceIndex::Match::kWholeSegment};
 };
 
