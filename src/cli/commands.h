@@ -18,5 +18,6 @@ void AddReportCommand(CLI::App& app, CliContext& context, CommandResult& result)
 void AddTransferCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddHtmlCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddShowCommand(CLI::App& app, CliContext& context, CommandResult& result);
+void AddCheckCommand(CLI::App& app, CliContext& context, CommandResult& result);
 
 }  // namespace vdbq::cli

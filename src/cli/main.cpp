@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   vdbq::cli::AddReportCommand(app, context, result);
   vdbq::cli::AddTransferCommand(app, context, result);
   vdbq::cli::AddHtmlCommand(app, context, result);
+  vdbq::cli::AddCheckCommand(app, context, result);
 
   try {
     app.parse(argc, argv);

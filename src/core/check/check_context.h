@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/catalogue/catalogue.h"
+#include "core/check/finding.h"
+#include "core/check/schedule_outline.h"
+#include "core/extracts/extract_store.h"
+#include "core/reports/report_context.h"
+
+namespace vdbq {
+
+// What the rule families read, and the findings they add to.
+struct CheckContext {
+  const ExtractStore& Store;
+  const vdbq::Catalogue& Catalogue;
+  vdbq::Progress& Progress;
+  // Every schedule definition, read once for all families.
+  std::vector<ScheduleOutline> Outlines;
+  std::vector<Finding> Findings;
+
+  // lineIndex counts from 0, as the line lists do; findings count from 1.
+  void Add(const char* rule, const char* kind, std::string key, const char* file,
+           long long lineIndex, std::string message);
+};
+
+// The rule families, each one pass over what it reads.
+void CheckDefinitions(CheckContext& ctx);  // undefined-workstation, duplicate-definition
+void CheckReferences(CheckContext& ctx);   // undefined-job, -calendar, -resource, -prompt
+void CheckFollows(CheckContext& ctx);      // undefined-schedule, -job-in-schedule, cycles
+void CheckUsage(CheckContext& ctx);        // the five warnings
+
+inline constexpr const char* kKindWorkstation = "workstation";
+inline constexpr const char* kKindSchedule = "schedule";
+inline constexpr const char* kKindJob = "job";
+inline constexpr const char* kKindCalendar = "calendar";
+inline constexpr const char* kKindResource = "resource";
+inline constexpr const char* kKindParameter = "parameter";
+inline constexpr const char* kKindPrompt = "prompt";
+
+// A definition of an object in its extract: key and line (from 0), in file order.
+struct DefinitionAt {
+  std::string Key;
+  long long Line = 0;
+};
+// The calendars of the calendars extract as the catalogue reads them.
+std::vector<DefinitionAt> CalendarDefinitions(const ExtractStore& store);
+// The resources as the resource reports read them (workstation#name).
+std::vector<DefinitionAt> ResourceDefinitions(const ExtractStore& store);
+// The job definition lines' keys.
+std::vector<DefinitionAt> JobDefinitions(const ExtractStore& store);
+
+}  // namespace vdbq
