@@ -11,6 +11,7 @@ PACKAGES=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   tnftp python3 python3-pyftpdlib
   poppler-utils
+  libgraphviz-dev graphviz
 )
 
 # The sanitizer and fuzzing stages of test.sh: clang with libFuzzer, and the symbolizer that

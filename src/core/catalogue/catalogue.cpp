@@ -174,6 +174,7 @@ std::string JobKeyOfLine(std::string_view line) {
 
 void BuildCatalogue(ExtractStore& store, Catalogue& catalogue) {
   catalogue.Tree.clear();
+  catalogue.Graph.reset();
   catalogue.Totals.CpuTotal = 0;
   catalogue.ValidCpuList = "@:@";
   catalogue.CpuOsTable.clear();
@@ -217,6 +218,7 @@ std::string RefreshCatalogue(const std::string& databaseDir, ExtractStore& store
   catalogue.CalendarNameList.clear();
   catalogue.ScheduledJobList.reset();
   catalogue.UsedCalendarList.reset();
+  catalogue.Graph.reset();
   catalogue.Tree.clear();
   LoadExtracts(databaseDir, store);
   if (store.ExtractsMissing) return kExtractsNotFound;

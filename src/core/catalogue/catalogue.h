@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,6 +8,8 @@
 #include "core/extracts/extract_store.h"
 
 namespace vdbq {
+
+class ScheduleGraph;
 
 // Picture numbers of the catalogue's image list (normal, selected).
 struct PicturePair {
@@ -67,6 +70,8 @@ struct Catalogue {
   // them so they are rebuilt from the new data. They are caches, hence mutable.
   mutable std::optional<std::string> ScheduledJobList;
   mutable std::optional<std::string> UsedCalendarList;
+  // The schedule graph (see ScheduleGraphOf), shared so a drawing in progress keeps its own.
+  mutable std::shared_ptr<const ScheduleGraph> Graph;
 
   bool IsDefinedCpu(std::string_view cpu) const;
   // The normalised operating system of a workstation, "" when the table does not hold it.

@@ -1,0 +1,159 @@
+#include "core/graph/schedule_graph.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <mutex>
+
+#include "core/catalogue/catalogue.h"
+#include "core/extracts/extract_store.h"
+#include "core/graph/follows_scan.h"
+
+namespace vdbq {
+
+// Fills a graph from one scan of the schedule lines: keys are interned as they come, edges are
+// merged by their two ends, and the adjacency lists are laid out once at the end.
+class ScheduleGraphBuilder {
+ public:
+  explicit ScheduleGraphBuilder(ScheduleGraph& graph) : graph_(graph) {}
+
+  void Schedule(std::string_view key, long long line) {
+    current_ = Intern(key);
+    if (graph_.definitionLine_[static_cast<size_t>(current_)] < 0) {
+      graph_.definitionLine_[static_cast<size_t>(current_)] = line;
+    }
+    workstation_.assign(key.substr(0, key.find('#')));
+  }
+
+  void Job(std::string_view) {}
+
+  void Item(std::string_view item, bool jobLevel) {
+    const size_t dot = item.find('.');
+    if (jobLevel && dot == std::string_view::npos) return;
+    const std::string_view predecessor = item.substr(0, dot);
+    ref_.clear();
+    if (predecessor.find('#') == std::string_view::npos) {
+      ref_ += workstation_;
+      ref_ += '#';
+    }
+    const size_t prefix = ref_.size();
+    ref_ += item;
+    const int from = Intern(std::string_view(ref_).substr(0, prefix + predecessor.size()));
+    if (from == current_) return;
+    const uint64_t pair = static_cast<uint64_t>(from) << 32 | static_cast<uint32_t>(current_);
+    const auto [found, added] = edgeOfPair_.try_emplace(pair, graph_.EdgeCount());
+    if (added) graph_.edges_.push_back(ScheduleEdge{from, current_, false, false, {}});
+    ScheduleEdge& edge = graph_.edges_[static_cast<size_t>(found->second)];
+    (jobLevel ? edge.ByJob : edge.BySchedule) = true;
+    edge.Refs.push_back(ref_);
+  }
+
+  void Finish() {
+    for (ScheduleEdge& edge : graph_.edges_) {
+      std::sort(edge.Refs.begin(), edge.Refs.end());
+      edge.Refs.erase(std::unique(edge.Refs.begin(), edge.Refs.end()), edge.Refs.end());
+    }
+    const size_t nodes = graph_.keys_.size();
+    auto layOut = [&](std::vector<int>& start, std::vector<int>& items, auto endOf) {
+      start.assign(nodes + 1, 0);
+      for (const ScheduleEdge& edge : graph_.edges_) ++start[static_cast<size_t>(endOf(edge)) + 1];
+      for (size_t n = 0; n < nodes; ++n) start[n + 1] += start[n];
+      items.assign(graph_.edges_.size(), 0);
+      std::vector<int> next(start.begin(), start.end() - 1);
+      for (int e = 0; e < graph_.EdgeCount(); ++e) {
+        items[static_cast<size_t>(next[static_cast<size_t>(endOf(graph_.edges_[e]))]++)] = e;
+      }
+    };
+    layOut(graph_.outStart_, graph_.outEdges_, [](const ScheduleEdge& e) { return e.From; });
+    layOut(graph_.inStart_, graph_.inEdges_, [](const ScheduleEdge& e) { return e.To; });
+  }
+
+ private:
+  int Intern(std::string_view key) {
+    const auto found = graph_.index_.find(key);
+    if (found != graph_.index_.end()) return found->second;
+    const int node = graph_.NodeCount();
+    graph_.keys_.emplace_back(key);
+    graph_.definitionLine_.push_back(-1);
+    graph_.index_.emplace(graph_.keys_.back(), node);
+    return node;
+  }
+
+  ScheduleGraph& graph_;
+  int current_ = -1;
+  std::string workstation_;
+  std::string ref_;
+  std::unordered_map<uint64_t, int> edgeOfPair_;
+};
+
+ScheduleGraph::ScheduleGraph(const LineList& scheduleLines) {
+  // Most schedules are defined; a few more keys come from references to undefined ones.
+  const size_t expected = static_cast<size_t>(scheduleLines.Count() / 32 + 16);
+  keys_.reserve(expected);
+  definitionLine_.reserve(expected);
+  index_.reserve(expected);
+  ScheduleGraphBuilder builder(*this);
+  ScanSchedules(scheduleLines, 0, scheduleLines.Count(), builder);
+  builder.Finish();
+}
+
+int ScheduleGraph::Find(std::string_view key) const {
+  const auto found = index_.find(key);
+  return found == index_.end() ? -1 : found->second;
+}
+
+Neighbourhood ScheduleGraph::Around(int root, int up, int down) const {
+  Neighbourhood result;
+  if (root < 0 || root >= NodeCount()) return result;
+  result.Root = root;
+  // Steps are kept only for the nodes reached, so a small answer costs little in a big graph.
+  std::unordered_map<int, GraphNodeSteps> reached;
+  reached[root] = GraphNodeSteps{root, 0, 0};
+  auto walk = [&](int limit, bool upwards) {
+    std::vector<int> frontier{root};
+    for (int steps = 1; !frontier.empty() && (limit < 0 || steps <= limit); ++steps) {
+      std::vector<int> next;
+      for (int node : frontier) {
+        for (int e : upwards ? InEdges(node) : OutEdges(node)) {
+          const int other = upwards ? Edge(e).From : Edge(e).To;
+          GraphNodeSteps& entry = reached.try_emplace(other, GraphNodeSteps{other}).first->second;
+          int& mark = upwards ? entry.Up : entry.Down;
+          if (mark >= 0) continue;
+          mark = steps;
+          next.push_back(other);
+        }
+      }
+      frontier.swap(next);
+    }
+  };
+  walk(up, true);
+  walk(down, false);
+
+  result.Nodes.reserve(reached.size());
+  for (const auto& [node, steps] : reached) result.Nodes.push_back(steps);
+  std::sort(result.Nodes.begin(), result.Nodes.end(),
+            [this](const GraphNodeSteps& a, const GraphNodeSteps& b) {
+              return Key(a.Node) < Key(b.Node);
+            });
+  for (const GraphNodeSteps& steps : result.Nodes) {
+    for (int e : OutEdges(steps.Node)) {
+      if (reached.count(Edge(e).To) != 0) result.Edges.push_back(e);
+    }
+  }
+  std::sort(result.Edges.begin(), result.Edges.end(), [this](int a, int b) {
+    const ScheduleEdge& x = Edge(a);
+    const ScheduleEdge& y = Edge(b);
+    if (x.From != y.From) return Key(x.From) < Key(y.From);
+    return Key(x.To) < Key(y.To);
+  });
+  return result;
+}
+
+std::shared_ptr<const ScheduleGraph> ScheduleGraphOf(const ExtractStore& store,
+                                                     const Catalogue& catalogue) {
+  static std::mutex building;
+  const std::lock_guard<std::mutex> lock(building);
+  if (!catalogue.Graph) catalogue.Graph = std::make_shared<ScheduleGraph>(store.ScheduleLines);
+  return catalogue.Graph;
+}
+
+}  // namespace vdbq
