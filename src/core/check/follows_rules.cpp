@@ -1,5 +1,7 @@
 // undefined-schedule, undefined-job-in-schedule, schedule-cycle and job-cycle: the FOLLOWS
-// references, read as the schedule graph reads them.
+// references. Which schedules exist and which waits for which come from the database's schedule
+// graph; where a reference stands, and how one schedule's jobs follow each other, from the
+// schedule's own lines.
 //
 // An item R of a FOLLOWS clause names a schedule P and maybe a job J of it: P is R before its
 // first "." (all of R when it holds none) and J the text after it, where "@" stands for the
@@ -8,27 +10,27 @@
 // key when the name holds "#", else by its name alone, since a schedule's jobs are told apart
 // by name whatever their workstation.
 
+#include <map>
 #include <string_view>
 #include <unordered_map>
 
 #include "core/check/check_context.h"
 #include "core/check/cycles.h"
+#include "core/graph/job_graph.h"
+#include "core/graph/schedule_graph.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
 namespace {
 
-// The jobs of one schedule definition by key and by name (the first of each).
+// Job keys by key and by name (the first of each), so a reference finds its job either way.
 class JobIndex {
  public:
-  explicit JobIndex(const ScheduleOutline& schedule) {
-    for (size_t k = 0; k < schedule.Jobs.size(); ++k) {
-      const std::string& key = schedule.Jobs[k].NodeKey;
-      byKey_.emplace(key, static_cast<int>(k));
-      byName_.emplace(key.substr(key.find('#') + 1), static_cast<int>(k));
-    }
+  void Add(const std::string& key, int job) {
+    byKey_.emplace(key, job);
+    byName_.emplace(key.substr(key.find('#') + 1), job);
   }
-  // The job a reference names; -1 when the schedule has none of that name.
+  // The job a reference names; -1 when there is none of that name.
   int Find(std::string_view job) const {
     const auto& index = job.find('#') == std::string_view::npos ? byName_ : byKey_;
     const auto found = index.find(std::string(job));
@@ -51,32 +53,81 @@ std::string CycleText(const std::vector<std::string>& keys) {
   return text + keys.front();
 }
 
+// verbs: the verb for many and for one ("wait for", "waits for").
+std::string CycleMessage(const char* plural, const char* singular, const char* verb,
+                         const char* verbOne, const std::vector<std::string>& keys,
+                         bool complete) {
+  if (!complete) {
+    std::string message = std::string(plural) + " that also " + verb + " each other in cycles:";
+    for (const std::string& key : keys) message += " " + key;
+    return message;
+  }
+  if (keys.size() == 1) return std::string(singular) + " " + keys[0] + " " + verbOne + " itself";
+  return std::string(plural) + " " + verb + " each other in a cycle (each " + verbOne +
+         " the next): " + CycleText(keys);
+}
+
+// The job-cycle findings of one schedule definition.
+void CheckJobCycles(CheckContext& ctx, const ScheduleOutline& schedule,
+                    const std::vector<std::vector<WaitEdge>>& jobWaits) {
+  const auto cycles = FindWaitCycles(jobWaits, [&](int a, int b) {
+    return schedule.Jobs[static_cast<size_t>(a)].NodeKey <
+           schedule.Jobs[static_cast<size_t>(b)].NodeKey;
+  });
+  for (const WaitCycle& cycle : cycles) {
+    std::vector<std::string> keys;
+    for (int job : cycle.Members) keys.push_back(schedule.Jobs[static_cast<size_t>(job)].NodeKey);
+    const long long line =
+        cycle.Line >= 0 ? cycle.Line : schedule.Jobs[static_cast<size_t>(cycle.Members[0])].Line;
+    ctx.Add("job-cycle", kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line,
+            CycleMessage("Jobs", "Job", "follow", "follows", keys, cycle.Line >= 0));
+  }
+}
+
 }  // namespace
 
 void CheckFollows(CheckContext& ctx) {
   const std::vector<ScheduleOutline>& outlines = ctx.Outlines;
-  // A key's first definition stands for it, as in the schedule graph.
-  std::unordered_map<std::string, int> scheduleOf;
-  for (size_t s = 0; s < outlines.size(); ++s) scheduleOf.emplace(outlines[s].Key, static_cast<int>(s));
-  std::unordered_map<int, JobIndex> jobIndexes;
-  auto jobsOf = [&](int s) -> const JobIndex& {
-    auto found = jobIndexes.find(s);
-    if (found == jobIndexes.end()) found = jobIndexes.emplace(s, JobIndex(outlines[s])).first;
-    return found->second;
+  const std::shared_ptr<const ScheduleGraph> graph = ScheduleGraphOf(ctx.Store, ctx.Catalogue);
+  const int nodes = graph->NodeCount();
+  // The key as the catalogue shows it, for the findings of a node's schedule.
+  std::vector<const ScheduleOutline*> outlineOf(static_cast<size_t>(nodes), nullptr);
+  for (const ScheduleOutline& schedule : outlines) {
+    const int node = graph->Find(schedule.Key);
+    if (node >= 0 && outlineOf[static_cast<size_t>(node)] == nullptr) {
+      outlineOf[static_cast<size_t>(node)] = &schedule;
+    }
+  }
+  // The jobs of a defined schedule, from its job graph, read once when first referenced.
+  std::unordered_map<int, JobIndex> jobsOf;
+  auto jobsOfNode = [&](int node) -> const JobIndex& {
+    auto found = jobsOf.find(node);
+    if (found != jobsOf.end()) return found->second;
+    JobIndex index;
+    const JobGraph jobs = ReadJobGraph(ctx.Store.ScheduleLines, graph->DefinitionLine(node));
+    for (size_t k = 0; k < jobs.Nodes.size(); ++k) {
+      if (!jobs.Nodes[k].External) index.Add(jobs.Nodes[k].Key, static_cast<int>(k));
+    }
+    return jobsOf.emplace(node, std::move(index)).first->second;
   };
 
-  std::vector<std::vector<WaitEdge>> waitsFor(outlines.size());
-  for (size_t s = 0; s < outlines.size(); ++s) {
+  // Where a schedule first names each schedule it waits for, and schedules that wait for
+  // themselves (the graph keeps no edge from a schedule to itself).
+  std::map<std::pair<int, int>, long long> referenceLine;
+  std::vector<std::vector<WaitEdge>> waitsFor(static_cast<size_t>(nodes));
+
+  for (const ScheduleOutline& schedule : outlines) {
     ctx.Progress.Tick();
-    const ScheduleOutline& schedule = outlines[s];
-    const int self = scheduleOf.at(schedule.Key);
+    const int self = graph->Find(schedule.Key);
     auto add = [&](const char* rule, long long line, std::string message) {
       ctx.Add(rule, kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line,
               std::move(message));
     };
-    // Which job follows which inside this definition.
+    JobIndex ownJobs;
+    for (size_t k = 0; k < schedule.Jobs.size(); ++k) {
+      ownJobs.Add(schedule.Jobs[k].NodeKey, static_cast<int>(k));
+    }
     std::vector<std::vector<WaitEdge>> jobWaits(schedule.Jobs.size());
-    const JobIndex& ownJobs = jobsOf(static_cast<int>(s));
 
     for (const OutlineItem& item : schedule.Follows) {
       const std::string_view ref = item.Text;
@@ -94,66 +145,48 @@ void CheckFollows(CheckContext& ctx) {
       }
       const std::string target = Qualified(ref.substr(0, dot), schedule.Workstation);
       const std::string job = dot == std::string_view::npos ? "" : std::string(ref.substr(dot + 1));
-      const auto found = scheduleOf.find(target);
-      if (found == scheduleOf.end()) {
+      const int node = graph->Find(target);
+      if (node < 0 || !graph->Defined(node)) {
         add("undefined-schedule", item.Line,
             "FOLLOWS names schedule " + target + ", which " + kSchedulesFile +
                 " does not define");
         continue;
       }
-      const int waitedFor = found->second;
       const bool wholeSchedule = job.empty() || job == "@";
-      if (!wholeSchedule && jobsOf(waitedFor).Find(job) < 0) {
+      if (!wholeSchedule && jobsOfNode(node).Find(job) < 0) {
         add("undefined-job-in-schedule", item.Line,
             "FOLLOWS names job " + job + " of schedule " + target + ", which has no such job");
         continue;
       }
-      if (waitedFor != self) {
-        waitsFor[static_cast<size_t>(self)].push_back(WaitEdge{waitedFor, item.Line});
+      if (node != self) {
+        referenceLine.try_emplace({self, node}, item.Line);
       } else if (!item.InJobs || wholeSchedule) {
         // A schedule that waits for itself, or a job that waits for its whole schedule.
         waitsFor[static_cast<size_t>(self)].push_back(WaitEdge{self, item.Line});
       } else if (item.Job >= 0) {
-        jobWaits[static_cast<size_t>(item.Job)].push_back(
-            WaitEdge{ownJobs.Find(job), item.Line});
+        jobWaits[static_cast<size_t>(item.Job)].push_back(WaitEdge{ownJobs.Find(job), item.Line});
       }
     }
-
-    const auto jobCycles = FindWaitCycles(jobWaits, [&](int a, int b) {
-      return schedule.Jobs[static_cast<size_t>(a)].NodeKey <
-             schedule.Jobs[static_cast<size_t>(b)].NodeKey;
-    });
-    for (const WaitCycle& cycle : jobCycles) {
-      std::vector<std::string> keys;
-      for (int job : cycle.Members) keys.push_back(schedule.Jobs[static_cast<size_t>(job)].NodeKey);
-      const long long line =
-          cycle.Line >= 0 ? cycle.Line : schedule.Jobs[static_cast<size_t>(cycle.Members[0])].Line;
-      add("job-cycle", line,
-          keys.size() == 1 ? "Job " + keys[0] + " follows itself"
-                           : "Jobs follow each other in a cycle (each follows the next): " +
-                                 CycleText(keys));
-    }
+    CheckJobCycles(ctx, schedule, jobWaits);
   }
 
-  const auto cycles = FindWaitCycles(waitsFor, [&](int a, int b) {
-    return outlines[static_cast<size_t>(a)].Key < outlines[static_cast<size_t>(b)].Key;
-  });
+  for (int e = 0; e < graph->EdgeCount(); ++e) {
+    const ScheduleEdge& edge = graph->Edge(e);
+    const auto line = referenceLine.find({edge.To, edge.From});
+    waitsFor[static_cast<size_t>(edge.To)].push_back(WaitEdge{
+        edge.From, line != referenceLine.end() ? line->second : graph->DefinitionLine(edge.To)});
+  }
+  const auto cycles = FindWaitCycles(
+      waitsFor, [&](int a, int b) { return graph->Key(a) < graph->Key(b); });
   for (const WaitCycle& cycle : cycles) {
-    const ScheduleOutline& first = outlines[static_cast<size_t>(cycle.Members[0])];
+    const int first = cycle.Members[0];
     std::vector<std::string> keys;
-    for (int s : cycle.Members) keys.push_back(outlines[static_cast<size_t>(s)].Key);
-    std::string message;
-    if (cycle.Line < 0) {
-      message = "Schedules that also wait for each other in cycles:";
-      for (const std::string& key : keys) message += " " + key;
-    } else if (keys.size() == 1) {
-      message = "Schedule " + keys[0] + " waits for itself";
-    } else {
-      message = "Schedules wait for each other in a cycle (each waits for the next): " +
-                CycleText(keys);
-    }
-    ctx.Add("schedule-cycle", kKindSchedule, first.CatalogueKey, kSchedulesFile,
-            cycle.Line >= 0 ? cycle.Line : first.Line, std::move(message));
+    for (int node : cycle.Members) keys.push_back(graph->Key(node));
+    const ScheduleOutline* outline = outlineOf[static_cast<size_t>(first)];
+    ctx.Add("schedule-cycle", kKindSchedule,
+            outline != nullptr ? outline->CatalogueKey : graph->Key(first), kSchedulesFile,
+            cycle.Line >= 0 ? cycle.Line : graph->DefinitionLine(first),
+            CycleMessage("Schedules", "Schedule", "wait for", "waits for", keys, cycle.Line >= 0));
   }
 }
 
