@@ -102,8 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultCase{"undefined-workstation", "Schedules.Xtract", "CPU1#LATER", "CPU9#LATER",
                   "schedule", "CPU9#LATER", "Schedules.Xtract", 10},
-        FaultCase{"undefined-workstation", "Resources.Xtract", "CPU1#SLOTS", "CPU9#SLOTS",
-                  "resource", "CPU9#SLOTS", "Resources.Xtract", 2},
         FaultCase{"undefined-schedule", "Schedules.Xtract", "CPU1#DAILY.JOB2", "CPU1#GONE.JOB2",
                   "schedule", "CPU1#LATER", "Schedules.Xtract", 11},
         FaultCase{"undefined-job-in-schedule", "Schedules.Xtract", "DAILY.JOB2", "DAILY.JOB9",
