@@ -87,6 +87,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   about_ = new AboutBox(this);
   settingsDialog_ = new SettingsDialog(session_.Settings, *desktop_, this);
   WireOutput();
+  WireCheck();
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -304,6 +305,7 @@ void MainWindow::ReloadCatalogue(const std::function<std::string()>& load) {
   promptPage_->SetRows(session_.Store.PromptList);
   ShowTitlePage();
   panel_->SearchBox()->setFocus();
+  RunCheck();
   if (!failure.isEmpty()) {
     SetStatus(failure);
     showMessage_(failure);

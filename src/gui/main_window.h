@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "core/check/finding.h"
 #include "core/settings/settings_store.h"
 #include "gui/catalogue/catalogue_model.h"
 #include "gui/category_navigation.h"
@@ -19,8 +20,10 @@ class AboutBox;
 class CalendarPageWidget;
 class CatalogueTree;
 class CategoryBar;
+class ClickLabel;
 class Desktop;
 class ExportCommands;
+class FindingsPage;
 class InstallPage;
 class JobPageWidget;
 class MainMenu;
@@ -77,6 +80,13 @@ class MainWindow : public QMainWindow {
   void ShowTitlePage();
   void ShowInstallPage();
   void ShowReportPage();
+  // The database check (check/main_window_check.cpp).
+  void RunCheck();
+  void ShowFindingsPage();
+  void OpenFinding(const vdbq::Finding& finding);
+  void ExportFindings();
+  FindingsPage* Findings() const { return findingsPage_; }
+  ClickLabel* CheckTotals() const { return checkTotals_; }
   // CopyTextToClipboard: the text to the clipboard, with a sound and a status text.
   void CopyTextToClipboard(const std::string& text);
   void PlaySound(Sound sound);
@@ -128,6 +138,7 @@ class MainWindow : public QMainWindow {
   void OpenSettings();
   void ChooseTreeColour(bool text);
   void ApplyTreeColours();
+  void WireCheck();
 
   Session session_;
   std::string programDir_;
@@ -167,6 +178,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ExportCommands> exports_;
   std::unique_ptr<PrintCommands> printing_;
   QLabel* status_ = nullptr;
+  FindingsPage* findingsPage_ = nullptr;
+  ClickLabel* checkTotals_ = nullptr;
 };
 
 }  // namespace vdbq::gui
