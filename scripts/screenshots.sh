@@ -15,3 +15,4 @@ shoot() {
 }
 shoot "$OUT" "catalogue=screenshot-catalogue.png"
 shoot --size=1180x720 "$OUT" "report:S#4:HFDWH01#DW_NIGHTLY=screenshot-report-s4.png"
+shoot --size=1180x720 "$OUT" "findings=screenshot-findings.png"

@@ -2,7 +2,8 @@
 // picture, for the README and for looking the program over:
 //   varnoltdbq-screenshots [--size=WIDTHxHEIGHT] OUTPUT_DIR [SCENARIO[=FILE] ...]
 // Scenarios: title, catalogue (a schedule page), workstation, job, calendar, resource,
-// parameter, prompt, install, about, menu (the tree's pop-up menu), and report:CODE[:SEARCH].
+// parameter, prompt, install, about, menu (the tree's pop-up menu), report:CODE[:SEARCH], and
+// findings (the database check on examples/faulty-db).
 
 #include <QApplication>
 #include <QDialog>
@@ -65,6 +66,10 @@ bool Prepare(WindowFixture& fixture, const QString& scenario) {
     return true;
   }
   if (scenario == QLatin1String("about")) return true;
+  if (scenario == QLatin1String("findings")) {
+    window.ShowFindingsPage();
+    return true;
+  }
   if (scenario == QLatin1String("install")) {
     window.ShowInstallPage();
     return true;
@@ -107,6 +112,11 @@ int main(int argc, char** argv) {
     }
     WindowFixture fixture;
     fixture.Preset("Sfx", "0");
+    // The Findings page is shown on the example database that has every kind of fault.
+    if (scenario == QLatin1String("findings")) {
+      fixture.Preset("FtpToDir", (vdbq::gui::testing::SampleDatabaseDir() + "/../faulty-db/")
+                                     .toStdString());
+    }
     vdbq::gui::MainWindow& window = fixture.Start();
     if (size.isValid()) window.resize(size);
     window.activateWindow();
