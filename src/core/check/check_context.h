@@ -11,6 +11,13 @@
 
 namespace vdbq {
 
+// A definition of an object in its extract: key and line (from 0), in file order. The key
+// points into the loaded extracts.
+struct DefinitionAt {
+  std::string_view Key;
+  long long Line = 0;
+};
+
 // What the rule families read, and the findings they add to.
 struct CheckContext {
   const ExtractStore& Store;
@@ -19,6 +26,8 @@ struct CheckContext {
   // Every schedule definition, read once for all families.
   std::vector<ScheduleOutline> Outlines;
   std::vector<Finding> Findings;
+  // The job definition lines' keys, read once for all families.
+  std::vector<DefinitionAt> Jobs;
 
   // lineIndex counts from 0, as the line lists do; findings count from 1.
   void Add(const char* rule, const char* kind, std::string key, const char* file,
@@ -39,11 +48,14 @@ inline constexpr const char* kKindResource = "resource";
 inline constexpr const char* kKindParameter = "parameter";
 inline constexpr const char* kKindPrompt = "prompt";
 
-// A definition of an object in its extract: key and line (from 0), in file order.
-struct DefinitionAt {
-  std::string Key;
-  long long Line = 0;
-};
+// A workstations-file line that defines a workstation, and the name it gives, as the
+// catalogue reads them.
+bool IsCpuNameLine(std::string_view line);
+std::string_view CpuNameOf(std::string_view line);
+
+// TrimBlanks without the copy.
+std::string_view TrimmedView(std::string_view text);
+
 // The calendars of the calendars extract as the catalogue reads them.
 std::vector<DefinitionAt> CalendarDefinitions(const ExtractStore& store);
 // The resources as the resource reports read them (workstation#name).

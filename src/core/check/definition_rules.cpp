@@ -18,16 +18,16 @@ class WorkstationTest {
  public:
   explicit WorkstationTest(const CheckContext& ctx) : catalogue_(ctx.Catalogue) {
     for (std::string_view line : ctx.Store.CpuLines) {
-      if (!StartsWith(UpperCase(TrimBlanks(line)), "CPUNAME")) continue;
-      const std::string name = CopyFrom(line, 9);
-      odd_ = odd_ || name.find_first_of("@:") != std::string::npos;
+      if (!IsCpuNameLine(line)) continue;
+      const std::string_view name = CpuNameOf(line);
+      odd_ = odd_ || name.find_first_of("@:") != std::string_view::npos;
       names_.insert(name);
     }
   }
 
-  bool Defined(const std::string& workstation) {
+  bool Defined(std::string_view workstation) {
     if (names_.contains(workstation)) return true;
-    if (!odd_ && workstation.find_first_of("@:") == std::string::npos) return false;
+    if (!odd_ && workstation.find_first_of("@:") == std::string_view::npos) return false;
     const auto known = slow_.find(workstation);
     if (known != slow_.end()) return known->second;
     return slow_[workstation] = catalogue_.IsDefinedCpu(workstation);
@@ -35,35 +35,38 @@ class WorkstationTest {
 
  private:
   const Catalogue& catalogue_;
-  std::unordered_set<std::string> names_;
-  std::unordered_map<std::string, bool> slow_;
+  std::unordered_set<std::string_view> names_;
+  std::unordered_map<std::string_view, bool> slow_;
   bool odd_ = false;
 };
 
 void CheckWorkstationOf(CheckContext& ctx, WorkstationTest& test, const char* kind,
-                        const std::string& key, const char* file, long long line) {
+                        std::string_view key, const char* file, long long line) {
   const size_t hash = key.find('#');
   // Keys without "#" have no workstation; the catalogue leaves them out altogether.
-  if (hash == std::string::npos) return;
-  const std::string workstation = key.substr(0, hash);
+  if (hash == std::string_view::npos) return;
+  const std::string_view workstation = key.substr(0, hash);
   if (test.Defined(workstation)) return;
-  ctx.Add("undefined-workstation", kind, key, file, line,
-          "Workstation " + workstation + " is not defined in " + kCpusFile);
+  ctx.Add("undefined-workstation", kind, std::string(key), file, line,
+          "Workstation " + std::string(workstation) + " is not defined in " + kCpusFile);
 }
 
 // Adds a finding for every definition of a key after its first one.
 class DuplicateTest {
  public:
-  DuplicateTest(CheckContext& ctx, const char* kind, const char* file)
-      : ctx_(ctx), kind_(kind), file_(file) {}
+  DuplicateTest(CheckContext& ctx, const char* kind, const char* file, size_t expected)
+      : ctx_(ctx), kind_(kind), file_(file) {
+    firstLine_.reserve(expected);
+  }
 
-  void See(const std::string& key, long long line) {
+  // The key must outlive the test.
+  void See(std::string_view key, long long line) {
     ctx_.Progress.Tick();
     const auto [first, isNew] = firstLine_.emplace(key, line);
     if (isNew) return;
-    ctx_.Add("duplicate-definition", kind_, key, file_, line,
-             std::string(1, static_cast<char>(std::toupper(kind_[0]))) + (kind_ + 1) + " " + key +
-                 " is defined again; its first definition is on line " +
+    ctx_.Add("duplicate-definition", kind_, std::string(key), file_, line,
+             std::string(1, static_cast<char>(std::toupper(kind_[0]))) + (kind_ + 1) + " " +
+                 std::string(key) + " is defined again; its first definition is on line " +
                  std::to_string(first->second + 1));
   }
 
@@ -71,51 +74,59 @@ class DuplicateTest {
   CheckContext& ctx_;
   const char* kind_;
   const char* file_;
-  std::unordered_map<std::string, long long> firstLine_;
+  std::unordered_map<std::string_view, long long> firstLine_;
 };
 
 }  // namespace
+
+bool IsCpuNameLine(std::string_view line) {
+  return StartsWith(UpperCase(TrimmedView(line).substr(0, 7)), "CPUNAME");
+}
+
+std::string_view CpuNameOf(std::string_view line) { return line.size() > 8 ? line.substr(8) : ""; }
 
 void CheckDefinitions(CheckContext& ctx) {
   const ExtractStore& store = ctx.Store;
   WorkstationTest workstations(ctx);
 
-  DuplicateTest cpus(ctx, kKindWorkstation, kCpusFile);
+  DuplicateTest cpus(ctx, kKindWorkstation, kCpusFile, 0);
   for (long long i = 0; i < store.CpuLines.Count(); ++i) {
     const std::string_view line = store.CpuLines.At(i);
-    if (StartsWith(UpperCase(TrimBlanks(line)), "CPUNAME")) cpus.See(CopyFrom(line, 9), i);
+    if (IsCpuNameLine(line)) cpus.See(CpuNameOf(line), i);
   }
 
-  DuplicateTest schedules(ctx, kKindSchedule, kSchedulesFile);
+  DuplicateTest schedules(ctx, kKindSchedule, kSchedulesFile, ctx.Outlines.size());
   for (const ScheduleOutline& outline : ctx.Outlines) {
     CheckWorkstationOf(ctx, workstations, kKindSchedule, outline.CatalogueKey, kSchedulesFile,
                        outline.Line);
     schedules.See(outline.Key, outline.Line);
   }
 
-  DuplicateTest jobs(ctx, kKindJob, kJobsFile);
-  for (const DefinitionAt& job : JobDefinitions(store)) {
+  DuplicateTest jobs(ctx, kKindJob, kJobsFile, ctx.Jobs.size());
+  for (const DefinitionAt& job : ctx.Jobs) {
     CheckWorkstationOf(ctx, workstations, kKindJob, job.Key, kJobsFile, job.Line);
     if (!job.Key.empty()) jobs.See(job.Key, job.Line);
   }
 
-  DuplicateTest resources(ctx, kKindResource, kResourcesFile);
-  for (const DefinitionAt& resource : ResourceDefinitions(store)) {
+  const std::vector<DefinitionAt> resourceList = ResourceDefinitions(store);
+  DuplicateTest resources(ctx, kKindResource, kResourcesFile, resourceList.size());
+  for (const DefinitionAt& resource : resourceList) {
     CheckWorkstationOf(ctx, workstations, kKindResource, resource.Key, kResourcesFile,
                        resource.Line);
     resources.See(resource.Key, resource.Line);
   }
 
-  DuplicateTest calendars(ctx, kKindCalendar, kCalendarsFile);
-  for (const DefinitionAt& calendar : CalendarDefinitions(store)) {
+  const std::vector<DefinitionAt> calendarList = CalendarDefinitions(store);
+  DuplicateTest calendars(ctx, kKindCalendar, kCalendarsFile, calendarList.size());
+  for (const DefinitionAt& calendar : calendarList) {
     calendars.See(calendar.Key, calendar.Line);
   }
 
-  DuplicateTest parameters(ctx, kKindParameter, kParmsFile);
+  DuplicateTest parameters(ctx, kKindParameter, kParmsFile, store.ParameterList.size());
   for (const NameValue& row : store.ParameterList) {
     if (!row.Name.empty()) parameters.See(row.Name, row.Line);
   }
-  DuplicateTest prompts(ctx, kKindPrompt, kPromptsFile);
+  DuplicateTest prompts(ctx, kKindPrompt, kPromptsFile, store.PromptList.size());
   for (const NameValue& row : store.PromptList) {
     if (!row.Name.empty()) prompts.See(row.Name, row.Line);
   }

@@ -10,36 +10,53 @@
 // key when the name holds "#", else by its name alone, since a schedule's jobs are told apart
 // by name whatever their workstation.
 
-#include <map>
+#include <cstdint>
 #include <string_view>
 #include <unordered_map>
 
 #include "core/check/check_context.h"
 #include "core/check/cycles.h"
-#include "core/graph/job_graph.h"
 #include "core/graph/schedule_graph.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
 namespace {
 
-// Job keys by key and by name (the first of each), so a reference finds its job either way.
+// A schedule's jobs by key and by name (the first of each), so that a reference finds its job
+// either way. Most schedules hold a handful of jobs: those are searched in place, larger ones
+// through hash maps.
 class JobIndex {
  public:
-  void Add(const std::string& key, int job) {
-    byKey_.emplace(key, job);
-    byName_.emplace(key.substr(key.find('#') + 1), job);
+  explicit JobIndex(const ScheduleOutline& schedule) {
+    for (size_t k = 0; k < schedule.Jobs.size(); ++k) {
+      const std::string_view key = schedule.Jobs[k].NodeKey;
+      jobs_.emplace_back(key, key.substr(key.find('#') + 1));
+    }
+    if (jobs_.size() <= kSearchedInPlace) return;
+    for (size_t k = 0; k < jobs_.size(); ++k) {
+      byKey_.emplace(jobs_[k].first, static_cast<int>(k));
+      byName_.emplace(jobs_[k].second, static_cast<int>(k));
+    }
   }
   // The job a reference names; -1 when there is none of that name.
   int Find(std::string_view job) const {
-    const auto& index = job.find('#') == std::string_view::npos ? byName_ : byKey_;
-    const auto found = index.find(std::string(job));
+    const bool byKey = job.find('#') != std::string_view::npos;
+    if (jobs_.size() <= kSearchedInPlace) {
+      for (size_t k = 0; k < jobs_.size(); ++k) {
+        if ((byKey ? jobs_[k].first : jobs_[k].second) == job) return static_cast<int>(k);
+      }
+      return -1;
+    }
+    const auto& index = byKey ? byKey_ : byName_;
+    const auto found = index.find(job);
     return found == index.end() ? -1 : found->second;
   }
 
  private:
-  std::unordered_map<std::string, int> byKey_;
-  std::unordered_map<std::string, int> byName_;
+  static constexpr size_t kSearchedInPlace = 32;
+  std::vector<std::pair<std::string_view, std::string_view>> jobs_;
+  std::unordered_map<std::string_view, int> byKey_;
+  std::unordered_map<std::string_view, int> byName_;
 };
 
 std::string Qualified(std::string_view name, const std::string& workstation) {
@@ -98,22 +115,23 @@ void CheckFollows(CheckContext& ctx) {
       outlineOf[static_cast<size_t>(node)] = &schedule;
     }
   }
-  // The jobs of a defined schedule, from its job graph, read once when first referenced.
+  // The jobs of a defined schedule: those of its first definition, as the graph takes it.
   std::unordered_map<int, JobIndex> jobsOf;
   auto jobsOfNode = [&](int node) -> const JobIndex& {
     auto found = jobsOf.find(node);
     if (found != jobsOf.end()) return found->second;
-    JobIndex index;
-    const JobGraph jobs = ReadJobGraph(ctx.Store.ScheduleLines, graph->DefinitionLine(node));
-    for (size_t k = 0; k < jobs.Nodes.size(); ++k) {
-      if (!jobs.Nodes[k].External) index.Add(jobs.Nodes[k].Key, static_cast<int>(k));
-    }
-    return jobsOf.emplace(node, std::move(index)).first->second;
+    static const ScheduleOutline kNoJobs;
+    const ScheduleOutline* outline = outlineOf[static_cast<size_t>(node)];
+    return jobsOf.emplace(node, JobIndex(outline != nullptr ? *outline : kNoJobs)).first->second;
   };
 
   // Where a schedule first names each schedule it waits for, and schedules that wait for
   // themselves (the graph keeps no edge from a schedule to itself).
-  std::map<std::pair<int, int>, long long> referenceLine;
+  std::unordered_map<uint64_t, long long> referenceLine;
+  auto pairKey = [](int waiting, int waitedFor) {
+    return (static_cast<uint64_t>(static_cast<uint32_t>(waiting)) << 32) |
+           static_cast<uint32_t>(waitedFor);
+  };
   std::vector<std::vector<WaitEdge>> waitsFor(static_cast<size_t>(nodes));
 
   for (const ScheduleOutline& schedule : outlines) {
@@ -123,10 +141,7 @@ void CheckFollows(CheckContext& ctx) {
       ctx.Add(rule, kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line,
               std::move(message));
     };
-    JobIndex ownJobs;
-    for (size_t k = 0; k < schedule.Jobs.size(); ++k) {
-      ownJobs.Add(schedule.Jobs[k].NodeKey, static_cast<int>(k));
-    }
+    const JobIndex ownJobs(schedule);
     std::vector<std::vector<WaitEdge>> jobWaits(schedule.Jobs.size());
 
     for (const OutlineItem& item : schedule.Follows) {
@@ -159,7 +174,7 @@ void CheckFollows(CheckContext& ctx) {
         continue;
       }
       if (node != self) {
-        referenceLine.try_emplace({self, node}, item.Line);
+        referenceLine.try_emplace(pairKey(self, node), item.Line);
       } else if (!item.InJobs || wholeSchedule) {
         // A schedule that waits for itself, or a job that waits for its whole schedule.
         waitsFor[static_cast<size_t>(self)].push_back(WaitEdge{self, item.Line});
@@ -172,7 +187,7 @@ void CheckFollows(CheckContext& ctx) {
 
   for (int e = 0; e < graph->EdgeCount(); ++e) {
     const ScheduleEdge& edge = graph->Edge(e);
-    const auto line = referenceLine.find({edge.To, edge.From});
+    const auto line = referenceLine.find(pairKey(edge.To, edge.From));
     waitsFor[static_cast<size_t>(edge.To)].push_back(WaitEdge{
         edge.From, line != referenceLine.end() ? line->second : graph->DefinitionLine(edge.To)});
   }

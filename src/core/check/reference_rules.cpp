@@ -19,9 +19,10 @@ constexpr std::array<std::string_view, 11> kRunCycleWords{
 
 // The calendar an ON or EXCEPT item names, "" when it names none. An item may add an offset
 // after the name ("MONTHEND +2 DAYS", "MONTHEND-1"); only the name counts.
-std::string_view CalendarOfItem(std::string_view item, const std::unordered_set<std::string>& defined) {
+std::string_view CalendarOfItem(std::string_view item,
+                                const std::unordered_set<std::string_view>& defined) {
   const std::string_view name = item.substr(0, item.find_first_of(" \t+-"));
-  if (name.empty() || defined.contains(std::string(name))) return name;
+  if (name.empty() || defined.contains(name)) return name;
   if (name.front() >= '0' && name.front() <= '9') return {};
   for (std::string_view word : kRunCycleWords) {
     if (name == word) return {};
@@ -29,8 +30,9 @@ std::string_view CalendarOfItem(std::string_view item, const std::unordered_set<
   return name;
 }
 
-std::unordered_set<std::string> KeysOf(const std::vector<DefinitionAt>& definitions) {
-  std::unordered_set<std::string> keys;
+std::unordered_set<std::string_view> KeysOf(const std::vector<DefinitionAt>& definitions) {
+  std::unordered_set<std::string_view> keys;
+  keys.reserve(definitions.size());
   for (const DefinitionAt& definition : definitions) keys.insert(definition.Key);
   return keys;
 }
@@ -39,12 +41,12 @@ std::unordered_set<std::string> KeysOf(const std::vector<DefinitionAt>& definiti
 
 void CheckReferences(CheckContext& ctx) {
   const ExtractStore& store = ctx.Store;
-  const std::unordered_set<std::string> jobs = KeysOf(JobDefinitions(store));
-  const std::unordered_set<std::string> calendars = KeysOf(CalendarDefinitions(store));
-  const std::unordered_set<std::string> resources = KeysOf(ResourceDefinitions(store));
-  std::unordered_set<std::string> prompts;
+  const std::unordered_set<std::string_view> jobs = KeysOf(ctx.Jobs);
+  const std::unordered_set<std::string_view> calendars = KeysOf(CalendarDefinitions(store));
+  const std::unordered_set<std::string_view> resources = KeysOf(ResourceDefinitions(store));
+  std::unordered_set<std::string_view> prompts;
   for (const NameValue& row : store.PromptList) {
-    if (!row.Name.empty()) prompts.insert(TrimBlanks(row.Name));
+    if (!row.Name.empty()) prompts.insert(TrimmedView(row.Name));
   }
 
   for (const ScheduleOutline& schedule : ctx.Outlines) {
@@ -60,7 +62,7 @@ void CheckReferences(CheckContext& ctx) {
     }
     for (const OutlineItem& item : schedule.Calendars) {
       const std::string_view calendar = CalendarOfItem(item.Text, calendars);
-      if (calendar.empty() || calendars.contains(std::string(calendar))) continue;
+      if (calendar.empty() || calendars.contains(calendar)) continue;
       add("undefined-calendar", item.Line,
           "Calendar " + std::string(calendar) + " is not defined in " + kCalendarsFile);
     }

@@ -36,7 +36,7 @@ void ForEachListedDefinition(const std::vector<DefinitionAt>& definitions, Visit
 std::vector<DefinitionAt> NamedRows(const std::vector<NameValue>& rows) {
   std::vector<DefinitionAt> named;
   for (const NameValue& row : rows) {
-    if (!row.Name.empty()) named.push_back(DefinitionAt{TrimBlanks(row.Name), row.Line});
+    if (!row.Name.empty()) named.push_back(DefinitionAt{TrimmedView(row.Name), row.Line});
   }
   return named;
 }
@@ -48,7 +48,7 @@ void AddUnused(CheckContext& ctx, const std::vector<DefinitionAt>& definitions,
   ForEachListedDefinition(definitions, [&](std::string_view name, long long line) {
     ctx.Progress.Tick();
     if (used.Has(name)) return;
-    std::string key(name);
+    const std::string key(name);
     ctx.Add(rule, kind, key, file, line, std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) +
                                              (kind + 1) + " " + key + unusedText);
   });
@@ -57,16 +57,18 @@ void AddUnused(CheckContext& ctx, const std::vector<DefinitionAt>& definitions,
 void CheckUnscheduledJobs(CheckContext& ctx) {
   std::optional<std::string>& list = ctx.Catalogue.ScheduledJobList;
   if (!list || list->empty()) list = CollectScheduledJobs(ctx.Store, ctx.Progress);
-  const std::vector<DefinitionAt> jobs = JobDefinitions(ctx.Store);
-  std::vector<std::string> keys;
-  keys.reserve(jobs.size());
-  for (const DefinitionAt& job : jobs) keys.push_back(job.Key);
-  const EntryRuns scheduled(*list, keys);
-  for (const DefinitionAt& job : jobs) {
+  // EntryRuns must be given the keys that hold commas; the others it answers from the list.
+  std::vector<std::string> withCommas;
+  for (const DefinitionAt& job : ctx.Jobs) {
+    if (job.Key.find(',') != std::string_view::npos) withCommas.emplace_back(job.Key);
+  }
+  const EntryRuns scheduled(*list, withCommas);
+  for (const DefinitionAt& job : ctx.Jobs) {
     ctx.Progress.Tick();
     if (scheduled.Holds(job.Key)) continue;
-    ctx.Add("unscheduled-job", kKindJob, job.Key, kJobsFile, job.Line,
-            "Job " + job.Key + " is in no schedule");
+    const std::string key(job.Key);
+    ctx.Add("unscheduled-job", kKindJob, key, kJobsFile, job.Line,
+            "Job " + key + " is in no schedule");
   }
 }
 
