@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
@@ -28,6 +30,10 @@ struct CheckContext {
   std::vector<Finding> Findings;
   // The job definition lines' keys, read once for all families.
   std::vector<DefinitionAt> Jobs;
+  // Filled by CheckDefinitions: each job key's first definition (an index into Jobs), and
+  // for every definition the index of its key's first one.
+  std::unordered_map<std::string_view, size_t> JobByKey;
+  std::vector<size_t> FirstJobOf;
 
   // lineIndex counts from 0, as the line lists do; findings count from 1.
   void Add(const char* rule, const char* kind, std::string key, const char* file,

@@ -51,6 +51,14 @@ void CheckWorkstationOf(CheckContext& ctx, WorkstationTest& test, const char* ki
           "Workstation " + std::string(workstation) + " is not defined in " + kCpusFile);
 }
 
+void AddDuplicate(CheckContext& ctx, const char* kind, const char* file, std::string_view key,
+                  long long line, long long firstLine) {
+  ctx.Add("duplicate-definition", kind, std::string(key), file, line,
+          std::string(1, static_cast<char>(std::toupper(kind[0]))) + (kind + 1) + " " +
+              std::string(key) + " is defined again; its first definition is on line " +
+              std::to_string(firstLine + 1));
+}
+
 // Adds a finding for every definition of a key after its first one.
 class DuplicateTest {
  public:
@@ -63,11 +71,7 @@ class DuplicateTest {
   void See(std::string_view key, long long line) {
     ctx_.Progress.Tick();
     const auto [first, isNew] = firstLine_.emplace(key, line);
-    if (isNew) return;
-    ctx_.Add("duplicate-definition", kind_, std::string(key), file_, line,
-             std::string(1, static_cast<char>(std::toupper(kind_[0]))) + (kind_ + 1) + " " +
-                 std::string(key) + " is defined again; its first definition is on line " +
-                 std::to_string(first->second + 1));
+    if (!isNew) AddDuplicate(ctx_, kind_, file_, key, line, first->second);
   }
 
  private:
@@ -102,10 +106,20 @@ void CheckDefinitions(CheckContext& ctx) {
     schedules.See(outline.Key, outline.Line);
   }
 
-  DuplicateTest jobs(ctx, kKindJob, kJobsFile, ctx.Jobs.size());
-  for (const DefinitionAt& job : ctx.Jobs) {
+  // The jobs' table of keys serves the other families too.
+  ctx.JobByKey.reserve(ctx.Jobs.size());
+  ctx.FirstJobOf.resize(ctx.Jobs.size());
+  for (size_t j = 0; j < ctx.Jobs.size(); ++j) {
+    ctx.Progress.Tick();
+    const DefinitionAt& job = ctx.Jobs[j];
     CheckWorkstationOf(ctx, workstations, kKindJob, job.Key, kJobsFile, job.Line);
-    if (!job.Key.empty()) jobs.See(job.Key, job.Line);
+    ctx.FirstJobOf[j] = j;
+    if (job.Key.empty()) continue;
+    const auto [first, isNew] = ctx.JobByKey.emplace(job.Key, j);
+    ctx.FirstJobOf[j] = first->second;
+    if (!isNew) {
+      AddDuplicate(ctx, kKindJob, kJobsFile, job.Key, job.Line, ctx.Jobs[first->second].Line);
+    }
   }
 
   const std::vector<DefinitionAt> resourceList = ResourceDefinitions(store);

@@ -29,7 +29,7 @@ class JobIndex {
  public:
   explicit JobIndex(const ScheduleOutline& schedule) {
     for (size_t k = 0; k < schedule.Jobs.size(); ++k) {
-      const std::string_view key = schedule.Jobs[k].NodeKey;
+      const std::string_view key = schedule.Jobs[k].NodeKey();
       jobs_.emplace_back(key, key.substr(key.find('#') + 1));
     }
     if (jobs_.size() <= kSearchedInPlace) return;
@@ -59,9 +59,14 @@ class JobIndex {
   std::unordered_map<std::string_view, int> byName_;
 };
 
-std::string Qualified(std::string_view name, const std::string& workstation) {
-  if (name.find('#') != std::string_view::npos) return std::string(name);
-  return workstation + "#" + std::string(name);
+// The name as it stands when it holds "#", else completed in `completed`.
+std::string_view Qualified(std::string_view name, const std::string& workstation,
+                           std::string& completed) {
+  if (name.find('#') != std::string_view::npos) return name;
+  completed = workstation;
+  completed += '#';
+  completed += name;
+  return completed;
 }
 
 std::string CycleText(const std::vector<std::string>& keys) {
@@ -88,12 +93,14 @@ std::string CycleMessage(const char* plural, const char* singular, const char* v
 void CheckJobCycles(CheckContext& ctx, const ScheduleOutline& schedule,
                     const std::vector<std::vector<WaitEdge>>& jobWaits) {
   const auto cycles = FindWaitCycles(jobWaits, [&](int a, int b) {
-    return schedule.Jobs[static_cast<size_t>(a)].NodeKey <
-           schedule.Jobs[static_cast<size_t>(b)].NodeKey;
+    return schedule.Jobs[static_cast<size_t>(a)].NodeKey() <
+           schedule.Jobs[static_cast<size_t>(b)].NodeKey();
   });
   for (const WaitCycle& cycle : cycles) {
     std::vector<std::string> keys;
-    for (int job : cycle.Members) keys.push_back(schedule.Jobs[static_cast<size_t>(job)].NodeKey);
+    for (int job : cycle.Members) {
+      keys.emplace_back(schedule.Jobs[static_cast<size_t>(job)].NodeKey());
+    }
     const long long line =
         cycle.Line >= 0 ? cycle.Line : schedule.Jobs[static_cast<size_t>(cycle.Members[0])].Line;
     ctx.Add("job-cycle", kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line,
@@ -143,6 +150,7 @@ void CheckFollows(CheckContext& ctx) {
     };
     const JobIndex ownJobs(schedule);
     std::vector<std::vector<WaitEdge>> jobWaits(schedule.Jobs.size());
+    std::string completed;
 
     for (const OutlineItem& item : schedule.Follows) {
       const std::string_view ref = item.Text;
@@ -158,19 +166,20 @@ void CheckFollows(CheckContext& ctx) {
         }
         continue;
       }
-      const std::string target = Qualified(ref.substr(0, dot), schedule.Workstation);
-      const std::string job = dot == std::string_view::npos ? "" : std::string(ref.substr(dot + 1));
+      const std::string_view target = Qualified(ref.substr(0, dot), schedule.Workstation, completed);
+      const std::string_view job = dot == std::string_view::npos ? "" : ref.substr(dot + 1);
       const int node = graph->Find(target);
       if (node < 0 || !graph->Defined(node)) {
         add("undefined-schedule", item.Line,
-            "FOLLOWS names schedule " + target + ", which " + kSchedulesFile +
+            "FOLLOWS names schedule " + std::string(target) + ", which " + kSchedulesFile +
                 " does not define");
         continue;
       }
       const bool wholeSchedule = job.empty() || job == "@";
       if (!wholeSchedule && jobsOfNode(node).Find(job) < 0) {
         add("undefined-job-in-schedule", item.Line,
-            "FOLLOWS names job " + job + " of schedule " + target + ", which has no such job");
+            "FOLLOWS names job " + std::string(job) + " of schedule " + std::string(target) +
+                ", which has no such job");
         continue;
       }
       if (node != self) {

@@ -41,7 +41,6 @@ std::unordered_set<std::string_view> KeysOf(const std::vector<DefinitionAt>& def
 
 void CheckReferences(CheckContext& ctx) {
   const ExtractStore& store = ctx.Store;
-  const std::unordered_set<std::string_view> jobs = KeysOf(ctx.Jobs);
   const std::unordered_set<std::string_view> calendars = KeysOf(CalendarDefinitions(store));
   const std::unordered_set<std::string_view> resources = KeysOf(ResourceDefinitions(store));
   std::unordered_set<std::string_view> prompts;
@@ -56,7 +55,7 @@ void CheckReferences(CheckContext& ctx) {
               std::move(message));
     };
     for (const OutlineJob& job : schedule.Jobs) {
-      if (jobs.contains(job.Key)) continue;
+      if (ctx.JobByKey.contains(job.Key)) continue;
       add("undefined-job", job.Line,
           "Job " + job.Key + " is not defined in " + std::string(kJobsFile));
     }
@@ -70,8 +69,8 @@ void CheckReferences(CheckContext& ctx) {
     // resource usage check reads it.
     for (const OutlineItem& item : schedule.Needs) {
       const std::string resource = Contains(item.Text, "#")
-                                       ? item.Text
-                                       : schedule.Workstation + "#" + item.Text;
+                                       ? std::string(item.Text)
+                                       : schedule.Workstation + "#" + std::string(item.Text);
       if (resources.contains(resource)) continue;
       add("undefined-resource", item.Line,
           "Resource " + resource + " is not defined in " + kResourcesFile);
@@ -79,7 +78,7 @@ void CheckReferences(CheckContext& ctx) {
     for (const OutlineItem& item : schedule.Prompts) {
       if (prompts.contains(item.Text)) continue;
       add("undefined-prompt", item.Line,
-          "Prompt " + item.Text + " is not defined in " + kPromptsFile);
+          "Prompt " + std::string(item.Text) + " is not defined in " + kPromptsFile);
     }
   }
 }

@@ -1,7 +1,9 @@
 #include "core/check/schedule_outline.h"
 
+#include <algorithm>
 #include <array>
 
+#include "core/check/check_context.h"
 #include "core/reports/job_usage_report.h"
 #include "core/text/text_routines.h"
 
@@ -29,7 +31,7 @@ constexpr std::array<std::string_view, 10> kOtherJobClauses{
     "AT ",    "PROMPT ",    "OPENS ",       "NEEDS ",   "PRIORITY ",
     "EVERY ", "SCRIPTNAME ", "STREAMLOGON ", "ONUNTIL ", "UNTIL "};
 
-bool IsOtherJobClause(const std::string& text) {
+bool IsOtherJobClause(std::string_view text) {
   if (text == "CONFIRMED") return true;
   for (std::string_view keyword : kOtherJobClauses) {
     if (StartsWith(text, keyword)) return true;
@@ -37,10 +39,17 @@ bool IsOtherJobClause(const std::string& text) {
   return false;
 }
 
-std::string WithoutJobOptions(std::string text) {
-  JobOptionState state{std::move(text), {}, {}};
+// The text without a trailing CONFIRMED or PRIORITY clause. The cut text is a part of the
+// text, so it is given as a view of it; only a text that holds either word is cut at all.
+std::string_view WithoutJobOptions(std::string_view text) {
+  if (text.find("CONFIRMED") == std::string_view::npos &&
+      text.find("PRIORITY") == std::string_view::npos) {
+    return text;
+  }
+  JobOptionState state{std::string(text), {}, {}};
   SplitJobOptions(state);
-  return std::move(state.CurrentLine);
+  const size_t at = text.find(state.CurrentLine);
+  return at == std::string_view::npos ? text : text.substr(at, state.CurrentLine.size());
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -70,7 +79,7 @@ void AddItems(std::string_view text, ClauseKind kind, long long line, int job, b
       item = Trimmed(item.substr(item.find(' ') + 1));
     }
     if (kind == ClauseKind::Prompt && item.front() == '"') continue;
-    if (!item.empty()) items.push_back(OutlineItem{std::string(item), line, job, inJobs});
+    if (!item.empty()) items.push_back(OutlineItem{item, line, job, inJobs});
   }
 }
 
@@ -114,7 +123,7 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
       progress.Tick();
       const std::string_view raw = lines.At(j);
       if (EndsDefinition(raw)) break;
-      const std::string text = TrimBlanks(raw);
+      const std::string_view text = TrimmedView(raw);
       if (text.empty() || text.front() == '*') continue;
       if (text == "END") {
         ++j;
@@ -134,12 +143,12 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
       if (clause != nullptr) {
         const int job = inJobs ? static_cast<int>(outline.Jobs.size()) - 1 : -1;
         std::vector<OutlineItem>& items = ItemsOf(outline, clause->Kind);
-        std::string part = WithoutJobOptions(TrimBlanks(CopyFrom(text, clause->Keyword.size())));
+        std::string_view part = WithoutJobOptions(Trimmed(text.substr(clause->Keyword.size())));
         AddItems(part, clause->Kind, j, job, inJobs, items);
         // A clause ending with "," goes on, up to a line that closes the part it stands in.
         while (!part.empty() && part.back() == ',' && j + 1 < count) {
           const std::string_view next = lines.At(j + 1);
-          part = WithoutJobOptions(TrimBlanks(next));
+          part = WithoutJobOptions(Trimmed(next));
           if (EndsDefinition(next) || part == "END" || (!inJobs && part == ":")) break;
           ++j;
           AddItems(part, clause->Kind, j, job, inJobs, items);
@@ -147,10 +156,12 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
         continue;
       }
       if (!inJobs || IsOtherJobClause(text)) continue;
-      const std::string job = WithoutJobOptions(text);
+      const std::string_view job = WithoutJobOptions(text);
       OutlineJob entry;
-      entry.Key = Contains(job, "#") ? TrimBlanks(job) : outline.Workstation + "#" + job;
-      entry.NodeKey = entry.Key.substr(0, entry.Key.find(' '));
+      entry.Key = job.find('#') != std::string_view::npos
+                      ? std::string(TrimmedView(job))
+                      : outline.Workstation + "#" + std::string(job);
+      entry.NodeKeyLength = std::min(entry.Key.find(' '), entry.Key.size());
       entry.Line = j;
       outline.Jobs.push_back(std::move(entry));
     }

@@ -10,7 +10,7 @@ namespace vdbq {
 
 // One item of a clause that names other objects, with the line it stands on (from 0).
 struct OutlineItem {
-  std::string Text;
+  std::string_view Text;  // points into the schedule lines
   long long Line = 0;
   // The job of the schedule whose clause it is (an index into Jobs); -1 for the schedule's own
   // header clauses and for a clause of the job part that comes before any job line.
@@ -24,9 +24,12 @@ struct OutlineJob {
   // The key as J#5 reads it: the line without a trailing CONFIRMED or PRIORITY clause, with
   // the schedule's workstation put before it when it holds no "#".
   std::string Key;
-  // The key cut at its first blank: the job as the schedule's FOLLOWS clauses name it.
-  std::string NodeKey;
+  // How much of the key comes before its first blank: the job as the schedule's FOLLOWS
+  // clauses name it.
+  size_t NodeKeyLength = 0;
   long long Line = 0;
+
+  std::string_view NodeKey() const { return std::string_view(Key).substr(0, NodeKeyLength); }
 };
 
 // What the integrity rules read from one schedule definition.
@@ -45,7 +48,8 @@ struct ScheduleOutline {
   std::vector<OutlineJob> Jobs;
 };
 
-// Reads every schedule definition, in file order, in one pass. A definition starts at a
+// Reads every schedule definition, in file order, in one pass. The items point into `lines`,
+// which must outlive the outlines. A definition starts at a
 // "SCHEDULE " line that holds "#"; its header runs to the ":" line, its job part to the line
 // whose trimmed text is "END". A further "SCHEDULE " line ends a definition that lacks its END,
 // so one broken definition never hides the ones after it. A clause line ending with ","

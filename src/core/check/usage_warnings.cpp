@@ -2,6 +2,8 @@
 // found from the same lists those reports build, each pointed at its definition's line.
 
 #include <algorithm>
+#include <optional>
+#include <unordered_map>
 
 #include "core/check/check_context.h"
 #include "core/reports/entry_runs.h"
@@ -28,7 +30,10 @@ void ForEachListedDefinition(const std::vector<DefinitionAt>& definitions, Visit
     const size_t offset = static_cast<size_t>(name.data() - list.data());
     const size_t entry = static_cast<size_t>(
         std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin() - 1);
-    visit(name, definitions[entry].Line);
+    // A field never spans two entries, so it is a part of its definition's key (which
+    // outlives the list).
+    visit(definitions[entry].Key.substr(offset - starts[entry], name.size()),
+          definitions[entry].Line);
   });
 }
 
@@ -41,31 +46,71 @@ std::vector<DefinitionAt> NamedRows(const std::vector<NameValue>& rows) {
   return named;
 }
 
+// Calls visit for every comma-separated item of a text, the empty ones included.
+template <typename Visit>
+void ForEachItem(std::string_view text, Visit&& visit) {
+  for (;;) {
+    const size_t comma = text.find(',');
+    visit(text.substr(0, comma));
+    if (comma == std::string_view::npos) return;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+// Adds a finding for every listed name that "," + uses + "," does not hold as "," + name + ","
+// (CommaItemSet's answer). The names are few and the uses many, so the uses are walked once
+// against a table of the names.
 void AddUnused(CheckContext& ctx, const std::vector<DefinitionAt>& definitions,
                std::string_view uses, const char* rule, const char* kind, const char* file,
                const char* unusedText) {
-  const CommaItemSet used(uses);
+  std::vector<std::pair<std::string_view, long long>> listed;
   ForEachListedDefinition(definitions, [&](std::string_view name, long long line) {
+    listed.emplace_back(name, line);
+  });
+  std::unordered_map<std::string_view, bool> used;
+  for (const auto& [name, line] : listed) used.emplace(name, false);
+  ForEachItem(uses, [&](std::string_view item) {
+    const auto found = used.find(item);
+    if (found != used.end()) found->second = true;
+  });
+  const std::string wrappedUses = CommaWrapped(uses);
+  for (const auto& [name, line] : listed) {
     ctx.Progress.Tick();
-    if (used.Has(name)) return;
+    // A name holding a comma spans items; only the text itself can answer for it.
+    const bool isUsed = name.find(',') == std::string_view::npos
+                            ? used.at(name)
+                            : Contains(wrappedUses, CommaWrapped(name));
+    if (isUsed) continue;
     const std::string key(name);
     ctx.Add(rule, kind, key, file, line, std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) +
                                              (kind + 1) + " " + key + unusedText);
-  });
+  }
 }
 
 void CheckUnscheduledJobs(CheckContext& ctx) {
   std::optional<std::string>& list = ctx.Catalogue.ScheduledJobList;
   if (!list || list->empty()) list = CollectScheduledJobs(ctx.Store, ctx.Progress);
-  // EntryRuns must be given the keys that hold commas; the others it answers from the list.
-  std::vector<std::string> withCommas;
+  // J#5 counts a key as scheduled when it is one of the list's entries, or for a key holding
+  // commas a run of them. Plain keys are marked by one walk over the entries against the job
+  // keys' table; EntryRuns answers for the others.
+  std::vector<char> scheduled(ctx.Jobs.size(), 0);
+  ForEachItem(*list, [&](std::string_view entry) {
+    const auto found = ctx.JobByKey.find(entry);
+    if (found != ctx.JobByKey.end()) scheduled[found->second] = 1;
+  });
+  auto plain = [](std::string_view key) {
+    return !key.empty() && key.find(',') == std::string_view::npos;
+  };
+  std::vector<std::string> odd;
   for (const DefinitionAt& job : ctx.Jobs) {
-    if (job.Key.find(',') != std::string_view::npos) withCommas.emplace_back(job.Key);
+    if (!plain(job.Key)) odd.emplace_back(job.Key);
   }
-  const EntryRuns scheduled(*list, withCommas);
-  for (const DefinitionAt& job : ctx.Jobs) {
+  std::optional<EntryRuns> oddRuns;
+  if (!odd.empty()) oddRuns.emplace(*list, odd);
+  for (size_t j = 0; j < ctx.Jobs.size(); ++j) {
     ctx.Progress.Tick();
-    if (scheduled.Holds(job.Key)) continue;
+    const DefinitionAt& job = ctx.Jobs[j];
+    if (plain(job.Key) ? scheduled[ctx.FirstJobOf[j]] != 0 : oddRuns->Holds(job.Key)) continue;
     const std::string key(job.Key);
     ctx.Add("unscheduled-job", kKindJob, key, kJobsFile, job.Line,
             "Job " + key + " is in no schedule");
