@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -44,7 +45,17 @@ struct CheckContext {
 void CheckDefinitions(CheckContext& ctx);  // undefined-workstation, duplicate-definition
 void CheckReferences(CheckContext& ctx);   // undefined-job, -calendar, -resource, -prompt
 void CheckFollows(CheckContext& ctx);      // undefined-schedule, -job-in-schedule, cycles
-void CheckUsage(CheckContext& ctx);        // the five warnings
+// The lists the five usage reports build (J#5's and C#2's only when the catalogue holds none
+// yet), gathered apart from the rest so that they can be read beside the other families.
+struct UsageLists {
+  std::optional<std::string> ScheduledJobs;
+  std::optional<std::string> UsedCalendars;
+  std::string Needs;
+  std::string ParameterUses;
+  std::string PromptUses;
+};
+UsageLists CollectUsageLists(const ExtractStore& store, const vdbq::Catalogue& catalogue);
+void CheckUsage(CheckContext& ctx, UsageLists lists);  // the five warnings
 
 inline constexpr const char* kKindWorkstation = "workstation";
 inline constexpr const char* kKindSchedule = "schedule";

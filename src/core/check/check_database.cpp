@@ -1,5 +1,7 @@
 #include "core/check/check_database.h"
 
+#include <future>
+
 #include "core/check/check_context.h"
 #include "core/catalogue/catalogue.h"
 #include "core/reports/usage_reports.h"
@@ -69,12 +71,16 @@ std::vector<Finding> CheckDatabase(const ExtractStore& store, const Catalogue& c
                                    Progress& progress) {
   CheckContext ctx{store, catalogue, progress, {}, {}, {}};
   if (store.ExtractsMissing) return {};
+  // The usage reports' lists are read on a thread of their own meanwhile; nothing else
+  // writes the extracts or those lists until it is joined.
+  std::future<UsageLists> usageLists =
+      std::async(std::launch::async, CollectUsageLists, std::cref(store), std::cref(catalogue));
   ctx.Outlines = ReadScheduleOutlines(store.ScheduleLines, progress);
   ctx.Jobs = JobDefinitions(store);
   CheckDefinitions(ctx);
   CheckReferences(ctx);
   CheckFollows(ctx);
-  CheckUsage(ctx);
+  CheckUsage(ctx, usageLists.get());
   SortFindings(ctx.Findings);
   return std::move(ctx.Findings);
 }

@@ -90,8 +90,24 @@ std::string CycleMessage(const char* plural, const char* singular, const char* v
 }
 
 // The job-cycle findings of one schedule definition.
+// A job edge: job Waiting (an index into the schedule's jobs) waits for job WaitedFor.
+struct JobEdge {
+  int Waiting;
+  int WaitedFor;
+  long long Line;
+};
+
 void CheckJobCycles(CheckContext& ctx, const ScheduleOutline& schedule,
-                    const std::vector<std::vector<WaitEdge>>& jobWaits) {
+                    const std::vector<JobEdge>& edges) {
+  // Jobs that only wait for jobs listed before them cannot wait in a cycle: the usual case
+  // needs no search at all.
+  bool backward = false;
+  for (const JobEdge& edge : edges) backward = backward || edge.WaitedFor >= edge.Waiting;
+  if (!backward) return;
+  std::vector<std::vector<WaitEdge>> jobWaits(schedule.Jobs.size());
+  for (const JobEdge& edge : edges) {
+    jobWaits[static_cast<size_t>(edge.Waiting)].push_back(WaitEdge{edge.WaitedFor, edge.Line});
+  }
   const auto cycles = FindWaitCycles(jobWaits, [&](int a, int b) {
     return schedule.Jobs[static_cast<size_t>(a)].NodeKey() <
            schedule.Jobs[static_cast<size_t>(b)].NodeKey();
@@ -141,6 +157,7 @@ void CheckFollows(CheckContext& ctx) {
   };
   std::vector<std::vector<WaitEdge>> waitsFor(static_cast<size_t>(nodes));
 
+  std::vector<JobEdge> jobEdges;
   for (const ScheduleOutline& schedule : outlines) {
     ctx.Progress.Tick();
     const int self = graph->Find(schedule.Key);
@@ -149,7 +166,7 @@ void CheckFollows(CheckContext& ctx) {
               std::move(message));
     };
     const JobIndex ownJobs(schedule);
-    std::vector<std::vector<WaitEdge>> jobWaits(schedule.Jobs.size());
+    jobEdges.clear();
     std::string completed;
 
     for (const OutlineItem& item : schedule.Follows) {
@@ -162,7 +179,7 @@ void CheckFollows(CheckContext& ctx) {
               "FOLLOWS names job " + std::string(ref) + ", which schedule " + schedule.Key +
                   " does not hold");
         } else if (item.Job >= 0) {
-          jobWaits[static_cast<size_t>(item.Job)].push_back(WaitEdge{job, item.Line});
+          jobEdges.push_back(JobEdge{item.Job, job, item.Line});
         }
         continue;
       }
@@ -188,10 +205,10 @@ void CheckFollows(CheckContext& ctx) {
         // A schedule that waits for itself, or a job that waits for its whole schedule.
         waitsFor[static_cast<size_t>(self)].push_back(WaitEdge{self, item.Line});
       } else if (item.Job >= 0) {
-        jobWaits[static_cast<size_t>(item.Job)].push_back(WaitEdge{ownJobs.Find(job), item.Line});
+        jobEdges.push_back(JobEdge{item.Job, ownJobs.Find(job), item.Line});
       }
     }
-    CheckJobCycles(ctx, schedule, jobWaits);
+    CheckJobCycles(ctx, schedule, jobEdges);
   }
 
   for (int e = 0; e < graph->EdgeCount(); ++e) {

@@ -88,8 +88,7 @@ void AddUnused(CheckContext& ctx, const std::vector<DefinitionAt>& definitions,
 }
 
 void CheckUnscheduledJobs(CheckContext& ctx) {
-  std::optional<std::string>& list = ctx.Catalogue.ScheduledJobList;
-  if (!list || list->empty()) list = CollectScheduledJobs(ctx.Store, ctx.Progress);
+  const std::string* list = &*ctx.Catalogue.ScheduledJobList;
   // J#5 counts a key as scheduled when it is one of the list's entries, or for a key holding
   // commas a run of them. Plain keys are marked by one walk over the entries against the job
   // keys' table; EntryRuns answers for the others.
@@ -119,28 +118,48 @@ void CheckUnscheduledJobs(CheckContext& ctx) {
 
 }  // namespace
 
-void CheckUsage(CheckContext& ctx) {
+UsageLists CollectUsageLists(const ExtractStore& store, const Catalogue& catalogue) {
+  // Runs beside the other families, so it never ticks the caller's progress.
+  Progress silent;
+  UsageLists lists;
+  const CatalogueTotals& totals = catalogue.Totals;
+  if (!catalogue.ScheduledJobList || catalogue.ScheduledJobList->empty()) {
+    lists.ScheduledJobs = CollectScheduledJobs(store, silent);
+  }
+  // Each report looks at nothing while its category is empty.
+  if (totals.CalendarTotal != 0 &&
+      (!catalogue.UsedCalendarList || catalogue.UsedCalendarList->empty())) {
+    lists.UsedCalendars = CollectUsedCalendars(store, silent);
+  }
+  if (totals.ResourceTotal != 0) lists.Needs = CollectResourceNeeds(store, silent);
+  if (totals.ParameterTotal != 0) lists.ParameterUses = CollectParameterUses(store, silent);
+  if (totals.PromptTotal != 0) lists.PromptUses = CollectPromptUses(store, silent);
+  return lists;
+}
+
+void CheckUsage(CheckContext& ctx, UsageLists lists) {
   const ExtractStore& store = ctx.Store;
   const CatalogueTotals& totals = ctx.Catalogue.Totals;
+  // The lists J#5 and C#2 keep until the next load.
+  if (lists.ScheduledJobs) ctx.Catalogue.ScheduledJobList = std::move(lists.ScheduledJobs);
+  if (lists.UsedCalendars) ctx.Catalogue.UsedCalendarList = std::move(lists.UsedCalendars);
   CheckUnscheduledJobs(ctx);
-  // Each report looks at nothing while its category is empty.
   if (totals.CalendarTotal != 0) {
-    std::optional<std::string>& used = ctx.Catalogue.UsedCalendarList;
-    if (!used || used->empty()) used = CollectUsedCalendars(store, ctx.Progress);
-    AddUnused(ctx, CalendarDefinitions(store), *used, "unused-calendar", kKindCalendar,
-              kCalendarsFile, " is named by no schedule's ON or EXCEPT");
+    AddUnused(ctx, CalendarDefinitions(store), *ctx.Catalogue.UsedCalendarList,
+              "unused-calendar", kKindCalendar, kCalendarsFile,
+              " is named by no schedule's ON or EXCEPT");
   }
   if (totals.ResourceTotal != 0) {
-    AddUnused(ctx, ResourceDefinitions(store), CollectResourceNeeds(store, ctx.Progress),
-              "unused-resource", kKindResource, kResourcesFile, " is needed by no schedule");
+    AddUnused(ctx, ResourceDefinitions(store), lists.Needs, "unused-resource", kKindResource,
+              kResourcesFile, " is needed by no schedule");
   }
   if (totals.ParameterTotal != 0) {
-    AddUnused(ctx, NamedRows(store.ParameterList), CollectParameterUses(store, ctx.Progress),
-              "unused-parameter", kKindParameter, kParmsFile, " is used by no job's command");
+    AddUnused(ctx, NamedRows(store.ParameterList), lists.ParameterUses, "unused-parameter",
+              kKindParameter, kParmsFile, " is used by no job's command");
   }
   if (totals.PromptTotal != 0) {
-    AddUnused(ctx, NamedRows(store.PromptList), CollectPromptUses(store, ctx.Progress),
-              "unused-prompt", kKindPrompt, kPromptsFile, " is used by no schedule");
+    AddUnused(ctx, NamedRows(store.PromptList), lists.PromptUses, "unused-prompt", kKindPrompt,
+              kPromptsFile, " is used by no schedule");
   }
 }
 
