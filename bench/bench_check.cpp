@@ -28,10 +28,10 @@ void BM_CheckAfterLoad(benchmark::State& state) {
     db.Catalogue.UsedCalendarList.reset();
     findings = CheckDatabase(db.Store, db.Catalogue, progress).size();
   }
-  long long lines = db.Store.ScheduleLines.Count() + db.Store.JobLines.Count() +
-                    db.Store.CpuLines.Count() + db.Store.CalendarLines.Count() +
-                    db.Store.ResourceLines.Count() +
-                    static_cast<long long>(db.Store.ParameterList.size() + db.Store.PromptList.size());
+  long long lines =
+      db.Store.ScheduleLines.Count() + db.Store.JobLines.Count() + db.Store.CpuLines.Count() +
+      db.Store.CalendarLines.Count() + db.Store.ResourceLines.Count() +
+      static_cast<long long>(db.Store.ParameterList.size() + db.Store.PromptList.size());
   state.counters["findings"] = static_cast<double>(findings);
   state.counters["lines"] = static_cast<double>(lines);
 }

@@ -1,9 +1,10 @@
+#include "gui/check/findings_page.h"
+
 #include <QMenu>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "gui/catalogue/catalogue_tree.h"
-#include "gui/check/findings_page.h"
 #include "gui/pages/schedule_page_widget.h"
 #include "gui/widgets/click_label.h"
 #include "gui/widgets/colour_memo.h"

@@ -114,8 +114,8 @@ int main(int argc, char** argv) {
     fixture.Preset("Sfx", "0");
     // The Findings page is shown on the example database that has every kind of fault.
     if (scenario == QLatin1String("findings")) {
-      fixture.Preset("FtpToDir", (vdbq::gui::testing::SampleDatabaseDir() + "/../faulty-db/")
-                                     .toStdString());
+      const QString faulty = vdbq::gui::testing::SampleDatabaseDir() + "/../faulty-db/";
+      fixture.Preset("FtpToDir", faulty.toStdString());
     }
     vdbq::gui::MainWindow& window = fixture.Start();
     if (size.isValid()) window.resize(size);

@@ -2,8 +2,8 @@
 
 #include <future>
 
-#include "core/check/check_context.h"
 #include "core/catalogue/catalogue.h"
+#include "core/check/check_context.h"
 #include "core/reports/usage_reports.h"
 #include "core/text/text_routines.h"
 
@@ -60,9 +60,8 @@ std::vector<DefinitionAt> JobDefinitions(const ExtractStore& store) {
     const std::string_view line = store.JobLines.At(i);
     if (!IsJobDefinitionLine(line)) continue;
     const size_t blank = line.find(' ');
-    jobs.push_back(DefinitionAt{blank == std::string_view::npos ? std::string_view()
-                                                                : line.substr(0, blank),
-                                i});
+    jobs.push_back(DefinitionAt{
+        blank == std::string_view::npos ? std::string_view() : line.substr(0, blank), i});
   }
   return jobs;
 }

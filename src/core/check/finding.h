@@ -15,7 +15,7 @@ struct Finding {
   vdbq::Severity Severity = Severity::Error;
   std::string Kind;  // workstation, schedule, job, calendar, resource, parameter, prompt
   std::string Key;
-  std::string File;  // the extract file name, e.g. "Schedules.Xtract"
+  std::string File;    // the extract file name, e.g. "Schedules.Xtract"
   long long Line = 0;  // 1-based
   std::string Message;
 };

@@ -77,8 +77,7 @@ std::string CycleText(const std::vector<std::string>& keys) {
 
 // verbs: the verb for many and for one ("wait for", "waits for").
 std::string CycleMessage(const char* plural, const char* singular, const char* verb,
-                         const char* verbOne, const std::vector<std::string>& keys,
-                         bool complete) {
+                         const char* verbOne, const std::vector<std::string>& keys, bool complete) {
   if (!complete) {
     std::string message = std::string(plural) + " that also " + verb + " each other in cycles:";
     for (const std::string& key : keys) message += " " + key;
@@ -162,8 +161,7 @@ void CheckFollows(CheckContext& ctx) {
     ctx.Progress.Tick();
     const int self = graph->Find(schedule.Key);
     auto add = [&](const char* rule, long long line, std::string message) {
-      ctx.Add(rule, kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line,
-              std::move(message));
+      ctx.Add(rule, kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line, std::move(message));
     };
     const JobIndex ownJobs(schedule);
     jobEdges.clear();
@@ -183,7 +181,8 @@ void CheckFollows(CheckContext& ctx) {
         }
         continue;
       }
-      const std::string_view target = Qualified(ref.substr(0, dot), schedule.Workstation, completed);
+      const std::string_view target =
+          Qualified(ref.substr(0, dot), schedule.Workstation, completed);
       const std::string_view job = dot == std::string_view::npos ? "" : ref.substr(dot + 1);
       const int node = graph->Find(target);
       if (node < 0 || !graph->Defined(node)) {
@@ -217,8 +216,8 @@ void CheckFollows(CheckContext& ctx) {
     waitsFor[static_cast<size_t>(edge.To)].push_back(WaitEdge{
         edge.From, line != referenceLine.end() ? line->second : graph->DefinitionLine(edge.To)});
   }
-  const auto cycles = FindWaitCycles(
-      waitsFor, [&](int a, int b) { return graph->Key(a) < graph->Key(b); });
+  const auto cycles =
+      FindWaitCycles(waitsFor, [&](int a, int b) { return graph->Key(a) < graph->Key(b); });
   for (const WaitCycle& cycle : cycles) {
     const int first = cycle.Members[0];
     std::vector<std::string> keys;

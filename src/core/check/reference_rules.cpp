@@ -51,8 +51,7 @@ void CheckReferences(CheckContext& ctx) {
   for (const ScheduleOutline& schedule : ctx.Outlines) {
     ctx.Progress.Tick();
     auto add = [&](const char* rule, long long line, std::string message) {
-      ctx.Add(rule, kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line,
-              std::move(message));
+      ctx.Add(rule, kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line, std::move(message));
     };
     for (const OutlineJob& job : schedule.Jobs) {
       if (ctx.JobByKey.contains(job.Key)) continue;

@@ -28,7 +28,7 @@ constexpr std::array<ClauseKeyword, 5> kClauses{{
 
 // The job part's lines that are clauses of a job, not jobs (J#5's list).
 constexpr std::array<std::string_view, 10> kOtherJobClauses{
-    "AT ",    "PROMPT ",    "OPENS ",       "NEEDS ",   "PRIORITY ",
+    "AT ",    "PROMPT ",     "OPENS ",       "NEEDS ",   "PRIORITY ",
     "EVERY ", "SCRIPTNAME ", "STREAMLOGON ", "ONUNTIL ", "UNTIL "};
 
 bool IsOtherJobClause(std::string_view text) {

@@ -64,9 +64,8 @@ void AddUnused(CheckContext& ctx, const std::vector<DefinitionAt>& definitions,
                std::string_view uses, const char* rule, const char* kind, const char* file,
                const char* unusedText) {
   std::vector<std::pair<std::string_view, long long>> listed;
-  ForEachListedDefinition(definitions, [&](std::string_view name, long long line) {
-    listed.emplace_back(name, line);
-  });
+  ForEachListedDefinition(
+      definitions, [&](std::string_view name, long long line) { listed.emplace_back(name, line); });
   std::unordered_map<std::string_view, bool> used;
   for (const auto& [name, line] : listed) used.emplace(name, false);
   ForEachItem(uses, [&](std::string_view item) {
@@ -82,8 +81,9 @@ void AddUnused(CheckContext& ctx, const std::vector<DefinitionAt>& definitions,
                             : Contains(wrappedUses, CommaWrapped(name));
     if (isUsed) continue;
     const std::string key(name);
-    ctx.Add(rule, kind, key, file, line, std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) +
-                                             (kind + 1) + " " + key + unusedText);
+    ctx.Add(rule, kind, key, file, line,
+            std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) + (kind + 1) + " " + key +
+                unusedText);
   }
 }
 
@@ -145,9 +145,8 @@ void CheckUsage(CheckContext& ctx, UsageLists lists) {
   if (lists.UsedCalendars) ctx.Catalogue.UsedCalendarList = std::move(lists.UsedCalendars);
   CheckUnscheduledJobs(ctx);
   if (totals.CalendarTotal != 0) {
-    AddUnused(ctx, CalendarDefinitions(store), *ctx.Catalogue.UsedCalendarList,
-              "unused-calendar", kKindCalendar, kCalendarsFile,
-              " is named by no schedule's ON or EXCEPT");
+    AddUnused(ctx, CalendarDefinitions(store), *ctx.Catalogue.UsedCalendarList, "unused-calendar",
+              kKindCalendar, kCalendarsFile, " is named by no schedule's ON or EXCEPT");
   }
   if (totals.ResourceTotal != 0) {
     AddUnused(ctx, ResourceDefinitions(store), lists.Needs, "unused-resource", kKindResource,

@@ -37,8 +37,8 @@ FindingsPage::FindingsPage(QWidget* parent) : QWidget(parent) {
   tree_ = new QTreeWidget(this);
   tree_->setObjectName(QStringLiteral("TvFindings"));
   tree_->setColumnCount(3);
-  tree_->setHeaderLabels({QStringLiteral("Rule / Object"), QStringLiteral("Where"),
-                          QStringLiteral("What")});
+  tree_->setHeaderLabels(
+      {QStringLiteral("Rule / Object"), QStringLiteral("Where"), QStringLiteral("What")});
   tree_->setAlternatingRowColors(true);
   tree_->setUniformRowHeights(true);
   tree_->header()->setStretchLastSection(true);
@@ -71,13 +71,13 @@ void FindingsPage::SetFindings(std::vector<Finding> findings) {
     if (byRule[r].empty()) continue;
     const RuleInfo& rule = CheckRules()[r];
     auto* group = new QTreeWidgetItem;
-    group->setText(0, QStringLiteral("%1 (%2)").arg(QString::fromLatin1(rule.Title))
-                          .arg(byRule[r].size()));
+    group->setText(
+        0, QStringLiteral("%1 (%2)").arg(QString::fromLatin1(rule.Title)).arg(byRule[r].size()));
     group->setText(1, QString::fromLatin1(rule.Id));
     group->setText(2, QString::fromLatin1(SeverityText(rule.Severity)));
-    group->setIcon(0, style()->standardIcon(rule.Severity == Severity::Error
-                                                ? QStyle::SP_MessageBoxCritical
-                                                : QStyle::SP_MessageBoxWarning));
+    group->setIcon(
+        0, style()->standardIcon(rule.Severity == Severity::Error ? QStyle::SP_MessageBoxCritical
+                                                                  : QStyle::SP_MessageBoxWarning));
     QFont bold = group->font(0);
     bold.setBold(true);
     group->setFont(0, bold);

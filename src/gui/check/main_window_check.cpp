@@ -104,8 +104,7 @@ void MainWindow::OpenFinding(const Finding& finding) {
   if (finding.Kind != "schedule" || finding.File != kSchedulesFile) return;
   // The schedule page shows the definition from its SCHEDULE line on: mark the finding's line.
   Progress progress;
-  const std::optional<long long> header =
-      FindScheduleHeader(session_.Store, finding.Key, progress);
+  const std::optional<long long> header = FindScheduleHeader(session_.Store, finding.Key, progress);
   if (!header) return;
   ColourMemo* memo = schedulePage_->Memo();
   const QTextBlock block =

@@ -67,9 +67,7 @@ std::string Describe(const std::vector<Finding>& findings) {
   return text;
 }
 
-TEST(CheckRules, CleanDatabaseHasNoFindings) {
-  EXPECT_EQ(Describe(Check(CleanDatabase())), "");
-}
+TEST(CheckRules, CleanDatabaseHasNoFindings) { EXPECT_EQ(Describe(Check(CleanDatabase())), ""); }
 
 struct FaultCase {
   const char* Rule;
@@ -115,14 +113,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "schedule", "CPU1#DAILY", "Schedules.Xtract", 2},
         FaultCase{"undefined-resource", "Schedules.Xtract", "NEEDS 1 SLOTS",
                   "NEEDS 1 SLOTS,2 DISKS", "schedule", "CPU1#DAILY", "Schedules.Xtract", 3},
-        FaultCase{"undefined-prompt", "Schedules.Xtract", "PROMPT GO", "PROMPT GO,NOGO",
-                  "schedule", "CPU1#DAILY", "Schedules.Xtract", 4},
+        FaultCase{"undefined-prompt", "Schedules.Xtract", "PROMPT GO", "PROMPT GO,NOGO", "schedule",
+                  "CPU1#DAILY", "Schedules.Xtract", 4},
         FaultCase{"schedule-cycle", "Schedules.Xtract", "PROMPT GO\n",
-                  "PROMPT GO\nFOLLOWS CPU1#LATER.@\n", "schedule", "CPU1#DAILY",
-                  "Schedules.Xtract", 5},
-        FaultCase{"job-cycle", "Schedules.Xtract", " CPU1#JOB1\n",
-                  " CPU1#JOB1\n   FOLLOWS JOB2\n", "schedule", "CPU1#DAILY", "Schedules.Xtract",
-                  7},
+                  "PROMPT GO\nFOLLOWS CPU1#LATER.@\n", "schedule", "CPU1#DAILY", "Schedules.Xtract",
+                  5},
+        FaultCase{"job-cycle", "Schedules.Xtract", " CPU1#JOB1\n", " CPU1#JOB1\n   FOLLOWS JOB2\n",
+                  "schedule", "CPU1#DAILY", "Schedules.Xtract", 7},
         FaultCase{"duplicate-definition", "Parms.Xtract", "BIN \"/bin\"\n",
                   "BIN \"/bin\"\nBIN \"/usr/bin\"\n", "parameter", "BIN", "Parms.Xtract", 3},
         FaultCase{"duplicate-definition", "Jobs.Xtract", "CPU1#JOB3 DOCOMMAND \"c\"\n",
@@ -145,11 +142,11 @@ INSTANTIATE_TEST_SUITE_P(
 // Readings that name nothing undefined: run-cycle words, dates and offsets in ON, a quoted
 // prompt text, a resource with its workstation, a job line with CONFIRMED.
 TEST(CheckRules, ClauseFormsThatNameNothingMissing) {
-  const Files files = WithFault("Schedules.Xtract",
-                                "ON WORK\nNEEDS 1 SLOTS\nPROMPT GO\n:\n CPU1#JOB1\n",
-                                "ON WORK\nON WORK +2 DAYS,REQUEST,SU,01/05/27\nEXCEPT WORKDAYS\n"
-                                "NEEDS CPU1#SLOTS\nPROMPT \"Ready, GO?\"\nPROMPT GO\n:\n"
-                                " JOB1 CONFIRMED\n");
+  const Files files =
+      WithFault("Schedules.Xtract", "ON WORK\nNEEDS 1 SLOTS\nPROMPT GO\n:\n CPU1#JOB1\n",
+                "ON WORK\nON WORK +2 DAYS,REQUEST,SU,01/05/27\nEXCEPT WORKDAYS\n"
+                "NEEDS CPU1#SLOTS\nPROMPT \"Ready, GO?\"\nPROMPT GO\n:\n"
+                " JOB1 CONFIRMED\n");
   EXPECT_EQ(Describe(Check(files)), "");
 }
 

@@ -66,9 +66,11 @@ const std::string kJobPrefix = "Jobs follow each other in a cycle (each follows 
 INSTANTIATE_TEST_SUITE_P(
     OneTwoMany, Cycles,
     ::testing::Values(
-        CycleCase{"ScheduleOfOne", Schedule("A", "A.@"),
+        CycleCase{"ScheduleOfOne",
+                  Schedule("A", "A.@"),
                   {"schedule-cycle line 2: Schedule CPU1#A waits for itself"}},
-        CycleCase{"ScheduleOfTwo", Schedule("A", "CPU1#B.@") + Schedule("B", "A.A_JOB"),
+        CycleCase{"ScheduleOfTwo",
+                  Schedule("A", "CPU1#B.@") + Schedule("B", "A.A_JOB"),
                   {"schedule-cycle line 2: " + kPrefix + "CPU1#A -> CPU1#B -> CPU1#A"}},
         // D waits for C, C for B, B for A, A for D; found from the smallest key, A.
         CycleCase{"ScheduleOfFour",
@@ -81,17 +83,18 @@ INSTANTIATE_TEST_SUITE_P(
                       Schedule("Y", "X.@") + Schedule("Z", "X.@"),
                   {"schedule-cycle line 2: " + kPrefix + "CPU1#A -> CPU1#B -> CPU1#A",
                    "schedule-cycle line 12: " + kPrefix + "CPU1#X -> CPU1#Y -> CPU1#X"}},
-        CycleCase{"ChainWithoutCycle", Schedule("A", "") + Schedule("B", "A.@") +
-                                           Schedule("C", "B.@,A.A_JOB"),
+        CycleCase{"ChainWithoutCycle",
+                  Schedule("A", "") + Schedule("B", "A.@") + Schedule("C", "B.@,A.A_JOB"),
                   {}},
-        CycleCase{"JobOfOne", JobsSchedule({{"J1", "J1"}}),
+        CycleCase{"JobOfOne",
+                  JobsSchedule({{"J1", "J1"}}),
                   {"job-cycle line 4: Job CPU1#J1 follows itself"}},
-        CycleCase{"JobsOfTwo", JobsSchedule({{"J1", "J2"}, {"J2", "J1"}}),
+        CycleCase{"JobsOfTwo",
+                  JobsSchedule({{"J1", "J2"}, {"J2", "J1"}}),
                   {"job-cycle line 4: " + kJobPrefix + "CPU1#J1 -> CPU1#J2 -> CPU1#J1"}},
         CycleCase{"JobsOfThreeAfterAFreeOne",
                   JobsSchedule({{"J0", ""}, {"J1", "J3"}, {"J2", "J1,J0"}, {"J3", "J2"}}),
-                  {"job-cycle line 5: " + kJobPrefix +
-                   "CPU1#J1 -> CPU1#J3 -> CPU1#J2 -> CPU1#J1"}},
+                  {"job-cycle line 5: " + kJobPrefix + "CPU1#J1 -> CPU1#J3 -> CPU1#J2 -> CPU1#J1"}},
         CycleCase{"JobsInOrder", JobsSchedule({{"J1", ""}, {"J2", "J1"}, {"J3", "J1,J2"}}), {}}),
     [](const ::testing::TestParamInfo<CycleCase>& info) { return info.param.Name; });
 

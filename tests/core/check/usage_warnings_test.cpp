@@ -115,8 +115,7 @@ TEST(UsageWarnings, EqualTheReportsOnRandomDatabases) {
   for (unsigned seed = 1; seed <= 30; ++seed) {
     testing::ReportFixture fixture(RandomDatabase(seed).Files());
     Progress progress;
-    const std::vector<Finding> findings =
-        CheckDatabase(fixture.Store, fixture.Catalogue, progress);
+    const std::vector<Finding> findings = CheckDatabase(fixture.Store, fixture.Catalogue, progress);
     fixture.Catalogue.ScheduledJobList.reset();
     fixture.Catalogue.UsedCalendarList.reset();
     const std::pair<const char*, const char*> pairs[] = {{"J#5", "unscheduled-job"},
