@@ -60,7 +60,7 @@ class JobIndex {
 };
 
 // The name as it stands when it holds "#", else completed in `completed`.
-std::string_view Qualified(std::string_view name, const std::string& workstation,
+std::string_view Qualified(std::string_view name, std::string_view workstation,
                            std::string& completed) {
   if (name.find('#') != std::string_view::npos) return name;
   completed = workstation;
@@ -118,7 +118,7 @@ void CheckJobCycles(CheckContext& ctx, const ScheduleOutline& schedule,
     }
     const long long line =
         cycle.Line >= 0 ? cycle.Line : schedule.Jobs[static_cast<size_t>(cycle.Members[0])].Line;
-    ctx.Add("job-cycle", kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line,
+    ctx.Add("job-cycle", kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
             CycleMessage("Jobs", "Job", "follow", "follows", keys, cycle.Line >= 0));
   }
 }
@@ -161,7 +161,8 @@ void CheckFollows(CheckContext& ctx) {
     ctx.Progress.Tick();
     const int self = graph->Find(schedule.Key);
     auto add = [&](const char* rule, long long line, std::string message) {
-      ctx.Add(rule, kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line, std::move(message));
+      ctx.Add(rule, kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
+              std::move(message));
     };
     const JobIndex ownJobs(schedule);
     jobEdges.clear();
@@ -174,8 +175,8 @@ void CheckFollows(CheckContext& ctx) {
         const int job = ownJobs.Find(ref);
         if (job < 0) {
           add("undefined-job-in-schedule", item.Line,
-              "FOLLOWS names job " + std::string(ref) + ", which schedule " + schedule.Key +
-                  " does not hold");
+              "FOLLOWS names job " + std::string(ref) + ", which schedule " +
+                  std::string(schedule.Key) + " does not hold");
         } else if (item.Job >= 0) {
           jobEdges.push_back(JobEdge{item.Job, job, item.Line});
         }
@@ -224,8 +225,8 @@ void CheckFollows(CheckContext& ctx) {
     for (int node : cycle.Members) keys.push_back(graph->Key(node));
     const ScheduleOutline* outline = outlineOf[static_cast<size_t>(first)];
     ctx.Add("schedule-cycle", kKindSchedule,
-            outline != nullptr ? outline->CatalogueKey : graph->Key(first), kSchedulesFile,
-            cycle.Line >= 0 ? cycle.Line : graph->DefinitionLine(first),
+            outline != nullptr ? std::string(outline->CatalogueKey) : graph->Key(first),
+            kSchedulesFile, cycle.Line >= 0 ? cycle.Line : graph->DefinitionLine(first),
             CycleMessage("Schedules", "Schedule", "wait for", "waits for", keys, cycle.Line >= 0));
   }
 }

@@ -51,7 +51,8 @@ void CheckReferences(CheckContext& ctx) {
   for (const ScheduleOutline& schedule : ctx.Outlines) {
     ctx.Progress.Tick();
     auto add = [&](const char* rule, long long line, std::string message) {
-      ctx.Add(rule, kKindSchedule, schedule.CatalogueKey, kSchedulesFile, line, std::move(message));
+      ctx.Add(rule, kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
+              std::move(message));
     };
     for (const OutlineJob& job : schedule.Jobs) {
       if (ctx.JobByKey.contains(job.Key)) continue;
@@ -67,9 +68,9 @@ void CheckReferences(CheckContext& ctx) {
     // A resource named without a workstation is the schedule's own workstation's, as the
     // resource usage check reads it.
     for (const OutlineItem& item : schedule.Needs) {
-      const std::string resource = Contains(item.Text, "#")
-                                       ? std::string(item.Text)
-                                       : schedule.Workstation + "#" + std::string(item.Text);
+      const std::string resource = Contains(item.Text, "#") ? std::string(item.Text)
+                                                            : std::string(schedule.Workstation) +
+                                                                  "#" + std::string(item.Text);
       if (resources.contains(resource)) continue;
       add("undefined-resource", item.Line,
           "Resource " + resource + " is not defined in " + kResourcesFile);

@@ -113,9 +113,10 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
       continue;
     }
     ScheduleOutline outline;
-    outline.Key = TrimBlanks(header.substr(9));
-    outline.CatalogueKey = std::string(header.substr(9));
-    outline.Workstation = ScheduleWorkstation(outline.Key);
+    outline.Key = TrimmedView(header.substr(9));
+    outline.CatalogueKey = header.substr(9);
+    // As the J#5 reading takes it (ScheduleWorkstation).
+    outline.Workstation = outline.Key.substr(0, std::min<size_t>(outline.Key.find('#'), 50));
     outline.Line = i;
     bool inJobs = false;
     long long j = i + 1;
@@ -160,7 +161,7 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
       OutlineJob entry;
       entry.Key = job.find('#') != std::string_view::npos
                       ? std::string(TrimmedView(job))
-                      : outline.Workstation + "#" + std::string(job);
+                      : std::string(outline.Workstation) + "#" + std::string(job);
       entry.NodeKeyLength = std::min(entry.Key.find(' '), entry.Key.size());
       entry.Line = j;
       outline.Jobs.push_back(std::move(entry));

@@ -34,10 +34,11 @@ struct OutlineJob {
 
 // What the integrity rules read from one schedule definition.
 struct ScheduleOutline {
-  std::string Key;           // the text after "SCHEDULE ", trimmed
-  std::string CatalogueKey;  // the text after "SCHEDULE " as the catalogue shows it
-  std::string Workstation;   // the key before its first "#"
-  long long Line = 0;        // the SCHEDULE line
+  // Views of the SCHEDULE line.
+  std::string_view Key;           // the text after "SCHEDULE ", trimmed
+  std::string_view CatalogueKey;  // the text after "SCHEDULE " as the catalogue shows it
+  std::string_view Workstation;   // the key before its first "#", at most 50 characters
+  long long Line = 0;             // the SCHEDULE line
   // Each clause's items, split at commas and trimmed, over continuation lines. FOLLOWS items
   // are cut at their first blank; NEEDS items lose their quantity; PROMPT items are names
   // only (a quoted prompt text is no name). ON and EXCEPT come from the header only.
