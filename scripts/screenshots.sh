@@ -20,3 +20,4 @@ shoot --size=1180x720 "$OUT" "report:S#4:HFDWH01#DW_NIGHTLY=screenshot-report-s4
 shoot --size=1180x720 "$OUT" "changes=screenshot-changes.png"
 shoot "$OUT" "graph:HFFIN02#FIN_REPORTS=screenshot-graph.png"
 shoot "$OUT" "jobgraph:HFDWH01#DW_NIGHTLY=screenshot-job-graph.png"
+shoot --size=1180x720 "$OUT" "findings=screenshot-findings.png"

@@ -20,5 +20,6 @@ void AddHtmlCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddShowCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddDiffCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddGraphCommand(CLI::App& app, CliContext& context, CommandResult& result);
+void AddCheckCommand(CLI::App& app, CliContext& context, CommandResult& result);
 
 }  // namespace vdbq::cli

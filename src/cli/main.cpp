@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
   vdbq::cli::AddHtmlCommand(app, context, result);
   vdbq::cli::AddDiffCommand(app, context, result);
   vdbq::cli::AddGraphCommand(app, context, result);
+  vdbq::cli::AddCheckCommand(app, context, result);
 
   try {
     app.parse(argc, argv);

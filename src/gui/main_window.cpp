@@ -98,6 +98,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   WireOutput();
   WireChanges();
   graphs_ = new GraphCommands(*this);
+  WireCheck();
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -318,6 +319,7 @@ void MainWindow::ReloadCatalogue(const std::function<std::string()>& load) {
   promptPage_->SetRows(session_.Store.PromptList);
   ShowTitlePage();
   panel_->SearchBox()->setFocus();
+  RunCheck();
   if (!failure.isEmpty()) {
     SetStatus(failure);
     showMessage_(failure);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/diff/extract_objects.h"
+#include "core/check/finding.h"
 #include "core/settings/settings_store.h"
 #include "gui/catalogue/catalogue_model.h"
 #include "gui/category_navigation.h"
@@ -22,9 +23,11 @@ class CatalogueTree;
 class ChangesCommands;
 class ChangesPage;
 class CategoryBar;
+class ClickLabel;
 class Desktop;
 class ExportCommands;
 class GraphCommands;
+class FindingsPage;
 class InstallPage;
 class JobPageWidget;
 class MainMenu;
@@ -82,6 +85,13 @@ class MainWindow : public QMainWindow {
   void ShowTitlePage();
   void ShowInstallPage();
   void ShowReportPage();
+  // The database check (check/main_window_check.cpp).
+  void RunCheck();
+  void ShowFindingsPage();
+  void OpenFinding(const vdbq::Finding& finding);
+  void ExportFindings();
+  FindingsPage* Findings() const { return findingsPage_; }
+  ClickLabel* CheckTotals() const { return checkTotals_; }
   // CopyTextToClipboard: the text to the clipboard, with a sound and a status text.
   void CopyTextToClipboard(const std::string& text);
   void PlaySound(Sound sound);
@@ -140,6 +150,7 @@ class MainWindow : public QMainWindow {
   void WireChanges();
   // Shows an object of the loaded database on its page, selecting its tree node when found.
   void OpenObject(ObjectKind kind, const std::string& key);
+  void WireCheck();
 
   Session session_;
   std::string programDir_;
@@ -182,6 +193,8 @@ class MainWindow : public QMainWindow {
   QLabel* status_ = nullptr;
   ChangesPage* changesPage_ = nullptr;
   ChangesCommands* changes_ = nullptr;
+  FindingsPage* findingsPage_ = nullptr;
+  ClickLabel* checkTotals_ = nullptr;
 };
 
 }  // namespace vdbq::gui

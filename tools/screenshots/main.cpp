@@ -4,7 +4,8 @@
 // Scenarios: title, catalogue (a schedule page), workstation, job, calendar, resource,
 // parameter, prompt, install, about, menu (the tree's pop-up menu), report:CODE[:SEARCH], and
 // changes (the sample compared with a copy of it that has a few edits),
-// graph:KEY or jobgraph:KEY (the Graph page of a schedule).
+// graph:KEY or jobgraph:KEY (the Graph page of a schedule), findings (the database check on
+// examples/faulty-db).
 
 #include <QApplication>
 #include <QDialog>
@@ -35,10 +36,10 @@ namespace {
 // its own settings file and no sounds, so that every picture starts from the same state.
 class ShotWindow {
  public:
-  ShotWindow() {
+  explicit ShotWindow(const QString& database = QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR)) {
     const QString db = dir_.filePath(QStringLiteral("DBase"));
     QDir().mkpath(db);
-    const QDir sample(QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR));
+    const QDir sample(database);
     for (const QString& name : sample.entryList(QDir::Files)) {
       QFile::copy(sample.filePath(name), db + QLatin1Char('/') + name);
     }
@@ -163,6 +164,10 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
     return true;
   }
   if (scenario == QLatin1String("about")) return true;
+  if (scenario == QLatin1String("findings")) {
+    window.ShowFindingsPage();
+    return true;
+  }
   if (scenario == QLatin1String("changes")) return PrepareChanges(fixture);
   if (scenario == QLatin1String("install")) {
     window.ShowInstallPage();
@@ -217,7 +222,10 @@ int main(int argc, char** argv) {
                  .replace(QLatin1Char('#'), QLatin1Char('-')) +
              QStringLiteral(".png");
     }
-    ShotWindow fixture;
+    // The Findings page is shown on the example database that has every kind of fault.
+    ShotWindow fixture(scenario == QLatin1String("findings")
+                           ? QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR "/../faulty-db")
+                           : QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR));
     vdbq::gui::MainWindow& window = fixture.Window();
     window.show();
     if (!window.Started()) QTest::qWaitFor([&window] { return window.Started(); }, 5000);

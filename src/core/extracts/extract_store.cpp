@@ -191,6 +191,7 @@ std::vector<NameValue> ReadNameValueRows(const LineList& lines, long long lastLi
     if (line.empty() || StartsWith(line, headerKeyword)) continue;
     const long long q = Find("\"", line);
     NameValue row;
+    row.Line = i;
     row.Name = q >= 3 ? Copy(line, 1, q - 2) : std::string{};
     row.Value = q >= 1 ? CopyFrom(line, q) : line;
     if (row.Value.size() >= 2 && row.Value.front() == '"' && row.Value.back() == '"') {

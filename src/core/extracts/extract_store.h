@@ -13,6 +13,8 @@ namespace vdbq {
 struct NameValue {
   std::string Name;
   std::string Value;
+  // The row's line in its file, from 0, so that a finding can point at it.
+  long long Line = 0;
 };
 
 // A file that exists but cannot be read. Loading stops; the caller shows the message.

@@ -8,6 +8,7 @@
 #include "core/reports/report_frame.h"
 #include "core/reports/report_routines.h"
 #include "core/reports/schedule_header_lines.h"
+#include "core/reports/usage_answers.h"
 #include "core/text/collation_sort.h"
 #include "core/text/text_routines.h"
 
@@ -102,19 +103,7 @@ void RunC2(ReportContext& ctx) {
                                "All Unused Calendars",
                                {100, 0, 0, 0, 0, 0, 0, 0, 0}});
   std::optional<std::string>& usedList = ctx.Catalogue.UsedCalendarList;
-  if (!usedList || usedList->empty()) {
-    // The walk ticks once; the header scans tick for their own lines.
-    ctx.Progress.Tick();
-    Progress silent;
-    std::unordered_set<std::string> seen;
-    std::string used;
-    ScanCalendarHeaders(ctx.Store.ScheduleLines, ScheduleHeaderLines(ctx.Store, silent),
-                        ctx.Progress, [&](bool, std::string_view item) {
-                          if (seen.emplace(item).second) used.append(item).append(",");
-                          return false;
-                        });
-    usedList = std::move(used);
-  }
+  if (!usedList || usedList->empty()) usedList = CollectUsedCalendars(ctx.Store, ctx.Progress);
   const CommaItemSet used(*usedList);
   long long found = 0;
   ForEachListedName(ctx.Catalogue.CalendarNameList, [&](std::string_view name) {
@@ -123,6 +112,20 @@ void RunC2(ReportContext& ctx) {
     ++found;
   });
   FinishReport(ctx, "Found " + std::to_string(found) + " Unused Calendars... Ready.");
+}
+
+std::string CollectUsedCalendars(const ExtractStore& store, Progress& progress) {
+  // The walk ticks once; the header scans tick for their own lines.
+  progress.Tick();
+  Progress silent;
+  std::unordered_set<std::string> seen;
+  std::string used;
+  ScanCalendarHeaders(store.ScheduleLines, ScheduleHeaderLines(store, silent), progress,
+                      [&](bool, std::string_view item) {
+                        if (seen.emplace(item).second) used.append(item).append(",");
+                        return false;
+                      });
+  return used;
 }
 
 void RunC3(ReportContext& ctx) { ListCalendarsByValidity(ctx, false); }

@@ -11,6 +11,7 @@
 #include "core/reports/report_frame.h"
 #include "core/reports/report_routines.h"
 #include "core/reports/schedule_follows_reader.h"
+#include "core/reports/usage_answers.h"
 #include "core/text/collation_sort.h"
 #include "core/text/text_routines.h"
 
@@ -34,7 +35,8 @@ void ForEachJobHeader(ReportContext& ctx, Visit visit) {
 
 std::string CountText(size_t n) { return std::to_string(n); }
 
-// Every job key that some schedule's job section names, each followed by ",".
+}  // namespace
+
 std::string CollectScheduledJobs(const ExtractStore& store, Progress& progress) {
   std::string list;
   const LineList& lines = store.ScheduleLines;
@@ -56,8 +58,6 @@ std::string CollectScheduledJobs(const ExtractStore& store, Progress& progress) 
   }
   return list;
 }
-
-}  // namespace
 
 void RunJ1(ReportContext& ctx) {
   BeginReport(ctx, {11,

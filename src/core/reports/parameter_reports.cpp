@@ -1,5 +1,6 @@
 #include "core/catalogue/catalogue.h"
 #include "core/reports/report_routines.h"
+#include "core/reports/usage_answers.h"
 #include "core/reports/usage_reports.h"
 #include "core/text/text_routines.h"
 
@@ -68,13 +69,18 @@ void RunP2(ReportContext& ctx) {
   BeginReport(ctx,
               ReportFrame{52, "P#2", "Parameter Report - Option #2", "Check Usage:", kUsageWidths});
 
+  const std::string uses = CollectParameterUses(store, ctx.Progress);
+  FinishReport(ctx, UsageStatus(AddUsageRows(ctx, nameList, uses), "Parameters"));
+}
+
+std::string CollectParameterUses(const ExtractStore& store, Progress& progress) {
   std::string uses;
   for (long long i = 0; i < store.JobLineCount; ++i) {
-    ctx.Progress.Tick();
+    progress.Tick();
     std::string_view line = store.JobLines.At(i);
     if (IsJobDefinitionLine(line)) AppendCaretNames(CommandText(line), uses);
   }
-  FinishReport(ctx, UsageStatus(AddUsageRows(ctx, nameList, uses), "Parameters"));
+  return uses;
 }
 
 }  // namespace vdbq

@@ -1,6 +1,7 @@
 #include "core/reports/name_lists.h"
 #include "core/reports/report_routines.h"
 #include "core/reports/schedule_header_lines.h"
+#include "core/reports/usage_answers.h"
 #include "core/reports/usage_reports.h"
 #include "core/text/text_routines.h"
 
@@ -57,18 +58,23 @@ void RunD2(ReportContext& ctx) {
   BeginReport(ctx,
               ReportFrame{62, "D#2", "Prompt Report - Option #2", "Check Usage:", kUsageWidths});
 
+  const std::string prompts = CollectPromptUses(store, ctx.Progress);
+  FinishReport(ctx, UsageStatus(AddUsageRows(ctx, nameList, prompts), "Prompts"));
+}
+
+std::string CollectPromptUses(const ExtractStore& store, Progress& progress) {
   std::string prompts;
   const LineList& lines = store.ScheduleLines;
   long long line = 0;
   while (line < store.ScheduleLineCount) {
-    ctx.Progress.Tick();
+    progress.Tick();
     if (StartsWith(lines.At(line), "SCHEDULE ")) {
       line = ReadBodyClauses(lines, line + 1, kPromptClause, prompts);
     } else {
       ++line;
     }
   }
-  FinishReport(ctx, UsageStatus(AddUsageRows(ctx, nameList, prompts), "Prompts"));
+  return prompts;
 }
 
 }  // namespace vdbq

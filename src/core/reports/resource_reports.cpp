@@ -2,6 +2,7 @@
 #include "core/reports/name_lists.h"
 #include "core/reports/report_routines.h"
 #include "core/reports/schedule_header_lines.h"
+#include "core/reports/usage_answers.h"
 #include "core/reports/usage_reports.h"
 #include "core/text/text_routines.h"
 
@@ -72,20 +73,25 @@ void RunR2(ReportContext& ctx) {
   BeginReport(ctx,
               ReportFrame{42, "R#2", "Resource Report - Option #2", "Check Usage:", kUsageWidths});
 
+  const std::string needs = CollectResourceNeeds(store, ctx.Progress);
+  FinishReport(ctx, UsageStatus(AddUsageRows(ctx, nameList, needs), "Resources"));
+}
+
+std::string CollectResourceNeeds(const ExtractStore& store, Progress& progress) {
   std::string needs;
   const LineList& lines = store.ScheduleLines;
   long long line = 0;
   while (line < store.ScheduleLineCount) {
-    ctx.Progress.Tick();
+    progress.Tick();
     std::string_view text = lines.At(line);
     if (StartsWith(text, "SCHEDULE ")) {
       const std::string workstation = SplitKey(CopyFrom(text, 10)).Workstation;
-      line = ReadNeedsAsResources(lines, line + 1, workstation, needs, ctx.Progress);
+      line = ReadNeedsAsResources(lines, line + 1, workstation, needs, progress);
     } else {
       ++line;
     }
   }
-  FinishReport(ctx, UsageStatus(AddUsageRows(ctx, nameList, needs), "Resources"));
+  return needs;
 }
 
 }  // namespace vdbq

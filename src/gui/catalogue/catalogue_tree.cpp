@@ -96,6 +96,8 @@ void CatalogueTree::BuildMenu() {
     reports->addAction(QString::fromLatin1(entry.Caption), this,
                        [this, entry] { emit presetChosen(entry, std::nullopt); });
   }
+  // The whole database's check belongs to the headings, not to one object.
+  check_ = menu_.addAction(QStringLiteral("Check Database"), this, &CatalogueTree::checkRequested);
   separator_ = menu_.addSeparator();
   for (const KindMenu& k : kKindMenus) {
     QMenu* sub = menu_.addMenu(QString::fromLatin1(k.Title));
@@ -116,6 +118,7 @@ void CatalogueTree::EnableForSelection() {
   const NodeInfo node = SelectedNode();
   const NodeKind kind = KindOfNode(node.Level, node.ParentCaption, node.GrandparentCaption);
   separator_->setEnabled(false);
+  check_->setVisible(node.Level <= 0);
   for (auto& [menuKind, sub] : kindMenus_) sub->setEnabled(menuKind == kind);
 }
 

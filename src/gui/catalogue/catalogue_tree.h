@@ -27,6 +27,8 @@ class CatalogueTree : public QTreeView {
  signals:
   void nodeSelected(const vdbq::gui::NodeInfo& node);
   void presetChosen(const vdbq::PresetEntry& entry, const std::optional<std::string>& search);
+  // "Check Database" from the menu of a heading.
+  void checkRequested();
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -39,6 +41,7 @@ class CatalogueTree : public QTreeView {
   CatalogueModel& model_;
   QMenu menu_;
   QAction* separator_ = nullptr;
+  QAction* check_ = nullptr;
   std::vector<std::pair<NodeKind, QMenu*>> kindMenus_;
 };
 

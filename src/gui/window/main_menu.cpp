@@ -52,6 +52,9 @@ MainMenu::MainMenu(QMenuBar& bar, QObject* parent) : QObject(parent) {
     reports->addAction(QString::fromLatin1(entry.Caption), this,
                        [this, entry] { emit presetChosen(entry); });
   }
+  reports->addSeparator();
+  CheckDatabase = reports->addAction(QStringLiteral("Check Database"));
+  CheckDatabase->setObjectName(QStringLiteral("CheckDatabase1"));
 
   QMenu* pages = bar.addMenu(QStringLiteral("Pages"));
   for (int i = 0; i < kButtonCategories; ++i) {

@@ -26,6 +26,7 @@ class MainMenu : public QObject {
   QAction* EnableSounds;
   QAction* Exit;
   QAction* Refresh;
+  QAction* CheckDatabase;
   QAction* NodeSelectedText;
   QAction* NodeSelectedBackground;
   QAction* Settings;

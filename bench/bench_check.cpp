@@ -1,0 +1,44 @@
+// Times the database check (CheckDatabase) on a large generated database after its load: the
+// graph, the outline of every schedule, every rule family and the sort of the findings.
+//
+// The database is the one support/report_bench_database.h describes, or VARNOLTDBQ_BENCH_DB.
+
+#include <benchmark/benchmark.h>
+
+#include "core/check/check_database.h"
+#include "support/report_bench_database.h"
+
+namespace vdbq {
+namespace {
+
+bench::ReportBenchDatabase& Database() {
+  static bench::ReportBenchDatabase database("check");
+  return database;
+}
+
+// Each run starts from a fresh load's state: the caches the check fills (the schedule graph,
+// the usage reports' lists) are emptied first, as a refresh empties them.
+void BM_CheckAfterLoad(benchmark::State& state) {
+  bench::ReportBenchDatabase& db = Database();
+  Progress progress;
+  size_t findings = 0;
+  for (auto _ : state) {
+    db.Catalogue.Graph.reset();
+    db.Catalogue.ScheduledJobList.reset();
+    db.Catalogue.UsedCalendarList.reset();
+    findings = CheckDatabase(db.Store, db.Catalogue, progress).size();
+  }
+  long long lines =
+      db.Store.ScheduleLines.Count() + db.Store.JobLines.Count() + db.Store.CpuLines.Count() +
+      db.Store.CalendarLines.Count() + db.Store.ResourceLines.Count() +
+      static_cast<long long>(db.Store.ParameterList.size() + db.Store.PromptList.size());
+  state.counters["findings"] = static_cast<double>(findings);
+  state.counters["lines"] = static_cast<double>(lines);
+}
+
+BENCHMARK(BM_CheckAfterLoad)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vdbq
+
+BENCHMARK_MAIN();

@@ -1,0 +1,165 @@
+// The five warnings: exactly the objects that J#5, C#2, R#2, P#2 and D#2 list as not used,
+// found from the same lists those reports build, each pointed at its definition's line.
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+
+#include "core/check/check_context.h"
+#include "core/reports/entry_runs.h"
+#include "core/reports/name_lists.h"
+#include "core/reports/usage_answers.h"
+#include "core/text/text_routines.h"
+
+namespace vdbq {
+namespace {
+
+// Walks a name list built from definitions (each name followed by a comma) as the usage
+// reports walk it, up to its first empty field, and gives each name with the line of the
+// definition it stands in.
+template <typename Visit>
+void ForEachListedDefinition(const std::vector<DefinitionAt>& definitions, Visit&& visit) {
+  std::string list;
+  std::vector<size_t> starts;
+  for (const DefinitionAt& definition : definitions) {
+    starts.push_back(list.size());
+    list += definition.Key;
+    list += ',';
+  }
+  ForEachListedName(list, [&](std::string_view name) {
+    const size_t offset = static_cast<size_t>(name.data() - list.data());
+    const size_t entry = static_cast<size_t>(
+        std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin() - 1);
+    // A field never spans two entries, so it is a part of its definition's key (which
+    // outlives the list).
+    visit(definitions[entry].Key.substr(offset - starts[entry], name.size()),
+          definitions[entry].Line);
+  });
+}
+
+// The non-empty names of the parameter or prompt list, trimmed as the reports take them.
+std::vector<DefinitionAt> NamedRows(const std::vector<NameValue>& rows) {
+  std::vector<DefinitionAt> named;
+  for (const NameValue& row : rows) {
+    if (!row.Name.empty()) named.push_back(DefinitionAt{TrimmedView(row.Name), row.Line});
+  }
+  return named;
+}
+
+// Calls visit for every comma-separated item of a text, the empty ones included.
+template <typename Visit>
+void ForEachItem(std::string_view text, Visit&& visit) {
+  for (;;) {
+    const size_t comma = text.find(',');
+    visit(text.substr(0, comma));
+    if (comma == std::string_view::npos) return;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+// Adds a finding for every listed name that "," + uses + "," does not hold as "," + name + ","
+// (CommaItemSet's answer). The names are few and the uses many, so the uses are walked once
+// against a table of the names.
+void AddUnused(CheckContext& ctx, const std::vector<DefinitionAt>& definitions,
+               std::string_view uses, const char* rule, const char* kind, const char* file,
+               const char* unusedText) {
+  std::vector<std::pair<std::string_view, long long>> listed;
+  ForEachListedDefinition(
+      definitions, [&](std::string_view name, long long line) { listed.emplace_back(name, line); });
+  std::unordered_map<std::string_view, bool> used;
+  for (const auto& [name, line] : listed) used.emplace(name, false);
+  ForEachItem(uses, [&](std::string_view item) {
+    const auto found = used.find(item);
+    if (found != used.end()) found->second = true;
+  });
+  const std::string wrappedUses = CommaWrapped(uses);
+  for (const auto& [name, line] : listed) {
+    ctx.Progress.Tick();
+    // A name holding a comma spans items; only the text itself can answer for it.
+    const bool isUsed = name.find(',') == std::string_view::npos
+                            ? used.at(name)
+                            : Contains(wrappedUses, CommaWrapped(name));
+    if (isUsed) continue;
+    const std::string key(name);
+    ctx.Add(rule, kind, key, file, line,
+            std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) + (kind + 1) + " " + key +
+                unusedText);
+  }
+}
+
+void CheckUnscheduledJobs(CheckContext& ctx) {
+  const std::string* list = &*ctx.Catalogue.ScheduledJobList;
+  // J#5 counts a key as scheduled when it is one of the list's entries, or for a key holding
+  // commas a run of them. Plain keys are marked by one walk over the entries against the job
+  // keys' table; EntryRuns answers for the others.
+  std::vector<char> scheduled(ctx.Jobs.size(), 0);
+  ForEachItem(*list, [&](std::string_view entry) {
+    const auto found = ctx.JobByKey.find(entry);
+    if (found != ctx.JobByKey.end()) scheduled[found->second] = 1;
+  });
+  auto plain = [](std::string_view key) {
+    return !key.empty() && key.find(',') == std::string_view::npos;
+  };
+  std::vector<std::string> odd;
+  for (const DefinitionAt& job : ctx.Jobs) {
+    if (!plain(job.Key)) odd.emplace_back(job.Key);
+  }
+  std::optional<EntryRuns> oddRuns;
+  if (!odd.empty()) oddRuns.emplace(*list, odd);
+  for (size_t j = 0; j < ctx.Jobs.size(); ++j) {
+    ctx.Progress.Tick();
+    const DefinitionAt& job = ctx.Jobs[j];
+    if (plain(job.Key) ? scheduled[ctx.FirstJobOf[j]] != 0 : oddRuns->Holds(job.Key)) continue;
+    const std::string key(job.Key);
+    ctx.Add("unscheduled-job", kKindJob, key, kJobsFile, job.Line,
+            "Job " + key + " is in no schedule");
+  }
+}
+
+}  // namespace
+
+UsageLists CollectUsageLists(const ExtractStore& store, const Catalogue& catalogue) {
+  // Runs beside the other families, so it never ticks the caller's progress.
+  Progress silent;
+  UsageLists lists;
+  const CatalogueTotals& totals = catalogue.Totals;
+  if (!catalogue.ScheduledJobList || catalogue.ScheduledJobList->empty()) {
+    lists.ScheduledJobs = CollectScheduledJobs(store, silent);
+  }
+  // Each report looks at nothing while its category is empty.
+  if (totals.CalendarTotal != 0 &&
+      (!catalogue.UsedCalendarList || catalogue.UsedCalendarList->empty())) {
+    lists.UsedCalendars = CollectUsedCalendars(store, silent);
+  }
+  if (totals.ResourceTotal != 0) lists.Needs = CollectResourceNeeds(store, silent);
+  if (totals.ParameterTotal != 0) lists.ParameterUses = CollectParameterUses(store, silent);
+  if (totals.PromptTotal != 0) lists.PromptUses = CollectPromptUses(store, silent);
+  return lists;
+}
+
+void CheckUsage(CheckContext& ctx, UsageLists lists) {
+  const ExtractStore& store = ctx.Store;
+  const CatalogueTotals& totals = ctx.Catalogue.Totals;
+  // The lists J#5 and C#2 keep until the next load.
+  if (lists.ScheduledJobs) ctx.Catalogue.ScheduledJobList = std::move(lists.ScheduledJobs);
+  if (lists.UsedCalendars) ctx.Catalogue.UsedCalendarList = std::move(lists.UsedCalendars);
+  CheckUnscheduledJobs(ctx);
+  if (totals.CalendarTotal != 0) {
+    AddUnused(ctx, CalendarDefinitions(store), *ctx.Catalogue.UsedCalendarList, "unused-calendar",
+              kKindCalendar, kCalendarsFile, " is named by no schedule's ON or EXCEPT");
+  }
+  if (totals.ResourceTotal != 0) {
+    AddUnused(ctx, ResourceDefinitions(store), lists.Needs, "unused-resource", kKindResource,
+              kResourcesFile, " is needed by no schedule");
+  }
+  if (totals.ParameterTotal != 0) {
+    AddUnused(ctx, NamedRows(store.ParameterList), lists.ParameterUses, "unused-parameter",
+              kKindParameter, kParmsFile, " is used by no job's command");
+  }
+  if (totals.PromptTotal != 0) {
+    AddUnused(ctx, NamedRows(store.PromptList), lists.PromptUses, "unused-prompt", kKindPrompt,
+              kPromptsFile, " is used by no schedule");
+  }
+}
+
+}  // namespace vdbq

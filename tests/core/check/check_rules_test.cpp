@@ -1,0 +1,164 @@
+// Each rule on a small database that holds exactly its fault, and on one that holds none.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/check/check_database.h"
+#include "support/report_fixture.h"
+
+namespace vdbq {
+namespace {
+
+using Files = std::map<std::string, std::string>;
+
+const Files& CleanDatabase() {
+  static const Files files{
+      {"Cpus.Xtract", "CPUNAME CPU1\nOS UNIX\nEND\n"},
+      {"Schedules.Xtract",
+       "SCHEDULE CPU1#DAILY\n"  // 1
+       "ON WORK\n"              // 2
+       "NEEDS 1 SLOTS\n"        // 3
+       "PROMPT GO\n"            // 4
+       ":\n"                    // 5
+       " CPU1#JOB1\n"           // 6
+       " CPU1#JOB2\n"           // 7
+       "   FOLLOWS JOB1\n"      // 8
+       "END\n"                  // 9
+       "SCHEDULE CPU1#LATER\n"  // 10
+       "FOLLOWS CPU1#DAILY.JOB2\n"
+       ":\n"
+       " CPU1#JOB3\n"
+       "END\n"},
+      {"Jobs.Xtract",
+       "CPU1#JOB1 DOCOMMAND \"^BIN^/a\"\nCPU1#JOB2 DOCOMMAND \"b\"\nCPU1#JOB3 DOCOMMAND \"c\"\n"},
+      {"Calendars.Xtract", "$CALENDAR\nWORK\t\"Work days\"\n  01/04/27\n"},
+      {"Parms.Xtract", "$PARM\nBIN \"/bin\"\n"},
+      {"Prompts.Xtract", "$PROMPT\nGO \"Go?\"\n"},
+      {"Resources.Xtract", "$RESOURCE\nCPU1#SLOTS\t   2\t\"Slots\"\n"},
+  };
+  return files;
+}
+
+// The clean database with one text of one file replaced.
+Files WithFault(const std::string& file, const std::string& from, const std::string& to) {
+  Files files = CleanDatabase();
+  std::string& text = files[file];
+  const size_t at = text.find(from);
+  if (at == std::string::npos) throw std::invalid_argument("no " + from + " in " + file);
+  text.replace(at, from.size(), to);
+  return files;
+}
+
+std::vector<Finding> Check(const Files& files) {
+  testing::ReportFixture fixture(files);
+  Progress progress;
+  return CheckDatabase(fixture.Store, fixture.Catalogue, progress);
+}
+
+std::string Describe(const std::vector<Finding>& findings) {
+  std::string text;
+  for (const Finding& f : findings) {
+    text += f.Rule + " " + f.Kind + " " + f.Key + " " + f.File + ":" + std::to_string(f.Line) +
+            " " + f.Message + "\n";
+  }
+  return text;
+}
+
+TEST(CheckRules, CleanDatabaseHasNoFindings) { EXPECT_EQ(Describe(Check(CleanDatabase())), ""); }
+
+struct FaultCase {
+  const char* Rule;
+  const char* File;  // where the fault is planted
+  const char* From;
+  const char* To;
+  const char* Kind;  // what the one finding says
+  const char* Key;
+  const char* FindingFile;
+  long long Line;
+};
+
+class OneFault : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(OneFault, GivesExactlyItsFinding) {
+  const FaultCase& c = GetParam();
+  const std::vector<Finding> findings = Check(WithFault(c.File, c.From, c.To));
+  ASSERT_EQ(findings.size(), 1u) << Describe(findings);
+  const Finding& f = findings[0];
+  EXPECT_EQ(f.Rule, c.Rule);
+  EXPECT_EQ(f.Severity, FindRule(c.Rule)->Severity);
+  EXPECT_EQ(f.Kind, c.Kind);
+  EXPECT_EQ(f.Key, c.Key);
+  EXPECT_EQ(f.File, c.FindingFile);
+  EXPECT_EQ(f.Line, c.Line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryRule, OneFault,
+    ::testing::Values(
+        FaultCase{"undefined-workstation", "Schedules.Xtract", "CPU1#LATER", "CPU9#LATER",
+                  "schedule", "CPU9#LATER", "Schedules.Xtract", 10},
+        FaultCase{"undefined-schedule", "Schedules.Xtract", "CPU1#DAILY.JOB2", "CPU1#GONE.JOB2",
+                  "schedule", "CPU1#LATER", "Schedules.Xtract", 11},
+        FaultCase{"undefined-job-in-schedule", "Schedules.Xtract", "DAILY.JOB2", "DAILY.JOB9",
+                  "schedule", "CPU1#LATER", "Schedules.Xtract", 11},
+        // A job's own FOLLOWS without "." names a job of the same schedule.
+        FaultCase{"undefined-job-in-schedule", "Schedules.Xtract", "FOLLOWS JOB1",
+                  "FOLLOWS JOB1,JOB7", "schedule", "CPU1#DAILY", "Schedules.Xtract", 8},
+        FaultCase{"undefined-job", "Schedules.Xtract", " CPU1#JOB3\n", " CPU1#JOB3\n JOB8\n",
+                  "schedule", "CPU1#LATER", "Schedules.Xtract", 14},
+        FaultCase{"undefined-calendar", "Schedules.Xtract", "ON WORK", "ON WORK, NOCAL +1 DAYS",
+                  "schedule", "CPU1#DAILY", "Schedules.Xtract", 2},
+        FaultCase{"undefined-resource", "Schedules.Xtract", "NEEDS 1 SLOTS",
+                  "NEEDS 1 SLOTS,2 DISKS", "schedule", "CPU1#DAILY", "Schedules.Xtract", 3},
+        FaultCase{"undefined-prompt", "Schedules.Xtract", "PROMPT GO", "PROMPT GO,NOGO", "schedule",
+                  "CPU1#DAILY", "Schedules.Xtract", 4},
+        FaultCase{"schedule-cycle", "Schedules.Xtract", "PROMPT GO\n",
+                  "PROMPT GO\nFOLLOWS CPU1#LATER.@\n", "schedule", "CPU1#DAILY", "Schedules.Xtract",
+                  5},
+        FaultCase{"job-cycle", "Schedules.Xtract", " CPU1#JOB1\n", " CPU1#JOB1\n   FOLLOWS JOB2\n",
+                  "schedule", "CPU1#DAILY", "Schedules.Xtract", 7},
+        FaultCase{"duplicate-definition", "Parms.Xtract", "BIN \"/bin\"\n",
+                  "BIN \"/bin\"\nBIN \"/usr/bin\"\n", "parameter", "BIN", "Parms.Xtract", 3},
+        FaultCase{"duplicate-definition", "Jobs.Xtract", "CPU1#JOB3 DOCOMMAND \"c\"\n",
+                  "CPU1#JOB3 DOCOMMAND \"c\"\nCPU1#JOB3 DOCOMMAND \"d\"\n", "job", "CPU1#JOB3",
+                  "Jobs.Xtract", 4},
+        FaultCase{"unscheduled-job", "Jobs.Xtract", "CPU1#JOB3 DOCOMMAND \"c\"\n",
+                  "CPU1#JOB3 DOCOMMAND \"c\"\nCPU1#JOB4 DOCOMMAND \"d\"\n", "job", "CPU1#JOB4",
+                  "Jobs.Xtract", 4},
+        FaultCase{"unused-calendar", "Calendars.Xtract", "  01/04/27\n",
+                  "  01/04/27\nSPARE\t\"Spare\"\n  01/01/28\n", "calendar", "SPARE",
+                  "Calendars.Xtract", 4},
+        FaultCase{"unused-resource", "Resources.Xtract", "\"Slots\"\n",
+                  "\"Slots\"\nCPU1#TAPE\t   1\t\"Tape\"\n", "resource", "CPU1#TAPE",
+                  "Resources.Xtract", 3},
+        FaultCase{"unused-prompt", "Prompts.Xtract", "\"Go?\"\n", "\"Go?\"\nLATE \"Late?\"\n",
+                  "prompt", "LATE", "Prompts.Xtract", 3},
+        FaultCase{"unused-parameter", "Parms.Xtract", "\"/bin\"\n", "\"/bin\"\nTMP \"/tmp\"\n",
+                  "parameter", "TMP", "Parms.Xtract", 3}));
+
+// Readings that name nothing undefined: run-cycle words, dates and offsets in ON, a quoted
+// prompt text, a resource with its workstation, a job line with CONFIRMED.
+TEST(CheckRules, ClauseFormsThatNameNothingMissing) {
+  const Files files =
+      WithFault("Schedules.Xtract", "ON WORK\nNEEDS 1 SLOTS\nPROMPT GO\n:\n CPU1#JOB1\n",
+                "ON WORK\nON WORK +2 DAYS,REQUEST,SU,01/05/27\nEXCEPT WORKDAYS\n"
+                "NEEDS CPU1#SLOTS\nPROMPT \"Ready, GO?\"\nPROMPT GO\n:\n"
+                " JOB1 CONFIRMED\n");
+  EXPECT_EQ(Describe(Check(files)), "");
+}
+
+TEST(CheckRules, FindingsAreSortedByFileLineAndRule) {
+  Files files = WithFault("Schedules.Xtract", "CPU1#LATER", "CPU9#LATER");
+  files["Jobs.Xtract"] += "CPU1#JOB1 DOCOMMAND \"again\"\n";
+  const std::vector<Finding> findings = Check(files);
+  ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+  EXPECT_EQ(findings[0].File, "Jobs.Xtract");
+  EXPECT_EQ(findings[1].File, "Schedules.Xtract");
+  EXPECT_EQ(TotalsText(CountFindings(findings)), "2 errors, 0 warnings");
+}
+
+}  // namespace
+}  // namespace vdbq
