@@ -47,7 +47,8 @@ TEST(KeywordCompilation, ColoursBeyondTheFortiethShareTheFortyFirst) {
     entries.push_back("W" + std::to_string(i) + ";$" + std::to_string(i));
   const CompiledRule rule = CompileRule(KeywordRule(entries));
   ASSERT_EQ(rule.Words.size(), 45u);
-  // Every word from the 41st on is drawn in the 41st colour.
+  // The fortieth keeps its own colour; every word from the 41st on is drawn in the 41st colour.
+  EXPECT_EQ(rule.ColourOfIndex(rule.Words[39].Index), SwapRedAndBlue(0x40));
   const Colour fortyFirst = SwapRedAndBlue(0x41);
   EXPECT_EQ(rule.ColourOfIndex(rule.Words[40].Index), fortyFirst);
   EXPECT_EQ(rule.ColourOfIndex(rule.Words[44].Index), fortyFirst);
