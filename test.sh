@@ -41,6 +41,7 @@ stage_done "sanitizer build"
 export XDG_CONFIG_HOME="$SANITIZE_BUILD_DIR/test-config"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$ROOT/scripts/lsan-suppressions.txt:print_suppressions=0}"
 (cd "$SANITIZE_BUILD_DIR" && ctest --output-on-failure -j "$jobs" "${ctest_args[@]}")
 stage_done "sanitizer tests"
 
