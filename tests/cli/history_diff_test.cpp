@@ -142,14 +142,5 @@ TEST(DiffCommand, ExitStatusAndTableAgainstAnEditedCopy) {
   EXPECT_NE(run.Out.find("\n1 Object Changed.\n"), std::string::npos) << run.Out;
 }
 
-TEST(DiffCommand, UnloadableDatabaseOrNoHistoryIsStatusTwo) {
-  TempDir empty;
-  const CliRun missing = RunCli({"--db", kSampleDbDir, "diff", empty.DirText()});
-  EXPECT_EQ(missing.ExitStatus, 2);
-  EXPECT_NE(missing.Err.find("Schedules.Xtract"), std::string::npos) << missing.Err;
-  EXPECT_EQ(RunCli({"--db", kSampleDbDir, "diff", "--against-previous"}).ExitStatus, 2);
-  EXPECT_EQ(RunCli({"--db", kSampleDbDir, "diff"}).ExitStatus, 2);
-}
-
 }  // namespace
 }  // namespace vdbq::testing

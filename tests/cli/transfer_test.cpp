@@ -21,9 +21,6 @@ namespace fs = std::filesystem;
 constexpr char kUser[] = "vuser";
 constexpr char kPassword[] = "s3cret-pw";
 constexpr char kPasswordVariable[] = "VARNOLTDBQ_FTP_PASSWORD";
-constexpr const char* kExtracts[] = {"Schedules.Xtract", "Jobs.Xtract", "Calendars.Xtract",
-                                     "Prompts.Xtract",   "Cpus.Xtract", "Resources.Xtract",
-                                     "Parms.Xtract"};
 
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
@@ -35,7 +32,7 @@ class TransferEndToEnd : public ::testing::Test {
     const std::string missing = FtpToolsMissing();
     if (!missing.empty()) GTEST_SKIP() << "FTP transfer not tried: " << missing;
     fs::create_directories(RemoteDir());
-    for (const char* file : kExtracts) {
+    for (const char* file : kExtractFileNames) {
       fs::copy_file(fs::path(kSampleDbDir) / file, RemoteDir() / file);
     }
     fs::create_directories(ProgramDir());
@@ -63,9 +60,9 @@ class TransferEndToEnd : public ::testing::Test {
   }
 
   CliRun Transfer(const std::string& host, std::optional<std::string> password = kPassword,
-                  const std::string& user = kUser) const {
-    return Run({"--db", DatabaseDir().string(), "--log-dir", LogDir().string(), "transfer",
-                "--host", host, "--user", user, "--remote-dir", "/extracts"},
+                  const std::string& remoteDir = "/extracts") const {
+    return Run({"--db", db_.string(), "--log-dir", LogDir().string(), "transfer", "--host", host,
+                "--user", kUser, "--remote-dir", remoteDir},
                std::move(password));
   }
 
@@ -96,12 +93,13 @@ class TransferEndToEnd : public ::testing::Test {
 
   void WriteOldExtracts() const {
     fs::create_directories(DatabaseDir());
-    for (const char* file : kExtracts) {
+    for (const char* file : kExtractFileNames) {
       std::ofstream(DatabaseDir() / file, std::ios::binary) << "old\n";
     }
   }
 
   TempDir root_;
+  fs::path db_ = DatabaseDir();
   std::unique_ptr<FtpTestServer> server_;
 };
 
@@ -119,7 +117,7 @@ TEST_F(TransferEndToEnd, FetchesTheSevenExtractsAndReloads) {
   EXPECT_EQ(FirstLine(run.Out), "Ready.");
   // The catalogue of the fetched extracts.
   EXPECT_NE(run.Out.find("JobTotal: 84"), std::string::npos) << run.Out;
-  for (const char* file : kExtracts) {
+  for (const char* file : kExtractFileNames) {
     EXPECT_EQ(ReadFile(DatabaseDir() / file), ReadFile(RemoteDir() / file)) << file;
   }
   EXPECT_EQ(AuditTexts(), kWrittenOk);
@@ -133,7 +131,7 @@ TEST_F(TransferEndToEnd, PasswordsWithBlanksQuotesOrNothingLogIn) {
     ASSERT_NE(server.Port(), 0);
     const CliRun run = Transfer(server.Host(), password);
     EXPECT_EQ(run.ExitStatus, 0) << password << ": " << run.Err;
-    for (const char* file : kExtracts) {
+    for (const char* file : kExtractFileNames) {
       EXPECT_TRUE(ReadFile(DatabaseDir() / file) == ReadFile(RemoteDir() / file))
           << password << ": " << file;
     }
@@ -144,7 +142,7 @@ TEST_F(TransferEndToEnd, PasswordsWithBlanksQuotesOrNothingLogIn) {
 TEST_F(TransferEndToEnd, ReplacesExtractsTheHostDidNotChange) {
   // Same bytes and the same modification time as on the host, which the client keeps.
   fs::create_directories(DatabaseDir());
-  for (const char* file : kExtracts) {
+  for (const char* file : kExtractFileNames) {
     fs::copy_file(RemoteDir() / file, DatabaseDir() / file);
     const auto seconds =
         std::chrono::floor<std::chrono::seconds>(fs::last_write_time(RemoteDir() / file));
@@ -167,16 +165,22 @@ TEST_F(TransferEndToEnd, FailuresKeepTheOldExtractsAndNameTheReason) {
     const char* Removed;
     std::string Reason;
     const char* Kept;
+    fs::path Db;
   } cases[] = {
       {server_->Host(), "wrong", "", "Login Failed For User: vuser", "Jobs.Xtract"},
       {closed.Host(), kPassword, "", "Cannot Connect To Host: " + closed.Host(), "Cpus.Xtract"},
+      {server_->Host(), kPassword, "",
+       "Cannot Write Local File: Schedules.Xtract, Jobs.Xtract, Calendars.Xtract, "
+       "Prompts.Xtract, Cpus.Xtract, Resources.Xtract, Parms.Xtract",
+       "", Root() / "no" / "such" / "db"},
       // The files after the missing one still arrive.
       {server_->Host(), kPassword, "Prompts.Xtract", "Remote File Not Found: Prompts.Xtract", ""},
   };
   for (const auto& c : cases) {
     WriteOldExtracts();
     if (*c.Removed != '\0') fs::remove(RemoteDir() / c.Removed);
-    const CliRun run = Transfer(c.Host, c.Password);
+    db_ = c.Db.empty() ? DatabaseDir() : c.Db;
+    const CliRun run = Transfer(c.Host, c.Password, "/extracts/");
     EXPECT_EQ(run.ExitStatus, 1);
     EXPECT_EQ(run.Err, "varnoltdbq-cli: FTP Transfer Failed: " + c.Reason + "\n");
     EXPECT_EQ(FirstLine(run.Out), "FTP Transfer Failed: " + c.Reason);
@@ -190,37 +194,24 @@ TEST_F(TransferEndToEnd, FailuresKeepTheOldExtractsAndNameTheReason) {
   }
 }
 
-TEST_F(TransferEndToEnd, LocalDirectoryThatCannotBeCreated) {
-  const fs::path unreachable = Root() / "no" / "such" / "db";
-  const CliRun run =
-      Run({"--db", unreachable.string(), "--log-dir", LogDir().string(), "transfer", "--host",
-           server_->Host(), "--user", kUser, "--remote-dir", "/extracts/"});
-  EXPECT_EQ(run.ExitStatus, 1);
-  EXPECT_EQ(FirstLine(run.Err),
-            "varnoltdbq-cli: FTP Transfer Failed: Cannot Write Local File: Schedules.Xtract, "
-            "Jobs.Xtract, Calendars.Xtract, Prompts.Xtract, Cpus.Xtract, "
-            "Resources.Xtract, Parms.Xtract");
-  EXPECT_EQ(ScriptsLeft(), std::vector<std::string>{});
-}
-
-// The settings as the desktop program stores them, in the INI file the program reads here.
-void StoreTransferSettings(const fs::path& configDir, Settings settings) {
+// Transfer settings as the desktop program stores them, in the INI file the program reads here.
+void StoreTransferSettings(const fs::path& root, const std::string& host, const std::string& user,
+                           const std::string& password, const std::string& remoteDir) {
+  Settings settings = DefaultSettings((root / "program").string() + "/");
+  settings.FtpHost = host;
+  settings.FtpUser = user;
+  settings.FtpPassword = password;
+  settings.RemoteExtractDir = remoteDir;
+  settings.DatabaseDir = (root / "db").string() + "/";
+  settings.LogDir = (root / "logs").string() + "/";
   QSettingsStore store(
-      QString::fromStdString((configDir / "VarnoltDBQ" / "VarnoltDBQ.ini").string()));
+      QString::fromStdString((root / "config/VarnoltDBQ/VarnoltDBQ.ini").string()));
   StoreSettings(store, settings);
   store.Sync();
 }
 
 TEST_F(TransferEndToEnd, SettingsSupplyWhatNoOptionGives) {
-  Settings settings = DefaultSettings(ProgramDir().string() + "/");
-  settings.FtpHost = server_->Host();
-  settings.FtpUser = kUser;
-  settings.FtpPassword = kPassword;
-  settings.RemoteExtractDir = "/extracts/";
-  settings.DatabaseDir = DatabaseDir().string() + "/";
-  settings.LogDir = LogDir().string() + "/";
-  StoreTransferSettings(Root() / "config", settings);
-
+  StoreTransferSettings(Root(), server_->Host(), kUser, kPassword, "/extracts/");
   const CliRun run = Run({"transfer"}, std::nullopt);
   EXPECT_EQ(run.ExitStatus, 0) << run.Err;
   EXPECT_EQ(ReadFile(DatabaseDir() / "Cpus.Xtract"), ReadFile(RemoteDir() / "Cpus.Xtract"));
@@ -228,13 +219,7 @@ TEST_F(TransferEndToEnd, SettingsSupplyWhatNoOptionGives) {
 }
 
 TEST_F(TransferEndToEnd, OptionsAndEnvironmentOverrideTheSettings) {
-  Settings settings = DefaultSettings(ProgramDir().string() + "/");
-  settings.FtpHost = "settings-host.invalid";
-  settings.FtpUser = "nobody";
-  settings.FtpPassword = "stored";
-  settings.RemoteExtractDir = "/elsewhere/";
-  StoreTransferSettings(Root() / "config", settings);
-
+  StoreTransferSettings(Root(), "settings-host.invalid", "nobody", "stored", "/elsewhere/");
   EXPECT_EQ(Transfer(server_->Host()).ExitStatus, 0);
   const CliRun storedPassword = Transfer(server_->Host(), std::nullopt);
   EXPECT_EQ(storedPassword.Err,

@@ -20,19 +20,14 @@ std::string UserDataDir() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/";
 }
 
-TEST(DataDirectory, ABuildTreeKeepsItsFilesBesideTheProgram) {
+// A build tree keeps its files beside the program; an installed one uses the user's directory.
+TEST(DataDirectory, BesideTheProgramUnlessASampleIsInstalled) {
   TempDir root;
   const std::string bin = root.DirText() + "bin/";
   std::filesystem::create_directory(bin);
   EXPECT_EQ(DataDirectory(bin), bin);
   EXPECT_EQ(BundledSampleDirectory(bin), "");
-}
-
-TEST(DataDirectory, AnInstalledProgramUsesTheUsersDataDirectory) {
-  TempDir root;
   root.Write("share/varnoltdbq/sample-db/Schedules.Xtract", "SCHEDULE X\n");
-  const std::string bin = root.DirText() + "bin/";
-  std::filesystem::create_directory(bin);
   EXPECT_EQ(DataDirectory(bin), UserDataDir());
   EXPECT_EQ(BundledSampleDirectory(bin), root.DirText() + "share/varnoltdbq/sample-db/");
 }

@@ -71,12 +71,11 @@ TEST(CheckRules, CleanDatabaseHasNoFindings) { EXPECT_EQ(Describe(Check(CleanDat
 
 struct FaultCase {
   const char* Rule;
-  const char* File;  // where the fault is planted
+  const char* File;  // where the fault is planted, and where the finding points
   const char* From;
   const char* To;
   const char* Kind;  // what the one finding says
   const char* Key;
-  const char* FindingFile;
   long long Line;
 };
 
@@ -91,7 +90,7 @@ TEST_P(OneFault, GivesExactlyItsFinding) {
   EXPECT_EQ(f.Severity, FindRule(c.Rule)->Severity);
   EXPECT_EQ(f.Kind, c.Kind);
   EXPECT_EQ(f.Key, c.Key);
-  EXPECT_EQ(f.File, c.FindingFile);
+  EXPECT_EQ(f.File, c.File);
   EXPECT_EQ(f.Line, c.Line);
 }
 
@@ -99,45 +98,40 @@ INSTANTIATE_TEST_SUITE_P(
     EveryRule, OneFault,
     ::testing::Values(
         FaultCase{"undefined-workstation", "Schedules.Xtract", "CPU1#LATER", "CPU9#LATER",
-                  "schedule", "CPU9#LATER", "Schedules.Xtract", 10},
+                  "schedule", "CPU9#LATER", 10},
         FaultCase{"undefined-schedule", "Schedules.Xtract", "CPU1#DAILY.JOB2", "CPU1#GONE.JOB2",
-                  "schedule", "CPU1#LATER", "Schedules.Xtract", 11},
+                  "schedule", "CPU1#LATER", 11},
         FaultCase{"undefined-job-in-schedule", "Schedules.Xtract", "DAILY.JOB2", "DAILY.JOB9",
-                  "schedule", "CPU1#LATER", "Schedules.Xtract", 11},
+                  "schedule", "CPU1#LATER", 11},
         // A job's own FOLLOWS without "." names a job of the same schedule.
         FaultCase{"undefined-job-in-schedule", "Schedules.Xtract", "FOLLOWS JOB1",
-                  "FOLLOWS JOB1,JOB7", "schedule", "CPU1#DAILY", "Schedules.Xtract", 8},
+                  "FOLLOWS JOB1,JOB7", "schedule", "CPU1#DAILY", 8},
         FaultCase{"undefined-job", "Schedules.Xtract", " CPU1#JOB3\n", " CPU1#JOB3\n JOB8\n",
-                  "schedule", "CPU1#LATER", "Schedules.Xtract", 14},
+                  "schedule", "CPU1#LATER", 14},
         FaultCase{"undefined-calendar", "Schedules.Xtract", "ON WORK", "ON WORK, NOCAL +1 DAYS",
-                  "schedule", "CPU1#DAILY", "Schedules.Xtract", 2},
+                  "schedule", "CPU1#DAILY", 2},
         FaultCase{"undefined-resource", "Schedules.Xtract", "NEEDS 1 SLOTS",
-                  "NEEDS 1 SLOTS,2 DISKS", "schedule", "CPU1#DAILY", "Schedules.Xtract", 3},
+                  "NEEDS 1 SLOTS,2 DISKS", "schedule", "CPU1#DAILY", 3},
         FaultCase{"undefined-prompt", "Schedules.Xtract", "PROMPT GO", "PROMPT GO,NOGO", "schedule",
-                  "CPU1#DAILY", "Schedules.Xtract", 4},
+                  "CPU1#DAILY", 4},
         FaultCase{"schedule-cycle", "Schedules.Xtract", "PROMPT GO\n",
-                  "PROMPT GO\nFOLLOWS CPU1#LATER.@\n", "schedule", "CPU1#DAILY", "Schedules.Xtract",
-                  5},
+                  "PROMPT GO\nFOLLOWS CPU1#LATER.@\n", "schedule", "CPU1#DAILY", 5},
         FaultCase{"job-cycle", "Schedules.Xtract", " CPU1#JOB1\n", " CPU1#JOB1\n   FOLLOWS JOB2\n",
-                  "schedule", "CPU1#DAILY", "Schedules.Xtract", 7},
+                  "schedule", "CPU1#DAILY", 7},
         FaultCase{"duplicate-definition", "Parms.Xtract", "BIN \"/bin\"\n",
-                  "BIN \"/bin\"\nBIN \"/usr/bin\"\n", "parameter", "BIN", "Parms.Xtract", 3},
+                  "BIN \"/bin\"\nBIN \"/usr/bin\"\n", "parameter", "BIN", 3},
         FaultCase{"duplicate-definition", "Jobs.Xtract", "CPU1#JOB3 DOCOMMAND \"c\"\n",
-                  "CPU1#JOB3 DOCOMMAND \"c\"\nCPU1#JOB3 DOCOMMAND \"d\"\n", "job", "CPU1#JOB3",
-                  "Jobs.Xtract", 4},
+                  "CPU1#JOB3 DOCOMMAND \"c\"\nCPU1#JOB3 DOCOMMAND \"d\"\n", "job", "CPU1#JOB3", 4},
         FaultCase{"unscheduled-job", "Jobs.Xtract", "CPU1#JOB3 DOCOMMAND \"c\"\n",
-                  "CPU1#JOB3 DOCOMMAND \"c\"\nCPU1#JOB4 DOCOMMAND \"d\"\n", "job", "CPU1#JOB4",
-                  "Jobs.Xtract", 4},
+                  "CPU1#JOB3 DOCOMMAND \"c\"\nCPU1#JOB4 DOCOMMAND \"d\"\n", "job", "CPU1#JOB4", 4},
         FaultCase{"unused-calendar", "Calendars.Xtract", "  01/04/27\n",
-                  "  01/04/27\nSPARE\t\"Spare\"\n  01/01/28\n", "calendar", "SPARE",
-                  "Calendars.Xtract", 4},
+                  "  01/04/27\nSPARE\t\"Spare\"\n  01/01/28\n", "calendar", "SPARE", 4},
         FaultCase{"unused-resource", "Resources.Xtract", "\"Slots\"\n",
-                  "\"Slots\"\nCPU1#TAPE\t   1\t\"Tape\"\n", "resource", "CPU1#TAPE",
-                  "Resources.Xtract", 3},
+                  "\"Slots\"\nCPU1#TAPE\t   1\t\"Tape\"\n", "resource", "CPU1#TAPE", 3},
         FaultCase{"unused-prompt", "Prompts.Xtract", "\"Go?\"\n", "\"Go?\"\nLATE \"Late?\"\n",
-                  "prompt", "LATE", "Prompts.Xtract", 3},
+                  "prompt", "LATE", 3},
         FaultCase{"unused-parameter", "Parms.Xtract", "\"/bin\"\n", "\"/bin\"\nTMP \"/tmp\"\n",
-                  "parameter", "TMP", "Parms.Xtract", 3}));
+                  "parameter", "TMP", 3}));
 
 // Readings that name nothing undefined: run-cycle words, dates and offsets in ON, a quoted
 // prompt text, a resource with its workstation, a job line with CONFIRMED.

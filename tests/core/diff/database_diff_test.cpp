@@ -115,7 +115,7 @@ TEST(DiffExtract, KeysComeInByteOrder) {
   EXPECT_EQ(Summary(changes), "+B +X +a +b");
 }
 
-TEST(LineDiff, ChangedLineWithContext) {
+TEST(LineDiff, ChangedInsertedAndRemovedLinesWithContext) {
   const std::vector<std::string_view> oldLines = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"};
   std::vector<std::string_view> newLines = oldLines;
   newLines[1] = "b";
@@ -123,9 +123,6 @@ TEST(LineDiff, ChangedLineWithContext) {
   // The second change is more than twice the context away: a gap between the two.
   EXPECT_EQ(DiffText(LineDiff(oldLines, newLines, 2)), " A\n-B\n+b\n C\n D\n| H\n I\n-J\n+j\n");
   EXPECT_EQ(DiffText(LineDiff(oldLines, oldLines)), "");
-}
-
-TEST(LineDiff, InsertedAndRemovedLines) {
   EXPECT_EQ(DiffText(LineDiff({"A", "B", "C"}, {"A", "X", "B"}, 1)), " A\n+X\n B\n-C\n");
   EXPECT_EQ(DiffText(LineDiff({}, {"N"})), "+N\n");
 }
