@@ -79,8 +79,8 @@ TEST(RowStyles, DuplicateMarksOverrideTheRowGround) {
   const ResultList s2 = ListOf(2, {{"DAILY", {"", "CPU1"}}, {"DAILY", {"1", "CPU2"}}});
   ExpectProbes(
       s2, {{0, 1, Row(Y)}, {1, 1, kMarked}, {1, 2, Cell(C)}, {1, 3, Cell(C)}, {1, 9, Cell(C)}});
-  const ResultList j2 = ListOf(12, {{"J", {"", "CPU1"}}, {"J", {"1", "CPU2"}}});
-  ExpectProbes(j2, {{0, 1, Row(B)}, {1, 1, kMarked}, {1, 2, Cell(C)}, {1, 3, kMarked}});
+  ExpectProbes(ListOf(12, {{"J", {"", "CPU1"}}, {"J", {"1", "CPU2"}}}),
+               {{0, 1, Row(B)}, {1, 1, kMarked}, {1, 2, Cell(C)}, {1, 3, kMarked}});
 }
 
 TEST(RowStyles, HeadingRowsOfTheUsageReports) {
@@ -116,40 +116,17 @@ TEST(RowStyles, ScheduleDetailRowsAndCells) {
                                {"002", {"At/Until", "", "", ""}}});
   list.DetailHeaderLastRow = 4;
   list.DetailEndRow = 9;
+  // clang-format off
   ExpectProbes(list, {
-                         {0, 1, kHeading},
-                         {0, 3, kHeading},
-                         {1, 1, kList},
-                         {1, 3, Cell(Y)},
-                         {1, 4, kList},
-                         {1, 5, Cell(C)},
-                         {2, 3, kList},
-                         {2, 4, kList},
-                         {3, 3, Cell(P)},
-                         {3, 4, Cell(C)},
-                         {3, 5, kList},
-                         {4, 3, kList},
-                         {4, 4, kList},
-                         {5, 1, kHeading},
-                         {5, 2, kHeading},
-                         {5, 5, kHeading},
-                         {6, 1, Row(G)},
-                         {6, 2, Cell(C)},
-                         {6, 3, Cell(Y)},
-                         {6, 4, Cell(Y)},
-                         {6, 5, Cell(C)},
-                         {6, 9, Cell(C)},
-                         {7, 1, kList},
-                         {7, 2, kList},
-                         {7, 5, kList},
-                         {8, 1, kList},
-                         {8, 3, kList},
-                         {8, 2, Cell(C)},
-                         {8, 5, Cell(C)},
-                         // From the end row on neither heading nor job ground applies.
-                         {9, 1, kList},
-                         {9, 3, Cell(Y)},
-                     });
+      {0, 1, kHeading}, {0, 3, kHeading}, {1, 1, kList}, {1, 3, Cell(Y)}, {1, 4, kList},
+      {1, 5, Cell(C)}, {2, 3, kList}, {2, 4, kList}, {3, 3, Cell(P)}, {3, 4, Cell(C)},
+      {3, 5, kList}, {4, 3, kList}, {4, 4, kList}, {5, 1, kHeading}, {5, 2, kHeading},
+      {5, 5, kHeading}, {6, 1, Row(G)}, {6, 2, Cell(C)}, {6, 3, Cell(Y)}, {6, 4, Cell(Y)},
+      {6, 5, Cell(C)}, {6, 9, Cell(C)}, {7, 1, kList}, {7, 2, kList}, {7, 5, kList},
+      {8, 1, kList}, {8, 3, kList}, {8, 2, Cell(C)}, {8, 5, Cell(C)},
+      // From the end row on neither heading nor job ground applies.
+      {9, 1, kList}, {9, 3, Cell(Y)}});
+  // clang-format on
 }
 
 TEST(RowStyles, DependencyPathRowsAndCells) {
@@ -157,19 +134,13 @@ TEST(RowStyles, DependencyPathRowsAndCells) {
                                      {"001>", {"CPU1", "DAILY", "x"}},
                                      {"012", {"CPU1", "B"}},
                                      {"", {"", ""}}});
-  ExpectProbes(list, {{0, 1, kHeading},
-                      {0, 2, kHeading},
-                      {0, 3, kHeading},
-                      {0, 4, kHeading},
-                      {1, 1, Row(G)},
-                      {1, 2, Cell(C)},
-                      {1, 3, Cell(O)},  // the searched schedule: a four-character caption
-                      {1, 4, Cell(C)},
-                      {2, 3, Cell(Y)},
-                      {3, 1, kList},
-                      {3, 2, Cell(C)},
-                      {3, 3, kList},
-                      {3, 4, Cell(C)}});
+  // clang-format off
+  ExpectProbes(list, {
+      {0, 1, kHeading}, {0, 2, kHeading}, {0, 3, kHeading}, {0, 4, kHeading}, {1, 1, Row(G)},
+      {1, 2, Cell(C)}, {1, 3, Cell(O)},  // the searched schedule: a four-character caption
+      {1, 4, Cell(C)}, {2, 3, Cell(Y)}, {3, 1, kList}, {3, 2, Cell(C)}, {3, 3, kList},
+      {3, 4, Cell(C)}});
+  // clang-format on
 }
 
 }  // namespace

@@ -162,12 +162,14 @@ TEST(TransferSequence, RelativeDatabaseDirectoryReachesTheClientAbsolute) {
 }
 
 // A failed client run keeps the old extracts (unless some arrived), names the reason in the
-// status and the audit log, and deletes the scripts.
+// status and the audit log, stops the client and deletes the scripts.
 TEST(TransferSequence, FailuresNameTheirReason) {
   const struct {
     std::function<void(TransferFixture&)> Setup;
     std::string Reason;
     int CpuTotal;
+    int Kills = 0;
+    const char* Transcript = nullptr;  // nullptr: the client's standard output
   } cases[] = {
       {[](TransferFixture& f) {
          f.runner.Client = nullptr;
@@ -181,7 +183,7 @@ TEST(TransferSequence, FailuresNameTheirReason) {
          f.runner.Status = 127;
          f.runner.Err = "/opt/vdbq/Ftp1.sh: 2: ftp: not found\n";
        },
-       "FTP Client Not Found", 1},
+       "FTP Client Not Found", 1, 0, "/opt/vdbq/Ftp1.sh: 2: ftp: not found\n"},
       {[](TransferFixture& f) { f.runner.Starts = false; }, "FTP Client Could Not Be Started", 1},
       // With no database at all the reason is still named.
       {[](TransferFixture& f) {
@@ -189,44 +191,40 @@ TEST(TransferSequence, FailuresNameTheirReason) {
          f.runner.Client = nullptr;
          f.runner.Err = "ftp: Can't connect to `127.0.0.1:2121': Connection refused\n";
        },
-       "Cannot Connect To Host: 127.0.0.1 2121", 0},
+       "Cannot Connect To Host: 127.0.0.1 2121", 0, 0,
+       "ftp: Can't connect to `127.0.0.1:2121': Connection refused\n"},
+      // The transcript keeps output and error lines apart.
+      {[](TransferFixture& f) {
+         f.runner.Client = nullptr;
+         f.runner.Out = "221 Goodbye.";
+         f.runner.Err = "ftp: Can't access `/db/Jobs.Xtract': Permission denied\n";
+       },
+       "Cannot Write Local File: Schedules.Xtract, Jobs.Xtract, Calendars.Xtract, Prompts.Xtract, "
+       "Cpus.Xtract, Resources.Xtract, Parms.Xtract",
+       1, 0, "221 Goodbye.\nftp: Can't access `/db/Jobs.Xtract': Permission denied\n"},
+      // A client past the time limit is stopped.
+      {[](TransferFixture& f) {
+         f.runner.Hangs = true;
+         f.runner.Client = nullptr;
+         f.runner.OnWait = [&f](std::chrono::milliseconds bound) { f.now += bound + 1ms; };
+       },
+       "FTP Client Did Not End Within 5 Minutes", 1, 1},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.Reason);
     TransferFixture f;
     c.Setup(f);
     const TransferOutcome outcome = f.Transfer();
     EXPECT_FALSE(outcome.Succeeded);
     EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: " + c.Reason);
+    EXPECT_EQ(outcome.Reason, c.Reason);
     EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed(c.Reason));
-    EXPECT_EQ(f.catalogue.Totals.CpuTotal, c.CpuTotal) << c.Reason;
-    if (f.runner.Err.empty()) EXPECT_EQ(outcome.ClientOutput, f.runner.Out);
+    EXPECT_EQ(f.catalogue.Totals.CpuTotal, c.CpuTotal);
+    EXPECT_EQ(outcome.ClientOutput, c.Transcript ? c.Transcript : f.runner.Out);
+    EXPECT_EQ(f.runner.Kills, c.Kills);
+    EXPECT_FALSE(f.runner.Running);
     EXPECT_TRUE(f.ScriptsGone());
   }
-}
-
-TEST(TransferSequence, TranscriptKeepsOutputAndErrorLinesApart) {
-  TransferFixture f;
-  f.runner.Client = nullptr;
-  f.runner.Out = "221 Goodbye.";
-  f.runner.Err = "ftp: Can't access `/db/Jobs.Xtract': Permission denied\n";
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_EQ(outcome.ClientOutput, f.runner.Out + "\n" + f.runner.Err);
-  EXPECT_EQ(outcome.Reason.rfind("Cannot Write Local File: ", 0), 0u) << outcome.Reason;
-}
-
-TEST(TransferSequence, ClientPastTheTimeLimitIsStopped) {
-  TransferFixture f;
-  f.runner.Hangs = true;
-  f.runner.Client = nullptr;
-  f.runner.OnWait = [&](std::chrono::milliseconds bound) { f.now += bound + 1ms; };
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_FALSE(outcome.Succeeded);
-  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: FTP Client Did Not End Within 5 Minutes");
-  EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed("FTP Client Did Not End Within 5 Minutes"));
-  EXPECT_EQ(f.runner.Kills, 1);
-  EXPECT_FALSE(f.runner.Running);
-  EXPECT_TRUE(f.ScriptsGone());
-  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 1);
 }
 
 TEST(TransferSequence, WaitStepsNeverPassTheDeadline) {
@@ -266,47 +264,42 @@ TEST(TransferSequence, DroppedSequenceStopsTheClientAndDeletesTheScripts) {
   EXPECT_TRUE(f.ScriptsGone());
 }
 
-TEST(TransferSequence, ScriptNotWrittenStartsNoClient) {
-  TransferFixture f;
-  f.settings.ProgramDir = f.program.DirText() + "gone/";
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: FTP Parm File NOT Written: 2");
-  EXPECT_EQ(f.audit.AuditTexts(), (std::vector<std::string>{std::string(kParmFileNotWritten) + "2",
-                                                            std::string(kTransferFailedAudit) +
-                                                                "FTP Parm File NOT Written: 2"}));
-  EXPECT_EQ(f.runner.Program, "");
-  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 1);
-}
-
-TEST(TransferSequence, BatchFileNotWrittenRemovesTheScript) {
-  TransferFixture f;
-  fs::create_directories(f.program.Path() / "Ftp1.sh" / "keep");
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: FTP Batch File NOT Written: 17");
-  EXPECT_FALSE(fs::exists(f.program.Path() / "Ftp1.Ini"));
-  EXPECT_EQ(f.runner.Program, "");
-}
-
-TEST(TransferSequence, UnsafeOrMissingSettingWritesNoScript) {
+// A script that cannot be written, or a setting that is unsafe or missing, starts no client.
+TEST(TransferSequence, NoScriptNoClient) {
+  using Audit = std::vector<std::string>;
+  const std::string failed = kTransferFailedAudit;
   const struct {
-    std::string Settings::*Field;
-    const char* Value;
-    const char* Reason;
+    std::function<void(TransferFixture&)> Setup;
+    std::string Reason;
+    Audit AuditBefore;
   } cases[] = {
-      {&Settings::FtpPassword, "secret\n!rm -rf ~", "Line Break In FtpPassword"},
-      {&Settings::FtpUser, "u\rquit", "Line Break In FtpUser"},
-      {&Settings::RemoteExtractDir, "/dbx\" \"/etc/", "Double Quote In RemoteExtractDir"},
-      {&Settings::FtpHost, "", "No FTP Host Set"},
-      {&Settings::FtpHost, "  ", "No FTP Host Set"},
+      {[](TransferFixture& f) { f.settings.ProgramDir = f.program.DirText() + "gone/"; },
+       "FTP Parm File NOT Written: 2",
+       {std::string(kParmFileNotWritten) + "2"}},
+      {[](TransferFixture& f) { fs::create_directories(f.program.Path() / "Ftp1.sh" / "keep"); },
+       "FTP Batch File NOT Written: 17",
+       {kParmFileWrittenOk, std::string(kBatchFileNotWritten) + "17"}},
+      {[](TransferFixture& f) { f.settings.FtpPassword = "secret\n!rm -rf ~"; },
+       "Line Break In FtpPassword",
+       {}},
+      {[](TransferFixture& f) { f.settings.FtpUser = "u\rquit"; }, "Line Break In FtpUser", {}},
+      {[](TransferFixture& f) { f.settings.RemoteExtractDir = "/dbx\" \"/etc/"; },
+       "Double Quote In RemoteExtractDir",
+       {}},
+      {[](TransferFixture& f) { f.settings.FtpHost = ""; }, "No FTP Host Set", {}},
+      {[](TransferFixture& f) { f.settings.FtpHost = "  "; }, "No FTP Host Set", {}},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.Reason);
     TransferFixture f;
-    f.settings.*c.Field = c.Value;
-    EXPECT_EQ(f.Transfer().StatusText, std::string("FTP Transfer Failed: ") + c.Reason);
-    EXPECT_EQ(f.audit.AuditTexts(),
-              std::vector<std::string>{std::string(kTransferFailedAudit) + c.Reason});
-    EXPECT_FALSE(fs::exists(f.program.Path() / "Ftp1.Ini")) << c.Reason;
+    c.Setup(f);
+    EXPECT_EQ(f.Transfer().StatusText, "FTP Transfer Failed: " + c.Reason);
+    Audit audit = c.AuditBefore;
+    audit.push_back(failed + c.Reason);
+    EXPECT_EQ(f.audit.AuditTexts(), audit);
+    EXPECT_FALSE(fs::exists(f.program.Path() / "Ftp1.Ini"));
     EXPECT_EQ(f.runner.Program, "");
+    EXPECT_EQ(f.catalogue.Totals.CpuTotal, 1);
   }
 }
 
