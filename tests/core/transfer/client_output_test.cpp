@@ -6,54 +6,41 @@ namespace vdbq {
 namespace {
 
 // Transcripts as the command-line client prints them with -v (standard output, then error).
+// clang-format off
 constexpr char kFetched[] =
-    "Connected to 127.0.0.1.\n"
-    "220 pyftpdlib 1.5.7 ready.\n"
-    "331 Username ok, send password.\n"
-    "230 Login successful.\n"
-    "Remote system type is UNIX.\n"
+    "Connected to 127.0.0.1.\n" "220 pyftpdlib 1.5.7 ready.\n" "331 Username ok, send password.\n"
+    "230 Login successful.\n" "Remote system type is UNIX.\n"
     "Using binary mode to transfer files.\n"
     "local: /db/Schedules.Xtract remote: /dbx/Schedules.Xtract\n"
     "229 Entering extended passive mode (|||41569|).\n"
-    "150 File status okay. About to open data connection.\n"
-    "226 Transfer complete.\n"
-    "550 bytes received in 00:00 (40.04 KiB/s)\n"
-    "221 Goodbye.\n";
+    "150 File status okay. About to open data connection.\n" "226 Transfer complete.\n"
+    "550 bytes received in 00:00 (40.04 KiB/s)\n" "221 Goodbye.\n";
 
 constexpr char kLoginRejected[] =
-    "Connected to 127.0.0.1.\n"
-    "220 pyftpdlib 1.5.7 ready.\n"
-    "331 Username ok, send password.\n"
-    "530 Authentication failed.\n"
-    "Login failed.\n"
+    "Connected to 127.0.0.1.\n" "220 pyftpdlib 1.5.7 ready.\n" "331 Username ok, send password.\n"
+    "530 Authentication failed.\n" "Login failed.\n"
     "local: /db/Schedules.Xtract remote: /dbx/Schedules.Xtract\n"
-    "530 Log in with USER and PASS first.\n"
-    "221 Goodbye.\n"
+    "530 Log in with USER and PASS first.\n" "221 Goodbye.\n"
     "ftp: Can't bind for data connection: Address already in use\n";
 
 constexpr char kPortClosed[] =
-    "Not connected.\n"
-    "Not connected.\n"
+    "Not connected.\n" "Not connected.\n"
     "ftp: Can't connect to `127.0.0.1:2199': Connection refused\n"
     "ftp: Can't connect to `127.0.0.1:2199'\n";
 
 constexpr char kHostUnknown[] =
-    "Not connected.\n"
-    "Not connected.\n"
+    "Not connected.\n" "Not connected.\n"
     "ftp: Can't lookup `no-such-host.invalid:ftp': Name or service not known\n";
 
 constexpr char kRemoteFileMissing[] =
-    "230 Login successful.\n"
-    "local: /db/Prompts.Xtract remote: /dbx/Prompts.Xtract\n"
-    "229 Entering extended passive mode (|||59403|).\n"
-    "550 No such file or directory.\n"
+    "230 Login successful.\n" "local: /db/Prompts.Xtract remote: /dbx/Prompts.Xtract\n"
+    "229 Entering extended passive mode (|||59403|).\n" "550 No such file or directory.\n"
     "221 Goodbye.\n";
 
 constexpr char kLocalDirectoryMissing[] =
-    "230 Login successful.\n"
-    "local: /gone/Schedules.Xtract remote: /dbx/Schedules.Xtract\n"
-    "221 Goodbye.\n"
-    "ftp: Can't access `/gone/Schedules.Xtract': No such file or directory\n";
+    "230 Login successful.\n" "local: /gone/Schedules.Xtract remote: /dbx/Schedules.Xtract\n"
+    "221 Goodbye.\n" "ftp: Can't access `/gone/Schedules.Xtract': No such file or directory\n";
+// clang-format on
 
 TEST(ReadClientOutput, FailureOfATranscript) {
   const struct {
@@ -101,17 +88,13 @@ TEST(TransferFailureReason, NamesWhatWentWrong) {
     std::vector<std::string> NotArrived;
     const char* Reason;
   } cases[] = {
+      // clang-format off
       {kHostUnknown, 0, {}, "Unknown Host: 127.0.0.1 2199"},
       {kPortClosed, 0, {}, "Cannot Connect To Host: 127.0.0.1 2199"},
       {kLoginRejected, 0, {}, "Login Failed For User: vuser"},
-      {kRemoteFileMissing,
-       0,
-       {"Prompts.Xtract", "Parms.Xtract"},
+      {kRemoteFileMissing, 0, {"Prompts.Xtract", "Parms.Xtract"},
        "Remote File Not Found: Prompts.Xtract, Parms.Xtract"},
-      {kLocalDirectoryMissing,
-       0,
-       {"Schedules.Xtract"},
-       "Cannot Write Local File: Schedules.Xtract"},
+      {kLocalDirectoryMissing, 0, {"Schedules.Xtract"}, "Cannot Write Local File: Schedules.Xtract"},
       {kFetched, 0, {"Cpus.Xtract"}, "File Not Refreshed: Cpus.Xtract"},
       {"421 Service not available.\n", 0, {}, "Server Reply: 421 Service not available."},
       // The exit status when the transcript is silent.
@@ -120,7 +103,7 @@ TEST(TransferFailureReason, NamesWhatWentWrong) {
       {"", 3, {}, "FTP Client Ended With Exit Status 3"},
       // Empty when every file arrived.
       {kFetched, 0, {}, ""},
-  };
+  };  // clang-format on
   Settings settings;
   settings.FtpHost = "127.0.0.1 2199";
   settings.FtpUser = "vuser";

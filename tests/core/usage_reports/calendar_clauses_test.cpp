@@ -22,40 +22,23 @@ TEST(CollectOnExceptClauses, ListsAndTheLineAfterTheHeaderByCase) {
     const char* Except;
     long long Next;
   };
+  // clang-format off
   const Case cases[] = {
       {"every clause of the header",
        {"ON MO, TU", "  EXCEPT HOLIDAYS", "AT 0100", "ON MONTHEND", "EXCEPT  XMAS ", ":", "CPU1#J"},
-       "MO, TU,MONTHEND",
-       "HOLIDAYS,XMAS",
-       7},
-      {"job lines after the colon line are not read",
-       {"ON MO", "  :  ", "ON TU", "END"},
-       "MO",
-       "",
-       3},
-      {"a trailing comma runs on",
-       {"ON MO,", "   TU,", "", "WE", "EXCEPT X", ":"},
-       "MO,TU,WE",
-       "X",
-       7},
+       "MO, TU,MONTHEND", "HOLIDAYS,XMAS", 7},
+      {"job lines after the colon line are not read", {"ON MO", "  :  ", "ON TU", "END"}, "MO", "", 3},
+      {"a trailing comma runs on", {"ON MO,", "   TU,", "", "WE", "EXCEPT X", ":"}, "MO,TU,WE", "X", 7},
       {"an empty clause continues only a list that holds items",
-       {"ON X", "ON", "Y", "EXCEPT", "Z", ":"},
-       "X,Y",
-       "",
-       7},
+       {"ON X", "ON", "Y", "EXCEPT", "Z", ":"}, "X,Y", "", 7},
       {"a colon taken as a continuation does not end the header",
-       {"ON MO,", ":", "ON TU", ":", "ON WE"},
-       "MO,:,TU",
-       "",
-       5},
+       {"ON MO,", ":", "ON TU", ":", "ON WE"}, "MO,:,TU", "", 5},
       {"only the first characters count; comments are skipped",
-       {"*ON HOLIDAYS", "  * EXCEPT XMAS", "ONUNTIL CANC", "EXCEPTX Y", ":"},
-       "NTIL CANC",
-       "Y",
-       6},
+       {"*ON HOLIDAYS", "  * EXCEPT XMAS", "ONUNTIL CANC", "EXCEPTX Y", ":"}, "NTIL CANC", "Y", 6},
       {"no colon line: the end of the list", {"ON MO", "AT 0100"}, "MO", "", 3},
       {"a clause running on at the end of the list", {"ON MO,"}, "MO,", "", 2},
   };
+  // clang-format on
   for (const Case& c : cases) {
     std::vector<std::string> lines{"SCHEDULE CPU1#A"};
     lines.insert(lines.end(), c.Lines.begin(), c.Lines.end());
@@ -123,20 +106,18 @@ TEST(IsDateAfter, ComparesYearThenMonthThenDay) {
 }
 
 TEST(IsDateAfter, NamesThePartThatIsNotANumber) {
-  auto messageFor = [](const char* date) {
+  const std::pair<const char*, const char*> cases[] = {{"XX/01/27", "'XX'"}, {"01/3a/27", "'3a'"},
+                                                       {"1/1/27", "'1/'"},   {"01/01", "''"},
+                                                       {"01/01/+7", "'+7'"}, {"01-02-27", nullptr}};
+  for (const auto& [date, part] : cases) {
+    std::string message = "no error";
     try {
       IsDateAfter(date, kToday);
     } catch (const ReportDataError& error) {
-      return std::string(error.what());
+      message = error.what();
     }
-    return std::string("no error");
-  };
-  EXPECT_EQ(messageFor("XX/01/27"), "'XX' is not a valid integer value");
-  EXPECT_EQ(messageFor("01/3a/27"), "'3a' is not a valid integer value");
-  EXPECT_EQ(messageFor("1/1/27"), "'1/' is not a valid integer value");
-  EXPECT_EQ(messageFor("01/01"), "'' is not a valid integer value");
-  EXPECT_EQ(messageFor("01/01/+7"), "'+7' is not a valid integer value");
-  EXPECT_EQ(messageFor("01-02-27"), "no error");
+    EXPECT_EQ(message, part ? std::string(part) + " is not a valid integer value" : "no error");
+  }
 }
 
 TEST(HasDateAfter, StopsAtTheFirstDateAfterTodayOrTheFirstEmptyField) {

@@ -23,6 +23,9 @@ const Extracts kCalendars{
      "SCHEDULE CPU2#ZETA\nON HOLIDAYS, MONTHEND\n:\nCPU2#J1\nEND\n* a comment line between blocks\n"
      "SCHEDULE CPU1#BETA\nON WORKDAYS,\n  MONTH\nEXCEPT HOLIDAYS\n:\nCPU1#J2\nEND\n"
      "SCHEDULE CPU1#ALPHA\n*ON PIVOT\nON MONTHEND WEEKLY\nEXCEPT HOLIDAYS\n:\nON NODATES\nEND\n"}};
+Extracts CalendarsWith(const std::string& schedules) {
+  return {{"Calendars.Xtract", kCalendarFile}, {"Schedules.Xtract", schedules}};
+}
 const std::string kUse = "Workstation|In Schedule|As On|As Except\n";
 
 const std::string kResourceFile =
@@ -67,6 +70,7 @@ struct Case {
   const char* Status = nullptr;  // nullptr: not checked
 };
 
+// clang-format off
 const Case kCases[] = {
     {"C#1 lists schedules naming the calendar in key order", "C#1", "HOLIDAYS", kCalendars,
      kUse + "CPU1|ALPHA|No|Yes\nCPU1|BETA|No|Yes\nCPU2|ZETA|Yes|No\n"},
@@ -78,20 +82,12 @@ const Case kCases[] = {
     {"C#1 ignores clauses of the job list", "C#1", "NODATES", kCalendars, ""},
     // ALPHA has no ":" line, so its header scan reads on into BETA and finds BETA's clause; the
     // walk still goes on at BETA's block. GAMMA lacks both ":" and END at the very end.
-    {"C#1 reads a header without colon up to the end",
-     "C#1",
-     "MONTH",
-     {{"Calendars.Xtract", kCalendarFile},
-      {"Schedules.Xtract",
-       "SCHEDULE CPU1#ALPHA\nAT 0100\nEND\nSCHEDULE CPU1#BETA\nON MONTH\n:\nEND\n"
-       "SCHEDULE CPU1#GAMMA\nON MONTH,"}},
+    {"C#1 reads a header without colon up to the end", "C#1", "MONTH",
+     CalendarsWith("SCHEDULE CPU1#ALPHA\nAT 0100\nEND\nSCHEDULE CPU1#BETA\nON MONTH\n:\nEND\n"
+                   "SCHEDULE CPU1#GAMMA\nON MONTH,"),
      kUse + "CPU1|ALPHA|Yes|No\nCPU1|BETA|Yes|No\nCPU1|GAMMA|Yes|No\n"},
-    {"C#1 keeps the whole key of a schedule line",
-     "C#1",
-     "MONTH",
-     {{"Calendars.Xtract", kCalendarFile},
-      {"Schedules.Xtract", "SCHEDULE CPU1#A,B#C\nON MONTH\n:\nEND\n"}},
-     kUse + "CPU1|A,B#C|Yes|No\n"},
+    {"C#1 keeps the whole key of a schedule line", "C#1", "MONTH",
+     CalendarsWith("SCHEDULE CPU1#A,B#C\nON MONTH\n:\nEND\n"), kUse + "CPU1|A,B#C|Yes|No\n"},
     {"C#2 lists calendars no schedule names, in file order", "C#2", "", kCalendars,
      "TODAYCAL\nNODATES\nPIVOT\n"},
     {"C#3 lists calendars without a date after today", "C#3", "", kCalendars,
@@ -139,17 +135,9 @@ const Case kCases[] = {
     {"P#2 marks names found between carets exactly as written", "P#2", "", kParameters,
      "BINDIR|Ok.\nTMPDIR|Ok.\nARCHDIR|Not Used.\nLOGDIR|Not Used.\nSPARE|Ok.\n",
      "Found 3 used Parameters, and 2 unused Parameters... Ready."},
-    {"P#2 runs on a file without any line",
-     "P#2",
-     "",
-     {{"Parms.Xtract", ""}},
-     "",
+    {"P#2 runs on a file without any line", "P#2", "", {{"Parms.Xtract", ""}}, "",
      "Found 0 used Parameters, and 0 unused Parameters... Ready."},
-    {"but P#1 finds no name in it",
-     "P#1",
-     "BINDIR",
-     {{"Parms.Xtract", ""}},
-     "",
+    {"but P#1 finds no name in it", "P#1", "BINDIR", {{"Parms.Xtract", ""}}, "",
      "Parameter Name Entered Is Invalid!"},
     {"D#1 finds the name as an item", "D#1", "AP_OK", kPrompts, "CPU1|PAY\n"},
     {"D#1 finds the name after a blank in a quoted text", "D#1", "CPU2#TAPE", kPrompts,
@@ -157,6 +145,7 @@ const Case kCases[] = {
     {"D#2 needs the name as a whole item", "D#2", "", kPrompts,
      "AP_OK|Ok.\nTAPE|Not Used.\nSPARE|Not Used.\n"},
 };
+// clang-format on
 
 TEST(UsageReports, RowsByCase) {
   for (const Case& c : kCases) {
