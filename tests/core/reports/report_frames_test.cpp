@@ -260,10 +260,12 @@ TEST(ReportFrames, WithoutDataReportsFindNothingOrDoNothing) {
       {"J#4", "X", "JobName : X Is An Invalid JobName!"},
       {"J#5", "", "Found 0 Un-Scheduled Job(s)... Ready."},
       {"J#6", "", "Found 0 Job(s) containing <>... Ready."},
-      {"W#1", "CPU1", "Invalid Workstation Name Entered!"}, {"W#3", "", "Found 0 Classes... Ready."},
+      {"W#1", "CPU1", "Invalid Workstation Name Entered!"},
+      {"W#3", "", "Found 0 Classes... Ready."},
       {"C#1", "HOLIDAYS", "Ready."}, {"C#2", "", "Ready."}, {"C#3", "", "Ready."},
       {"C#4", "", "Ready."}, {"R#1", "TAPES", "Ready."}, {"R#2", "", "Ready."},
-      {"P#1", "BIN", "Ready."}, {"P#2", "", "Ready."}, {"D#1", "OK", "Ready."}, {"D#2", "", "Ready."},
+      {"P#1", "BIN", "Ready."}, {"P#2", "", "Ready."}, {"D#1", "OK", "Ready."},
+      {"D#2", "", "Ready."},
   };
   // clang-format on
   for (const auto& [code, search, status] : cases) {

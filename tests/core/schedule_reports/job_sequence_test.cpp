@@ -58,7 +58,8 @@ TEST(JobSequence, NumbersByCase) {
        {1, 2, 3, 4}},
       {"an empty entry waits", {{"J1"}, {"J2", "J1"}, {"J3", "J1,"}}, {1, 2, 3}},
       {"one number spreads in time order",
-       {{"J1", "", "0900"}, {"J2", "", "0600"}, {"J3", "", "0600"}, {"J4", "", "0700"}}, {3, 1, 1, 2}},
+       {{"J1", "", "0900"}, {"J2", "", "0600"}, {"J3", "", "0600"}, {"J4", "", "0700"}},
+       {3, 1, 1, 2}},
       {"untimed jobs keep the number, timed ones move up",
        {{"J1", "", "0800"}, {"J2"}, {"J3", "", "0700"}, {"J4"}}, {3, 1, 2, 1}},
       {"later numbers move up to make room",
@@ -68,8 +69,10 @@ TEST(JobSequence, NumbersByCase) {
        {{"J1", "", "0800"}, {"J2", "", "0700 +1"}, {"J3", "", "0600"}}, {2, 1, 1}},
       // The level is opened for a move that does not happen; the empty number ends the ordering.
       {"without a comparable time the ordering stops",
-       {{"J1", "", "X1"}, {"J2", "", "X2"}, {"J3", "J1", "0900"}, {"J4", "J1", "0800"}}, {1, 1, 3, 3}},
-      {"no job at number 1: nothing is split", {{"J1", "J2", "0900"}, {"J2", "J1", "0800"}}, {2, 2}},
+       {{"J1", "", "X1"}, {"J2", "", "X2"}, {"J3", "J1", "0900"}, {"J4", "J1", "0800"}},
+       {1, 1, 3, 3}},
+      {"no job at number 1: nothing is split", {{"J1", "J2", "0900"}, {"J2", "J1", "0800"}},
+       {2, 2}},
   };
   // clang-format on
   for (const Case& c : cases) EXPECT_EQ(Sequenced(c.Jobs), c.Expected) << c.Why;

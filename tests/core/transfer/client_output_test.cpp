@@ -94,7 +94,8 @@ TEST(TransferFailureReason, NamesWhatWentWrong) {
       {kLoginRejected, 0, {}, "Login Failed For User: vuser"},
       {kRemoteFileMissing, 0, {"Prompts.Xtract", "Parms.Xtract"},
        "Remote File Not Found: Prompts.Xtract, Parms.Xtract"},
-      {kLocalDirectoryMissing, 0, {"Schedules.Xtract"}, "Cannot Write Local File: Schedules.Xtract"},
+      {kLocalDirectoryMissing, 0, {"Schedules.Xtract"},
+       "Cannot Write Local File: Schedules.Xtract"},
       {kFetched, 0, {"Cpus.Xtract"}, "File Not Refreshed: Cpus.Xtract"},
       {"421 Service not available.\n", 0, {}, "Server Reply: 421 Service not available."},
       // The exit status when the transcript is silent.
