@@ -165,62 +165,58 @@ TEST(TransferSequence, RelativeDatabaseDirectoryReachesTheClientAbsolute) {
 // status and the audit log, stops the client and deletes the scripts.
 TEST(TransferSequence, FailuresNameTheirReason) {
   const struct {
-    std::function<void(TransferFixture&)> Setup;
-    std::string Reason;
-    int CpuTotal;
-    int Kills = 0;
-    const char* Transcript = nullptr;  // nullptr: the client's standard output
+    std::string Out{}, Err{};
+    int Status = 0;
+    bool Starts = true, Hangs = false, NoDatabase = false;
+    const char* Skipped = nullptr;  // the client fetches all files but this one
+    std::string Reason{};
+    int CpuTotal = 1, Kills = 0;
+    const char* Transcript = nullptr;  // nullptr: the standard output
   } cases[] = {
-      {[](TransferFixture& f) {
-         f.runner.Client = nullptr;
-         f.runner.Out = "331 Username ok, send password.\n530 Authentication failed.\n";
-       },
-       "Login Failed For User: vuser", 1},
-      {[](TransferFixture& f) { f.runner.Client = [&f] { f.FetchAllBut("Prompts.Xtract"); }; },
-       "File Not Refreshed: Prompts.Xtract", 2},
-      {[](TransferFixture& f) {
-         f.runner.Client = nullptr;
-         f.runner.Status = 127;
-         f.runner.Err = "/opt/vdbq/Ftp1.sh: 2: ftp: not found\n";
-       },
-       "FTP Client Not Found", 1, 0, "/opt/vdbq/Ftp1.sh: 2: ftp: not found\n"},
-      {[](TransferFixture& f) { f.runner.Starts = false; }, "FTP Client Could Not Be Started", 1},
+      {.Out = "331 Username ok, send password.\n530 Authentication failed.\n",
+       .Reason = "Login Failed For User: vuser"},
+      {.Skipped = "Prompts.Xtract", .Reason = "File Not Refreshed: Prompts.Xtract", .CpuTotal = 2},
+      {.Err = "/opt/vdbq/Ftp1.sh: 2: ftp: not found\n",
+       .Status = 127,
+       .Reason = "FTP Client Not Found",
+       .Transcript = "/opt/vdbq/Ftp1.sh: 2: ftp: not found\n"},
+      {.Starts = false, .Reason = "FTP Client Could Not Be Started"},
       // With no database at all the reason is still named.
-      {[](TransferFixture& f) {
-         for (const char* file : kFetchOrder) fs::remove(f.database.Path() / file);
-         f.runner.Client = nullptr;
-         f.runner.Err = "ftp: Can't connect to `127.0.0.1:2121': Connection refused\n";
-       },
-       "Cannot Connect To Host: 127.0.0.1 2121", 0, 0,
-       "ftp: Can't connect to `127.0.0.1:2121': Connection refused\n"},
+      {.Err = "ftp: Can't connect to `127.0.0.1:2121': Connection refused\n",
+       .NoDatabase = true,
+       .Reason = "Cannot Connect To Host: 127.0.0.1 2121",
+       .CpuTotal = 0,
+       .Transcript = "ftp: Can't connect to `127.0.0.1:2121': Connection refused\n"},
       // The transcript keeps output and error lines apart.
-      {[](TransferFixture& f) {
-         f.runner.Client = nullptr;
-         f.runner.Out = "221 Goodbye.";
-         f.runner.Err = "ftp: Can't access `/db/Jobs.Xtract': Permission denied\n";
-       },
-       "Cannot Write Local File: Schedules.Xtract, Jobs.Xtract, Calendars.Xtract, Prompts.Xtract, "
-       "Cpus.Xtract, Resources.Xtract, Parms.Xtract",
-       1, 0, "221 Goodbye.\nftp: Can't access `/db/Jobs.Xtract': Permission denied\n"},
+      {.Out = "221 Goodbye.",
+       .Err = "ftp: Can't access `/db/Jobs.Xtract': Permission denied\n",
+       .Reason = "Cannot Write Local File: Schedules.Xtract, Jobs.Xtract, Calendars.Xtract, "
+                 "Prompts.Xtract, Cpus.Xtract, Resources.Xtract, Parms.Xtract",
+       .Transcript = "221 Goodbye.\nftp: Can't access `/db/Jobs.Xtract': Permission denied\n"},
       // A client past the time limit is stopped.
-      {[](TransferFixture& f) {
-         f.runner.Hangs = true;
-         f.runner.Client = nullptr;
-         f.runner.OnWait = [&f](std::chrono::milliseconds bound) { f.now += bound + 1ms; };
-       },
-       "FTP Client Did Not End Within 5 Minutes", 1, 1},
+      {.Hangs = true, .Reason = "FTP Client Did Not End Within 5 Minutes", .Kills = 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Reason);
     TransferFixture f;
-    c.Setup(f);
+    f.runner.Out = c.Out;
+    f.runner.Err = c.Err;
+    f.runner.Status = c.Status;
+    f.runner.Starts = c.Starts;
+    f.runner.Hangs = c.Hangs;
+    f.runner.OnWait = [&f](std::chrono::milliseconds bound) { f.now += bound + 1ms; };
+    f.runner.Client = nullptr;
+    if (c.Skipped) f.runner.Client = [&f, &c] { f.FetchAllBut(c.Skipped); };
+    for (const char* file : kFetchOrder) {
+      if (c.NoDatabase) fs::remove(f.database.Path() / file);
+    }
     const TransferOutcome outcome = f.Transfer();
     EXPECT_FALSE(outcome.Succeeded);
     EXPECT_EQ(outcome.StatusText, "FTP Transfer Failed: " + c.Reason);
     EXPECT_EQ(outcome.Reason, c.Reason);
     EXPECT_EQ(f.audit.AuditTexts(), WrittenThenFailed(c.Reason));
     EXPECT_EQ(f.catalogue.Totals.CpuTotal, c.CpuTotal);
-    EXPECT_EQ(outcome.ClientOutput, c.Transcript ? c.Transcript : f.runner.Out);
+    EXPECT_EQ(outcome.ClientOutput, c.Transcript ? c.Transcript : c.Out);
     EXPECT_EQ(f.runner.Kills, c.Kills);
     EXPECT_FALSE(f.runner.Running);
     EXPECT_TRUE(f.ScriptsGone());
@@ -270,7 +266,7 @@ TEST(TransferSequence, NoScriptNoClient) {
   const std::string failed = kTransferFailedAudit;
   const struct {
     std::function<void(TransferFixture&)> Setup;
-    std::string Reason;
+    std::string Reason{};
     Audit AuditBefore;
   } cases[] = {
       {[](TransferFixture& f) { f.settings.ProgramDir = f.program.DirText() + "gone/"; },
