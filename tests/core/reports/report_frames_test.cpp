@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/reports/run_report.h"
@@ -135,13 +136,11 @@ TEST(ReportFrames, EveryReportSetsItsFrame) {
     fx.Results.Widths = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     fx.Panel.FocusSearchRequested = true;
     EXPECT_EQ(fx.Run(f.Code, f.Search), RunOutcome::Ran);
-    EXPECT_EQ(fx.Results.ReportNumber, f.Number);
-    EXPECT_EQ(fx.Results.LabRepTit1, f.Title1);
-    EXPECT_EQ(fx.Results.LabRepTit2, f.Title2);
-    EXPECT_EQ(fx.Results.Widths, f.Widths);
-    EXPECT_EQ(fx.Panel.SearchText, f.SearchAfter);
-    EXPECT_EQ(fx.Panel.StatusText, f.Status);
-    EXPECT_EQ(fx.Panel.LabHint, f.Hint);
+    EXPECT_EQ(std::tie(fx.Results.ReportNumber, fx.Results.LabRepTit1, fx.Results.LabRepTit2,
+                       fx.Results.Widths),
+              std::tie(f.Number, f.Title1, f.Title2, f.Widths));
+    EXPECT_EQ(std::tie(fx.Panel.SearchText, fx.Panel.StatusText, fx.Panel.LabHint),
+              std::tie(f.SearchAfter, f.Status, f.Hint));
     EXPECT_FALSE(fx.Panel.FocusSearchRequested);
     EXPECT_FALSE(fx.Panel.ReportRunning);
     const std::string audit = "Run Report " + std::string(f.Code) + ":" + f.SearchAfter;
@@ -166,21 +165,22 @@ struct Rejection {
 
 // ValidateSearchText's own cases are in validate_search_text_test.cpp; a row here shows that
 // a report asks it, with or without the "#" rule.
+const char* const kBadCharacter = "Invalid Character In Schedule Name - Please Check!";
+const char* const kBadFormat = "Format = WorkstationName#ScheduleName - Please Check!";
+// clang-format off
 const Rejection kRejections[] = {
-    {"S#3", "pay", "Invalid Character In Schedule Name - Please Check!", "pay", true, false},
-    {"J#3", "j", "Invalid Character In Schedule Name - Please Check!", "j", true, false},
-    {"J#4", "j1", "Invalid Character In Schedule Name - Please Check!", "j1", true, false},
+    {"S#3", "pay", kBadCharacter, "pay", true, false},
+    {"J#3", "j", kBadCharacter, "j", true, false},
+    {"J#4", "j1", kBadCharacter, "j1", true, false},
     {"J#4", "CPU9#J1", "JobName : CPU9#J1 Is An Invalid JobName!", "CPU9#J1", false, true},
-    {"S#4", "DAILY", "Format = WorkstationName#ScheduleName - Please Check!", "DAILY", false,
-     false},
-    {"S#5", "S1", "Format = WorkstationName#ScheduleName - Please Check!", "S1", false, false},
+    {"S#4", "DAILY", kBadFormat, "DAILY", false, false},
+    {"S#5", "S1", kBadFormat, "S1", false, false},
     // The workstation check takes the box as typed: no trimming, no letter-case folding.
     {"W#1", "cpu1", "Invalid Workstation Name Entered!", "cpu1", true, false},
     {"W#1", " CPU1", "Invalid Workstation Name Entered!", " CPU1", true, false},
     {"W#2", "CPU3", "Invalid Workstation Name Entered!", "CPU3", true, false},
     {"C#1", "HOLIDAY", "Invalid Calendar Name Entered!", "HOLIDAY", true, false},
-    {"C#1", "holidays", "Invalid Character In Schedule Name - Please Check!", "holidays", true,
-     false},
+    {"C#1", "holidays", kBadCharacter, "holidays", true, false},
     {"R#1", "CPU1#", "No Resource Name Entered!", "", false, false},
     {"R#1", "CPU1#TAPE", "Resource Name Entered Is Invalid!", "TAPE", false, true},
     {"R#1", " ", "No Text Entered - Please Check!", "", false, false},
@@ -189,6 +189,7 @@ const Rejection kRejections[] = {
     {"D#1", "CPU1#", "No Prompt Name Entered!", "", false, false},
     {"D#1", "NO2", "Prompt Name Entered Is Invalid!", "NO2", false, true},
 };
+// clang-format on
 
 TEST(ReportFrames, ARejectedSearchChangesNothingButTheStatus) {
   ReportFixture fx(kDatabase);
@@ -206,11 +207,10 @@ TEST(ReportFrames, ARejectedSearchChangesNothingButTheStatus) {
     EXPECT_EQ(fx.Panel.FocusSearchRequested, r.Focus);
     EXPECT_EQ(RowsText(fx.Results), rowsBefore);
     EXPECT_EQ(fx.Results.ReportNumber, 1);
-    EXPECT_EQ(fx.Results.LabRepTit1, before.LabRepTit1);
-    EXPECT_EQ(fx.Results.LabRepTit2, before.LabRepTit2);
-    EXPECT_EQ(fx.Results.Widths, before.Widths);
-    EXPECT_EQ(fx.Results.Header.At, before.Header.At);
-    EXPECT_EQ(fx.Results.RunsCompleted, before.RunsCompleted);
+    EXPECT_EQ(std::tie(fx.Results.LabRepTit1, fx.Results.LabRepTit2, fx.Results.Widths,
+                       fx.Results.Header.At, fx.Results.RunsCompleted),
+              std::tie(before.LabRepTit1, before.LabRepTit2, before.Widths, before.Header.At,
+                       before.RunsCompleted));
     EXPECT_EQ(fx.ReportPageShown, pagesBefore);
     EXPECT_EQ(fx.Panel.LabHint, kScheduleHint);
     std::vector<std::string> audit = auditBefore;

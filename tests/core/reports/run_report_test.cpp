@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/reports/report_presets.h"
 #include "support/report_fixture.h"
 
@@ -37,8 +39,7 @@ TEST(RunReport, DoesNothingWhileExtractsAreMissing) {
   fx.Panel.StatusText = "before";
   fx.Panel.LabHint = "hint before";
   EXPECT_EQ(fx.Run("S#1"), RunOutcome::NotRun);
-  EXPECT_EQ(fx.Panel.StatusText, "before");
-  EXPECT_EQ(fx.Panel.LabHint, "hint before");
+  EXPECT_EQ(fx.Panel.StatusText + "|" + fx.Panel.LabHint, "before|hint before");
 }
 
 TEST(RunReport, RefusesASecondReportWhileOneRuns) {
@@ -52,12 +53,16 @@ TEST(RunReport, RefusesASecondReportWhileOneRuns) {
 }
 
 TEST(ReportPresets, NodeKindsFollowLevelAndHeadings) {
-  EXPECT_EQ(KindOfNode(1, "Workstations", ""), NodeKind::Workstation);
-  EXPECT_EQ(KindOfNode(1, "Resources", ""), NodeKind::Resource);
-  EXPECT_EQ(KindOfNode(2, "CPU9", "Schedules (Invalid)"), NodeKind::Schedule);
-  EXPECT_EQ(KindOfNode(2, "CPU1", "Jobs"), NodeKind::Job);
-  EXPECT_EQ(KindOfNode(1, "Schedules", ""), NodeKind::None);
-  EXPECT_EQ(KindOfNode(0, "", ""), NodeKind::None);
+  const std::tuple<int, const char*, const char*, NodeKind> cases[] = {
+      {1, "Workstations", "", NodeKind::Workstation},
+      {1, "Resources", "", NodeKind::Resource},
+      {2, "CPU9", "Schedules (Invalid)", NodeKind::Schedule},
+      {2, "CPU1", "Jobs", NodeKind::Job},
+      {1, "Schedules", "", NodeKind::None},
+      {0, "", "", NodeKind::None}};
+  for (const auto& [level, text, parent, kind] : cases) {
+    EXPECT_EQ(KindOfNode(level, text, parent), kind) << text;
+  }
 }
 
 TEST(ReportPresets, EntriesOfferedByNodeKind) {

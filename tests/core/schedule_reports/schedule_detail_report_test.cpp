@@ -43,6 +43,7 @@ struct Detail {
   std::string Jobs;    // "-": not checked
 };
 
+// clang-format off
 const Detail kDetails[] = {
     // Finding the schedule.
     {"the whole rest of the header line is the key", "SCHEDULE CPU1#DAILY TIMEZONE X\n:\nEND\n",
@@ -81,8 +82,7 @@ const Detail kDetails[] = {
     // The jobs.
     {"a job takes its own workstation, even an empty one, or the schedule's",
      "SCHEDULE CPU1#S\n:\n CPU3#BACKUP\n BACKUP\nCPU2# SPACED\n #NONE\nEND\n", "CPU1#S", "Ready.",
-     nullptr,
-     "001|----/----|CPU3|BACKUP|||||\n" + kBlankRow + "001|----/----|CPU1|BACKUP|||||\n" +
+     nullptr, "001|----/----|CPU3|BACKUP|||||\n" + kBlankRow + "001|----/----|CPU1|BACKUP|||||\n" +
          kBlankRow + "001|----/----|CPU2|SPACED|||||\n" + kBlankRow + "001|----/----||NONE|||||\n" +
          kBlankRow},
     {"clauses fill the columns of their job",
@@ -99,8 +99,7 @@ const Detail kDetails[] = {
      "CPU1#S", "Ready.", nullptr, "001|0700/----|CPU1|J1||3040|Confirmation||\n" + kBlankRow},
     {"dependencies are the follows, then the opens, item by item",
      "SCHEDULE CPU1#S\n:\n J0\n J1\n   FOLLOWS J0,\n     CPU2#X.Y\n   OPENS /f1\n"
-     "   PROMPT P1,P2,P3\n J2\n   OPENS /f2,/f3\nEND\n",
-     "CPU1#S", "Ready.", nullptr,
+     "   PROMPT P1,P2,P3\n J2\n   OPENS /f2,/f3\nEND\n", "CPU1#S", "Ready.", nullptr,
      "001|----/----|CPU1|J0|||||\n" + kBlankRow + "001|----/----|CPU1|J2|/f2||||\n||||/f3||||\n" +
          kBlankRow + "002|----/----|CPU1|J1|J0||||P1\n||||CPU2#X.Y||||P2\n||||/f1||||P3\n" +
          kBlankRow},
@@ -128,6 +127,7 @@ const Detail kDetails[] = {
      "WORKSTATION12345678#SCHEDULENAME1234567", "Ready.", nullptr,
      "001|----/----|WORKSTATION12345|JOB|||||\n" + kBlankRow},
 };
+// clang-format on
 
 TEST(ScheduleDetail, LookupClausesAndJobsByCase) {
   for (const Detail& d : kDetails) {

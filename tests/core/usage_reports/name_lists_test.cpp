@@ -15,11 +15,13 @@ std::vector<std::string> Listed(std::string_view list) {
 }
 
 TEST(ForEachListedName, GivesTheFieldsUpToTheFirstEmptyOne) {
-  EXPECT_EQ(Listed("A,B C,D,"), (std::vector<std::string>{"A", "B C", "D"}));
-  EXPECT_EQ(Listed("A,B"), (std::vector<std::string>{"A", "B"}));
-  EXPECT_EQ(Listed("A,,B,"), (std::vector<std::string>{"A"}));
-  EXPECT_TRUE(Listed(",A,").empty());
-  EXPECT_TRUE(Listed("").empty());
+  using Names = std::vector<std::string>;
+  const std::pair<const char*, Names> cases[] = {{"A,B C,D,", {"A", "B C", "D"}},
+                                                 {"A,B", {"A", "B"}},
+                                                 {"A,,B,", {"A"}},
+                                                 {",A,", {}},
+                                                 {"", {}}};
+  for (const auto& [list, names] : cases) EXPECT_EQ(Listed(list), names) << list;
 }
 
 TEST(CommaItemSet, AnswersAsTheSearchForACommaWrappedName) {
