@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "core/reports/calendar_dates.h"
 #include "core/reports/calendar_header_scan.h"
 #include "core/reports/name_lists.h"
+#include "core/reports/usage_reports.h"
 #include "core/text/text_routines.h"
 #include "support/report_fixture.h"
 
@@ -127,6 +131,73 @@ TEST(HasDateAfter, StopsAtTheFirstDateAfterTodayOrTheFirstEmptyField) {
   EXPECT_FALSE(HasDateAfter("01/01/07,,12/06/26", kToday));
   EXPECT_FALSE(HasDateAfter("", kToday));
   EXPECT_THROW(HasDateAfter("01/01/07,XX/01/27", kToday), ReportDataError);
+}
+
+std::vector<std::string> Listed(std::string_view list) {
+  std::vector<std::string> names;
+  ForEachListedName(list, [&names](std::string_view name) { names.emplace_back(name); });
+  return names;
+}
+
+TEST(ForEachListedName, GivesTheFieldsUpToTheFirstEmptyOne) {
+  using Names = std::vector<std::string>;
+  const std::pair<const char*, Names> cases[] = {{"A,B C,D,", {"A", "B C", "D"}},
+                                                 {"A,B", {"A", "B"}},
+                                                 {"A,,B,", {"A"}},
+                                                 {",A,", {}},
+                                                 {"", {}}};
+  for (const auto& [list, names] : cases) EXPECT_EQ(Listed(list), names) << list;
+}
+
+TEST(CommaItemSet, AnswersAsTheSearchForACommaWrappedName) {
+  const std::string text = "CPU1#A,1 B,,C D,";
+  const CommaItemSet items(text);
+  for (const char* name :
+       {"CPU1#A", "1 B", "C D", "", "A", "B", "C", "CPU1#A,1 B", "B,,C D", "D,", ",CPU1#A"}) {
+    const bool expected = CommaWrapped(text).find(CommaWrapped(name)) != std::string::npos;
+    EXPECT_EQ(items.Has(name), expected) << name;
+  }
+  EXPECT_FALSE(CommaItemSet("").Has("A"));
+  EXPECT_TRUE(CommaItemSet("").Has(""));
+}
+
+// Reading all bodies together must give what reading each body on its own gives.
+void ExpectSameAsEachBodyAlone(const std::vector<std::string>& text) {
+  const LineList lines(text);
+  std::vector<long long> headers;
+  for (long long i = 0; i < lines.Count(); ++i) {
+    if (StartsWith(lines.At(i), "SCHEDULE ")) headers.push_back(i);
+  }
+  for (const std::string name : {"A", "B", "C"}) {
+    const std::string wanted = " " + name + ",";
+    const std::vector<bool> together = BodiesHolding(
+        lines, headers, kNeedsClause,
+        [&](const std::string& item) { return Contains(CommaWrapped(item), wanted); });
+    for (size_t k = 0; k < headers.size(); ++k) {
+      std::string uses;
+      ReadBodyClauses(lines, headers[k] + 1, kNeedsClause, uses);
+      EXPECT_EQ(together[k], Contains(CommaWrapped(uses), wanted))
+          << "body " << k << " name " << name;
+    }
+  }
+}
+
+TEST(BodiesHolding, ReadsBodiesWithoutEndAsEachWouldAlone) {
+  ExpectSameAsEachBodyAlone({"SCHEDULE X#1", "NEEDS 1 A", "END\t", "SCHEDULE X#2", ":", " X#J",
+                             "  NEEDS 1 B", "ENDS", "SCHEDULE X#3", "NEEDS 1 C", "END",
+                             "SCHEDULE X#4", "NEEDS 2 A"});
+  ExpectSameAsEachBodyAlone({"SCHEDULE X#1", "NEEDS 1 A,", "SCHEDULE X#2", "NEEDS 1 B,", "END",
+                             "SCHEDULE X#3", "NEEDS", "1 C", "END"});
+}
+
+TEST(ReadBodyClauses, GathersEveryClauseOfTheBodyWithoutItsOptions) {
+  std::string uses;
+  const LineList lines({"SCHEDULE X#1", "NEEDS 1 A CONFIRMED", "*NEEDS 1 Z", ":", " X#J",
+                        "  NEEDS 2 B,", "  1 C PRIORITY 5", "  NEEDS", "  1 E", "END",
+                        "NEEDS 1 D"});
+  EXPECT_EQ(ReadBodyClauses(lines, 1, kNeedsClause, uses), 10);
+  // A clause with no text takes the next line as well.
+  EXPECT_EQ(uses, ",1 A,2 B,,1 C,,1 E");
 }
 
 }  // namespace
