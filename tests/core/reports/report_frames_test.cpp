@@ -1,6 +1,8 @@
 // The frame every report sets around its rows (number, titles, widths, search box, audit line,
 // hint and closing status), what a rejected search leaves, and what each report does without
-// data: one row per case over one small database.
+// data: one row per case over one small database. Then the report panel, the search-text check,
+// the report table and presets, and the colour rules of the result list (their one place in the
+// core).
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,10 @@
 #include <tuple>
 #include <vector>
 
+#include "core/reports/report_frame.h"
+#include "core/reports/report_panel.h"
 #include "core/reports/report_presets.h"
+#include "core/reports/row_styles.h"
 #include "core/reports/run_report.h"
 #include "support/report_fixture.h"
 #include "support/test_helpers.h"
@@ -164,7 +169,7 @@ struct Rejection {
   bool Audited;  // the find reports write their audit line before the name check
 };
 
-// ValidateSearchText's own cases are in report_panel_test.cpp; a row here shows that
+// ValidateSearchText's own cases are further down; a row here shows that
 // a report asks it, with or without the "#" rule.
 const char* const kBadCharacter = "Invalid Character In Schedule Name - Please Check!";
 const char* const kBadFormat = "Format = WorkstationName#ScheduleName - Please Check!";
@@ -387,6 +392,248 @@ TEST(ReportPresets, EntriesOfferedByNodeKind) {
   EXPECT_EQ(PresetsForKind(NodeKind::Workstation).size(), 2u);
   EXPECT_EQ(FixedPresets().size(), 11u);
   EXPECT_FALSE(PresetSearchText(FixedPresets()[0], "x", "y").has_value());
+}
+
+TEST(ReportPanel, StartsOnSchedulesAndChangingCategoryWrapsAndUnticks) {
+  ReportPanel panel;
+  EXPECT_EQ(panel.ReportCategory(), 0);
+  EXPECT_EQ(panel.LabRepTab(), "Schedules");
+  EXPECT_EQ(panel.TickedOption(), 0);
+  EXPECT_EQ(panel.LabCmdDesc(), "Select Report Options Above.");
+  EXPECT_EQ(panel.LabHint, "Hint: To Be Completed...");
+  EXPECT_EQ(panel.OptionText(5), "Display External Schedule Dependency Path");
+  panel.TickOption(3);
+  panel.Next();
+  EXPECT_EQ(panel.TickedOption(), 0);
+  EXPECT_EQ(panel.LabCmdDesc(), "Select Report Options Above.");
+  EXPECT_EQ(panel.OptionText(1), "List All Workstation/Jobs Alphabetically");
+  panel.Previous();
+  panel.Previous();
+  EXPECT_EQ(panel.ReportCategory(), 6);
+  EXPECT_EQ(panel.LabRepTab(), "Prompts");
+  panel.Next();
+  EXPECT_EQ(panel.ReportCategory(), 0);
+  for (int i = 0; i < 3; ++i) panel.Next();
+  EXPECT_EQ(panel.LabRepTab(), "Calendars");
+}
+
+// Rows above the count are hidden and cannot be ticked; row one never is.
+TEST(ReportPanel, OptionRowsAboveTheCountAreHidden) {
+  ReportPanel panel;
+  const int counts[] = {5, 6, 3, 4, 2, 2, 2};
+  for (int category = 0; category < 7; ++category) {
+    panel.SetCategory(category);
+    EXPECT_EQ(panel.OptionCount(), counts[category]);
+    EXPECT_TRUE(panel.OptionVisible(1));
+    EXPECT_TRUE(panel.OptionVisible(counts[category]));
+    if (counts[category] == 6) continue;
+    EXPECT_FALSE(panel.OptionVisible(counts[category] + 1));
+    panel.TickOption(counts[category] + 1);
+    EXPECT_EQ(panel.TickedOption(), 0);
+  }
+}
+
+TEST(ReportPanel, TickingIsExclusiveAndDescribesTheNewOption) {
+  ReportPanel panel;
+  panel.SetCategory(1);
+  panel.TickOption(6);
+  EXPECT_EQ(panel.TickedOption(), 6);
+  EXPECT_EQ(panel.LabCmdDesc(),
+            "Finds a string within the DoCommand or ScriptName variables within a Job.");
+  panel.TickOption(2);
+  panel.TickOption(2);  // ticking it again keeps it ticked
+  EXPECT_EQ(panel.TickedOption(), 2);
+  EXPECT_EQ(panel.LabCmdDesc(),
+            "Lists all Jobs alphabetically and highlights duplicates across Workstations. No "
+            "{Search-String} required.");
+}
+
+TEST(ReportPanel, TotalFollowsTheCategory) {
+  ReportPanel panel;
+  CatalogueTotals totals;
+  totals.ScheduleBlockCount = 25;
+  totals.PromptTotal = 4;
+  panel.SetTotals(totals);
+  EXPECT_EQ(panel.LabTotty() + " " + panel.LabTottyHint(), "25 Total Schedules");
+  panel.Previous();
+  EXPECT_EQ(panel.LabTotty() + " " + panel.LabTottyHint(), "4 Total Prompts");
+}
+
+// The box is trimmed first; the "#" rule wants an inner "#"; then only upper-case letters,
+// digits, "_", "-" and "#" pass, and a refused character asks for the focus.
+TEST(ValidateSearchText, ByCase) {
+  struct Case {
+    const char* Text;
+    bool HashRule;
+    const char* Status;  // nullptr: accepted
+    const char* After;
+  };
+  const char* const noText = "No Text Entered - Please Check!";
+  const char* const format = "Format = WorkstationName#ScheduleName - Please Check!";
+  const char* const length = "Invalid Text Length Entered - Please Check!";
+  const char* const character = "Invalid Character In Schedule Name - Please Check!";
+  const Case cases[] = {
+      {"  CPU1#DAILY  ", true, nullptr, "CPU1#DAILY"},
+      {"", false, noText, ""},
+      {"    ", true, noText, ""},
+      {"DAILY", true, format, "DAILY"},
+      {"#DAILY", true, length, "#DAILY"},
+      {"CPU1#", true, length, "CPU1#"},
+      {"A#B#", true, nullptr, "A#B#"},
+      {"DAILY", false, nullptr, "DAILY"},
+      {"#DAILY", false, nullptr, "#DAILY"},
+      {"A-B_9#", false, nullptr, "A-B_9#"},
+      {"CPU1.DAILY", false, character, "CPU1.DAILY"},
+      {"CPU1 DAILY", false, character, "CPU1 DAILY"},
+      {"cpu1#daily", false, character, "cpu1#daily"},
+      {"A\tB", false, character, "A\tB"},
+      {"\xc9T\xc9", false, character, "\xc9T\xc9"},
+      {"a.b", true, format, "a.b"},  // the character check comes after the "#" rule
+  };
+  for (const Case& c : cases) {
+    ReportPanel panel;
+    panel.SearchText = c.Text;
+    panel.StatusText = "Processing... Please Wait...";
+    EXPECT_EQ(ValidateSearchText(panel, c.HashRule), c.Status == nullptr) << c.Text;
+    EXPECT_EQ(panel.SearchText, c.After) << c.Text;
+    EXPECT_EQ(panel.StatusText, c.Status ? c.Status : "Processing... Please Wait...") << c.Text;
+    EXPECT_EQ(panel.FocusSearchRequested, c.Status == character) << c.Text;
+  }
+}
+
+using testing::ListOf;
+
+constexpr Ground L = Ground::List, P = Ground::Pink, G = Ground::LightGreen,
+                 Y = Ground::LightYellow, B = Ground::LightBlue, O = Ground::Orange,
+                 C = Ground::CellGrey;
+
+// A plain second row {"X", {"Y", "Z"}} of every report (the first row is a heading in 14 and
+// 31): the grounds of columns 1 to 4.
+TEST(RowStyles, GroundsOfAPlainRowByReport) {
+  struct Case {
+    int Number;
+    std::array<Ground, 4> Fill;
+  };
+  const Case cases[] = {
+      {0, {L, L, L, L}},  {1, {L, Y, L, L}},  {2, {Y, C, C, C}},  {3, {L, Y, L, L}},
+      {5, {G, C, Y, C}},  {6, {L, L, L, L}},  {11, {L, B, L, L}}, {12, {B, C, B, B}},
+      {13, {L, B, L, L}}, {14, {L, Y, C, L}}, {15, {L, B, L, L}}, {16, {L, B, P, L}},
+      {21, {L, Y, L, L}}, {22, {L, B, L, L}}, {23, {G, C, G, G}}, {31, {L, Y, C, L}},
+      {32, {G, C, G, G}}, {33, {G, C, G, G}}, {34, {G, C, G, G}}, {41, {L, Y, L, L}},
+      {42, {L, L, L, L}}, {51, {L, B, L, L}}, {52, {L, L, L, L}}, {61, {L, Y, L, L}},
+      {62, {L, L, L, L}},
+  };
+  for (const Case& c : cases) {
+    const ResultList list = ListOf(c.Number, {{"X", {"Y", "Z"}}, {"X", {"Y", "Z"}}});
+    for (int k = 1; k <= 4; ++k) {
+      const CellStyle style = CellStyleAt(list, 1, k);
+      EXPECT_EQ(style.Fill, c.Fill[k - 1]) << "report " << c.Number << " column " << k;
+      // A cell rule draws normal text on its ground; the row's ground is no cell rule.
+      EXPECT_EQ(style.CellRule, k > 1 && style != RowStyle(list, 1)) << c.Number << " " << k;
+      if (style.CellRule) {
+        EXPECT_EQ(style.Text, TextColour::Normal);
+      }
+    }
+  }
+}
+
+struct Probe {
+  long long Row;
+  int Column;  // 1: the row style
+  CellStyle Style;
+};
+
+constexpr CellStyle kList{};
+constexpr CellStyle kHeading{TextColour::Navy, true, P, false};
+constexpr CellStyle kMarked{TextColour::Maroon, false, P, false};
+constexpr CellStyle Row(Ground g) { return {TextColour::Normal, false, g, false}; }
+constexpr CellStyle Cell(Ground g) { return {TextColour::Normal, false, g, true}; }
+
+void ExpectProbes(const ResultList& list, std::initializer_list<Probe> probes) {
+  for (const Probe& p : probes) {
+    EXPECT_EQ(CellStyleAt(list, p.Row, p.Column), p.Style)
+        << "report " << list.ReportNumber << " row " << p.Row << " column " << p.Column;
+  }
+}
+
+TEST(RowStyles, RowsOutsideTheListAndColumnsOutsideTheNineTakeNoCellRule) {
+  // S#2 greys every column from 2 on, whatever the row.
+  const ResultList list = ListOf(2, {{"D", {"", "C"}}});
+  ExpectProbes(list, {{0, 0, Row(Y)},
+                      {0, 9, Cell(C)},
+                      {0, 10, Row(Y)},
+                      {-1, 1, kList},
+                      {-1, 2, kList},
+                      {1, 1, kList},
+                      {1, 2, kList}});
+}
+
+TEST(RowStyles, DuplicateMarksOverrideTheRowGround) {
+  const ResultList s2 = ListOf(2, {{"DAILY", {"", "CPU1"}}, {"DAILY", {"1", "CPU2"}}});
+  ExpectProbes(
+      s2, {{0, 1, Row(Y)}, {1, 1, kMarked}, {1, 2, Cell(C)}, {1, 3, Cell(C)}, {1, 9, Cell(C)}});
+  ExpectProbes(ListOf(12, {{"J", {"", "CPU1"}}, {"J", {"1", "CPU2"}}}),
+               {{0, 1, Row(B)}, {1, 1, kMarked}, {1, 2, Cell(C)}, {1, 3, kMarked}});
+}
+
+TEST(RowStyles, HeadingRowsOfTheUsageReports) {
+  ExpectProbes(ListOf(31, {{"Workstation", {"Schedule", "On", "Except"}}}),
+               {{0, 1, kHeading}, {0, 2, kHeading}, {0, 3, kHeading}});
+  // J#4: the heading and a row without caption take no cell rule.
+  ExpectProbes(
+      ListOf(14, {{"Workstation", {"Schedule"}}, {"", {"S", "F"}}}),
+      {{0, 1, kHeading}, {0, 2, kHeading}, {0, 3, kHeading}, {1, 2, kList}, {1, 3, kList}});
+  // Column 3 of J#4 is grey on any row but the one captioned "Workstation".
+  ExpectProbes(ListOf(14, {{"CPU1", {"S"}}, {"Workstation", {"S"}}}),
+               {{0, 3, Cell(C)}, {1, 2, Cell(Y)}, {1, 3, kList}});
+}
+
+TEST(RowStyles, NotUsedRowsAreMarked) {
+  for (int n : {42, 52, 62}) {
+    ExpectProbes(ListOf(n, {{"X", {"Not Used."}}, {"Y", {"Used."}}}),
+                 {{0, 1, kMarked}, {0, 2, Cell(P)}, {0, 3, kMarked}, {1, 2, kList}});
+  }
+}
+
+TEST(RowStyles, ScheduleDetailRowsAndCells) {
+  // The schedule section up to row 4, the "Seq." heading, a job's two rows and "<END>".
+  ResultList list = ListOf(4, {{"", {"At/Until", "Workstation"}},
+                               {"", {"0600", "CPU1", "S", "x"}},
+                               {"", {"", "", "", ""}},
+                               {"", {"", "Priority", "10", "A"}},
+                               {"", {"", "", "", ""}},
+                               {"Seq.", {"At/Until", "Workstation"}},
+                               {"001", {"", "CPU1", "JOB1", "x"}},
+                               {"", {"", "", "", "x"}},
+                               {"<END>", {"", "", "", ""}},
+                               {"002", {"At/Until", "", "", ""}}});
+  list.DetailHeaderLastRow = 4;
+  list.DetailEndRow = 9;
+  // clang-format off
+  ExpectProbes(list, {
+      {0, 1, kHeading}, {0, 3, kHeading}, {1, 1, kList}, {1, 3, Cell(Y)}, {1, 4, kList},
+      {1, 5, Cell(C)}, {2, 3, kList}, {2, 4, kList}, {3, 3, Cell(P)}, {3, 4, Cell(C)},
+      {3, 5, kList}, {4, 3, kList}, {4, 4, kList}, {5, 1, kHeading}, {5, 2, kHeading},
+      {5, 5, kHeading}, {6, 1, Row(G)}, {6, 2, Cell(C)}, {6, 3, Cell(Y)}, {6, 4, Cell(Y)},
+      {6, 5, Cell(C)}, {6, 9, Cell(C)}, {7, 1, kList}, {7, 2, kList}, {7, 5, kList},
+      {8, 1, kList}, {8, 3, kList}, {8, 2, Cell(C)}, {8, 5, Cell(C)},
+      // From the end row on neither heading nor job ground applies.
+      {9, 1, kList}, {9, 3, Cell(Y)}});
+  // clang-format on
+}
+
+TEST(RowStyles, DependencyPathRowsAndCells) {
+  const ResultList list = ListOf(5, {{"Seq.", {"Workstation", "Schedule"}},
+                                     {"001>", {"CPU1", "DAILY", "x"}},
+                                     {"012", {"CPU1", "B"}},
+                                     {"", {"", ""}}});
+  // clang-format off
+  ExpectProbes(list, {
+      {0, 1, kHeading}, {0, 2, kHeading}, {0, 3, kHeading}, {0, 4, kHeading}, {1, 1, Row(G)},
+      {1, 2, Cell(C)}, {1, 3, Cell(O)},  // the searched schedule: a four-character caption
+      {1, 4, Cell(C)}, {2, 3, Cell(Y)}, {3, 1, kList}, {3, 2, Cell(C)}, {3, 3, kList},
+      {3, 4, Cell(C)}});
+  // clang-format on
 }
 
 }  // namespace
