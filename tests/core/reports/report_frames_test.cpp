@@ -208,9 +208,8 @@ TEST(ReportFrames, ARejectedSearchChangesNothingButTheStatus) {
     const std::vector<std::string> auditBefore = fx.Audit->AuditTexts();
     const int pagesBefore = fx.ReportPageShown;
     fx.Run(r.Code, r.Search);
-    EXPECT_EQ(fx.Panel.StatusText, r.Status);
-    EXPECT_EQ(fx.Panel.SearchText, r.SearchAfter);
-    EXPECT_EQ(fx.Panel.FocusSearchRequested, r.Focus);
+    EXPECT_EQ(std::tie(fx.Panel.StatusText, fx.Panel.SearchText, fx.Panel.FocusSearchRequested),
+              std::tuple(r.Status, r.SearchAfter, r.Focus));
     EXPECT_EQ(RowsText(fx.Results), rowsBefore);
     EXPECT_EQ(fx.Results.ReportNumber, 1);
     EXPECT_EQ(std::tie(fx.Results.LabRepTit1, fx.Results.LabRepTit2, fx.Results.Widths,
@@ -299,18 +298,13 @@ TEST(ReportFrames, EveryReportFindsRowsInTheSampleDatabase) {
     extracts[name] = testing::ReadFile(std::filesystem::path(dir) / name);
   }
   ReportFixture fx(extracts);
-  const std::map<std::string, std::string> searches{{"S#3", "DAILY"},
-                                                    {"S#4", "HFFIN01#GL_POSTING"},
-                                                    {"S#5", "HFFIN01#GL_POSTING"},
-                                                    {"J#3", "HFFIN"},
-                                                    {"J#4", "VARNOLT_DBXTRACT"},
-                                                    {"J#6", "VARNOLT"},
-                                                    {"W#1", "HFFIN01"},
-                                                    {"W#2", "HFMASTER"},
-                                                    {"C#1", "HOLIDAYS"},
-                                                    {"R#1", "TAPES"},
-                                                    {"P#1", "BINDIR"},
-                                                    {"D#1", "TAPE_MOUNTED"}};
+  // clang-format off
+  const std::map<std::string, std::string> searches{
+      {"S#3", "DAILY"}, {"S#4", "HFFIN01#GL_POSTING"}, {"S#5", "HFFIN01#GL_POSTING"},
+      {"J#3", "HFFIN"}, {"J#4", "VARNOLT_DBXTRACT"}, {"J#6", "VARNOLT"}, {"W#1", "HFFIN01"},
+      {"W#2", "HFMASTER"}, {"C#1", "HOLIDAYS"}, {"R#1", "TAPES"}, {"P#1", "BINDIR"},
+      {"D#1", "TAPE_MOUNTED"}};
+  // clang-format on
   for (const ReportEntry& report : ReportTable()) {
     const auto search = searches.find(report.Code);
     const long long before = fx.Results.RunsCompleted;

@@ -52,17 +52,14 @@ class FakeRunner : public ProcessRunner {
   std::string Output() const override { return Out; }
   std::string ErrorOutput() const override { return Err; }
 
-  bool Starts = true;
-  bool Hangs = false;
+  bool Starts = true, Hangs = false;
   int Status = 0;
-  std::string Out;
-  std::string Err;
+  std::string Out, Err;
   std::function<void()> Client;
   std::function<void(std::chrono::milliseconds)> OnWait;
 
-  std::string Program;
+  std::string Program, WorkingDir;
   std::vector<std::string> Arguments;
-  std::string WorkingDir;
   std::vector<std::chrono::milliseconds> Waits;
   int Kills = 0;
   bool Running = false;
