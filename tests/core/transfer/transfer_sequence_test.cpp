@@ -111,29 +111,12 @@ struct TransferFixture {
   }
 };
 
-const std::vector<std::string> kBothWritten = {kParmFileWrittenOk, kBatchFileWrittenOk};
-
 std::vector<std::string> WrittenThenFailed(const std::string& reason) {
   return {kParmFileWrittenOk, kBatchFileWrittenOk, kTransferFailedAudit + reason};
 }
 
+// The script is owner-only while the client reads it.
 TEST(TransferSequence, SuccessRunsTheBatchFileAndReloadsTheFetchedExtracts) {
-  TransferFixture f;
-  const TransferOutcome outcome = f.Transfer();
-  EXPECT_TRUE(outcome.Succeeded);
-  EXPECT_EQ(outcome.StatusText, "Ready.");
-  EXPECT_EQ(outcome.Reason, "");
-  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 2);
-  EXPECT_EQ(f.audit.AuditTexts(), kBothWritten);
-  EXPECT_TRUE(f.ScriptsGone());
-  EXPECT_EQ(f.statuses, (std::vector<std::string>{kTransferProcessing, kTransferRunningBatch,
-                                                  kRefreshing, kReady}));
-  EXPECT_EQ(f.runner.Program, "/bin/sh");
-  EXPECT_EQ(f.runner.Arguments, std::vector<std::string>{f.program.DirText() + "Ftp1.sh"});
-  EXPECT_EQ(f.runner.WorkingDir, f.program.DirText());
-}
-
-TEST(TransferSequence, ScriptIsOwnerOnlyWhileTheClientReadsIt) {
   TransferFixture f;
   std::string seen;
   unsigned mode = 0;
@@ -142,9 +125,20 @@ TEST(TransferSequence, ScriptIsOwnerOnlyWhileTheClientReadsIt) {
     mode = FileMode(f.program.Path() / "Ftp1.Ini");
     f.FetchAllBut("");
   };
-  f.Transfer();
+  const TransferOutcome outcome = f.Transfer();
   EXPECT_EQ(seen, FtpScriptText(f.settings));
   EXPECT_EQ(mode, 0600u);
+  EXPECT_TRUE(outcome.Succeeded);
+  EXPECT_EQ(outcome.StatusText + "|" + outcome.Reason, "Ready.|");
+  EXPECT_EQ(f.catalogue.Totals.CpuTotal, 2);
+  EXPECT_EQ(f.audit.AuditTexts(),
+            (std::vector<std::string>{kParmFileWrittenOk, kBatchFileWrittenOk}));
+  EXPECT_TRUE(f.ScriptsGone());
+  EXPECT_EQ(f.statuses, (std::vector<std::string>{kTransferProcessing, kTransferRunningBatch,
+                                                  kRefreshing, kReady}));
+  EXPECT_EQ(f.runner.Program, "/bin/sh");
+  EXPECT_EQ(f.runner.Arguments, std::vector<std::string>{f.program.DirText() + "Ftp1.sh"});
+  EXPECT_EQ(f.runner.WorkingDir, f.program.DirText());
 }
 
 TEST(TransferSequence, RelativeDatabaseDirectoryReachesTheClientAbsolute) {
