@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 #include "support/temp_dir.h"
 
@@ -58,12 +59,10 @@ TEST_F(LoadExtractsTest, StopsAtTheFirstMissingFileKeepingLaterLists) {
   dir.Write("Schedules.Xtract", "SCHEDULE CPU1#NEW\nEND\nSCHEDULE CPU1#X\nEND\n");
   std::filesystem::remove(dir.Path() / "Jobs.Xtract");
   LoadExtracts(dir.DirText(), store);
-  EXPECT_TRUE(store.ExtractsMissing);
-  EXPECT_EQ(store.MissingFile, "Jobs.Xtract");
-  EXPECT_EQ(store.ScheduleLines.At(0), "SCHEDULE CPU1#NEW");
-  EXPECT_EQ(store.ScheduleLineCount, 2);  // counts belong to the last complete load
-  EXPECT_EQ(store.CpuLines.At(0), "CPUNAME OLDCPU");
-  EXPECT_EQ(store.LastUpdate, oldStamp);
+  // The counts and the stamp belong to the last complete load.
+  EXPECT_EQ(std::tuple(store.ExtractsMissing, store.MissingFile, store.ScheduleLines.At(0),
+                       store.ScheduleLineCount, store.CpuLines.At(0), store.LastUpdate),
+            std::tuple(true, "Jobs.Xtract", "SCHEDULE CPU1#NEW", 2, "CPUNAME OLDCPU", oldStamp));
 }
 
 TEST_F(LoadExtractsTest, ParameterFileWithOnlyItsHeaderOrNoLines) {
@@ -73,14 +72,13 @@ TEST_F(LoadExtractsTest, ParameterFileWithOnlyItsHeaderOrNoLines) {
 
   dir.Write("Parms.Xtract", "$PARM\n");
   LoadExtracts(dir.DirText(), store);
-  EXPECT_EQ(store.ParameterLastLine, 0);
-  EXPECT_TRUE(store.ParameterList.empty());
-  EXPECT_EQ(store.ParameterPageTitle, "FIRST");
+  EXPECT_EQ(
+      std::tuple(store.ParameterLastLine, store.ParameterList.size(), store.ParameterPageTitle),
+      std::tuple(0, 0u, "FIRST"));
 
   dir.Write("Parms.Xtract", "");
   LoadExtracts(dir.DirText(), store);
-  EXPECT_EQ(store.ParameterLastLine, -1);
-  EXPECT_EQ(store.ParameterTotal, -1);
+  EXPECT_EQ(std::tuple(store.ParameterLastLine, store.ParameterTotal), std::tuple(-1, -1));
 }
 
 TEST_F(LoadExtractsTest, UnreadableFileIsAnError) {
