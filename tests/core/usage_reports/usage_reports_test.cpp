@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/reports/calendar_dates.h"
@@ -200,13 +201,10 @@ TEST(CalendarValidityReports, StopAtADateThatIsNotANumberKeepingWhatWasDone) {
   } catch (const ReportDataError& error) {
     EXPECT_EQ(std::string(error.what()), "'1X' is not a valid integer value");
   }
-  EXPECT_EQ(RowsText(fx.Results), "OLD|\"a\"\n");
-  EXPECT_EQ(fx.Results.ReportNumber, 33);
-  EXPECT_EQ(fx.Panel.StatusText, "Processing... Please Wait...");
+  EXPECT_EQ(std::tuple(RowsText(fx.Results), fx.Results.ReportNumber, fx.Panel.StatusText,
+                       fx.Results.ResultsShown, fx.Results.RunsCompleted, fx.Panel.ReportRunning),
+            std::tuple("OLD|\"a\"\n", 33, "Processing... Please Wait...", false, 0, false));
   EXPECT_EQ(fx.Audit->AuditTexts(), std::vector<std::string>{"Run Report C#3:S"});
-  EXPECT_FALSE(fx.Results.ResultsShown);
-  EXPECT_EQ(fx.Results.RunsCompleted, 0);
-  EXPECT_FALSE(fx.Panel.ReportRunning);
 }
 
 OnExceptClauses Collect(std::vector<std::string> lines, long long first = 1) {
