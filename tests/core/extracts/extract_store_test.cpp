@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 #include "support/temp_dir.h"
 
@@ -48,32 +49,6 @@ class LoadExtractsTest : public ::testing::Test {
   ExtractStore store;
 };
 
-TEST_F(LoadExtractsTest, LoadsEveryFileAndItsCounts) {
-  WriteExtractSet(dir, {{"Schedules.Xtract", "SCHEDULE CPU1#A\n:\nCPU1#J1\nEND\n"},
-                        {"Jobs.Xtract", "CPU1#J1 DOCOMMAND \"ls\"\n     STREAMLOGON root\n"},
-                        {"Parms.Xtract", "$PARM\nP1 \"one\"\nP2 \"two\"\n"},
-                        {"Prompts.Xtract", "$PROMPT\nQ1 \"ok?\"\n"},
-                        {"Resources.Xtract", "$RESOURCE\nCPU1#TAPE\t  2\t\"Tapes\"\n"},
-                        {"Calendars.Xtract", "$CALENDAR\nHOL\t\"Holidays\"\n  01/01/2027\n"},
-                        {"Cpus.Xtract", "CPUNAME CPU1\n  OS UNIX\nEND\n"}});
-  LoadExtracts(dir.DirText(), store);
-  EXPECT_FALSE(store.ExtractsMissing);
-  EXPECT_EQ(store.ScheduleLineCount, 4);
-  EXPECT_EQ(store.JobLineCount, 2);
-  EXPECT_EQ(store.CpuLineCount, 3);
-  EXPECT_EQ(store.CalendarLineCount, 3);
-  EXPECT_EQ(store.ResourceLastLine, 1);
-  EXPECT_EQ(store.ParameterLastLine, 2);
-  EXPECT_EQ(store.ParameterTotal, 2);
-  EXPECT_EQ(store.PromptTotal, 1);
-  EXPECT_EQ(store.ResourceTotal, 1);
-  EXPECT_EQ(store.ParameterPageTitle, "P1");
-  EXPECT_EQ(store.PromptPageTitle, "Q1");
-  ASSERT_EQ(store.ParameterList.size(), 2u);
-  EXPECT_EQ(store.ParameterList[1].Value, "two");
-  EXPECT_FALSE(store.LastUpdate.empty());
-}
-
 TEST_F(LoadExtractsTest, StopsAtTheFirstMissingFileKeepingLaterLists) {
   WriteExtractSet(
       dir, {{"Schedules.Xtract", "SCHEDULE CPU1#OLD\nEND\n"}, {"Cpus.Xtract", "CPUNAME OLDCPU\n"}});
@@ -84,12 +59,10 @@ TEST_F(LoadExtractsTest, StopsAtTheFirstMissingFileKeepingLaterLists) {
   dir.Write("Schedules.Xtract", "SCHEDULE CPU1#NEW\nEND\nSCHEDULE CPU1#X\nEND\n");
   std::filesystem::remove(dir.Path() / "Jobs.Xtract");
   LoadExtracts(dir.DirText(), store);
-  EXPECT_TRUE(store.ExtractsMissing);
-  EXPECT_EQ(store.MissingFile, "Jobs.Xtract");
-  EXPECT_EQ(store.ScheduleLines.At(0), "SCHEDULE CPU1#NEW");
-  EXPECT_EQ(store.ScheduleLineCount, 2);  // counts belong to the last complete load
-  EXPECT_EQ(store.CpuLines.At(0), "CPUNAME OLDCPU");
-  EXPECT_EQ(store.LastUpdate, oldStamp);
+  // The counts and the stamp belong to the last complete load.
+  EXPECT_EQ(std::tuple(store.ExtractsMissing, store.MissingFile, store.ScheduleLines.At(0),
+                       store.ScheduleLineCount, store.CpuLines.At(0), store.LastUpdate),
+            std::tuple(true, "Jobs.Xtract", "SCHEDULE CPU1#NEW", 2, "CPUNAME OLDCPU", oldStamp));
 }
 
 TEST_F(LoadExtractsTest, ParameterFileWithOnlyItsHeaderOrNoLines) {
@@ -99,14 +72,13 @@ TEST_F(LoadExtractsTest, ParameterFileWithOnlyItsHeaderOrNoLines) {
 
   dir.Write("Parms.Xtract", "$PARM\n");
   LoadExtracts(dir.DirText(), store);
-  EXPECT_EQ(store.ParameterLastLine, 0);
-  EXPECT_TRUE(store.ParameterList.empty());
-  EXPECT_EQ(store.ParameterPageTitle, "FIRST");
+  EXPECT_EQ(
+      std::tuple(store.ParameterLastLine, store.ParameterList.size(), store.ParameterPageTitle),
+      std::tuple(0, 0u, "FIRST"));
 
   dir.Write("Parms.Xtract", "");
   LoadExtracts(dir.DirText(), store);
-  EXPECT_EQ(store.ParameterLastLine, -1);
-  EXPECT_EQ(store.ParameterTotal, -1);
+  EXPECT_EQ(std::tuple(store.ParameterLastLine, store.ParameterTotal), std::tuple(-1, -1));
 }
 
 TEST_F(LoadExtractsTest, UnreadableFileIsAnError) {
@@ -133,20 +105,23 @@ TEST_F(LoadExtractsTest, StampIsTheOldestModificationTimeWithoutSeconds) {
   EXPECT_TRUE(isdigit(static_cast<unsigned char>(store.LastUpdate.back())));
 }
 
+// Every file with its counts, from files and from texts alike.
 TEST(LoadExtractTexts, GivesWhatLoadingTheSameFilesGives) {
   const ExtractTexts texts{"SCHEDULE CPU1#A\r\n:\r\nCPU1#J1\r\nEND",
-                           "CPU1#J1 DOCOMMAND \"ls\"\n",
+                           "CPU1#J1 DOCOMMAND \"ls\"\n     STREAMLOGON root\n",
                            "$PARM\nP1 \"one\"\nP2 \"two\"\n",
                            "$RESOURCE\nCPU1#TAPE\t  2\t\"Tapes\"\n",
                            "$CALENDAR\nHOL\t\"Holidays\"\n  01/01/2027\n",
                            "$PROMPT\nQ1 \"ok?\"\n",
-                           "CPUNAME CPU1\rEND\r"};
+                           "CPUNAME CPU1\r  OS UNIX\rEND\r"};
   TempDir dir;
   std::map<std::string, std::string> files;
   for (size_t k = 0; k < texts.size(); ++k) files[kExtractLoadOrder[k]] = texts[k];
   WriteExtractSet(dir, files);
   ExtractStore fromFiles;
   LoadExtracts(dir.DirText(), fromFiles);
+  EXPECT_FALSE(fromFiles.ExtractsMissing);
+  EXPECT_FALSE(fromFiles.LastUpdate.empty());
 
   ExtractStore fromTexts;
   fromTexts.ExtractsMissing = true;
@@ -161,17 +136,25 @@ TEST(LoadExtractTexts, GivesWhatLoadingTheSameFilesGives) {
     EXPECT_EQ(Lines((fromTexts.*list).begin(), (fromTexts.*list).end()),
               Lines((fromFiles.*list).begin(), (fromFiles.*list).end()));
   }
-  for (auto count :
-       {&ExtractStore::ScheduleLineCount, &ExtractStore::JobLineCount, &ExtractStore::CpuLineCount,
-        &ExtractStore::CalendarLineCount, &ExtractStore::ResourceLastLine,
-        &ExtractStore::ParameterLastLine, &ExtractStore::PromptLastLine,
-        &ExtractStore::ParameterTotal, &ExtractStore::PromptTotal, &ExtractStore::ResourceTotal}) {
-    EXPECT_EQ(fromTexts.*count, fromFiles.*count);
+  auto counts = [](const ExtractStore& store) {
+    std::vector<long long> all;
+    for (auto count : {&ExtractStore::ScheduleLineCount, &ExtractStore::JobLineCount,
+                       &ExtractStore::CpuLineCount, &ExtractStore::CalendarLineCount,
+                       &ExtractStore::ResourceLastLine, &ExtractStore::ParameterLastLine,
+                       &ExtractStore::PromptLastLine, &ExtractStore::ParameterTotal,
+                       &ExtractStore::PromptTotal, &ExtractStore::ResourceTotal}) {
+      all.push_back(store.*count);
+    }
+    return all;
+  };
+  EXPECT_EQ(counts(fromFiles), (std::vector<long long>{4, 2, 3, 3, 1, 2, 1, 2, 1, 1}));
+  EXPECT_EQ(counts(fromTexts), counts(fromFiles));
+  for (const ExtractStore* store : {&fromFiles, &fromTexts}) {
+    ASSERT_EQ(store->ParameterList.size(), 2u);
+    EXPECT_EQ(store->ParameterList[1].Value, "two");
+    EXPECT_EQ(store->ParameterPageTitle, "P1");
+    EXPECT_EQ(store->PromptPageTitle, "Q1");
   }
-  ASSERT_EQ(fromTexts.ParameterList.size(), 2u);
-  EXPECT_EQ(fromTexts.ParameterList[1].Value, "two");
-  EXPECT_EQ(fromTexts.PromptPageTitle, "Q1");
-  EXPECT_EQ(fromTexts.CpuLineCount, 2);
 }
 
 TEST(IndexSchedules, RecordsBlockStartsAndSortsKeys) {
@@ -208,10 +191,9 @@ TEST(BlockIndex, FindsTheBlockHoldingALineAndTheNextStart) {
   ExtractStore store;
   store.ScheduleLines = LineList(Lines{"SCHEDULE A#1", "END", "END", "SCHEDULE A#2", "x", "END"});
   IndexSchedules(store);
-  EXPECT_EQ(store.BlockOfLine(0), 0);
-  EXPECT_EQ(store.BlockOfLine(1), 0);
-  EXPECT_EQ(store.BlockOfLine(2), 1);
-  EXPECT_EQ(store.BlockOfLine(3), 2);
+  for (const auto& [line, block] : {std::pair{0, 0}, {1, 0}, {2, 1}, {3, 2}}) {
+    EXPECT_EQ(store.BlockOfLine(line), block) << line;
+  }
   EXPECT_EQ(store.NextBlockStart(0), 2);
   EXPECT_EQ(store.NextBlockStart(3), 6);
   EXPECT_EQ(store.NextBlockStart(6), kBlockEndMark);

@@ -4,6 +4,9 @@
 
 #include <random>
 
+#include "core/reports/comma_items.h"
+#include "core/reports/packed_record.h"
+#include "core/text/text_routines.h"
 #include "support/report_fixture.h"
 
 namespace vdbq {
@@ -38,55 +41,43 @@ TEST(JobSequence, NumbersByCase) {
     std::vector<JobSpec> Jobs;
     Sequences Expected;
   };
+  // clang-format off
   const Case cases[] = {
-      {"no internal predecessor: 1",
-       {{"J1"}, {"J2", "CPU2#S.X"}, {"J3", "CPU2#S.X,CPU3#T.Y"}},
+      {"no internal predecessor: 1", {{"J1"}, {"J2", "CPU2#S.X"}, {"J3", "CPU2#S.X,CPU3#T.Y"}},
        {1, 1, 1}},
-      {"one above the highest predecessor",
-       {{"J1"}, {"J2", "J1"}, {"J3", "J2"}, {"J4", "J1,J3"}},
+      {"one above the highest predecessor", {{"J1"}, {"J2", "J1"}, {"J3", "J2"}, {"J4", "J1,J3"}},
        {1, 2, 3, 4}},
-      {"file order does not matter",
-       {{"J4", "J1,J3"}, {"J3", "J2"}, {"J2", "J1"}, {"J1"}},
+      {"file order does not matter", {{"J4", "J1,J3"}, {"J3", "J2"}, {"J2", "J1"}, {"J1"}},
        {4, 3, 2, 1}},
       {"external entries never hold a job back", {{"J1"}, {"J2", "CPU2#S.X,J1,CPU2#S.Y"}}, {1, 2}},
-      {"a name held twice is satisfied by the first placed",
-       {{"A", "B"}, {"B"}, {"A"}, {"C", "A"}},
+      {"a name held twice is satisfied by the first placed", {{"A", "B"}, {"B"}, {"A"}, {"C", "A"}},
        {2, 1, 1, 2}},
       // J3 and J4 follow each other; J5 names a job the schedule lacks; J6 waits on J3.
       {"unplaceable jobs take the number of the first pass that places nothing",
-       {{"J1"},
-        {"J2", "J1"},
-        {"J3", "J4"},
-        {"J4", "J3"},
-        {"J5", "CPU1#OTHER"},
-        {"J6", "J3"},
-        {"J7", "J2"}},
-       {1, 2, 4, 4, 4, 4, 3}},
+       {{"J1"}, {"J2", "J1"}, {"J3", "J4"}, {"J4", "J3"}, {"J5", "CPU1#OTHER"}, {"J6", "J3"},
+        {"J7", "J2"}}, {1, 2, 4, 4, 4, 4, 3}},
       // " J2" and the empty entry after a trailing comma name no job.
-      {"entries are not trimmed",
-       {{"J1"}, {"J2", "J1"}, {"J3", "J2"}, {"J4", "J1, J2"}},
+      {"entries are not trimmed", {{"J1"}, {"J2", "J1"}, {"J3", "J2"}, {"J4", "J1, J2"}},
        {1, 2, 3, 4}},
       {"an empty entry waits", {{"J1"}, {"J2", "J1"}, {"J3", "J1,"}}, {1, 2, 3}},
       {"one number spreads in time order",
        {{"J1", "", "0900"}, {"J2", "", "0600"}, {"J3", "", "0600"}, {"J4", "", "0700"}},
        {3, 1, 1, 2}},
       {"untimed jobs keep the number, timed ones move up",
-       {{"J1", "", "0800"}, {"J2"}, {"J3", "", "0700"}, {"J4"}},
-       {3, 1, 2, 1}},
+       {{"J1", "", "0800"}, {"J2"}, {"J3", "", "0700"}, {"J4"}}, {3, 1, 2, 1}},
       {"later numbers move up to make room",
        {{"J1"}, {"J2", "J1", "0900"}, {"J3", "J1", "0800"}, {"J4", "J2"}, {"J5", "J4", "1000"}},
        {1, 3, 2, 4, 5}},
       {"only four-digit times compare",
-       {{"J1", "", "0800"}, {"J2", "", "0700 +1"}, {"J3", "", "0600"}},
-       {2, 1, 1}},
+       {{"J1", "", "0800"}, {"J2", "", "0700 +1"}, {"J3", "", "0600"}}, {2, 1, 1}},
       // The level is opened for a move that does not happen; the empty number ends the ordering.
       {"without a comparable time the ordering stops",
        {{"J1", "", "X1"}, {"J2", "", "X2"}, {"J3", "J1", "0900"}, {"J4", "J1", "0800"}},
        {1, 1, 3, 3}},
-      {"no job at number 1: nothing is split",
-       {{"J1", "J2", "0900"}, {"J2", "J1", "0800"}},
+      {"no job at number 1: nothing is split", {{"J1", "J2", "0900"}, {"J2", "J1", "0800"}},
        {2, 2}},
   };
+  // clang-format on
   for (const Case& c : cases) EXPECT_EQ(Sequenced(c.Jobs), c.Expected) << c.Why;
 }
 
@@ -221,12 +212,43 @@ TEST(JobSequenceRows, EveryJobOfALongChainIsShown) {
   fx.Run("S#4", "CPU1#S");
   const std::vector<std::string> captions = Captions(fx.Results);
   ASSERT_EQ(captions.size(), 1005u);
-  EXPECT_EQ(captions[6], "007");
-  EXPECT_EQ(captions[298], "299");
-  EXPECT_EQ(captions[300], "301");
-  EXPECT_EQ(captions[999], "1000");
-  EXPECT_EQ(captions.back(), "1005");
+  const std::pair<size_t, const char*> shown[] = {
+      {7, "007"}, {299, "299"}, {301, "301"}, {1000, "1000"}, {1005, "1005"}};
+  for (const auto& [n, caption] : shown) EXPECT_EQ(captions[n - 1], caption);
   EXPECT_EQ(fx.Results.Rows.back().Caption, "<END>");
+}
+
+// Every field as MarkedField reads it, for comparison.
+std::vector<std::string> FieldByField(const std::string& record, long long count) {
+  std::vector<std::string> fields(static_cast<size_t>(count + 1));
+  for (long long n = 1; n <= count; ++n) fields[static_cast<size_t>(n)] = MarkedField(record, n);
+  return fields;
+}
+
+TEST(UnpackMarkedFields, AgreesWithMarkedFieldOnOddRecords) {
+  const std::pair<std::string, long long> records[] = {
+      {"!!<1>!!A!!<2>!!B!!<2>!!C!!<3>!!", 2},    // a field holding a later marker
+      {"!!<1>!!<2>!!X!!<3>!!", 2},               // markers sharing their "!!"
+      {"x!!<2>!!A!!<1>!!B!!<3>!!", 2},           // closing marker before the opening one
+      {"!!<1>!!A!!<01>!!B!!<2>!!", 1},           // a leading zero is another marker
+      {"!!<10>!!X!!<1>!!Y!!<11>!!!!<2>!!", 10},  // numbers that share digits
+      {"!!!<1>!!A!!<2>!", 2},                    // a broken closing marker
+      {"!!<1>!!A!!<2", 1},                       // the record's last field runs to its end
+      {"!!<99999999999999999999999>!!!!<1>!!A", 1},
+      {"", 2},
+  };
+  EXPECT_EQ(UnpackMarkedFields("!!<1>!!AB!!<2>!!!!<3>!!CD!!<4>!!!!<4>!!", 3),
+            (std::vector<std::string>{"", "AB", "", "CD"}));
+  for (const auto& [record, count] : records) {
+    EXPECT_EQ(UnpackMarkedFields(record, count), FieldByField(record, count)) << record;
+  }
+}
+
+TEST(CommaItems, AgreesWithCsvField) {
+  for (const char* text : {"a,b,c", "a,b,", "a,b", "a", ",x", "", ",", "a,,b", " a , b "}) {
+    const CommaItems items(text);
+    for (long long n = 0; n <= 5; ++n) EXPECT_EQ(items.Item(n), CsvField(text, n)) << text << n;
+  }
 }
 
 }  // namespace

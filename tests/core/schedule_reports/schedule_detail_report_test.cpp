@@ -43,6 +43,7 @@ struct Detail {
   std::string Jobs;    // "-": not checked
 };
 
+// clang-format off
 const Detail kDetails[] = {
     // Finding the schedule.
     {"the whole rest of the header line is the key", "SCHEDULE CPU1#DAILY TIMEZONE X\n:\nEND\n",
@@ -81,8 +82,7 @@ const Detail kDetails[] = {
     // The jobs.
     {"a job takes its own workstation, even an empty one, or the schedule's",
      "SCHEDULE CPU1#S\n:\n CPU3#BACKUP\n BACKUP\nCPU2# SPACED\n #NONE\nEND\n", "CPU1#S", "Ready.",
-     nullptr,
-     "001|----/----|CPU3|BACKUP|||||\n" + kBlankRow + "001|----/----|CPU1|BACKUP|||||\n" +
+     nullptr, "001|----/----|CPU3|BACKUP|||||\n" + kBlankRow + "001|----/----|CPU1|BACKUP|||||\n" +
          kBlankRow + "001|----/----|CPU2|SPACED|||||\n" + kBlankRow + "001|----/----||NONE|||||\n" +
          kBlankRow},
     {"clauses fill the columns of their job",
@@ -99,8 +99,7 @@ const Detail kDetails[] = {
      "CPU1#S", "Ready.", nullptr, "001|0700/----|CPU1|J1||3040|Confirmation||\n" + kBlankRow},
     {"dependencies are the follows, then the opens, item by item",
      "SCHEDULE CPU1#S\n:\n J0\n J1\n   FOLLOWS J0,\n     CPU2#X.Y\n   OPENS /f1\n"
-     "   PROMPT P1,P2,P3\n J2\n   OPENS /f2,/f3\nEND\n",
-     "CPU1#S", "Ready.", nullptr,
+     "   PROMPT P1,P2,P3\n J2\n   OPENS /f2,/f3\nEND\n", "CPU1#S", "Ready.", nullptr,
      "001|----/----|CPU1|J0|||||\n" + kBlankRow + "001|----/----|CPU1|J2|/f2||||\n||||/f3||||\n" +
          kBlankRow + "002|----/----|CPU1|J1|J0||||P1\n||||CPU2#X.Y||||P2\n||||/f1||||P3\n" +
          kBlankRow},
@@ -128,6 +127,7 @@ const Detail kDetails[] = {
      "WORKSTATION12345678#SCHEDULENAME1234567", "Ready.", nullptr,
      "001|----/----|WORKSTATION12345|JOB|||||\n" + kBlankRow},
 };
+// clang-format on
 
 TEST(ScheduleDetail, LookupClausesAndJobsByCase) {
   for (const Detail& d : kDetails) {
@@ -190,6 +190,66 @@ TEST(ScheduleDetailRows, ItemsSpreadOverRowsPastRowSevenAndBlocksListEveryItem) 
             "||||||\n"
             "||Opens|/a\n|||/b\n|||\n||Prompts|<None>\n|||\n||Needs|1 TAPE\n|||\n" +
                 kSeqRow + "<END>\nlast header row 17\n");
+}
+
+struct Listing {
+  const char* Case;
+  const char* Code;
+  const char* Search;
+  std::string Schedules;
+  const char* Rows;
+};
+
+const std::string kThree =
+    "SCHEDULE CPU2#A\n:\n J1\nEND\nSCHEDULE CPU1#C\n:\nEND\nSCHEDULE CPU1#b\n:\nEND\n";
+const std::string kLongKeys = "SCHEDULE CPU1#PAYROLL  TIMEZONE X\n:\nEND\nSCHEDULE A#B#C\n:\nEND\n";
+// A stray END, and a job named ENDOFDAY at column 1, each close a block of their own.
+const std::string kHeaderless =
+    "SCHEDULE CPU1#ONE\n:\n J1\nEND\nEND\nSCHEDULE CPU1#TWO\n:\nENDOFDAY\nEND\n"
+    "SCHEDULE CPU1#THREE\n:\nEND\n";
+
+// clang-format off
+const Listing kListings[] = {
+    {"keys sort by workstation, then name ignoring case", "S#1", "", kThree,
+     "CPU1|b\nCPU1|C\nCPU2|A\n"},
+    {"by name", "S#2", "", kThree, "A||CPU2\nb||CPU1\nC||CPU1\n"},
+    {"only exact upper-case headers with a hash count", "S#1", "",
+     "schedule CPU1#LOWER\n:\nEND\n SCHEDULE CPU1#INDENTED\n:\nEND\nSCHEDULE\tCPU1#TAB\n:\nEND\n"
+     "SCHEDULE NOHASH\n:\nEND\nSCHEDULE CPU1#GOOD\n:\nEND\n", "CPU1|GOOD\n"},
+    {"the key runs to the line end and splits at the first hash", "S#1", "", kLongKeys,
+     "A|B#C\nCPU1|PAYROLL  TIMEZONE X\n"},
+    {"by name, split at the first hash", "S#2", "", kLongKeys,
+     "B||C#A\nPAYROLL  TIMEZONE X||CPU1\n"},
+    {"only the first header of a block is seen", "S#1", "",
+     "SCHEDULE NOHASH\nSCHEDULE CPU1#HIDDEN\n:\nEND\nSCHEDULE CPU1#SEEN\nSCHEDULE CPU1#ALSO\n:\n"
+     "END\n",
+     "CPU1|SEEN\n"},
+    {"a block without header counts nothing twice", "S#1", "", kHeaderless,
+     "CPU1|ONE\nCPU1|THREE\nCPU1|TWO\n"},
+    {"nor marks a duplicate", "S#2", "", kHeaderless, "ONE||CPU1\nTHREE||CPU1\nTWO||CPU1\n"},
+    {"lines before a header are stepped over", "S#1", "",
+     "* comment\n\nSCHEDULE CPU1#A\n:\nEND\n\n* another\nSCHEDULE CPU1#B\n:\nEND\n",
+     "CPU1|A\nCPU1|B\n"},
+    {"repeated names after the first are marked", "S#2", "",
+     "SCHEDULE C#DAILY\n:\nEND\nSCHEDULE A#DAILY\n:\nEND\nSCHEDULE B#DAILY\n:\nEND\n"
+     "SCHEDULE A#WEEKLY\n:\nEND\n", "DAILY||A\nDAILY|1|B\nDAILY|1|C\nWEEKLY||A\n"},
+    {"names differing in case sort together unmarked", "S#2", "",
+     "SCHEDULE B#DAILY\n:\nEND\nSCHEDULE A#daily\n:\nEND\n", "daily||A\nDAILY||B\n"},
+    {"search anywhere in the key, case-sensitively", "S#3", "PAY",
+     "SCHEDULE CPU1#PAYROLL\n:\nEND\nSCHEDULE CPU2#XPAY\n:\nEND\nSCHEDULE CPU1#payday\n:\nEND\n",
+     "CPU1|PAYROLL\nCPU2|XPAY\n"},
+    {"search across the hash", "S#3", "1#P",
+     "SCHEDULE CPU1#PAYROLL\n:\nEND\nSCHEDULE CPU2#XPAY\n:\nEND\nSCHEDULE A#BATCH\n:\nEND\n",
+     "CPU1|PAYROLL\n"},
+};
+// clang-format on
+
+TEST(ScheduleListings, RowsByCase) {
+  for (const Listing& l : kListings) {
+    ReportFixture fx({{"Schedules.Xtract", l.Schedules}});
+    fx.Run(l.Code, l.Search);
+    EXPECT_EQ(RowsText(fx.Results), l.Rows) << l.Case;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,16 @@
+#include "core/reports/usage_reports.h"
+
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/reports/calendar_dates.h"
+#include "core/reports/calendar_header_scan.h"
+#include "core/reports/name_lists.h"
 #include "core/reports/report_routines.h"
+#include "core/text/text_routines.h"
 #include "support/report_fixture.h"
 #include "support/test_helpers.h"
 
@@ -23,6 +33,9 @@ const Extracts kCalendars{
      "SCHEDULE CPU2#ZETA\nON HOLIDAYS, MONTHEND\n:\nCPU2#J1\nEND\n* a comment line between blocks\n"
      "SCHEDULE CPU1#BETA\nON WORKDAYS,\n  MONTH\nEXCEPT HOLIDAYS\n:\nCPU1#J2\nEND\n"
      "SCHEDULE CPU1#ALPHA\n*ON PIVOT\nON MONTHEND WEEKLY\nEXCEPT HOLIDAYS\n:\nON NODATES\nEND\n"}};
+Extracts CalendarsWith(const std::string& schedules) {
+  return {{"Calendars.Xtract", kCalendarFile}, {"Schedules.Xtract", schedules}};
+}
 const std::string kUse = "Workstation|In Schedule|As On|As Except\n";
 
 const std::string kResourceFile =
@@ -67,6 +80,7 @@ struct Case {
   const char* Status = nullptr;  // nullptr: not checked
 };
 
+// clang-format off
 const Case kCases[] = {
     {"C#1 lists schedules naming the calendar in key order", "C#1", "HOLIDAYS", kCalendars,
      kUse + "CPU1|ALPHA|No|Yes\nCPU1|BETA|No|Yes\nCPU2|ZETA|Yes|No\n"},
@@ -78,20 +92,12 @@ const Case kCases[] = {
     {"C#1 ignores clauses of the job list", "C#1", "NODATES", kCalendars, ""},
     // ALPHA has no ":" line, so its header scan reads on into BETA and finds BETA's clause; the
     // walk still goes on at BETA's block. GAMMA lacks both ":" and END at the very end.
-    {"C#1 reads a header without colon up to the end",
-     "C#1",
-     "MONTH",
-     {{"Calendars.Xtract", kCalendarFile},
-      {"Schedules.Xtract",
-       "SCHEDULE CPU1#ALPHA\nAT 0100\nEND\nSCHEDULE CPU1#BETA\nON MONTH\n:\nEND\n"
-       "SCHEDULE CPU1#GAMMA\nON MONTH,"}},
+    {"C#1 reads a header without colon up to the end", "C#1", "MONTH",
+     CalendarsWith("SCHEDULE CPU1#ALPHA\nAT 0100\nEND\nSCHEDULE CPU1#BETA\nON MONTH\n:\nEND\n"
+                   "SCHEDULE CPU1#GAMMA\nON MONTH,"),
      kUse + "CPU1|ALPHA|Yes|No\nCPU1|BETA|Yes|No\nCPU1|GAMMA|Yes|No\n"},
-    {"C#1 keeps the whole key of a schedule line",
-     "C#1",
-     "MONTH",
-     {{"Calendars.Xtract", kCalendarFile},
-      {"Schedules.Xtract", "SCHEDULE CPU1#A,B#C\nON MONTH\n:\nEND\n"}},
-     kUse + "CPU1|A,B#C|Yes|No\n"},
+    {"C#1 keeps the whole key of a schedule line", "C#1", "MONTH",
+     CalendarsWith("SCHEDULE CPU1#A,B#C\nON MONTH\n:\nEND\n"), kUse + "CPU1|A,B#C|Yes|No\n"},
     {"C#2 lists calendars no schedule names, in file order", "C#2", "", kCalendars,
      "TODAYCAL\nNODATES\nPIVOT\n"},
     {"C#3 lists calendars without a date after today", "C#3", "", kCalendars,
@@ -139,17 +145,9 @@ const Case kCases[] = {
     {"P#2 marks names found between carets exactly as written", "P#2", "", kParameters,
      "BINDIR|Ok.\nTMPDIR|Ok.\nARCHDIR|Not Used.\nLOGDIR|Not Used.\nSPARE|Ok.\n",
      "Found 3 used Parameters, and 2 unused Parameters... Ready."},
-    {"P#2 runs on a file without any line",
-     "P#2",
-     "",
-     {{"Parms.Xtract", ""}},
-     "",
+    {"P#2 runs on a file without any line", "P#2", "", {{"Parms.Xtract", ""}}, "",
      "Found 0 used Parameters, and 0 unused Parameters... Ready."},
-    {"but P#1 finds no name in it",
-     "P#1",
-     "BINDIR",
-     {{"Parms.Xtract", ""}},
-     "",
+    {"but P#1 finds no name in it", "P#1", "BINDIR", {{"Parms.Xtract", ""}}, "",
      "Parameter Name Entered Is Invalid!"},
     {"D#1 finds the name as an item", "D#1", "AP_OK", kPrompts, "CPU1|PAY\n"},
     {"D#1 finds the name after a blank in a quoted text", "D#1", "CPU2#TAPE", kPrompts,
@@ -157,6 +155,7 @@ const Case kCases[] = {
     {"D#2 needs the name as a whole item", "D#2", "", kPrompts,
      "AP_OK|Ok.\nTAPE|Not Used.\nSPARE|Not Used.\n"},
 };
+// clang-format on
 
 TEST(UsageReports, RowsByCase) {
   for (const Case& c : kCases) {
@@ -202,13 +201,197 @@ TEST(CalendarValidityReports, StopAtADateThatIsNotANumberKeepingWhatWasDone) {
   } catch (const ReportDataError& error) {
     EXPECT_EQ(std::string(error.what()), "'1X' is not a valid integer value");
   }
-  EXPECT_EQ(RowsText(fx.Results), "OLD|\"a\"\n");
-  EXPECT_EQ(fx.Results.ReportNumber, 33);
-  EXPECT_EQ(fx.Panel.StatusText, "Processing... Please Wait...");
+  EXPECT_EQ(std::tuple(RowsText(fx.Results), fx.Results.ReportNumber, fx.Panel.StatusText,
+                       fx.Results.ResultsShown, fx.Results.RunsCompleted, fx.Panel.ReportRunning),
+            std::tuple("OLD|\"a\"\n", 33, "Processing... Please Wait...", false, 0, false));
   EXPECT_EQ(fx.Audit->AuditTexts(), std::vector<std::string>{"Run Report C#3:S"});
-  EXPECT_FALSE(fx.Results.ResultsShown);
-  EXPECT_EQ(fx.Results.RunsCompleted, 0);
-  EXPECT_FALSE(fx.Panel.ReportRunning);
+}
+
+OnExceptClauses Collect(std::vector<std::string> lines, long long first = 1) {
+  testing::CountingProgress ticks;
+  return CollectOnExceptClauses(LineList(std::move(lines)), first, ticks);
+}
+
+TEST(CollectOnExceptClauses, ListsAndTheLineAfterTheHeaderByCase) {
+  struct Case {
+    const char* Why;
+    std::vector<std::string> Lines;  // from line 1 on
+    const char* On;
+    const char* Except;
+    long long Next;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"every clause of the header",
+       {"ON MO, TU", "  EXCEPT HOLIDAYS", "AT 0100", "ON MONTHEND", "EXCEPT  XMAS ", ":", "CPU1#J"},
+       "MO, TU,MONTHEND", "HOLIDAYS,XMAS", 7},
+      {"job lines after the colon line are not read", {"ON MO", "  :  ", "ON TU", "END"}, "MO", "",
+       3},
+      {"a trailing comma runs on", {"ON MO,", "   TU,", "", "WE", "EXCEPT X", ":"}, "MO,TU,WE",
+       "X", 7},
+      {"an empty clause continues only a list that holds items",
+       {"ON X", "ON", "Y", "EXCEPT", "Z", ":"}, "X,Y", "", 7},
+      {"a colon taken as a continuation does not end the header",
+       {"ON MO,", ":", "ON TU", ":", "ON WE"}, "MO,:,TU", "", 5},
+      {"only the first characters count; comments are skipped",
+       {"*ON HOLIDAYS", "  * EXCEPT XMAS", "ONUNTIL CANC", "EXCEPTX Y", ":"}, "NTIL CANC", "Y", 6},
+      {"no colon line: the end of the list", {"ON MO", "AT 0100"}, "MO", "", 3},
+      {"a clause running on at the end of the list", {"ON MO,"}, "MO,", "", 2},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    std::vector<std::string> lines{"SCHEDULE CPU1#A"};
+    lines.insert(lines.end(), c.Lines.begin(), c.Lines.end());
+    const OnExceptClauses read = Collect(lines);
+    EXPECT_EQ(read.OnList, c.On) << c.Why;
+    EXPECT_EQ(read.ExceptList, c.Except) << c.Why;
+    EXPECT_EQ(read.NextLine, c.Next) << c.Why;
+  }
+}
+
+// One file's headers read together must give what reading each header on its own gives: the
+// whole lists, blanks removed, searched for the name as one item.
+void ExpectSameAsEachHeaderAlone(const std::vector<std::string>& text) {
+  const LineList lines(text);
+  std::vector<long long> headers;
+  for (long long i = 0; i < lines.Count(); ++i) {
+    if (lines.At(i).rfind("SCHEDULE ", 0) == 0) headers.push_back(i);
+  }
+  testing::CountingProgress ticks;
+  for (const std::string name : {"X", "Y", "Z", ":"}) {
+    const std::vector<CalendarUse> together = ScanCalendarHeaders(
+        lines, headers, ticks, [&name](bool, std::string_view item) { return item == name; });
+    for (size_t k = 0; k < headers.size(); ++k) {
+      const OnExceptClauses alone = CollectOnExceptClauses(lines, headers[k] + 1, ticks);
+      auto names = [&name](const std::string& list) {
+        return CommaWrapped(ReplaceRepeatedly(list, " ", "")).find(CommaWrapped(name)) !=
+               std::string::npos;
+      };
+      EXPECT_EQ(together[k].On, names(alone.OnList)) << "header " << k << " name " << name;
+      EXPECT_EQ(together[k].Except, names(alone.ExceptList)) << "header " << k << " name " << name;
+    }
+  }
+}
+
+TEST(ScanCalendarHeaders, ReadsHeadersWithoutColonAsEachWouldAlone) {
+  ExpectSameAsEachHeaderAlone({"SCHEDULE A#1", "ON X", "END", "SCHEDULE A#2", "EXCEPT Y", "END",
+                               "SCHEDULE A#3", "ON Z, Y", "END"});
+  ExpectSameAsEachHeaderAlone({"SCHEDULE A#1", "ON X,", "SCHEDULE A#2", "ON Y,", ":", "EXCEPT Z",
+                               "END", "SCHEDULE A#3", "ON X", ":", "END"});
+}
+
+TEST(ScanCalendarHeaders, ReadsAnEmptyClauseByWhatTheListAlreadyHolds) {
+  // After ON X an empty ON clause takes the next line as an item; at the start of a list it
+  // does not. So A#1 finds Y and Z where A#2 and A#3 do not.
+  ExpectSameAsEachHeaderAlone({"SCHEDULE A#1", "ON X", "END", "SCHEDULE A#2", "ON", "Y", "EXCEPT",
+                               "END", "SCHEDULE A#3", "ON", "Z", ":", "END"});
+  // A#2 reads on into A#3 with its list still empty, so A#1 must not take A#2's answer.
+  ExpectSameAsEachHeaderAlone({"SCHEDULE A#1", "ON X", "END", "SCHEDULE A#2", "AT 1", "END",
+                               "SCHEDULE A#3", "ON", "Y", ":", "END"});
+  ExpectSameAsEachHeaderAlone({"SCHEDULE A#1", "EXCEPT X", "SCHEDULE A#2", "ON Y", "SCHEDULE A#3",
+                               "EXCEPT", "Z", "ON", "X", "END"});
+}
+
+const TimeStamp kToday{2026, 12, 5, 10, 0, 0};
+
+// Years below 70 are this century.
+TEST(IsDateAfter, ComparesYearThenMonthThenDay) {
+  const std::pair<const char*, bool> cases[] = {
+      {"12/05/26", false}, {"12/06/26", true},  {"12/04/26", false},
+      {"11/30/26", false}, {"01/01/27", true},  {"12/31/25", false},
+      {"01/01/69", true},  {"12/31/70", false}, {"12/31/99", false}};
+  for (const auto& [date, after] : cases) {
+    EXPECT_EQ(IsDateAfter(date, kToday), after) << date;
+  }
+}
+
+TEST(IsDateAfter, NamesThePartThatIsNotANumber) {
+  const std::pair<const char*, const char*> cases[] = {{"XX/01/27", "'XX'"}, {"01/3a/27", "'3a'"},
+                                                       {"1/1/27", "'1/'"},   {"01/01", "''"},
+                                                       {"01/01/+7", "'+7'"}, {"01-02-27", nullptr}};
+  for (const auto& [date, part] : cases) {
+    std::string message = "no error";
+    try {
+      IsDateAfter(date, kToday);
+    } catch (const ReportDataError& error) {
+      message = error.what();
+    }
+    EXPECT_EQ(message, part ? std::string(part) + " is not a valid integer value" : "no error");
+  }
+}
+
+TEST(HasDateAfter, StopsAtTheFirstDateAfterTodayOrTheFirstEmptyField) {
+  EXPECT_TRUE(HasDateAfter("01/01/07,12/06/26,XX/XX/XX", kToday));
+  EXPECT_FALSE(HasDateAfter("01/01/07,,12/06/26", kToday));
+  EXPECT_FALSE(HasDateAfter("", kToday));
+  EXPECT_THROW(HasDateAfter("01/01/07,XX/01/27", kToday), ReportDataError);
+}
+
+std::vector<std::string> Listed(std::string_view list) {
+  std::vector<std::string> names;
+  ForEachListedName(list, [&names](std::string_view name) { names.emplace_back(name); });
+  return names;
+}
+
+TEST(ForEachListedName, GivesTheFieldsUpToTheFirstEmptyOne) {
+  using Names = std::vector<std::string>;
+  const std::pair<const char*, Names> cases[] = {{"A,B C,D,", {"A", "B C", "D"}},
+                                                 {"A,B", {"A", "B"}},
+                                                 {"A,,B,", {"A"}},
+                                                 {",A,", {}},
+                                                 {"", {}}};
+  for (const auto& [list, names] : cases) EXPECT_EQ(Listed(list), names) << list;
+}
+
+TEST(CommaItemSet, AnswersAsTheSearchForACommaWrappedName) {
+  const std::string text = "CPU1#A,1 B,,C D,";
+  const CommaItemSet items(text);
+  for (const char* name :
+       {"CPU1#A", "1 B", "C D", "", "A", "B", "C", "CPU1#A,1 B", "B,,C D", "D,", ",CPU1#A"}) {
+    const bool expected = CommaWrapped(text).find(CommaWrapped(name)) != std::string::npos;
+    EXPECT_EQ(items.Has(name), expected) << name;
+  }
+  EXPECT_FALSE(CommaItemSet("").Has("A"));
+  EXPECT_TRUE(CommaItemSet("").Has(""));
+}
+
+// Reading all bodies together must give what reading each body on its own gives.
+void ExpectSameAsEachBodyAlone(const std::vector<std::string>& text) {
+  const LineList lines(text);
+  std::vector<long long> headers;
+  for (long long i = 0; i < lines.Count(); ++i) {
+    if (StartsWith(lines.At(i), "SCHEDULE ")) headers.push_back(i);
+  }
+  for (const std::string name : {"A", "B", "C"}) {
+    const std::string wanted = " " + name + ",";
+    const std::vector<bool> together = BodiesHolding(
+        lines, headers, kNeedsClause,
+        [&](const std::string& item) { return Contains(CommaWrapped(item), wanted); });
+    for (size_t k = 0; k < headers.size(); ++k) {
+      std::string uses;
+      ReadBodyClauses(lines, headers[k] + 1, kNeedsClause, uses);
+      EXPECT_EQ(together[k], Contains(CommaWrapped(uses), wanted))
+          << "body " << k << " name " << name;
+    }
+  }
+}
+
+TEST(BodiesHolding, ReadsBodiesWithoutEndAsEachWouldAlone) {
+  ExpectSameAsEachBodyAlone({"SCHEDULE X#1", "NEEDS 1 A", "END\t", "SCHEDULE X#2", ":", " X#J",
+                             "  NEEDS 1 B", "ENDS", "SCHEDULE X#3", "NEEDS 1 C", "END",
+                             "SCHEDULE X#4", "NEEDS 2 A"});
+  ExpectSameAsEachBodyAlone({"SCHEDULE X#1", "NEEDS 1 A,", "SCHEDULE X#2", "NEEDS 1 B,", "END",
+                             "SCHEDULE X#3", "NEEDS", "1 C", "END"});
+}
+
+TEST(ReadBodyClauses, GathersEveryClauseOfTheBodyWithoutItsOptions) {
+  std::string uses;
+  const LineList lines({"SCHEDULE X#1", "NEEDS 1 A CONFIRMED", "*NEEDS 1 Z", ":", " X#J",
+                        "  NEEDS 2 B,", "  1 C PRIORITY 5", "  NEEDS", "  1 E", "END",
+                        "NEEDS 1 D"});
+  EXPECT_EQ(ReadBodyClauses(lines, 1, kNeedsClause, uses), 10);
+  // A clause with no text takes the next line as well.
+  EXPECT_EQ(uses, ",1 A,2 B,,1 C,,1 E");
 }
 
 }  // namespace
