@@ -21,21 +21,8 @@
 namespace vdbq::gui::testing {
 namespace {
 
-QLabel* Label(MainWindow& window, const char* name) {
-  return window.findChild<QLabel*>(QString::fromLatin1(name));
-}
-
 void Settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
-}
-
-// Steps the panel to the category, ticks the option, types the search text and presses Go.
-void RunReport(MainWindow& window, int category, int option, const QString& search) {
-  ReportPanelWidget* panel = window.Panel();
-  while (window.State().Panel.ReportCategory() != category) panel->StepCategory(true);
-  panel->Tick(option);
-  panel->SearchBox()->setText(search);
-  Click(panel->GoButton());
 }
 
 }  // namespace
@@ -65,7 +52,7 @@ class DesktopPolishTest : public QObject {
     Settle();
     QCOMPARE(window.size(), size);
     QCOMPARE(left->width(), leftWidth);
-    QLabel* subtitle = Label(window, "LabRepTit2");
+    auto* subtitle = window.findChild<QLabel*>(QStringLiteral("LabRepTit2"));
     QCOMPARE(subtitle->text(), QStringLiteral("Find: ") + search);
     const QPoint middle = subtitle->rect().center();
     QHelpEvent help(QEvent::ToolTip, middle, subtitle->mapToGlobal(middle));
@@ -98,8 +85,7 @@ class DesktopPolishTest : public QObject {
   void tabWalksThroughEveryControlOfTheReportPanel() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Activate(window));
     window.Panel()->PreviousButton()->setFocus();
     QStringList seen;
     for (int i = 0; i < 11; ++i) {
@@ -117,12 +103,12 @@ class DesktopPolishTest : public QObject {
     QCOMPARE(window.State().Panel.ReportCategory(), 1);
   }
 
-  void arrowsMoveInTheResultListAndTabLeavesIt() {
+  void arrowsMoveInTheResultListTabLeavesItAndANewReportStartsAtTheLeftAndTop() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    RunReport(window, 0, 1, QString());
+    QVERIFY(Activate(window));
+    RunReport(window, 0, 4, QStringLiteral("HFDWH01#DW_NIGHTLY"));
+    Settle();
     QTableView* list = window.ReportView()->List();
     list->setFocus();
     list->setCurrentIndex(list->model()->index(0, 0));
@@ -130,14 +116,7 @@ class DesktopPolishTest : public QObject {
     QCOMPARE(list->currentIndex().row(), 1);
     QTest::keyClick(list, Qt::Key_Tab);
     QVERIFY(QApplication::focusWidget() != list);
-  }
 
-  void aNewReportStartsAtTheLeftAndTop() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    RunReport(window, 0, 4, QStringLiteral("HFDWH01#DW_NIGHTLY"));
-    Settle();
-    QTableView* list = window.ReportView()->List();
     QVERIFY(list->horizontalScrollBar()->maximum() > 0);
     list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
     list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
@@ -147,32 +126,29 @@ class DesktopPolishTest : public QObject {
     QCOMPARE(list->verticalScrollBar()->value(), 0);
   }
 
-  void searchBoxAndGoStayInPlaceForEveryCategory() {
+  // Go and the search box keep their places in every category, and a seven-digit total is shown
+  // whole, inside the panel, with the category controls beside it untouched.
+  void thePanelKeepsItsLayoutForEveryCategoryAndSevenDigitTotals() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     ReportPanelWidget* panel = window.Panel();
     Settle();
-    const QPoint go = panel->GoButton()->mapTo(panel, QPoint());
-    const QPoint search = panel->SearchBox()->mapTo(panel, QPoint());
+    const auto places = [panel] {
+      return QList<QPoint>{panel->GoButton()->mapTo(panel, QPoint()),
+                           panel->SearchBox()->mapTo(panel, QPoint()),
+                           panel->NextButton()->mapTo(panel, QPoint())};
+    };
+    const QList<QPoint> first = places();
+    const QRect next = panel->NextButton()->geometry();
     for (int step = 0; step < 14; ++step) {
       panel->StepCategory(step < 7);
       Settle();
-      QCOMPARE(panel->GoButton()->mapTo(panel, QPoint()), go);
-      QCOMPARE(panel->SearchBox()->mapTo(panel, QPoint()), search);
+      QCOMPARE(places(), first);
     }
-  }
-
-  // A seven-digit total is shown whole, inside the panel, with the category controls beside it
-  // untouched.
-  void theCategoryCounterHoldsSevenDigits() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    ReportPanelWidget* panel = window.Panel();
-    Settle();
-    const QRect next = panel->NextButton()->geometry();
     QLabel* counter = panel->Total();
     counter->setText(QStringLiteral("4000000"));
     Settle();
+    QCOMPARE(places(), first);
     QCOMPARE(panel->NextButton()->geometry(), next);
     QVERIFY(counter->width() >= counter->sizeHint().width());
     QVERIFY(counter->mapTo(panel, QPoint(counter->width(), 0)).x() <= panel->width() - 8);
@@ -194,8 +170,7 @@ class DesktopPolishTest : public QObject {
     QFETCH(bool, opensAbout);
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Activate(window));
     QLineEdit* search = window.Panel()->SearchBox();
     search->setText(QStringLiteral("ABC"));
     QWidget* target = inSearchBox ? static_cast<QWidget*>(search) : window.Tree();

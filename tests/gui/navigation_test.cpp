@@ -25,6 +25,8 @@ class NavigationTest : public QObject {
       const char* TitleLabel;
       const char* Title;
     } cases[] = {
+        // A workstation under Jobs or Schedules only opens its branch.
+        {{"Jobs", "HFFIN01"}, "TabTotals", "LabTotJob", "84"},
         {{"Workstations", "HFFIN01"}, "TabCpu", "LabCpuName", "HFFIN01"},
         {{"Schedules", "HFFIN01", "GL_POSTING"}, "TabSch", "LabTabSchName", "GL_POSTING"},
         {{"Schedules (Invalid)", "HFOLD07", "OLD_PAYROLL"}, "TabSch", "LabTabSchCpu", "HFOLD07"},
@@ -36,9 +38,8 @@ class NavigationTest : public QObject {
     MainWindow& window = fixture.Start();
     for (const auto& c : cases) {
       QVERIFY(fixture.Select(c.Path));
-      QCOMPARE(window.CurrentPage()->objectName(), QString::fromLatin1(c.Page));
-      QCOMPARE(window.CurrentPage()->findChild<QLabel*>(c.TitleLabel)->text(),
-               QString::fromLatin1(c.Title));
+      QCOMPARE(PageName(window), QString::fromLatin1(c.Page));
+      QCOMPARE(LabelText(window.CurrentPage(), c.TitleLabel), QString::fromLatin1(c.Title));
     }
   }
 
@@ -63,7 +64,7 @@ class NavigationTest : public QObject {
     const QModelIndex third = window.TreeModel()->index(2, 0, heading);
     window.Tree()->expand(heading);
     window.Tree()->setCurrentIndex(third);
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabPar"));
+    QCOMPARE(PageName(window), QStringLiteral("TabPar"));
     auto* list = window.CurrentPage()->findChild<QTreeWidget*>(QStringLiteral("ListView2"));
     QCOMPARE(list->currentItem()->text(0), third.data().toString());
   }
@@ -72,20 +73,20 @@ class NavigationTest : public QObject {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     QVERIFY(fixture.Select({"Jobs"}));
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
+    QCOMPARE(PageName(window), QStringLiteral("TabTotals"));
     fixture.Sounds.clear();
     Click(window.Buttons()->Button(PageCategory::Sch));
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
+    QCOMPARE(PageName(window), QStringLiteral("TabTotals"));
     QVERIFY(fixture.Sounds.empty());
     QVERIFY(!window.Menu()->PageAction(PageCategory::Sch)->isEnabled());
     QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
     QVERIFY(window.Menu()->PageAction(PageCategory::Sch)->isEnabled());
     window.Menu()->Title->trigger();
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
+    QCOMPARE(PageName(window), QStringLiteral("TabTotals"));
     QCOMPARE(window.Navigation().CurrentCode(), std::string("INF"));
     fixture.Sounds.clear();
     Click(window.Buttons()->Button(PageCategory::Sch));
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabSch"));
+    QCOMPARE(PageName(window), QStringLiteral("TabSch"));
     QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Tink});
     QVERIFY(window.Buttons()->Button(PageCategory::Sch)->Lit());
     // Switching to the current category plays no sound.
@@ -96,7 +97,7 @@ class NavigationTest : public QObject {
     QVERIFY(fixture.Select({"Jobs", "HFFIN01", "POST_LEDGER"}));
     window.ShowTitlePage();
     QVERIFY(fixture.Select({"Jobs (Invalid)"}));
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabJob"));
+    QCOMPARE(PageName(window), QStringLiteral("TabJob"));
   }
 
   void selectingANodeOrClickingAValuePlaysItsSoundsUnlessSoundsAreOff() {
@@ -111,7 +112,6 @@ class NavigationTest : public QObject {
     fixture.Sounds.clear();
     Click(window.JobPage()->findChild<QLabel*>(QStringLiteral("LabJobName2")));
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("POST_LEDGER"));
-    QCOMPARE(window.StatusText(), QStringLiteral("Copied: POST_LEDGER To ClipBoard."));
     QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Plop});
     // With sounds off nothing is played.
     window.Menu()->EnableSounds->trigger();
@@ -146,27 +146,41 @@ class NavigationTest : public QObject {
     MainWindow& window = fixture.Start();
     // The title page's link shows the page.
     Click(window.findChild<QLabel*>(QStringLiteral("LabInstallLink")));
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabInstall"));
+    QCOMPARE(PageName(window), QStringLiteral("TabInstall"));
     QCOMPARE(window.Navigation().CurrentCode(), std::string("INS"));
     ColourMemo* script = window.Installation()->ScriptMemo();
     QTest::mouseClick(script->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0).trimmed(), QStringLiteral("#!/bin/ksh"));
     QVERIFY(!QApplication::clipboard()->text().contains(QStringLiteral("-----")));
-    QCOMPARE(window.StatusText(), QStringLiteral("Copied: Varnolt Script To ClipBoard."));
   }
 
-  void theSelectedNodeIsDrawnInTheTreeColoursOfTheSettings() {
+  // The colours are read from the settings, chosen in the colour dialogs and stored back, blue
+  // in the highest byte.
+  void theSelectedNodeIsDrawnInTheColoursOfTheSettingsAndTheColourDialogs() {
     WindowFixture fixture;
-    fixture.Preset("Col1", "16777215");  // white text
-    fixture.Preset("Col2", "65280");     // on green
+    fixture.Preset("Col2", std::to_string(1 + 2 * 256 + 3 * 65536));
     MainWindow& window = fixture.Start();
     QVERIFY(fixture.Select({"Workstations", "HFFIN01"}));
     CatalogueTree* tree = window.Tree();
-    const QRect row = tree->visualRect(tree->currentIndex());
-    const QImage shot = tree->viewport()->grab().toImage();
-    // The text area ends where the caption's ground ends; sample just inside it.
-    QCOMPARE(shot.pixelColor(row.right() - 1, row.top() + 1), QColor(0, 255, 0));
+    const auto ground = [tree] {
+      const QRect row = tree->visualRect(tree->currentIndex());
+      // The text area ends where the caption's ground ends; sample just inside it.
+      return tree->viewport()->grab().toImage().pixelColor(row.right() - 1, row.top() + 1);
+    };
+    QCOMPARE(ground(), QColor(1, 2, 3));
+    fixture.Desktop.Colour = QColor(0, 255, 0);
+    window.Menu()->NodeSelectedText->trigger();
+    QCOMPARE(window.State().Settings.Col1, 65280);
+    fixture.Desktop.Colour = QColor(30, 20, 10);
+    window.Menu()->NodeSelectedBackground->trigger();
+    QCOMPARE(window.State().Settings.Col2, 30 + 20 * 256 + 10 * 65536);
+    QCOMPARE(ground(), QColor(30, 20, 10));
+    // A cancelled dialog changes nothing.
+    fixture.Desktop.Colour.reset();
+    window.Menu()->NodeSelectedBackground->trigger();
+    QCOMPARE(ground(), QColor(30, 20, 10));
+    QCOMPARE(fixture.Desktop.ColourRequests, 3);
   }
 
   void navigationKeepsTheVisitedFlagsAndRefusesUnvisitedCategories() {

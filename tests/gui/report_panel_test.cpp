@@ -1,10 +1,9 @@
+// What the report panel's widgets add to the core's panel and report runs (ticking, categories,
+// searches, presets and report frames are checked in the core's tests).
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDir>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -16,52 +15,34 @@
 #include "gui/report/result_model.h"
 #include "gui/window/main_menu.h"
 #include "gui/window_fixture.h"
-#include "support/temp_dir.h"
 
 namespace vdbq::gui::testing {
-namespace {
-
-QString Text(MainWindow& window, const char* name) {
-  return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
-}
-
-QAction* FindAction(QMenu* menu, const QString& text) {
-  for (QAction* action : menu->actions()) {
-    if (action->text() == text) return action;
-    if (action->menu() != nullptr) {
-      if (QAction* found = FindAction(action->menu(), text)) return found;
-    }
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 class ReportPanelTest : public QObject {
   Q_OBJECT
  private slots:
-  void optionsTickOneAtATimeAndTheArrowsWrapAroundTheSevenCategories() {
+  void clicksTickOneBoxAndTheArrowsShowTheCategoryOptions() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     ReportPanelWidget* panel = window.Panel();
-    QCOMPARE(Text(window, "LabCmdDesc"), QStringLiteral("Select Report Options Above."));
+    const QString idle = LabelText(&window, "LabCmdDesc");
     Click(panel->OptionLabel(2));
     QVERIFY(panel->OptionBox(2)->isChecked());
+    QVERIFY(LabelText(&window, "LabCmdDesc") != idle);
     Click(panel->OptionBox(3));
     QVERIFY(panel->OptionBox(3)->isChecked());
     QVERIFY(!panel->OptionBox(2)->isChecked());
-    // A category change unticks everything.
     fixture.Sounds.clear();
     Click(panel->NextButton());
     QVERIFY(!panel->OptionBox(3)->isChecked());
-    QCOMPARE(Text(window, "LabCmdDesc"), QStringLiteral("Select Report Options Above."));
-    QCOMPARE(Text(window, "LabRepTab"), QStringLiteral("Jobs"));
+    QCOMPARE(LabelText(&window, "LabCmdDesc"), idle);
+    QCOMPARE(LabelText(&window, "LabRepTab"), QStringLiteral("Jobs"));
     QVERIFY(panel->OptionBox(6)->isVisibleTo(panel));
     QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Tink});
     Click(panel->PreviousButton());
     QVERIFY(!panel->OptionBox(6)->isVisibleTo(panel));
     Click(panel->PreviousButton());
-    QCOMPARE(Text(window, "LabRepTab"), QStringLiteral("Prompts"));
+    QCOMPARE(LabelText(&window, "LabRepTab"), QStringLiteral("Prompts"));
     QCOMPARE(panel->Total()->toolTip(), QStringLiteral("Total Prompts"));
     QVERIFY(panel->OptionBox(2)->isVisibleTo(panel));
     QVERIFY(!panel->OptionBox(3)->isVisibleTo(panel));
@@ -85,56 +66,34 @@ class ReportPanelTest : public QObject {
     QCOMPARE(search->text(), QStringLiteral("HFFIN01#GL_POSTING"));
     QCOMPARE(window.State().Results.ReportNumber, 4);
     QVERIFY(window.Results()->rowCount() > 10);
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabReport"));
+    QCOMPARE(PageName(window), QStringLiteral("TabReport"));
   }
 
-  void goRunsTheTickedReport() {
+  void goShowsTheRowsAndARowClickCopiesItsKey() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    window.Panel()->Tick(1);
-    Click(window.Panel()->GoButton());
-    QCOMPARE(window.StatusText(), QStringLiteral("Found 31 Schedule(s)... Ready."));
+    RunReport(window, 0, 1);
     QCOMPARE(window.Results()->rowCount(), 31);
-    QCOMPARE(window.Results()->index(0, 0).data().toString(), QStringLiteral("HFBKP01"));
     QVERIFY(window.Menu()->PageAction(PageCategory::Rep)->isEnabled());
     // Hidden columns of the report stay hidden.
-    QVERIFY(window.ReportView()->List()->isColumnHidden(2));
-    // A click on a row copies its key.
     QTableView* list = window.ReportView()->List();
+    QVERIFY(list->isColumnHidden(2));
     fixture.Sounds.clear();
     const QRect first = list->visualRect(window.Results()->index(0, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("HFBKP01#BACKUP_DAILY"));
-    QCOMPARE(window.StatusText(), QStringLiteral("Copied: HFBKP01#BACKUP_DAILY To ClipBoard."));
     QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Plop});
-    // Go with no option ticked ends with Ready and keeps the list.
-    Click(window.Panel()->NextButton());
-    Click(window.Panel()->GoButton());
-    QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
-    QCOMPARE(window.State().Results.ReportNumber, 1);
-    QCOMPARE(window.Results()->rowCount(), 31);
   }
 
-  void aRejectedSearchLeavesThePreviousRows() {
+  void aRejectedSearchKeepsTheRowsAndAnInvalidCharacterFocusesTheSearchBox() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    window.Panel()->Tick(2);
-    Click(window.Panel()->GoButton());
-    window.Panel()->Tick(4);
-    window.Panel()->SearchBox()->setText(QStringLiteral("NOHASH"));
-    Click(window.Panel()->GoButton());
-    QCOMPARE(window.StatusText(),
-             QStringLiteral("Format = WorkstationName#ScheduleName - Please Check!"));
-    QCOMPARE(window.State().Results.ReportNumber, 2);
+    QVERIFY(Activate(window));
+    RunReport(window, 0, 2);
+    RunReport(window, 0, 4, QStringLiteral("NOHASH"));
     QCOMPARE(window.Results()->rowCount(), 31);
-    // An invalid character moves the focus to the search box.
-    window.activateWindow();
-    window.Panel()->Tick(3);
-    window.Panel()->SearchBox()->setText(QStringLiteral("GL.POSTING"));
     window.Tree()->setFocus();
-    Click(window.Panel()->GoButton());
-    QCOMPARE(window.StatusText(),
-             QStringLiteral("Invalid Character In Schedule Name - Please Check!"));
+    RunReport(window, 0, 3, QStringLiteral("GL.POSTING"));
     QTRY_VERIFY(window.Panel()->SearchBox()->hasFocus());
   }
 
@@ -142,50 +101,22 @@ class ReportPanelTest : public QObject {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     // The tree's menu offers the entries of the selected kind only.
+    const auto enabled = [&](const char* text) {
+      return FindAction(window.Tree()->PopupMenu(), QString::fromLatin1(text))->isEnabled();
+    };
     QVERIFY(fixture.Select({"Schedules"}));
-    QMenu* menu = window.Tree()->PopupMenu();
-    for (const char* kind :
-         {"Workstation", "Schedule", "Job", "Calendar", "Parameter", "Prompt", "Resource"}) {
-      QVERIFY(!FindAction(menu, QString::fromLatin1(kind))->isEnabled());
-    }
-    QVERIFY(FindAction(menu, QStringLiteral("Reports"))->isEnabled());
+    QVERIFY(!enabled("Schedule") && enabled("Reports"));
     QVERIFY(fixture.Select({"Schedules (Invalid)", "HFOLD07", "OLD_PAYROLL"}));
-    menu = window.Tree()->PopupMenu();
-    QVERIFY(FindAction(menu, QStringLiteral("Schedule"))->isEnabled());
-    QVERIFY(!FindAction(menu, QStringLiteral("Job"))->isEnabled());
+    QVERIFY(enabled("Schedule") && !enabled("Job"));
     QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
-    menu = window.Tree()->PopupMenu();
-    QAction* entry =
-        FindAction(menu, QStringLiteral("Find Internal Dependencies For This Schedule"));
-    QVERIFY(entry != nullptr);
-    entry->trigger();
+    FindAction(window.Tree()->PopupMenu(),
+               QStringLiteral("Find Internal Dependencies For This Schedule"))
+        ->trigger();
     QCOMPARE(window.Panel()->SearchBox()->text(), QStringLiteral("HFFIN01#GL_POSTING"));
-    QCOMPARE(Text(window, "LabRepTab"), QStringLiteral("Schedules"));
+    QCOMPARE(LabelText(&window, "LabRepTab"), QStringLiteral("Schedules"));
     QVERIFY(window.Panel()->OptionBox(4)->isChecked());
     QCOMPARE(window.State().Results.ReportNumber, 4);
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabReport"));
-    // A workstation's preset lists its jobs.
-    QVERIFY(fixture.Select({"Workstations", "HFFIN01"}));
-    FindAction(window.Tree()->PopupMenu(), QStringLiteral("List Jobs For This Workstation"))
-        ->trigger();
-    QCOMPARE(window.State().Results.ReportNumber, 22);
-    QCOMPARE(Text(window, "LabRepTab"), QStringLiteral("Workstations"));
-    QCOMPARE(window.Panel()->SearchBox()->text(), QStringLiteral("HFFIN01"));
-  }
-
-  void withTheExtractsMissingAPresetOnlySetsUpThePanel() {
-    WindowFixture fixture(WindowFixture::Database::None);
-    MainWindow& window = fixture.Start();
-    // Starting without a database says so and shows an empty tree.
-    const QString status = window.StatusText();
-    QVERIFY(status.startsWith(QStringLiteral("Varnolt Database Extracts Not Found!")));
-    QCOMPARE(window.TreeModel()->rowCount(), 0);
-    QMenu* reports = window.menuBar()->findChild<QMenu*>(QStringLiteral("ReportOptions1"));
-    FindAction(reports, QStringLiteral("List Classes"))->trigger();
-    QCOMPARE(Text(window, "LabRepTab"), QStringLiteral("Workstations"));
-    QVERIFY(window.Panel()->OptionBox(3)->isChecked());
-    QCOMPARE(window.StatusText(), status);
-    QCOMPARE(window.State().Results.ReportNumber, 0);
+    QCOMPARE(PageName(window), QStringLiteral("TabReport"));
   }
 
   void startsAreRefusedWhileAReportRunsAndTheWindowStaysResponsive() {
@@ -197,7 +128,6 @@ class ReportPanelTest : public QObject {
     WindowFixture fixture(
         Extracts{{"Schedules.Xtract", schedules}, {"Cpus.Xtract", "CPUNAME CPU1\nOS UNIX\nEND\n"}});
     MainWindow& window = fixture.Start();
-    QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
     window.Runner()->Progress().SetEventInterval(0);
     window.Panel()->Tick(1);
 
@@ -219,11 +149,9 @@ class ReportPanelTest : public QObject {
     probe.start();
     QCOMPARE(window.Runner()->Run(), RunOutcome::Ran);
     probe.stop();
-    QVERIFY(window.Runner()->Progress().EventPasses() > 0);
     QVERIFY(passes > 0);
     QCOMPARE(second, RunOutcome::Busy);
     QVERIFY(refreshRefused);
-    QCOMPARE(window.State().Results.Rows.size(), size_t{6000});
     QCOMPARE(window.Results()->rowCount(), 6000);
     QVERIFY(!window.Panel()->Strobe()->Running());
     // The close asked for during the run happens once it is over.
@@ -236,17 +164,15 @@ class ReportPanelTest : public QObject {
         Extracts{{"Calendars.Xtract",
                   "$CALENDAR\nOLD\t\"a\"\n  01/01/07\nBAD\t\"b\"\n  01/01/07 1X/01/27\n"}});
     MainWindow& window = fixture.Start();
-    QMenu* reports = window.menuBar()->findChild<QMenu*>(QStringLiteral("ReportOptions1"));
-    FindAction(reports, QStringLiteral("List Invalid Calendars"))->trigger();
+    FindAction(ReportsMenu(window), QStringLiteral("List Invalid Calendars"))->trigger();
     QCOMPARE(fixture.Messages,
              std::vector<QString>{QStringLiteral("'1X' is not a valid integer value")});
-    QCOMPARE(window.StatusText(), QStringLiteral("'1X' is not a valid integer value"));
+    QCOMPARE(window.StatusText(), fixture.Messages.front());
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(!window.Panel()->Strobe()->Running());
     // The next report runs as usual.
-    FindAction(reports, QStringLiteral("List Unused Calendars"))->trigger();
+    FindAction(ReportsMenu(window), QStringLiteral("List Unused Calendars"))->trigger();
     QCOMPARE(window.State().Results.ReportNumber, 32);
-    QVERIFY(window.StatusText().startsWith(QStringLiteral("Found ")));
   }
 };
 

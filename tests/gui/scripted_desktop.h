@@ -13,12 +13,6 @@ namespace vdbq::gui::testing {
 // scripted every dialog is cancelled or answered No, and there is no printer.
 class ScriptedDesktop : public Desktop {
  public:
-  struct SaveRequest {
-    QString Title;
-    QString Directory;
-    QString Filter;
-  };
-
   // Answers of the save dialogs in turn; an empty name for Cancel.
   std::deque<QString> SaveNames;
   std::deque<bool> YesNoAnswers;
@@ -26,17 +20,16 @@ class ScriptedDesktop : public Desktop {
   // The PDF file the printer writes; empty for no printer.
   QString PrintFile;
 
-  std::vector<SaveRequest> SaveRequests;
+  // The directory each save dialog opened in.
+  std::vector<QString> SaveDirectories;
   std::vector<QString> Questions;
   std::vector<QString> Informations;
   std::vector<QString> Opened;
   int ColourRequests = 0;
 
-  static constexpr const char* kNoPrinter = "There is no default printer currently selected";
-
-  std::optional<QString> AskSaveFileName(QWidget*, const QString& title, const QString& directory,
-                                         const QString& filter) override {
-    SaveRequests.push_back({title, directory, filter});
+  std::optional<QString> AskSaveFileName(QWidget*, const QString&, const QString& directory,
+                                         const QString&) override {
+    SaveDirectories.push_back(directory);
     if (SaveNames.empty()) return std::nullopt;
     const QString answer = SaveNames.front();
     SaveNames.pop_front();
@@ -57,7 +50,7 @@ class ScriptedDesktop : public Desktop {
   void Inform(QWidget*, const QString& text) override { Informations.push_back(text); }
   void OpenWithDefaultHandler(const QString& path) override { Opened.push_back(path); }
   std::optional<QString> SetUpPrinter(QPrinter& printer) override {
-    if (PrintFile.isEmpty()) return QString::fromLatin1(kNoPrinter);
+    if (PrintFile.isEmpty()) return QStringLiteral("no printer");
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(PrintFile);
     return std::nullopt;

@@ -1,11 +1,12 @@
+#include <QAbstractItemModelTester>
+#include <QBuffer>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QSettings>
 #include <QTest>
-#include <QTreeView>
 
-#include "gui/catalogue/catalogue_tree.h"
+#include "gui/catalogue/catalogue_model.h"
 #include "gui/report/report_panel_widget.h"
 #include "gui/window/main_menu.h"
 #include "gui/window/title_bar.h"
@@ -16,71 +17,61 @@ namespace vdbq::gui::testing {
 class StartupTest : public QObject {
   Q_OBJECT
  private slots:
-  void startUpFillsTheTreeAndTheTotalsAndShowsTheTitlePage() {
-    WindowFixture fixture;
-    // A logo file in the program directory is shown.
-    QImage logo(40, 20, QImage::Format_RGB32);
-    logo.fill(Qt::red);
-    QVERIFY(logo.save(QString::fromStdString(fixture.ProgramDir() + "logo.bmp"), "BMP"));
-    MainWindow& window = fixture.Start();
-    QCOMPARE(window.Title()->Logo()->pixmap().size(), QSize(40, 20));
-    QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
-    QCOMPARE(window.Navigation().CurrentCode(), std::string("INF"));
-
-    QCOMPARE(window.TreeModel()->rowCount(), 9);
-
-    const auto label = [&window](const char* name) {
-      return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
-    };
-    // The totals themselves are the core's; one label shows they reach the page.
-    QCOMPARE(label("LabTotJob"), QStringLiteral("84"));
-    // The report panel opens on the schedules with their total.
-    QCOMPARE(label("LabRepTab"), QStringLiteral("Schedules"));
-    QCOMPARE(label("LabTotty"), QStringLiteral("31"));
-    QVERIFY(!label("LabLastUpdate").isEmpty());
-    // Start-up creates the working directories.
-    const QDir program(QString::fromStdString(fixture.ProgramDir()));
-    QVERIFY(program.exists(QStringLiteral("Logs")));
-    QVERIFY(program.exists(QStringLiteral("Saves")));
+  // The totals and the tree's contents are the core's; here they must reach the window.
+  void startUpFillsTheTreeAndTheTotalsAndShowsTheTitlePage_data() {
+    QTest::addColumn<QByteArray>("logo");
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(red.save(&buffer, "BMP"));
+    QTest::newRow("logo") << bmp;
+    QTest::newRow("unreadable logo") << QByteArray("not a picture");
   }
 
-  void anUnreadableLogoFileDoesNotStopStartUp() {
+  void startUpFillsTheTreeAndTheTotalsAndShowsTheTitlePage() {
+    QFETCH(QByteArray, logo);
     WindowFixture fixture;
-    QFile garbage(QString::fromStdString(fixture.ProgramDir() + "logo.bmp"));
-    QVERIFY(garbage.open(QIODevice::WriteOnly));
-    garbage.write("not a picture");
-    garbage.close();
+    QVERIFY(WriteBytes(QString::fromStdString(fixture.ProgramDir() + "logo.bmp"), logo));
     fixture.Preset("Sfx", "0");
-    fixture.Preset("SaveSettings", "1");
     MainWindow& window = fixture.Start();
-    QVERIFY(!window.Title()->Logo()->pixmap().isNull());
-    QCOMPARE(window.TreeModel()->rowCount(), 9);
+    // A logo that cannot be read gives way to the built-in one.
+    const QSize shown = window.Title()->Logo()->pixmap().size();
+    QVERIFY(logo.startsWith("BM") ? shown == QSize(40, 20) : !shown.isEmpty());
     QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
+    QCOMPARE(PageName(window), QStringLiteral("TabTotals"));
+    QCOMPARE(window.TreeModel()->rowCount(), 9);
+    QCOMPARE(LabelText(&window, "LabTotJob"), QStringLiteral("84"));
+    // The report panel opens on the schedules with their total.
+    QCOMPARE(LabelText(&window, "LabRepTab"), QStringLiteral("Schedules"));
+    QCOMPARE(LabelText(&window, "LabTotty"), QStringLiteral("31"));
+    QVERIFY(!LabelText(&window, "LabLastUpdate").isEmpty());
     // The settings were read, and the menu's check marks follow them.
     QVERIFY(!window.Menu()->EnableSounds->isChecked());
     QVERIFY(window.Menu()->SaveSettingsOnExit->isChecked());
+    const QDir program(QString::fromStdString(fixture.ProgramDir()));
+    QVERIFY(program.exists(QStringLiteral("Logs")) && program.exists(QStringLiteral("Saves")));
   }
 
-  void refreshWithTheExtractsMissingShowsTheNotFoundMessageAndAnEmptyTree() {
-    WindowFixture fixture;
+  void withTheExtractsMissingTheTreeIsEmptyAndNoReportRunsUntilARefreshFindsThem() {
+    WindowFixture fixture(WindowFixture::Database::None);
     MainWindow& window = fixture.Start();
-    QVERIFY(QFile::remove(QString::fromStdString(fixture.DatabaseDir() + "Cpus.Xtract")));
-    window.Menu()->Refresh->trigger();
-    QCOMPARE(window.StatusText(),
-             QStringLiteral("Varnolt Database Extracts Not Found! Please Check Import Directory "
-                            "And Perform Transfer If Necessary."));
+    QAbstractItemModelTester tester(window.TreeModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const QString status = window.StatusText();
+    QVERIFY(status.startsWith(QStringLiteral("Varnolt Database Extracts Not Found!")));
     QCOMPARE(window.TreeModel()->rowCount(), 0);
-    QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("TabTotals"));
-    // No report runs without the extracts; the status stays.
-    window.Panel()->Tick(1);
+    // A preset only sets up the panel; Go does nothing.
+    FindAction(ReportsMenu(window), QStringLiteral("List Classes"))->trigger();
+    QCOMPARE(LabelText(&window, "LabRepTab"), QStringLiteral("Workstations"));
+    QVERIFY(window.Panel()->OptionBox(3)->isChecked());
     Click(window.Panel()->GoButton());
-    QCOMPARE(window.StatusText().left(20), QStringLiteral("Varnolt Database Ext"));
+    QCOMPARE(window.StatusText(), status);
     QCOMPARE(window.State().Results.ReportNumber, 0);
-    // Once the files are back, a refresh rebuilds the tree.
-    QVERIFY(QFile::copy(SampleDatabaseDir() + QStringLiteral("/Cpus.Xtract"),
-                        QString::fromStdString(fixture.DatabaseDir() + "Cpus.Xtract")));
-    window.RefreshCatalogue();
+
+    CopyDirectory(SampleDatabaseDir(), QString::fromStdString(fixture.DatabaseDir()));
+    window.Menu()->Refresh->trigger();
     QCOMPARE(window.TreeModel()->rowCount(), 9);
     QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
   }

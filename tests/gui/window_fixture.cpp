@@ -4,10 +4,14 @@
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "gui/catalogue/catalogue_tree.h"
+#include "gui/report/report_panel_widget.h"
 #include "support/temp_dir.h"
 
 namespace vdbq::gui::testing {
@@ -17,6 +21,11 @@ QString SampleDatabaseDir() { return QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR); }
 QByteArray FileBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 void CopyDirectory(const QString& from, const QString& to) {
@@ -92,6 +101,39 @@ namespace vdbq::gui::testing {
 
 void Click(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+QString LabelText(const QWidget* parent, const char* name) {
+  return parent->findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+QString PageName(const MainWindow& window) { return window.CurrentPage()->objectName(); }
+
+void RunReport(MainWindow& window, int category, int option, const QString& search) {
+  ReportPanelWidget* panel = window.Panel();
+  while (window.State().Panel.ReportCategory() != category) panel->StepCategory(true);
+  panel->Tick(option);
+  panel->SearchBox()->setText(search);
+  Click(panel->GoButton());
+}
+
+QAction* FindAction(QMenu* menu, const QString& text) {
+  for (QAction* action : menu->actions()) {
+    if (action->text() == text) return action;
+    if (action->menu() != nullptr) {
+      if (QAction* found = FindAction(action->menu(), text)) return found;
+    }
+  }
+  return nullptr;
+}
+
+QMenu* ReportsMenu(MainWindow& window) {
+  return window.menuBar()->findChild<QMenu*>(QStringLiteral("ReportOptions1"));
+}
+
+bool Activate(MainWindow& window) {
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
 }
 
 void Enter(QWidget* widget) {

@@ -68,6 +68,8 @@ class WindowFixture {
 QString SampleDatabaseDir();
 // The file's bytes, empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
+// Writes the file, replacing what it held; false when it cannot be written.
+bool WriteBytes(const QString& path, const QByteArray& bytes);
 // Copies every file of `from` into `to` (created when missing).
 void CopyDirectory(const QString& from, const QString& to);
 
@@ -77,6 +79,18 @@ namespace vdbq::gui::testing {
 
 // A left click in the middle of a widget.
 void Click(QWidget* widget);
+// The text of the label of that object name below `parent`.
+QString LabelText(const QWidget* parent, const char* name);
+// The object name of the page on show.
+QString PageName(const MainWindow& window);
+// Steps the report panel to the category, ticks the option, types the search text, presses Go.
+void RunReport(MainWindow& window, int category, int option, const QString& search = {});
+// The entry of that text in the menu or its submenus; nullptr when there is none.
+QAction* FindAction(QMenu* menu, const QString& text);
+// The menu bar's report menu.
+QMenu* ReportsMenu(MainWindow& window);
+// Makes the window the active one, for focus and keys.
+bool Activate(MainWindow& window);
 // The mouse entering and leaving a widget, as the window system reports it.
 void Enter(QWidget* widget);
 void Leave(QWidget* widget);
