@@ -1,21 +1,10 @@
 // Layout and keyboard behaviour of the desktop window: long texts, the parameter and prompt
 // pages, the report panel's focus order and positions, scroll positions, counters and keys.
-#include <QApplication>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QSignalSpy>
-#include <QTableView>
-#include <QTest>
-#include <QTimer>
 #include <QToolTip>
-#include <QTreeWidget>
 
-#include "gui/catalogue/catalogue_tree.h"
 #include "gui/pages/page_header.h"
-#include "gui/report/report_page.h"
-#include "gui/report/report_panel_widget.h"
-#include "gui/window/main_menu.h"
 #include "gui/window_fixture.h"
 
 namespace vdbq::gui::testing {

@@ -1,13 +1,9 @@
 #include <QAbstractItemModelTester>
-#include <QApplication>
-#include <QTableView>
-#include <QTest>
 
 #include "core/reports/row_styles.h"
-#include "gui/catalogue/catalogue_model.h"
 #include "gui/report/result_delegate.h"
-#include "gui/report/result_model.h"
 #include "gui/window/system_info.h"
+#include "gui/window_fixture.h"
 #include "support/report_fixture.h"
 
 namespace vdbq::gui::testing {

@@ -1,16 +1,9 @@
-#include <QApplication>
-#include <QClipboard>
-#include <QTest>
-#include <QTreeWidget>
 
-#include "gui/catalogue/catalogue_tree.h"
 #include "gui/category_navigation.h"
 #include "gui/pages/install_page.h"
 #include "gui/pages/job_page_widget.h"
-#include "gui/pages/schedule_page_widget.h"
 #include "gui/widgets/colour_memo.h"
 #include "gui/window/category_bar.h"
-#include "gui/window/main_menu.h"
 #include "gui/window_fixture.h"
 
 namespace vdbq::gui::testing {

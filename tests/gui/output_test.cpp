@@ -1,22 +1,11 @@
-#include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include "core/output/clipboard_csv.h"
 #include "core/output/csv_text.h"
 #include "core/output/html_report.h"
 #include "core/output/schedule_print.h"
 #include "gui/output/result_list_menu.h"
-#include "gui/pages/schedule_page_widget.h"
-#include "gui/report/report_page.h"
-#include "gui/report/result_model.h"
-#include "gui/window/main_menu.h"
 #include "gui/window_fixture.h"
 
 namespace vdbq::gui::testing {

@@ -1,19 +1,7 @@
 // What the report panel's widgets add to the core's panel and report runs (ticking, categories,
 // searches, presets and report frames are checked in the core's tests).
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QMenu>
-#include <QTableView>
-#include <QTest>
-#include <QTimer>
 
-#include "gui/catalogue/catalogue_tree.h"
-#include "gui/report/report_page.h"
-#include "gui/report/report_panel_widget.h"
 #include "gui/report/report_runner.h"
-#include "gui/report/result_model.h"
-#include "gui/window/main_menu.h"
 #include "gui/window_fixture.h"
 
 namespace vdbq::gui::testing {

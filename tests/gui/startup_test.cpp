@@ -1,14 +1,7 @@
 #include <QAbstractItemModelTester>
 #include <QBuffer>
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QTest>
 
-#include "gui/catalogue/catalogue_model.h"
-#include "gui/report/report_panel_widget.h"
-#include "gui/window/main_menu.h"
 #include "gui/window/title_bar.h"
 #include "gui/window_fixture.h"
 

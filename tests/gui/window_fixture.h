@@ -1,14 +1,32 @@
 #pragma once
 
-#include <QString>
+// The window and the parts of it that most tests reach; a test includes only what it alone uses.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "gui/catalogue/catalogue_model.h"
+#include "gui/catalogue/catalogue_tree.h"
 #include "gui/main_window.h"
+#include "gui/pages/schedule_page_widget.h"
+#include "gui/report/report_page.h"
+#include "gui/report/report_panel_widget.h"
+#include "gui/report/result_model.h"
 #include "gui/scripted_desktop.h"
+#include "gui/window/main_menu.h"
 #include "platform/qsettings_store.h"
 
 namespace vdbq::gui::testing {
