@@ -26,21 +26,17 @@ class DesktopPolishTest : public QObject {
         {"Cpus.Xtract", "CPUNAME CPU1\nOS UNIX\nEND\n"}});
     MainWindow& window = fixture.Start();
     Settle();
-    const QSize size = window.size();
     QWidget* left = window.findChild<QWidget*>(QStringLiteral("PanelLeftImage"));
-    const int leftWidth = left->width();
-    QVERIFY(leftWidth >= 260);
-
+    const auto sizes = [&] { return std::pair(window.size(), left->width()); };
+    const auto first = sizes();
+    QVERIFY(first.second >= 260);
     QVERIFY(fixture.Select({"Schedules", "CPU1", longName.toStdString()}));
     Settle();
-    QCOMPARE(window.size(), size);
-    QCOMPARE(left->width(), leftWidth);
-
+    QCOMPARE(sizes(), first);
     const QString search(5000, QLatin1Char('A'));
     RunReport(window, 1, 6, search);
     Settle();
-    QCOMPARE(window.size(), size);
-    QCOMPARE(left->width(), leftWidth);
+    QCOMPARE(sizes(), first);
     auto* subtitle = window.findChild<QLabel*>(QStringLiteral("LabRepTit2"));
     QCOMPARE(subtitle->text(), QStringLiteral("Find: ") + search);
     const QPoint middle = subtitle->rect().center();
@@ -63,6 +59,8 @@ class DesktopPolishTest : public QObject {
     MainWindow& window = fixture.Start();
     QVERIFY(fixture.Select({selected[0].toStdString(), selected[1].toStdString()}));
     auto* list = window.CurrentPage()->findChild<QTreeWidget*>();
+    // The list marks the entry selected in the tree.
+    QCOMPARE(list->currentItem()->text(0), selected[1]);
     const QList<QTreeWidgetItem*> rows = list->findItems(clicked, Qt::MatchExactly, 0);
     QCOMPARE(rows.size(), 1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(rows[0]).center());

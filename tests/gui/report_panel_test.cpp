@@ -1,5 +1,6 @@
 // What the report panel's widgets add to the core's panel and report runs (ticking, categories,
 // searches, presets and report frames are checked in the core's tests).
+#include <QAbstractItemModelTester>
 
 #include "gui/report/report_runner.h"
 #include "gui/window_fixture.h"
@@ -118,6 +119,8 @@ class ReportPanelTest : public QObject {
     MainWindow& window = fixture.Start();
     window.Runner()->Progress().SetEventInterval(0);
     window.Panel()->Tick(1);
+    QAbstractItemModelTester tester(window.Results(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
 
     int passes = 0;
     RunOutcome second = RunOutcome::Ran;
@@ -132,6 +135,8 @@ class ReportPanelTest : public QObject {
       window.RefreshCatalogue();
       refreshRefused = window.StatusText() == QStringLiteral("Processing... Please Wait...");
       QVERIFY(window.Panel()->Strobe()->Running());
+      // The list shows no rows until the run ends.
+      QCOMPARE(window.Results()->rowCount(), 0);
       closeRefused = !window.close();
     });
     probe.start();

@@ -1,17 +1,8 @@
 #include "gui/window_fixture.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QEnterEvent>
-#include <QFile>
-#include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
-#include <QSignalSpy>
-#include <QTest>
 
-#include "gui/catalogue/catalogue_tree.h"
-#include "gui/report/report_panel_widget.h"
 #include "support/temp_dir.h"
 
 namespace vdbq::gui::testing {
@@ -41,11 +32,6 @@ WindowFixture::WindowFixture(Database database) {
     CopyDirectory(SampleDatabaseDir(), QString::fromStdString(DatabaseDir()));
   }
   store_ = std::make_unique<QSettingsStore>(IniPath());
-}
-
-WindowFixture::~WindowFixture() {
-  window_.reset();
-  store_.reset();
 }
 
 WindowFixture::WindowFixture(const Extracts& extracts) : WindowFixture(Database::None) {
@@ -95,10 +81,6 @@ bool WindowFixture::Select(const std::vector<std::string>& path) {
   return true;
 }
 
-}  // namespace vdbq::gui::testing
-
-namespace vdbq::gui::testing {
-
 void Click(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
@@ -120,9 +102,8 @@ void RunReport(MainWindow& window, int category, int option, const QString& sear
 QAction* FindAction(QMenu* menu, const QString& text) {
   for (QAction* action : menu->actions()) {
     if (action->text() == text) return action;
-    if (action->menu() != nullptr) {
-      if (QAction* found = FindAction(action->menu(), text)) return found;
-    }
+    QAction* found = action->menu() != nullptr ? FindAction(action->menu(), text) : nullptr;
+    if (found != nullptr) return found;
   }
   return nullptr;
 }

@@ -53,7 +53,6 @@ class WindowFixture {
   explicit WindowFixture(Database database = Database::Sample);
   // A database of small inline extracts (files not named get a minimal content).
   explicit WindowFixture(const Extracts& extracts);
-  ~WindowFixture();
 
   // Writes a setting before the window starts.
   void Preset(const std::string& name, const std::string& value);
@@ -90,10 +89,6 @@ QByteArray FileBytes(const QString& path);
 bool WriteBytes(const QString& path, const QByteArray& bytes);
 // Copies every file of `from` into `to` (created when missing).
 void CopyDirectory(const QString& from, const QString& to);
-
-}  // namespace vdbq::gui::testing
-
-namespace vdbq::gui::testing {
 
 // A left click in the middle of a widget.
 void Click(QWidget* widget);

@@ -1,16 +1,87 @@
+// The window from start-up on: the title page and tree, the pages the tree and the category
+// buttons open, sounds, highlights and the tree's colours.
+#include <QAbstractItemModelTester>
+#include <QBuffer>
 
-#include "gui/category_navigation.h"
 #include "gui/pages/install_page.h"
 #include "gui/pages/job_page_widget.h"
 #include "gui/widgets/colour_memo.h"
 #include "gui/window/category_bar.h"
+#include "gui/window/title_bar.h"
 #include "gui/window_fixture.h"
 
 namespace vdbq::gui::testing {
 
-class NavigationTest : public QObject {
+class WindowTest : public QObject {
   Q_OBJECT
  private slots:
+  // The totals and the tree's contents are the core's; here they must reach the window.
+  void startUpFillsTheTreeAndTheTotalsAndShowsTheTitlePage_data() {
+    QTest::addColumn<QByteArray>("logo");
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(red.save(&buffer, "BMP"));
+    QTest::newRow("logo") << bmp;
+    QTest::newRow("unreadable logo") << QByteArray("not a picture");
+  }
+
+  void startUpFillsTheTreeAndTheTotalsAndShowsTheTitlePage() {
+    QFETCH(QByteArray, logo);
+    WindowFixture fixture;
+    QVERIFY(WriteBytes(QString::fromStdString(fixture.ProgramDir() + "logo.bmp"), logo));
+    fixture.Preset("Sfx", "0");
+    MainWindow& window = fixture.Start();
+    // A logo that cannot be read gives way to the built-in one.
+    const QSize shown = window.Title()->Logo()->pixmap().size();
+    QVERIFY(logo.startsWith("BM") ? shown == QSize(40, 20) : !shown.isEmpty());
+    QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
+    QCOMPARE(PageName(window), QStringLiteral("TabTotals"));
+    QCOMPARE(window.TreeModel()->rowCount(), 9);
+    QCOMPARE(LabelText(&window, "LabTotJob"), QStringLiteral("84"));
+    // The report panel opens on the schedules with their total.
+    QCOMPARE(LabelText(&window, "LabRepTab"), QStringLiteral("Schedules"));
+    QCOMPARE(LabelText(&window, "LabTotty"), QStringLiteral("31"));
+    QVERIFY(!LabelText(&window, "LabLastUpdate").isEmpty());
+    // The settings were read, and the menu's check marks follow them.
+    QVERIFY(!window.Menu()->EnableSounds->isChecked());
+    QVERIFY(window.Menu()->SaveSettingsOnExit->isChecked());
+    const QDir program(QString::fromStdString(fixture.ProgramDir()));
+    QVERIFY(program.exists(QStringLiteral("Logs")) && program.exists(QStringLiteral("Saves")));
+  }
+
+  void withTheExtractsMissingOrUnreadableTheTreeIsEmptyAndNoReportRuns() {
+    WindowFixture fixture(WindowFixture::Database::None);
+    MainWindow& window = fixture.Start();
+    QAbstractItemModelTester tester(window.TreeModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const QString status = window.StatusText();
+    QVERIFY(status.startsWith(QStringLiteral("Varnolt Database Extracts Not Found!")));
+    QCOMPARE(window.TreeModel()->rowCount(), 0);
+    // A preset only sets up the panel; Go does nothing.
+    FindAction(ReportsMenu(window), QStringLiteral("List Classes"))->trigger();
+    QCOMPARE(LabelText(&window, "LabRepTab"), QStringLiteral("Workstations"));
+    QVERIFY(window.Panel()->OptionBox(3)->isChecked());
+    Click(window.Panel()->GoButton());
+    QCOMPARE(window.StatusText(), status);
+    QCOMPARE(window.State().Results.ReportNumber, 0);
+
+    CopyDirectory(SampleDatabaseDir(), QString::fromStdString(fixture.DatabaseDir()));
+    window.Menu()->Refresh->trigger();
+    QCOMPARE(window.TreeModel()->rowCount(), 9);
+    QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
+    // An extract that cannot be read is reported in a message.
+    const QString schedules = QString::fromStdString(fixture.DatabaseDir() + "Schedules.Xtract");
+    QVERIFY(QFile::remove(schedules) && QDir().mkdir(schedules));
+    window.Menu()->Refresh->trigger();
+    QCOMPARE(fixture.Messages.size(), size_t{1});
+    QVERIFY(fixture.Messages.front().contains(QStringLiteral("Schedules.Xtract")));
+    QCOMPARE(window.StatusText(), fixture.Messages.front());
+    QCOMPARE(window.TreeModel()->rowCount(), 0);
+  }
+
   void selectingEachKindOfNodeShowsItsPage() {
     const struct {
       std::vector<std::string> Path;
@@ -34,32 +105,14 @@ class NavigationTest : public QObject {
       QCOMPARE(PageName(window), QString::fromLatin1(c.Page));
       QCOMPARE(LabelText(window.CurrentPage(), c.TitleLabel), QString::fromLatin1(c.Title));
     }
-  }
-
-  void theSchedulePageShowsTheDefinitionWithColouredKeywords() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
+    // The schedule page shows the definition with its keywords coloured.
     QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
     ColourMemo* memo = window.SchedulePage()->Memo();
     const QString text = memo->toPlainText();
     const int schedule = text.indexOf(QStringLiteral("SCHEDULE HFFIN01#GL_POSTING"));
-    QVERIFY(schedule >= 0);
-    QVERIFY(text.trimmed().endsWith(QStringLiteral("END")));
+    QVERIFY(schedule >= 0 && text.trimmed().endsWith(QStringLiteral("END")));
     QCOMPARE(memo->ColourAt(schedule), QColor(128, 0, 0));
-    const int follows = text.indexOf(QStringLiteral("FOLLOWS"));
-    QCOMPARE(memo->ColourAt(follows), QColor(0, 0, 255));
-  }
-
-  void parameterAndPromptPagesMarkTheSelectedEntry() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    const QModelIndex heading = window.TreeModel()->FindPath({"Parameters"});
-    const QModelIndex third = window.TreeModel()->index(2, 0, heading);
-    window.Tree()->expand(heading);
-    window.Tree()->setCurrentIndex(third);
-    QCOMPARE(PageName(window), QStringLiteral("TabPar"));
-    auto* list = window.CurrentPage()->findChild<QTreeWidget*>(QStringLiteral("ListView2"));
-    QCOMPARE(list->currentItem()->text(0), third.data().toString());
+    QCOMPARE(memo->ColourAt(text.indexOf(QStringLiteral("FOLLOWS"))), QColor(0, 0, 255));
   }
 
   void aCategoryComesBackFromTheTitlePageOnlyOnceVisited() {
@@ -175,22 +228,9 @@ class NavigationTest : public QObject {
     QCOMPARE(ground(), QColor(30, 20, 10));
     QCOMPARE(fixture.Desktop.ColourRequests, 3);
   }
-
-  void navigationKeepsTheVisitedFlagsAndRefusesUnvisitedCategories() {
-    CategoryNavigation navigation;
-    QVERIFY(!navigation.Request(PageCategory::Cal));
-    QCOMPARE(navigation.CurrentCode(), std::string("INF"));
-    navigation.MarkVisited(PageCategory::Cal);
-    const auto change = navigation.Request(PageCategory::Cal);
-    QVERIFY(change.has_value());
-    QCOMPARE(change->Previous, PageCategory::Inf);
-    QVERIFY(!navigation.SwitchTo(PageCategory::Cal));
-    navigation.MarkVisited(PageCategory::Ins);
-    QVERIFY(!navigation.Visited(PageCategory::Ins));
-  }
 };
 
 }  // namespace vdbq::gui::testing
 
-QTEST_MAIN(vdbq::gui::testing::NavigationTest)
-#include "navigation_test.moc"
+QTEST_MAIN(vdbq::gui::testing::WindowTest)
+#include "window_test.moc"
