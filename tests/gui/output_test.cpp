@@ -15,12 +15,6 @@ QString SavesDir(WindowFixture& fixture) {
   return QString::fromStdString(fixture.Window().State().Settings.SavesDir);
 }
 
-// The schedule detail report of a schedule of the sample.
-void RunDetailReport(MainWindow& window) {
-  RunReport(window, 0, 4, QStringLiteral("HFFIN01#GL_POSTING"));
-  QCOMPARE(window.State().Results.ReportNumber, 4);
-}
-
 // What a poppler tool prints about a PDF; nothing when the tool is missing.
 std::optional<QString> Poppler(const char* tool, const QStringList& arguments) {
   const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool));
@@ -45,7 +39,9 @@ QStringList Lines(const QString& text) {
 class OutputTest : public QObject {
   Q_OBJECT
  private slots:
-  void theHtmlEntriesAreEnabledOnlyForTheScheduleDetailReport() {
+  // The HTML entries are enabled only for the schedule detail report. The overwrite question
+  // is the CSV export's, through the same dialog step.
+  void theMenuEntriesAndTheHtmlExportAndBrowserView() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     QMenu* menu = window.ResultMenu()->Menu();
@@ -60,50 +56,13 @@ class OutputTest : public QObject {
       return states;
     };
     QCOMPARE(openAndRead(), QStringLiteral("110011"));
-    RunDetailReport(window);
+    RunReport(window, 0, 4, QStringLiteral("HFFIN01#GL_POSTING"));
     QCOMPARE(openAndRead(), QStringLiteral("111111"));
-    RunReport(window, 0, 5, QStringLiteral("HFFIN01#GL_POSTING"));
-    QCOMPARE(openAndRead(), QStringLiteral("110011"));
     // A right click on the list opens the menu.
     emit window.ReportView()->List()->customContextMenuRequested(QPoint(10, 10));
     QTRY_VERIFY(menu->isVisible());
     menu->hide();
-  }
 
-  void csvExportWritesTheChosenFileAskingBeforeOverwriting() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    RunReport(window, 0, 1);
-    const QString name = SavesDir(fixture) + QStringLiteral("schedules");
-    fixture.Desktop.SaveNames = {name, name, name};
-    fixture.Desktop.YesNoAnswers = {false, true};
-    window.ResultMenu()->ExportToCsvFile->trigger();
-    QCOMPARE(fixture.Desktop.SaveDirectories.front(), SavesDir(fixture));
-    QVERIFY(fixture.Desktop.Questions.empty());
-    // Exactly the name chosen, without an extension added.
-    QCOMPARE(FileBytes(name).toStdString(), CsvFileText(window.State().Results));
-
-    QVERIFY(WriteBytes(name, "keep me"));
-    window.ResultMenu()->ExportToCsvFile->trigger();
-    QCOMPARE(fixture.Desktop.Questions.size(), size_t{1});
-    QVERIFY(fixture.Desktop.Questions.front().contains(name));
-    QCOMPARE(FileBytes(name), QByteArray("keep me"));
-    window.ResultMenu()->ExportToCsvFile->trigger();
-    QVERIFY(FileBytes(name).startsWith("HFBKP01,"));
-
-    // A cancelled save dialog writes nothing.
-    const QStringList before = QDir(SavesDir(fixture)).entryList(QDir::Files);
-    window.ResultMenu()->ExportToCsvFile->trigger();
-    QCOMPARE(fixture.Desktop.SaveDirectories.size(), size_t{4});
-    QCOMPARE(QDir(SavesDir(fixture)).entryList(QDir::Files), before);
-    QVERIFY(fixture.Messages.empty());
-  }
-
-  // The overwrite question is the CSV export's, through the same dialog step.
-  void htmlExportAndBrowserViewWriteTheScheduleDocument() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    RunDetailReport(window);
     const std::string document = ScheduleHtmlDocument(window.State().Results);
     // The export creates a missing saves directory.
     QDir saves(SavesDir(fixture));
@@ -113,7 +72,6 @@ class OutputTest : public QObject {
     window.ResultMenu()->ExportToHtmlFile->trigger();
     QCOMPARE(FileBytes(name).toStdString(), document);
     QCOMPARE(window.StatusText(), QStringLiteral("Report Saved As: ") + name);
-
     // The browser view overwrites its temporary file without asking, and keeps the status.
     const QString temp = SavesDir(fixture) + QStringLiteral("&&VarnoltDBQ_Temp.htm");
     QVERIFY(WriteBytes(temp, "an earlier view"));
@@ -130,17 +88,40 @@ class OutputTest : public QObject {
     QCOMPARE(fixture.Desktop.Opened.size(), size_t{1});
     QCOMPARE(fixture.Messages.size(), size_t{1});
     QVERIFY(fixture.Messages.front().startsWith(QStringLiteral("Cannot create file ")));
+    RunReport(window, 0, 5, QStringLiteral("HFFIN01#GL_POSTING"));
+    QCOMPARE(openAndRead(), QStringLiteral("110011"));
   }
 
-  void theClipboardCopiesAreTheCsvTextAndThePictureOfTheList() {
+  void theCsvExportAsksBeforeOverwritingAndTheCopiesAreTheCsvTextAndThePictureOfTheList() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     RunReport(window, 0, 1);
+    const QString name = SavesDir(fixture) + QStringLiteral("schedules");
+    fixture.Desktop.SaveNames = {name, name, name};
+    fixture.Desktop.YesNoAnswers = {false, true};
+    window.ResultMenu()->ExportToCsvFile->trigger();
+    QCOMPARE(fixture.Desktop.SaveDirectories.front(), SavesDir(fixture));
+    QVERIFY(fixture.Desktop.Questions.empty());
+    // Exactly the name chosen, without an extension added.
+    QCOMPARE(FileBytes(name).toStdString(), CsvFileText(window.State().Results));
+    QVERIFY(WriteBytes(name, "keep me"));
+    window.ResultMenu()->ExportToCsvFile->trigger();
+    QCOMPARE(fixture.Desktop.Questions.size(), size_t{1});
+    QVERIFY(fixture.Desktop.Questions.front().contains(name));
+    QCOMPARE(FileBytes(name), QByteArray("keep me"));
+    window.ResultMenu()->ExportToCsvFile->trigger();
+    QVERIFY(FileBytes(name).startsWith("HFBKP01,"));
+    // A cancelled save dialog writes nothing.
+    const QStringList before = QDir(SavesDir(fixture)).entryList(QDir::Files);
+    window.ResultMenu()->ExportToCsvFile->trigger();
+    QCOMPARE(fixture.Desktop.SaveDirectories.size(), size_t{4});
+    QCOMPARE(QDir(SavesDir(fixture)).entryList(QDir::Files), before);
+    QVERIFY(fixture.Messages.empty());
+
     QApplication::clipboard()->clear();
     window.ResultMenu()->CopyCsvToClipboard->trigger();
     QCOMPARE(QApplication::clipboard()->text().toStdString(),
              ClipboardCsvText(window.State().Results));
-
     const QString status = window.StatusText();
     window.ResultMenu()->CopyAsBitmap->trigger();
     const QImage image = QApplication::clipboard()->image();
@@ -157,16 +138,18 @@ class OutputTest : public QObject {
     WindowFixture fixture(Extracts{{"Schedules.Xtract", schedule + "END\n"},
                                    {"Cpus.Xtract", "CPUNAME CPU1\nOS UNIX\nEND\n"}});
     MainWindow& window = fixture.Start();
+    // With no schedule on show nothing is printed and no printer is asked for.
+    window.Menu()->PrintSchedule->trigger();
+    QVERIFY(fixture.Messages.empty());
+    QVERIFY(fixture.Select({"Schedules", "CPU1", "LONG_RUN"}));
+    window.Menu()->PrintSchedule->trigger();
+    QCOMPARE(fixture.Messages, std::vector<QString>{"no printer"});
     QTemporaryDir out;
     fixture.Desktop.PrintFile = out.filePath(QStringLiteral("schedule.pdf"));
-    // With no schedule on show there is nothing to print.
-    window.Menu()->PrintSchedule->trigger();
-    QVERIFY(!QFile::exists(fixture.Desktop.PrintFile));
-    QVERIFY(fixture.Select({"Schedules", "CPU1", "LONG_RUN"}));
     window.SchedulePage()->PrintButton()->click();
     QVERIFY(QFile::remove(fixture.Desktop.PrintFile));
     window.Menu()->PrintSchedule->trigger();
-    QVERIFY(fixture.Messages.empty());
+    QCOMPARE(fixture.Messages.size(), size_t{1});
     QVERIFY(QApplication::overrideCursor() == nullptr);
 
     const auto text = Poppler("pdftotext", {"-layout", fixture.Desktop.PrintFile, "-"});
@@ -190,17 +173,6 @@ class OutputTest : public QObject {
     QCOMPARE(printed, Lines(shown));
   }
 
-  void aMissingPrinterIsReportedInAMessage() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
-    window.Menu()->PrintSchedule->trigger();
-    RunReport(window, 0, 1);
-    window.ResultMenu()->PrintReport->trigger();
-    QCOMPARE(fixture.Messages, (std::vector<QString>{"no printer", "no printer"}));
-    QVERIFY(QApplication::overrideCursor() == nullptr);
-  }
-
   void theResultListPrintIsThePictureOfTheVisibleRowsAtScreenSize() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
@@ -210,10 +182,12 @@ class OutputTest : public QObject {
     const int last = window.Results()->rowCount() - 1;
     QVERIFY(
         !list->viewport()->rect().intersects(list->visualRect(window.Results()->index(last, 0))));
+    window.ResultMenu()->PrintReport->trigger();
+    QCOMPARE(fixture.Messages, std::vector<QString>{"no printer"});
     QTemporaryDir out;
     fixture.Desktop.PrintFile = out.filePath(QStringLiteral("list.pdf"));
     window.ResultMenu()->PrintReport->trigger();
-    QVERIFY(fixture.Messages.empty());
+    QCOMPARE(fixture.Messages.size(), size_t{1});
     QCOMPARE(window.StatusText(), QStringLiteral("Ready."));
     QVERIFY(QApplication::overrideCursor() == nullptr);
 

@@ -52,7 +52,7 @@ QTreeWidgetItem* Group(FindingsPage* page, const QString& rule) {
 class PagesTest : public QObject {
   Q_OBJECT
  private slots:
-  void theGraphDrawsThePathRecentresOnDoubleClickAndExportsWhatItDraws() {
+  void theGraphDrawsThePathRecentresExportsAndOpensFromTheTreeAndThePathReport() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     window.Graphs()->ShowDependencyGraph("HFFIN02#FIN_REPORTS");
@@ -79,12 +79,8 @@ class PagesTest : public QObject {
     QCOMPARE(FileBytes(dir + "graph.svg").count("class=\"node\""), 3);
     QVERIFY(!QImage(dir + "graph.png").isNull());
     QVERIFY(FileBytes(dir + "graph.dot").startsWith("digraph"));
-  }
 
-  void theTreeMenuAndAPathRowOpenTheirGraphs() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    GraphPage& page = window.Graphs()->Page();
+    // The tree's menu and a double click on a path row open their graphs.
     QVERIFY(fixture.Select({"Schedules", "HFDWH01", "DW_NIGHTLY"}));
     FindAction(window.Tree()->PopupMenu(), QStringLiteral("Show Job Graph"))->trigger();
     QVERIFY(WaitForLayout(page));
@@ -181,7 +177,7 @@ class PagesTest : public QObject {
     QCOMPARE(fixture.Messages.size(), size_t{2});
   }
 
-  void theFindingsCountOpensThePageWhoseDoubleClickOpensTheScheduleAtItsLine() {
+  void theFindingsPageOpensFromTheCountAndTheMenusOpensSchedulesAndExports() {
     WindowFixture fixture(kFaulty);
     MainWindow& window = fixture.Start();
     QCOMPARE(window.CheckTotals()->text(), QStringLiteral("1 error, 1 warning"));
@@ -198,11 +194,8 @@ class PagesTest : public QObject {
     QCOMPARE(window.CurrentPage(), window.SchedulePage());
     QCOMPARE(window.SchedulePage()->Memo()->textCursor().selectedText(),
              QStringLiteral(" CPU1#GONE"));
-  }
 
-  void theMenusRunTheCheckAndTheExportWritesCsv() {
-    WindowFixture fixture(kFaulty);
-    MainWindow& window = fixture.Start();
+    // The menus run the check, and the export writes CSV.
     window.Menu()->CheckDatabase->trigger();
     QCOMPARE(window.CurrentPage(), window.Findings());
     // The tree's menu offers the check on a heading, not on an object.

@@ -1,12 +1,13 @@
 // What the report panel's widgets add to the core's panel and report runs (ticking, categories,
-// searches, presets and report frames are checked in the core's tests).
+// searches, presets and report frames are checked in the core's tests): clicks, keys, focus
+// order, layout, the result list's keys and scroll positions.
 #include <QAbstractItemModelTester>
+#include <QScrollBar>
 
 #include "gui/report/report_runner.h"
 #include "gui/window_fixture.h"
 
 namespace vdbq::gui::testing {
-
 class ReportPanelTest : public QObject {
   Q_OBJECT
  private slots:
@@ -166,6 +167,78 @@ class ReportPanelTest : public QObject {
     // The next report runs as usual.
     FindAction(ReportsMenu(window), QStringLiteral("List Unused Calendars"))->trigger();
     QCOMPARE(window.State().Results.ReportNumber, 32);
+  }
+
+  void tabWalksThroughEveryControlOfTheReportPanel() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(Activate(window));
+    window.Panel()->PreviousButton()->setFocus();
+    QStringList seen;
+    for (int i = 0; i < 11; ++i) {
+      seen << QApplication::focusWidget()->objectName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(seen, (QStringList{"ImageButPrevious", "ImageButNext", "PanelCmdCB1", "PanelCmdCB2",
+                                "PanelCmdCB3", "PanelCmdCB4", "PanelCmdCB5", "EditSearch", "GoBut",
+                                "LabPaste", "LabClear"}));
+
+    // Space ticks the option in focus; Space on Next steps the category.
+    QTest::keyClick(window.Panel()->OptionBox(3), Qt::Key_Space);
+    QCOMPARE(window.State().Panel.TickedOption(), 3);
+    QTest::keyClick(window.Panel()->NextButton(), Qt::Key_Space);
+    QCOMPARE(window.State().Panel.ReportCategory(), 1);
+  }
+
+  void arrowsMoveInTheResultListTabLeavesItAndANewReportStartsAtTheLeftAndTop() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(Activate(window));
+    RunReport(window, 0, 4, QStringLiteral("HFDWH01#DW_NIGHTLY"));
+    Settle();
+    QTableView* list = window.ReportView()->List();
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentIndex().row(), 1);
+    QTest::keyClick(list, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != list);
+
+    QVERIFY(list->horizontalScrollBar()->maximum() > 0);
+    list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    RunReport(window, 0, 5, QStringLiteral("HFDWH01#DW_NIGHTLY"));
+    Settle();
+    QCOMPARE(list->horizontalScrollBar()->value(), 0);
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
+  }
+
+  // Go and the search box keep their places in every category, and a seven-digit total is shown
+  // whole, inside the panel, with the category controls beside it untouched.
+  void thePanelKeepsItsLayoutForEveryCategoryAndSevenDigitTotals() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    ReportPanelWidget* panel = window.Panel();
+    Settle();
+    const auto places = [panel] {
+      return QList<QPoint>{panel->GoButton()->mapTo(panel, QPoint()),
+                           panel->SearchBox()->mapTo(panel, QPoint()),
+                           panel->NextButton()->mapTo(panel, QPoint())};
+    };
+    const QList<QPoint> first = places();
+    const QRect next = panel->NextButton()->geometry();
+    for (int step = 0; step < 14; ++step) {
+      panel->StepCategory(step < 7);
+      Settle();
+      QCOMPARE(places(), first);
+    }
+    QLabel* counter = panel->Total();
+    counter->setText(QStringLiteral("4000000"));
+    Settle();
+    QCOMPARE(places(), first);
+    QCOMPARE(panel->NextButton()->geometry(), next);
+    QVERIFY(counter->width() >= counter->sizeHint().width());
+    QVERIFY(counter->mapTo(panel, QPoint(counter->width(), 0)).x() <= panel->width() - 8);
   }
 };
 

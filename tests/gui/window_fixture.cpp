@@ -112,6 +112,10 @@ QMenu* ReportsMenu(MainWindow& window) {
   return window.menuBar()->findChild<QMenu*>(QStringLiteral("ReportOptions1"));
 }
 
+void Settle() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
 bool Activate(MainWindow& window) {
   window.activateWindow();
   return QTest::qWaitForWindowActive(&window);

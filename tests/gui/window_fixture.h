@@ -102,6 +102,8 @@ void RunReport(MainWindow& window, int category, int option, const QString& sear
 QAction* FindAction(QMenu* menu, const QString& text);
 // The menu bar's report menu.
 QMenu* ReportsMenu(MainWindow& window);
+// Lets posted layout and paint events run.
+void Settle();
 // Makes the window the active one, for focus and keys.
 bool Activate(MainWindow& window);
 // The mouse entering and leaving a widget, as the window system reports it.

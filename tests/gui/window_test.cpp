@@ -1,17 +1,19 @@
 // The window from start-up on: the title page and tree, the pages the tree and the category
-// buttons open, sounds, highlights and the tree's colours.
+// buttons open, sounds, highlights, the tree's colours, long texts and the About keys.
 #include <QAbstractItemModelTester>
 #include <QBuffer>
+#include <QLineEdit>
+#include <QToolTip>
 
 #include "gui/pages/install_page.h"
 #include "gui/pages/job_page_widget.h"
+#include "gui/pages/page_header.h"
 #include "gui/widgets/colour_memo.h"
 #include "gui/window/category_bar.h"
 #include "gui/window/title_bar.h"
 #include "gui/window_fixture.h"
 
 namespace vdbq::gui::testing {
-
 class WindowTest : public QObject {
   Q_OBJECT
  private slots:
@@ -227,6 +229,88 @@ class WindowTest : public QObject {
     window.Menu()->NodeSelectedBackground->trigger();
     QCOMPARE(ground(), QColor(30, 20, 10));
     QCOMPARE(fixture.Desktop.ColourRequests, 3);
+  }
+
+  void longTitlesLeaveTheWindowAndTheTreeAlone() {
+    const QString longName(300, QLatin1Char('N'));
+    WindowFixture fixture(Extracts{
+        {"Schedules.Xtract", "SCHEDULE CPU1#" + longName.toStdString() + "\n:\nCPU1#J1\nEND\n"},
+        {"Cpus.Xtract", "CPUNAME CPU1\nOS UNIX\nEND\n"}});
+    MainWindow& window = fixture.Start();
+    Settle();
+    QWidget* left = window.findChild<QWidget*>(QStringLiteral("PanelLeftImage"));
+    const auto sizes = [&] { return std::pair(window.size(), left->width()); };
+    const auto first = sizes();
+    QVERIFY(first.second >= 260);
+    QVERIFY(fixture.Select({"Schedules", "CPU1", longName.toStdString()}));
+    Settle();
+    QCOMPARE(sizes(), first);
+    const QString search(5000, QLatin1Char('A'));
+    RunReport(window, 1, 6, search);
+    Settle();
+    QCOMPARE(sizes(), first);
+    auto* subtitle = window.findChild<QLabel*>(QStringLiteral("LabRepTit2"));
+    QCOMPARE(subtitle->text(), QStringLiteral("Find: ") + search);
+    const QPoint middle = subtitle->rect().center();
+    QHelpEvent help(QEvent::ToolTip, middle, subtitle->mapToGlobal(middle));
+    QApplication::sendEvent(subtitle, &help);
+    QCOMPARE(QToolTip::text(), subtitle->text());
+  }
+
+  void clickedRowsTextFollowsTheTitle_data() {
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QString>("clicked");
+    QTest::newRow("parameter") << QStringList{"Parameters", "FINDATA"} << "TMPDIR";
+    QTest::newRow("prompt") << QStringList{"Prompts", "AP_RUN_OK"} << "MONTHEND_GO";
+  }
+
+  void clickedRowsTextFollowsTheTitle() {
+    QFETCH(QStringList, selected);
+    QFETCH(QString, clicked);
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({selected[0].toStdString(), selected[1].toStdString()}));
+    auto* list = window.CurrentPage()->findChild<QTreeWidget*>();
+    // The list marks the entry selected in the tree.
+    QCOMPARE(list->currentItem()->text(0), selected[1]);
+    const QList<QTreeWidgetItem*> rows = list->findItems(clicked, Qt::MatchExactly, 0);
+    QCOMPARE(rows.size(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(rows[0]).center());
+    const PageHeader* header = window.CurrentPage()->findChild<PageHeader*>();
+    QCOMPARE(header->Title()->text(), clicked);
+    QCOMPARE(header->Subtitle()->text(), rows[0]->text(1));
+  }
+
+  void aboutKeys_data() {
+    QTest::addColumn<bool>("inSearchBox");
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<bool>("opensAbout");
+    QTest::newRow("Ctrl+A in the search box selects") << true << (Qt::CTRL | Qt::Key_A) << false;
+    QTest::newRow("Shift+F1 in the search box") << true << (Qt::SHIFT | Qt::Key_F1) << true;
+    QTest::newRow("Ctrl+A in the tree") << false << (Qt::CTRL | Qt::Key_A) << true;
+    QTest::newRow("Shift+F1 in the tree") << false << (Qt::SHIFT | Qt::Key_F1) << true;
+  }
+
+  void aboutKeys() {
+    QFETCH(bool, inSearchBox);
+    QFETCH(QKeyCombination, key);
+    QFETCH(bool, opensAbout);
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(Activate(window));
+    QLineEdit* search = window.Panel()->SearchBox();
+    search->setText(QStringLiteral("ABC"));
+    QWidget* target = inSearchBox ? static_cast<QWidget*>(search) : window.Tree();
+    target->setFocus();
+    QSignalSpy about(window.Menu()->About, &QAction::triggered);
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [] {
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    closer.start(20);
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    QCOMPARE(about.count(), opensAbout ? 1 : 0);
+    if (inSearchBox && !opensAbout) QCOMPARE(search->selectedText(), QStringLiteral("ABC"));
   }
 };
 
