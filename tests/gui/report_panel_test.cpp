@@ -11,7 +11,10 @@ namespace vdbq::gui::testing {
 class ReportPanelTest : public QObject {
   Q_OBJECT
  private slots:
-  void clicksTickOneBoxAndTheArrowsShowTheCategoryOptions() {
+  // Clicks and keys tick one box, the arrows show the category's options; Tab walks through every
+  // control; Go and the search box keep their places in every category, and a seven-digit
+  // total is shown whole, inside the panel, with the category controls beside it untouched.
+  void clicksAndKeysTickOneBoxTheArrowsShowTheOptionsAndTheLayoutStays() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     ReportPanelWidget* panel = window.Panel();
@@ -36,11 +39,53 @@ class ReportPanelTest : public QObject {
     QCOMPARE(panel->Total()->toolTip(), QStringLiteral("Total Prompts"));
     QVERIFY(panel->OptionBox(2)->isVisibleTo(panel));
     QVERIFY(!panel->OptionBox(3)->isVisibleTo(panel));
+
+    Click(panel->NextButton());  // back on the schedules, with five options
+    QVERIFY(Activate(window));
+    panel->PreviousButton()->setFocus();
+    QStringList seen;
+    for (int i = 0; i < 11; ++i) {
+      seen << QApplication::focusWidget()->objectName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(seen, (QStringList{"ImageButPrevious", "ImageButNext", "PanelCmdCB1", "PanelCmdCB2",
+                                "PanelCmdCB3", "PanelCmdCB4", "PanelCmdCB5", "EditSearch", "GoBut",
+                                "LabPaste", "LabClear"}));
+
+    // Space ticks the option in focus; Space on Next steps the category.
+    QTest::keyClick(panel->OptionBox(3), Qt::Key_Space);
+    QCOMPARE(window.State().Panel.TickedOption(), 3);
+    QTest::keyClick(panel->NextButton(), Qt::Key_Space);
+    QCOMPARE(window.State().Panel.ReportCategory(), 1);
+
+    Settle();
+    const auto places = [panel] {
+      return QList<QPoint>{panel->GoButton()->mapTo(panel, QPoint()),
+                           panel->SearchBox()->mapTo(panel, QPoint()),
+                           panel->NextButton()->mapTo(panel, QPoint())};
+    };
+    const QList<QPoint> first = places();
+    const QRect next = panel->NextButton()->geometry();
+    for (int step = 0; step < 14; ++step) {
+      panel->StepCategory(step < 7);
+      Settle();
+      QCOMPARE(places(), first);
+    }
+    QLabel* counter = panel->Total();
+    counter->setText(QStringLiteral("4000000"));
+    Settle();
+    QCOMPARE(places(), first);
+    QCOMPARE(panel->NextButton()->geometry(), next);
+    QVERIFY(counter->width() >= counter->sizeHint().width());
+    QVERIFY(counter->mapTo(panel, QPoint(counter->width(), 0)).x() <= panel->width() - 8);
   }
 
-  void theSearchBoxUpperCasesPastesClearsAndRunsOnEnter() {
+  // The search box upper-cases, pastes, clears and runs on Enter; a rejected search keeps the
+  // rows, and an invalid character moves the focus to the search box.
+  void theSearchBoxUpperCasesPastesClearsRunsOnEnterAndTakesTheFocusWhenRejected() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
+    QVERIFY(Activate(window));
     QLineEdit* search = window.Panel()->SearchBox();
     search->setText(QStringLiteral("OLD"));
     QApplication::clipboard()->setText(QStringLiteral("hffin01#gl_import"));
@@ -57,11 +102,21 @@ class ReportPanelTest : public QObject {
     QCOMPARE(window.State().Results.ReportNumber, 4);
     QVERIFY(window.Results()->rowCount() > 10);
     QCOMPARE(PageName(window), QStringLiteral("TabReport"));
+
+    RunReport(window, 0, 2);
+    RunReport(window, 0, 4, QStringLiteral("NOHASH"));
+    QCOMPARE(window.Results()->rowCount(), 31);
+    window.Tree()->setFocus();
+    RunReport(window, 0, 3, QStringLiteral("GL.POSTING"));
+    QTRY_VERIFY(window.Panel()->SearchBox()->hasFocus());
   }
 
-  void goShowsTheRowsAndARowClickCopiesItsKey() {
+  // Go shows the rows and a row click copies its key; arrows move in the list and Tab leaves
+  // it; a new report starts at the left and top.
+  void goShowsTheRowsWhichClicksCopyArrowsMoveAndANewReportStartsAtTheTop() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
+    QVERIFY(Activate(window));
     RunReport(window, 0, 1);
     QCOMPARE(window.Results()->rowCount(), 31);
     QVERIFY(window.Menu()->PageAction(PageCategory::Rep)->isEnabled());
@@ -73,18 +128,23 @@ class ReportPanelTest : public QObject {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("HFBKP01#BACKUP_DAILY"));
     QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Plop});
-  }
 
-  void aRejectedSearchKeepsTheRowsAndAnInvalidCharacterFocusesTheSearchBox() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    QVERIFY(Activate(window));
-    RunReport(window, 0, 2);
-    RunReport(window, 0, 4, QStringLiteral("NOHASH"));
-    QCOMPARE(window.Results()->rowCount(), 31);
-    window.Tree()->setFocus();
-    RunReport(window, 0, 3, QStringLiteral("GL.POSTING"));
-    QTRY_VERIFY(window.Panel()->SearchBox()->hasFocus());
+    RunReport(window, 0, 4, QStringLiteral("HFDWH01#DW_NIGHTLY"));
+    Settle();
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentIndex().row(), 1);
+    QTest::keyClick(list, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != list);
+
+    QVERIFY(list->horizontalScrollBar()->maximum() > 0);
+    list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    RunReport(window, 0, 5, QStringLiteral("HFDWH01#DW_NIGHTLY"));
+    Settle();
+    QCOMPARE(list->horizontalScrollBar()->value(), 0);
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
   }
 
   void aTreePresetFillsTheSearchBoxAndRunsItsReport() {
@@ -169,77 +229,6 @@ class ReportPanelTest : public QObject {
     QCOMPARE(window.State().Results.ReportNumber, 32);
   }
 
-  void tabWalksThroughEveryControlOfTheReportPanel() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    QVERIFY(Activate(window));
-    window.Panel()->PreviousButton()->setFocus();
-    QStringList seen;
-    for (int i = 0; i < 11; ++i) {
-      seen << QApplication::focusWidget()->objectName();
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(seen, (QStringList{"ImageButPrevious", "ImageButNext", "PanelCmdCB1", "PanelCmdCB2",
-                                "PanelCmdCB3", "PanelCmdCB4", "PanelCmdCB5", "EditSearch", "GoBut",
-                                "LabPaste", "LabClear"}));
-
-    // Space ticks the option in focus; Space on Next steps the category.
-    QTest::keyClick(window.Panel()->OptionBox(3), Qt::Key_Space);
-    QCOMPARE(window.State().Panel.TickedOption(), 3);
-    QTest::keyClick(window.Panel()->NextButton(), Qt::Key_Space);
-    QCOMPARE(window.State().Panel.ReportCategory(), 1);
-  }
-
-  void arrowsMoveInTheResultListTabLeavesItAndANewReportStartsAtTheLeftAndTop() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    QVERIFY(Activate(window));
-    RunReport(window, 0, 4, QStringLiteral("HFDWH01#DW_NIGHTLY"));
-    Settle();
-    QTableView* list = window.ReportView()->List();
-    list->setFocus();
-    list->setCurrentIndex(list->model()->index(0, 0));
-    QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->currentIndex().row(), 1);
-    QTest::keyClick(list, Qt::Key_Tab);
-    QVERIFY(QApplication::focusWidget() != list);
-
-    QVERIFY(list->horizontalScrollBar()->maximum() > 0);
-    list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
-    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
-    RunReport(window, 0, 5, QStringLiteral("HFDWH01#DW_NIGHTLY"));
-    Settle();
-    QCOMPARE(list->horizontalScrollBar()->value(), 0);
-    QCOMPARE(list->verticalScrollBar()->value(), 0);
-  }
-
-  // Go and the search box keep their places in every category, and a seven-digit total is shown
-  // whole, inside the panel, with the category controls beside it untouched.
-  void thePanelKeepsItsLayoutForEveryCategoryAndSevenDigitTotals() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    ReportPanelWidget* panel = window.Panel();
-    Settle();
-    const auto places = [panel] {
-      return QList<QPoint>{panel->GoButton()->mapTo(panel, QPoint()),
-                           panel->SearchBox()->mapTo(panel, QPoint()),
-                           panel->NextButton()->mapTo(panel, QPoint())};
-    };
-    const QList<QPoint> first = places();
-    const QRect next = panel->NextButton()->geometry();
-    for (int step = 0; step < 14; ++step) {
-      panel->StepCategory(step < 7);
-      Settle();
-      QCOMPARE(places(), first);
-    }
-    QLabel* counter = panel->Total();
-    counter->setText(QStringLiteral("4000000"));
-    Settle();
-    QCOMPARE(places(), first);
-    QCOMPARE(panel->NextButton()->geometry(), next);
-    QVERIFY(counter->width() >= counter->sizeHint().width());
-    QVERIFY(counter->mapTo(panel, QPoint(counter->width(), 0)).x() <= panel->width() - 8);
-  }
 };
 
 }  // namespace vdbq::gui::testing
