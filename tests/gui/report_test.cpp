@@ -116,8 +116,8 @@ class ReportTest : public QObject {
   }
 
   // The search box upper-cases, pastes, clears and runs on Enter; a rejected search keeps the
-  // rows, and an invalid character moves the focus to the search box.
-  void theSearchBoxUpperCasesPastesClearsRunsOnEnterAndTakesTheFocusWhenRejected() {
+  // rows, an invalid character moves the focus to the search box, and tree presets fill it.
+  void theSearchBoxUpperCasesPastesClearsRunsOnEnterTakesTheFocusWhenRejectedAndTakesPresets() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     QVERIFY(Activate(window));
@@ -144,11 +144,30 @@ class ReportTest : public QObject {
     window.Tree()->setFocus();
     RunReport(window, 0, 3, QStringLiteral("GL.POSTING"));
     QTRY_VERIFY(window.Panel()->SearchBox()->hasFocus());
+
+    // A tree preset fills the search box and runs its report; the tree's menu offers the
+    // entries of the selected kind only.
+    const auto enabled = [&](const char* text) {
+      return FindAction(window.Tree()->PopupMenu(), QString::fromLatin1(text))->isEnabled();
+    };
+    QVERIFY(fixture.Select({"Schedules"}));
+    QVERIFY(!enabled("Schedule") && enabled("Reports"));
+    QVERIFY(fixture.Select({"Schedules (Invalid)", "HFOLD07", "OLD_PAYROLL"}));
+    QVERIFY(enabled("Schedule") && !enabled("Job"));
+    QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
+    FindAction(window.Tree()->PopupMenu(),
+               QStringLiteral("Find Internal Dependencies For This Schedule"))
+        ->trigger();
+    QCOMPARE(window.Panel()->SearchBox()->text(), QStringLiteral("HFFIN01#GL_POSTING"));
+    QCOMPARE(LabelText(&window, "LabRepTab"), QStringLiteral("Schedules"));
+    QVERIFY(window.Panel()->OptionBox(4)->isChecked());
+    QCOMPARE(window.State().Results.ReportNumber, 4);
+    QCOMPARE(PageName(window), QStringLiteral("TabReport"));
   }
 
   // Go shows the rows and a row click copies its key; arrows move in the list and Tab leaves
-  // it; a new report starts at the left and top.
-  void goShowsTheRowsWhichClicksCopyArrowsMoveAndANewReportStartsAtTheTop() {
+  // it; a new report starts at the left and top; the rows export and copy.
+  void goShowsTheRowsWhichClicksCopyArrowsMoveANewReportStartsAtTheTopAndTheRowsExport() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     QVERIFY(Activate(window));
@@ -180,28 +199,42 @@ class ReportTest : public QObject {
     Settle();
     QCOMPARE(list->horizontalScrollBar()->value(), 0);
     QCOMPARE(list->verticalScrollBar()->value(), 0);
-  }
 
-  void aTreePresetFillsTheSearchBoxAndRunsItsReport() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    // The tree's menu offers the entries of the selected kind only.
-    const auto enabled = [&](const char* text) {
-      return FindAction(window.Tree()->PopupMenu(), QString::fromLatin1(text))->isEnabled();
-    };
-    QVERIFY(fixture.Select({"Schedules"}));
-    QVERIFY(!enabled("Schedule") && enabled("Reports"));
-    QVERIFY(fixture.Select({"Schedules (Invalid)", "HFOLD07", "OLD_PAYROLL"}));
-    QVERIFY(enabled("Schedule") && !enabled("Job"));
-    QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
-    FindAction(window.Tree()->PopupMenu(),
-               QStringLiteral("Find Internal Dependencies For This Schedule"))
-        ->trigger();
-    QCOMPARE(window.Panel()->SearchBox()->text(), QStringLiteral("HFFIN01#GL_POSTING"));
-    QCOMPARE(LabelText(&window, "LabRepTab"), QStringLiteral("Schedules"));
-    QVERIFY(window.Panel()->OptionBox(4)->isChecked());
-    QCOMPARE(window.State().Results.ReportNumber, 4);
-    QCOMPARE(PageName(window), QStringLiteral("TabReport"));
+    RunReport(window, 0, 1);
+    // The CSV export asks before overwriting; the copies are the CSV text and the picture of
+    // the list.
+    const QString name = SavesDir(fixture) + QStringLiteral("schedules");
+    fixture.Desktop.SaveNames = {name, name, name};
+    fixture.Desktop.YesNoAnswers = {false, true};
+    window.ResultMenu()->ExportToCsvFile->trigger();
+    QCOMPARE(fixture.Desktop.SaveDirectories.front(), SavesDir(fixture));
+    QVERIFY(fixture.Desktop.Questions.empty());
+    // Exactly the name chosen, without an extension added.
+    QCOMPARE(FileBytes(name).toStdString(), CsvFileText(window.State().Results));
+    QVERIFY(WriteBytes(name, "keep me"));
+    window.ResultMenu()->ExportToCsvFile->trigger();
+    QCOMPARE(fixture.Desktop.Questions.size(), size_t{1});
+    QVERIFY(fixture.Desktop.Questions.front().contains(name));
+    QCOMPARE(FileBytes(name), QByteArray("keep me"));
+    window.ResultMenu()->ExportToCsvFile->trigger();
+    QVERIFY(FileBytes(name).startsWith("HFBKP01,"));
+    // A cancelled save dialog writes nothing.
+    const QStringList before = QDir(SavesDir(fixture)).entryList(QDir::Files);
+    window.ResultMenu()->ExportToCsvFile->trigger();
+    QCOMPARE(fixture.Desktop.SaveDirectories.size(), size_t{4});
+    QCOMPARE(QDir(SavesDir(fixture)).entryList(QDir::Files), before);
+    QVERIFY(fixture.Messages.empty());
+
+    QApplication::clipboard()->clear();
+    window.ResultMenu()->CopyCsvToClipboard->trigger();
+    QCOMPARE(QApplication::clipboard()->text().toStdString(),
+             ClipboardCsvText(window.State().Results));
+    const QString status = window.StatusText();
+    window.ResultMenu()->CopyAsBitmap->trigger();
+    const QImage image = QApplication::clipboard()->image();
+    QCOMPARE(image.size(), list->size() * list->devicePixelRatio());
+    QCOMPARE(image, list->grab().toImage().convertToFormat(image.format()));
+    QCOMPARE(window.StatusText(), status);
   }
 
   void startsAreRefusedWhileAReportRunsAndTheWindowStaysResponsive() {
@@ -315,45 +348,6 @@ class ReportTest : public QObject {
     QVERIFY(fixture.Messages.front().startsWith(QStringLiteral("Cannot create file ")));
     RunReport(window, 0, 5, QStringLiteral("HFFIN01#GL_POSTING"));
     QCOMPARE(openAndRead(), QStringLiteral("110011"));
-  }
-
-  void theCsvExportAsksBeforeOverwritingAndTheCopiesAreTheCsvTextAndThePictureOfTheList() {
-    WindowFixture fixture;
-    MainWindow& window = fixture.Start();
-    RunReport(window, 0, 1);
-    const QString name = SavesDir(fixture) + QStringLiteral("schedules");
-    fixture.Desktop.SaveNames = {name, name, name};
-    fixture.Desktop.YesNoAnswers = {false, true};
-    window.ResultMenu()->ExportToCsvFile->trigger();
-    QCOMPARE(fixture.Desktop.SaveDirectories.front(), SavesDir(fixture));
-    QVERIFY(fixture.Desktop.Questions.empty());
-    // Exactly the name chosen, without an extension added.
-    QCOMPARE(FileBytes(name).toStdString(), CsvFileText(window.State().Results));
-    QVERIFY(WriteBytes(name, "keep me"));
-    window.ResultMenu()->ExportToCsvFile->trigger();
-    QCOMPARE(fixture.Desktop.Questions.size(), size_t{1});
-    QVERIFY(fixture.Desktop.Questions.front().contains(name));
-    QCOMPARE(FileBytes(name), QByteArray("keep me"));
-    window.ResultMenu()->ExportToCsvFile->trigger();
-    QVERIFY(FileBytes(name).startsWith("HFBKP01,"));
-    // A cancelled save dialog writes nothing.
-    const QStringList before = QDir(SavesDir(fixture)).entryList(QDir::Files);
-    window.ResultMenu()->ExportToCsvFile->trigger();
-    QCOMPARE(fixture.Desktop.SaveDirectories.size(), size_t{4});
-    QCOMPARE(QDir(SavesDir(fixture)).entryList(QDir::Files), before);
-    QVERIFY(fixture.Messages.empty());
-
-    QApplication::clipboard()->clear();
-    window.ResultMenu()->CopyCsvToClipboard->trigger();
-    QCOMPARE(QApplication::clipboard()->text().toStdString(),
-             ClipboardCsvText(window.State().Results));
-    const QString status = window.StatusText();
-    window.ResultMenu()->CopyAsBitmap->trigger();
-    const QImage image = QApplication::clipboard()->image();
-    QTableView* list = window.ReportView()->List();
-    QCOMPARE(image.size(), list->size() * list->devicePixelRatio());
-    QCOMPARE(image, list->grab().toImage().convertToFormat(image.format()));
-    QCOMPARE(window.StatusText(), status);
   }
 
   // The pages themselves are planned in the core; here they must reach the printer whole.
