@@ -275,60 +275,54 @@ class WindowTest : public QObject {
     QCOMPARE(QToolTip::text(), subtitle->text());
   }
 
-  void clickedRowsTextFollowsTheTitle_data() {
-    QTest::addColumn<QStringList>("selected");
-    QTest::addColumn<QString>("clicked");
-    QTest::newRow("parameter") << QStringList{"Parameters", "FINDATA"} << "TMPDIR";
-    QTest::newRow("prompt") << QStringList{"Prompts", "AP_RUN_OK"} << "MONTHEND_GO";
-  }
-
+  // A click on a row of the parameter and prompt pages shows it in the page's title.
   void clickedRowsTextFollowsTheTitle() {
-    QFETCH(QStringList, selected);
-    QFETCH(QString, clicked);
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    QVERIFY(fixture.Select({selected[0].toStdString(), selected[1].toStdString()}));
-    auto* list = window.CurrentPage()->findChild<QTreeWidget*>();
-    // The list marks the entry selected in the tree.
-    QCOMPARE(list->currentItem()->text(0), selected[1]);
-    const QList<QTreeWidgetItem*> rows = list->findItems(clicked, Qt::MatchExactly, 0);
-    QCOMPARE(rows.size(), 1);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(rows[0]).center());
-    const PageHeader* header = window.CurrentPage()->findChild<PageHeader*>();
-    QCOMPARE(header->Title()->text(), clicked);
-    QCOMPARE(header->Subtitle()->text(), rows[0]->text(1));
+    const std::vector<std::pair<std::vector<std::string>, QString>> cases = {
+        {{"Parameters", "FINDATA"}, "TMPDIR"}, {{"Prompts", "AP_RUN_OK"}, "MONTHEND_GO"}};
+    for (const auto& [selected, clicked] : cases) {
+      QVERIFY(fixture.Select(selected));
+      auto* list = window.CurrentPage()->findChild<QTreeWidget*>();
+      // The list marks the entry selected in the tree.
+      QCOMPARE(list->currentItem()->text(0), QString::fromStdString(selected[1]));
+      const QList<QTreeWidgetItem*> rows = list->findItems(clicked, Qt::MatchExactly, 0);
+      QCOMPARE(rows.size(), 1);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                        list->visualItemRect(rows[0]).center());
+      const PageHeader* header = window.CurrentPage()->findChild<PageHeader*>();
+      QCOMPARE(header->Title()->text(), clicked);
+      QCOMPARE(header->Subtitle()->text(), rows[0]->text(1));
+    }
   }
 
-  void aboutKeys_data() {
-    QTest::addColumn<bool>("inSearchBox");
-    QTest::addColumn<QKeyCombination>("key");
-    QTest::addColumn<bool>("opensAbout");
-    QTest::newRow("Ctrl+A in the search box selects") << true << (Qt::CTRL | Qt::Key_A) << false;
-    QTest::newRow("Shift+F1 in the search box") << true << (Qt::SHIFT | Qt::Key_F1) << true;
-    QTest::newRow("Ctrl+A in the tree") << false << (Qt::CTRL | Qt::Key_A) << true;
-    QTest::newRow("Shift+F1 in the tree") << false << (Qt::SHIFT | Qt::Key_F1) << true;
-  }
-
+  // Ctrl+A selects the search box's text and opens About elsewhere; Shift+F1 opens it anywhere.
   void aboutKeys() {
-    QFETCH(bool, inSearchBox);
-    QFETCH(QKeyCombination, key);
-    QFETCH(bool, opensAbout);
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    QVERIFY(Activate(window));
     QLineEdit* search = window.Panel()->SearchBox();
     search->setText(QStringLiteral("ABC"));
-    QWidget* target = inSearchBox ? static_cast<QWidget*>(search) : window.Tree();
-    target->setFocus();
     QSignalSpy about(window.Menu()->About, &QAction::triggered);
     QTimer closer;
     connect(&closer, &QTimer::timeout, [] {
       if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
     closer.start(20);
-    QTest::keyClick(target, key.key(), key.keyboardModifiers());
-    QCOMPARE(about.count(), opensAbout ? 1 : 0);
-    if (inSearchBox && !opensAbout) QCOMPARE(search->selectedText(), QStringLiteral("ABC"));
+    const struct {
+      QWidget* Target;
+      QKeyCombination Key;
+      int Opened;
+    } keys[] = {{search, Qt::CTRL | Qt::Key_A, 0},
+                {search, Qt::SHIFT | Qt::Key_F1, 1},
+                {window.Tree(), Qt::CTRL | Qt::Key_A, 2},
+                {window.Tree(), Qt::SHIFT | Qt::Key_F1, 3}};
+    for (const auto& k : keys) {
+      QVERIFY(Activate(window));
+      k.Target->setFocus();
+      QTest::keyClick(k.Target, k.Key.key(), k.Key.keyboardModifiers());
+      QCOMPARE(about.count(), k.Opened);
+      if (k.Opened == 0) QCOMPARE(search->selectedText(), QStringLiteral("ABC"));
+    }
   }
 
   void theSettingsDialogShowsCancelsAndChecksBeforeTakingTheFields() {
