@@ -379,9 +379,9 @@ class ReportTest : public QObject {
     for (const QString& pageText : text->split('\f', Qt::SkipEmptyParts)) {
       const QStringList lines = Lines(pageText);
       if (lines.isEmpty()) continue;
-      QCOMPARE(lines.mid(0, 3), (QStringList{"CPU1", "LONG_RUN",
-                                             (stamp + " Page: " + QString::number(page++))
-                                                 .simplified()}));
+      QCOMPARE(lines.mid(0, 3),
+               (QStringList{"CPU1", "LONG_RUN",
+                            (stamp + " Page: " + QString::number(page++)).simplified()}));
       printed << lines.mid(3);
     }
     QVERIFY(page > 2);
