@@ -1,13 +1,8 @@
 #include "gui/window_fixture.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QEnterEvent>
-#include <QFile>
-#include <QSignalSpy>
-#include <QTest>
+#include <QMenuBar>
 
-#include "gui/catalogue/catalogue_tree.h"
 #include "support/temp_dir.h"
 
 namespace vdbq::gui::testing {
@@ -17,6 +12,11 @@ QString SampleDatabaseDir() { return QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR); }
 QByteArray FileBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 void CopyDirectory(const QString& from, const QString& to) {
@@ -32,11 +32,6 @@ WindowFixture::WindowFixture(Database database) {
     CopyDirectory(SampleDatabaseDir(), QString::fromStdString(DatabaseDir()));
   }
   store_ = std::make_unique<QSettingsStore>(IniPath());
-}
-
-WindowFixture::~WindowFixture() {
-  window_.reset();
-  store_.reset();
 }
 
 WindowFixture::WindowFixture(const Extracts& extracts) : WindowFixture(Database::None) {
@@ -86,12 +81,44 @@ bool WindowFixture::Select(const std::vector<std::string>& path) {
   return true;
 }
 
-}  // namespace vdbq::gui::testing
-
-namespace vdbq::gui::testing {
-
 void Click(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+QString LabelText(const QWidget* parent, const char* name) {
+  return parent->findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+QString PageName(const MainWindow& window) { return window.CurrentPage()->objectName(); }
+
+void RunReport(MainWindow& window, int category, int option, const QString& search) {
+  ReportPanelWidget* panel = window.Panel();
+  while (window.State().Panel.ReportCategory() != category) panel->StepCategory(true);
+  panel->Tick(option);
+  panel->SearchBox()->setText(search);
+  Click(panel->GoButton());
+}
+
+QAction* FindAction(QMenu* menu, const QString& text) {
+  for (QAction* action : menu->actions()) {
+    if (action->text() == text) return action;
+    QAction* found = action->menu() != nullptr ? FindAction(action->menu(), text) : nullptr;
+    if (found != nullptr) return found;
+  }
+  return nullptr;
+}
+
+QMenu* ReportsMenu(MainWindow& window) {
+  return window.menuBar()->findChild<QMenu*>(QStringLiteral("ReportOptions1"));
+}
+
+void Settle() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+bool Activate(MainWindow& window) {
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
 }
 
 void Enter(QWidget* widget) {

@@ -1,14 +1,35 @@
 #pragma once
 
-#include <QString>
+// The window and the parts of it that most tests reach; a test includes only what it alone uses.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "gui/catalogue/catalogue_model.h"
+#include "gui/catalogue/catalogue_tree.h"
 #include "gui/main_window.h"
-#include "gui/scripted_desktop.h"
+#include "gui/output/desktop.h"
+#include "gui/pages/schedule_page_widget.h"
+#include "gui/report/report_page.h"
+#include "gui/report/report_panel_widget.h"
+#include "gui/report/result_model.h"
+#include "gui/window/main_menu.h"
 #include "platform/qsettings_store.h"
 
 namespace vdbq::gui::testing {
@@ -24,6 +45,54 @@ class RecordingSounds : public SoundPlayer {
   std::vector<Sound>& played_;
 };
 
+// Answers the program's dialogs from a script and records what was asked. With nothing
+// scripted every dialog is cancelled or answered No, and there is no printer.
+class ScriptedDesktop : public Desktop {
+ public:
+  // Answers of the save dialogs in turn; an empty name for Cancel.
+  std::deque<QString> SaveNames;
+  std::deque<bool> YesNoAnswers;
+  std::optional<QColor> Colour;
+  // The PDF file the printer writes; empty for no printer.
+  QString PrintFile;
+
+  // The directory each save dialog opened in.
+  std::vector<QString> SaveDirectories;
+  std::vector<QString> Questions;
+  std::vector<QString> Informations;
+  std::vector<QString> Opened;
+  int ColourRequests = 0;
+
+  std::optional<QString> AskSaveFileName(QWidget*, const QString&, const QString& directory,
+                                         const QString&) override {
+    SaveDirectories.push_back(directory);
+    if (SaveNames.empty()) return std::nullopt;
+    const QString answer = SaveNames.front();
+    SaveNames.pop_front();
+    if (answer.isEmpty()) return std::nullopt;
+    return answer;
+  }
+  bool AskYesNo(QWidget*, const QString& question) override {
+    Questions.push_back(question);
+    if (YesNoAnswers.empty()) return false;
+    const bool answer = YesNoAnswers.front();
+    YesNoAnswers.pop_front();
+    return answer;
+  }
+  std::optional<QColor> PickColour(QWidget*, const QColor&) override {
+    ++ColourRequests;
+    return Colour;
+  }
+  void Inform(QWidget*, const QString& text) override { Informations.push_back(text); }
+  void OpenWithDefaultHandler(const QString& path) override { Opened.push_back(path); }
+  std::optional<QString> SetUpPrinter(QPrinter& printer) override {
+    if (PrintFile.isEmpty()) return QStringLiteral("no printer");
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PrintFile);
+    return std::nullopt;
+  }
+};
+
 using Extracts = std::map<std::string, std::string>;
 
 // A main window in a program directory of its own: the settings in an INI file there, the
@@ -35,7 +104,6 @@ class WindowFixture {
   explicit WindowFixture(Database database = Database::Sample);
   // A database of small inline extracts (files not named get a minimal content).
   explicit WindowFixture(const Extracts& extracts);
-  ~WindowFixture();
 
   // Writes a setting before the window starts.
   void Preset(const std::string& name, const std::string& value);
@@ -68,15 +136,27 @@ class WindowFixture {
 QString SampleDatabaseDir();
 // The file's bytes, empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
+// Writes the file, replacing what it held; false when it cannot be written.
+bool WriteBytes(const QString& path, const QByteArray& bytes);
 // Copies every file of `from` into `to` (created when missing).
 void CopyDirectory(const QString& from, const QString& to);
 
-}  // namespace vdbq::gui::testing
-
-namespace vdbq::gui::testing {
-
 // A left click in the middle of a widget.
 void Click(QWidget* widget);
+// The text of the label of that object name below `parent`.
+QString LabelText(const QWidget* parent, const char* name);
+// The object name of the page on show.
+QString PageName(const MainWindow& window);
+// Steps the report panel to the category, ticks the option, types the search text, presses Go.
+void RunReport(MainWindow& window, int category, int option, const QString& search = {});
+// The entry of that text in the menu or its submenus; nullptr when there is none.
+QAction* FindAction(QMenu* menu, const QString& text);
+// The menu bar's report menu.
+QMenu* ReportsMenu(MainWindow& window);
+// Lets posted layout and paint events run.
+void Settle();
+// Makes the window the active one, for focus and keys.
+bool Activate(MainWindow& window);
 // The mouse entering and leaving a widget, as the window system reports it.
 void Enter(QWidget* widget);
 void Leave(QWidget* widget);

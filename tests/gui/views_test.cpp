@@ -1,0 +1,173 @@
+// The models and views without the window: the catalogue tree's and the result list's roles
+// and painting, and the largest sites. J#1 over 400,000 jobs shows its rows in well under a
+// second after Go, and scrolling the result list and the expanded Jobs node repaints only the
+// rows on show; the limits are far above what the views take, so only a view that does work per
+// row (instead of per visible row) fails.
+#include <QAbstractItemModelTester>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTreeView>
+
+#include "core/reports/row_styles.h"
+#include "gui/report/result_delegate.h"
+#include "gui/window/system_info.h"
+#include "gui/window_fixture.h"
+#include "support/report_fixture.h"
+
+namespace vdbq::gui::testing {
+namespace {
+
+constexpr int kWorkstations = 200;
+constexpr int kJobsEach = 2000;
+// Targets: rows on show 0.5 s after Go, a scroll step a frame. The limits are ten times those.
+constexpr qint64 kShowLimitMs = 5000;
+constexpr qint64 kScrollStepLimitMs = 200;
+
+std::map<std::string, std::string> LargeJobSet() {
+  std::string cpus;
+  std::string jobs = "$JOBS\n";
+  jobs.reserve(size_t{kWorkstations} * kJobsEach * 60);
+  char line[96];
+  for (int w = 0; w < kWorkstations; ++w) {
+    std::snprintf(line, sizeof line, "CPUNAME WS%04d\nOS UNIX\nEND\n", w);
+    cpus += line;
+  }
+  // Workstations take turns, so every job opens a workstation node of its own under Jobs.
+  for (int j = 0; j < kJobsEach; ++j) {
+    for (int w = 0; w < kWorkstations; ++w) {
+      std::snprintf(line, sizeof line, "WS%04d#JOB_%06d DOCOMMAND \"run %d\"\n     RECOVERY STOP\n",
+                    w, j, j);
+      jobs += line;
+    }
+  }
+  return {{"Cpus.Xtract", cpus}, {"Jobs.Xtract", jobs}};
+}
+
+// The slowest of a series of repaints after moving a scroll bar.
+qint64 SlowestScrollStep(QAbstractScrollArea* view) {
+  QScrollBar* bar = view->verticalScrollBar();
+  qint64 slowest = 0;
+  for (int step = 0; step <= 40; ++step) {
+    QElapsedTimer timer;
+    timer.start();
+    bar->setValue(static_cast<int>(static_cast<qint64>(bar->maximum()) * step / 40));
+    view->viewport()->repaint();
+    slowest = std::max(slowest, timer.elapsed());
+  }
+  return slowest;
+}
+
+// Logs the time taken and fails when it is over the limit.
+void Within(qint64 ms, qint64 limitMs, const char* what) {
+  qInfo("%s %lld ms", what, static_cast<long long>(ms));
+  QVERIFY2(ms < limitMs, qPrintable(QString::number(ms)));
+}
+
+}  // namespace
+
+class ViewsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // The model's tree is the core's, checked there and through the window's navigation.
+  void nodesBelowTheHeadingsAreColouredByLevelAndCarryTheirPictures() {
+    vdbq::testing::ReportFixture fixture(
+        {{"Cpus.Xtract", "CPUNAME CPU1\nOS UNIX\nEND\n"},
+         {"Jobs.Xtract", "$JOBS\nCPU1#J1 SCRIPTNAME \"/a\"\n RECOVERY STOP\n"}});
+    CatalogueModel model(fixture.Catalogue);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const QVariant cpu = model.FindPath({"Workstations", "CPU1"}).data(Qt::ForegroundRole);
+    const QModelIndex job = model.FindPath({"Jobs", "CPU1", "J1"});
+    QVERIFY(!model.FindPath({"Workstations"}).data(Qt::ForegroundRole).isValid());
+    QVERIFY(cpu.isValid() && job.data(Qt::ForegroundRole).isValid());
+    QVERIFY(cpu.value<QBrush>().color() != job.data(Qt::ForegroundRole).value<QBrush>().color());
+    const QIcon icon = job.data(Qt::DecorationRole).value<QIcon>();
+    // The selected picture differs from the normal one.
+    QVERIFY(icon.pixmap(16, QIcon::Normal).toImage() != icon.pixmap(16, QIcon::Selected).toImage());
+  }
+
+  // The one check of how the core's cell styles reach the screen: grounds, text colours and
+  // bold through the model's roles, and the grounds through the delegate's painting.
+  void cellsAreDrawnInTheCoreStyles() {
+    const auto colour = [](Rgb rgb) { return QColor(rgb.Red, rgb.Green, rgb.Blue); };
+    const std::vector<std::pair<int, QStringList>> rows = {
+        {1, {"CPU1", "DAILY"}},         {13, {"CPU1", "J1"}},
+        {2, {"DAILY", "1", "CPU1"}},    {5, {"Seq.", "Workstation", "Schedule"}},
+        {5, {"003>", "CPU1", "DAILY"}}, {42, {"TAPES", "Not Used."}}};
+    for (const auto& [report, row] : rows) {
+      ResultList results;
+      results.ReportNumber = report;
+      std::vector<std::string> subItems;
+      for (int i = 1; i < row.size(); ++i) subItems.push_back(row[i].toStdString());
+      results.AddRow(row[0].toStdString(), subItems);
+      ResultModel model(results);
+      QTableView view;
+      view.setModel(&model);
+      view.setItemDelegate(new ResultDelegate(&view));
+      view.resize(500, 100);
+      view.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&view));
+      const QImage shot = view.viewport()->grab().toImage();
+      for (int column = 0; column < row.size(); ++column) {
+        const CellStyle style = CellStyleAt(results, 0, column + 1);
+        const QModelIndex cell = model.index(0, column);
+        QCOMPARE(cell.data().toString(), row[column]);
+        const QRect rect = view.visualRect(cell);
+        QCOMPARE(shot.pixelColor(rect.right() - 2, rect.center().y()),
+                 colour(GroundColour(style.Fill)));
+        const QVariant text = cell.data(Qt::ForegroundRole);
+        QCOMPARE(text.isValid(), style.Text != TextColour::Normal);
+        if (text.isValid()) QCOMPARE(text.value<QBrush>().color(), colour(TextRgb(style.Text)));
+        QCOMPARE(cell.data(Qt::FontRole).value<QFont>().bold(), style.Bold);
+      }
+    }
+  }
+
+  void memoryFiguresAreReadFromMeminfo() {
+    const auto figures = ParseMeminfo(QStringLiteral(
+        "MemTotal:       16000000 kB\nMemFree:         1000000 kB\nMemAvailable:    4000000 kB\n"));
+    QVERIFY(figures.has_value());
+    QCOMPARE(figures->PhysicalKb, 16000000LL);
+    QCOMPARE(figures->FreeKb, 4000000LL);
+    QCOMPARE(figures->LoadPercent, 75);
+    QVERIFY(!ParseMeminfo(QStringLiteral("garbage")).has_value());
+  }
+
+  void jobListingAndJobsNodeOf400000JobsShowAndScrollQuickly() {
+    vdbq::testing::ReportFixture fixture(LargeJobSet());
+    ResultModel model(fixture.Results);
+    ReportPage page(fixture.Results, model);
+    page.resize(900, 700);
+    CatalogueModel catalogue(fixture.Catalogue);
+    QTreeView tree;
+    tree.setUniformRowHeights(true);
+    tree.setModel(&catalogue);
+    tree.resize(300, 700);
+    page.show();
+    tree.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page) && QTest::qWaitForWindowExposed(&tree));
+
+    QElapsedTimer timer;
+    timer.start();
+    model.BeginRun();
+    QCOMPARE(fixture.Run("J#1"), RunOutcome::Ran);
+    model.EndRun();
+    page.ShowResults();
+    page.List()->viewport()->repaint();
+    Within(timer.elapsed(), kShowLimitMs, "J#1 rows on show after");
+    QCOMPARE(model.rowCount(), kWorkstations * kJobsEach);
+    Within(SlowestScrollStep(page.List()), kScrollStepLimitMs, "slowest result list scroll step");
+
+    const QModelIndex jobs = catalogue.FindPath({"Jobs"});
+    QCOMPARE(catalogue.rowCount(jobs), kWorkstations * kJobsEach);
+    timer.restart();
+    tree.expand(jobs);
+    tree.viewport()->repaint();
+    Within(timer.elapsed(), kShowLimitMs, "Jobs node expanded in");
+    Within(SlowestScrollStep(&tree), kScrollStepLimitMs, "slowest tree scroll step");
+  }
+};
+
+}  // namespace vdbq::gui::testing
+
+QTEST_MAIN(vdbq::gui::testing::ViewsTest)
+#include "views_test.moc"
