@@ -70,9 +70,6 @@ inline constexpr const char* kKindPrompt = "prompt";
 bool IsCpuNameLine(std::string_view line);
 std::string_view CpuNameOf(std::string_view line);
 
-// TrimBlanks without the copy.
-std::string_view TrimmedView(std::string_view text);
-
 // The calendars of the calendars extract as the catalogue reads them.
 std::vector<DefinitionAt> CalendarDefinitions(const ExtractStore& store);
 // The resources as the resource reports read them (workstation#name).

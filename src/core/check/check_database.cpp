@@ -16,15 +16,6 @@ void CheckContext::Add(const char* rule, const char* kind, std::string key, cons
                              std::move(key), file, lineIndex + 1, std::move(message)});
 }
 
-std::string_view TrimmedView(std::string_view text) {
-  size_t end = text.size();
-  while (end > 0 && text[end - 1] == ' ') --end;
-  size_t begin = 0;
-  while (begin < end && text[begin] == ' ') ++begin;
-  while (begin < end && text[begin] == '\t') ++begin;
-  return text.substr(begin, end - begin);
-}
-
 std::vector<DefinitionAt> CalendarDefinitions(const ExtractStore& store) {
   std::vector<DefinitionAt> calendars;
   const LineList& lines = store.CalendarLines;
