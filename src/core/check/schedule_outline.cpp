@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "core/check/check_context.h"
 #include "core/reports/job_usage_report.h"
@@ -83,26 +84,34 @@ void AddItems(std::string_view text, ClauseKind kind, long long line, int job, b
   }
 }
 
-std::vector<OutlineItem>& ItemsOf(ScheduleOutline& outline, ClauseKind kind) {
-  switch (kind) {
-    case ClauseKind::Follows:
-      return outline.Follows;
-    case ClauseKind::Needs:
-      return outline.Needs;
-    case ClauseKind::Prompt:
-      return outline.Prompts;
-    case ClauseKind::Calendar:
-      break;
-  }
-  return outline.Calendars;
-}
-
 bool EndsDefinition(std::string_view raw) { return StartsWith(raw, "SCHEDULE "); }
 
 }  // namespace
 
-std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progress& progress) {
-  std::vector<ScheduleOutline> outlines;
+ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress) {
+  ScheduleOutlines result;
+  std::vector<ScheduleOutline>& outlines = result.schedules_;
+  // Where each outline's part of the shared arrays begins and ends, turned into views once
+  // the arrays have stopped growing.
+  struct Extent {
+    size_t Begin[5];
+    size_t End[5];
+  };
+  std::vector<Extent> extents;
+  std::vector<OutlineItem>* arrays[4] = {&result.follows_, &result.needs_, &result.prompts_,
+                                         &result.calendars_};
+  auto sizes = [&](size_t (&at)[5]) {
+    for (size_t k = 0; k < 4; ++k) at[k] = arrays[k]->size();
+    at[4] = result.jobs_.size();
+  };
+  // Composed keys: the job, and where its key lies in composedKeys_.
+  struct Composed {
+    size_t Job;
+    size_t Offset;
+  };
+  std::vector<Composed> composed;
+  std::vector<char>& composedKeys = result.composedKeys_;
+
   const long long count = lines.Count();
   long long i = 0;
   while (i < count) {
@@ -118,6 +127,9 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
     // As the J#5 reading takes it (ScheduleWorkstation).
     outline.Workstation = outline.Key.substr(0, std::min<size_t>(outline.Key.find('#'), 50));
     outline.Line = i;
+    Extent extent;
+    sizes(extent.Begin);
+    const size_t firstJob = result.jobs_.size();
     bool inJobs = false;
     long long j = i + 1;
     for (; j < count; ++j) {
@@ -142,8 +154,8 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
         }
       }
       if (clause != nullptr) {
-        const int job = inJobs ? static_cast<int>(outline.Jobs.size()) - 1 : -1;
-        std::vector<OutlineItem>& items = ItemsOf(outline, clause->Kind);
+        const int job = inJobs ? static_cast<int>(result.jobs_.size() - firstJob) - 1 : -1;
+        std::vector<OutlineItem>& items = *arrays[static_cast<size_t>(clause->Kind)];
         std::string_view part = WithoutJobOptions(Trimmed(text.substr(clause->Keyword.size())));
         AddItems(part, clause->Kind, j, job, inJobs, items);
         // A clause ending with "," goes on, up to a line that closes the part it stands in.
@@ -159,17 +171,46 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
       if (!inJobs || IsOtherJobClause(text)) continue;
       const std::string_view job = WithoutJobOptions(text);
       OutlineJob entry;
-      entry.Key = job.find('#') != std::string_view::npos
-                      ? std::string(TrimmedView(job))
-                      : std::string(outline.Workstation) + "#" + std::string(job);
-      entry.NodeKeyLength = std::min(entry.Key.find(' '), entry.Key.size());
+      if (job.find('#') != std::string_view::npos) {
+        entry.Key = TrimmedView(job);
+      } else {
+        composed.push_back(Composed{result.jobs_.size(), composedKeys.size()});
+        composedKeys.insert(composedKeys.end(), outline.Workstation.begin(),
+                            outline.Workstation.end());
+        composedKeys.push_back('#');
+        composedKeys.insert(composedKeys.end(), job.begin(), job.end());
+        // Its place is filled in once composedKeys has stopped growing.
+        entry.Key = std::string_view(nullptr, outline.Workstation.size() + 1 + job.size());
+      }
+      if (entry.Key.data() != nullptr) {
+        entry.NodeKeyLength = std::min(entry.Key.find(' '), entry.Key.size());
+      }
       entry.Line = j;
-      outline.Jobs.push_back(std::move(entry));
+      result.jobs_.push_back(entry);
     }
-    outlines.push_back(std::move(outline));
+    sizes(extent.End);
+    extents.push_back(extent);
+    outlines.push_back(outline);
     i = j;
   }
-  return outlines;
+
+  for (const Composed& c : composed) {
+    OutlineJob& job = result.jobs_[c.Job];
+    job.Key = std::string_view(composedKeys.data() + c.Offset, job.Key.size());
+    job.NodeKeyLength = std::min(job.Key.find(' '), job.Key.size());
+  }
+  for (size_t k = 0; k < outlines.size(); ++k) {
+    const Extent& extent = extents[k];
+    std::span<const OutlineItem>* views[4] = {&outlines[k].Follows, &outlines[k].Needs,
+                                              &outlines[k].Prompts, &outlines[k].Calendars};
+    for (size_t a = 0; a < 4; ++a) {
+      *views[a] = std::span<const OutlineItem>(*arrays[a])
+                      .subspan(extent.Begin[a], extent.End[a] - extent.Begin[a]);
+    }
+    outlines[k].Jobs = std::span<const OutlineJob>(result.jobs_)
+                           .subspan(extent.Begin[4], extent.End[4] - extent.Begin[4]);
+  }
+  return result;
 }
 
 }  // namespace vdbq

@@ -137,7 +137,7 @@ TEST(ScheduleOutline, ReadsTheJobsAsJ5Does) {
     std::string jobs;
     for (const ScheduleOutline& schedule :
          ReadScheduleOutlines(fixture.Store.ScheduleLines, progress)) {
-      for (const OutlineJob& job : schedule.Jobs) jobs += job.Key + ",";
+      for (const OutlineJob& job : schedule.Jobs) (jobs += job.Key) += ',';
     }
     EXPECT_EQ(jobs, CollectScheduledJobs(fixture.Store, progress)) << "seed " << seed;
   }
