@@ -7,6 +7,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/check/finding.h"
+#include "core/check/huge_pages.h"
 #include "core/check/schedule_outline.h"
 #include "core/extracts/extract_store.h"
 #include "core/reports/report_context.h"
@@ -34,19 +35,53 @@ struct FindingList {
 };
 
 // The job definitions and their table of keys, read once for all families.
-struct JobTable {
+class JobTable {
+ public:
   // The job definition lines' keys.
-  std::vector<DefinitionAt> Jobs;
-  // Each job key's first definition (an index into Jobs).
-  FlatViewMap ByKey;
+  HugeVector<DefinitionAt> Jobs;
   // For every definition the index of its key's first one.
-  std::vector<uint32_t> FirstOf;
+  HugeVector<uint32_t> FirstOf;
 
+  // Makes room for the keys of Jobs.
+  void Reserve() {
+    size_t size = 16;
+    while (size < 2 * Jobs.size()) size *= 2;
+    slots_.assign(size, 0);
+  }
+  // Enters the key of Jobs[job] (not empty); gives the first definition of that key, which is
+  // job itself for a new key.
+  uint32_t Add(uint32_t job) {
+    const std::string_view key = Jobs[job].Key;
+    const uint64_t hash = FlatViewMap::Hash(key);
+    uint64_t& slot = Probe(key, hash);
+    if (slot == 0) {
+      slot = (hash & kTagMask) | (static_cast<uint64_t>(job) + 1);
+      return job;
+    }
+    return static_cast<uint32_t>((slot & ~kTagMask) - 1);
+  }
   // The first definition of a key; -1 when no job has it.
   long long Find(std::string_view key) const {
-    const FlatViewMap::Slot* slot = ByKey.find(key);
-    return slot != nullptr ? static_cast<long long>(slot->second) : -1;
+    if (slots_.empty()) return -1;
+    const uint64_t slot = const_cast<JobTable*>(this)->Probe(key, FlatViewMap::Hash(key));
+    return slot == 0 ? -1 : static_cast<long long>((slot & ~kTagMask) - 1);
   }
+
+ private:
+  // A slot holds the upper half of its key's hash and the index of its definition plus one;
+  // keys are compared only when that half agrees.
+  static constexpr uint64_t kTagMask = 0xFFFFFFFF00000000ULL;
+  uint64_t& Probe(std::string_view key, uint64_t hash) {
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+      uint64_t& slot = slots_[at];
+      if (slot == 0) return slot;
+      if ((slot & kTagMask) == (hash & kTagMask) && Jobs[(slot & ~kTagMask) - 1].Key == key) {
+        return slot;
+      }
+    }
+  }
+  HugeVector<uint64_t> slots_;
 };
 
 // What the rule families read.
@@ -103,6 +138,6 @@ std::vector<DefinitionAt> CalendarDefinitions(const ExtractStore& store);
 // The resources as the resource reports read them (workstation#name).
 std::vector<DefinitionAt> ResourceDefinitions(const ExtractStore& store);
 // The job definition lines' keys.
-std::vector<DefinitionAt> JobDefinitions(const ExtractStore& store);
+HugeVector<DefinitionAt> JobDefinitions(const ExtractStore& store);
 
 }  // namespace vdbq

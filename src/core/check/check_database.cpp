@@ -47,9 +47,9 @@ std::vector<DefinitionAt> ResourceDefinitions(const ExtractStore& store) {
   return resources;
 }
 
-std::vector<DefinitionAt> JobDefinitions(const ExtractStore& store) {
+HugeVector<DefinitionAt> JobDefinitions(const ExtractStore& store) {
   // As JobKeyOfLine reads them: the text before the first blank, "" without one.
-  std::vector<DefinitionAt> jobs;
+  HugeVector<DefinitionAt> jobs;
   for (long long i = 0; i < store.JobLineCount; ++i) {
     const std::string_view line = store.JobLines.At(i);
     if (!IsJobDefinitionLine(line)) continue;

@@ -112,20 +112,18 @@ void CheckJobDefinitions(const ExtractStore& store, const Catalogue& catalogue, 
                          FindingList& findings) {
   WorkstationTest workstations(store, catalogue);
   table.Jobs = JobDefinitions(store);
-  const std::vector<DefinitionAt>& jobs = table.Jobs;
+  const HugeVector<DefinitionAt>& jobs = table.Jobs;
   // The table of keys serves the other families too.
-  table.ByKey.reserve(jobs.size());
+  table.Reserve();
   table.FirstOf.resize(jobs.size());
   for (size_t j = 0; j < jobs.size(); ++j) {
     const DefinitionAt& job = jobs[j];
     CheckWorkstationOf(findings, workstations, kKindJob, job.Key, kJobsFile, job.Line);
     table.FirstOf[j] = static_cast<uint32_t>(j);
     if (job.Key.empty()) continue;
-    const auto [first, isNew] = table.ByKey.emplace(job.Key, static_cast<uint32_t>(j));
-    table.FirstOf[j] = first->second;
-    if (!isNew) {
-      AddDuplicate(findings, kKindJob, kJobsFile, job.Key, job.Line, jobs[first->second].Line);
-    }
+    const uint32_t first = table.Add(static_cast<uint32_t>(j));
+    table.FirstOf[j] = first;
+    if (first != j) AddDuplicate(findings, kKindJob, kJobsFile, job.Key, job.Line, jobs[first].Line);
   }
 }
 

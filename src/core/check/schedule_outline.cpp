@@ -62,7 +62,7 @@ std::string_view Trimmed(std::string_view text) {
 // The comma-separated items of one line of a clause. A PROMPT item in double quotes is a prompt
 // text, which may hold commas itself, and names nothing.
 void AddItems(std::string_view text, ClauseKind kind, long long line, int job, bool inJobs,
-              std::vector<OutlineItem>& items) {
+              HugeVector<OutlineItem>& items) {
   size_t start = 0;
   while (start <= text.size()) {
     size_t end = start;
@@ -90,15 +90,15 @@ bool EndsDefinition(std::string_view raw) { return StartsWith(raw, "SCHEDULE ");
 
 ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress) {
   ScheduleOutlines result;
-  std::vector<ScheduleOutline>& outlines = result.schedules_;
+  HugeVector<ScheduleOutline>& outlines = result.schedules_;
   // Where each outline's part of the shared arrays begins and ends, turned into views once
   // the arrays have stopped growing.
   struct Extent {
     size_t Begin[5];
     size_t End[5];
   };
-  std::vector<Extent> extents;
-  std::vector<OutlineItem>* arrays[4] = {&result.follows_, &result.needs_, &result.prompts_,
+  HugeVector<Extent> extents;
+  HugeVector<OutlineItem>* arrays[4] = {&result.follows_, &result.needs_, &result.prompts_,
                                          &result.calendars_};
   auto sizes = [&](size_t (&at)[5]) {
     for (size_t k = 0; k < 4; ++k) at[k] = arrays[k]->size();
@@ -110,7 +110,7 @@ ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress)
     size_t Offset;
   };
   std::vector<Composed> composed;
-  std::vector<char>& composedKeys = result.composedKeys_;
+  HugeVector<char>& composedKeys = result.composedKeys_;
 
   const long long count = lines.Count();
   long long i = 0;
@@ -155,7 +155,7 @@ ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress)
       }
       if (clause != nullptr) {
         const int job = inJobs ? static_cast<int>(result.jobs_.size() - firstJob) - 1 : -1;
-        std::vector<OutlineItem>& items = *arrays[static_cast<size_t>(clause->Kind)];
+        HugeVector<OutlineItem>& items = *arrays[static_cast<size_t>(clause->Kind)];
         std::string_view part = WithoutJobOptions(Trimmed(text.substr(clause->Keyword.size())));
         AddItems(part, clause->Kind, j, job, inJobs, items);
         // A clause ending with "," goes on, up to a line that closes the part it stands in.

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/check/huge_pages.h"
 #include "core/extracts/line_list.h"
 #include "core/reports/report_context.h"
 
@@ -74,12 +75,12 @@ class ScheduleOutlines {
  private:
   friend ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress);
 
-  std::vector<ScheduleOutline> schedules_;
-  std::vector<OutlineItem> follows_, needs_, prompts_, calendars_;
-  std::vector<OutlineJob> jobs_;
+  HugeVector<ScheduleOutline> schedules_;
+  HugeVector<OutlineItem> follows_, needs_, prompts_, calendars_;
+  HugeVector<OutlineJob> jobs_;
   // The job keys that got their schedule's workstation put before them. Not a string: a short
   // one would move its bytes along with itself.
-  std::vector<char> composedKeys_;
+  HugeVector<char> composedKeys_;
 };
 
 // Reads every schedule definition, in file order, in one pass. The items point into `lines`,

@@ -107,7 +107,7 @@ bool ListsTheOutlineJobs(std::string_view list, std::span<const OutlineJob> jobs
 void CheckUnscheduledJobs(const CheckContext& ctx, const std::vector<char>& outlineScheduled,
                           FindingList& findings) {
   const std::string* list = &*ctx.Catalogue.ScheduledJobList;
-  const std::vector<DefinitionAt>& jobs = ctx.Jobs.Jobs;
+  const HugeVector<DefinitionAt>& jobs = ctx.Jobs.Jobs;
   // J#5 counts a key as scheduled when it is one of the list's entries, or for a key holding
   // commas a run of them. Plain keys are marked by one walk over the entries against the job
   // keys' table, unless the schedules' job lines marked them already; EntryRuns answers for
