@@ -61,16 +61,48 @@ class JobTable {
     return static_cast<uint32_t>((slot & ~kTagMask) - 1);
   }
   // The first definition of a key; -1 when no job has it.
-  long long Find(std::string_view key) const {
-    if (slots_.empty()) return -1;
-    const uint64_t slot = const_cast<JobTable*>(this)->Probe(key, FlatViewMap::Hash(key));
-    return slot == 0 ? -1 : static_cast<long long>((slot & ~kTagMask) - 1);
+  long long Find(std::string_view key) const { return FindHashed(key, FlatViewMap::Hash(key)); }
+  // Find for keyOf(0) to keyOf(count - 1) into found[0..count). Each lookup waits for three
+  // reads from memory (slot, definition, key text); taken a few keys apart, their waits overlap.
+  template <typename KeyOf>
+  void FindEach(size_t count, KeyOf&& keyOf, long long* found) const {
+    constexpr size_t kApart = 8;
+    constexpr size_t kRing = 32;  // a power of two above 3 * kApart
+    uint64_t hashes[kRing];
+    for (size_t i = 0; i < count + 3 * kApart; ++i) {
+      if (i < count) {
+        const uint64_t hash = FlatViewMap::Hash(keyOf(i));
+        hashes[i % kRing] = hash;
+        if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+      }
+      for (size_t stage = 1; stage <= 2; ++stage) {
+        if (i < stage * kApart || i - stage * kApart >= count || slots_.empty()) continue;
+        const uint64_t hash = hashes[(i - stage * kApart) % kRing];
+        const uint64_t slot = slots_[hash & (slots_.size() - 1)];
+        if (slot == 0 || (slot & kTagMask) != (hash & kTagMask)) continue;
+        const DefinitionAt& job = Jobs[(slot & ~kTagMask) - 1];
+        if (stage == 1) {
+          __builtin_prefetch(&job);
+        } else {
+          __builtin_prefetch(job.Key.data());
+        }
+      }
+      if (i >= 3 * kApart) {
+        const size_t k = i - 3 * kApart;
+        found[k] = FindHashed(keyOf(k), hashes[k % kRing]);
+      }
+    }
   }
 
  private:
   // A slot holds the upper half of its key's hash and the index of its definition plus one;
   // keys are compared only when that half agrees.
   static constexpr uint64_t kTagMask = 0xFFFFFFFF00000000ULL;
+  long long FindHashed(std::string_view key, uint64_t hash) const {
+    if (slots_.empty()) return -1;
+    const uint64_t slot = const_cast<JobTable*>(this)->Probe(key, hash);
+    return slot == 0 ? -1 : static_cast<long long>((slot & ~kTagMask) - 1);
+  }
   uint64_t& Probe(std::string_view key, uint64_t hash) {
     const size_t mask = slots_.size() - 1;
     for (size_t at = hash & mask;; at = (at + 1) & mask) {

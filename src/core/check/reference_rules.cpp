@@ -3,6 +3,7 @@
 // the other extracts define.
 
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "core/check/check_context.h"
@@ -48,6 +49,11 @@ void CheckReferences(const CheckContext& ctx, std::vector<char>& scheduled,
   }
   scheduled.assign(ctx.Jobs.Jobs.size(), 0);
   std::string resource;
+  // The job lines' keys are looked up all at once, which overlaps their waits for memory.
+  const std::span<const OutlineJob> allJobs = ctx.Outlines.AllJobs();
+  HugeVector<long long> definitionOf(allJobs.size());
+  ctx.Jobs.FindEach(
+      allJobs.size(), [&](size_t k) { return allJobs[k].Key; }, definitionOf.data());
 
   for (const ScheduleOutline& schedule : ctx.Outlines) {
     ctx.Progress.Tick();
@@ -55,8 +61,10 @@ void CheckReferences(const CheckContext& ctx, std::vector<char>& scheduled,
       findings.Add(rule, kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
                    std::move(message));
     };
-    for (const OutlineJob& job : schedule.Jobs) {
-      const long long first = ctx.Jobs.Find(job.Key);
+    const size_t firstJob = static_cast<size_t>(schedule.Jobs.data() - allJobs.data());
+    for (size_t k = 0; k < schedule.Jobs.size(); ++k) {
+      const OutlineJob& job = schedule.Jobs[k];
+      const long long first = definitionOf[firstJob + k];
       if (first >= 0) {
         scheduled[static_cast<size_t>(first)] = 1;
         continue;
