@@ -50,15 +50,20 @@ class JobTable {
   }
   // Enters the key of Jobs[job] (not empty); gives the first definition of that key, which is
   // job itself for a new key.
-  uint32_t Add(uint32_t job) {
+  uint32_t Add(uint32_t job) { return Add(job, FlatViewMap::Hash(Jobs[job].Key)); }
+  // The same with the key's hash (FlatViewMap::Hash) already taken.
+  uint32_t Add(uint32_t job, uint64_t hash) {
     const std::string_view key = Jobs[job].Key;
-    const uint64_t hash = FlatViewMap::Hash(key);
     uint64_t& slot = Probe(key, hash);
     if (slot == 0) {
       slot = (hash & kTagMask) | (static_cast<uint64_t>(job) + 1);
       return job;
     }
     return static_cast<uint32_t>((slot & ~kTagMask) - 1);
+  }
+  // Asks for the slot of a hash to be read from memory ahead of its use.
+  void Prefetch(uint64_t hash) const {
+    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
   }
   // The first definition of a key; -1 when no job has it.
   long long Find(std::string_view key) const { return FindHashed(key, FlatViewMap::Hash(key)); }

@@ -1,5 +1,6 @@
 // undefined-workstation and duplicate-definition: what each extract defines, looked at alone.
 
+#include <algorithm>
 #include <cctype>
 #include <string_view>
 #include <unordered_map>
@@ -116,12 +117,24 @@ void CheckJobDefinitions(const ExtractStore& store, const Catalogue& catalogue, 
   // The table of keys serves the other families too.
   table.Reserve();
   table.FirstOf.resize(jobs.size());
+  // Each key's slot is asked for a few keys ahead, so that the waits for memory overlap.
+  constexpr size_t kAhead = 8;
+  uint64_t hashes[kAhead];
+  for (size_t j = 0; j < std::min(kAhead, jobs.size()); ++j) {
+    hashes[j] = FlatViewMap::Hash(jobs[j].Key);
+    table.Prefetch(hashes[j]);
+  }
   for (size_t j = 0; j < jobs.size(); ++j) {
+    const uint64_t hash = hashes[j % kAhead];
+    if (j + kAhead < jobs.size()) {
+      hashes[j % kAhead] = FlatViewMap::Hash(jobs[j + kAhead].Key);
+      table.Prefetch(hashes[j % kAhead]);
+    }
     const DefinitionAt& job = jobs[j];
     CheckWorkstationOf(findings, workstations, kKindJob, job.Key, kJobsFile, job.Line);
     table.FirstOf[j] = static_cast<uint32_t>(j);
     if (job.Key.empty()) continue;
-    const uint32_t first = table.Add(static_cast<uint32_t>(j));
+    const uint32_t first = table.Add(static_cast<uint32_t>(j), hash);
     table.FirstOf[j] = first;
     if (first != j) AddDuplicate(findings, kKindJob, kJobsFile, job.Key, job.Line, jobs[first].Line);
   }

@@ -40,13 +40,19 @@ bool IsOtherJobClause(std::string_view text) {
   return false;
 }
 
+// Whether the text holds "CONFIRMED" or "PRIORITY": one pass for both words.
+bool MayHoldJobOption(std::string_view text) {
+  for (size_t at = 0; at + 8 <= text.size(); ++at) {
+    if (text[at] == 'C' && text.substr(at, 9) == "CONFIRMED") return true;
+    if (text[at] == 'P' && text.substr(at, 8) == "PRIORITY") return true;
+  }
+  return false;
+}
+
 // The text without a trailing CONFIRMED or PRIORITY clause. The cut text is a part of the
 // text, so it is given as a view of it; only a text that holds either word is cut at all.
 std::string_view WithoutJobOptions(std::string_view text) {
-  if (text.find("CONFIRMED") == std::string_view::npos &&
-      text.find("PRIORITY") == std::string_view::npos) {
-    return text;
-  }
+  if (!MayHoldJobOption(text)) return text;
   JobOptionState state{std::string(text), {}, {}};
   SplitJobOptions(state);
   const size_t at = text.find(state.CurrentLine);
@@ -113,6 +119,14 @@ ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress)
   HugeVector<char>& composedKeys = result.composedKeys_;
 
   const long long count = lines.Count();
+  // Room for what a file of this many lines usually holds, taken up front so that the arrays
+  // are not copied as they grow; pages are only taken as they are written.
+  const auto room = static_cast<size_t>(std::min<long long>(count, 1LL << 22));
+  outlines.reserve(room / 8);
+  extents.reserve(room / 8);
+  result.jobs_.reserve(room / 2);
+  result.follows_.reserve(room / 2);
+  result.calendars_.reserve(room / 4);
   long long i = 0;
   while (i < count) {
     progress.Tick();
