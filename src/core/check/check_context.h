@@ -139,8 +139,7 @@ void CheckJobDefinitions(const ExtractStore& store, const vdbq::Catalogue& catal
 void CheckDefinitions(const CheckContext& ctx, FindingList& findings);
 // undefined-job, -calendar, -resource, -prompt. Marks in `scheduled` the first definition of
 // every job that a schedule's job line names.
-void CheckReferences(const CheckContext& ctx, std::vector<char>& scheduled,
-                     FindingList& findings);
+void CheckReferences(const CheckContext& ctx, std::vector<char>& scheduled, FindingList& findings);
 // undefined-schedule, -job-in-schedule, cycles.
 void CheckFollows(const CheckContext& ctx, const ScheduleGraph& graph, FindingList& findings);
 // The lists the five usage reports build (J#5's and C#2's only when the catalogue holds none

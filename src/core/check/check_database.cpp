@@ -72,9 +72,8 @@ std::vector<Finding> CheckDatabase(const ExtractStore& store, const Catalogue& c
       std::async(std::launch::async, ScheduleGraphOf, std::cref(store), std::cref(catalogue));
   CheckContext ctx{store, catalogue, progress, {}, {}};
   FindingList jobDefinitions;
-  std::future<void> jobs = std::async(std::launch::async, [&] {
-    CheckJobDefinitions(store, catalogue, ctx.Jobs, jobDefinitions);
-  });
+  std::future<void> jobs = std::async(
+      std::launch::async, [&] { CheckJobDefinitions(store, catalogue, ctx.Jobs, jobDefinitions); });
 
   ctx.Outlines = ReadScheduleOutlines(store.ScheduleLines, progress);
   FindingList definitions, references, follows, usage;

@@ -91,8 +91,9 @@ std::vector<WaitCycle> FindWaitCycles(const WaitGraph& waitsFor,
   std::vector<int> queue;
   int search = 0;
   for (int c = 0; c < componentCount; ++c) {
-    const auto group = std::span<int>(members).subspan(
-        static_cast<size_t>(memberStart[c]), static_cast<size_t>(memberStart[c + 1] - memberStart[c]));
+    const auto group =
+        std::span<int>(members).subspan(static_cast<size_t>(memberStart[c]),
+                                        static_cast<size_t>(memberStart[c + 1] - memberStart[c]));
     if (group.size() < 2) continue;
     std::sort(group.begin(), group.end(), before);
     std::vector<int> rest;

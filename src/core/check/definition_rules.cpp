@@ -60,15 +60,15 @@ void CheckWorkstationOf(FindingList& findings, WorkstationTest& test, const char
   const std::string_view workstation = key.substr(0, hash);
   if (test.Defined(workstation)) return;
   findings.Add("undefined-workstation", kind, std::string(key), file, line,
-          "Workstation " + std::string(workstation) + " is not defined in " + kCpusFile);
+               "Workstation " + std::string(workstation) + " is not defined in " + kCpusFile);
 }
 
 void AddDuplicate(FindingList& findings, const char* kind, const char* file, std::string_view key,
                   long long line, long long firstLine) {
   findings.Add("duplicate-definition", kind, std::string(key), file, line,
-          std::string(1, static_cast<char>(std::toupper(kind[0]))) + (kind + 1) + " " +
-              std::string(key) + " is defined again; its first definition is on line " +
-              std::to_string(firstLine + 1));
+               std::string(1, static_cast<char>(std::toupper(kind[0]))) + (kind + 1) + " " +
+                   std::string(key) + " is defined again; its first definition is on line " +
+                   std::to_string(firstLine + 1));
 }
 
 // Adds a finding for every definition of a key after its first one.
@@ -97,7 +97,7 @@ class DuplicateTest {
   Progress& progress_;
   const char* kind_;
   const char* file_;
-  FlatViewMap first_;           // each key's first definition, an index into lines_
+  FlatViewMap first_;  // each key's first definition, an index into lines_
   std::vector<long long> lines_;
 };
 
@@ -136,7 +136,8 @@ void CheckJobDefinitions(const ExtractStore& store, const Catalogue& catalogue, 
     if (job.Key.empty()) continue;
     const uint32_t first = table.Add(static_cast<uint32_t>(j), hash);
     table.FirstOf[j] = first;
-    if (first != j) AddDuplicate(findings, kKindJob, kJobsFile, job.Key, job.Line, jobs[first].Line);
+    if (first != j)
+      AddDuplicate(findings, kKindJob, kJobsFile, job.Key, job.Line, jobs[first].Line);
   }
 }
 
@@ -153,14 +154,13 @@ void CheckDefinitions(const CheckContext& ctx, FindingList& findings) {
 
   DuplicateTest schedules(findings, progress, kKindSchedule, kSchedulesFile, ctx.Outlines.size());
   for (const ScheduleOutline& outline : ctx.Outlines) {
-    CheckWorkstationOf(findings, workstations, kKindSchedule, outline.CatalogueKey,
-                       kSchedulesFile, outline.Line);
+    CheckWorkstationOf(findings, workstations, kKindSchedule, outline.CatalogueKey, kSchedulesFile,
+                       outline.Line);
     schedules.See(outline.Key, outline.Line);
   }
 
   const std::vector<DefinitionAt> resourceList = ResourceDefinitions(store);
-  DuplicateTest resources(findings, progress, kKindResource, kResourcesFile,
-                          resourceList.size());
+  DuplicateTest resources(findings, progress, kKindResource, kResourcesFile, resourceList.size());
   for (const DefinitionAt& resource : resourceList) {
     CheckWorkstationOf(findings, workstations, kKindResource, resource.Key, kResourcesFile,
                        resource.Line);
@@ -168,8 +168,7 @@ void CheckDefinitions(const CheckContext& ctx, FindingList& findings) {
   }
 
   const std::vector<DefinitionAt> calendarList = CalendarDefinitions(store);
-  DuplicateTest calendars(findings, progress, kKindCalendar, kCalendarsFile,
-                          calendarList.size());
+  DuplicateTest calendars(findings, progress, kKindCalendar, kCalendarsFile, calendarList.size());
   for (const DefinitionAt& calendar : calendarList) {
     calendars.See(calendar.Key, calendar.Line);
   }

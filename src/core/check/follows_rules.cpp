@@ -162,8 +162,8 @@ void CheckJobCycles(FindingList& findings, const ScheduleOutline& schedule,
     }
     const long long line =
         cycle.Line >= 0 ? cycle.Line : schedule.Jobs[static_cast<size_t>(cycle.Members[0])].Line;
-    findings.Add("job-cycle", kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
-            CycleMessage("Jobs", "Job", "follow", "follows", keys, cycle.Line >= 0));
+    findings.Add("job-cycle", kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile,
+                 line, CycleMessage("Jobs", "Job", "follow", "follows", keys, cycle.Line >= 0));
   }
 }
 
@@ -295,11 +295,11 @@ void CheckFollows(const CheckContext& ctx, const ScheduleGraph& graph, FindingLi
     std::vector<std::string> keys;
     for (int node : cycle.Members) keys.push_back(graph.Key(node));
     const ScheduleOutline* outline = outlineOf[static_cast<size_t>(first)];
-    findings.Add("schedule-cycle", kKindSchedule,
-                 outline != nullptr ? std::string(outline->CatalogueKey) : graph.Key(first),
-                 kSchedulesFile, cycle.Line >= 0 ? cycle.Line : graph.DefinitionLine(first),
-                 CycleMessage("Schedules", "Schedule", "wait for", "waits for", keys,
-                              cycle.Line >= 0));
+    findings.Add(
+        "schedule-cycle", kKindSchedule,
+        outline != nullptr ? std::string(outline->CatalogueKey) : graph.Key(first), kSchedulesFile,
+        cycle.Line >= 0 ? cycle.Line : graph.DefinitionLine(first),
+        CycleMessage("Schedules", "Schedule", "wait for", "waits for", keys, cycle.Line >= 0));
   }
 }
 

@@ -38,8 +38,7 @@ FlatViewMap KeysOf(const std::vector<DefinitionAt>& definitions) {
 
 }  // namespace
 
-void CheckReferences(const CheckContext& ctx, std::vector<char>& scheduled,
-                     FindingList& findings) {
+void CheckReferences(const CheckContext& ctx, std::vector<char>& scheduled, FindingList& findings) {
   const ExtractStore& store = ctx.Store;
   const FlatViewMap calendars = KeysOf(CalendarDefinitions(store));
   const FlatViewMap resources = KeysOf(ResourceDefinitions(store));

@@ -105,8 +105,8 @@ ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress)
   };
   HugeVector<Extent> extents;
   HugeVector<OutlineItem>* arrays[4] = {&result.follows_, &result.needs_, &result.prompts_,
-                                         &result.calendars_};
-  auto sizes = [&](size_t (&at)[5]) {
+                                        &result.calendars_};
+  auto sizes = [&](size_t(&at)[5]) {
     for (size_t k = 0; k < 4; ++k) at[k] = arrays[k]->size();
     at[4] = result.jobs_.size();
   };

@@ -84,8 +84,8 @@ void AddUnused(const CheckContext& ctx, FindingList& findings,
     if (isUsed) continue;
     const std::string key(name);
     findings.Add(rule, kind, key, file, line,
-            std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) + (kind + 1) + " " + key +
-                unusedText);
+                 std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) + (kind + 1) + " " + key +
+                     unusedText);
   }
 }
 
@@ -181,20 +181,21 @@ void CheckUsage(const CheckContext& ctx, UsageLists lists, const std::vector<cha
   if (lists.UsedCalendars) ctx.Catalogue.UsedCalendarList = std::move(lists.UsedCalendars);
   CheckUnscheduledJobs(ctx, scheduled, findings);
   if (totals.CalendarTotal != 0) {
-    AddUnused(ctx, findings, CalendarDefinitions(store), *ctx.Catalogue.UsedCalendarList, "unused-calendar",
-              kKindCalendar, kCalendarsFile, " is named by no schedule's ON or EXCEPT");
+    AddUnused(ctx, findings, CalendarDefinitions(store), *ctx.Catalogue.UsedCalendarList,
+              "unused-calendar", kKindCalendar, kCalendarsFile,
+              " is named by no schedule's ON or EXCEPT");
   }
   if (totals.ResourceTotal != 0) {
-    AddUnused(ctx, findings, ResourceDefinitions(store), lists.Needs, "unused-resource", kKindResource,
-              kResourcesFile, " is needed by no schedule");
+    AddUnused(ctx, findings, ResourceDefinitions(store), lists.Needs, "unused-resource",
+              kKindResource, kResourcesFile, " is needed by no schedule");
   }
   if (totals.ParameterTotal != 0) {
-    AddUnused(ctx, findings, NamedRows(store.ParameterList), lists.ParameterUses, "unused-parameter",
-              kKindParameter, kParmsFile, " is used by no job's command");
+    AddUnused(ctx, findings, NamedRows(store.ParameterList), lists.ParameterUses,
+              "unused-parameter", kKindParameter, kParmsFile, " is used by no job's command");
   }
   if (totals.PromptTotal != 0) {
-    AddUnused(ctx, findings, NamedRows(store.PromptList), lists.PromptUses, "unused-prompt", kKindPrompt,
-              kPromptsFile, " is used by no schedule");
+    AddUnused(ctx, findings, NamedRows(store.PromptList), lists.PromptUses, "unused-prompt",
+              kKindPrompt, kPromptsFile, " is used by no schedule");
   }
 }
 
