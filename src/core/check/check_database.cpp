@@ -1,28 +1,22 @@
 #include "core/check/check_database.h"
 
 #include <future>
+#include <iterator>
+#include <memory>
 
 #include "core/catalogue/catalogue.h"
 #include "core/check/check_context.h"
+#include "core/graph/schedule_graph.h"
 #include "core/reports/usage_reports.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
 
-void CheckContext::Add(const char* rule, const char* kind, std::string key, const char* file,
-                       long long lineIndex, std::string message) {
+void FindingList::Add(const char* rule, const char* kind, std::string key, const char* file,
+                      long long lineIndex, std::string message) {
   const RuleInfo* info = FindRule(rule);
-  Findings.push_back(Finding{rule, info != nullptr ? info->Severity : Severity::Error, kind,
-                             std::move(key), file, lineIndex + 1, std::move(message)});
-}
-
-std::string_view TrimmedView(std::string_view text) {
-  size_t end = text.size();
-  while (end > 0 && text[end - 1] == ' ') --end;
-  size_t begin = 0;
-  while (begin < end && text[begin] == ' ') ++begin;
-  while (begin < end && text[begin] == '\t') ++begin;
-  return text.substr(begin, end - begin);
+  Items.push_back(Finding{rule, info != nullptr ? info->Severity : Severity::Error, kind,
+                          std::move(key), file, lineIndex + 1, std::move(message)});
 }
 
 std::vector<DefinitionAt> CalendarDefinitions(const ExtractStore& store) {
@@ -53,9 +47,9 @@ std::vector<DefinitionAt> ResourceDefinitions(const ExtractStore& store) {
   return resources;
 }
 
-std::vector<DefinitionAt> JobDefinitions(const ExtractStore& store) {
+HugeVector<DefinitionAt> JobDefinitions(const ExtractStore& store) {
   // As JobKeyOfLine reads them: the text before the first blank, "" without one.
-  std::vector<DefinitionAt> jobs;
+  HugeVector<DefinitionAt> jobs;
   for (long long i = 0; i < store.JobLineCount; ++i) {
     const std::string_view line = store.JobLines.At(i);
     if (!IsJobDefinitionLine(line)) continue;
@@ -68,20 +62,36 @@ std::vector<DefinitionAt> JobDefinitions(const ExtractStore& store) {
 
 std::vector<Finding> CheckDatabase(const ExtractStore& store, const Catalogue& catalogue,
                                    Progress& progress) {
-  CheckContext ctx{store, catalogue, progress, {}, {}, {}};
   if (store.ExtractsMissing) return {};
-  // The usage reports' lists are read on a thread of their own meanwhile; nothing else
-  // writes the extracts or those lists until it is joined.
+  // Beside the families that read the schedules on this thread, others build the usage
+  // reports' lists, the schedule graph and the job table. Nothing writes the extracts, those
+  // lists or the graph until they are joined.
   std::future<UsageLists> usageLists =
       std::async(std::launch::async, CollectUsageLists, std::cref(store), std::cref(catalogue));
+  std::future<std::shared_ptr<const ScheduleGraph>> graph =
+      std::async(std::launch::async, ScheduleGraphOf, std::cref(store), std::cref(catalogue));
+  CheckContext ctx{store, catalogue, progress, {}, {}};
+  FindingList jobDefinitions;
+  std::future<void> jobs = std::async(
+      std::launch::async, [&] { CheckJobDefinitions(store, catalogue, ctx.Jobs, jobDefinitions); });
+
   ctx.Outlines = ReadScheduleOutlines(store.ScheduleLines, progress);
-  ctx.Jobs = JobDefinitions(store);
-  CheckDefinitions(ctx);
-  CheckReferences(ctx);
-  CheckFollows(ctx);
-  CheckUsage(ctx, usageLists.get());
-  SortFindings(ctx.Findings);
-  return std::move(ctx.Findings);
+  FindingList definitions, references, follows, usage;
+  CheckDefinitions(ctx, definitions);
+  jobs.get();
+  std::vector<char> scheduled;
+  CheckReferences(ctx, scheduled, references);
+  CheckFollows(ctx, *graph.get(), follows);
+  CheckUsage(ctx, usageLists.get(), scheduled, usage);
+
+  std::vector<Finding> findings;
+  findings.reserve(definitions.Items.size() + jobDefinitions.Items.size() +
+                   references.Items.size() + follows.Items.size() + usage.Items.size());
+  for (FindingList* list : {&definitions, &jobDefinitions, &references, &follows, &usage}) {
+    std::move(list->Items.begin(), list->Items.end(), std::back_inserter(findings));
+  }
+  SortFindings(findings);
+  return findings;
 }
 
 }  // namespace vdbq

@@ -1,15 +1,15 @@
 #include "core/check/cycles.h"
 
 #include <algorithm>
-#include <deque>
+#include <span>
 
 namespace vdbq {
 namespace {
 
 // Tarjan's strongly connected components, without recursion so that long chains cannot
 // exhaust the stack. Returns the component of every node.
-std::vector<int> Components(const std::vector<std::vector<WaitEdge>>& graph, int& count) {
-  const int n = static_cast<int>(graph.size());
+std::vector<int> Components(const WaitGraph& graph, int& count) {
+  const int n = graph.NodeCount();
   std::vector<int> index(n, -1), low(n, 0), component(n, -1);
   std::vector<char> onStack(n, 0);
   std::vector<int> stack;
@@ -26,8 +26,9 @@ std::vector<int> Components(const std::vector<std::vector<WaitEdge>>& graph, int
         stack.push_back(v);
         onStack[v] = 1;
       }
-      if (edge < graph[v].size()) {
-        const int w = graph[v][edge++].To;
+      const std::span<const WaitEdge> out = graph.Out(v);
+      if (edge < out.size()) {
+        const int w = out[edge++].To;
         if (index[w] < 0) {
           calls.emplace_back(w, 0);
         } else if (onStack[w]) {
@@ -55,16 +56,15 @@ std::vector<int> Components(const std::vector<std::vector<WaitEdge>>& graph, int
 
 }  // namespace
 
-std::vector<WaitCycle> FindWaitCycles(const std::vector<std::vector<WaitEdge>>& waitsFor,
+std::vector<WaitCycle> FindWaitCycles(const WaitGraph& waitsFor,
                                       const std::function<bool(int, int)>& before) {
-  const int n = static_cast<int>(waitsFor.size());
+  const int n = waitsFor.NodeCount();
   std::vector<WaitCycle> cycles;
-  long long edges = 0;
-  for (const auto& out : waitsFor) edges += static_cast<long long>(out.size());
+  const auto edges = static_cast<long long>(waitsFor.Edges.size());
   long long budget = 4 * (n + edges) + 10000;
 
   for (int v = 0; v < n; ++v) {
-    for (const WaitEdge& e : waitsFor[v]) {
+    for (const WaitEdge& e : waitsFor.Out(v)) {
       if (e.To == v) {
         cycles.push_back(WaitCycle{{v}, e.Line});
         break;
@@ -74,15 +74,26 @@ std::vector<WaitCycle> FindWaitCycles(const std::vector<std::vector<WaitEdge>>& 
 
   int componentCount = 0;
   const std::vector<int> component = Components(waitsFor, componentCount);
-  std::vector<std::vector<int>> members(componentCount);
-  for (int v = 0; v < n; ++v) members[component[v]].push_back(v);
+  // The members of each component, in node order, one component after another.
+  std::vector<int> memberStart(static_cast<size_t>(componentCount) + 1, 0);
+  for (int v = 0; v < n; ++v) ++memberStart[static_cast<size_t>(component[v]) + 1];
+  for (int c = 0; c < componentCount; ++c) memberStart[c + 1] += memberStart[c];
+  std::vector<int> members(static_cast<size_t>(n));
+  {
+    std::vector<int> next(memberStart.begin(), memberStart.end() - 1);
+    for (int v = 0; v < n; ++v) members[static_cast<size_t>(next[component[v]]++)] = v;
+  }
 
   std::vector<int> parent(n, -1);
   std::vector<long long> parentLine(n, 0);
   std::vector<int> seenIn(n, -1);  // the search that reached the node last
   std::vector<char> covered(n, 0);
+  std::vector<int> queue;
   int search = 0;
-  for (std::vector<int>& group : members) {
+  for (int c = 0; c < componentCount; ++c) {
+    const auto group =
+        std::span<int>(members).subspan(static_cast<size_t>(memberStart[c]),
+                                        static_cast<size_t>(memberStart[c + 1] - memberStart[c]));
     if (group.size() < 2) continue;
     std::sort(group.begin(), group.end(), before);
     std::vector<int> rest;
@@ -94,14 +105,13 @@ std::vector<WaitCycle> FindWaitCycles(const std::vector<std::vector<WaitEdge>>& 
       }
       // Breadth-first from start inside the group until an edge leads back to start.
       const int id = search++;
-      const int c = component[start];
-      std::deque<int> queue{start};
+      queue.assign(1, start);
+      size_t head = 0;
       seenIn[start] = id;
       int last = -1;
-      while (!queue.empty() && last < 0) {
-        const int v = queue.front();
-        queue.pop_front();
-        for (const WaitEdge& e : waitsFor[v]) {
+      while (head < queue.size() && last < 0) {
+        const int v = queue[head++];
+        for (const WaitEdge& e : waitsFor.Out(v)) {
           --budget;
           if (component[e.To] != c) continue;
           if (e.To == start) {
@@ -129,6 +139,18 @@ std::vector<WaitCycle> FindWaitCycles(const std::vector<std::vector<WaitEdge>>& 
     if (!rest.empty()) cycles.push_back(WaitCycle{rest, -1});
   }
   return cycles;
+}
+
+std::vector<WaitCycle> FindWaitCycles(const std::vector<std::vector<WaitEdge>>& waitsFor,
+                                      const std::function<bool(int, int)>& before) {
+  WaitGraph graph;
+  graph.Start.reserve(waitsFor.size() + 1);
+  graph.Start.push_back(0);
+  for (const std::vector<WaitEdge>& out : waitsFor) {
+    graph.Edges.insert(graph.Edges.end(), out.begin(), out.end());
+    graph.Start.push_back(graph.Edges.size());
+  }
+  return FindWaitCycles(graph, before);
 }
 
 }  // namespace vdbq

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace vdbq {
@@ -18,12 +19,27 @@ struct WaitCycle {
   long long Line = 0;
 };
 
+// A waiting graph laid out flat: node v's edges are Edges[Start[v]] up to Edges[Start[v + 1]].
+struct WaitGraph {
+  std::vector<size_t> Start;  // one more than there are nodes
+  std::vector<WaitEdge> Edges;
+
+  int NodeCount() const { return Start.empty() ? 0 : static_cast<int>(Start.size()) - 1; }
+  std::span<const WaitEdge> Out(int node) const {
+    const auto v = static_cast<size_t>(node);
+    return std::span<const WaitEdge>(Edges).subspan(Start[v], Start[v + 1] - Start[v]);
+  }
+};
+
 // The cycles of a graph given as, for each node, the edges to the nodes it waits for. Every
 // node that lies on some cycle is a member of at least one cycle returned: within each group
 // of nodes that wait for each other (a strongly connected component), the shortest cycle
 // through its first uncovered node (by `before`) is taken until every node is covered. Linear
 // in the graph for the usual rings; a bounded amount of extra work for dense tangles, after
 // which the rest of a group is given as one cycle-less list of its members (Line -1).
+std::vector<WaitCycle> FindWaitCycles(const WaitGraph& waitsFor,
+                                      const std::function<bool(int, int)>& before);
+// The same over a list of edges for each node.
 std::vector<WaitCycle> FindWaitCycles(const std::vector<std::vector<WaitEdge>>& waitsFor,
                                       const std::function<bool(int, int)>& before);
 

@@ -1,5 +1,6 @@
 // undefined-workstation and duplicate-definition: what each extract defines, looked at alone.
 
+#include <algorithm>
 #include <cctype>
 #include <string_view>
 #include <unordered_map>
@@ -16,8 +17,8 @@ namespace {
 // differ from the set's, so only then is the list itself searched.
 class WorkstationTest {
  public:
-  explicit WorkstationTest(const CheckContext& ctx) : catalogue_(ctx.Catalogue) {
-    for (std::string_view line : ctx.Store.CpuLines) {
+  WorkstationTest(const ExtractStore& store, const Catalogue& catalogue) : catalogue_(catalogue) {
+    for (std::string_view line : store.CpuLines) {
       if (!IsCpuNameLine(line)) continue;
       const std::string_view name = CpuNameOf(line);
       odd_ = odd_ || name.find_first_of("@:") != std::string_view::npos;
@@ -25,7 +26,16 @@ class WorkstationTest {
     }
   }
 
+  // Keys come grouped by workstation, so the last answer is asked for again most of the time.
   bool Defined(std::string_view workstation) {
+    if (asked_ && workstation == last_) return lastAnswer_;
+    asked_ = true;
+    last_ = workstation;
+    return lastAnswer_ = Look(workstation);
+  }
+
+ private:
+  bool Look(std::string_view workstation) {
     if (names_.contains(workstation)) return true;
     if (!odd_ && workstation.find_first_of("@:") == std::string_view::npos) return false;
     const auto known = slow_.find(workstation);
@@ -33,52 +43,62 @@ class WorkstationTest {
     return slow_[workstation] = catalogue_.IsDefinedCpu(workstation);
   }
 
- private:
   const Catalogue& catalogue_;
   std::unordered_set<std::string_view> names_;
   std::unordered_map<std::string_view, bool> slow_;
   bool odd_ = false;
+  bool asked_ = false;
+  std::string_view last_;
+  bool lastAnswer_ = false;
 };
 
-void CheckWorkstationOf(CheckContext& ctx, WorkstationTest& test, const char* kind,
+void CheckWorkstationOf(FindingList& findings, WorkstationTest& test, const char* kind,
                         std::string_view key, const char* file, long long line) {
   const size_t hash = key.find('#');
   // Keys without "#" have no workstation; the catalogue leaves them out altogether.
   if (hash == std::string_view::npos) return;
   const std::string_view workstation = key.substr(0, hash);
   if (test.Defined(workstation)) return;
-  ctx.Add("undefined-workstation", kind, std::string(key), file, line,
-          "Workstation " + std::string(workstation) + " is not defined in " + kCpusFile);
+  findings.Add("undefined-workstation", kind, std::string(key), file, line,
+               "Workstation " + std::string(workstation) + " is not defined in " + kCpusFile);
 }
 
-void AddDuplicate(CheckContext& ctx, const char* kind, const char* file, std::string_view key,
+void AddDuplicate(FindingList& findings, const char* kind, const char* file, std::string_view key,
                   long long line, long long firstLine) {
-  ctx.Add("duplicate-definition", kind, std::string(key), file, line,
-          std::string(1, static_cast<char>(std::toupper(kind[0]))) + (kind + 1) + " " +
-              std::string(key) + " is defined again; its first definition is on line " +
-              std::to_string(firstLine + 1));
+  findings.Add("duplicate-definition", kind, std::string(key), file, line,
+               std::string(1, static_cast<char>(std::toupper(kind[0]))) + (kind + 1) + " " +
+                   std::string(key) + " is defined again; its first definition is on line " +
+                   std::to_string(firstLine + 1));
 }
 
 // Adds a finding for every definition of a key after its first one.
 class DuplicateTest {
  public:
-  DuplicateTest(CheckContext& ctx, const char* kind, const char* file, size_t expected)
-      : ctx_(ctx), kind_(kind), file_(file) {
-    firstLine_.reserve(expected);
+  DuplicateTest(FindingList& findings, Progress& progress, const char* kind, const char* file,
+                size_t expected)
+      : findings_(findings), progress_(progress), kind_(kind), file_(file) {
+    first_.reserve(expected);
+    lines_.reserve(expected);
   }
 
   // The key must outlive the test.
   void See(std::string_view key, long long line) {
-    ctx_.Progress.Tick();
-    const auto [first, isNew] = firstLine_.emplace(key, line);
-    if (!isNew) AddDuplicate(ctx_, kind_, file_, key, line, first->second);
+    progress_.Tick();
+    const auto [first, isNew] = first_.emplace(key, static_cast<uint32_t>(lines_.size()));
+    if (isNew) {
+      lines_.push_back(line);
+    } else {
+      AddDuplicate(findings_, kind_, file_, key, line, lines_[first->second]);
+    }
   }
 
  private:
-  CheckContext& ctx_;
+  FindingList& findings_;
+  Progress& progress_;
   const char* kind_;
   const char* file_;
-  std::unordered_map<std::string_view, long long> firstLine_;
+  FlatViewMap first_;  // each key's first definition, an index into lines_
+  std::vector<long long> lines_;
 };
 
 }  // namespace
@@ -89,58 +109,76 @@ bool IsCpuNameLine(std::string_view line) {
 
 std::string_view CpuNameOf(std::string_view line) { return line.size() > 8 ? line.substr(8) : ""; }
 
-void CheckDefinitions(CheckContext& ctx) {
-  const ExtractStore& store = ctx.Store;
-  WorkstationTest workstations(ctx);
+void CheckJobDefinitions(const ExtractStore& store, const Catalogue& catalogue, JobTable& table,
+                         FindingList& findings) {
+  WorkstationTest workstations(store, catalogue);
+  table.Jobs = JobDefinitions(store);
+  const HugeVector<DefinitionAt>& jobs = table.Jobs;
+  // The table of keys serves the other families too.
+  table.Reserve();
+  table.FirstOf.resize(jobs.size());
+  // Each key's slot is asked for a few keys ahead, so that the waits for memory overlap.
+  constexpr size_t kAhead = 8;
+  uint64_t hashes[kAhead];
+  for (size_t j = 0; j < std::min(kAhead, jobs.size()); ++j) {
+    hashes[j] = FlatViewMap::Hash(jobs[j].Key);
+    table.Prefetch(hashes[j]);
+  }
+  for (size_t j = 0; j < jobs.size(); ++j) {
+    const uint64_t hash = hashes[j % kAhead];
+    if (j + kAhead < jobs.size()) {
+      hashes[j % kAhead] = FlatViewMap::Hash(jobs[j + kAhead].Key);
+      table.Prefetch(hashes[j % kAhead]);
+    }
+    const DefinitionAt& job = jobs[j];
+    CheckWorkstationOf(findings, workstations, kKindJob, job.Key, kJobsFile, job.Line);
+    table.FirstOf[j] = static_cast<uint32_t>(j);
+    if (job.Key.empty()) continue;
+    const uint32_t first = table.Add(static_cast<uint32_t>(j), hash);
+    table.FirstOf[j] = first;
+    if (first != j)
+      AddDuplicate(findings, kKindJob, kJobsFile, job.Key, job.Line, jobs[first].Line);
+  }
+}
 
-  DuplicateTest cpus(ctx, kKindWorkstation, kCpusFile, 0);
+void CheckDefinitions(const CheckContext& ctx, FindingList& findings) {
+  const ExtractStore& store = ctx.Store;
+  Progress& progress = ctx.Progress;
+  WorkstationTest workstations(store, ctx.Catalogue);
+
+  DuplicateTest cpus(findings, progress, kKindWorkstation, kCpusFile, 0);
   for (long long i = 0; i < store.CpuLines.Count(); ++i) {
     const std::string_view line = store.CpuLines.At(i);
     if (IsCpuNameLine(line)) cpus.See(CpuNameOf(line), i);
   }
 
-  DuplicateTest schedules(ctx, kKindSchedule, kSchedulesFile, ctx.Outlines.size());
+  DuplicateTest schedules(findings, progress, kKindSchedule, kSchedulesFile, ctx.Outlines.size());
   for (const ScheduleOutline& outline : ctx.Outlines) {
-    CheckWorkstationOf(ctx, workstations, kKindSchedule, outline.CatalogueKey, kSchedulesFile,
+    CheckWorkstationOf(findings, workstations, kKindSchedule, outline.CatalogueKey, kSchedulesFile,
                        outline.Line);
     schedules.See(outline.Key, outline.Line);
   }
 
-  // The jobs' table of keys serves the other families too.
-  ctx.JobByKey.reserve(ctx.Jobs.size());
-  ctx.FirstJobOf.resize(ctx.Jobs.size());
-  for (size_t j = 0; j < ctx.Jobs.size(); ++j) {
-    ctx.Progress.Tick();
-    const DefinitionAt& job = ctx.Jobs[j];
-    CheckWorkstationOf(ctx, workstations, kKindJob, job.Key, kJobsFile, job.Line);
-    ctx.FirstJobOf[j] = j;
-    if (job.Key.empty()) continue;
-    const auto [first, isNew] = ctx.JobByKey.emplace(job.Key, j);
-    ctx.FirstJobOf[j] = first->second;
-    if (!isNew) {
-      AddDuplicate(ctx, kKindJob, kJobsFile, job.Key, job.Line, ctx.Jobs[first->second].Line);
-    }
-  }
-
   const std::vector<DefinitionAt> resourceList = ResourceDefinitions(store);
-  DuplicateTest resources(ctx, kKindResource, kResourcesFile, resourceList.size());
+  DuplicateTest resources(findings, progress, kKindResource, kResourcesFile, resourceList.size());
   for (const DefinitionAt& resource : resourceList) {
-    CheckWorkstationOf(ctx, workstations, kKindResource, resource.Key, kResourcesFile,
+    CheckWorkstationOf(findings, workstations, kKindResource, resource.Key, kResourcesFile,
                        resource.Line);
     resources.See(resource.Key, resource.Line);
   }
 
   const std::vector<DefinitionAt> calendarList = CalendarDefinitions(store);
-  DuplicateTest calendars(ctx, kKindCalendar, kCalendarsFile, calendarList.size());
+  DuplicateTest calendars(findings, progress, kKindCalendar, kCalendarsFile, calendarList.size());
   for (const DefinitionAt& calendar : calendarList) {
     calendars.See(calendar.Key, calendar.Line);
   }
 
-  DuplicateTest parameters(ctx, kKindParameter, kParmsFile, store.ParameterList.size());
+  DuplicateTest parameters(findings, progress, kKindParameter, kParmsFile,
+                           store.ParameterList.size());
   for (const NameValue& row : store.ParameterList) {
     if (!row.Name.empty()) parameters.See(row.Name, row.Line);
   }
-  DuplicateTest prompts(ctx, kKindPrompt, kPromptsFile, store.PromptList.size());
+  DuplicateTest prompts(findings, progress, kKindPrompt, kPromptsFile, store.PromptList.size());
   for (const NameValue& row : store.PromptList) {
     if (!row.Name.empty()) prompts.See(row.Name, row.Line);
   }

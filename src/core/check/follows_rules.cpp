@@ -11,6 +11,8 @@
 // by name whatever their workstation.
 
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string_view>
 #include <unordered_map>
 
@@ -24,39 +26,81 @@ namespace {
 
 // A schedule's jobs by key and by name (the first of each), so that a reference finds its job
 // either way. Most schedules hold a handful of jobs: those are searched in place, larger ones
-// through hash maps.
+// through tables.
 class JobIndex {
  public:
-  explicit JobIndex(const ScheduleOutline& schedule) {
-    for (size_t k = 0; k < schedule.Jobs.size(); ++k) {
-      const std::string_view key = schedule.Jobs[k].NodeKey();
-      jobs_.emplace_back(key, key.substr(key.find('#') + 1));
-    }
-    if (jobs_.size() <= kSearchedInPlace) return;
-    for (size_t k = 0; k < jobs_.size(); ++k) {
-      byKey_.emplace(jobs_[k].first, static_cast<int>(k));
-      byName_.emplace(jobs_[k].second, static_cast<int>(k));
+  explicit JobIndex(std::span<const OutlineJob> jobs) : jobs_(jobs) {
+    if (jobs.size() <= kSearchedInPlace) return;
+    tables_ = std::make_unique<Tables>();
+    tables_->ByKey.reserve(jobs.size());
+    tables_->ByName.reserve(jobs.size());
+    for (size_t k = 0; k < jobs.size(); ++k) {
+      const std::string_view key = jobs[k].NodeKey();
+      tables_->ByKey.emplace(key, static_cast<uint32_t>(k));
+      tables_->ByName.emplace(NameOf(key), static_cast<uint32_t>(k));
     }
   }
   // The job a reference names; -1 when there is none of that name.
   int Find(std::string_view job) const {
     const bool byKey = job.find('#') != std::string_view::npos;
-    if (jobs_.size() <= kSearchedInPlace) {
+    if (!tables_) {
       for (size_t k = 0; k < jobs_.size(); ++k) {
-        if ((byKey ? jobs_[k].first : jobs_[k].second) == job) return static_cast<int>(k);
+        const std::string_view key = jobs_[k].NodeKey();
+        if ((byKey ? key : NameOf(key)) == job) return static_cast<int>(k);
       }
       return -1;
     }
-    const auto& index = byKey ? byKey_ : byName_;
-    const auto found = index.find(job);
-    return found == index.end() ? -1 : found->second;
+    const FlatViewMap::Slot* found = (byKey ? tables_->ByKey : tables_->ByName).find(job);
+    return found == nullptr ? -1 : static_cast<int>(found->second);
   }
+  bool Large() const { return tables_ != nullptr; }
 
  private:
   static constexpr size_t kSearchedInPlace = 32;
-  std::vector<std::pair<std::string_view, std::string_view>> jobs_;
-  std::unordered_map<std::string_view, int> byKey_;
-  std::unordered_map<std::string_view, int> byName_;
+  static std::string_view NameOf(std::string_view key) { return key.substr(key.find('#') + 1); }
+  struct Tables {
+    FlatViewMap ByKey;
+    FlatViewMap ByName;
+  };
+  std::span<const OutlineJob> jobs_;
+  std::unique_ptr<Tables> tables_;
+};
+
+// The graph's edges by their two ends: a table probed in a row, filled once.
+class EdgeOfPair {
+ public:
+  explicit EdgeOfPair(const ScheduleGraph& graph) {
+    size_t size = 16;
+    while (size < 2 * static_cast<size_t>(graph.EdgeCount())) size *= 2;
+    slots_.assign(size, Slot{0, -1});
+    for (int e = 0; e < graph.EdgeCount(); ++e) {
+      const ScheduleEdge& edge = graph.Edge(e);
+      *Probe(PairKey(edge.To, edge.From)) = Slot{PairKey(edge.To, edge.From), e};
+    }
+  }
+  // The edge by which `waiting` waits for `waitedFor`; -1 when the graph has none.
+  int Find(int waiting, int waitedFor) const {
+    if (waiting < 0 || waitedFor < 0) return -1;
+    return const_cast<EdgeOfPair*>(this)->Probe(PairKey(waiting, waitedFor))->Edge;
+  }
+
+ private:
+  struct Slot {
+    uint64_t Key;
+    int Edge;  // -1 for a free slot
+  };
+  static uint64_t PairKey(int waiting, int waitedFor) {
+    return (static_cast<uint64_t>(static_cast<uint32_t>(waiting)) << 32) |
+           static_cast<uint32_t>(waitedFor);
+  }
+  Slot* Probe(uint64_t key) {
+    const size_t mask = slots_.size() - 1;
+    uint64_t hash = key * 0x9E3779B97F4A7C15ULL;
+    for (size_t at = (hash ^ (hash >> 29)) & mask;; at = (at + 1) & mask) {
+      if (slots_[at].Edge < 0 || slots_[at].Key == key) return &slots_[at];
+    }
+  }
+  std::vector<Slot> slots_;
 };
 
 // The name as it stands when it holds "#", else completed in `completed`.
@@ -96,7 +140,7 @@ struct JobEdge {
   long long Line;
 };
 
-void CheckJobCycles(CheckContext& ctx, const ScheduleOutline& schedule,
+void CheckJobCycles(FindingList& findings, const ScheduleOutline& schedule,
                     const std::vector<JobEdge>& edges) {
   // Jobs that only wait for jobs listed before them cannot wait in a cycle: the usual case
   // needs no search at all.
@@ -118,55 +162,60 @@ void CheckJobCycles(CheckContext& ctx, const ScheduleOutline& schedule,
     }
     const long long line =
         cycle.Line >= 0 ? cycle.Line : schedule.Jobs[static_cast<size_t>(cycle.Members[0])].Line;
-    ctx.Add("job-cycle", kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
-            CycleMessage("Jobs", "Job", "follow", "follows", keys, cycle.Line >= 0));
+    findings.Add("job-cycle", kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile,
+                 line, CycleMessage("Jobs", "Job", "follow", "follows", keys, cycle.Line >= 0));
   }
 }
 
 }  // namespace
 
-void CheckFollows(CheckContext& ctx) {
-  const std::vector<ScheduleOutline>& outlines = ctx.Outlines;
-  const std::shared_ptr<const ScheduleGraph> graph = ScheduleGraphOf(ctx.Store, ctx.Catalogue);
-  const int nodes = graph->NodeCount();
-  // The key as the catalogue shows it, for the findings of a node's schedule.
+void CheckFollows(const CheckContext& ctx, const ScheduleGraph& graph, FindingList& findings) {
+  const ScheduleOutlines& outlines = ctx.Outlines;
+  const int nodes = graph.NodeCount();
+  // Each outline's node, and the first outline of each node: its key as the catalogue shows
+  // it, for the findings of the node's schedule, and its jobs, as the graph takes them.
+  std::vector<int> nodeOf(outlines.size());
   std::vector<const ScheduleOutline*> outlineOf(static_cast<size_t>(nodes), nullptr);
-  for (const ScheduleOutline& schedule : outlines) {
-    const int node = graph->Find(schedule.Key);
+  for (size_t s = 0; s < outlines.size(); ++s) {
+    const int node = graph.Find(outlines[s].Key);
+    nodeOf[s] = node;
     if (node >= 0 && outlineOf[static_cast<size_t>(node)] == nullptr) {
-      outlineOf[static_cast<size_t>(node)] = &schedule;
+      outlineOf[static_cast<size_t>(node)] = &outlines[s];
     }
   }
-  // The jobs of a defined schedule: those of its first definition, as the graph takes it.
-  std::unordered_map<int, JobIndex> jobsOf;
-  auto jobsOfNode = [&](int node) -> const JobIndex& {
-    auto found = jobsOf.find(node);
-    if (found != jobsOf.end()) return found->second;
-    static const ScheduleOutline kNoJobs;
+  // Only the indexes of large schedules are worth keeping; a small one is its job list.
+  std::unordered_map<int, JobIndex> largeJobsOf;
+  auto jobsOfNode = [&](int node) -> JobIndex {
     const ScheduleOutline* outline = outlineOf[static_cast<size_t>(node)];
-    return jobsOf.emplace(node, JobIndex(outline != nullptr ? *outline : kNoJobs)).first->second;
+    return JobIndex(outline != nullptr ? outline->Jobs : std::span<const OutlineJob>());
+  };
+  auto findJob = [&](int node, std::string_view job) {
+    const auto known = largeJobsOf.find(node);
+    if (known != largeJobsOf.end()) return known->second.Find(job);
+    JobIndex index = jobsOfNode(node);
+    const int found = index.Find(job);
+    if (index.Large()) largeJobsOf.emplace(node, std::move(index));
+    return found;
   };
 
-  // Where a schedule first names each schedule it waits for, and schedules that wait for
-  // themselves (the graph keeps no edge from a schedule to itself).
-  std::unordered_map<uint64_t, long long> referenceLine;
-  auto pairKey = [](int waiting, int waitedFor) {
-    return (static_cast<uint64_t>(static_cast<uint32_t>(waiting)) << 32) |
-           static_cast<uint32_t>(waitedFor);
-  };
-  std::vector<std::vector<WaitEdge>> waitsFor(static_cast<size_t>(nodes));
+  // Where a schedule first names each schedule it waits for (by the graph's edge), and
+  // schedules that wait for themselves (the graph keeps no edge from a schedule to itself).
+  const EdgeOfPair edgeOf(graph);
+  std::vector<long long> edgeLine(static_cast<size_t>(graph.EdgeCount()), -1);
+  std::vector<std::pair<int, long long>> selfWaits;
 
   std::vector<JobEdge> jobEdges;
-  for (const ScheduleOutline& schedule : outlines) {
+  std::string completed;
+  for (size_t s = 0; s < outlines.size(); ++s) {
+    const ScheduleOutline& schedule = outlines[s];
     ctx.Progress.Tick();
-    const int self = graph->Find(schedule.Key);
+    const int self = nodeOf[s];
     auto add = [&](const char* rule, long long line, std::string message) {
-      ctx.Add(rule, kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
-              std::move(message));
+      findings.Add(rule, kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
+                   std::move(message));
     };
-    const JobIndex ownJobs(schedule);
+    const JobIndex ownJobs(schedule.Jobs);
     jobEdges.clear();
-    std::string completed;
 
     for (const OutlineItem& item : schedule.Follows) {
       const std::string_view ref = item.Text;
@@ -185,49 +234,72 @@ void CheckFollows(CheckContext& ctx) {
       const std::string_view target =
           Qualified(ref.substr(0, dot), schedule.Workstation, completed);
       const std::string_view job = dot == std::string_view::npos ? "" : ref.substr(dot + 1);
-      const int node = graph->Find(target);
-      if (node < 0 || !graph->Defined(node)) {
+      const int node = graph.Find(target);
+      if (node < 0 || !graph.Defined(node)) {
         add("undefined-schedule", item.Line,
             "FOLLOWS names schedule " + std::string(target) + ", which " + kSchedulesFile +
                 " does not define");
         continue;
       }
       const bool wholeSchedule = job.empty() || job == "@";
-      if (!wholeSchedule && jobsOfNode(node).Find(job) < 0) {
+      if (!wholeSchedule && findJob(node, job) < 0) {
         add("undefined-job-in-schedule", item.Line,
             "FOLLOWS names job " + std::string(job) + " of schedule " + std::string(target) +
                 ", which has no such job");
         continue;
       }
       if (node != self) {
-        referenceLine.try_emplace(pairKey(self, node), item.Line);
+        const int edge = edgeOf.Find(self, node);
+        if (edge >= 0 && edgeLine[static_cast<size_t>(edge)] < 0) {
+          edgeLine[static_cast<size_t>(edge)] = item.Line;
+        }
       } else if (!item.InJobs || wholeSchedule) {
         // A schedule that waits for itself, or a job that waits for its whole schedule.
-        waitsFor[static_cast<size_t>(self)].push_back(WaitEdge{self, item.Line});
+        selfWaits.emplace_back(self, item.Line);
       } else if (item.Job >= 0) {
-        jobEdges.push_back(JobEdge{item.Job, ownJobs.Find(job), item.Line});
+        // The job was looked for among the jobs of the schedule's first definition; a later
+        // definition of the same key may not hold it.
+        const int waitedFor = ownJobs.Find(job);
+        if (waitedFor >= 0) jobEdges.push_back(JobEdge{item.Job, waitedFor, item.Line});
       }
     }
-    CheckJobCycles(ctx, schedule, jobEdges);
+    CheckJobCycles(findings, schedule, jobEdges);
   }
 
-  for (int e = 0; e < graph->EdgeCount(); ++e) {
-    const ScheduleEdge& edge = graph->Edge(e);
-    const auto line = referenceLine.find(pairKey(edge.To, edge.From));
-    waitsFor[static_cast<size_t>(edge.To)].push_back(WaitEdge{
-        edge.From, line != referenceLine.end() ? line->second : graph->DefinitionLine(edge.To)});
+  // Each node waits for itself first, then along its edges in the graph's order.
+  WaitGraph waits;
+  waits.Start.assign(static_cast<size_t>(nodes) + 1, 0);
+  for (const auto& [node, line] : selfWaits) ++waits.Start[static_cast<size_t>(node) + 1];
+  for (int node = 0; node < nodes; ++node) {
+    waits.Start[static_cast<size_t>(node) + 1] += graph.InEdges(node).size();
+  }
+  for (size_t node = 0; node < static_cast<size_t>(nodes); ++node) {
+    waits.Start[node + 1] += waits.Start[node];
+  }
+  waits.Edges.resize(waits.Start.back());
+  std::vector<size_t> next(waits.Start.begin(), waits.Start.end() - 1);
+  for (const auto& [node, line] : selfWaits) {
+    waits.Edges[next[static_cast<size_t>(node)]++] = WaitEdge{node, line};
+  }
+  for (int node = 0; node < nodes; ++node) {
+    for (const int e : graph.InEdges(node)) {
+      const long long line = edgeLine[static_cast<size_t>(e)];
+      waits.Edges[next[static_cast<size_t>(node)]++] =
+          WaitEdge{graph.Edge(e).From, line >= 0 ? line : graph.DefinitionLine(node)};
+    }
   }
   const auto cycles =
-      FindWaitCycles(waitsFor, [&](int a, int b) { return graph->Key(a) < graph->Key(b); });
+      FindWaitCycles(waits, [&](int a, int b) { return graph.Key(a) < graph.Key(b); });
   for (const WaitCycle& cycle : cycles) {
     const int first = cycle.Members[0];
     std::vector<std::string> keys;
-    for (int node : cycle.Members) keys.push_back(graph->Key(node));
+    for (int node : cycle.Members) keys.push_back(graph.Key(node));
     const ScheduleOutline* outline = outlineOf[static_cast<size_t>(first)];
-    ctx.Add("schedule-cycle", kKindSchedule,
-            outline != nullptr ? std::string(outline->CatalogueKey) : graph->Key(first),
-            kSchedulesFile, cycle.Line >= 0 ? cycle.Line : graph->DefinitionLine(first),
-            CycleMessage("Schedules", "Schedule", "wait for", "waits for", keys, cycle.Line >= 0));
+    findings.Add(
+        "schedule-cycle", kKindSchedule,
+        outline != nullptr ? std::string(outline->CatalogueKey) : graph.Key(first), kSchedulesFile,
+        cycle.Line >= 0 ? cycle.Line : graph.DefinitionLine(first),
+        CycleMessage("Schedules", "Schedule", "wait for", "waits for", keys, cycle.Line >= 0));
   }
 }
 

@@ -3,8 +3,8 @@
 // the other extracts define.
 
 #include <array>
+#include <span>
 #include <string_view>
-#include <unordered_set>
 
 #include "core/check/check_context.h"
 #include "core/text/text_routines.h"
@@ -19,8 +19,7 @@ constexpr std::array<std::string_view, 11> kRunCycleWords{
 
 // The calendar an ON or EXCEPT item names, "" when it names none. An item may add an offset
 // after the name ("MONTHEND +2 DAYS", "MONTHEND-1"); only the name counts.
-std::string_view CalendarOfItem(std::string_view item,
-                                const std::unordered_set<std::string_view>& defined) {
+std::string_view CalendarOfItem(std::string_view item, const FlatViewMap& defined) {
   const std::string_view name = item.substr(0, item.find_first_of(" \t+-"));
   if (name.empty() || defined.contains(name)) return name;
   if (name.front() >= '0' && name.front() <= '9') return {};
@@ -30,34 +29,47 @@ std::string_view CalendarOfItem(std::string_view item,
   return name;
 }
 
-std::unordered_set<std::string_view> KeysOf(const std::vector<DefinitionAt>& definitions) {
-  std::unordered_set<std::string_view> keys;
+FlatViewMap KeysOf(const std::vector<DefinitionAt>& definitions) {
+  FlatViewMap keys;
   keys.reserve(definitions.size());
-  for (const DefinitionAt& definition : definitions) keys.insert(definition.Key);
+  for (const DefinitionAt& definition : definitions) keys.emplace(definition.Key, 0);
   return keys;
 }
 
 }  // namespace
 
-void CheckReferences(CheckContext& ctx) {
+void CheckReferences(const CheckContext& ctx, std::vector<char>& scheduled, FindingList& findings) {
   const ExtractStore& store = ctx.Store;
-  const std::unordered_set<std::string_view> calendars = KeysOf(CalendarDefinitions(store));
-  const std::unordered_set<std::string_view> resources = KeysOf(ResourceDefinitions(store));
-  std::unordered_set<std::string_view> prompts;
+  const FlatViewMap calendars = KeysOf(CalendarDefinitions(store));
+  const FlatViewMap resources = KeysOf(ResourceDefinitions(store));
+  FlatViewMap prompts;
   for (const NameValue& row : store.PromptList) {
-    if (!row.Name.empty()) prompts.insert(TrimmedView(row.Name));
+    if (!row.Name.empty()) prompts.emplace(TrimmedView(row.Name), 0);
   }
+  scheduled.assign(ctx.Jobs.Jobs.size(), 0);
+  std::string resource;
+  // The job lines' keys are looked up all at once, which overlaps their waits for memory.
+  const std::span<const OutlineJob> allJobs = ctx.Outlines.AllJobs();
+  HugeVector<long long> definitionOf(allJobs.size());
+  ctx.Jobs.FindEach(
+      allJobs.size(), [&](size_t k) { return allJobs[k].Key; }, definitionOf.data());
 
   for (const ScheduleOutline& schedule : ctx.Outlines) {
     ctx.Progress.Tick();
     auto add = [&](const char* rule, long long line, std::string message) {
-      ctx.Add(rule, kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
-              std::move(message));
+      findings.Add(rule, kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
+                   std::move(message));
     };
-    for (const OutlineJob& job : schedule.Jobs) {
-      if (ctx.JobByKey.contains(job.Key)) continue;
+    const size_t firstJob = static_cast<size_t>(schedule.Jobs.data() - allJobs.data());
+    for (size_t k = 0; k < schedule.Jobs.size(); ++k) {
+      const OutlineJob& job = schedule.Jobs[k];
+      const long long first = definitionOf[firstJob + k];
+      if (first >= 0) {
+        scheduled[static_cast<size_t>(first)] = 1;
+        continue;
+      }
       add("undefined-job", job.Line,
-          "Job " + job.Key + " is not defined in " + std::string(kJobsFile));
+          "Job " + std::string(job.Key) + " is not defined in " + std::string(kJobsFile));
     }
     for (const OutlineItem& item : schedule.Calendars) {
       const std::string_view calendar = CalendarOfItem(item.Text, calendars);
@@ -68,9 +80,12 @@ void CheckReferences(CheckContext& ctx) {
     // A resource named without a workstation is the schedule's own workstation's, as the
     // resource usage check reads it.
     for (const OutlineItem& item : schedule.Needs) {
-      const std::string resource = Contains(item.Text, "#") ? std::string(item.Text)
-                                                            : std::string(schedule.Workstation) +
-                                                                  "#" + std::string(item.Text);
+      resource.clear();
+      if (item.Text.find('#') == std::string_view::npos) {
+        resource += schedule.Workstation;
+        resource += '#';
+      }
+      resource += item.Text;
       if (resources.contains(resource)) continue;
       add("undefined-resource", item.Line,
           "Resource " + resource + " is not defined in " + kResourcesFile);

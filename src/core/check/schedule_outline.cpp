@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "core/check/check_context.h"
 #include "core/reports/job_usage_report.h"
@@ -39,13 +40,19 @@ bool IsOtherJobClause(std::string_view text) {
   return false;
 }
 
+// Whether the text holds "CONFIRMED" or "PRIORITY": one pass for both words.
+bool MayHoldJobOption(std::string_view text) {
+  for (size_t at = 0; at + 8 <= text.size(); ++at) {
+    if (text[at] == 'C' && text.substr(at, 9) == "CONFIRMED") return true;
+    if (text[at] == 'P' && text.substr(at, 8) == "PRIORITY") return true;
+  }
+  return false;
+}
+
 // The text without a trailing CONFIRMED or PRIORITY clause. The cut text is a part of the
 // text, so it is given as a view of it; only a text that holds either word is cut at all.
 std::string_view WithoutJobOptions(std::string_view text) {
-  if (text.find("CONFIRMED") == std::string_view::npos &&
-      text.find("PRIORITY") == std::string_view::npos) {
-    return text;
-  }
+  if (!MayHoldJobOption(text)) return text;
   JobOptionState state{std::string(text), {}, {}};
   SplitJobOptions(state);
   const size_t at = text.find(state.CurrentLine);
@@ -61,7 +68,7 @@ std::string_view Trimmed(std::string_view text) {
 // The comma-separated items of one line of a clause. A PROMPT item in double quotes is a prompt
 // text, which may hold commas itself, and names nothing.
 void AddItems(std::string_view text, ClauseKind kind, long long line, int job, bool inJobs,
-              std::vector<OutlineItem>& items) {
+              HugeVector<OutlineItem>& items) {
   size_t start = 0;
   while (start <= text.size()) {
     size_t end = start;
@@ -83,27 +90,43 @@ void AddItems(std::string_view text, ClauseKind kind, long long line, int job, b
   }
 }
 
-std::vector<OutlineItem>& ItemsOf(ScheduleOutline& outline, ClauseKind kind) {
-  switch (kind) {
-    case ClauseKind::Follows:
-      return outline.Follows;
-    case ClauseKind::Needs:
-      return outline.Needs;
-    case ClauseKind::Prompt:
-      return outline.Prompts;
-    case ClauseKind::Calendar:
-      break;
-  }
-  return outline.Calendars;
-}
-
 bool EndsDefinition(std::string_view raw) { return StartsWith(raw, "SCHEDULE "); }
 
 }  // namespace
 
-std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progress& progress) {
-  std::vector<ScheduleOutline> outlines;
+ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress) {
+  ScheduleOutlines result;
+  HugeVector<ScheduleOutline>& outlines = result.schedules_;
+  // Where each outline's part of the shared arrays begins and ends, turned into views once
+  // the arrays have stopped growing.
+  struct Extent {
+    size_t Begin[5];
+    size_t End[5];
+  };
+  HugeVector<Extent> extents;
+  HugeVector<OutlineItem>* arrays[4] = {&result.follows_, &result.needs_, &result.prompts_,
+                                        &result.calendars_};
+  auto sizes = [&](size_t(&at)[5]) {
+    for (size_t k = 0; k < 4; ++k) at[k] = arrays[k]->size();
+    at[4] = result.jobs_.size();
+  };
+  // Composed keys: the job, and where its key lies in composedKeys_.
+  struct Composed {
+    size_t Job;
+    size_t Offset;
+  };
+  std::vector<Composed> composed;
+  HugeVector<char>& composedKeys = result.composedKeys_;
+
   const long long count = lines.Count();
+  // Room for what a file of this many lines usually holds, taken up front so that the arrays
+  // are not copied as they grow; pages are only taken as they are written.
+  const auto room = static_cast<size_t>(std::min<long long>(count, 1LL << 22));
+  outlines.reserve(room / 8);
+  extents.reserve(room / 8);
+  result.jobs_.reserve(room / 2);
+  result.follows_.reserve(room / 2);
+  result.calendars_.reserve(room / 4);
   long long i = 0;
   while (i < count) {
     progress.Tick();
@@ -118,6 +141,9 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
     // As the J#5 reading takes it (ScheduleWorkstation).
     outline.Workstation = outline.Key.substr(0, std::min<size_t>(outline.Key.find('#'), 50));
     outline.Line = i;
+    Extent extent;
+    sizes(extent.Begin);
+    const size_t firstJob = result.jobs_.size();
     bool inJobs = false;
     long long j = i + 1;
     for (; j < count; ++j) {
@@ -142,8 +168,8 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
         }
       }
       if (clause != nullptr) {
-        const int job = inJobs ? static_cast<int>(outline.Jobs.size()) - 1 : -1;
-        std::vector<OutlineItem>& items = ItemsOf(outline, clause->Kind);
+        const int job = inJobs ? static_cast<int>(result.jobs_.size() - firstJob) - 1 : -1;
+        HugeVector<OutlineItem>& items = *arrays[static_cast<size_t>(clause->Kind)];
         std::string_view part = WithoutJobOptions(Trimmed(text.substr(clause->Keyword.size())));
         AddItems(part, clause->Kind, j, job, inJobs, items);
         // A clause ending with "," goes on, up to a line that closes the part it stands in.
@@ -159,17 +185,46 @@ std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progres
       if (!inJobs || IsOtherJobClause(text)) continue;
       const std::string_view job = WithoutJobOptions(text);
       OutlineJob entry;
-      entry.Key = job.find('#') != std::string_view::npos
-                      ? std::string(TrimmedView(job))
-                      : std::string(outline.Workstation) + "#" + std::string(job);
-      entry.NodeKeyLength = std::min(entry.Key.find(' '), entry.Key.size());
+      if (job.find('#') != std::string_view::npos) {
+        entry.Key = TrimmedView(job);
+      } else {
+        composed.push_back(Composed{result.jobs_.size(), composedKeys.size()});
+        composedKeys.insert(composedKeys.end(), outline.Workstation.begin(),
+                            outline.Workstation.end());
+        composedKeys.push_back('#');
+        composedKeys.insert(composedKeys.end(), job.begin(), job.end());
+        // Its place is filled in once composedKeys has stopped growing.
+        entry.Key = std::string_view(nullptr, outline.Workstation.size() + 1 + job.size());
+      }
+      if (entry.Key.data() != nullptr) {
+        entry.NodeKeyLength = std::min(entry.Key.find(' '), entry.Key.size());
+      }
       entry.Line = j;
-      outline.Jobs.push_back(std::move(entry));
+      result.jobs_.push_back(entry);
     }
-    outlines.push_back(std::move(outline));
+    sizes(extent.End);
+    extents.push_back(extent);
+    outlines.push_back(outline);
     i = j;
   }
-  return outlines;
+
+  for (const Composed& c : composed) {
+    OutlineJob& job = result.jobs_[c.Job];
+    job.Key = std::string_view(composedKeys.data() + c.Offset, job.Key.size());
+    job.NodeKeyLength = std::min(job.Key.find(' '), job.Key.size());
+  }
+  for (size_t k = 0; k < outlines.size(); ++k) {
+    const Extent& extent = extents[k];
+    std::span<const OutlineItem>* views[4] = {&outlines[k].Follows, &outlines[k].Needs,
+                                              &outlines[k].Prompts, &outlines[k].Calendars};
+    for (size_t a = 0; a < 4; ++a) {
+      *views[a] = std::span<const OutlineItem>(*arrays[a])
+                      .subspan(extent.Begin[a], extent.End[a] - extent.Begin[a]);
+    }
+    outlines[k].Jobs = std::span<const OutlineJob>(result.jobs_)
+                           .subspan(extent.Begin[4], extent.End[4] - extent.Begin[4]);
+  }
+  return result;
 }
 
 }  // namespace vdbq

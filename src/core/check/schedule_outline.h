@@ -1,8 +1,11 @@
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/check/huge_pages.h"
 #include "core/extracts/line_list.h"
 #include "core/reports/report_context.h"
 
@@ -22,14 +25,15 @@ struct OutlineItem {
 // A job line of a schedule's job part.
 struct OutlineJob {
   // The key as J#5 reads it: the line without a trailing CONFIRMED or PRIORITY clause, with
-  // the schedule's workstation put before it when it holds no "#".
-  std::string Key;
+  // the schedule's workstation put before it when it holds no "#". Points into the schedule
+  // lines, or into the outlines' own texts when the workstation was put before it.
+  std::string_view Key;
   // How much of the key comes before its first blank: the job as the schedule's FOLLOWS
   // clauses name it.
   size_t NodeKeyLength = 0;
   long long Line = 0;
 
-  std::string_view NodeKey() const { return std::string_view(Key).substr(0, NodeKeyLength); }
+  std::string_view NodeKey() const { return Key.substr(0, NodeKeyLength); }
 };
 
 // What the integrity rules read from one schedule definition.
@@ -42,11 +46,41 @@ struct ScheduleOutline {
   // Each clause's items, split at commas and trimmed, over continuation lines. FOLLOWS items
   // are cut at their first blank; NEEDS items lose their quantity; PROMPT items are names
   // only (a quoted prompt text is no name). ON and EXCEPT come from the header only.
-  std::vector<OutlineItem> Follows;
-  std::vector<OutlineItem> Needs;
-  std::vector<OutlineItem> Prompts;
-  std::vector<OutlineItem> Calendars;
-  std::vector<OutlineJob> Jobs;
+  std::span<const OutlineItem> Follows;
+  std::span<const OutlineItem> Needs;
+  std::span<const OutlineItem> Prompts;
+  std::span<const OutlineItem> Calendars;
+  std::span<const OutlineJob> Jobs;
+};
+
+// Every schedule definition, in file order. The items and jobs of all outlines lie in a few
+// shared arrays, so that reading a large file costs no allocation per schedule. Movable, not
+// copyable: the outlines view the arrays.
+class ScheduleOutlines {
+ public:
+  ScheduleOutlines() = default;
+  ScheduleOutlines(ScheduleOutlines&&) noexcept = default;
+  ScheduleOutlines& operator=(ScheduleOutlines&&) noexcept = default;
+  ScheduleOutlines(const ScheduleOutlines&) = delete;
+  ScheduleOutlines& operator=(const ScheduleOutlines&) = delete;
+
+  size_t size() const { return schedules_.size(); }
+  bool empty() const { return schedules_.empty(); }
+  const ScheduleOutline& operator[](size_t k) const { return schedules_[k]; }
+  auto begin() const { return schedules_.begin(); }
+  auto end() const { return schedules_.end(); }
+  // Every schedule's jobs, one after another.
+  std::span<const OutlineJob> AllJobs() const { return jobs_; }
+
+ private:
+  friend ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress);
+
+  HugeVector<ScheduleOutline> schedules_;
+  HugeVector<OutlineItem> follows_, needs_, prompts_, calendars_;
+  HugeVector<OutlineJob> jobs_;
+  // The job keys that got their schedule's workstation put before them. Not a string: a short
+  // one would move its bytes along with itself.
+  HugeVector<char> composedKeys_;
 };
 
 // Reads every schedule definition, in file order, in one pass. The items point into `lines`,
@@ -55,6 +89,6 @@ struct ScheduleOutline {
 // whose trimmed text is "END". A further "SCHEDULE " line ends a definition that lacks its END,
 // so one broken definition never hides the ones after it. A clause line ending with ","
 // continues on the next line. Job lines are told from job clauses as J#5 tells them.
-std::vector<ScheduleOutline> ReadScheduleOutlines(const LineList& lines, Progress& progress);
+ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress);
 
 }  // namespace vdbq

@@ -2,7 +2,9 @@
 // found from the same lists those reports build, each pointed at its definition's line.
 
 #include <algorithm>
+#include <future>
 #include <optional>
+#include <span>
 #include <unordered_map>
 
 #include "core/check/check_context.h"
@@ -60,9 +62,9 @@ void ForEachItem(std::string_view text, Visit&& visit) {
 // Adds a finding for every listed name that "," + uses + "," does not hold as "," + name + ","
 // (CommaItemSet's answer). The names are few and the uses many, so the uses are walked once
 // against a table of the names.
-void AddUnused(CheckContext& ctx, const std::vector<DefinitionAt>& definitions,
-               std::string_view uses, const char* rule, const char* kind, const char* file,
-               const char* unusedText) {
+void AddUnused(const CheckContext& ctx, FindingList& findings,
+               const std::vector<DefinitionAt>& definitions, std::string_view uses,
+               const char* rule, const char* kind, const char* file, const char* unusedText) {
   std::vector<std::pair<std::string_view, long long>> listed;
   ForEachListedDefinition(
       definitions, [&](std::string_view name, long long line) { listed.emplace_back(name, line); });
@@ -81,51 +83,83 @@ void AddUnused(CheckContext& ctx, const std::vector<DefinitionAt>& definitions,
                             : Contains(wrappedUses, CommaWrapped(name));
     if (isUsed) continue;
     const std::string key(name);
-    ctx.Add(rule, kind, key, file, line,
-            std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) + (kind + 1) + " " + key +
-                unusedText);
+    findings.Add(rule, kind, key, file, line,
+                 std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) + (kind + 1) + " " + key +
+                     unusedText);
   }
 }
 
-void CheckUnscheduledJobs(CheckContext& ctx) {
+// True when the list is the keys of the schedules' job lines, each followed by a comma, and no
+// key holds a comma: then its entries are those keys, which CheckReferences has marked already.
+bool ListsTheOutlineJobs(std::string_view list, std::span<const OutlineJob> jobs) {
+  size_t at = 0;
+  for (const OutlineJob& job : jobs) {
+    const std::string_view key = job.Key;
+    if (key.find(',') != std::string_view::npos) return false;
+    if (list.size() - at < key.size() + 1 || list.compare(at, key.size(), key) != 0 ||
+        list[at + key.size()] != ',') {
+      return false;
+    }
+    at += key.size() + 1;
+  }
+  return at == list.size();
+}
+
+void CheckUnscheduledJobs(const CheckContext& ctx, const std::vector<char>& outlineScheduled,
+                          FindingList& findings) {
   const std::string* list = &*ctx.Catalogue.ScheduledJobList;
+  const HugeVector<DefinitionAt>& jobs = ctx.Jobs.Jobs;
   // J#5 counts a key as scheduled when it is one of the list's entries, or for a key holding
   // commas a run of them. Plain keys are marked by one walk over the entries against the job
-  // keys' table; EntryRuns answers for the others.
-  std::vector<char> scheduled(ctx.Jobs.size(), 0);
-  ForEachItem(*list, [&](std::string_view entry) {
-    const auto found = ctx.JobByKey.find(entry);
-    if (found != ctx.JobByKey.end()) scheduled[found->second] = 1;
-  });
+  // keys' table, unless the schedules' job lines marked them already; EntryRuns answers for
+  // the others.
+  std::vector<char> walked;
+  const std::vector<char>* scheduled = &outlineScheduled;
+  if (!ListsTheOutlineJobs(*list, ctx.Outlines.AllJobs())) {
+    walked.assign(jobs.size(), 0);
+    ForEachItem(*list, [&](std::string_view entry) {
+      const long long found = ctx.Jobs.Find(entry);
+      if (found >= 0) walked[static_cast<size_t>(found)] = 1;
+    });
+    scheduled = &walked;
+  }
   auto plain = [](std::string_view key) {
     return !key.empty() && key.find(',') == std::string_view::npos;
   };
   std::vector<std::string> odd;
-  for (const DefinitionAt& job : ctx.Jobs) {
+  for (const DefinitionAt& job : jobs) {
     if (!plain(job.Key)) odd.emplace_back(job.Key);
   }
   std::optional<EntryRuns> oddRuns;
   if (!odd.empty()) oddRuns.emplace(*list, odd);
-  for (size_t j = 0; j < ctx.Jobs.size(); ++j) {
+  for (size_t j = 0; j < jobs.size(); ++j) {
     ctx.Progress.Tick();
-    const DefinitionAt& job = ctx.Jobs[j];
-    if (plain(job.Key) ? scheduled[ctx.FirstJobOf[j]] != 0 : oddRuns->Holds(job.Key)) continue;
+    const DefinitionAt& job = jobs[j];
+    if (plain(job.Key) ? (*scheduled)[ctx.Jobs.FirstOf[j]] != 0 : oddRuns->Holds(job.Key)) {
+      continue;
+    }
     const std::string key(job.Key);
-    ctx.Add("unscheduled-job", kKindJob, key, kJobsFile, job.Line,
-            "Job " + key + " is in no schedule");
+    findings.Add("unscheduled-job", kKindJob, key, kJobsFile, job.Line,
+                 "Job " + key + " is in no schedule");
   }
 }
 
 }  // namespace
 
 UsageLists CollectUsageLists(const ExtractStore& store, const Catalogue& catalogue) {
-  // Runs beside the other families, so it never ticks the caller's progress.
+  // Runs beside the other families, so it never ticks the caller's progress. J#5's list takes
+  // about as long as the other four together, so it is built on a thread of its own.
+  std::future<std::optional<std::string>> scheduledJobs = std::async(std::launch::async, [&] {
+    Progress silent;
+    std::optional<std::string> list;
+    if (!catalogue.ScheduledJobList || catalogue.ScheduledJobList->empty()) {
+      list = CollectScheduledJobs(store, silent);
+    }
+    return list;
+  });
   Progress silent;
   UsageLists lists;
   const CatalogueTotals& totals = catalogue.Totals;
-  if (!catalogue.ScheduledJobList || catalogue.ScheduledJobList->empty()) {
-    lists.ScheduledJobs = CollectScheduledJobs(store, silent);
-  }
   // Each report looks at nothing while its category is empty.
   if (totals.CalendarTotal != 0 &&
       (!catalogue.UsedCalendarList || catalogue.UsedCalendarList->empty())) {
@@ -134,31 +168,34 @@ UsageLists CollectUsageLists(const ExtractStore& store, const Catalogue& catalog
   if (totals.ResourceTotal != 0) lists.Needs = CollectResourceNeeds(store, silent);
   if (totals.ParameterTotal != 0) lists.ParameterUses = CollectParameterUses(store, silent);
   if (totals.PromptTotal != 0) lists.PromptUses = CollectPromptUses(store, silent);
+  lists.ScheduledJobs = scheduledJobs.get();
   return lists;
 }
 
-void CheckUsage(CheckContext& ctx, UsageLists lists) {
+void CheckUsage(const CheckContext& ctx, UsageLists lists, const std::vector<char>& scheduled,
+                FindingList& findings) {
   const ExtractStore& store = ctx.Store;
   const CatalogueTotals& totals = ctx.Catalogue.Totals;
   // The lists J#5 and C#2 keep until the next load.
   if (lists.ScheduledJobs) ctx.Catalogue.ScheduledJobList = std::move(lists.ScheduledJobs);
   if (lists.UsedCalendars) ctx.Catalogue.UsedCalendarList = std::move(lists.UsedCalendars);
-  CheckUnscheduledJobs(ctx);
+  CheckUnscheduledJobs(ctx, scheduled, findings);
   if (totals.CalendarTotal != 0) {
-    AddUnused(ctx, CalendarDefinitions(store), *ctx.Catalogue.UsedCalendarList, "unused-calendar",
-              kKindCalendar, kCalendarsFile, " is named by no schedule's ON or EXCEPT");
+    AddUnused(ctx, findings, CalendarDefinitions(store), *ctx.Catalogue.UsedCalendarList,
+              "unused-calendar", kKindCalendar, kCalendarsFile,
+              " is named by no schedule's ON or EXCEPT");
   }
   if (totals.ResourceTotal != 0) {
-    AddUnused(ctx, ResourceDefinitions(store), lists.Needs, "unused-resource", kKindResource,
-              kResourcesFile, " is needed by no schedule");
+    AddUnused(ctx, findings, ResourceDefinitions(store), lists.Needs, "unused-resource",
+              kKindResource, kResourcesFile, " is needed by no schedule");
   }
   if (totals.ParameterTotal != 0) {
-    AddUnused(ctx, NamedRows(store.ParameterList), lists.ParameterUses, "unused-parameter",
-              kKindParameter, kParmsFile, " is used by no job's command");
+    AddUnused(ctx, findings, NamedRows(store.ParameterList), lists.ParameterUses,
+              "unused-parameter", kKindParameter, kParmsFile, " is used by no job's command");
   }
   if (totals.PromptTotal != 0) {
-    AddUnused(ctx, NamedRows(store.PromptList), lists.PromptUses, "unused-prompt", kKindPrompt,
-              kPromptsFile, " is used by no schedule");
+    AddUnused(ctx, findings, NamedRows(store.PromptList), lists.PromptUses, "unused-prompt",
+              kKindPrompt, kPromptsFile, " is used by no schedule");
   }
 }
 

@@ -7,16 +7,6 @@
 namespace vdbq {
 namespace {
 
-// TrimBlanks without the copy: these reads look at every line of every schedule.
-std::string_view TrimmedView(std::string_view text) {
-  size_t end = text.size();
-  while (end > 0 && text[end - 1] == ' ') --end;
-  size_t begin = 0;
-  while (begin < end && text[begin] == ' ') ++begin;
-  while (begin < end && text[begin] == '\t') ++begin;
-  return text.substr(begin, end - begin);
-}
-
 bool IsComment(std::string_view line) { return !line.empty() && line.front() == '*'; }
 
 bool EndsWithComma(const std::string& text) { return !text.empty() && text.back() == ','; }

@@ -39,6 +39,12 @@ class FlatViewMap {
     return slot->tag != 0 ? slot : nullptr;
   }
   const Slot* end() const { return nullptr; }
+  // Room for count keys without growing on the way.
+  void reserve(size_t count) {
+    size_t slots = slots_.size();
+    while (slots < count * 2) slots *= 2;
+    if (slots > slots_.size()) Rehash(slots);
+  }
   bool contains(std::string_view key) const { return find(key) != nullptr; }
   size_t size() const { return size_; }
 
@@ -72,8 +78,9 @@ class FlatViewMap {
       if (slot.tag == 0 || (slot.tag == tag && slot.first == key)) return &slot;
     }
   }
-  void Grow() {
-    std::vector<Slot> old(slots_.size() * 2);
+  void Grow() { Rehash(slots_.size() * 2); }
+  void Rehash(size_t slots) {
+    std::vector<Slot> old(slots);
     old.swap(slots_);
     for (const Slot& slot : old) {
       if (slot.tag != 0) *Probe(slot.first, Hash(slot.first)) = slot;

@@ -154,5 +154,19 @@ TEST(CheckRules, FindingsAreSortedByFileLineAndRule) {
   EXPECT_EQ(TotalsText(CountFindings(findings)), "2 errors, 0 warnings");
 }
 
+// A job of a later definition may follow a job that only the key's first definition holds: no
+// edge of that definition's job graph, which must not reach past its own jobs.
+TEST(CheckRules, LaterDefinitionFollowsAJobOfTheFirst) {
+  const Files files = WithFault("Schedules.Xtract", "SCHEDULE CPU1#LATER",
+                                "SCHEDULE CPU1#DAILY\n:\n CPU1#JOB3\n   FOLLOWS JOB1\n"
+                                "   FOLLOWS CPU1#DAILY.JOB2\n CPU1#JOB1\n   FOLLOWS JOB3\nEND\n"
+                                "SCHEDULE CPU1#LATER");
+  EXPECT_EQ(Describe(Check(files)),
+            "duplicate-definition schedule CPU1#DAILY Schedules.Xtract:10 Schedule CPU1#DAILY is "
+            "defined again; its first definition is on line 1\n"
+            "job-cycle schedule CPU1#DAILY Schedules.Xtract:16 Jobs follow each other in a cycle "
+            "(each follows the next): CPU1#JOB1 -> CPU1#JOB3 -> CPU1#JOB1\n");
+}
+
 }  // namespace
 }  // namespace vdbq

@@ -119,7 +119,7 @@ TEST(UsageWarnings, EqualTheReportsOnRandomDatabasesAndTheOutlineReadsTheJobsAsJ
     std::string jobs;
     for (const ScheduleOutline& schedule :
          ReadScheduleOutlines(fixture.Store.ScheduleLines, progress)) {
-      for (const OutlineJob& job : schedule.Jobs) jobs += job.Key + ",";
+      for (const OutlineJob& job : schedule.Jobs) (jobs += job.Key) += ',';
     }
     EXPECT_EQ(jobs, CollectScheduledJobs(fixture.Store, progress)) << "seed " << seed;
     const std::vector<Finding> findings = CheckDatabase(fixture.Store, fixture.Catalogue, progress);
