@@ -30,22 +30,14 @@ struct LogFixture {
   std::string Line(const std::string& text) const { return DateTimeText(now) + text + "\r\n"; }
 };
 
-TEST(AuditLog, StampIsTheClockAtTwoSecondResolution) {
+// The stamp is the clock at two-second resolution; the day's first line follows the banner.
+TEST(AuditLog, FirstLineFollowsTheBannerLaterLinesAndLaterRunsAppend) {
   LogFixture f;
   EXPECT_EQ(f.log.StartStamp(), "20261205143014");
   EXPECT_EQ(f.log.FileName(), f.dir.DirText() + "Logs/20261205.VarnoltDBQ.Log");
-}
-
-TEST(AuditLog, FirstLineOfTheDayFollowsTheBanner) {
-  LogFixture f;
-  f.log.AppendAuditLine("Run Report S#1:CPU1");
-  EXPECT_EQ(ReadFile(f.LogFile("20261205")), f.Banner() + f.Line("Run Report S#1:CPU1"));
-}
-
-TEST(AuditLog, LaterLinesAndLaterRunsAppend) {
-  LogFixture f;
   f.log.AppendAuditLine("Run Report S#1:A");
   const std::string first = f.Banner() + f.Line("Run Report S#1:A");
+  EXPECT_EQ(ReadFile(f.LogFile("20261205")), first);
   f.now = At(2026, 12, 5, 18, 0, 0);
   AuditLog laterRun(f.settings, [&f] { return f.now; });
   laterRun.AppendAuditLine(" - Varnolt FTP Parm File Written Ok.");
@@ -77,18 +69,13 @@ TEST(AuditLog, RunPastMidnightKeepsTheStartDayUntilStampRetaken) {
   EXPECT_EQ(ReadFile(f.LogFile("20261206")), f.Banner() + f.Line("Run Report S#3:C"));
 }
 
-TEST(AuditLog, DeletedFileStartsAgainWithABanner) {
+TEST(AuditLog, DeletedOrRestartedFileStartsAgainWithABanner) {
   LogFixture f;
   f.log.AppendAuditLine("Run Report J#1:X");
   fs::remove(f.LogFile("20261205"));
   f.log.AppendAuditLine("Run Report J#2:Y");
   EXPECT_EQ(ReadFile(f.LogFile("20261205")), f.Banner() + f.Line("Run Report J#2:Y"));
-}
-
-TEST(AuditLog, StartAuditLogEmptiesTheDaysFile) {
-  LogFixture f;
-  f.log.AppendAuditLine("Run Report J#1:X");
-  f.log.StartAuditLog();
+  f.log.StartAuditLog();  // empties the day's file
   EXPECT_EQ(ReadFile(f.LogFile("20261205")), f.Banner());
 }
 

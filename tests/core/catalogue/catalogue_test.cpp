@@ -44,7 +44,9 @@ const char* const kCpus =
     "CPUNAME CPU3\nOS MPEV\nEND\n"
     "CPUCLASS CLS1\n  MEMBERS CPU1 CPU2\nEND\n";
 
-TEST_F(CatalogueTest, HasTheNineHeadingsInOrder) {
+// Workstations fill the lookups but classes give no node; "defined" means the whole name, case
+// sensitively.
+TEST_F(CatalogueTest, HasTheNineHeadingsInOrderAndTheWorkstationLookups) {
   Build({{"Cpus.Xtract", kCpus}});
   EXPECT_EQ(status, "Ready.");
   EXPECT_EQ(CaptionsOf(catalogue.Tree),
@@ -52,25 +54,16 @@ TEST_F(CatalogueTest, HasTheNineHeadingsInOrder) {
                       "Calendars", "Parameters", "Prompts", "Resources"}));
   EXPECT_EQ(catalogue.Tree[2].Pictures.Normal, 16);
   EXPECT_EQ(catalogue.Tree[4].Pictures.Selected, 19);
-}
-
-TEST_F(CatalogueTest, WorkstationsFillTheLookupsButClassesGiveNoNode) {
-  Build({{"Cpus.Xtract", kCpus}});
   EXPECT_EQ(CaptionsOf(catalogue.Tree[0].Children), (Captions{"CPU1", "CPU2", "CPU3"}));
   EXPECT_EQ(catalogue.ValidCpuList, "@:@CPU1@:@CPU2@:@CPU3@:@");
   EXPECT_EQ(catalogue.Totals.CpuTotal, 3);
-  EXPECT_EQ(catalogue.OsOfCpu("CPU2"), "WNT");
-  EXPECT_EQ(catalogue.OsOfCpu("CPU3"), "MPEV");
-  EXPECT_EQ(catalogue.OsOfCpu("CPU9"), "");
-  // "OS" indented by two blanks: column 4 of the untrimmed line is not the value.
-  EXPECT_EQ(catalogue.OsOfCpu("CPU1"), "UNIX");
-}
-
-TEST_F(CatalogueTest, DefinedMeansTheWholeNameCaseSensitively) {
-  Build({{"Cpus.Xtract", kCpus}});
-  EXPECT_TRUE(catalogue.IsDefinedCpu("CPU1"));
-  EXPECT_FALSE(catalogue.IsDefinedCpu("CPU"));
-  EXPECT_FALSE(catalogue.IsDefinedCpu("cpu1"));
+  // "OS" of CPU1 is indented by two blanks: column 4 of the untrimmed line is not the value.
+  EXPECT_EQ((Captions{catalogue.OsOfCpu("CPU1"), catalogue.OsOfCpu("CPU2"),
+                      catalogue.OsOfCpu("CPU3"), catalogue.OsOfCpu("CPU9")}),
+            (Captions{"UNIX", "WNT", "MPEV", ""}));
+  EXPECT_EQ((std::vector<bool>{catalogue.IsDefinedCpu("CPU1"), catalogue.IsDefinedCpu("CPU"),
+                               catalogue.IsDefinedCpu("cpu1")}),
+            (std::vector<bool>{true, false, false}));
 }
 
 TEST_F(CatalogueTest, OsTableHasNoFixedSizeAndCutsLongTexts) {
@@ -114,6 +107,10 @@ TEST_F(CatalogueTest, JobsKeepExtractOrderGroupedByConsecutiveRuns) {
 }
 
 TEST_F(CatalogueTest, CalendarsParametersPromptsAndResources) {
+  Build({});  // a calendars file of only its header
+  EXPECT_TRUE(Heading(catalogue, "Calendars").Children.empty());
+  EXPECT_EQ(catalogue.Totals.CalendarTotal, 0);
+  EXPECT_EQ(catalogue.CalendarNameList, "");
   Build({{"Calendars.Xtract",
           "$CALENDAR\nHOLIDAYS\t\"Bank holidays\"\n  01/01/2027 12/25/2027\n"
           "MONTHEND\t\"\"\n\n  02/28/2027\n"},
@@ -133,13 +130,6 @@ TEST_F(CatalogueTest, CalendarsParametersPromptsAndResources) {
             (Captions{"CPU1#TAPES", "CPU2#X", ""}));
   EXPECT_EQ(catalogue.Totals.ParameterTotal, 3);
   EXPECT_EQ(catalogue.Totals.ResourceTotal, 3);
-}
-
-TEST_F(CatalogueTest, CalendarsFileOfOnlyItsHeader) {
-  Build({});
-  EXPECT_TRUE(Heading(catalogue, "Calendars").Children.empty());
-  EXPECT_EQ(catalogue.Totals.CalendarTotal, 0);
-  EXPECT_EQ(catalogue.CalendarNameList, "");
 }
 
 TEST_F(CatalogueTest, MissingExtractsLeaveAnEmptyTreeAndOldTotals) {

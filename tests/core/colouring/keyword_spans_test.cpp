@@ -59,9 +59,7 @@ TEST(Spans, OfOneRule) {
 
 TEST(Spans, EachWordInItsOwnColourAndKeywordFlagSet) {
   const std::vector<ColourRun> runs = Runs("ERROR ok", {Keywords({"ERROR;#FF0000", "OK;lime"})});
-  ASSERT_EQ(runs.size(), 2u);
-  EXPECT_EQ(runs[0], (ColourRun{0, 4, kRed, 0, 1}));
-  EXPECT_EQ(runs[1], (ColourRun{6, 7, kLime, 0, 1}));
+  EXPECT_EQ(runs, (std::vector<ColourRun>{{0, 4, kRed, 0, 1}, {6, 7, kLime, 0, 1}}));
 }
 
 }  // namespace

@@ -25,37 +25,30 @@ TEST(ReadScheduleJobs, CollectsJobKeysAndTheirFollowsClauses) {
   EXPECT_EQ(jobs.NextLine, 16);
 }
 
-TEST(ReadScheduleJobs, AHashAnywhereLeavesAFollowsLineAsWritten) {
-  const LineList lines({"   FOLLOWS A,CPU2#B", "END"});
+TEST(ReadScheduleJobs, AHashAnywhereLeavesAFollowsLineAsWrittenAndTheListMayLackEnd) {
   CountingProgress progress;
-  EXPECT_EQ(ReadScheduleJobs(lines, 0, "CPU1", progress).Dependencies, "A,CPU2#B,");
+  EXPECT_EQ(
+      ReadScheduleJobs(LineList({"   FOLLOWS A,CPU2#B", "END"}), 0, "CPU1", progress).Dependencies,
+      "A,CPU2#B,");
+  const ScheduleJobs jobs =
+      ReadScheduleJobs(LineList({" JOB1", "   FOLLOWS JOB0,"}), 0, "CPU1", progress);
+  EXPECT_EQ(std::tie(jobs.Jobs, jobs.Dependencies, jobs.NextLine),
+            std::make_tuple("CPU1#JOB1,", "CPU1#JOB0,,", 2));
 }
 
-TEST(ReadScheduleJobs, StopsAtTheEndOfTheListWithoutEnd) {
-  const LineList lines({" JOB1", "   FOLLOWS JOB0,"});
-  CountingProgress progress;
-  const ScheduleJobs jobs = ReadScheduleJobs(lines, 0, "CPU1", progress);
-  EXPECT_EQ(jobs.Jobs, "CPU1#JOB1,");
-  EXPECT_EQ(jobs.Dependencies, "CPU1#JOB0,,");
-  EXPECT_EQ(jobs.NextLine, 2);
-}
-
+// The last clause counts with its continuations, up to the colon or the end of the list.
 TEST(ReadScheduleFollows, KeepsTheLastClauseAndItsContinuations) {
   const LineList lines({"ON EVERYDAY", "FOLLOWS CPU2#OLD.@", "* FOLLOWS CPU3#COMMENT.@",
                         "FOLLOWS S1.J1,", "", " CPU2#S2.J2,", " S3.J3", ":", " JOB"});
   CountingProgress progress;
-  const ScheduleFollows follows = ReadScheduleFollows(lines, 0, "CPU1", progress);
-  EXPECT_EQ(follows.Text, "CPU1#S1.J1,CPU2#S2.J2,CPU1#S3.J3");
-  EXPECT_EQ(follows.NextLine, 8);
-}
-
-TEST(ReadScheduleFollows, EndsAtTheColonOrTheEndOfTheList) {
-  CountingProgress progress;
-  const LineList runOn({"FOLLOWS S1.J1,", ":", " JOB"});
-  EXPECT_EQ(ReadScheduleFollows(runOn, 0, "CPU1", progress).NextLine, 2);
-  EXPECT_EQ(ReadScheduleFollows(runOn, 0, "CPU1", progress).Text, "CPU1#S1.J1,");
-  const LineList noColon({"FOLLOWS S1.J1", "ON EVERYDAY"});
-  EXPECT_EQ(ReadScheduleFollows(noColon, 0, "CPU1", progress).NextLine, 2);
+  const std::pair<LineList, ScheduleFollows> cases[] = {
+      {lines, {"CPU1#S1.J1,CPU2#S2.J2,CPU1#S3.J3", 8}},
+      {LineList({"FOLLOWS S1.J1,", ":", " JOB"}), {"CPU1#S1.J1,", 2}},
+      {LineList({"FOLLOWS S1.J1", "ON EVERYDAY"}), {"CPU1#S1.J1", 2}}};
+  for (const auto& [list, expected] : cases) {
+    const ScheduleFollows follows = ReadScheduleFollows(list, 0, "CPU1", progress);
+    EXPECT_EQ(std::tie(follows.Text, follows.NextLine), std::tie(expected.Text, expected.NextLine));
+  }
 }
 
 TEST(EntryNamesJob, MatchesWholeEntriesAndTailsAfterHashOrDot) {

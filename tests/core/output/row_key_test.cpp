@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "support/test_helpers.h"
 
 namespace vdbq {
@@ -50,23 +54,22 @@ TEST(RowKey, PathReportCopiesWorkstationAndScheduleOfNumberedRowsOnly) {
   EXPECT_EQ(RowKey(ListOf(5, {{"Seq.", {}}, {"", {"A", "S1"}}}), 1), std::nullopt);
 }
 
+using Click = std::pair<std::optional<std::string>, std::optional<std::string>>;
+
+// What is copied and the status text said.
+Click Clicked(const ResultList& results, long long row) {
+  const RowClick click = ClickResultRow(results, row);
+  return {click.Copied, click.StatusText};
+}
+
 TEST(RowClick, CopiesTheKeyOrSaysReadyOrLeavesTheStatusAlone) {
-  const RowClick copied = ClickResultRow(ListOf(1, {{"CPU1", {"DAILY"}}}), 0);
-  EXPECT_EQ(copied.Copied, "CPU1#DAILY");
-  EXPECT_EQ(copied.StatusText, "Copied: CPU1#DAILY To ClipBoard.");
-  const RowClick unknown = ClickResultRow(ListOf(6, {{"CPU1", {"DAILY"}}}), 0);
-  EXPECT_EQ(unknown.Copied, std::nullopt);
-  EXPECT_EQ(unknown.StatusText, "Ready.");
-  const RowClick end = ClickResultRow(ListOf(4, {{"Seq.", {}}, {"", {}}, {"<END>", {"a"}}}), 2);
-  EXPECT_EQ(end.Copied, std::nullopt);
-  EXPECT_EQ(end.StatusText, std::nullopt);
+  const ResultList daily = ListOf(1, {{"CPU1", {"DAILY"}}});
+  EXPECT_EQ(Clicked(daily, 0), Click("CPU1#DAILY", "Copied: CPU1#DAILY To ClipBoard."));
+  EXPECT_EQ(Clicked(ListOf(6, daily.Rows), 0), Click(std::nullopt, "Ready."));
+  EXPECT_EQ(Clicked(ListOf(4, {{"Seq.", {}}, {"", {}}, {"<END>", {"a"}}}), 2), Click());
   // No row selected, or none there: nothing at all.
   for (long long row : {-1LL, 1LL}) {
-    for (int n : {1, 0}) {
-      const RowClick none = ClickResultRow(ListOf(n, {{"CPU1", {"DAILY"}}}), row);
-      EXPECT_EQ(none.Copied, std::nullopt);
-      EXPECT_EQ(none.StatusText, std::nullopt);
-    }
+    for (int n : {1, 0}) EXPECT_EQ(Clicked(ListOf(n, daily.Rows), row), Click()) << n << row;
   }
 }
 
@@ -74,10 +77,10 @@ TEST(CopiedStatusText, ShowsTheFirst100CharactersOfALongerTextAndCopiesItWhole) 
   const std::string text(100, 'x');
   EXPECT_EQ(CopiedStatusText(text), "Copied: " + text + " To ClipBoard.");
   EXPECT_EQ(CopiedStatusText(text + "y"), "Copied: " + text + "... To ClipBoard.");
-  const RowClick click = ClickResultRow(ListOf(1, {{std::string(60, 'W'), {text}}}), 0);
-  EXPECT_EQ(click.Copied, std::string(60, 'W') + "#" + text);
-  EXPECT_EQ(click.StatusText,
-            "Copied: " + std::string(60, 'W') + "#" + std::string(39, 'x') + "... To ClipBoard.");
+  const std::string workstation(60, 'W');
+  EXPECT_EQ(Clicked(ListOf(1, {{workstation, {text}}}), 0),
+            Click(workstation + "#" + text,
+                  "Copied: " + workstation + "#" + std::string(39, 'x') + "... To ClipBoard."));
 }
 
 }  // namespace

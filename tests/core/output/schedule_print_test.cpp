@@ -34,10 +34,9 @@ TEST(PrintMargins, AreTwentyFiveAndTwentyMillimetresRounded) {
   PrintDevice device;
   device.PixelsPerInchX = 300;
   device.PixelsPerInchY = 600;
-  const PrintMargins margins = MarginsOf(device);
-  EXPECT_EQ(margins.Left, 295);  // 295.28
-  EXPECT_EQ(margins.Top, 472);   // 472.44
-  EXPECT_EQ(margins.Bottom, 472);
+  const PrintMargins margins = MarginsOf(device);  // 295.28, 472.44
+  EXPECT_EQ((std::vector<int>{margins.Left, margins.Top, margins.Bottom}),
+            (std::vector<int>{295, 472, 472}));
   device.PixelsPerInchX = 600;
   EXPECT_EQ(MarginsOf(device).Left, 591);  // 590.55
 }
@@ -52,13 +51,12 @@ TEST(SchedulePrint, HeadingLinesStepDownByTheHeightOfTheirOwnFont) {
   const auto pages = LayOutSchedulePrint(kHeading, Lines(2), TenPixelsPerMillimetre(1000));
   ASSERT_EQ(pages.size(), 1u);
   const PrintPage& page = pages[0];
-  ASSERT_EQ(page.size(), 6u);
-  EXPECT_EQ(page[0], (PrintText{PrintFont::Workstation, 250, 200, "HFFIN01"}));
-  EXPECT_EQ(page[1], (PrintText{PrintFont::Schedule, 250, 230, "GL_POSTING"}));
-  EXPECT_EQ(page[2], (PrintText{PrintFont::Stamp, 250, 280, "9:5:8  7.3.2004  Page: 1"}));
-  EXPECT_EQ(page[3], (PrintText{PrintFont::Body, 250, 300, " "}));
-  EXPECT_EQ(page[4], (PrintText{PrintFont::Body, 250, 320, "line 1"}));
-  EXPECT_EQ(page[5], (PrintText{PrintFont::Body, 250, 340, "line 2"}));
+  EXPECT_EQ(page, (PrintPage{{PrintFont::Workstation, 250, 200, "HFFIN01"},
+                             {PrintFont::Schedule, 250, 230, "GL_POSTING"},
+                             {PrintFont::Stamp, 250, 280, "9:5:8  7.3.2004  Page: 1"},
+                             {PrintFont::Body, 250, 300, " "},
+                             {PrintFont::Body, 250, 320, "line 1"},
+                             {PrintFont::Body, 250, 340, "line 2"}}));
 }
 
 TEST(SchedulePrint, BreaksThePageAfterTheLineThatEndsBelowTheBottomMargin) {
@@ -73,7 +71,8 @@ TEST(SchedulePrint, BreaksThePageAfterTheLineThatEndsBelowTheBottomMargin) {
   EXPECT_EQ(pages[1][4].Y, 320);
 }
 
-TEST(SchedulePrint, ALastLinePastTheLimitStartsNoPageOfHeadingOnly) {
+TEST(SchedulePrint, ALastLinePastTheLimitStartsNoPageOfHeadingOnlyAndNoLinesPrintNothing) {
+  EXPECT_TRUE(LayOutSchedulePrint(kHeading, {}, TenPixelsPerMillimetre(1000)).empty());
   EXPECT_EQ(LayOutSchedulePrint(kHeading, Lines(25), TenPixelsPerMillimetre(1000)).size(), 1u);
   const auto pages = LayOutSchedulePrint(kHeading, Lines(50), TenPixelsPerMillimetre(1000));
   ASSERT_EQ(pages.size(), 2u);
@@ -92,10 +91,6 @@ TEST(SchedulePrint, NumbersPagesFromOneAndKeepsEveryLineInOrder) {
     for (const std::string& line : BodyOf(pages[p])) printed.push_back(line);
   }
   EXPECT_EQ(printed, lines);
-}
-
-TEST(SchedulePrint, NoLinesPrintNothing) {
-  EXPECT_TRUE(LayOutSchedulePrint(kHeading, {}, TenPixelsPerMillimetre(1000)).empty());
 }
 
 TEST(SchedulePrint, APageTooShortForItsHeadingStillPrintsEveryLineOnce) {

@@ -24,52 +24,48 @@ DirectoryExists Existing(std::set<std::string> dirs) {
   return [dirs = std::move(dirs)](const std::string& dir) { return dirs.count(dir) > 0; };
 }
 
+std::vector<std::string> Directories(const SettingsForm& form) {
+  return {form.FtpFromDir, form.FtpToDir, form.Logs, form.Saves};
+}
+
+// The remote directory always takes a slash; empty directories become the root.
 TEST(SettingsFormCompletion, AddsTheMissingSeparators) {
   SettingsForm form = FilledForm();
   CompleteDirectoryTexts(form);
-  EXPECT_EQ(form.FtpFromDir, "/data/extracts/");
-  EXPECT_EQ(form.FtpToDir, "db" + kSep);
-  EXPECT_EQ(form.Logs, "logs" + kSep);
-  EXPECT_EQ(form.Saves, "saves" + kSep);
-  // A second pass leaves completed texts alone.
+  EXPECT_EQ(Directories(form), (std::vector<std::string>{"/data/extracts/", "db" + kSep,
+                                                         "logs" + kSep, "saves" + kSep}));
   const SettingsForm once = form;
-  CompleteDirectoryTexts(form);
+  CompleteDirectoryTexts(form);  // a second pass leaves completed texts alone
   EXPECT_EQ(form, once);
-}
-
-TEST(SettingsFormCompletion, TheRemoteDirectoryAlwaysTakesASlash) {
-  SettingsForm form;
-  form.FtpFromDir = "C:\\extracts\\";
-  CompleteDirectoryTexts(form);
-  EXPECT_EQ(form.FtpFromDir, "C:\\extracts\\/");
-}
-
-TEST(SettingsFormCompletion, EmptyDirectoriesBecomeTheRoot) {
-  SettingsForm form;
-  CompleteDirectoryTexts(form);
-  EXPECT_EQ(form.FtpFromDir, "/");
-  EXPECT_EQ(form.FtpToDir, kSep);
-  EXPECT_FALSE(FirstMissingDirectory(form).has_value());
+  SettingsForm empty;
+  CompleteDirectoryTexts(empty);
+  EXPECT_EQ(Directories(empty), (std::vector<std::string>{"/", kSep, kSep, kSep}));
+  EXPECT_FALSE(FirstMissingDirectory(empty).has_value());
+  SettingsForm backslashes;
+  backslashes.FtpFromDir = "C:\\extracts\\";
+  CompleteDirectoryTexts(backslashes);
+  EXPECT_EQ(backslashes.FtpFromDir, "C:\\extracts\\/");
 }
 
 TEST(SettingsFormChecks, ReportTheFirstMissingDirectoryInDatabaseLogsSavesOrder) {
   SettingsForm form = FilledForm();
   CompleteDirectoryTexts(form);
-  auto missing = FirstMissingDirectory(form, Existing({}));
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->Field, SettingsItem::FtpToDir);
-  EXPECT_STREQ(missing->Message, "Directory (Download Database File Location) Does Not Exist!");
-
-  missing = FirstMissingDirectory(form, Existing({"db" + kSep}));
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->Field, SettingsItem::Logs);
-  EXPECT_STREQ(missing->Message, "Directory (Logs Location) Does Not Exist!");
-
-  missing = FirstMissingDirectory(form, Existing({"db" + kSep, "logs" + kSep}));
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->Field, SettingsItem::Saves);
-  EXPECT_STREQ(missing->Message, "Directory (Saves Database File Location) Does Not Exist!");
-
+  const struct {
+    std::set<std::string> Existing;
+    SettingsItem Field;
+    std::string Message;
+  } cases[] = {
+      {{}, SettingsItem::FtpToDir, "Directory (Download Database File Location) Does Not Exist!"},
+      {{"db" + kSep}, SettingsItem::Logs, "Directory (Logs Location) Does Not Exist!"},
+      {{"db" + kSep, "logs" + kSep},
+       SettingsItem::Saves,
+       "Directory (Saves Database File Location) Does Not Exist!"}};
+  for (const auto& c : cases) {
+    const auto missing = FirstMissingDirectory(form, Existing(c.Existing));
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->Field, c.Field);
+    EXPECT_EQ(missing->Message, c.Message);
+  }
   EXPECT_FALSE(FirstMissingDirectory(form, Existing({"db" + kSep, "logs" + kSep, "saves" + kSep})));
 }
 
@@ -97,9 +93,9 @@ TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBack) {
   Settings settings = DefaultSettings("/opt/v/");
   settings.StrobeOn = false;
   SettingsForm form = FormOf(settings);
-  EXPECT_EQ(form.FtpHost, settings.FtpHost);
-  EXPECT_EQ(form.FtpToDir, settings.DatabaseDir);
-  EXPECT_EQ(form.FtpFromDir, settings.RemoteExtractDir);
+  EXPECT_EQ((std::vector<std::string>{form.FtpHost, form.FtpToDir, form.FtpFromDir}),
+            (std::vector<std::string>{settings.FtpHost, settings.DatabaseDir,
+                                      settings.RemoteExtractDir}));
   EXPECT_FALSE(form.Strobe);
   EXPECT_TRUE(form.SaveSettings);
 
@@ -128,9 +124,9 @@ TEST(SettingsFormTransfer, HostUserAndPasswordAreCutToFiftyCharacters) {
   form.FtpPassword = std::string(50, 'p');
   Settings settings;
   ApplyForm(form, settings);
-  EXPECT_EQ(settings.FtpHost, std::string(50, 'h'));
-  EXPECT_EQ(settings.FtpUser, std::string(50, 'u'));
-  EXPECT_EQ(settings.FtpPassword, std::string(50, 'p'));
+  EXPECT_EQ(
+      (std::vector<std::string>{settings.FtpHost, settings.FtpUser, settings.FtpPassword}),
+      (std::vector<std::string>{std::string(50, 'h'), std::string(50, 'u'), std::string(50, 'p')}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/settings/password_scramble.h"
@@ -31,15 +32,13 @@ Settings Changed(const std::string& programDir) {
 
 TEST(DefaultSettings, DirectoriesLieBelowTheProgram) {
   const Settings settings = DefaultSettings("/opt/vdbq/");
-  EXPECT_EQ(settings.ProgramDir, "/opt/vdbq/");
-  EXPECT_EQ(settings.DatabaseDir, "/opt/vdbq/DBase/");
-  EXPECT_EQ(settings.LogDir, "/opt/vdbq/Logs/");
-  EXPECT_EQ(settings.SavesDir, "/opt/vdbq/Saves/");
-  EXPECT_EQ(settings.RemoteExtractDir, "/scheduler/varnolt/DBXtract/");
-  EXPECT_EQ(settings.FtpUser, "varnolt");
+  EXPECT_EQ(
+      (std::vector<std::string>{settings.ProgramDir, settings.DatabaseDir, settings.LogDir,
+                                settings.SavesDir, settings.RemoteExtractDir, settings.FtpUser}),
+      (std::vector<std::string>{"/opt/vdbq/", "/opt/vdbq/DBase/", "/opt/vdbq/Logs/",
+                                "/opt/vdbq/Saves/", "/scheduler/varnolt/DBXtract/", "varnolt"}));
+  EXPECT_EQ(std::tie(settings.Col1, settings.Col2), std::make_tuple(65535, 128));
   EXPECT_EQ(settings.FtpPassword.size(), 8u);
-  EXPECT_EQ(settings.Col1, 65535);
-  EXPECT_EQ(settings.Col2, 128);
   EXPECT_TRUE(settings.StrobeOn && settings.SoundsOn && settings.SaveSettingsOnExit);
 }
 
@@ -48,9 +47,9 @@ TEST(LoadSettings, EmptyStoreGivesDefaultsAndCreatesDirectories) {
   MemorySettingsStore store;
   const Settings settings = LoadSettings(store, dir.DirText());
   EXPECT_EQ(settings, DefaultSettings(dir.DirText()));
-  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "DBase"));
-  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "Logs"));
-  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "Saves"));
+  for (const char* sub : {"DBase", "Logs", "Saves"}) {
+    EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / sub)) << sub;
+  }
 }
 
 // Numbers are decimal integers; a switch is on for any number but zero; what is no number,
@@ -88,35 +87,25 @@ TEST(LoadSettings, LongTextsAreCut) {
                              {"UserID", std::string(60, 'u')},
                              {"HostID", std::string(51, 'h')},
                              {"Encrypt", StoredPasswordValue(std::string(70, 'p'))}});
-  const Settings settings = LoadSettings(store, dir.DirText());
-  EXPECT_EQ(settings.RemoteExtractDir, longDir.substr(0, 255));
-  EXPECT_EQ(settings.FtpUser, std::string(50, 'u'));
-  EXPECT_EQ(settings.FtpHost, std::string(50, 'h'));
-  EXPECT_EQ(settings.FtpPassword, std::string(50, 'p'));
+  const Settings s = LoadSettings(store, dir.DirText());
+  EXPECT_EQ((std::vector<std::string>{s.RemoteExtractDir, s.FtpUser, s.FtpHost, s.FtpPassword}),
+            (std::vector<std::string>{longDir.substr(0, 255), std::string(50, 'u'),
+                                      std::string(50, 'h'), std::string(50, 'p')}));
+  // An old-style password value reads as before.
+  MemorySettingsStore old({{"Encrypt", Scramble("varnolt", kPasswordStartValue)}});
+  EXPECT_EQ(LoadSettings(old, dir.DirText()).FtpPassword, "varnolt");
 }
 
-TEST(LoadSettings, OldStylePasswordValueReadsAsBefore) {
-  TempDir dir;
-  MemorySettingsStore store({{"Encrypt", Scramble("varnolt", kPasswordStartValue)}});
-  EXPECT_EQ(LoadSettings(store, dir.DirText()).FtpPassword, "varnolt");
-}
-
-TEST(StoreSettings, NumbersAndSwitchesAreDecimalText) {
-  TempDir dir;
-  MemorySettingsStore store;
-  StoreSettings(store, Changed(dir.DirText()));
-  EXPECT_EQ(store.Values().at("Col1"), "16711935");
-  EXPECT_EQ(store.Values().at("Col2"), "0");
-  EXPECT_EQ(store.Values().at("Strobe"), "0");
-  EXPECT_EQ(store.Values().at("Sfx"), "0");
-  EXPECT_EQ(store.Values().at("SaveSettings"), "1");
-}
-
-TEST(StoreSettings, StoredSettingsLoadBackUnchanged) {
+TEST(StoreSettings, NumbersAndSwitchesAreDecimalTextAndLoadBackUnchanged) {
   TempDir dir;
   MemorySettingsStore store;
   const Settings settings = Changed(dir.DirText());
   StoreSettings(store, settings);
+  std::vector<std::string> stored;
+  for (const char* key : {"Col1", "Col2", "Strobe", "Sfx", "SaveSettings"}) {
+    stored.push_back(store.Values().at(key));
+  }
+  EXPECT_EQ(stored, (std::vector<std::string>{"16711935", "0", "0", "0", "1"}));
   EXPECT_EQ(LoadSettings(store, dir.DirText()), settings);
 }
 

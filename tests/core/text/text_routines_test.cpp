@@ -3,85 +3,59 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 #include <vector>
 
 namespace vdbq {
 namespace {
 
-TEST(BaseRules, CopyClampsStartAndCount) {
-  EXPECT_EQ(Copy("abcdef", 0, 2), "ab");
-  EXPECT_EQ(Copy("abcdef", -5, 3), "abc");
-  EXPECT_EQ(Copy("abcdef", 5, 10), "ef");
-  EXPECT_EQ(Copy("abcdef", 7, 1), "");
-  EXPECT_EQ(Copy("abcdef", 2, 0), "");
-  EXPECT_EQ(Copy("abcdef", 2, -1), "");
-  EXPECT_EQ(Copy("", 1, 1), "");
-  EXPECT_EQ(CopyFrom("abcdef", 4), "def");
+using Texts = std::vector<std::string>;
+
+TEST(BaseRules, CopyAndDeleteClampFindIsOneBasedUpperCaseOnlyAscii) {
+  EXPECT_EQ(
+      (Texts{Copy("abcdef", 0, 2), Copy("abcdef", -5, 3), Copy("abcdef", 5, 10),
+             Copy("abcdef", 7, 1), Copy("abcdef", 2, 0), Copy("abcdef", 2, -1), Copy("", 1, 1),
+             CopyFrom("abcdef", 4), Delete("abcdef", 2, 2), Delete("abcdef", 0, 1),
+             Delete("abcdef", 5, 99), Delete("abcdef", 9, 1), UpperCase("ab#z\xe9{")}),
+      (Texts{"ab", "abc", "ef", "", "", "", "", "def", "adef", "bcdef", "abcd", "abcdef",
+             "AB#Z\xe9{"}));
+  EXPECT_EQ(
+      (std::vector<int>{Find("cd", "abcdcd"), Find("x", "abc"), Find("", "abc"), Find("a", "")}),
+      (std::vector<int>{3, 0, 0, 0}));
 }
 
-TEST(BaseRules, FindGivesOneBasedPositionOrZero) {
-  EXPECT_EQ(Find("cd", "abcdcd"), 3);
-  EXPECT_EQ(Find("x", "abc"), 0);
-  EXPECT_EQ(Find("", "abc"), 0);
-  EXPECT_EQ(Find("a", ""), 0);
-}
-
-TEST(BaseRules, DeleteClampsLikeCopy) {
-  EXPECT_EQ(Delete("abcdef", 2, 2), "adef");
-  EXPECT_EQ(Delete("abcdef", 0, 1), "bcdef");
-  EXPECT_EQ(Delete("abcdef", 5, 99), "abcd");
-  EXPECT_EQ(Delete("abcdef", 9, 1), "abcdef");
-}
-
-TEST(BaseRules, UpperCaseChangesOnlyAsciiLetters) {
-  EXPECT_EQ(UpperCase("ab#z\xe9{"), "AB#Z\xe9{");
-}
-
+// Trailing then leading blanks, then leading tabs.
 TEST(TrimBlanks, RemovesTrailingThenLeadingBlanksThenLeadingTabs) {
-  EXPECT_EQ(TrimBlanks("  x  "), "x");
-  EXPECT_EQ(TrimBlanks("\t x"), " x");
-  EXPECT_EQ(TrimBlanks("   "), "");
-  EXPECT_EQ(TrimBlanks("\t\t"), "");
-  EXPECT_EQ(TrimBlanks(""), "");
-  EXPECT_EQ(TrimBlanks("x\t  "), "x\t");
-  EXPECT_EQ(TrimBlanks(" \tx"), "x");
+  EXPECT_EQ((Texts{TrimBlanks("  x  "), TrimBlanks("\t x"), TrimBlanks("   "), TrimBlanks("\t\t"),
+                   TrimBlanks(""), TrimBlanks("x\t  "), TrimBlanks(" \tx")}),
+            (Texts{"x", " x", "", "", "", "x\t", "x"}));
 }
 
 TEST(CsvField, CountsCommasWithoutQuotingOrTrimming) {
-  EXPECT_EQ(CsvField("a,b,c", 3), "c");
-  EXPECT_EQ(CsvField("a,b,", 3), "");
-  EXPECT_EQ(CsvField("a,b", 3), "");
-  EXPECT_EQ(CsvField("a", 1), "a");
-  EXPECT_EQ(CsvField(",x", 1), "");
-  EXPECT_EQ(CsvField(",x", 2), "x");
-  EXPECT_EQ(CsvField("a,b", 0), "");
-  EXPECT_EQ(CsvField("", 1), "");
-  EXPECT_EQ(CsvField(" a , b ", 2), " b ");
+  EXPECT_EQ((Texts{CsvField("a,b,c", 3), CsvField("a,b,", 3), CsvField("a,b", 3), CsvField("a", 1),
+                   CsvField(",x", 1), CsvField(",x", 2), CsvField("a,b", 0), CsvField("", 1),
+                   CsvField(" a , b ", 2)}),
+            (Texts{"c", "", "", "a", "", "x", "", "", " b "}));
 }
 
+// A missing start marker gives empty text.
 TEST(MarkedField, ReadsNumberedFieldsOfAPackedRecord) {
-  EXPECT_EQ(MarkedField("!!<1>!!AB!!<2>!!CD", 1), "AB");
-  EXPECT_EQ(MarkedField("!!<1>!!AB!!<2>!!CD", 2), "CD");
-  EXPECT_EQ(MarkedField("!!<1>!!AB!!<2>!!", 2), "");
-  EXPECT_EQ(MarkedField("!!<1>!!!!<2>!!X", 1), "");
-  EXPECT_EQ(MarkedField("!!<9>!!A!!<10>!!B!!<11>!!", 10), "B");
-  // A missing start marker gives empty text.
-  EXPECT_EQ(MarkedField("!!<1>!!AB!!<2>!!CD", 5), "");
-  EXPECT_EQ(MarkedField("plain", 1), "");
+  const std::string record = "!!<1>!!AB!!<2>!!CD";
+  EXPECT_EQ(
+      (Texts{MarkedField(record, 1), MarkedField(record, 2), MarkedField("!!<1>!!AB!!<2>!!", 2),
+             MarkedField("!!<1>!!!!<2>!!X", 1), MarkedField("!!<9>!!A!!<10>!!B!!<11>!!", 10),
+             MarkedField(record, 5), MarkedField("plain", 1)}),
+      (Texts{"AB", "CD", "", "", "B", "", ""}));
 }
 
-TEST(ReplaceAll, ReplacesLeftToRightWithoutOverlap) {
-  EXPECT_EQ(ReplaceAll("aaa", "aa", "b"), "ba");
-  EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
-  EXPECT_EQ(ReplaceAll("a.b.c", ".", ".."), "a..b..c");
-}
-
-TEST(ReplaceRepeatedly, RepeatsUntilThePatternIsGone) {
-  EXPECT_EQ(ReplaceRepeatedly("a  b", " ", ""), "ab");
-  EXPECT_EQ(ReplaceRepeatedly("a,,,b", ",,", ","), "a,b");
-  EXPECT_EQ(ReplaceRepeatedly("a b  c", " ", ","), "a,b,,c");
-  // Ends when the replacement holds the pattern.
-  EXPECT_EQ(ReplaceRepeatedly("a b", " ", "  "), "a  b");
+// ReplaceAll goes left to right without overlap; ReplaceRepeatedly until the pattern is gone, or
+// stops when the replacement holds it.
+TEST(ReplaceAll, ReplacesOnceOrRepeatedly) {
+  EXPECT_EQ((Texts{ReplaceAll("aaa", "aa", "b"), ReplaceAll("abc", "", "x"),
+                   ReplaceAll("a.b.c", ".", ".."), ReplaceRepeatedly("a  b", " ", ""),
+                   ReplaceRepeatedly("a,,,b", ",,", ","), ReplaceRepeatedly("a b  c", " ", ","),
+                   ReplaceRepeatedly("a b", " ", "  ")}),
+            (Texts{"ba", "abc", "a..b..c", "ab", "a,b", "a,b,,c", "a  b"}));
 }
 
 // Each call takes one CONFIRMED or PRIORITY clause off the end of the line.

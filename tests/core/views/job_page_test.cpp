@@ -1,5 +1,9 @@
 #include "core/views/job_page.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "page_fixture.h"
 
 namespace vdbq {
@@ -18,26 +22,28 @@ class JobPageTest : public PageTest {
   JobPage page;
 };
 
+using Texts = std::vector<std::string>;
+
+// Command type, command, platform, logon, description and recovery as shown.
+Texts Labels(const JobPage& page) {
+  return {page.LabJobCmdType, page.LabJobCmd,  page.LabJobPlatform,
+          page.LabJobLogon,   page.LabJobDesc, page.LabJobRecovery};
+}
+
 TEST_F(JobPageTest, CommandClauseGivesTypeCommandAndPlatform) {
   LoadJobs(
       "CPU1#J1 SCRIPTNAME \"/opt/run.sh -x\"\n STREAMLOGON root\n RECOVERY STOP\n"
       "CPU1#J2 DOCOMMAND \"ls ^DIR^\"\n RECOVERY STOP\n"
       "MPE1#J3 JOBFILENAME JOBF.PUB\n RECOVERY STOP\n");
   Show("CPU1", "J1");
-  EXPECT_EQ(page.LabJobCmdType, "Scriptname ");
-  EXPECT_EQ(page.LabJobCmd, "\"/opt/run.sh -x\"");
-  EXPECT_EQ(page.LabJobPlatform, "UNIX/NT");
+  EXPECT_EQ(Labels(page),
+            (Texts{"Scriptname ", "\"/opt/run.sh -x\"", "UNIX/NT", "root", "<Empty>", "STOP"}));
   Show("CPU1", "J2");
-  EXPECT_EQ(page.LabJobCmdType, "Command ");
-  EXPECT_EQ(page.LabJobCmd, "\"ls ^DIR^\"");
-  EXPECT_EQ(page.LabJobPlatform, "UNIX/NT/MPE");
+  EXPECT_EQ(Labels(page),
+            (Texts{"Command ", "\"ls ^DIR^\"", "UNIX/NT/MPE", "root", "<Empty>", "STOP"}));
   Show("MPE1", "J3");
-  EXPECT_EQ(page.LabJobCmdType, "Jobfilename ");
-  EXPECT_EQ(page.LabJobCmd, "JOBF.PUB");
-  EXPECT_EQ(page.LabJobPlatform, "MPE");
-  EXPECT_EQ(page.LabJobJob, "J3");
-  EXPECT_EQ(page.LabJobName2, "J3");
-  EXPECT_EQ(page.LabJobCpu, "MPE1");
+  EXPECT_EQ(Labels(page), (Texts{"Jobfilename ", "JOBF.PUB", "MPE", "root", "<Empty>", "STOP"}));
+  EXPECT_EQ((Texts{page.LabJobJob, page.LabJobName2, page.LabJobCpu}), (Texts{"J3", "J3", "MPE1"}));
 }
 
 TEST_F(JobPageTest, LogonLosesItsQuotesAndTwoQuotesDescribeNothing) {
@@ -47,94 +53,85 @@ TEST_F(JobPageTest, LogonLosesItsQuotesAndTwoQuotesDescribeNothing) {
       "CPU1#J2 DOCOMMAND y\n     STREAMLOGON \"\n     DESCRIPTION \"Nightly \"\"big\"\" run\"\n"
       "     RECOVERY STOP\n");
   Show("CPU1", "J1");
-  EXPECT_EQ(page.LabJobLogon, "root");
-  EXPECT_EQ(page.LabJobDesc, "<Empty>");
-  EXPECT_EQ(page.LabJobRecovery, "RERUN");
+  EXPECT_EQ(Labels(page), (Texts{"Command ", "x", "UNIX/NT/MPE", "root", "<Empty>", "RERUN"}));
   Show("CPU1", "J2");
-  EXPECT_EQ(page.LabJobLogon, "");
-  EXPECT_EQ(page.LabJobDesc, "\"Nightly \"\"big\"\" run\"");
+  EXPECT_EQ(Labels(page),
+            (Texts{"Command ", "y", "UNIX/NT/MPE", "", "\"Nightly \"\"big\"\" run\"", "STOP"}));
 }
 
-TEST_F(JobPageTest, KeyMustEndAtABlankATabOrTheLineEnd) {
-  LoadJobs(
-      "CPU1#JOB10 DOCOMMAND ten\n RECOVERY STOP\nCPU1#JOB1\tDOCOMMAND one\n RECOVERY STOP\n"
-      "CPU1#JOB2\n RECOVERY CONTINUE\n");
-  Show("CPU1", "JOB1");
-  EXPECT_EQ(page.LabJobCmd, "one");
-  Show("CPU1", "JOB2");
-  EXPECT_EQ(page.LabJobRecovery, "CONTINUE");
-  EXPECT_EQ(page.LabJobCmd, "one");
-}
-
-TEST_F(JobPageTest, RecoveryEndsTheDefinition) {
-  LoadJobs(
-      "CPU1#J1 DOCOMMAND a\n RECOVERY STOP\n INTERACTIVE\n STREAMLOGON late\n"
-      "CPU1#J2 DOCOMMAND b\n STREAMLOGON b\n RECOVERY STOP\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(page.ImageJobInteractive, Picture::No);
-  EXPECT_EQ(page.LabJobLogon, "-");
-}
-
-TEST_F(JobPageTest, WithoutRecoveryTheReadingStopsBeforeTheNextDefinition) {
-  LoadJobs(
-      "CPU1#J1 DOCOMMAND a\n     DESCRIPTION one\n\n"
-      "CPU1#J2 DOCOMMAND b\n     STREAMLOGON other\n     INTERACTIVE\n     RECOVERY RERUN\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(page.LabJobDesc, "one");
-  EXPECT_EQ(page.LabJobLogon, "-");
-  EXPECT_EQ(page.LabJobRecovery, "-");
-  EXPECT_EQ(page.ImageJobInteractive, Picture::No);
-}
-
-TEST_F(JobPageTest, RecoveryLineThatLooksLikeADefinitionIsStillTaken) {
-  // Indented by fewer than five blanks and naming a job: the catalogue would count it as a
-  // definition line, but RECOVERY is tested first.
-  LoadJobs("CPU1#J1 DOCOMMAND a\n   RECOVERY RERUN AFTER CPU1#FIX\nCPU1#FIX DOCOMMAND f\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(page.LabJobRecovery, "RERUN AFTER CPU1#FIX");
+// Each row shows one job after the one before on the same page: fields a definition lacks keep
+// the previous job's values.
+TEST_F(JobPageTest, DefinitionLinesAndWhereTheyEnd) {
+  const struct {
+    const char* Why;
+    const char* Jobs;
+    std::vector<std::pair<const char*, Texts>> Shown;
+    Picture Interactive;
+  } cases[] = {
+      {"key ends at a blank, a tab or the line end",
+       "CPU1#JOB10 DOCOMMAND ten\n RECOVERY STOP\nCPU1#JOB1\tDOCOMMAND one\n RECOVERY STOP\n"
+       "CPU1#JOB2\n RECOVERY CONTINUE\n",
+       {{"JOB1", {"Command ", "one", "UNIX/NT/MPE", "-", "-", "STOP"}},
+        {"JOB2", {"Command ", "one", "UNIX/NT/MPE", "-", "-", "CONTINUE"}}},
+       Picture::No},
+      {"recovery ends the definition",
+       "CPU1#J1 DOCOMMAND a\n RECOVERY STOP\n INTERACTIVE\n STREAMLOGON late\n"
+       "CPU1#J2 DOCOMMAND b\n STREAMLOGON b\n RECOVERY STOP\n",
+       {{"J1", {"Command ", "a", "UNIX/NT/MPE", "-", "-", "STOP"}}},
+       Picture::No},
+      {"without recovery the reading stops before the next definition",
+       "CPU1#J1 DOCOMMAND a\n     DESCRIPTION one\n\n"
+       "CPU1#J2 DOCOMMAND b\n     STREAMLOGON other\n     INTERACTIVE\n     RECOVERY RERUN\n",
+       {{"J1", {"Command ", "a", "UNIX/NT/MPE", "-", "one", "-"}}},
+       Picture::No},
+      // Indented by fewer than five blanks and naming a job: the catalogue would count it as a
+      // definition line, but RECOVERY is tested first.
+      {"recovery line that looks like a definition",
+       "CPU1#J1 DOCOMMAND a\n   RECOVERY RERUN AFTER CPU1#FIX\nCPU1#FIX DOCOMMAND f\n",
+       {{"J1", {"Command ", "a", "UNIX/NT/MPE", "-", "-", "RERUN AFTER CPU1#FIX"}}},
+       Picture::No},
+      {"missing fields keep the previous job's values",
+       "CPU1#J1 SCRIPTNAME s1\n STREAMLOGON u1\n DESCRIPTION d1\n RECOVERY STOP\n"
+       "CPU1#J2 SOMETHING ELSE\n RECOVERY CONTINUE\n",
+       {{"J1", {"Scriptname ", "s1", "UNIX/NT", "u1", "d1", "STOP"}},
+        {"J2", {"Scriptname ", "s1", "UNIX/NT", "u1", "d1", "CONTINUE"}}},
+       Picture::No},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Why);
+    page = JobPage{};
+    LoadJobs(c.Jobs);
+    for (const auto& [name, labels] : c.Shown) {
+      Show("CPU1", name);
+      EXPECT_EQ(Labels(page), labels) << name;
+      EXPECT_EQ(page.LabJobName2, name);
+    }
+    EXPECT_EQ(page.ImageJobInteractive, c.Interactive);
+  }
 }
 
 TEST_F(JobPageTest, InteractiveOnlyForTheExactLineAndResetForEachJob) {
   LoadJobs(
       "CPU1#J1 DOCOMMAND a\n  INTERACTIVE\n RECOVERY STOP\n"
       "CPU1#J2 DOCOMMAND b\n  INTERACTIVE NOW\n  interactive\n RECOVERY STOP\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(page.ImageJobInteractive, Picture::Yes);
-  Show("CPU1", "J2");
-  EXPECT_EQ(page.ImageJobInteractive, Picture::No);
-  Show("CPU1", "MISSING");
-  EXPECT_EQ(page.ImageJobInteractive, Picture::No);
+  std::vector<Picture> shown;
+  for (const char* name : {"J1", "J2", "J1", "MISSING"}) {
+    Show("CPU1", name);
+    shown.push_back(page.ImageJobInteractive);
+  }
+  EXPECT_EQ(shown, (std::vector<Picture>{Picture::Yes, Picture::No, Picture::Yes, Picture::No}));
 }
 
-TEST_F(JobPageTest, FieldsMissingFromADefinitionKeepThePreviousJobsValues) {
-  LoadJobs(
-      "CPU1#J1 SCRIPTNAME s1\n STREAMLOGON u1\n DESCRIPTION d1\n RECOVERY STOP\n"
-      "CPU1#J2 SOMETHING ELSE\n RECOVERY CONTINUE\n");
-  Show("CPU1", "J1");
-  Show("CPU1", "J2");
-  EXPECT_EQ(page.LabJobName2, "J2");
-  EXPECT_EQ(page.LabJobCmd, "s1");
-  EXPECT_EQ(page.LabJobCmdType, "Scriptname ");
-  EXPECT_EQ(page.LabJobLogon, "u1");
-  EXPECT_EQ(page.LabJobDesc, "d1");
-  EXPECT_EQ(page.LabJobRecovery, "CONTINUE");
-}
-
+// BARE has no OS line: the picture stays; an undefined workstation shows the unknown picture.
 TEST_F(JobPageTest, OperatingSystemPictureComesFromTheWorkstationTable) {
   LoadJobs("");
-  Show("MPE1", "J");
-  EXPECT_EQ(page.ImageJobType, Picture::Mpev);
-  Show("WIN1", "J");
-  EXPECT_EQ(page.ImageJobType, Picture::Windows);
-  Show("BARE", "J");  // no OS line: the picture stays
-  EXPECT_EQ(page.ImageJobType, Picture::Windows);
-  Show("SAP1", "J");
-  EXPECT_EQ(page.ImageJobType, Picture::Sap);
-  Show("CPU1", "J");
-  EXPECT_EQ(page.ImageJobType, Picture::Unix);
-  // A job of an undefined workstation shows the unknown picture.
-  Show("GHOST", "J");
-  EXPECT_EQ(page.ImageJobType, Picture::Unknown);
+  std::vector<Picture> shown;
+  for (const char* cpu : {"MPE1", "WIN1", "BARE", "SAP1", "CPU1", "GHOST"}) {
+    Show(cpu, "J");
+    shown.push_back(page.ImageJobType);
+  }
+  EXPECT_EQ(shown, (std::vector<Picture>{Picture::Mpev, Picture::Windows, Picture::Windows,
+                                         Picture::Sap, Picture::Unix, Picture::Unknown}));
 }
 
 TEST(FindJobDefinition, FindsTheFirstExactKey) {
