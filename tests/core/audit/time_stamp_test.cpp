@@ -47,9 +47,7 @@ TEST(DateTimeText, MidnightShowsTheDateOnlyOtherTimesDateBlankTime) {
   EXPECT_EQ(text.rfind(date + " ", 0), 0u) << text;
   EXPECT_NE(text, DateTimeText(At(2026, 12, 5, 14, 30, 18)));
   EXPECT_NE(date, DateTimeText(At(2026, 12, 6, 0, 0, 0)));
-}
-
-TEST(DateTimeText, FieldsOutOfRangeStillGiveText) {
+  // Fields out of range still give text.
   EXPECT_FALSE(DateTimeText(At(0, 13, 40, 25, 61, 61)).empty());
   EXPECT_FALSE(DateTimeText(TimeStamp{}).empty());
 }

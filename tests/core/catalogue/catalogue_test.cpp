@@ -152,12 +152,6 @@ TEST_F(CatalogueTest, EmptyWorkstationNameStillGetsItsOwnNode) {
   EXPECT_EQ(CaptionsOf(invalid.Children[0].Children), (Captions{"NOCPU", "NOCPU2"}));
 }
 
-}  // namespace
-}  // namespace vdbq
-
-namespace vdbq {
-namespace {
-
 // The catalogue answers "is this workstation defined" for all keys at once; it must agree with
 // the rule for one workstation ("@:@" + name + "@:@" occurs in ValidCpuList) even for names
 // made of the delimiter's own characters.

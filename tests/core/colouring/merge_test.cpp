@@ -50,9 +50,7 @@ TEST(RulePriority, HigherZOrderRuleWinsEvenWhenEarlier) {
 }
 
 TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverything) {
-  PaintSettings settings;
-  settings.Background = kSilver;
-  settings.Selection = TextSelection{0, 5};
+  const PaintSettings settings{.Background = kSilver, .Selection = TextSelection{0, 5}};
   const auto runs = Runs("ON\tAT", {Keywords({"ON", "AT"})}, settings);
   EXPECT_EQ(runs, (std::vector<ColourRun>{{0, 1, kWhite, kSelectionZOrder, 0},
                                           {2, 2, kSilver, kTabZOrder, 0},
@@ -60,9 +58,7 @@ TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverything) {
 }
 
 TEST(SpecialSpans, SelectionCoversKeywordsAndIsClipped) {
-  PaintSettings settings;
-  settings.SelectionColor = kYellow;
-  settings.Selection = TextSelection{3, 100};
+  PaintSettings settings{.Selection = TextSelection{3, 100}, .SelectionColor = kYellow};
   const std::string text = "ON AT x";
   EXPECT_EQ(
       Picture(text, Runs(text, {Keywords({"ON", "AT"})}, settings), {{kNavy, 'N'}, {kYellow, 'Y'}}),
@@ -75,12 +71,8 @@ TEST(SpecialSpans, SelectionCoversKeywordsAndIsClipped) {
 }
 
 TEST(SpecialSpans, HotSpotMarkersAndTextAboveRules) {
-  PaintSettings settings;
-  settings.HotSpot.Active = true;
-  settings.HotSpot.BeginChar = '[';
-  settings.HotSpot.EndChar = ']';
-  settings.HotSpot.Color = kBlue;
-  settings.HotSpot.MarkerColor = kSilver;
+  // Marks [ and ], text blue, markers silver, active and underlined.
+  PaintSettings settings{.HotSpot = {'[', ']', kBlue, kSilver, true, true}};
   const std::string text = "[ON] x [] [y";
   const auto runs = Runs(text, {Keywords({"ON"})}, settings);
   EXPECT_EQ(Picture(text, runs, {{kBlue, 'B'}, {kSilver, 'M'}, {kNavy, 'N'}}), "MBBM...MM.M.");
@@ -101,9 +93,7 @@ TEST(SpecialSpans, HotSpotTextUnderAnOffset) {
 }
 
 TEST(SpecialSpans, NothingIsColouredWhileEveryRuleIsEmpty) {
-  PaintSettings settings;
-  settings.Selection = TextSelection{0, 2};
-  settings.HotSpot.Active = true;
+  const PaintSettings settings{.HotSpot = {.Active = true}, .Selection = TextSelection{0, 2}};
   EXPECT_TRUE(Runs("a\tb\x1e"
                    "c\x1f",
                    {Keywords({}), LineEnd({" "})}, settings)
@@ -112,12 +102,10 @@ TEST(SpecialSpans, NothingIsColouredWhileEveryRuleIsEmpty) {
   EXPECT_FALSE(Runs("a\tb", {LineEnd({"a"})}, settings).empty());
 }
 
-TEST(EventSpans, AskedForTheRangeAndReadUpToTheEndMark) {
+TEST(EventSpans, AskedForTheBoundedRangeAndReadUpToTheEndMark) {
   TColorRule rule;
   rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
-  PaintSettings settings;
-  settings.FromPos = 120;
-  settings.ColorLimMax = 3;
+  PaintSettings settings{.FromPos = 120, .ColorLimMax = 3};
   std::int32_t askedFrom = -1;
   std::int32_t askedSlots = -1;
   settings.OnDraw = [&](std::int32_t from, std::int32_t slots) {
@@ -128,12 +116,8 @@ TEST(EventSpans, AskedForTheRangeAndReadUpToTheEndMark) {
   EXPECT_EQ(Runs("abcd", {rule}, settings), (std::vector<ColourRun>{{0, 1, kRed, 0, 1}}));
   EXPECT_EQ(askedFrom, 120);
   EXPECT_EQ(askedSlots, 3);
-}
-
-TEST(EventSpans, SlotsAreBoundedAndZeroMeansNone) {
-  TColorRule rule;
-  rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
-  PaintSettings settings;
+  // Slots are bounded and zero means none.
+  settings = PaintSettings{};
   int calls = 0;
   settings.OnDraw = [&](std::int32_t, std::int32_t slots) {
     ++calls;
@@ -164,11 +148,13 @@ TEST(PaintRange, ScanStartsKeyMaxHeightMinusOneLinesAboveTheFirstVisible) {
 
 TEST(PaintRange, HowEachRunIsDrawn) {
   const ColourRun keyword{0, 1, kRed, 0, 1};
-  EXPECT_EQ(DrawingOf(keyword, true), RunDrawing::Keyword);
-  EXPECT_EQ(DrawingOf(keyword, false), RunDrawing::Plain);
-  EXPECT_EQ(DrawingOf({0, 0, kRed, kHotSpotMarkerZOrder, 0}, true), RunDrawing::HotSpotMarker);
-  EXPECT_EQ(DrawingOf({0, 0, kRed, kHotSpotTextZOrder, 0}, true), RunDrawing::HotSpotText);
-  EXPECT_EQ(DrawingOf({0, 0, kRed, kSelectionZOrder, 0}, true), RunDrawing::Plain);
+  EXPECT_EQ(
+      (std::vector<RunDrawing>{DrawingOf(keyword, true), DrawingOf(keyword, false),
+                               DrawingOf({0, 0, kRed, kHotSpotMarkerZOrder, 0}, true),
+                               DrawingOf({0, 0, kRed, kHotSpotTextZOrder, 0}, true),
+                               DrawingOf({0, 0, kRed, kSelectionZOrder, 0}, true)}),
+      (std::vector<RunDrawing>{RunDrawing::Keyword, RunDrawing::Plain, RunDrawing::HotSpotMarker,
+                               RunDrawing::HotSpotText, RunDrawing::Plain}));
 }
 
 }  // namespace

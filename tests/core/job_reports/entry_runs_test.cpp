@@ -11,8 +11,12 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-bool LiteralHolds(const std::string& list, const std::string& text) {
-  return ("," + list).find("," + text + ",") != std::string::npos;
+void ExpectAgreesWithTheListText(const std::string& list, const Texts& texts) {
+  const EntryRuns runs(list, texts);
+  for (const std::string& text : texts) {
+    EXPECT_EQ(runs.Holds(text), ("," + list).find("," + text + ",") != std::string::npos)
+        << text << " in " << list;
+  }
 }
 
 // A text without comma is one of the entries (those followed by a comma); a text with commas
@@ -25,12 +29,7 @@ TEST(EntryRuns, AgreesWithTheListTextOnChosenLists) {
        {"A,B,C", "B,C", "C,D", "B,C,D", "A,C", "C,Y,B", "D,X", "A,B,C,Y,B,C,D,E", "A,,B", ","}},
       {"A,,B,", {"A,,B", ",B", "A,"}},
   };
-  for (const auto& [list, texts] : cases) {
-    const EntryRuns runs(list, texts);
-    for (const std::string& text : texts) {
-      EXPECT_EQ(runs.Holds(text), LiteralHolds(list, text)) << text << " in " << list;
-    }
-  }
+  for (const auto& [list, texts] : cases) ExpectAgreesWithTheListText(list, texts);
 }
 
 TEST(EntryRuns, AgreesWithTheListTextOnRandomLists) {
@@ -45,10 +44,7 @@ TEST(EntryRuns, AgreesWithTheListTextOnRandomLists) {
       for (int more = random() % 4; more > 0; --more) text += "," + part();
       texts.push_back(text);
     }
-    const EntryRuns runs(list, texts);
-    for (const std::string& text : texts) {
-      EXPECT_EQ(runs.Holds(text), LiteralHolds(list, text)) << text << " in " << list;
-    }
+    ExpectAgreesWithTheListText(list, texts);
   }
 }
 

@@ -11,7 +11,7 @@ namespace {
 using testing::TempDir;
 namespace fs = std::filesystem;
 
-TEST(EnsureDirectories, CreatesOneLevelOnlyAndStaysSilent) {
+TEST(EnsureDirectories, CreatesOneLevelOnlySilentlyInTheOrderSavesLogDatabase) {
   TempDir dir;
   Settings settings = DefaultSettings(dir.DirText());
   settings.LogDir = dir.DirText() + "missing/Logs/";
@@ -19,13 +19,8 @@ TEST(EnsureDirectories, CreatesOneLevelOnlyAndStaysSilent) {
   EXPECT_FALSE(fs::exists(dir.Path() / "missing"));
   EXPECT_TRUE(fs::is_directory(dir.Path() / "Saves"));
   EXPECT_TRUE(fs::is_directory(dir.Path() / "DBase"));
-}
-
-// Each directory here lies inside the one before it in the order saves, log, database, so all
-// three exist only when they are created in that order.
-TEST(EnsureDirectories, SavesThenLogThenDatabase) {
-  TempDir dir;
-  Settings settings = DefaultSettings(dir.DirText());
+  // Each directory here lies inside the one before it in the order saves, log, database, so all
+  // three exist only when they are created in that order.
   settings.SavesDir = dir.DirText() + "a/";
   settings.LogDir = dir.DirText() + "a/b/";
   settings.DatabaseDir = dir.DirText() + "a/b/c/";

@@ -11,13 +11,9 @@ namespace {
 
 const std::string kSep(1, kPathSeparator);
 
+// The form's texts in order: host, user, password, remote, database, logs and saves directory.
 SettingsForm FilledForm() {
-  SettingsForm form;
-  form.FtpFromDir = "/data/extracts";
-  form.FtpToDir = "db";
-  form.Logs = "logs" + kSep;
-  form.Saves = "saves";
-  return form;
+  return SettingsForm{"", "", "", "/data/extracts", "db", "logs" + kSep, "saves"};
 }
 
 DirectoryExists Existing(std::set<std::string> dirs) {
@@ -71,19 +67,15 @@ TEST(SettingsFormChecks, ReportTheFirstMissingDirectoryInDatabaseLogsSavesOrder)
 
 TEST(SettingsFormChecks, TheRemoteDirectoryIsNotChecked) {
   testing::TempDir dir;
-  SettingsForm form;
-  form.FtpFromDir = "/no/such/remote/dir/";
-  form.FtpToDir = form.Logs = form.Saves = dir.DirText();
+  const SettingsForm form{
+      "", "", "", "/no/such/remote/dir/", dir.DirText(), dir.DirText(), dir.DirText()};
   EXPECT_FALSE(FirstMissingDirectory(form).has_value());
 }
 
 TEST(SettingsFormChecks, AFileIsNotADirectory) {
   testing::TempDir dir;
   const std::string file = dir.Write("plain.txt", "x").string();
-  SettingsForm form;
-  form.FtpToDir = dir.DirText();
-  form.Logs = file;
-  form.Saves = form.FtpToDir;
+  const SettingsForm form{"", "", "", "", dir.DirText(), file, dir.DirText()};
   const auto missing = FirstMissingDirectory(form);
   ASSERT_TRUE(missing);
   EXPECT_EQ(missing->Field, SettingsItem::Logs);
@@ -99,15 +91,8 @@ TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBack) {
   EXPECT_FALSE(form.Strobe);
   EXPECT_TRUE(form.SaveSettings);
 
-  form.FtpHost = "master";
-  form.FtpUser = "admin";
-  form.FtpPassword = "secret";
-  form.FtpFromDir = "/x/";
-  form.FtpToDir = "/d/";
-  form.Logs = "/l/";
-  form.Saves = "/s/";
-  form.Strobe = true;
-  form.SaveSettings = false;
+  form = {"master", "admin", "secret", "/x/", "/d/",
+          "/l/",    "/s/",   true,     false, form.KeepPreviousExtracts};
   Settings changed = settings;
   ApplyForm(form, changed);
   EXPECT_EQ(FormOf(changed), form);
@@ -118,10 +103,8 @@ TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBack) {
 }
 
 TEST(SettingsFormTransfer, HostUserAndPasswordAreCutToFiftyCharacters) {
-  SettingsForm form;
-  form.FtpHost = std::string(60, 'h');
-  form.FtpUser = std::string(51, 'u');
-  form.FtpPassword = std::string(50, 'p');
+  const SettingsForm form{
+      std::string(60, 'h'), std::string(51, 'u'), std::string(50, 'p'), "", "", "", ""};
   Settings settings;
   ApplyForm(form, settings);
   EXPECT_EQ(

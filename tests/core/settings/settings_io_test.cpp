@@ -14,20 +14,20 @@ namespace {
 
 using testing::TempDir;
 
-Settings Changed(const std::string& programDir) {
-  Settings settings = DefaultSettings(programDir);
-  settings.RemoteExtractDir = "/remote/x/";
-  settings.DatabaseDir = programDir + "Db/";
-  settings.LogDir = programDir + "L/";
-  settings.SavesDir = programDir + "S/";
-  settings.FtpUser = "operator";
-  settings.FtpHost = "127.0.0.1 2121";
-  settings.FtpPassword = "Secret12";
-  settings.StrobeOn = false;
-  settings.SoundsOn = false;
-  settings.Col1 = 0xFF00FF;
-  settings.Col2 = 0;
-  return settings;
+// Every stored value differs from its default.
+Settings Changed(const std::string& dir) {
+  return {.ProgramDir = dir,
+          .RemoteExtractDir = "/remote/x/",
+          .DatabaseDir = dir + "Db/",
+          .LogDir = dir + "L/",
+          .SavesDir = dir + "S/",
+          .FtpUser = "operator",
+          .FtpHost = "127.0.0.1 2121",
+          .FtpPassword = "Secret12",
+          .StrobeOn = false,
+          .SoundsOn = false,
+          .Col1 = 0xFF00FF,
+          .Col2 = 0};
 }
 
 TEST(DefaultSettings, DirectoriesLieBelowTheProgram) {

@@ -30,10 +30,9 @@ TEST(SortScratchLines, CollatesStablyIgnoringCaseWithPunctuationSignificant) {
 }
 
 TEST(DisplayText, KeepsUtf8AndReadsOtherBytesAsLatin1) {
-  EXPECT_EQ(DisplayText("caf\xc3\xa9"), "caf\xc3\xa9");
-  EXPECT_EQ(DisplayText("caf\xe9"), "caf\xc3\xa9");
-  EXPECT_EQ(DisplayText("\xc3"), "\xc3\x83");
-  EXPECT_EQ(DisplayText("\xed\xa0\x80"), "\xc3\xad\xc2\xa0\xc2\x80");
+  EXPECT_EQ((Lines{DisplayText("caf\xc3\xa9"), DisplayText("caf\xe9"), DisplayText("\xc3"),
+                   DisplayText("\xed\xa0\x80")}),
+            (Lines{"caf\xc3\xa9", "caf\xc3\xa9", "\xc3\x83", "\xc3\xad\xc2\xa0\xc2\x80"}));
 }
 
 }  // namespace

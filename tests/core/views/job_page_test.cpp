@@ -22,104 +22,78 @@ class JobPageTest : public PageTest {
   JobPage page;
 };
 
-using Texts = std::vector<std::string>;
-
-// Command type, command, platform, logon, description and recovery as shown.
-Texts Labels(const JobPage& page) {
-  return {page.LabJobCmdType, page.LabJobCmd,  page.LabJobPlatform,
-          page.LabJobLogon,   page.LabJobDesc, page.LabJobRecovery};
+// Workstation#job, the second name, command type, command, platform, logon, description,
+// recovery and whether interactive, as shown.
+std::string Labels(const JobPage& p) {
+  const char* interactive = p.ImageJobInteractive == Picture::Yes  ? "yes"
+                            : p.ImageJobInteractive == Picture::No ? "no"
+                                                                   : "?";
+  return p.LabJobCpu + "#" + p.LabJobJob + "|" + p.LabJobName2 + "|" + p.LabJobCmdType + "|" +
+         p.LabJobCmd + "|" + p.LabJobPlatform + "|" + p.LabJobLogon + "|" + p.LabJobDesc + "|" +
+         p.LabJobRecovery + "|" + interactive;
 }
 
-TEST_F(JobPageTest, CommandClauseGivesTypeCommandAndPlatform) {
-  LoadJobs(
-      "CPU1#J1 SCRIPTNAME \"/opt/run.sh -x\"\n STREAMLOGON root\n RECOVERY STOP\n"
-      "CPU1#J2 DOCOMMAND \"ls ^DIR^\"\n RECOVERY STOP\n"
-      "MPE1#J3 JOBFILENAME JOBF.PUB\n RECOVERY STOP\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(Labels(page),
-            (Texts{"Scriptname ", "\"/opt/run.sh -x\"", "UNIX/NT", "root", "<Empty>", "STOP"}));
-  Show("CPU1", "J2");
-  EXPECT_EQ(Labels(page),
-            (Texts{"Command ", "\"ls ^DIR^\"", "UNIX/NT/MPE", "root", "<Empty>", "STOP"}));
-  Show("MPE1", "J3");
-  EXPECT_EQ(Labels(page), (Texts{"Jobfilename ", "JOBF.PUB", "MPE", "root", "<Empty>", "STOP"}));
-  EXPECT_EQ((Texts{page.LabJobJob, page.LabJobName2, page.LabJobCpu}), (Texts{"J3", "J3", "MPE1"}));
-}
-
-TEST_F(JobPageTest, LogonLosesItsQuotesAndTwoQuotesDescribeNothing) {
-  LoadJobs(
-      "CPU1#J1 DOCOMMAND x\n     STREAMLOGON \"root\"\n     DESCRIPTION \"\"\n"
-      "     RECOVERY RERUN\n"
-      "CPU1#J2 DOCOMMAND y\n     STREAMLOGON \"\n     DESCRIPTION \"Nightly \"\"big\"\" run\"\n"
-      "     RECOVERY STOP\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(Labels(page), (Texts{"Command ", "x", "UNIX/NT/MPE", "root", "<Empty>", "RERUN"}));
-  Show("CPU1", "J2");
-  EXPECT_EQ(Labels(page),
-            (Texts{"Command ", "y", "UNIX/NT/MPE", "", "\"Nightly \"\"big\"\" run\"", "STOP"}));
-}
-
-// Each row shows one job after the one before on the same page: fields a definition lacks keep
-// the previous job's values.
-TEST_F(JobPageTest, DefinitionLinesAndWhereTheyEnd) {
+// Each row shows a job on the page of the row before, after loading its jobs if it has any:
+// fields a definition lacks keep the previous job's values.
+TEST_F(JobPageTest, ShowsTheLinesOfTheDefinition) {
   const struct {
-    const char* Why;
     const char* Jobs;
-    std::vector<std::pair<const char*, Texts>> Shown;
-    Picture Interactive;
-  } cases[] = {
-      {"key ends at a blank, a tab or the line end",
-       "CPU1#JOB10 DOCOMMAND ten\n RECOVERY STOP\nCPU1#JOB1\tDOCOMMAND one\n RECOVERY STOP\n"
+    const char* Cpu;
+    const char* Name;
+    const char* Labels;
+  } rows[] = {
+      // The command clause gives type, command and platform.
+      {"CPU1#J1 SCRIPTNAME \"/opt/run.sh -x\"\n STREAMLOGON root\n RECOVERY STOP\n"
+       "CPU1#J2 DOCOMMAND \"ls ^DIR^\"\n RECOVERY STOP\n"
+       "MPE1#J3 JOBFILENAME JOBF.PUB\n RECOVERY STOP\n",
+       "CPU1", "J1", "CPU1#J1|J1|Scriptname |\"/opt/run.sh -x\"|UNIX/NT|root|-|STOP|no"},
+      {nullptr, "CPU1", "J2", "CPU1#J2|J2|Command |\"ls ^DIR^\"|UNIX/NT/MPE|root|-|STOP|no"},
+      {nullptr, "MPE1", "J3", "MPE1#J3|J3|Jobfilename |JOBF.PUB|MPE|root|-|STOP|no"},
+      // The logon loses its quotes, two quotes describe nothing.
+      {"CPU1#J1 DOCOMMAND x\n     STREAMLOGON \"root\"\n     DESCRIPTION \"\"\n"
+       "     RECOVERY RERUN\n"
+       "CPU1#J2 DOCOMMAND y\n     STREAMLOGON \"\n     DESCRIPTION \"Nightly \"\"big\"\" run\"\n"
+       "     RECOVERY STOP\n",
+       "CPU1", "J1", "CPU1#J1|J1|Command |x|UNIX/NT/MPE|root|<Empty>|RERUN|no"},
+      {nullptr, "CPU1", "J2",
+       "CPU1#J2|J2|Command |y|UNIX/NT/MPE||\"Nightly \"\"big\"\" run\"|STOP|no"},
+      // The key ends at a blank, a tab or the line end.
+      {"CPU1#JOB10 DOCOMMAND ten\n RECOVERY STOP\nCPU1#JOB1\tDOCOMMAND one\n RECOVERY STOP\n"
        "CPU1#JOB2\n RECOVERY CONTINUE\n",
-       {{"JOB1", {"Command ", "one", "UNIX/NT/MPE", "-", "-", "STOP"}},
-        {"JOB2", {"Command ", "one", "UNIX/NT/MPE", "-", "-", "CONTINUE"}}},
-       Picture::No},
-      {"recovery ends the definition",
-       "CPU1#J1 DOCOMMAND a\n RECOVERY STOP\n INTERACTIVE\n STREAMLOGON late\n"
+       "CPU1", "JOB1", "CPU1#JOB1|JOB1|Command |one|UNIX/NT/MPE|-|-|STOP|no"},
+      {nullptr, "CPU1", "JOB2", "CPU1#JOB2|JOB2|Command |one|UNIX/NT/MPE|-|-|CONTINUE|no"},
+      // RECOVERY ends the definition.
+      {"CPU1#J1 DOCOMMAND a\n RECOVERY STOP\n INTERACTIVE\n STREAMLOGON late\n"
        "CPU1#J2 DOCOMMAND b\n STREAMLOGON b\n RECOVERY STOP\n",
-       {{"J1", {"Command ", "a", "UNIX/NT/MPE", "-", "-", "STOP"}}},
-       Picture::No},
-      {"without recovery the reading stops before the next definition",
-       "CPU1#J1 DOCOMMAND a\n     DESCRIPTION one\n\n"
+       "CPU1", "J1", "CPU1#J1|J1|Command |a|UNIX/NT/MPE|-|-|STOP|no"},
+      // Without it the reading stops before the next definition.
+      {"CPU1#J1 DOCOMMAND a\n     DESCRIPTION one\n\n"
        "CPU1#J2 DOCOMMAND b\n     STREAMLOGON other\n     INTERACTIVE\n     RECOVERY RERUN\n",
-       {{"J1", {"Command ", "a", "UNIX/NT/MPE", "-", "one", "-"}}},
-       Picture::No},
+       "CPU1", "J1", "CPU1#J1|J1|Command |a|UNIX/NT/MPE|-|one|-|no"},
       // Indented by fewer than five blanks and naming a job: the catalogue would count it as a
       // definition line, but RECOVERY is tested first.
-      {"recovery line that looks like a definition",
-       "CPU1#J1 DOCOMMAND a\n   RECOVERY RERUN AFTER CPU1#FIX\nCPU1#FIX DOCOMMAND f\n",
-       {{"J1", {"Command ", "a", "UNIX/NT/MPE", "-", "-", "RERUN AFTER CPU1#FIX"}}},
-       Picture::No},
-      {"missing fields keep the previous job's values",
-       "CPU1#J1 SCRIPTNAME s1\n STREAMLOGON u1\n DESCRIPTION d1\n RECOVERY STOP\n"
+      {"CPU1#J1 DOCOMMAND a\n   RECOVERY RERUN AFTER CPU1#FIX\nCPU1#FIX DOCOMMAND f\n", "CPU1",
+       "J1", "CPU1#J1|J1|Command |a|UNIX/NT/MPE|-|-|RERUN AFTER CPU1#FIX|no"},
+      {"CPU1#J1 SCRIPTNAME s1\n STREAMLOGON u1\n DESCRIPTION d1\n RECOVERY STOP\n"
        "CPU1#J2 SOMETHING ELSE\n RECOVERY CONTINUE\n",
-       {{"J1", {"Scriptname ", "s1", "UNIX/NT", "u1", "d1", "STOP"}},
-        {"J2", {"Scriptname ", "s1", "UNIX/NT", "u1", "d1", "CONTINUE"}}},
-       Picture::No},
+       "CPU1", "J1", "CPU1#J1|J1|Scriptname |s1|UNIX/NT|u1|d1|STOP|no"},
+      {nullptr, "CPU1", "J2", "CPU1#J2|J2|Scriptname |s1|UNIX/NT|u1|d1|CONTINUE|no"},
+      // Interactive only for the exact line, and reset for each job.
+      {"CPU1#J1 DOCOMMAND a\n  INTERACTIVE\n RECOVERY STOP\n"
+       "CPU1#J2 DOCOMMAND b\n  INTERACTIVE NOW\n  interactive\n RECOVERY STOP\n",
+       "CPU1", "J1", "CPU1#J1|J1|Command |a|UNIX/NT/MPE|-|-|STOP|yes"},
+      {nullptr, "CPU1", "J2", "CPU1#J2|J2|Command |b|UNIX/NT/MPE|-|-|STOP|no"},
+      {nullptr, "CPU1", "J1", "CPU1#J1|J1|Command |a|UNIX/NT/MPE|-|-|STOP|yes"},
+      {nullptr, "CPU1", "MISSING", "CPU1#MISSING|MISSING|Command |a|UNIX/NT/MPE|-|-|STOP|no"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Why);
-    page = JobPage{};
-    LoadJobs(c.Jobs);
-    for (const auto& [name, labels] : c.Shown) {
-      Show("CPU1", name);
-      EXPECT_EQ(Labels(page), labels) << name;
-      EXPECT_EQ(page.LabJobName2, name);
+  for (const auto& row : rows) {
+    if (row.Jobs != nullptr) {
+      page = JobPage{};
+      LoadJobs(row.Jobs);
     }
-    EXPECT_EQ(page.ImageJobInteractive, c.Interactive);
+    Show(row.Cpu, row.Name);
+    EXPECT_EQ(Labels(page), row.Labels);
   }
-}
-
-TEST_F(JobPageTest, InteractiveOnlyForTheExactLineAndResetForEachJob) {
-  LoadJobs(
-      "CPU1#J1 DOCOMMAND a\n  INTERACTIVE\n RECOVERY STOP\n"
-      "CPU1#J2 DOCOMMAND b\n  INTERACTIVE NOW\n  interactive\n RECOVERY STOP\n");
-  std::vector<Picture> shown;
-  for (const char* name : {"J1", "J2", "J1", "MISSING"}) {
-    Show("CPU1", name);
-    shown.push_back(page.ImageJobInteractive);
-  }
-  EXPECT_EQ(shown, (std::vector<Picture>{Picture::Yes, Picture::No, Picture::Yes, Picture::No}));
 }
 
 // BARE has no OS line: the picture stays; an undefined workstation shows the unknown picture.

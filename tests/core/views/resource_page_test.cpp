@@ -9,7 +9,7 @@ const char* const kResources =
     "$RESOURCE\n"
     "CPU1#TAPES\t   2\t\"Tape drives\"\n"
     "CPU1#LOCK\t   1\t\"\"\n"
-    "CPU2#SLOTS\t  10\tplain words\n";
+    "CPU2#SLOTS\t  10\t\"Slots\"\n";
 
 class ResourcePageTest : public PageTest {
  protected:
@@ -32,9 +32,9 @@ TEST_F(ResourcePageTest, HistoryKeepsEveryRowNewestFirst) {
             (std::vector<std::string>{"GONE", "CPU9"}));
   std::vector<std::vector<std::string>> rows;
   for (const ResourceRow& row : page.ListView1) rows.push_back(Cells(row));
-  EXPECT_EQ(rows, (std::vector<std::vector<std::string>>{{"GONE", "CPU9", "x10", "plain words"},
-                                                         {"SLOTS", "CPU2", "x10", "plain words"},
-                                                         {"SLOTS", "CPU2", "x10", "plain words"},
+  EXPECT_EQ(rows, (std::vector<std::vector<std::string>>{{"GONE", "CPU9", "x10", "Slots"},
+                                                         {"SLOTS", "CPU2", "x10", "Slots"},
+                                                         {"SLOTS", "CPU2", "x10", "Slots"},
                                                          {"LOCK", "CPU1", "x1", "None"},
                                                          {"TAPES", "CPU1", "x2", "Tape drives"},
                                                          {"TAPE", "CPU1", "", ""}}));
