@@ -45,12 +45,18 @@ TEST(AuditLog, FirstLineFollowsTheBannerLaterLinesAndLaterRunsAppend) {
             first + f.Line(" - Varnolt FTP Parm File Written Ok."));
 }
 
-TEST(AuditLog, UnwritableLogDirectoryIsSkippedSilently) {
+TEST(AuditLog, UnwritableLogDirectoryIsSkippedSilentlyAndAChangedOneUsed) {
   LogFixture f;
   f.settings.LogDir = f.dir.DirText() + "missing/Logs/";
   EXPECT_NO_THROW(f.log.AppendAuditLine("Run Report S#1:"));
   EXPECT_FALSE(fs::exists(f.dir.Path() / "missing"));
   EXPECT_EQ(f.log.AuditTexts(), std::vector<std::string>{"Run Report S#1:"});
+  // A changed log directory applies to the next line.
+  f.settings.LogDir = f.dir.DirText() + "Other/";
+  f.log.AppendAuditLine("Run Report W#2:");
+  EXPECT_EQ(ReadFile(f.dir.Path() / "Other" / "20261205.VarnoltDBQ.Log"),
+            f.Banner() + f.Line("Run Report W#2:"));
+  EXPECT_EQ(f.log.AuditTexts(), (std::vector<std::string>{"Run Report S#1:", "Run Report W#2:"}));
 }
 
 TEST(AuditLog, RunPastMidnightKeepsTheStartDayUntilStampRetaken) {
@@ -77,16 +83,6 @@ TEST(AuditLog, DeletedOrRestartedFileStartsAgainWithABanner) {
   EXPECT_EQ(ReadFile(f.LogFile("20261205")), f.Banner() + f.Line("Run Report J#2:Y"));
   f.log.StartAuditLog();  // empties the day's file
   EXPECT_EQ(ReadFile(f.LogFile("20261205")), f.Banner());
-}
-
-TEST(AuditLog, ChangedLogDirectoryAppliesToTheNextLine) {
-  LogFixture f;
-  f.log.AppendAuditLine("Run Report W#1:");
-  f.settings.LogDir = f.dir.DirText() + "Other/";
-  f.log.AppendAuditLine("Run Report W#2:");
-  EXPECT_EQ(ReadFile(f.dir.Path() / "Other" / "20261205.VarnoltDBQ.Log"),
-            f.Banner() + f.Line("Run Report W#2:"));
-  EXPECT_EQ(f.log.AuditTexts(), (std::vector<std::string>{"Run Report W#1:", "Run Report W#2:"}));
 }
 
 #ifdef __linux__

@@ -11,7 +11,7 @@ namespace {
 
 using testing::At;
 
-TEST(TimeStamp, SecondsRoundDownToEven) {
+TEST(TimeStamp, SecondsRoundDownToEvenAlsoInATakenStamp) {
   std::tm local{};
   local.tm_year = 126;
   local.tm_mon = 11;
@@ -23,9 +23,7 @@ TEST(TimeStamp, SecondsRoundDownToEven) {
   local.tm_sec = 58;
   EXPECT_EQ(StampFromLocalTime(local).StampSecond, 58);
   EXPECT_EQ(ToFileTimeResolution(At(2026, 1, 1, 0, 0, 1)).StampSecond, 0);
-}
-
-TEST(TimeStamp, TakenStampHasEvenSeconds) {
+  // A taken stamp has even seconds too.
   const TimeStamp stamp = TakeTimeStamp();
   EXPECT_EQ(stamp.StampSecond % 2, 0);
   EXPECT_GE(stamp.StampYear, 2024);

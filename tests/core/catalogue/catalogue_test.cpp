@@ -19,6 +19,16 @@ Captions CaptionsOf(const std::vector<TreeNode>& nodes) {
   return captions;
 }
 
+// The captions below a node, each followed by its own children in brackets when it has any.
+std::string Outline(const TreeNode& node) {
+  std::string text;
+  for (const TreeNode& child : node.Children) {
+    text += (text.empty() ? "" : " ") + child.Caption;
+    if (!child.Children.empty()) text += "(" + Outline(child) + ")";
+  }
+  return text;
+}
+
 const TreeNode& Heading(const Catalogue& catalogue, const std::string& caption) {
   for (const TreeNode& node : catalogue.Tree) {
     if (node.Caption == caption) return node;
@@ -64,9 +74,7 @@ TEST_F(CatalogueTest, HasTheNineHeadingsInOrderAndTheWorkstationLookups) {
   EXPECT_EQ((std::vector<bool>{catalogue.IsDefinedCpu("CPU1"), catalogue.IsDefinedCpu("CPU"),
                                catalogue.IsDefinedCpu("cpu1")}),
             (std::vector<bool>{true, false, false}));
-}
-
-TEST_F(CatalogueTest, OsTableHasNoFixedSizeAndCutsLongTexts) {
+  // The OS table has no fixed size and cuts long texts.
   std::string cpus;
   for (int i = 0; i < 60; ++i) cpus += "CPUNAME C" + std::to_string(i) + "\nOS WNT\nEND\n";
   cpus += "CPUNAME AVERYLONGWORKSTATIONNAME\nOS OTHER\nEND\n";
@@ -80,16 +88,15 @@ TEST_F(CatalogueTest, SchedulesSplitIntoValidAndInvalidByWorkstation) {
          {"Schedules.Xtract",
           "SCHEDULE CPU1#B\nEND\nSCHEDULE CPU9#X\nEND\nSCHEDULE cpu1#LOW\nEND\n"
           "SCHEDULE CPU1#A\nEND\nSCHEDULE CPU2#Z\nEND\n"}});
+  // CPU3 is defined but has no schedules: no node.
   const TreeNode& valid = Heading(catalogue, "Schedules");
-  EXPECT_EQ(CaptionsOf(valid.Children), (Captions{"CPU1", "CPU2"}));
-  EXPECT_EQ(CaptionsOf(valid.Children[0].Children), (Captions{"A", "B"}));
+  EXPECT_EQ(Outline(valid), "CPU1(A B) CPU2(Z)");
   EXPECT_EQ(valid.Children[0].Children[0].Pictures.Normal, 2);
   const TreeNode& invalid = Heading(catalogue, "Schedules (Invalid)");
-  EXPECT_EQ(CaptionsOf(invalid.Children), (Captions{"cpu1", "CPU9"}));
+  EXPECT_EQ(Outline(invalid), "cpu1(LOW) CPU9(X)");
   EXPECT_EQ(invalid.Children[0].Pictures.Normal, 20);
   EXPECT_EQ(invalid.Children[1].Children[0].Pictures.Normal, 16);
   EXPECT_EQ(catalogue.Totals.ScheduleBlockCount, 5);
-  // CPU3 is defined but has no schedules: no node.
 }
 
 TEST_F(CatalogueTest, JobsKeepExtractOrderGroupedByConsecutiveRuns) {
@@ -98,19 +105,16 @@ TEST_F(CatalogueTest, JobsKeepExtractOrderGroupedByConsecutiveRuns) {
           "$JOBS\nCPU1#J1 DOCOMMAND \"a\"\n     STREAMLOGON u\n     RECOVERY STOP\n"
           "CPU1#J2 SCRIPTNAME \"/x\"\nCPU2#K DOCOMMAND \"b\"\nCPU1#J3 DOCOMMAND \"c\"\n"
           "NOKEY#\nCPUX#Q DOCOMMAND \"d\"\n\n"}});
-  const TreeNode& jobs = Heading(catalogue, "Jobs");
-  EXPECT_EQ(CaptionsOf(jobs.Children), (Captions{"CPU1", "CPU2", "CPU1"}));
-  EXPECT_EQ(CaptionsOf(jobs.Children[0].Children), (Captions{"J1", "J2"}));
-  EXPECT_EQ(CaptionsOf(Heading(catalogue, "Jobs (Invalid)").Children), (Captions{"CPUX"}));
+  EXPECT_EQ(Outline(Heading(catalogue, "Jobs")), "CPU1(J1 J2) CPU2(K) CPU1(J3)");
+  EXPECT_EQ(Outline(Heading(catalogue, "Jobs (Invalid)")), "CPUX(Q)");
   // "NOKEY#" has no blank: an empty key, counted but given no node.
   EXPECT_EQ(catalogue.Totals.JobTotal, 6);
 }
 
 TEST_F(CatalogueTest, CalendarsParametersPromptsAndResources) {
   Build({});  // a calendars file of only its header
-  EXPECT_TRUE(Heading(catalogue, "Calendars").Children.empty());
+  EXPECT_EQ(Outline(Heading(catalogue, "Calendars")) + catalogue.CalendarNameList, "");
   EXPECT_EQ(catalogue.Totals.CalendarTotal, 0);
-  EXPECT_EQ(catalogue.CalendarNameList, "");
   Build({{"Calendars.Xtract",
           "$CALENDAR\nHOLIDAYS\t\"Bank holidays\"\n  01/01/2027 12/25/2027\n"
           "MONTHEND\t\"\"\n\n  02/28/2027\n"},
@@ -119,17 +123,14 @@ TEST_F(CatalogueTest, CalendarsParametersPromptsAndResources) {
          {"Resources.Xtract",
           "$RESOURCE\nCPU1#TAPES\t   4\t\"Tape drives\"\nCPU2#X\t  10\t\"\"\n"
           "NOGAP\t1\t\"x\"\n"}});
-  EXPECT_EQ(CaptionsOf(Heading(catalogue, "Calendars").Children),
-            (Captions{"HOLIDAYS", "MONTHEND"}));
+  // Nameless parameters are skipped, a resource without a tab gap is a nameless node.
+  EXPECT_EQ(Outline(TreeNode{"", {}, catalogue.Tree}),
+            "Workstations Schedules Schedules (Invalid) Jobs Jobs (Invalid) Calendars(HOLIDAYS "
+            "MONTHEND) Parameters(P1 P3) Prompts(Q1) Resources(CPU1#TAPES CPU2#X )");
   EXPECT_EQ(catalogue.CalendarNameList, "HOLIDAYS,MONTHEND,");
-  EXPECT_EQ(catalogue.Totals.CalendarTotal, 2);
-  // Nameless rows are skipped.
-  EXPECT_EQ(CaptionsOf(Heading(catalogue, "Parameters").Children), (Captions{"P1", "P3"}));
-  EXPECT_EQ(CaptionsOf(Heading(catalogue, "Prompts").Children), (Captions{"Q1"}));
-  EXPECT_EQ(CaptionsOf(Heading(catalogue, "Resources").Children),
-            (Captions{"CPU1#TAPES", "CPU2#X", ""}));
-  EXPECT_EQ(catalogue.Totals.ParameterTotal, 3);
-  EXPECT_EQ(catalogue.Totals.ResourceTotal, 3);
+  EXPECT_EQ((std::vector<long long>{catalogue.Totals.CalendarTotal, catalogue.Totals.ParameterTotal,
+                                    catalogue.Totals.ResourceTotal}),
+            (std::vector<long long>{2, 3, 3}));
 }
 
 TEST_F(CatalogueTest, MissingExtractsLeaveAnEmptyTreeAndOldTotals) {

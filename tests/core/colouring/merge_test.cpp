@@ -33,24 +33,24 @@ TEST(MergeSpans, ByZOrderThenLaterJoiningEqualNeighboursWithinTheRange) {
   for (const auto& c : cases) EXPECT_EQ(MergeSpans(c.Length, c.Spans), c.Runs) << c.Why;
 }
 
-TEST(RulePriority, LaterRuleWinsOnEqualZOrder) {
+TEST(RulePriority, HigherZOrderOrElseTheLaterRuleWins) {
   const std::string text = "* FOLLOWS A#B\r\nFOLLOWS";
   const auto runs = Runs(text, {Keywords({"FOLLOWS"}, kBlue), LineEnd({"*"}, kGreen)});
   EXPECT_EQ(Picture(text, runs, {{kBlue, 'B'}, {kGreen, 'G'}}), "GGGGGGGGGGGGG..BBBBBBB");
   const auto reversed = Runs(text, {LineEnd({"*"}, kGreen), Keywords({"FOLLOWS"}, kBlue)});
   EXPECT_EQ(Picture(text, reversed, {{kBlue, 'B'}, {kGreen, 'G'}}), "GGBBBBBBBGGGG..BBBBBBB");
-}
-
-TEST(RulePriority, HigherZOrderRuleWinsEvenWhenEarlier) {
+  // A higher z-order rule wins even when earlier.
   TColorRule keywords = Keywords({"FOLLOWS"}, kBlue);
   keywords.ZOrder = 1;
-  const std::string text = "* FOLLOWS";
-  EXPECT_EQ(Picture(text, Runs(text, {keywords, LineEnd({"*"})}), {{kBlue, 'B'}, {kGreen, 'G'}}),
+  const std::string first = "* FOLLOWS";
+  EXPECT_EQ(Picture(first, Runs(first, {keywords, LineEnd({"*"})}), {{kBlue, 'B'}, {kGreen, 'G'}}),
             "GGBBBBBBB");
 }
 
 TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverything) {
-  const PaintSettings settings{.Background = kSilver, .Selection = TextSelection{0, 5}};
+  PaintSettings settings;
+  settings.Background = kSilver;
+  settings.Selection = TextSelection{0, 5};
   const auto runs = Runs("ON\tAT", {Keywords({"ON", "AT"})}, settings);
   EXPECT_EQ(runs, (std::vector<ColourRun>{{0, 1, kWhite, kSelectionZOrder, 0},
                                           {2, 2, kSilver, kTabZOrder, 0},
@@ -58,7 +58,9 @@ TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverything) {
 }
 
 TEST(SpecialSpans, SelectionCoversKeywordsAndIsClipped) {
-  PaintSettings settings{.Selection = TextSelection{3, 100}, .SelectionColor = kYellow};
+  PaintSettings settings;
+  settings.SelectionColor = kYellow;
+  settings.Selection = TextSelection{3, 100};
   const std::string text = "ON AT x";
   EXPECT_EQ(
       Picture(text, Runs(text, {Keywords({"ON", "AT"})}, settings), {{kNavy, 'N'}, {kYellow, 'Y'}}),
@@ -71,8 +73,9 @@ TEST(SpecialSpans, SelectionCoversKeywordsAndIsClipped) {
 }
 
 TEST(SpecialSpans, HotSpotMarkersAndTextAboveRules) {
-  // Marks [ and ], text blue, markers silver, active and underlined.
-  PaintSettings settings{.HotSpot = {'[', ']', kBlue, kSilver, true, true}};
+  PaintSettings settings;
+  // Begin and end markers, text and marker colours, active, underlined.
+  settings.HotSpot = THotSpot{'[', ']', kBlue, kSilver, true, true};
   const std::string text = "[ON] x [] [y";
   const auto runs = Runs(text, {Keywords({"ON"})}, settings);
   EXPECT_EQ(Picture(text, runs, {{kBlue, 'B'}, {kSilver, 'M'}, {kNavy, 'N'}}), "MBBM...MM.M.");
@@ -93,7 +96,9 @@ TEST(SpecialSpans, HotSpotTextUnderAnOffset) {
 }
 
 TEST(SpecialSpans, NothingIsColouredWhileEveryRuleIsEmpty) {
-  const PaintSettings settings{.HotSpot = {.Active = true}, .Selection = TextSelection{0, 2}};
+  PaintSettings settings;
+  settings.Selection = TextSelection{0, 2};
+  settings.HotSpot.Active = true;
   EXPECT_TRUE(Runs("a\tb\x1e"
                    "c\x1f",
                    {Keywords({}), LineEnd({" "})}, settings)
@@ -105,7 +110,9 @@ TEST(SpecialSpans, NothingIsColouredWhileEveryRuleIsEmpty) {
 TEST(EventSpans, AskedForTheBoundedRangeAndReadUpToTheEndMark) {
   TColorRule rule;
   rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
-  PaintSettings settings{.FromPos = 120, .ColorLimMax = 3};
+  PaintSettings settings;
+  settings.FromPos = 120;
+  settings.ColorLimMax = 3;
   std::int32_t askedFrom = -1;
   std::int32_t askedSlots = -1;
   settings.OnDraw = [&](std::int32_t from, std::int32_t slots) {

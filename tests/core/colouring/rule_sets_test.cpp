@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "colouring_fixture.h"
 
 namespace vdbq {
@@ -11,11 +13,7 @@ TEST(RuleSets, ColourThePagesTexts) {
   const std::vector<TColorRule> schedule = SchedulePageRules();
   const std::vector<TColorRule> install = InstallationPageRules();
   const std::vector<TColorRule> last = InstallationLastMemoRules();
-  const struct {
-    const std::vector<TColorRule>& Rules;
-    std::string Text;
-    std::string Picture;
-  } cases[] = {
+  const std::tuple<const std::vector<TColorRule>&, std::string, std::string> cases[] = {
       {schedule, "SCHEDULE CPU1#DAILY", "MMMMMMMM..........."},
       {schedule, "ON REQUEST", "NN........"},
       {schedule, "FOLLOWS CPU1#A.@", "BBBBBBB........."},
@@ -44,8 +42,8 @@ TEST(RuleSets, ColourThePagesTexts) {
   };
   const std::vector<std::pair<Colour, char>> legend = {
       {kNavy, 'N'}, {kBlue, 'B'}, {kMaroon, 'M'}, {kPurple, 'P'}, {kGreen, 'G'}, {kBlack, 'K'}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(Picture(c.Text, Runs(c.Text, c.Rules), legend), c.Picture) << c.Text;
+  for (const auto& [rules, text, picture] : cases) {
+    EXPECT_EQ(Picture(text, Runs(text, rules), legend), picture) << text;
   }
 }
 

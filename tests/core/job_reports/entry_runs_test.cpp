@@ -21,7 +21,7 @@ void ExpectAgreesWithTheListText(const std::string& list, const Texts& texts) {
 
 // A text without comma is one of the entries (those followed by a comma); a text with commas
 // is a run of consecutive entries.
-TEST(EntryRuns, AgreesWithTheListTextOnChosenLists) {
+TEST(EntryRuns, AgreesWithTheListTextOnChosenAndRandomLists) {
   const std::pair<std::string, Texts> cases[] = {
       {"A#J1,B#J2,,", {"A#J1", "B#J2", "", "A#J"}},
       {"A,B", {"B", "A"}},
@@ -30,9 +30,7 @@ TEST(EntryRuns, AgreesWithTheListTextOnChosenLists) {
       {"A,,B,", {"A,,B", ",B", "A,"}},
   };
   for (const auto& [list, texts] : cases) ExpectAgreesWithTheListText(list, texts);
-}
-
-TEST(EntryRuns, AgreesWithTheListTextOnRandomLists) {
+  // And on random lists.
   std::mt19937 random(3);
   auto part = [&random] { return std::string(random() % 3, "AB"[random() % 2]); };
   for (int round = 0; round < 500; ++round) {

@@ -23,16 +23,13 @@ TEST(ReadScheduleJobs, CollectsJobKeysAndTheirFollowsClauses) {
   // Continuation lines join their clause and get the workstation only when they have none.
   EXPECT_EQ(jobs.Dependencies, "CPU1#NAKED,CPU9#S.X,CPU1#A,CPU8#B,");
   EXPECT_EQ(jobs.NextLine, 16);
-}
-
-TEST(ReadScheduleJobs, AHashAnywhereLeavesAFollowsLineAsWrittenAndTheListMayLackEnd) {
-  CountingProgress progress;
+  // A hash anywhere leaves a FOLLOWS line as written; the list may lack END.
   EXPECT_EQ(
       ReadScheduleJobs(LineList({"   FOLLOWS A,CPU2#B", "END"}), 0, "CPU1", progress).Dependencies,
       "A,CPU2#B,");
-  const ScheduleJobs jobs =
+  const ScheduleJobs unended =
       ReadScheduleJobs(LineList({" JOB1", "   FOLLOWS JOB0,"}), 0, "CPU1", progress);
-  EXPECT_EQ(std::tie(jobs.Jobs, jobs.Dependencies, jobs.NextLine),
+  EXPECT_EQ(std::tie(unended.Jobs, unended.Dependencies, unended.NextLine),
             std::make_tuple("CPU1#JOB1,", "CPU1#JOB0,,", 2));
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/output/csv_text.h"
 
 namespace vdbq {
@@ -30,12 +32,8 @@ TEST(CommaText, QuotesOnlyWhatNeedsIt) {
 // The clipboard writes the caption bare, then a comma and the sub-items as CommaText; the CSV
 // file quotes only fields with a comma, a quote or a line break.
 TEST(CsvTexts, ClipboardAndFile) {
-  struct Case {
-    std::vector<ResultRow> Rows;
-    std::string Clipboard;
-    std::string File;
-  };
-  const Case cases[] = {
+  // The rows, then the clipboard's and the file's text.
+  const std::tuple<std::vector<ResultRow>, std::string, std::string> cases[] = {
       {{{"Seq.", {"Workstation", "Schedule"}}, {"001>", {"A", "S1"}}, {"", {"", "", "X.Y"}}},
        "Seq.,Workstation,Schedule\r\n001>,A,S1\r\n,,,X.Y\r\n",
        "Seq.,Workstation,Schedule\r\n001>,A,S1\r\n,,,X.Y\r\n"},
@@ -50,11 +48,11 @@ TEST(CsvTexts, ClipboardAndFile) {
        "CAL1,two words,TAB\there\r\n"},
       {{}, "", ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& [rows, clipboard, file] : cases) {
     ResultList results;
-    results.Rows = c.Rows;
-    EXPECT_EQ(ClipboardCsvText(results), c.Clipboard) << c.File;
-    EXPECT_EQ(CsvFileText(results), c.File) << c.File;
+    results.Rows = rows;
+    EXPECT_EQ(ClipboardCsvText(results), clipboard) << file;
+    EXPECT_EQ(CsvFileText(results), file) << file;
   }
 }
 

@@ -26,7 +26,7 @@ TEST(RowKey, FollowsTheReportNumber) {
   EXPECT_EQ(RowKey(ListOf(1, {{"CPU1", {}}}), 0), "CPU1#");  // missing columns count as empty
 }
 
-TEST(RowKey, DetailReportSkipsHeadingEndAndEmptyCaptionsButAlwaysCopiesTheSecondRow) {
+TEST(RowKey, DetailAndPathReportsCopyTheKeysOfNumberedRows) {
   const ResultList results = ListOf(4, {{"Seq.", {"x", "CPU1", "DAILY"}},
                                         {"", {"x", "CPU1", "DAILY"}},
                                         {"", {"x", "CPU1", "JOB1"}},
@@ -39,17 +39,15 @@ TEST(RowKey, DetailReportSkipsHeadingEndAndEmptyCaptionsButAlwaysCopiesTheSecond
       ListOf(4, {{"", {}}, {"Seq.", {"x", "CPU1", "DAILY"}}, {"Seq.", {"x", "CPU1", "D2"}}});
   EXPECT_EQ(RowKey(seq, 1), "CPU1#DAILY");
   EXPECT_EQ(RowKey(seq, 2), std::nullopt);
-}
-
-TEST(RowKey, PathReportCopiesWorkstationAndScheduleOfNumberedRowsOnly) {
-  const ResultList results = ListOf(5, {{"Seq.", {"Workstation", "Schedule"}},
-                                        {"001", {"B", "S0", "", ""}},
-                                        {"", {"", "", "X#Y.Z", ""}},
-                                        {"002>", {"A", "S1", "", ""}},
-                                        {"<END>", {"A", "S2"}}});
-  const std::optional<std::string> keys[] = {std::nullopt, "B#S0", std::nullopt, "A#S1",
-                                             std::nullopt};
-  for (long long row = 0; row < 5; ++row) EXPECT_EQ(RowKey(results, row), keys[row]) << row;
+  // The path report copies workstation and schedule of numbered rows only.
+  const ResultList path = ListOf(5, {{"Seq.", {"Workstation", "Schedule"}},
+                                     {"001", {"B", "S0", "", ""}},
+                                     {"", {"", "", "X#Y.Z", ""}},
+                                     {"002>", {"A", "S1", "", ""}},
+                                     {"<END>", {"A", "S2"}}});
+  const std::optional<std::string> pathKeys[] = {std::nullopt, "B#S0", std::nullopt, "A#S1",
+                                                 std::nullopt};
+  for (long long row = 0; row < 5; ++row) EXPECT_EQ(RowKey(path, row), pathKeys[row]) << row;
   // Unlike the detail report, the second row gets no exception.
   EXPECT_EQ(RowKey(ListOf(5, {{"Seq.", {}}, {"", {"A", "S1"}}}), 1), std::nullopt);
 }

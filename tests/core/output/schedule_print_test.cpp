@@ -30,7 +30,7 @@ std::vector<std::string> BodyOf(const PrintPage& page) {
   return body;
 }
 
-TEST(PrintMargins, AreTwentyFiveAndTwentyMillimetresRounded) {
+TEST(PrintMargins, AreTwentyFiveAndTwentyMillimetresRoundedStampHasNoLeadingZeros) {
   PrintDevice device;
   device.PixelsPerInchX = 300;
   device.PixelsPerInchY = 600;
@@ -39,9 +39,7 @@ TEST(PrintMargins, AreTwentyFiveAndTwentyMillimetresRounded) {
             (std::vector<int>{295, 472, 472}));
   device.PixelsPerInchX = 600;
   EXPECT_EQ(MarginsOf(device).Left, 591);  // 590.55
-}
-
-TEST(PrintStampText, WritesNumbersWithoutLeadingZeros) {
+  // The stamp writes numbers without leading zeros.
   EXPECT_EQ(PrintStampText(TimeStamp{2004, 3, 7, 9, 5, 8}), "9:5:8  7.3.2004");
   EXPECT_EQ(PrintStampText(TimeStamp{2026, 12, 25, 23, 59, 58}), "23:59:58  25.12.2026");
   EXPECT_EQ(PrintStampText(TimeStamp{2026, 1, 1, 0, 0, 0}), "0:0:0  1.1.2026");
@@ -85,9 +83,8 @@ TEST(SchedulePrint, NumbersPagesFromOneAndKeepsEveryLineInOrder) {
   ASSERT_EQ(pages.size(), 11u);
   std::vector<std::string> printed;
   for (std::size_t p = 0; p < pages.size(); ++p) {
-    EXPECT_EQ(pages[p][0].Text, "HFFIN01");
-    EXPECT_EQ(pages[p][1].Text, "GL_POSTING");
-    EXPECT_EQ(pages[p][2].Text, "9:5:8  7.3.2004  Page: " + std::to_string(p + 1));
+    EXPECT_EQ(pages[p][0].Text + "|" + pages[p][1].Text + "|" + pages[p][2].Text,
+              "HFFIN01|GL_POSTING|9:5:8  7.3.2004  Page: " + std::to_string(p + 1));
     for (const std::string& line : BodyOf(pages[p])) printed.push_back(line);
   }
   EXPECT_EQ(printed, lines);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -65,9 +66,7 @@ TEST(DotReferenceIndex, CandidatesIncludeEveryTextThatHoldsTheName) {
       const Ids& wholeIds = whole.Candidates(name);
       const Ids& tailIds = tails.Candidates(name);
       for (uint32_t id = 0; id < texts.size(); ++id) {
-        auto has = [id](const Ids& ids) {
-          return std::find(ids.begin(), ids.end(), id) != ids.end();
-        };
+        auto has = [id](const Ids& ids) { return std::ranges::find(ids, id) != ids.end(); };
         if (Refers(texts[id], "", name)) {
           EXPECT_TRUE(has(wholeIds)) << "whole: " << name << " in " << texts[id];
         }

@@ -20,16 +20,13 @@ std::string SamplePassword(std::size_t length) {
   return text;
 }
 
-TEST(Scramble, MatchesTheKeyedRecurrence) {
+TEST(Scramble, MatchesTheKeyedRecurrenceAndIsPositionalAndBounded) {
   EXPECT_EQ(Scramble("A", kPasswordStartValue), ":");
   EXPECT_EQ(Scramble("varnolt", kPasswordStartValue),
             Bytes({0x0d, 0xfe, 0x56, 0x66, 0x23, 0x7c, 0x81}));
   EXPECT_EQ(Scramble("Secret12", kPasswordStartValue),
             Bytes({0x28, 0x1a, 0x00, 0x95, 0x4e, 0xa4, 0xa5, 0x2a}));
-}
-
-// A differing last character differs only there; no more than 255 characters are looked at.
-TEST(Scramble, IsPositionalAndBounded) {
+  // A differing last character differs only there; no more than 255 characters are looked at.
   const std::string first = Scramble("password1", kPasswordStartValue);
   const std::string second = Scramble("password2", kPasswordStartValue);
   ASSERT_EQ(first.size(), second.size());

@@ -65,18 +65,15 @@ TEST(SettingsFormChecks, ReportTheFirstMissingDirectoryInDatabaseLogsSavesOrder)
   EXPECT_FALSE(FirstMissingDirectory(form, Existing({"db" + kSep, "logs" + kSep, "saves" + kSep})));
 }
 
-TEST(SettingsFormChecks, TheRemoteDirectoryIsNotChecked) {
+TEST(SettingsFormChecks, TheRemoteDirectoryIsNotCheckedAndAFileIsNoDirectory) {
   testing::TempDir dir;
   const SettingsForm form{
       "", "", "", "/no/such/remote/dir/", dir.DirText(), dir.DirText(), dir.DirText()};
   EXPECT_FALSE(FirstMissingDirectory(form).has_value());
-}
-
-TEST(SettingsFormChecks, AFileIsNotADirectory) {
-  testing::TempDir dir;
+  // A file is not a directory.
   const std::string file = dir.Write("plain.txt", "x").string();
-  const SettingsForm form{"", "", "", "", dir.DirText(), file, dir.DirText()};
-  const auto missing = FirstMissingDirectory(form);
+  const SettingsForm withFile{"", "", "", "", dir.DirText(), file, dir.DirText()};
+  const auto missing = FirstMissingDirectory(withFile);
   ASSERT_TRUE(missing);
   EXPECT_EQ(missing->Field, SettingsItem::Logs);
 }

@@ -55,23 +55,20 @@ TEST(LoadSettings, EmptyStoreGivesDefaultsAndCreatesDirectories) {
 // Numbers are decimal integers; a switch is on for any number but zero; what is no number,
 // or out of range, gives the default.
 TEST(LoadSettings, NumbersAndSwitches) {
-  const struct {
-    const char* Name;
-    const char* Stored;
-    int Col1, Col2;
-    bool Strobe;
-  } cases[] = {{"Col1", "abc", 65535, 128, true},         {"Col2", "12x", 65535, 128, true},
-               {"Col1", "255", 255, 128, true},           {"Col2", "-1", 65535, -1, true},
-               {"Col1", "99999999999", 65535, 128, true}, {"Strobe", "0", 65535, 128, false},
-               {"Strobe", "2", 65535, 128, true},         {"Strobe", "-1", 65535, 128, true},
-               {"Strobe", "no", 65535, 128, true},        {"Strobe", "", 65535, 128, true}};
-  for (const auto& c : cases) {
+  // The stored name and value, then Col1, Col2 and Strobe as read.
+  const std::tuple<const char*, const char*, int, int, bool> cases[] = {
+      {"Col1", "abc", 65535, 128, true},         {"Col2", "12x", 65535, 128, true},
+      {"Col1", "255", 255, 128, true},           {"Col2", "-1", 65535, -1, true},
+      {"Col1", "99999999999", 65535, 128, true}, {"Strobe", "0", 65535, 128, false},
+      {"Strobe", "2", 65535, 128, true},         {"Strobe", "-1", 65535, 128, true},
+      {"Strobe", "no", 65535, 128, true},        {"Strobe", "", 65535, 128, true}};
+  for (const auto& [name, stored, col1, col2, strobe] : cases) {
     TempDir dir;
-    MemorySettingsStore store(std::map<std::string, std::string>{{c.Name, c.Stored}});
+    MemorySettingsStore store(std::map<std::string, std::string>{{name, stored}});
     const Settings settings = LoadSettings(store, dir.DirText());
-    EXPECT_EQ(settings.Col1, c.Col1) << c.Name << "=" << c.Stored;
-    EXPECT_EQ(settings.Col2, c.Col2) << c.Name << "=" << c.Stored;
-    EXPECT_EQ(settings.StrobeOn, c.Strobe) << c.Name << "=" << c.Stored;
+    EXPECT_EQ(std::tie(settings.Col1, settings.Col2, settings.StrobeOn),
+              std::tie(col1, col2, strobe))
+        << name << "=" << stored;
   }
   TempDir dir;
   MemorySettingsStore store({{"Sfx", "0"}, {"SaveSettings", "false"}});

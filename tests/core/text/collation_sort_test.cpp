@@ -10,9 +10,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(SortScratchLines, CollatesStablyIgnoringCaseWithPunctuationSignificant) {
-  const struct {
-    Lines Input, Sorted;
-  } cases[] = {
+  const std::pair<Lines, Lines> cases[] = {
       {{"B#X", "a#y", "A#Z"}, {"a#y", "A#Z", "B#X"}},
       // Duplicates stay, equal lines keep their order.
       {{"CPU1#B", "cpu1#b", "CPU1#A", "CPU1#B"}, {"CPU1#A", "CPU1#B", "cpu1#b", "CPU1#B"}},
@@ -22,10 +20,9 @@ TEST(SortScratchLines, CollatesStablyIgnoringCaseWithPunctuationSignificant) {
       {{"CPU1#AB", "CPU1#A_C", "CPU1#A-B"}, {"CPU1#A_C", "CPU1#A-B", "CPU1#AB"}},
       {{"\xe9t\xe9", "zz", "aa"}, {"aa", "\xe9t\xe9", "zz"}},
   };
-  for (const auto& c : cases) {
-    Lines lines = c.Input;
+  for (auto [lines, sorted] : cases) {
     SortScratchLines(lines);
-    EXPECT_EQ(lines, c.Sorted) << c.Input[0];
+    EXPECT_EQ(lines, sorted);
   }
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(BaseRules, CopyAndDeleteClampFindIsOneBasedUpperCaseOnlyAscii) {
+TEST(BaseRules, CopyDeleteFindTrimAndFieldsClampAndCount) {
   EXPECT_EQ(
       (Texts{Copy("abcdef", 0, 2), Copy("abcdef", -5, 3), Copy("abcdef", 5, 10),
              Copy("abcdef", 7, 1), Copy("abcdef", 2, 0), Copy("abcdef", 2, -1), Copy("", 1, 1),
@@ -19,27 +19,19 @@ TEST(BaseRules, CopyAndDeleteClampFindIsOneBasedUpperCaseOnlyAscii) {
              Delete("abcdef", 5, 99), Delete("abcdef", 9, 1), UpperCase("ab#z\xe9{")}),
       (Texts{"ab", "abc", "ef", "", "", "", "", "def", "adef", "bcdef", "abcd", "abcdef",
              "AB#Z\xe9{"}));
-  EXPECT_EQ(
-      (std::vector<int>{Find("cd", "abcdcd"), Find("x", "abc"), Find("", "abc"), Find("a", "")}),
-      (std::vector<int>{3, 0, 0, 0}));
-}
-
-// Trailing then leading blanks, then leading tabs.
-TEST(TrimBlanks, RemovesTrailingThenLeadingBlanksThenLeadingTabs) {
+  EXPECT_EQ((std::vector<long long>{Find("cd", "abcdcd"), Find("x", "abc"), Find("", "abc"),
+                                    Find("a", "")}),
+            (std::vector<long long>{3, 0, 0, 0}));
+  // TrimBlanks takes trailing then leading blanks, then leading tabs.
   EXPECT_EQ((Texts{TrimBlanks("  x  "), TrimBlanks("\t x"), TrimBlanks("   "), TrimBlanks("\t\t"),
                    TrimBlanks(""), TrimBlanks("x\t  "), TrimBlanks(" \tx")}),
             (Texts{"x", " x", "", "", "", "x\t", "x"}));
-}
-
-TEST(CsvField, CountsCommasWithoutQuotingOrTrimming) {
+  // CsvField counts commas without quoting or trimming.
   EXPECT_EQ((Texts{CsvField("a,b,c", 3), CsvField("a,b,", 3), CsvField("a,b", 3), CsvField("a", 1),
                    CsvField(",x", 1), CsvField(",x", 2), CsvField("a,b", 0), CsvField("", 1),
                    CsvField(" a , b ", 2)}),
             (Texts{"c", "", "", "a", "", "x", "", "", " b "}));
-}
-
-// A missing start marker gives empty text.
-TEST(MarkedField, ReadsNumberedFieldsOfAPackedRecord) {
+  // MarkedField reads numbered fields of a packed record; a missing start marker gives "".
   const std::string record = "!!<1>!!AB!!<2>!!CD";
   EXPECT_EQ(
       (Texts{MarkedField(record, 1), MarkedField(record, 2), MarkedField("!!<1>!!AB!!<2>!!", 2),
@@ -63,28 +55,25 @@ TEST(SplitJobOptions, TakesTheClausesOffTheLine) {
   const struct {
     const char* Line;
     int Calls;
-    const char* Rest;
-    const char* Confirmed;
-    const char* Priority;
+    const char* After;  // the line left, then the CONFIRMED and PRIORITY records
   } cases[] = {
-      {"CPU1#JOB1 CONFIRMED", 1, "CPU1#JOB1", "Y", ""},
-      {"CPU1#JOB1 PRIORITY 20", 1, "CPU1#JOB1", "", "20"},
-      {"CPU1#JOBCONFIRMED PRIORITY 5", 1, "CPU1#JOBCONFIRMED PRIORITY 5", "", ""},
+      {"CPU1#JOB1 CONFIRMED", 1, "CPU1#JOB1|Y|"},
+      {"CPU1#JOB1 PRIORITY 20", 1, "CPU1#JOB1||20"},
+      {"CPU1#JOBCONFIRMED PRIORITY 5", 1, "CPU1#JOBCONFIRMED PRIORITY 5||"},
       // CONFIRMED before PRIORITY drops both.
-      {"CPU1#J CONFIRMED PRIORITY 7", 2, "CPU1#J", "Y", ""},
-      {"CPU1#J PRIORITY 7 CONFIRMED", 1, "CPU1#J PRIORITY 7", "Y", ""},
-      {"CPU1#J PRIORITY 7 CONFIRMED", 2, "CPU1#J", "Y", "7"},
+      {"CPU1#J CONFIRMED PRIORITY 7", 2, "CPU1#J|Y|"},
+      {"CPU1#J PRIORITY 7 CONFIRMED", 1, "CPU1#J PRIORITY 7|Y|"},
+      {"CPU1#J PRIORITY 7 CONFIRMED", 2, "CPU1#J|Y|7"},
       // A tab separator stays at the end of the cut line.
-      {"CPU1#J\tCONFIRMED", 1, "CPU1#J\t", "Y", ""},
+      {"CPU1#J\tCONFIRMED", 1, "CPU1#J\t|Y|"},
       // A keyword at the very start is not a clause.
-      {"CONFIRMED", 1, "CONFIRMED", "", ""},
+      {"CONFIRMED", 1, "CONFIRMED||"},
   };
   for (const auto& c : cases) {
     JobOptionState state{c.Line, "", ""};
     for (int k = 0; k < c.Calls; ++k) SplitJobOptions(state);
-    EXPECT_EQ(state.CurrentLine, c.Rest) << c.Line;
-    EXPECT_EQ(state.ConfirmedRecord, c.Confirmed) << c.Line;
-    EXPECT_EQ(state.PriorityRecord, c.Priority) << c.Line;
+    EXPECT_EQ(state.CurrentLine + "|" + state.ConfirmedRecord + "|" + state.PriorityRecord, c.After)
+        << c.Line;
   }
 }
 

@@ -25,7 +25,7 @@ std::string State(const PromptPage& page) {
 }
 
 // A name selects the first row of its name; an unknown name changes only the title.
-TEST_F(ListPagesTest, ShowSelectsTheFirstRowOfTheName) {
+TEST_F(ListPagesTest, ShowOrClickSelectsTheFirstRowOfTheName) {
   ParameterPage page;
   std::vector<std::string> states;
   for (const char* name : {"BINDIR", "TMP", "tmp"}) {
@@ -39,15 +39,13 @@ TEST_F(ListPagesTest, ShowSelectsTheFirstRowOfTheName) {
   PromptPage fresh;
   ShowPrompt(store, catalogue, "NONE", fresh);
   EXPECT_EQ(State(fresh), "NONE|-1|");
-}
-
-TEST_F(ListPagesTest, ClickOnARowTitlesThePageAndGivesTheName) {
-  ParameterPage page;
-  EXPECT_EQ(ClickParameterRow(store, 1, page), std::optional<std::string>("TMP"));
-  EXPECT_EQ(page.LabPar, "TMP");
-  EXPECT_EQ(ClickParameterRow(store, 3, page), std::nullopt);
-  EXPECT_EQ(ClickParameterRow(store, -1, page), std::nullopt);
-  EXPECT_EQ(page.LabPar, "TMP");
+  // A click on a row titles the page and gives the name.
+  ParameterPage clicked;
+  EXPECT_EQ(ClickParameterRow(store, 1, clicked), std::optional<std::string>("TMP"));
+  EXPECT_EQ(clicked.LabPar, "TMP");
+  EXPECT_EQ(ClickParameterRow(store, 3, clicked), std::nullopt);
+  EXPECT_EQ(ClickParameterRow(store, -1, clicked), std::nullopt);
+  EXPECT_EQ(clicked.LabPar, "TMP");
   PromptPage prompts;
   EXPECT_EQ(ClickPromptRow(store, 0, prompts), std::optional<std::string>("GO"));
   EXPECT_EQ(ClickPromptRow(store, 1, prompts), std::nullopt);

@@ -26,12 +26,10 @@ const char* const kSchedules =
     "SCHEDULE CPU1#DAILY\nON EVERYDAY\n:\n CPU1#J2\nEND\n"
     "SCHEDULE CPU1#DAILY2\nAT 0100\nEND\n";
 
+// The first schedule is shown from line zero.
 TEST_F(SchedulePageTest, ShowsTheCommentAndBlankLinesBeforeTheDefinition) {
   EXPECT_EQ(Show(kSchedules, "CPU1", "DAILY"), (Lines{"* the daily run", "", "SCHEDULE CPU1#DAILY",
                                                       "ON EVERYDAY", ":", " CPU1#J2", "END"}));
-}
-
-TEST_F(SchedulePageTest, FirstScheduleIsShownFromLineZero) {
   EXPECT_EQ(Show(kSchedules, "CPU1", "FIRST"),
             (Lines{"* file header", "SCHEDULE CPU1#FIRST", "ON REQUEST", ":", " CPU1#J1", "END"}));
 }
@@ -40,9 +38,7 @@ TEST_F(SchedulePageTest, KeyMustMatchWholeAndInCase) {
   EXPECT_EQ(Show(kSchedules, "CPU1", "DAILY2"), (Lines{"SCHEDULE CPU1#DAILY2", "AT 0100", "END"}));
   EXPECT_TRUE(Show(kSchedules, "cpu1", "DAILY").empty());
   EXPECT_TRUE(Show(kSchedules, "CPU1", "DAIL").empty());
-}
-
-TEST_F(SchedulePageTest, ScheduleNotFoundLeavesTheMemoEmpty) {
+  // A schedule not found leaves the memo empty.
   EXPECT_TRUE(Show(kSchedules, "CPU9", "NONE").empty());
   EXPECT_TRUE(Show("", "CPU1", "X").empty());
 }
@@ -56,12 +52,10 @@ TEST_F(SchedulePageTest, LinesAfterTheLastEndAreNotShownForAScheduleNotFound) {
             (Lines{"C#JOB1", " FOLLOWS A#S1.JO", "SCHEDULE C#S2", "END"}));
 }
 
-TEST_F(SchedulePageTest, DefinitionWithoutEndRunsToTheEndOfTheList) {
+// Without one the definition runs to the end of the list.
+TEST_F(SchedulePageTest, OnlyALineEqualToEndClosesTheShownDefinition) {
   EXPECT_EQ(Show("SCHEDULE A#B\nEND\nSCHEDULE A#C\nON MO\n", "A", "C"),
             (Lines{"SCHEDULE A#C", "ON MO"}));
-}
-
-TEST_F(SchedulePageTest, OnlyALineEqualToEndClosesTheShownDefinition) {
   // ENDX ends a block for the index, but the page reads on to the line that is exactly END.
   EXPECT_EQ(Show("SCHEDULE A#B\nENDX\nSCHEDULE A#C\nEND\n", "A", "B"),
             (Lines{"SCHEDULE A#B", "ENDX", "SCHEDULE A#C", "END"}));

@@ -1,6 +1,7 @@
 #include "core/views/workstation_page.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "page_fixture.h"
@@ -41,12 +42,8 @@ const std::string kSameNames =
     "CPUNAME CPU1\nHOST first\nEND\nCPUNAME CPU1\nHOST second\nEND\n";
 
 TEST_F(WorkstationPageTest, LinesOfTheDefinitionFillTheLabels) {
-  const struct {
-    const char* Why;
-    std::string Cpus;
-    const char* Name;
-    const char* Text;
-  } cases[] = {
+  // Why, the workstations, the one shown and its labels.
+  const std::tuple<const char*, std::string, const char*, const char*> cases[] = {
       {"the first matching keyword takes the whole rest of the line",
        "CPUNAME CPU1\nNODE host1 TCPADDR 31111\nEND\n", "CPU1",
        "<Empty>|host1 TCPADDR 31111||Default||||-|-|Default"},
@@ -72,32 +69,29 @@ TEST_F(WorkstationPageTest, LinesOfTheDefinitionFillTheLabels) {
       {"an unended definition stays in bounds", "CPUNAME A\nDESCRIPTION last\n\n", "A",
        "last|||Default||||-|-|Default"},
   };
-  for (const auto& c : cases) {
-    const WorkstationPage shown = Show(c.Cpus, c.Name);
-    EXPECT_EQ(Text(shown), c.Text) << c.Why;
-    EXPECT_EQ(shown.LabCpuName, c.Name) << c.Why;
+  for (const auto& [why, cpus, name, text] : cases) {
+    const WorkstationPage shown = Show(cpus, name);
+    EXPECT_EQ(Text(shown), text) << why;
+    EXPECT_EQ(shown.LabCpuName, name) << why;
   }
 }
 
 TEST_F(WorkstationPageTest, AgentTypesAreSpeltOutAndTheSystemGivesThePicture) {
-  const struct {
-    const char* Line;
-    const char* Type;
-    Picture System;
-  } cases[] = {{"type x-agent", "Extended Agent", Picture::None},
-               {"TYPE fta", "Fault-Tolerant Agent", Picture::None},
-               {"TYPE S-AGENT", "Standard Agent", Picture::None},
-               {"TYPE MANAGER", "MANAGER", Picture::None},
-               {"OS WINT", "", Picture::Windows},
-               {"os wnt", "", Picture::Windows},
-               {"OS MPIX", "", Picture::Mpix},
-               {"OS mpev", "", Picture::Mpev},
-               {"OS OTHER", "", Picture::Sap},
-               {"OS SOLARIS", "", Picture::Unix}};
-  for (const auto& c : cases) {
-    const WorkstationPage shown = Show(std::string("CPUNAME A\n") + c.Line + "\nEND\n", "A");
-    EXPECT_EQ(shown.LabCpuType, c.Type) << c.Line;
-    EXPECT_EQ(shown.ImageCpu, c.System) << c.Line;
+  const std::tuple<const char*, const char*, Picture> cases[] = {
+      {"type x-agent", "Extended Agent", Picture::None},
+      {"TYPE fta", "Fault-Tolerant Agent", Picture::None},
+      {"TYPE S-AGENT", "Standard Agent", Picture::None},
+      {"TYPE MANAGER", "MANAGER", Picture::None},
+      {"OS WINT", "", Picture::Windows},
+      {"os wnt", "", Picture::Windows},
+      {"OS MPIX", "", Picture::Mpix},
+      {"OS mpev", "", Picture::Mpev},
+      {"OS OTHER", "", Picture::Sap},
+      {"OS SOLARIS", "", Picture::Unix}};
+  for (const auto& [line, type, system] : cases) {
+    const WorkstationPage shown = Show(std::string("CPUNAME A\n") + line + "\nEND\n", "A");
+    EXPECT_EQ(shown.LabCpuType, type) << line;
+    EXPECT_EQ(shown.ImageCpu, system) << line;
   }
 }
 
