@@ -27,9 +27,7 @@ TEST(TimeStamp, SecondsRoundDownToEvenAlsoInATakenStamp) {
   const TimeStamp stamp = TakeTimeStamp();
   EXPECT_EQ(stamp.StampSecond % 2, 0);
   EXPECT_GE(stamp.StampYear, 2024);
-}
-
-TEST(StartStamp, FourteenZeroPaddedDigits) {
+  // The start stamp is fourteen zero-padded digits.
   EXPECT_EQ(StartStamp(At(2026, 1, 2, 3, 4, 6)), "20260102030406");
   EXPECT_EQ(StartStamp(At(987, 12, 31, 23, 59, 58)), "09871231235958");
 }

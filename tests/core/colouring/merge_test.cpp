@@ -151,9 +151,7 @@ TEST(PaintRange, ScanStartsKeyMaxHeightMinusOneLinesAboveTheFirstVisible) {
   rule.KeyMaxHeight = 0;
   EXPECT_EQ(FirstScanLine(10, CompileRules({rule})), 10);
   EXPECT_EQ(FirstScanLine(10, {}), 10);
-}
-
-TEST(PaintRange, HowEachRunIsDrawn) {
+  // How each run is drawn.
   const ColourRun keyword{0, 1, kRed, 0, 1};
   EXPECT_EQ(
       (std::vector<RunDrawing>{DrawingOf(keyword, true), DrawingOf(keyword, false),

@@ -11,7 +11,7 @@ namespace {
 
 // Items with blanks, controls, quotes or commas are quoted, characters above 127 are not; empty
 // items are nothing unless alone.
-TEST(CommaText, QuotesOnlyWhatNeedsIt) {
+TEST(CsvTexts, CommaTextClipboardAndFileQuoteOnlyWhatNeedsIt) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"CPU1", "DAILY", "x-y_z#1"}, "CPU1,DAILY,x-y_z#1"},
       {{"a b"}, "\"a b\""},
@@ -27,13 +27,10 @@ TEST(CommaText, QuotesOnlyWhatNeedsIt) {
       {{}, ""},
   };
   for (const auto& [items, text] : cases) EXPECT_EQ(CommaText(items), text) << text;
-}
-
-// The clipboard writes the caption bare, then a comma and the sub-items as CommaText; the CSV
-// file quotes only fields with a comma, a quote or a line break.
-TEST(CsvTexts, ClipboardAndFile) {
+  // The clipboard writes the caption bare, then a comma and the sub-items as CommaText; the CSV
+  // file quotes only fields with a comma, a quote or a line break.
   // The rows, then the clipboard's and the file's text.
-  const std::tuple<std::vector<ResultRow>, std::string, std::string> cases[] = {
+  const std::tuple<std::vector<ResultRow>, std::string, std::string> tables[] = {
       {{{"Seq.", {"Workstation", "Schedule"}}, {"001>", {"A", "S1"}}, {"", {"", "", "X.Y"}}},
        "Seq.,Workstation,Schedule\r\n001>,A,S1\r\n,,,X.Y\r\n",
        "Seq.,Workstation,Schedule\r\n001>,A,S1\r\n,,,X.Y\r\n"},
@@ -48,7 +45,7 @@ TEST(CsvTexts, ClipboardAndFile) {
        "CAL1,two words,TAB\there\r\n"},
       {{}, "", ""},
   };
-  for (const auto& [rows, clipboard, file] : cases) {
+  for (const auto& [rows, clipboard, file] : tables) {
     ResultList results;
     results.Rows = rows;
     EXPECT_EQ(ClipboardCsvText(results), clipboard) << file;

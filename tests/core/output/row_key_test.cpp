@@ -69,9 +69,7 @@ TEST(RowClick, CopiesTheKeyOrSaysReadyOrLeavesTheStatusAlone) {
   for (long long row : {-1LL, 1LL}) {
     for (int n : {1, 0}) EXPECT_EQ(Clicked(ListOf(n, daily.Rows), row), Click()) << n << row;
   }
-}
-
-TEST(CopiedStatusText, ShowsTheFirst100CharactersOfALongerTextAndCopiesItWhole) {
+  // The status shows the first 100 characters of a longer text; the copy is whole.
   const std::string text(100, 'x');
   EXPECT_EQ(CopiedStatusText(text), "Copied: " + text + " To ClipBoard.");
   EXPECT_EQ(CopiedStatusText(text + "y"), "Copied: " + text + "... To ClipBoard.");

@@ -9,7 +9,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(SortScratchLines, CollatesStablyIgnoringCaseWithPunctuationSignificant) {
+TEST(SortScratchLines, CollatesStablyIgnoringCaseWithPunctuationSignificantForDisplay) {
   const std::pair<Lines, Lines> cases[] = {
       {{"B#X", "a#y", "A#Z"}, {"a#y", "A#Z", "B#X"}},
       // Duplicates stay, equal lines keep their order.
@@ -24,9 +24,7 @@ TEST(SortScratchLines, CollatesStablyIgnoringCaseWithPunctuationSignificant) {
     SortScratchLines(lines);
     EXPECT_EQ(lines, sorted);
   }
-}
-
-TEST(DisplayText, KeepsUtf8AndReadsOtherBytesAsLatin1) {
+  // Display text keeps UTF-8 and reads other bytes as Latin-1.
   EXPECT_EQ((Lines{DisplayText("caf\xc3\xa9"), DisplayText("caf\xe9"), DisplayText("\xc3"),
                    DisplayText("\xed\xa0\x80")}),
             (Lines{"caf\xc3\xa9", "caf\xc3\xa9", "\xc3\x83", "\xc3\xad\xc2\xa0\xc2\x80"}));

@@ -32,9 +32,7 @@ TEST_F(CalendarPageTest, ShowsNameDescriptionAndDates) {
         page.LabCal1 + "|" + page.LabCal1Desc + "|" + page.Cal1Memo + "|" + page.CalendarDatesText,
         state);
   }
-}
-
-TEST(FindCalendar, NameIsTheTextBeforeTheFirstTab) {
+  // The name is the text before the first tab.
   const LineList lines(
       std::vector<std::string>{"$CALENDAR", "NOTAB \"x\"", "A\tB\t\"two tabs\"", " 01/01/07"});
   EXPECT_FALSE(FindCalendar(lines, "NOTAB").has_value());

@@ -106,9 +106,7 @@ TEST_F(JobPageTest, OperatingSystemPictureComesFromTheWorkstationTable) {
   }
   EXPECT_EQ(shown, (std::vector<Picture>{Picture::Mpev, Picture::Windows, Picture::Windows,
                                          Picture::Sap, Picture::Unix, Picture::Unknown}));
-}
-
-TEST(FindJobDefinition, FindsTheFirstExactKey) {
+  // A definition is found by the first exact key.
   const LineList lines(std::vector<std::string>{"A#B1 X", "A#B", "A#B Y"});
   EXPECT_EQ(FindJobDefinition(lines, "A#B"), 1);
   EXPECT_EQ(FindJobDefinition(lines, "A#C"), -1);

@@ -23,7 +23,7 @@ class ResourcePageTest : public PageTest {
 
 // Every row is kept, newest first. The key is the whole text before the tab; two quotes describe
 // none; an unknown resource carries the previous amount and description.
-TEST_F(ResourcePageTest, HistoryKeepsEveryRowNewestFirst) {
+TEST_F(ResourcePageTest, HistoryKeepsEveryRowNewestFirstUpToItsCap) {
   for (const char* key :
        {"CPU1#TAPE", "CPU1#TAPES", "CPU1#LOCK", "CPU2#SLOTS", "CPU2#SLOTS", "CPU9#GONE"}) {
     Show(key);
@@ -41,9 +41,7 @@ TEST_F(ResourcePageTest, HistoryKeepsEveryRowNewestFirst) {
   ResourcePage fresh;
   ShowResource(store, catalogue, "NOHASH", fresh);
   EXPECT_EQ(Cells(fresh.ListView1[0]), (std::vector<std::string>{"NOHASH", "", "", ""}));
-}
-
-TEST_F(ResourcePageTest, HistoryIsCappedDroppingTheOldestRows) {
+  // The history is capped, dropping the oldest rows.
   Show("CPU1#TAPES");
   for (size_t i = 0; i < kResourceHistoryLimit; ++i) Show("CPU1#LOCK");
   EXPECT_EQ(page.ListView1.size(), kResourceHistoryLimit);

@@ -41,9 +41,7 @@ TEST_F(SchedulePageTest, KeyMustMatchWholeAndInCase) {
   // A schedule not found leaves the memo empty.
   EXPECT_TRUE(Show(kSchedules, "CPU9", "NONE").empty());
   EXPECT_TRUE(Show("", "CPU1", "X").empty());
-}
-
-TEST_F(SchedulePageTest, LinesAfterTheLastEndAreNotShownForAScheduleNotFound) {
+  // Lines after the last END are not shown for a schedule not found.
   // Found by the fuzzer: job lines left after the last END were shown for any missing key.
   const std::string text = "SCHEDULE B#S0\n:\nB#JOB9\nEND\nC#JOB1\n FOLLOWS A#S1.JO\n";
   EXPECT_TRUE(Show(text, "C", "S2").empty());
@@ -53,7 +51,7 @@ TEST_F(SchedulePageTest, LinesAfterTheLastEndAreNotShownForAScheduleNotFound) {
 }
 
 // Without one the definition runs to the end of the list.
-TEST_F(SchedulePageTest, OnlyALineEqualToEndClosesTheShownDefinition) {
+TEST_F(SchedulePageTest, OnlyALineEqualToEndClosesTheShownDefinitionOthersAreSkipped) {
   EXPECT_EQ(Show("SCHEDULE A#B\nEND\nSCHEDULE A#C\nON MO\n", "A", "C"),
             (Lines{"SCHEDULE A#C", "ON MO"}));
   // ENDX ends a block for the index, but the page reads on to the line that is exactly END.
@@ -61,9 +59,6 @@ TEST_F(SchedulePageTest, OnlyALineEqualToEndClosesTheShownDefinition) {
             (Lines{"SCHEDULE A#B", "ENDX", "SCHEDULE A#C", "END"}));
   EXPECT_EQ(Show("SCHEDULE A#B\nENDX\n* c\nSCHEDULE A#C\nEND\n", "A", "C"),
             (Lines{"* c", "SCHEDULE A#C", "END"}));
-}
-
-TEST_F(SchedulePageTest, OtherSchedulesAreSkippedBlockByBlock) {
   // The lines of A#B after its SCHEDULE line are never examined, so a SCHEDULE line hidden in
   // its block is not found; blocks without a schedule (a stray END) do not throw the walk off.
   const std::string text =
@@ -71,9 +66,7 @@ TEST_F(SchedulePageTest, OtherSchedulesAreSkippedBlockByBlock) {
       "* before target\nSCHEDULE A#T\nAT 1\nEND\n";
   EXPECT_TRUE(Show(text, "A", "HIDDEN").empty());
   EXPECT_EQ(Show(text, "A", "T"), (Lines{"* before target", "SCHEDULE A#T", "AT 1", "END"}));
-}
-
-TEST_F(SchedulePageTest, ShowingAnotherScheduleReplacesTheMemo) {
+  // Showing another schedule replaces the memo.
   Load({{"Schedules.Xtract", kSchedules}});
   SchedulePage page;
   ShowSchedule(store, catalogue, "CPU1", "DAILY", page);
