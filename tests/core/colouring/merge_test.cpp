@@ -47,7 +47,7 @@ TEST(RulePriority, HigherZOrderOrElseTheLaterRuleWins) {
             "GGBBBBBBB");
 }
 
-TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverything) {
+TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverythingButOnlyWithRules) {
   PaintSettings settings;
   settings.Background = kSilver;
   settings.Selection = TextSelection{0, 5};
@@ -72,7 +72,7 @@ TEST(SpecialSpans, SelectionCoversKeywordsAndIsClipped) {
   EXPECT_EQ(Picture(text, Runs(text, {Keywords({"ON"})}, settings), {{kNavy, 'N'}}), "NN.....");
 }
 
-TEST(SpecialSpans, HotSpotMarkersAndTextAboveRules) {
+TEST(SpecialSpans, HotSpotMarkersAndTextAboveRulesAndTheTextUnderAnOffset) {
   PaintSettings settings;
   // Begin and end markers, text and marker colours, active, underlined.
   settings.HotSpot = THotSpot{'[', ']', kBlue, kSilver, true, true};
@@ -83,20 +83,16 @@ TEST(SpecialSpans, HotSpotMarkersAndTextAboveRules) {
   settings.HotSpot.Active = false;
   EXPECT_EQ(Picture(text, Runs(text, {Keywords({"ON"})}, settings), {{kNavy, 'N'}}),
             ".NN.........");
-}
-
-TEST(SpecialSpans, HotSpotTextUnderAnOffset) {
+  // The hot-spot text under an offset.
   THotSpot hotSpot;
-  const std::string text = "see \x1ehelp page\x1f and \x1e";
-  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 5), std::optional<std::string_view>("help page"));
-  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 13), std::optional<std::string_view>("help page"));
-  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 4), std::nullopt);
-  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 14), std::nullopt);
-  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 21), std::nullopt);
-}
-
-TEST(SpecialSpans, NothingIsColouredWhileEveryRuleIsEmpty) {
-  PaintSettings settings;
+  const std::string marked = "see \x1ehelp page\x1f and \x1e";
+  EXPECT_EQ(HotSpotTextAt(hotSpot, marked, 5), std::optional<std::string_view>("help page"));
+  EXPECT_EQ(HotSpotTextAt(hotSpot, marked, 13), std::optional<std::string_view>("help page"));
+  EXPECT_EQ(HotSpotTextAt(hotSpot, marked, 4), std::nullopt);
+  EXPECT_EQ(HotSpotTextAt(hotSpot, marked, 14), std::nullopt);
+  EXPECT_EQ(HotSpotTextAt(hotSpot, marked, 21), std::nullopt);
+  // Nothing is coloured while every rule is empty.
+  settings = PaintSettings{};
   settings.Selection = TextSelection{0, 2};
   settings.HotSpot.Active = true;
   EXPECT_TRUE(Runs("a\tb\x1e"

@@ -13,7 +13,7 @@ namespace {
 
 using testing::ListOf;
 
-TEST(RowKey, FollowsTheReportNumber) {
+TEST(RowKey, FollowsTheReportNumberAndTheNumberedRows) {
   const std::pair<std::vector<int>, std::optional<std::string>> groups[] = {
       {{1, 3, 11, 13, 14, 15, 16, 21, 22, 31, 41, 51, 61}, "A#B"},  // the first two columns
       {{2, 12}, "C#A"},                     // duplicate lists: the workstation first
@@ -24,9 +24,6 @@ TEST(RowKey, FollowsTheReportNumber) {
     for (int n : numbers) EXPECT_EQ(RowKey(ListOf(n, {{"A", {"B", "C"}}}), 0), key) << n;
   }
   EXPECT_EQ(RowKey(ListOf(1, {{"CPU1", {}}}), 0), "CPU1#");  // missing columns count as empty
-}
-
-TEST(RowKey, DetailAndPathReportsCopyTheKeysOfNumberedRows) {
   const ResultList results = ListOf(4, {{"Seq.", {"x", "CPU1", "DAILY"}},
                                         {"", {"x", "CPU1", "DAILY"}},
                                         {"", {"x", "CPU1", "JOB1"}},

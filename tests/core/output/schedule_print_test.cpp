@@ -77,7 +77,7 @@ TEST(SchedulePrint, ALastLinePastTheLimitStartsNoPageOfHeadingOnlyAndNoLinesPrin
   EXPECT_EQ(BodyOf(pages[1]).size(), 25u);
 }
 
-TEST(SchedulePrint, NumbersPagesFromOneAndKeepsEveryLineInOrder) {
+TEST(SchedulePrint, NumbersPagesFromOneAndKeepsEveryLineInOrderOnce) {
   const std::vector<std::string> lines = Lines(260);
   const auto pages = LayOutSchedulePrint(kHeading, lines, TenPixelsPerMillimetre(1000));
   ASSERT_EQ(pages.size(), 11u);
@@ -88,14 +88,12 @@ TEST(SchedulePrint, NumbersPagesFromOneAndKeepsEveryLineInOrder) {
     for (const std::string& line : BodyOf(pages[p])) printed.push_back(line);
   }
   EXPECT_EQ(printed, lines);
-}
-
-TEST(SchedulePrint, APageTooShortForItsHeadingStillPrintsEveryLineOnce) {
+  // A page too short for its heading still prints every line once.
   PrintDevice device = TenPixelsPerMillimetre(100);
   device.HeightOfH = {0, 0, 0, 0};
-  const auto pages = LayOutSchedulePrint(kHeading, Lines(3), device);
-  ASSERT_EQ(pages.size(), 3u);
-  for (const PrintPage& page : pages) EXPECT_EQ(BodyOf(page).size(), 1u);
+  const auto tinyPages = LayOutSchedulePrint(kHeading, Lines(3), device);
+  ASSERT_EQ(tinyPages.size(), 3u);
+  for (const PrintPage& page : tinyPages) EXPECT_EQ(BodyOf(page).size(), 1u);
 }
 
 }  // namespace

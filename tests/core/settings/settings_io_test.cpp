@@ -42,7 +42,7 @@ TEST(DefaultSettings, DirectoriesLieBelowTheProgram) {
   EXPECT_TRUE(settings.StrobeOn && settings.SoundsOn && settings.SaveSettingsOnExit);
 }
 
-TEST(LoadSettings, EmptyStoreGivesDefaultsAndCreatesDirectories) {
+TEST(LoadSettings, EmptyStoreGivesDefaultsAndCreatesDirectoriesLongTextsAreCut) {
   TempDir dir;
   MemorySettingsStore store;
   const Settings settings = LoadSettings(store, dir.DirText());
@@ -75,16 +75,13 @@ TEST(LoadSettings, NumbersAndSwitches) {
   const Settings settings = LoadSettings(store, dir.DirText());
   EXPECT_FALSE(settings.SoundsOn);
   EXPECT_TRUE(settings.SaveSettingsOnExit);
-}
-
-TEST(LoadSettings, LongTextsAreCut) {
-  TempDir dir;
+  // Long texts are cut.
   const std::string longDir = "/" + std::string(300, 'd') + "/";
-  MemorySettingsStore store({{"FtpFromDir", longDir},
-                             {"UserID", std::string(60, 'u')},
-                             {"HostID", std::string(51, 'h')},
-                             {"Encrypt", StoredPasswordValue(std::string(70, 'p'))}});
-  const Settings s = LoadSettings(store, dir.DirText());
+  MemorySettingsStore cut({{"FtpFromDir", longDir},
+                           {"UserID", std::string(60, 'u')},
+                           {"HostID", std::string(51, 'h')},
+                           {"Encrypt", StoredPasswordValue(std::string(70, 'p'))}});
+  const Settings s = LoadSettings(cut, dir.DirText());
   EXPECT_EQ((std::vector<std::string>{s.RemoteExtractDir, s.FtpUser, s.FtpHost, s.FtpPassword}),
             (std::vector<std::string>{longDir.substr(0, 255), std::string(50, 'u'),
                                       std::string(50, 'h'), std::string(50, 'p')}));

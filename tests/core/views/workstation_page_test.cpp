@@ -41,7 +41,7 @@ const std::string kSameNames =
     "CPUNAME CPU10\nHOST ten\nEND\nCPUNAME cpu1\nHOST lower\nEND\n"
     "CPUNAME CPU1\nHOST first\nEND\nCPUNAME CPU1\nHOST second\nEND\n";
 
-TEST_F(WorkstationPageTest, LinesOfTheDefinitionFillTheLabels) {
+TEST_F(WorkstationPageTest, LinesOfTheDefinitionFillTheLabelsAndPicture) {
   // Why, the workstations, the one shown and its labels.
   const std::tuple<const char*, std::string, const char*, const char*> cases[] = {
       {"the first matching keyword takes the whole rest of the line",
@@ -74,10 +74,8 @@ TEST_F(WorkstationPageTest, LinesOfTheDefinitionFillTheLabels) {
     EXPECT_EQ(Text(shown), text) << why;
     EXPECT_EQ(shown.LabCpuName, name) << why;
   }
-}
-
-TEST_F(WorkstationPageTest, AgentTypesAreSpeltOutAndTheSystemGivesThePicture) {
-  const std::tuple<const char*, const char*, Picture> cases[] = {
+  // Agent types are spelt out and the system gives the picture.
+  const std::tuple<const char*, const char*, Picture> agents[] = {
       {"type x-agent", "Extended Agent", Picture::None},
       {"TYPE fta", "Fault-Tolerant Agent", Picture::None},
       {"TYPE S-AGENT", "Standard Agent", Picture::None},
@@ -88,7 +86,7 @@ TEST_F(WorkstationPageTest, AgentTypesAreSpeltOutAndTheSystemGivesThePicture) {
       {"OS mpev", "", Picture::Mpev},
       {"OS OTHER", "", Picture::Sap},
       {"OS SOLARIS", "", Picture::Unix}};
-  for (const auto& [line, type, system] : cases) {
+  for (const auto& [line, type, system] : agents) {
     const WorkstationPage shown = Show(std::string("CPUNAME A\n") + line + "\nEND\n", "A");
     EXPECT_EQ(shown.LabCpuType, type) << line;
     EXPECT_EQ(shown.ImageCpu, system) << line;
