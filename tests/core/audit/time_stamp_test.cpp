@@ -30,9 +30,7 @@ TEST(TimeStamp, SecondsRoundDownToEvenAlsoInATakenStamp) {
   // The start stamp is fourteen zero-padded digits.
   EXPECT_EQ(StartStamp(At(2026, 1, 2, 3, 4, 6)), "20260102030406");
   EXPECT_EQ(StartStamp(At(987, 12, 31, 23, 59, 58)), "09871231235958");
-}
-
-TEST(DateTimeText, MidnightShowsTheDateOnlyOtherTimesDateBlankTime) {
+  // Midnight shows the date only, other times date, blank and time.
   const std::string date = DateTimeText(At(2026, 12, 5, 0, 0, 0));
   ASSERT_FALSE(date.empty());
   EXPECT_EQ(date.find(' '), std::string::npos);

@@ -83,7 +83,7 @@ TEST_F(CatalogueTest, HasTheNineHeadingsInOrderAndTheWorkstationLookups) {
   EXPECT_EQ(catalogue.OsOfCpu("AVERYLONGWORKSTA"), "OTHER");
 }
 
-TEST_F(CatalogueTest, SchedulesSplitIntoValidAndInvalidByWorkstation) {
+TEST_F(CatalogueTest, SchedulesAndJobsSplitIntoValidAndInvalidByWorkstation) {
   Build({{"Cpus.Xtract", kCpus},
          {"Schedules.Xtract",
           "SCHEDULE CPU1#B\nEND\nSCHEDULE CPU9#X\nEND\nSCHEDULE cpu1#LOW\nEND\n"
@@ -97,9 +97,7 @@ TEST_F(CatalogueTest, SchedulesSplitIntoValidAndInvalidByWorkstation) {
   EXPECT_EQ(invalid.Children[0].Pictures.Normal, 20);
   EXPECT_EQ(invalid.Children[1].Children[0].Pictures.Normal, 16);
   EXPECT_EQ(catalogue.Totals.ScheduleBlockCount, 5);
-}
-
-TEST_F(CatalogueTest, JobsKeepExtractOrderGroupedByConsecutiveRuns) {
+  // Jobs keep the extract order, grouped by consecutive runs.
   Build({{"Cpus.Xtract", kCpus},
          {"Jobs.Xtract",
           "$JOBS\nCPU1#J1 DOCOMMAND \"a\"\n     STREAMLOGON u\n     RECOVERY STOP\n"
@@ -133,7 +131,7 @@ TEST_F(CatalogueTest, CalendarsParametersPromptsAndResources) {
             (std::vector<long long>{2, 3, 3}));
 }
 
-TEST_F(CatalogueTest, MissingExtractsLeaveAnEmptyTreeAndOldTotals) {
+TEST_F(CatalogueTest, MissingExtractsLeaveAnEmptyTreeAndOldTotalsUntilTheNextRefresh) {
   Build({{"Cpus.Xtract", kCpus}});
   catalogue.ScheduledJobList = "X";
   std::filesystem::remove(dir.Path() / "Prompts.Xtract");
@@ -144,9 +142,7 @@ TEST_F(CatalogueTest, MissingExtractsLeaveAnEmptyTreeAndOldTotals) {
   EXPECT_TRUE(catalogue.Tree.empty());
   EXPECT_EQ(catalogue.Totals.CpuTotal, 3);
   EXPECT_FALSE(catalogue.ScheduledJobList.has_value());
-}
-
-TEST_F(CatalogueTest, EmptyWorkstationNameStillGetsItsOwnNode) {
+  // An empty workstation name still gets its own node.
   Build({{"Schedules.Xtract", "SCHEDULE #NOCPU\nEND\nSCHEDULE #NOCPU2\nEND\n"}});
   const TreeNode& invalid = Heading(catalogue, "Schedules (Invalid)");
   ASSERT_EQ(invalid.Children.size(), 1u);

@@ -47,7 +47,7 @@ TEST(RulePriority, HigherZOrderOrElseTheLaterRuleWins) {
             "GGBBBBBBB");
 }
 
-TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverythingButOnlyWithRules) {
+TEST(SpecialSpans, TabsAndSelectionAboveRulesButOnlyWithRules) {
   PaintSettings settings;
   settings.Background = kSilver;
   settings.Selection = TextSelection{0, 5};
@@ -55,10 +55,8 @@ TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverythingButOnlyWithRules) {
   EXPECT_EQ(runs, (std::vector<ColourRun>{{0, 1, kWhite, kSelectionZOrder, 0},
                                           {2, 2, kSilver, kTabZOrder, 0},
                                           {3, 4, kWhite, kSelectionZOrder, 0}}));
-}
-
-TEST(SpecialSpans, SelectionCoversKeywordsAndIsClipped) {
-  PaintSettings settings;
+  // The selection covers keywords and is clipped.
+  settings = PaintSettings{};
   settings.SelectionColor = kYellow;
   settings.Selection = TextSelection{3, 100};
   const std::string text = "ON AT x";

@@ -21,7 +21,7 @@ void ExpectAgreesWithTheListText(const std::string& list, const Texts& texts) {
 
 // A text without comma is one of the entries (those followed by a comma); a text with commas
 // is a run of consecutive entries.
-TEST(EntryRuns, AgreesWithTheListTextOnChosenAndRandomLists) {
+TEST(EntryRuns, AgreesWithTheListTextOnChosenRandomAndLongLists) {
   const std::pair<std::string, Texts> cases[] = {
       {"A#J1,B#J2,,", {"A#J1", "B#J2", "", "A#J"}},
       {"A,B", {"B", "A"}},
@@ -44,9 +44,6 @@ TEST(EntryRuns, AgreesWithTheListTextOnChosenAndRandomLists) {
     }
     ExpectAgreesWithTheListText(list, texts);
   }
-}
-
-TEST(EntryRuns, ManyTextsWithCommasCostOneReadingOfTheList) {
   // Found by the robustness tests: J#5 searched the whole list for every job key with a comma.
   std::string list;
   Texts texts;

@@ -12,7 +12,7 @@ namespace {
 
 using testing::CountingProgress;
 
-TEST(ReadScheduleJobs, CollectsJobKeysAndTheirFollowsClauses) {
+TEST(ReadScheduleJobs, CollectsJobKeysAndTheirFollowsClausesAndTheSchedulesOwn) {
   const LineList lines({":", " NAKED", " CPU2#J2 CONFIRMED", "   FOLLOWS NAKED", " J3 PRIORITY 10",
                         "   FOLLOWS CPU9#S.X,", "   A,", "   CPU8#B CONFIRMED", "   NEEDS 1 TAPES",
                         "   PROMPT \"ok?\"", "* CPU1#COMMENTED", "   AT 0100", "   EVERY 0010",
@@ -31,15 +31,11 @@ TEST(ReadScheduleJobs, CollectsJobKeysAndTheirFollowsClauses) {
       ReadScheduleJobs(LineList({" JOB1", "   FOLLOWS JOB0,"}), 0, "CPU1", progress);
   EXPECT_EQ(std::tie(unended.Jobs, unended.Dependencies, unended.NextLine),
             std::make_tuple("CPU1#JOB1,", "CPU1#JOB0,,", 2));
-}
-
-// The last clause counts with its continuations, up to the colon or the end of the list.
-TEST(ReadScheduleFollows, KeepsTheLastClauseAndItsContinuations) {
-  const LineList lines({"ON EVERYDAY", "FOLLOWS CPU2#OLD.@", "* FOLLOWS CPU3#COMMENT.@",
-                        "FOLLOWS S1.J1,", "", " CPU2#S2.J2,", " S3.J3", ":", " JOB"});
-  CountingProgress progress;
+  // The last clause counts with its continuations, up to the colon or the end of the list.
+  const LineList header({"ON EVERYDAY", "FOLLOWS CPU2#OLD.@", "* FOLLOWS CPU3#COMMENT.@",
+                         "FOLLOWS S1.J1,", "", " CPU2#S2.J2,", " S3.J3", ":", " JOB"});
   const std::pair<LineList, ScheduleFollows> cases[] = {
-      {lines, {"CPU1#S1.J1,CPU2#S2.J2,CPU1#S3.J3", 8}},
+      {header, {"CPU1#S1.J1,CPU2#S2.J2,CPU1#S3.J3", 8}},
       {LineList({"FOLLOWS S1.J1,", ":", " JOB"}), {"CPU1#S1.J1,", 2}},
       {LineList({"FOLLOWS S1.J1", "ON EVERYDAY"}), {"CPU1#S1.J1", 2}}};
   for (const auto& [list, expected] : cases) {

@@ -13,7 +13,7 @@ namespace {
 
 using testing::ListOf;
 
-TEST(RowKey, FollowsTheReportNumberAndTheNumberedRows) {
+TEST(RowKey, FollowsTheReportNumberAndTheNumberedRowsAndIsCopiedOnAClick) {
   const std::pair<std::vector<int>, std::optional<std::string>> groups[] = {
       {{1, 3, 11, 13, 14, 15, 16, 21, 22, 31, 41, 51, 61}, "A#B"},  // the first two columns
       {{2, 12}, "C#A"},                     // duplicate lists: the workstation first
@@ -55,9 +55,7 @@ using Click = std::pair<std::optional<std::string>, std::optional<std::string>>;
 Click Clicked(const ResultList& results, long long row) {
   const RowClick click = ClickResultRow(results, row);
   return {click.Copied, click.StatusText};
-}
-
-TEST(RowClick, CopiesTheKeyOrSaysReadyOrLeavesTheStatusAlone) {
+  // A click copies the key, or says Ready., or leaves the status alone.
   const ResultList daily = ListOf(1, {{"CPU1", {"DAILY"}}});
   EXPECT_EQ(Clicked(daily, 0), Click("CPU1#DAILY", "Copied: CPU1#DAILY To ClipBoard."));
   EXPECT_EQ(Clicked(ListOf(6, daily.Rows), 0), Click(std::nullopt, "Ready."));

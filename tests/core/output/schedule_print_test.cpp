@@ -45,7 +45,7 @@ TEST(PrintMargins, AreTwentyFiveAndTwentyMillimetresRoundedStampHasNoLeadingZero
   EXPECT_EQ(PrintStampText(TimeStamp{2026, 1, 1, 0, 0, 0}), "0:0:0  1.1.2026");
 }
 
-TEST(SchedulePrint, HeadingLinesStepDownByTheHeightOfTheirOwnFont) {
+TEST(SchedulePrint, HeadingLinesStepDownByTheirFontAndThePageBreaksBelowTheMargin) {
   const auto pages = LayOutSchedulePrint(kHeading, Lines(2), TenPixelsPerMillimetre(1000));
   ASSERT_EQ(pages.size(), 1u);
   const PrintPage& page = pages[0];
@@ -55,18 +55,15 @@ TEST(SchedulePrint, HeadingLinesStepDownByTheHeightOfTheirOwnFont) {
                              {PrintFont::Body, 250, 300, " "},
                              {PrintFont::Body, 250, 320, "line 1"},
                              {PrintFont::Body, 250, 340, "line 2"}}));
-}
-
-TEST(SchedulePrint, BreaksThePageAfterTheLineThatEndsBelowTheBottomMargin) {
   // Lines start at 320 and the limit is 800: line 25 ends at 820, past it.
-  const auto pages = LayOutSchedulePrint(kHeading, Lines(26), TenPixelsPerMillimetre(1000));
-  ASSERT_EQ(pages.size(), 2u);
-  EXPECT_EQ(BodyOf(pages[0]).size(), 25u);
-  EXPECT_EQ(pages[0].back().Y, 800);
-  EXPECT_EQ(BodyOf(pages[1]), std::vector<std::string>{"line 26"});
-  EXPECT_EQ(pages[1][0].Y, 200);
-  EXPECT_EQ(pages[1][2].Text, "9:5:8  7.3.2004  Page: 2");
-  EXPECT_EQ(pages[1][4].Y, 320);
+  const auto broken = LayOutSchedulePrint(kHeading, Lines(26), TenPixelsPerMillimetre(1000));
+  ASSERT_EQ(broken.size(), 2u);
+  EXPECT_EQ(BodyOf(broken[0]).size(), 25u);
+  EXPECT_EQ(broken[0].back().Y, 800);
+  EXPECT_EQ(BodyOf(broken[1]), std::vector<std::string>{"line 26"});
+  EXPECT_EQ(broken[1][0].Y, 200);
+  EXPECT_EQ(broken[1][2].Text, "9:5:8  7.3.2004  Page: 2");
+  EXPECT_EQ(broken[1][4].Y, 320);
 }
 
 TEST(SchedulePrint, ALastLinePastTheLimitStartsNoPageOfHeadingOnlyAndNoLinesPrintNothing) {

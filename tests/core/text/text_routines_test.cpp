@@ -11,7 +11,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(BaseRules, CopyDeleteFindTrimAndFieldsClampAndCount) {
+TEST(BaseRules, CopyDeleteFindTrimFieldsAndReplaceClampAndCount) {
   EXPECT_EQ(
       (Texts{Copy("abcdef", 0, 2), Copy("abcdef", -5, 3), Copy("abcdef", 5, 10),
              Copy("abcdef", 7, 1), Copy("abcdef", 2, 0), Copy("abcdef", 2, -1), Copy("", 1, 1),
@@ -38,11 +38,8 @@ TEST(BaseRules, CopyDeleteFindTrimAndFieldsClampAndCount) {
              MarkedField("!!<1>!!!!<2>!!X", 1), MarkedField("!!<9>!!A!!<10>!!B!!<11>!!", 10),
              MarkedField(record, 5), MarkedField("plain", 1)}),
       (Texts{"AB", "CD", "", "", "B", "", ""}));
-}
-
-// ReplaceAll goes left to right without overlap; ReplaceRepeatedly until the pattern is gone, or
-// stops when the replacement holds it.
-TEST(ReplaceAll, ReplacesOnceOrRepeatedly) {
+  // ReplaceAll goes left to right without overlap; ReplaceRepeatedly until the pattern is gone, or
+  // stops when the replacement holds it.
   EXPECT_EQ((Texts{ReplaceAll("aaa", "aa", "b"), ReplaceAll("abc", "", "x"),
                    ReplaceAll("a.b.c", ".", ".."), ReplaceRepeatedly("a  b", " ", ""),
                    ReplaceRepeatedly("a,,,b", ",,", ","), ReplaceRepeatedly("a b  c", " ", ","),

@@ -35,7 +35,7 @@ std::string Labels(const JobPage& p) {
 
 // Each row shows a job on the page of the row before, after loading its jobs if it has any:
 // fields a definition lacks keep the previous job's values.
-TEST_F(JobPageTest, ShowsTheLinesOfTheDefinition) {
+TEST_F(JobPageTest, ShowsTheLinesOfTheDefinitionAndThePictureOfTheSystem) {
   const struct {
     const char* Jobs;
     const char* Cpu;
@@ -94,10 +94,7 @@ TEST_F(JobPageTest, ShowsTheLinesOfTheDefinition) {
     Show(row.Cpu, row.Name);
     EXPECT_EQ(Labels(page), row.Labels);
   }
-}
-
-// BARE has no OS line: the picture stays; an undefined workstation shows the unknown picture.
-TEST_F(JobPageTest, OperatingSystemPictureComesFromTheWorkstationTable) {
+  // BARE has no OS line: the picture stays; an undefined workstation shows the unknown picture.
   LoadJobs("");
   std::vector<Picture> shown;
   for (const char* cpu : {"MPE1", "WIN1", "BARE", "SAP1", "CPU1", "GHOST"}) {
