@@ -83,7 +83,7 @@ TEST_F(CatalogueTest, HasTheNineHeadingsInOrderAndTheWorkstationLookups) {
   EXPECT_EQ(catalogue.OsOfCpu("AVERYLONGWORKSTA"), "OTHER");
 }
 
-TEST_F(CatalogueTest, SchedulesAndJobsSplitIntoValidAndInvalidByWorkstation) {
+TEST_F(CatalogueTest, SchedulesAndJobsSplitByWorkstationOtherListsByName) {
   Build({{"Cpus.Xtract", kCpus},
          {"Schedules.Xtract",
           "SCHEDULE CPU1#B\nEND\nSCHEDULE CPU9#X\nEND\nSCHEDULE cpu1#LOW\nEND\n"
@@ -107,9 +107,6 @@ TEST_F(CatalogueTest, SchedulesAndJobsSplitIntoValidAndInvalidByWorkstation) {
   EXPECT_EQ(Outline(Heading(catalogue, "Jobs (Invalid)")), "CPUX(Q)");
   // "NOKEY#" has no blank: an empty key, counted but given no node.
   EXPECT_EQ(catalogue.Totals.JobTotal, 6);
-}
-
-TEST_F(CatalogueTest, CalendarsParametersPromptsAndResources) {
   Build({});  // a calendars file of only its header
   EXPECT_EQ(Outline(Heading(catalogue, "Calendars")) + catalogue.CalendarNameList, "");
   EXPECT_EQ(catalogue.Totals.CalendarTotal, 0);

@@ -5,7 +5,7 @@
 namespace vdbq {
 namespace {
 
-TEST(MergeSpans, ByZOrderThenLaterJoiningEqualNeighboursWithinTheRange) {
+TEST(MergeSpans, ByZOrderThenLaterJoiningEqualNeighboursWithinTheRangeAlsoForRules) {
   const struct {
     const char* Why;
     size_t Length;
@@ -31,9 +31,7 @@ TEST(MergeSpans, ByZOrderThenLaterJoiningEqualNeighboursWithinTheRange) {
       {"empty range", 0, {{0, 1, kRed, 0, 0}}, {}},
   };
   for (const auto& c : cases) EXPECT_EQ(MergeSpans(c.Length, c.Spans), c.Runs) << c.Why;
-}
-
-TEST(RulePriority, HigherZOrderOrElseTheLaterRuleWins) {
+  // Rules: the higher z-order, or else the later rule, wins.
   const std::string text = "* FOLLOWS A#B\r\nFOLLOWS";
   const auto runs = Runs(text, {Keywords({"FOLLOWS"}, kBlue), LineEnd({"*"}, kGreen)});
   EXPECT_EQ(Picture(text, runs, {{kBlue, 'B'}, {kGreen, 'G'}}), "GGGGGGGGGGGGG..BBBBBBB");

@@ -12,7 +12,7 @@ namespace {
 
 using testing::CountingProgress;
 
-TEST(ReadScheduleJobs, CollectsJobKeysAndTheirFollowsClausesAndTheSchedulesOwn) {
+TEST(ScheduleReaders, CollectJobKeysFollowsClausesAndTheEntriesNamingAJob) {
   const LineList lines({":", " NAKED", " CPU2#J2 CONFIRMED", "   FOLLOWS NAKED", " J3 PRIORITY 10",
                         "   FOLLOWS CPU9#S.X,", "   A,", "   CPU8#B CONFIRMED", "   NEEDS 1 TAPES",
                         "   PROMPT \"ok?\"", "* CPU1#COMMENTED", "   AT 0100", "   EVERY 0010",
@@ -42,15 +42,13 @@ TEST(ReadScheduleJobs, CollectsJobKeysAndTheirFollowsClausesAndTheSchedulesOwn) 
     const ScheduleFollows follows = ReadScheduleFollows(list, 0, "CPU1", progress);
     EXPECT_EQ(std::tie(follows.Text, follows.NextLine), std::tie(expected.Text, expected.NextLine));
   }
-}
-
-TEST(EntryNamesJob, MatchesWholeEntriesAndTailsAfterHashOrDot) {
-  const std::tuple<const char*, const char*, bool> cases[] = {
+  // An entry names a job whole or as the tail after "#" or ".".
+  const std::tuple<const char*, const char*, bool> entries[] = {
       {"LOAD", "LOAD", true},          {"CPU1#LOAD", "LOAD", true},
       {"CPU1#S.LOAD", "LOAD", true},   {"CPU2#S.CPU1#LOAD", "CPU1#LOAD", true},
       {"CPU1#PRELOAD", "LOAD", false}, {"XCPU1#LOAD", "CPU1#LOAD", false},
       {"OAD", "LOAD", false},          {"CPU1#LOADER", "LOAD", false}};
-  for (const auto& [entry, job, names] : cases)
+  for (const auto& [entry, job, names] : entries)
     EXPECT_EQ(EntryNamesJob(entry, job), names) << entry;
 }
 

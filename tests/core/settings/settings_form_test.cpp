@@ -43,7 +43,7 @@ TEST(SettingsFormCompletion, AddsTheMissingSeparators) {
   EXPECT_EQ(backslashes.FtpFromDir, "C:\\extracts\\/");
 }
 
-TEST(SettingsFormChecks, ReportTheFirstMissingDirectoryInDatabaseLogsSavesOrder) {
+TEST(SettingsFormChecks, ReportTheFirstMissingLocalDirectoryInDatabaseLogsSavesOrder) {
   SettingsForm form = FilledForm();
   CompleteDirectoryTexts(form);
   const struct {
@@ -63,19 +63,16 @@ TEST(SettingsFormChecks, ReportTheFirstMissingDirectoryInDatabaseLogsSavesOrder)
     EXPECT_EQ(missing->Message, c.Message);
   }
   EXPECT_FALSE(FirstMissingDirectory(form, Existing({"db" + kSep, "logs" + kSep, "saves" + kSep})));
-}
-
-TEST(SettingsFormChecks, TheRemoteDirectoryIsNotCheckedAndAFileIsNoDirectory) {
+  // The remote directory is not checked; a file is no directory.
   testing::TempDir dir;
-  const SettingsForm form{
+  const SettingsForm remote{
       "", "", "", "/no/such/remote/dir/", dir.DirText(), dir.DirText(), dir.DirText()};
-  EXPECT_FALSE(FirstMissingDirectory(form).has_value());
-  // A file is not a directory.
+  EXPECT_FALSE(FirstMissingDirectory(remote).has_value());
   const std::string file = dir.Write("plain.txt", "x").string();
   const SettingsForm withFile{"", "", "", "", dir.DirText(), file, dir.DirText()};
-  const auto missing = FirstMissingDirectory(withFile);
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->Field, SettingsItem::Logs);
+  const auto fileMissing = FirstMissingDirectory(withFile);
+  ASSERT_TRUE(fileMissing);
+  EXPECT_EQ(fileMissing->Field, SettingsItem::Logs);
 }
 
 TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBack) {

@@ -90,7 +90,7 @@ TEST(LoadSettings, NumbersAndSwitches) {
   EXPECT_EQ(LoadSettings(old, dir.DirText()).FtpPassword, "varnolt");
 }
 
-TEST(StoreSettings, NumbersAndSwitchesAreDecimalTextAndLoadBackUnchanged) {
+TEST(StoreSettings, NumbersAndSwitchesAreDecimalTextLoadBackUnchangedAndSwitchOff) {
   TempDir dir;
   MemorySettingsStore store;
   const Settings settings = Changed(dir.DirText());
@@ -101,23 +101,14 @@ TEST(StoreSettings, NumbersAndSwitchesAreDecimalTextAndLoadBackUnchanged) {
   }
   EXPECT_EQ(stored, (std::vector<std::string>{"16711935", "0", "0", "0", "1"}));
   EXPECT_EQ(LoadSettings(store, dir.DirText()), settings);
-}
-
-TEST(StoreSettings, SwitchOffKeepsEarlierValuesAndStoresZero) {
-  TempDir dir;
-  MemorySettingsStore store;
-  const Settings earlier = Changed(dir.DirText());
-  StoreSettings(store, earlier);
-  const auto before = store.Values();
-
+  // Switched off, it keeps the earlier values and stores zero.
+  auto expected = store.Values();
+  expected["SaveSettings"] = "0";
   Settings later = DefaultSettings(dir.DirText());
   later.SaveSettingsOnExit = false;
   StoreSettings(store, later);
-
-  auto expected = before;
-  expected["SaveSettings"] = "0";
   EXPECT_EQ(store.Values(), expected);
-  Settings reloaded = earlier;
+  Settings reloaded = settings;
   reloaded.SaveSettingsOnExit = false;
   EXPECT_EQ(LoadSettings(store, dir.DirText()), reloaded);
 }

@@ -11,7 +11,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(BaseRules, CopyDeleteFindTrimFieldsAndReplaceClampAndCount) {
+TEST(BaseRules, CopyDeleteFindTrimFieldsReplaceAndJobOptionsClampAndCount) {
   EXPECT_EQ(
       (Texts{Copy("abcdef", 0, 2), Copy("abcdef", -5, 3), Copy("abcdef", 5, 10),
              Copy("abcdef", 7, 1), Copy("abcdef", 2, 0), Copy("abcdef", 2, -1), Copy("", 1, 1),
@@ -45,10 +45,7 @@ TEST(BaseRules, CopyDeleteFindTrimFieldsAndReplaceClampAndCount) {
                    ReplaceRepeatedly("a,,,b", ",,", ","), ReplaceRepeatedly("a b  c", " ", ","),
                    ReplaceRepeatedly("a b", " ", "  ")}),
             (Texts{"ba", "abc", "a..b..c", "ab", "a,b", "a,b,,c", "a  b"}));
-}
-
-// Each call takes one CONFIRMED or PRIORITY clause off the end of the line.
-TEST(SplitJobOptions, TakesTheClausesOffTheLine) {
+  // Each call takes one CONFIRMED or PRIORITY clause off the end of the line.
   const struct {
     const char* Line;
     int Calls;

@@ -32,9 +32,7 @@ TEST_F(SchedulePageTest, ShowsTheCommentAndBlankLinesBeforeTheDefinition) {
                                                       "ON EVERYDAY", ":", " CPU1#J2", "END"}));
   EXPECT_EQ(Show(kSchedules, "CPU1", "FIRST"),
             (Lines{"* file header", "SCHEDULE CPU1#FIRST", "ON REQUEST", ":", " CPU1#J1", "END"}));
-}
-
-TEST_F(SchedulePageTest, KeyMustMatchWholeAndInCase) {
+  // The key must match whole and in case.
   EXPECT_EQ(Show(kSchedules, "CPU1", "DAILY2"), (Lines{"SCHEDULE CPU1#DAILY2", "AT 0100", "END"}));
   EXPECT_TRUE(Show(kSchedules, "cpu1", "DAILY").empty());
   EXPECT_TRUE(Show(kSchedules, "CPU1", "DAIL").empty());

@@ -91,11 +91,8 @@ TEST_F(WorkstationPageTest, LinesOfTheDefinitionFillTheLabelsAndPicture) {
     EXPECT_EQ(shown.LabCpuType, type) << line;
     EXPECT_EQ(shown.ImageCpu, system) << line;
   }
-}
-
-// On/off pictures are Yes only for ON; pictures without a default stay from the previous
-// workstation.
-TEST_F(WorkstationPageTest, OnOffPicturesAndWhatStaysFromThePreviousWorkstation) {
+  // On/off pictures are Yes only for ON; pictures without a default stay from the previous
+  // workstation.
   page = Show(
       "CPUNAME A\nAUTOLINK on\nFULLSTATUS OFF\nRESOLVEDEP ON\nBEHINDFIREWALL maybe\nIGNORE\n"
       "END\n",
