@@ -40,7 +40,7 @@ TEST(Scramble, MatchesTheKeyedRecurrenceAndIsPositionalAndBounded) {
 
 // Plain scrambled text when nothing needs escaping; a scrambled zero, and scrambled text that
 // looks escaped, are escaped; a malformed escape reads as an old value.
-TEST(StoredPassword, EscapesOnlyWhatATextStoreCannotHold) {
+TEST(StoredPassword, EscapesOnlyWhatATextStoreCannotHoldAndEveryPasswordSurvivesIt) {
   EXPECT_EQ(StoredPasswordValue("varnolt"), Scramble("varnolt", kPasswordStartValue));
   EXPECT_EQ(PasswordFromStoredValue(Scramble("varnolt", kPasswordStartValue)), "varnolt");
   EXPECT_EQ(StoredPasswordValue("Secret12"), "~hex:281A00954EA4A52A");
@@ -52,25 +52,23 @@ TEST(StoredPassword, EscapesOnlyWhatATextStoreCannotHold) {
   for (const std::string malformed : {"~hex:4", "~hex:4g", "~hex:4a"}) {
     EXPECT_EQ(PasswordFromStoredValue(malformed), Unscramble(malformed, kPasswordStartValue));
   }
-}
-
-TEST(StoredPassword, EveryByteAtEveryPositionAndEveryLengthUpToFiftySurvivesATextStore) {
+  // Every byte at every position, and every length up to fifty, survives a text store.
   MemorySettingsStore store;
   for (std::size_t position = 0; position < 4; ++position) {
     for (int byte = 0; byte < 256; ++byte) {
-      std::string password = "pw#4";
-      password[position] = static_cast<char>(byte);
-      store.Write("Encrypt", StoredPasswordValue(password));
-      ASSERT_EQ(PasswordFromStoredValue(*store.Read("Encrypt")), password)
+      std::string pw = "pw#4";
+      pw[position] = static_cast<char>(byte);
+      store.Write("Encrypt", StoredPasswordValue(pw));
+      ASSERT_EQ(PasswordFromStoredValue(*store.Read("Encrypt")), pw)
           << "byte " << byte << " at " << position;
     }
   }
   for (std::size_t length = 0; length <= 50; ++length) {
-    const std::string password = SamplePassword(length);
-    EXPECT_EQ(Unscramble(Scramble(password, kPasswordStartValue), kPasswordStartValue), password);
-    EXPECT_EQ(Scramble(password, kPasswordStartValue).size(), length);
-    store.Write("Encrypt", StoredPasswordValue(password));
-    EXPECT_EQ(PasswordFromStoredValue(*store.Read("Encrypt")), password) << "length " << length;
+    const std::string pw = SamplePassword(length);
+    EXPECT_EQ(Unscramble(Scramble(pw, kPasswordStartValue), kPasswordStartValue), pw);
+    EXPECT_EQ(Scramble(pw, kPasswordStartValue).size(), length);
+    store.Write("Encrypt", StoredPasswordValue(pw));
+    EXPECT_EQ(PasswordFromStoredValue(*store.Read("Encrypt")), pw) << "length " << length;
   }
 }
 

@@ -75,7 +75,7 @@ TEST(SettingsFormChecks, ReportTheFirstMissingLocalDirectoryInDatabaseLogsSavesO
   EXPECT_EQ(fileMissing->Field, SettingsItem::Logs);
 }
 
-TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBack) {
+TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBackCutToFifty) {
   Settings settings = DefaultSettings("/opt/v/");
   settings.StrobeOn = false;
   SettingsForm form = FormOf(settings);
@@ -94,15 +94,13 @@ TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBack) {
   EXPECT_EQ(changed.ProgramDir, settings.ProgramDir);
   EXPECT_EQ(changed.SoundsOn, settings.SoundsOn);
   EXPECT_EQ(changed.Col1, settings.Col1);
-}
-
-TEST(SettingsFormTransfer, HostUserAndPasswordAreCutToFiftyCharacters) {
-  const SettingsForm form{
+  // Host, user and password are cut to fifty characters.
+  const SettingsForm longForm{
       std::string(60, 'h'), std::string(51, 'u'), std::string(50, 'p'), "", "", "", ""};
-  Settings settings;
-  ApplyForm(form, settings);
+  Settings cut;
+  ApplyForm(longForm, cut);
   EXPECT_EQ(
-      (std::vector<std::string>{settings.FtpHost, settings.FtpUser, settings.FtpPassword}),
+      (std::vector<std::string>{cut.FtpHost, cut.FtpUser, cut.FtpPassword}),
       (std::vector<std::string>{std::string(50, 'h'), std::string(50, 'u'), std::string(50, 'p')}));
 }
 

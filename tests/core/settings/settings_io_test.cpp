@@ -30,7 +30,7 @@ Settings Changed(const std::string& dir) {
           .Col2 = 0};
 }
 
-TEST(DefaultSettings, DirectoriesLieBelowTheProgram) {
+TEST(LoadSettings, DefaultsLieBelowTheProgramLongTextsAreCut) {
   const Settings settings = DefaultSettings("/opt/vdbq/");
   EXPECT_EQ(
       (std::vector<std::string>{settings.ProgramDir, settings.DatabaseDir, settings.LogDir,
@@ -40,13 +40,11 @@ TEST(DefaultSettings, DirectoriesLieBelowTheProgram) {
   EXPECT_EQ(std::tie(settings.Col1, settings.Col2), std::make_tuple(65535, 128));
   EXPECT_EQ(settings.FtpPassword.size(), 8u);
   EXPECT_TRUE(settings.StrobeOn && settings.SoundsOn && settings.SaveSettingsOnExit);
-}
-
-TEST(LoadSettings, EmptyStoreGivesDefaultsAndCreatesDirectoriesLongTextsAreCut) {
+  // An empty store gives the defaults and creates the directories; long texts are cut.
   TempDir dir;
   MemorySettingsStore store;
-  const Settings settings = LoadSettings(store, dir.DirText());
-  EXPECT_EQ(settings, DefaultSettings(dir.DirText()));
+  const Settings loaded = LoadSettings(store, dir.DirText());
+  EXPECT_EQ(loaded, DefaultSettings(dir.DirText()));
   for (const char* sub : {"DBase", "Logs", "Saves"}) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / sub)) << sub;
   }

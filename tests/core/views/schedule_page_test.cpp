@@ -27,7 +27,7 @@ const char* const kSchedules =
     "SCHEDULE CPU1#DAILY2\nAT 0100\nEND\n";
 
 // The first schedule is shown from line zero.
-TEST_F(SchedulePageTest, ShowsTheCommentAndBlankLinesBeforeTheDefinition) {
+TEST_F(SchedulePageTest, ShowsTheDefinitionFromTheCommentsBeforeItToItsEnd) {
   EXPECT_EQ(Show(kSchedules, "CPU1", "DAILY"), (Lines{"* the daily run", "", "SCHEDULE CPU1#DAILY",
                                                       "ON EVERYDAY", ":", " CPU1#J2", "END"}));
   EXPECT_EQ(Show(kSchedules, "CPU1", "FIRST"),
@@ -46,10 +46,7 @@ TEST_F(SchedulePageTest, ShowsTheCommentAndBlankLinesBeforeTheDefinition) {
   EXPECT_TRUE(Show("* no schedule here\nand no END\n", "A", "B").empty());
   EXPECT_EQ(Show(text + "SCHEDULE C#S2\nEND\n", "C", "S2"),
             (Lines{"C#JOB1", " FOLLOWS A#S1.JO", "SCHEDULE C#S2", "END"}));
-}
-
-// Without one the definition runs to the end of the list.
-TEST_F(SchedulePageTest, OnlyALineEqualToEndClosesTheShownDefinitionOthersAreSkipped) {
+  // Without one the definition runs to the end of the list.
   EXPECT_EQ(Show("SCHEDULE A#B\nEND\nSCHEDULE A#C\nON MO\n", "A", "C"),
             (Lines{"SCHEDULE A#C", "ON MO"}));
   // ENDX ends a block for the index, but the page reads on to the line that is exactly END.
@@ -59,11 +56,11 @@ TEST_F(SchedulePageTest, OnlyALineEqualToEndClosesTheShownDefinitionOthersAreSki
             (Lines{"* c", "SCHEDULE A#C", "END"}));
   // The lines of A#B after its SCHEDULE line are never examined, so a SCHEDULE line hidden in
   // its block is not found; blocks without a schedule (a stray END) do not throw the walk off.
-  const std::string text =
+  const std::string stray =
       "* stray\nEND\nEND\nSCHEDULE A#B\nSCHEDULE A#HIDDEN\nEND\n"
       "* before target\nSCHEDULE A#T\nAT 1\nEND\n";
-  EXPECT_TRUE(Show(text, "A", "HIDDEN").empty());
-  EXPECT_EQ(Show(text, "A", "T"), (Lines{"* before target", "SCHEDULE A#T", "AT 1", "END"}));
+  EXPECT_TRUE(Show(stray, "A", "HIDDEN").empty());
+  EXPECT_EQ(Show(stray, "A", "T"), (Lines{"* before target", "SCHEDULE A#T", "AT 1", "END"}));
   // Showing another schedule replaces the memo.
   Load({{"Schedules.Xtract", kSchedules}});
   SchedulePage page;
