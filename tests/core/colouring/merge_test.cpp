@@ -99,7 +99,7 @@ TEST(SpecialSpans, HotSpotMarkersAndTextAboveRulesAndTheTextUnderAnOffset) {
   EXPECT_FALSE(Runs("a\tb", {LineEnd({"a"})}, settings).empty());
 }
 
-TEST(EventSpans, AskedForTheBoundedRangeAndReadUpToTheEndMark) {
+TEST(PaintRange, EventSpansAskedForTheBoundedRangeScanStartAndDrawing) {
   TColorRule rule;
   rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
   PaintSettings settings;
@@ -133,15 +133,13 @@ TEST(EventSpans, AskedForTheBoundedRangeAndReadUpToTheEndMark) {
   };
   EXPECT_EQ(Runs("ab", {rule}, settings).size(), 1u);
   EXPECT_EQ(seen, kMaxEventSpans);
-}
-
-TEST(PaintRange, ScanStartsKeyMaxHeightMinusOneLinesAboveTheFirstVisible) {
-  TColorRule rule = Keywords({"X"});
-  rule.KeyMaxHeight = 3;
-  EXPECT_EQ(FirstScanLine(10, CompileRules({rule, Keywords({"Y"})})), 8);
-  EXPECT_EQ(FirstScanLine(1, CompileRules({rule})), 0);
-  rule.KeyMaxHeight = 0;
-  EXPECT_EQ(FirstScanLine(10, CompileRules({rule})), 10);
+  // The scan starts KeyMaxHeight - 1 lines above the first visible one.
+  TColorRule tall = Keywords({"X"});
+  tall.KeyMaxHeight = 3;
+  EXPECT_EQ(FirstScanLine(10, CompileRules({tall, Keywords({"Y"})})), 8);
+  EXPECT_EQ(FirstScanLine(1, CompileRules({tall})), 0);
+  tall.KeyMaxHeight = 0;
+  EXPECT_EQ(FirstScanLine(10, CompileRules({tall})), 10);
   EXPECT_EQ(FirstScanLine(10, {}), 10);
   // How each run is drawn.
   const ColourRun keyword{0, 1, kRed, 0, 1};

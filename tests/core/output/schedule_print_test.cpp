@@ -45,7 +45,7 @@ TEST(PrintMargins, AreTwentyFiveAndTwentyMillimetresRoundedStampHasNoLeadingZero
   EXPECT_EQ(PrintStampText(TimeStamp{2026, 1, 1, 0, 0, 0}), "0:0:0  1.1.2026");
 }
 
-TEST(SchedulePrint, HeadingLinesStepDownByTheirFontAndThePageBreaksBelowTheMargin) {
+TEST(SchedulePrint, HeadingLinesStepDownByTheirFontAndPagesBreakBelowTheMargin) {
   const auto pages = LayOutSchedulePrint(kHeading, Lines(2), TenPixelsPerMillimetre(1000));
   ASSERT_EQ(pages.size(), 1u);
   const PrintPage& page = pages[0];
@@ -64,14 +64,12 @@ TEST(SchedulePrint, HeadingLinesStepDownByTheirFontAndThePageBreaksBelowTheMargi
   EXPECT_EQ(broken[1][0].Y, 200);
   EXPECT_EQ(broken[1][2].Text, "9:5:8  7.3.2004  Page: 2");
   EXPECT_EQ(broken[1][4].Y, 320);
-}
-
-TEST(SchedulePrint, ALastLinePastTheLimitStartsNoPageOfHeadingOnlyAndNoLinesPrintNothing) {
+  // A last line past the limit starts no page of heading only; no lines print nothing.
   EXPECT_TRUE(LayOutSchedulePrint(kHeading, {}, TenPixelsPerMillimetre(1000)).empty());
   EXPECT_EQ(LayOutSchedulePrint(kHeading, Lines(25), TenPixelsPerMillimetre(1000)).size(), 1u);
-  const auto pages = LayOutSchedulePrint(kHeading, Lines(50), TenPixelsPerMillimetre(1000));
-  ASSERT_EQ(pages.size(), 2u);
-  EXPECT_EQ(BodyOf(pages[1]).size(), 25u);
+  const auto full = LayOutSchedulePrint(kHeading, Lines(50), TenPixelsPerMillimetre(1000));
+  ASSERT_EQ(full.size(), 2u);
+  EXPECT_EQ(BodyOf(full[1]).size(), 25u);
 }
 
 TEST(SchedulePrint, NumbersPagesFromOneAndKeepsEveryLineInOrderOnce) {

@@ -14,7 +14,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(BaseRules, CopyDeleteFindTrimFieldsReplaceAndJobOptionsClampAndCount) {
+TEST(BaseRules, CopyDeleteFindTrimFieldsReplaceAndJobOptionsAgreeWithTheOriginalRoutines) {
   EXPECT_EQ(
       (Texts{Copy("abcdef", 0, 2), Copy("abcdef", -5, 3), Copy("abcdef", 5, 10),
              Copy("abcdef", 7, 1), Copy("abcdef", 2, 0), Copy("abcdef", 2, -1), Copy("", 1, 1),
@@ -72,9 +72,7 @@ TEST(BaseRules, CopyDeleteFindTrimFieldsReplaceAndJobOptionsClampAndCount) {
     EXPECT_EQ(state.CurrentLine + "|" + state.ConfirmedRecord + "|" + state.PriorityRecord, c.After)
         << c.Line;
   }
-}
-
-TEST(FindText, AgreesWithThePlainSearchForShortAndLongPatterns) {
+  // FindText agrees with the plain search for short and long patterns.
   std::mt19937 random(9);
   auto text = [&random](size_t size) {
     std::string t;
