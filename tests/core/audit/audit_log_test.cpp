@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
+#include "core/audit/time_stamp.h"
 #include "support/temp_dir.h"
 #include "support/test_helpers.h"
 
@@ -30,22 +32,14 @@ struct LogFixture {
   std::string Line(const std::string& text) const { return DateTimeText(now) + text + "\r\n"; }
 };
 
-TEST(AuditLog, StampIsTheClockAtTwoSecondResolution) {
+// The stamp is the clock at two-second resolution; the day's first line follows the banner.
+TEST(AuditLog, FirstLineFollowsTheBannerLaterLinesAndLaterRunsAppend) {
   LogFixture f;
   EXPECT_EQ(f.log.StartStamp(), "20261205143014");
   EXPECT_EQ(f.log.FileName(), f.dir.DirText() + "Logs/20261205.VarnoltDBQ.Log");
-}
-
-TEST(AuditLog, FirstLineOfTheDayFollowsTheBanner) {
-  LogFixture f;
-  f.log.AppendAuditLine("Run Report S#1:CPU1");
-  EXPECT_EQ(ReadFile(f.LogFile("20261205")), f.Banner() + f.Line("Run Report S#1:CPU1"));
-}
-
-TEST(AuditLog, LaterLinesAndLaterRunsAppend) {
-  LogFixture f;
   f.log.AppendAuditLine("Run Report S#1:A");
   const std::string first = f.Banner() + f.Line("Run Report S#1:A");
+  EXPECT_EQ(ReadFile(f.LogFile("20261205")), first);
   f.now = At(2026, 12, 5, 18, 0, 0);
   AuditLog laterRun(f.settings, [&f] { return f.now; });
   laterRun.AppendAuditLine(" - Varnolt FTP Parm File Written Ok.");
@@ -53,12 +47,18 @@ TEST(AuditLog, LaterLinesAndLaterRunsAppend) {
             first + f.Line(" - Varnolt FTP Parm File Written Ok."));
 }
 
-TEST(AuditLog, UnwritableLogDirectoryIsSkippedSilently) {
+TEST(AuditLog, UnwritableLogDirectoryIsSkippedSilentlyAndAChangedOneUsed) {
   LogFixture f;
   f.settings.LogDir = f.dir.DirText() + "missing/Logs/";
   EXPECT_NO_THROW(f.log.AppendAuditLine("Run Report S#1:"));
   EXPECT_FALSE(fs::exists(f.dir.Path() / "missing"));
   EXPECT_EQ(f.log.AuditTexts(), std::vector<std::string>{"Run Report S#1:"});
+  // A changed log directory applies to the next line.
+  f.settings.LogDir = f.dir.DirText() + "Other/";
+  f.log.AppendAuditLine("Run Report W#2:");
+  EXPECT_EQ(ReadFile(f.dir.Path() / "Other" / "20261205.VarnoltDBQ.Log"),
+            f.Banner() + f.Line("Run Report W#2:"));
+  EXPECT_EQ(f.log.AuditTexts(), (std::vector<std::string>{"Run Report S#1:", "Run Report W#2:"}));
 }
 
 TEST(AuditLog, RunPastMidnightKeepsTheStartDayUntilStampRetaken) {
@@ -77,29 +77,14 @@ TEST(AuditLog, RunPastMidnightKeepsTheStartDayUntilStampRetaken) {
   EXPECT_EQ(ReadFile(f.LogFile("20261206")), f.Banner() + f.Line("Run Report S#3:C"));
 }
 
-TEST(AuditLog, DeletedFileStartsAgainWithABanner) {
+TEST(AuditLog, DeletedOrRestartedFileStartsAgainWithABanner) {
   LogFixture f;
   f.log.AppendAuditLine("Run Report J#1:X");
   fs::remove(f.LogFile("20261205"));
   f.log.AppendAuditLine("Run Report J#2:Y");
   EXPECT_EQ(ReadFile(f.LogFile("20261205")), f.Banner() + f.Line("Run Report J#2:Y"));
-}
-
-TEST(AuditLog, StartAuditLogEmptiesTheDaysFile) {
-  LogFixture f;
-  f.log.AppendAuditLine("Run Report J#1:X");
-  f.log.StartAuditLog();
+  f.log.StartAuditLog();  // empties the day's file
   EXPECT_EQ(ReadFile(f.LogFile("20261205")), f.Banner());
-}
-
-TEST(AuditLog, ChangedLogDirectoryAppliesToTheNextLine) {
-  LogFixture f;
-  f.log.AppendAuditLine("Run Report W#1:");
-  f.settings.LogDir = f.dir.DirText() + "Other/";
-  f.log.AppendAuditLine("Run Report W#2:");
-  EXPECT_EQ(ReadFile(f.dir.Path() / "Other" / "20261205.VarnoltDBQ.Log"),
-            f.Banner() + f.Line("Run Report W#2:"));
-  EXPECT_EQ(f.log.AuditTexts(), (std::vector<std::string>{"Run Report W#1:", "Run Report W#2:"}));
 }
 
 #ifdef __linux__
@@ -111,6 +96,43 @@ TEST(AuditLog, FailingWriteAfterOpenIsRaised) {
   EXPECT_THROW(f.log.AppendAuditLine("Run Report S#1:"), std::system_error);
 }
 #endif
+
+using testing::At;
+
+TEST(TimeStamp, SecondsRoundDownToEvenAlsoInATakenStamp) {
+  std::tm local{};
+  local.tm_year = 126;
+  local.tm_mon = 11;
+  local.tm_mday = 5;
+  local.tm_hour = 23;
+  local.tm_min = 59;
+  local.tm_sec = 59;
+  EXPECT_EQ(StampFromLocalTime(local), At(2026, 12, 5, 23, 59, 58));
+  local.tm_sec = 58;
+  EXPECT_EQ(StampFromLocalTime(local).StampSecond, 58);
+  EXPECT_EQ(ToFileTimeResolution(At(2026, 1, 1, 0, 0, 1)).StampSecond, 0);
+  // A taken stamp has even seconds too.
+  const TimeStamp stamp = TakeTimeStamp();
+  EXPECT_EQ(stamp.StampSecond % 2, 0);
+  EXPECT_GE(stamp.StampYear, 2024);
+  // The start stamp is fourteen zero-padded digits.
+  EXPECT_EQ(StartStamp(At(2026, 1, 2, 3, 4, 6)), "20260102030406");
+  EXPECT_EQ(StartStamp(At(987, 12, 31, 23, 59, 58)), "09871231235958");
+  // Midnight shows the date only, other times date, blank and time.
+  const std::string date = DateTimeText(At(2026, 12, 5, 0, 0, 0));
+  ASSERT_FALSE(date.empty());
+  EXPECT_EQ(date.find(' '), std::string::npos);
+  const std::string twoSecondsLater = DateTimeText(At(2026, 12, 5, 0, 0, 2));
+  EXPECT_EQ(twoSecondsLater.rfind(date + " ", 0), 0u) << twoSecondsLater;
+  EXPECT_GT(twoSecondsLater.size(), date.size() + 1);
+  const std::string text = DateTimeText(At(2026, 12, 5, 14, 30, 16));
+  EXPECT_EQ(text.rfind(date + " ", 0), 0u) << text;
+  EXPECT_NE(text, DateTimeText(At(2026, 12, 5, 14, 30, 18)));
+  EXPECT_NE(date, DateTimeText(At(2026, 12, 6, 0, 0, 0)));
+  // Fields out of range still give text.
+  EXPECT_FALSE(DateTimeText(At(0, 13, 40, 25, 61, 61)).empty());
+  EXPECT_FALSE(DateTimeText(TimeStamp{}).empty());
+}
 
 }  // namespace
 }  // namespace vdbq

@@ -19,6 +19,16 @@ Captions CaptionsOf(const std::vector<TreeNode>& nodes) {
   return captions;
 }
 
+// The captions below a node, each followed by its own children in brackets when it has any.
+std::string Outline(const TreeNode& node) {
+  std::string text;
+  for (const TreeNode& child : node.Children) {
+    text += (text.empty() ? "" : " ") + child.Caption;
+    if (!child.Children.empty()) text += "(" + Outline(child) + ")";
+  }
+  return text;
+}
+
 const TreeNode& Heading(const Catalogue& catalogue, const std::string& caption) {
   for (const TreeNode& node : catalogue.Tree) {
     if (node.Caption == caption) return node;
@@ -44,7 +54,9 @@ const char* const kCpus =
     "CPUNAME CPU3\nOS MPEV\nEND\n"
     "CPUCLASS CLS1\n  MEMBERS CPU1 CPU2\nEND\n";
 
-TEST_F(CatalogueTest, HasTheNineHeadingsInOrder) {
+// Workstations fill the lookups but classes give no node; "defined" means the whole name, case
+// sensitively.
+TEST_F(CatalogueTest, HasTheNineHeadingsInOrderAndTheWorkstationLookups) {
   Build({{"Cpus.Xtract", kCpus}});
   EXPECT_EQ(status, "Ready.");
   EXPECT_EQ(CaptionsOf(catalogue.Tree),
@@ -52,28 +64,17 @@ TEST_F(CatalogueTest, HasTheNineHeadingsInOrder) {
                       "Calendars", "Parameters", "Prompts", "Resources"}));
   EXPECT_EQ(catalogue.Tree[2].Pictures.Normal, 16);
   EXPECT_EQ(catalogue.Tree[4].Pictures.Selected, 19);
-}
-
-TEST_F(CatalogueTest, WorkstationsFillTheLookupsButClassesGiveNoNode) {
-  Build({{"Cpus.Xtract", kCpus}});
   EXPECT_EQ(CaptionsOf(catalogue.Tree[0].Children), (Captions{"CPU1", "CPU2", "CPU3"}));
   EXPECT_EQ(catalogue.ValidCpuList, "@:@CPU1@:@CPU2@:@CPU3@:@");
   EXPECT_EQ(catalogue.Totals.CpuTotal, 3);
-  EXPECT_EQ(catalogue.OsOfCpu("CPU2"), "WNT");
-  EXPECT_EQ(catalogue.OsOfCpu("CPU3"), "MPEV");
-  EXPECT_EQ(catalogue.OsOfCpu("CPU9"), "");
-  // "OS" indented by two blanks: column 4 of the untrimmed line is not the value.
-  EXPECT_EQ(catalogue.OsOfCpu("CPU1"), "UNIX");
-}
-
-TEST_F(CatalogueTest, DefinedMeansTheWholeNameCaseSensitively) {
-  Build({{"Cpus.Xtract", kCpus}});
-  EXPECT_TRUE(catalogue.IsDefinedCpu("CPU1"));
-  EXPECT_FALSE(catalogue.IsDefinedCpu("CPU"));
-  EXPECT_FALSE(catalogue.IsDefinedCpu("cpu1"));
-}
-
-TEST_F(CatalogueTest, OsTableHasNoFixedSizeAndCutsLongTexts) {
+  // "OS" of CPU1 is indented by two blanks: column 4 of the untrimmed line is not the value.
+  EXPECT_EQ((Captions{catalogue.OsOfCpu("CPU1"), catalogue.OsOfCpu("CPU2"),
+                      catalogue.OsOfCpu("CPU3"), catalogue.OsOfCpu("CPU9")}),
+            (Captions{"UNIX", "WNT", "MPEV", ""}));
+  EXPECT_EQ((std::vector<bool>{catalogue.IsDefinedCpu("CPU1"), catalogue.IsDefinedCpu("CPU"),
+                               catalogue.IsDefinedCpu("cpu1")}),
+            (std::vector<bool>{true, false, false}));
+  // The OS table has no fixed size and cuts long texts.
   std::string cpus;
   for (int i = 0; i < 60; ++i) cpus += "CPUNAME C" + std::to_string(i) + "\nOS WNT\nEND\n";
   cpus += "CPUNAME AVERYLONGWORKSTATIONNAME\nOS OTHER\nEND\n";
@@ -82,38 +83,33 @@ TEST_F(CatalogueTest, OsTableHasNoFixedSizeAndCutsLongTexts) {
   EXPECT_EQ(catalogue.OsOfCpu("AVERYLONGWORKSTA"), "OTHER");
 }
 
-TEST_F(CatalogueTest, SchedulesSplitIntoValidAndInvalidByWorkstation) {
+TEST_F(CatalogueTest, SchedulesAndJobsSplitByWorkstationOtherListsByName) {
   Build({{"Cpus.Xtract", kCpus},
          {"Schedules.Xtract",
           "SCHEDULE CPU1#B\nEND\nSCHEDULE CPU9#X\nEND\nSCHEDULE cpu1#LOW\nEND\n"
           "SCHEDULE CPU1#A\nEND\nSCHEDULE CPU2#Z\nEND\n"}});
+  // CPU3 is defined but has no schedules: no node.
   const TreeNode& valid = Heading(catalogue, "Schedules");
-  EXPECT_EQ(CaptionsOf(valid.Children), (Captions{"CPU1", "CPU2"}));
-  EXPECT_EQ(CaptionsOf(valid.Children[0].Children), (Captions{"A", "B"}));
+  EXPECT_EQ(Outline(valid), "CPU1(A B) CPU2(Z)");
   EXPECT_EQ(valid.Children[0].Children[0].Pictures.Normal, 2);
   const TreeNode& invalid = Heading(catalogue, "Schedules (Invalid)");
-  EXPECT_EQ(CaptionsOf(invalid.Children), (Captions{"cpu1", "CPU9"}));
+  EXPECT_EQ(Outline(invalid), "cpu1(LOW) CPU9(X)");
   EXPECT_EQ(invalid.Children[0].Pictures.Normal, 20);
   EXPECT_EQ(invalid.Children[1].Children[0].Pictures.Normal, 16);
   EXPECT_EQ(catalogue.Totals.ScheduleBlockCount, 5);
-  // CPU3 is defined but has no schedules: no node.
-}
-
-TEST_F(CatalogueTest, JobsKeepExtractOrderGroupedByConsecutiveRuns) {
+  // Jobs keep the extract order, grouped by consecutive runs.
   Build({{"Cpus.Xtract", kCpus},
          {"Jobs.Xtract",
           "$JOBS\nCPU1#J1 DOCOMMAND \"a\"\n     STREAMLOGON u\n     RECOVERY STOP\n"
           "CPU1#J2 SCRIPTNAME \"/x\"\nCPU2#K DOCOMMAND \"b\"\nCPU1#J3 DOCOMMAND \"c\"\n"
           "NOKEY#\nCPUX#Q DOCOMMAND \"d\"\n\n"}});
-  const TreeNode& jobs = Heading(catalogue, "Jobs");
-  EXPECT_EQ(CaptionsOf(jobs.Children), (Captions{"CPU1", "CPU2", "CPU1"}));
-  EXPECT_EQ(CaptionsOf(jobs.Children[0].Children), (Captions{"J1", "J2"}));
-  EXPECT_EQ(CaptionsOf(Heading(catalogue, "Jobs (Invalid)").Children), (Captions{"CPUX"}));
+  EXPECT_EQ(Outline(Heading(catalogue, "Jobs")), "CPU1(J1 J2) CPU2(K) CPU1(J3)");
+  EXPECT_EQ(Outline(Heading(catalogue, "Jobs (Invalid)")), "CPUX(Q)");
   // "NOKEY#" has no blank: an empty key, counted but given no node.
   EXPECT_EQ(catalogue.Totals.JobTotal, 6);
-}
-
-TEST_F(CatalogueTest, CalendarsParametersPromptsAndResources) {
+  Build({});  // a calendars file of only its header
+  EXPECT_EQ(Outline(Heading(catalogue, "Calendars")) + catalogue.CalendarNameList, "");
+  EXPECT_EQ(catalogue.Totals.CalendarTotal, 0);
   Build({{"Calendars.Xtract",
           "$CALENDAR\nHOLIDAYS\t\"Bank holidays\"\n  01/01/2027 12/25/2027\n"
           "MONTHEND\t\"\"\n\n  02/28/2027\n"},
@@ -122,27 +118,17 @@ TEST_F(CatalogueTest, CalendarsParametersPromptsAndResources) {
          {"Resources.Xtract",
           "$RESOURCE\nCPU1#TAPES\t   4\t\"Tape drives\"\nCPU2#X\t  10\t\"\"\n"
           "NOGAP\t1\t\"x\"\n"}});
-  EXPECT_EQ(CaptionsOf(Heading(catalogue, "Calendars").Children),
-            (Captions{"HOLIDAYS", "MONTHEND"}));
+  // Nameless parameters are skipped, a resource without a tab gap is a nameless node.
+  EXPECT_EQ(Outline(TreeNode{"", {}, catalogue.Tree}),
+            "Workstations Schedules Schedules (Invalid) Jobs Jobs (Invalid) Calendars(HOLIDAYS "
+            "MONTHEND) Parameters(P1 P3) Prompts(Q1) Resources(CPU1#TAPES CPU2#X )");
   EXPECT_EQ(catalogue.CalendarNameList, "HOLIDAYS,MONTHEND,");
-  EXPECT_EQ(catalogue.Totals.CalendarTotal, 2);
-  // Nameless rows are skipped.
-  EXPECT_EQ(CaptionsOf(Heading(catalogue, "Parameters").Children), (Captions{"P1", "P3"}));
-  EXPECT_EQ(CaptionsOf(Heading(catalogue, "Prompts").Children), (Captions{"Q1"}));
-  EXPECT_EQ(CaptionsOf(Heading(catalogue, "Resources").Children),
-            (Captions{"CPU1#TAPES", "CPU2#X", ""}));
-  EXPECT_EQ(catalogue.Totals.ParameterTotal, 3);
-  EXPECT_EQ(catalogue.Totals.ResourceTotal, 3);
+  EXPECT_EQ((std::vector<long long>{catalogue.Totals.CalendarTotal, catalogue.Totals.ParameterTotal,
+                                    catalogue.Totals.ResourceTotal}),
+            (std::vector<long long>{2, 3, 3}));
 }
 
-TEST_F(CatalogueTest, CalendarsFileOfOnlyItsHeader) {
-  Build({});
-  EXPECT_TRUE(Heading(catalogue, "Calendars").Children.empty());
-  EXPECT_EQ(catalogue.Totals.CalendarTotal, 0);
-  EXPECT_EQ(catalogue.CalendarNameList, "");
-}
-
-TEST_F(CatalogueTest, MissingExtractsLeaveAnEmptyTreeAndOldTotals) {
+TEST_F(CatalogueTest, MissingExtractsLeaveAnEmptyTreeAndOldTotalsUntilTheNextRefresh) {
   Build({{"Cpus.Xtract", kCpus}});
   catalogue.ScheduledJobList = "X";
   std::filesystem::remove(dir.Path() / "Prompts.Xtract");
@@ -153,20 +139,12 @@ TEST_F(CatalogueTest, MissingExtractsLeaveAnEmptyTreeAndOldTotals) {
   EXPECT_TRUE(catalogue.Tree.empty());
   EXPECT_EQ(catalogue.Totals.CpuTotal, 3);
   EXPECT_FALSE(catalogue.ScheduledJobList.has_value());
-}
-
-TEST_F(CatalogueTest, EmptyWorkstationNameStillGetsItsOwnNode) {
+  // An empty workstation name still gets its own node.
   Build({{"Schedules.Xtract", "SCHEDULE #NOCPU\nEND\nSCHEDULE #NOCPU2\nEND\n"}});
   const TreeNode& invalid = Heading(catalogue, "Schedules (Invalid)");
   ASSERT_EQ(invalid.Children.size(), 1u);
   EXPECT_EQ(CaptionsOf(invalid.Children[0].Children), (Captions{"NOCPU", "NOCPU2"}));
 }
-
-}  // namespace
-}  // namespace vdbq
-
-namespace vdbq {
-namespace {
 
 // The catalogue answers "is this workstation defined" for all keys at once; it must agree with
 // the rule for one workstation ("@:@" + name + "@:@" occurs in ValidCpuList) even for names

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "colouring_fixture.h"
 
 namespace vdbq {
@@ -13,14 +15,10 @@ TColorRule With(TColorRule rule, bool keepCase, bool partWord = false, bool enab
 }
 
 // One rule over one text; N marks the keyword colour, T and G the marker colours.
-TEST(Spans, OfOneRule) {
+TEST(Spans, OfOneRuleEachWordInItsOwnColour) {
   const TColorRule on = Keywords({"ON"});
-  const struct {
-    const char* Why;
-    TColorRule Rule;
-    std::string Text;
-    std::string Picture;
-  } cases[] = {
+  // Why, the rule, the text and its picture.
+  const std::tuple<const char*, TColorRule, std::string, std::string> cases[] = {
       {"whole words only", on, "ON REQUEST", "NN........"},
       {"digits bound a word", on, "ON1", "NN."},
       {"no part of a word", on, "MONDAY", "......"},
@@ -50,18 +48,14 @@ TEST(Spans, OfOneRule) {
       {"earliest marker", LineEnd({"#", "--"}), "a -- b # c\r\n# d -- e", "..GGGGGGGG..GGGGGGGG"},
       {"markers in their own case", LineEnd({"A"}), "xa\r\nxA", ".....G"},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(Picture(c.Text, Runs(c.Text, {c.Rule}), {{kNavy, 'N'}, {kTeal, 'T'}, {kGreen, 'G'}}),
-              c.Picture)
-        << c.Why;
+  for (const auto& [why, rule, text, picture] : cases) {
+    EXPECT_EQ(Picture(text, Runs(text, {rule}), {{kNavy, 'N'}, {kTeal, 'T'}, {kGreen, 'G'}}),
+              picture)
+        << why;
   }
-}
-
-TEST(Spans, EachWordInItsOwnColourAndKeywordFlagSet) {
+  // Each word in its own colour, with the keyword flag set.
   const std::vector<ColourRun> runs = Runs("ERROR ok", {Keywords({"ERROR;#FF0000", "OK;lime"})});
-  ASSERT_EQ(runs.size(), 2u);
-  EXPECT_EQ(runs[0], (ColourRun{0, 4, kRed, 0, 1}));
-  EXPECT_EQ(runs[1], (ColourRun{6, 7, kLime, 0, 1}));
+  EXPECT_EQ(runs, (std::vector<ColourRun>{{0, 4, kRed, 0, 1}, {6, 7, kLime, 0, 1}}));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 namespace vdbq {
 namespace {
 
-TEST(MergeSpans, ByZOrderThenLaterJoiningEqualNeighboursWithinTheRange) {
+TEST(MergeSpans, ByZOrderThenLaterJoiningEqualNeighboursWithinTheRangeAlsoForRules) {
   const struct {
     const char* Why;
     size_t Length;
@@ -31,25 +31,21 @@ TEST(MergeSpans, ByZOrderThenLaterJoiningEqualNeighboursWithinTheRange) {
       {"empty range", 0, {{0, 1, kRed, 0, 0}}, {}},
   };
   for (const auto& c : cases) EXPECT_EQ(MergeSpans(c.Length, c.Spans), c.Runs) << c.Why;
-}
-
-TEST(RulePriority, LaterRuleWinsOnEqualZOrder) {
+  // Rules: the higher z-order, or else the later rule, wins.
   const std::string text = "* FOLLOWS A#B\r\nFOLLOWS";
   const auto runs = Runs(text, {Keywords({"FOLLOWS"}, kBlue), LineEnd({"*"}, kGreen)});
   EXPECT_EQ(Picture(text, runs, {{kBlue, 'B'}, {kGreen, 'G'}}), "GGGGGGGGGGGGG..BBBBBBB");
   const auto reversed = Runs(text, {LineEnd({"*"}, kGreen), Keywords({"FOLLOWS"}, kBlue)});
   EXPECT_EQ(Picture(text, reversed, {{kBlue, 'B'}, {kGreen, 'G'}}), "GGBBBBBBBGGGG..BBBBBBB");
-}
-
-TEST(RulePriority, HigherZOrderRuleWinsEvenWhenEarlier) {
+  // A higher z-order rule wins even when earlier.
   TColorRule keywords = Keywords({"FOLLOWS"}, kBlue);
   keywords.ZOrder = 1;
-  const std::string text = "* FOLLOWS";
-  EXPECT_EQ(Picture(text, Runs(text, {keywords, LineEnd({"*"})}), {{kBlue, 'B'}, {kGreen, 'G'}}),
+  const std::string first = "* FOLLOWS";
+  EXPECT_EQ(Picture(first, Runs(first, {keywords, LineEnd({"*"})}), {{kBlue, 'B'}, {kGreen, 'G'}}),
             "GGBBBBBBB");
 }
 
-TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverything) {
+TEST(SpecialSpans, TabsAndSelectionAboveRulesButOnlyWithRules) {
   PaintSettings settings;
   settings.Background = kSilver;
   settings.Selection = TextSelection{0, 5};
@@ -57,10 +53,8 @@ TEST(SpecialSpans, TabsTakeTheBackgroundAboveEverything) {
   EXPECT_EQ(runs, (std::vector<ColourRun>{{0, 1, kWhite, kSelectionZOrder, 0},
                                           {2, 2, kSilver, kTabZOrder, 0},
                                           {3, 4, kWhite, kSelectionZOrder, 0}}));
-}
-
-TEST(SpecialSpans, SelectionCoversKeywordsAndIsClipped) {
-  PaintSettings settings;
+  // The selection covers keywords and is clipped.
+  settings = PaintSettings{};
   settings.SelectionColor = kYellow;
   settings.Selection = TextSelection{3, 100};
   const std::string text = "ON AT x";
@@ -74,13 +68,10 @@ TEST(SpecialSpans, SelectionCoversKeywordsAndIsClipped) {
   EXPECT_EQ(Picture(text, Runs(text, {Keywords({"ON"})}, settings), {{kNavy, 'N'}}), "NN.....");
 }
 
-TEST(SpecialSpans, HotSpotMarkersAndTextAboveRules) {
+TEST(SpecialSpans, HotSpotMarkersAndTextAboveRulesAndTheTextUnderAnOffset) {
   PaintSettings settings;
-  settings.HotSpot.Active = true;
-  settings.HotSpot.BeginChar = '[';
-  settings.HotSpot.EndChar = ']';
-  settings.HotSpot.Color = kBlue;
-  settings.HotSpot.MarkerColor = kSilver;
+  // Begin and end markers, text and marker colours, active, underlined.
+  settings.HotSpot = THotSpot{'[', ']', kBlue, kSilver, true, true};
   const std::string text = "[ON] x [] [y";
   const auto runs = Runs(text, {Keywords({"ON"})}, settings);
   EXPECT_EQ(Picture(text, runs, {{kBlue, 'B'}, {kSilver, 'M'}, {kNavy, 'N'}}), "MBBM...MM.M.");
@@ -88,20 +79,16 @@ TEST(SpecialSpans, HotSpotMarkersAndTextAboveRules) {
   settings.HotSpot.Active = false;
   EXPECT_EQ(Picture(text, Runs(text, {Keywords({"ON"})}, settings), {{kNavy, 'N'}}),
             ".NN.........");
-}
-
-TEST(SpecialSpans, HotSpotTextUnderAnOffset) {
+  // The hot-spot text under an offset.
   THotSpot hotSpot;
-  const std::string text = "see \x1ehelp page\x1f and \x1e";
-  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 5), std::optional<std::string_view>("help page"));
-  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 13), std::optional<std::string_view>("help page"));
-  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 4), std::nullopt);
-  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 14), std::nullopt);
-  EXPECT_EQ(HotSpotTextAt(hotSpot, text, 21), std::nullopt);
-}
-
-TEST(SpecialSpans, NothingIsColouredWhileEveryRuleIsEmpty) {
-  PaintSettings settings;
+  const std::string marked = "see \x1ehelp page\x1f and \x1e";
+  EXPECT_EQ(HotSpotTextAt(hotSpot, marked, 5), std::optional<std::string_view>("help page"));
+  EXPECT_EQ(HotSpotTextAt(hotSpot, marked, 13), std::optional<std::string_view>("help page"));
+  EXPECT_EQ(HotSpotTextAt(hotSpot, marked, 4), std::nullopt);
+  EXPECT_EQ(HotSpotTextAt(hotSpot, marked, 14), std::nullopt);
+  EXPECT_EQ(HotSpotTextAt(hotSpot, marked, 21), std::nullopt);
+  // Nothing is coloured while every rule is empty.
+  settings = PaintSettings{};
   settings.Selection = TextSelection{0, 2};
   settings.HotSpot.Active = true;
   EXPECT_TRUE(Runs("a\tb\x1e"
@@ -112,7 +99,7 @@ TEST(SpecialSpans, NothingIsColouredWhileEveryRuleIsEmpty) {
   EXPECT_FALSE(Runs("a\tb", {LineEnd({"a"})}, settings).empty());
 }
 
-TEST(EventSpans, AskedForTheRangeAndReadUpToTheEndMark) {
+TEST(PaintRange, EventSpansAskedForTheBoundedRangeScanStartAndDrawing) {
   TColorRule rule;
   rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
   PaintSettings settings;
@@ -128,12 +115,8 @@ TEST(EventSpans, AskedForTheRangeAndReadUpToTheEndMark) {
   EXPECT_EQ(Runs("abcd", {rule}, settings), (std::vector<ColourRun>{{0, 1, kRed, 0, 1}}));
   EXPECT_EQ(askedFrom, 120);
   EXPECT_EQ(askedSlots, 3);
-}
-
-TEST(EventSpans, SlotsAreBoundedAndZeroMeansNone) {
-  TColorRule rule;
-  rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
-  PaintSettings settings;
+  // Slots are bounded and zero means none.
+  settings = PaintSettings{};
   int calls = 0;
   settings.OnDraw = [&](std::int32_t, std::int32_t slots) {
     ++calls;
@@ -150,25 +133,23 @@ TEST(EventSpans, SlotsAreBoundedAndZeroMeansNone) {
   };
   EXPECT_EQ(Runs("ab", {rule}, settings).size(), 1u);
   EXPECT_EQ(seen, kMaxEventSpans);
-}
-
-TEST(PaintRange, ScanStartsKeyMaxHeightMinusOneLinesAboveTheFirstVisible) {
-  TColorRule rule = Keywords({"X"});
-  rule.KeyMaxHeight = 3;
-  EXPECT_EQ(FirstScanLine(10, CompileRules({rule, Keywords({"Y"})})), 8);
-  EXPECT_EQ(FirstScanLine(1, CompileRules({rule})), 0);
-  rule.KeyMaxHeight = 0;
-  EXPECT_EQ(FirstScanLine(10, CompileRules({rule})), 10);
+  // The scan starts KeyMaxHeight - 1 lines above the first visible one.
+  TColorRule tall = Keywords({"X"});
+  tall.KeyMaxHeight = 3;
+  EXPECT_EQ(FirstScanLine(10, CompileRules({tall, Keywords({"Y"})})), 8);
+  EXPECT_EQ(FirstScanLine(1, CompileRules({tall})), 0);
+  tall.KeyMaxHeight = 0;
+  EXPECT_EQ(FirstScanLine(10, CompileRules({tall})), 10);
   EXPECT_EQ(FirstScanLine(10, {}), 10);
-}
-
-TEST(PaintRange, HowEachRunIsDrawn) {
+  // How each run is drawn.
   const ColourRun keyword{0, 1, kRed, 0, 1};
-  EXPECT_EQ(DrawingOf(keyword, true), RunDrawing::Keyword);
-  EXPECT_EQ(DrawingOf(keyword, false), RunDrawing::Plain);
-  EXPECT_EQ(DrawingOf({0, 0, kRed, kHotSpotMarkerZOrder, 0}, true), RunDrawing::HotSpotMarker);
-  EXPECT_EQ(DrawingOf({0, 0, kRed, kHotSpotTextZOrder, 0}, true), RunDrawing::HotSpotText);
-  EXPECT_EQ(DrawingOf({0, 0, kRed, kSelectionZOrder, 0}, true), RunDrawing::Plain);
+  EXPECT_EQ(
+      (std::vector<RunDrawing>{DrawingOf(keyword, true), DrawingOf(keyword, false),
+                               DrawingOf({0, 0, kRed, kHotSpotMarkerZOrder, 0}, true),
+                               DrawingOf({0, 0, kRed, kHotSpotTextZOrder, 0}, true),
+                               DrawingOf({0, 0, kRed, kSelectionZOrder, 0}, true)}),
+      (std::vector<RunDrawing>{RunDrawing::Keyword, RunDrawing::Plain, RunDrawing::HotSpotMarker,
+                               RunDrawing::HotSpotText, RunDrawing::Plain}));
 }
 
 }  // namespace

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+#include <vector>
+
 #include "colouring_fixture.h"
+#include "core/colouring/colour_text.h"
 
 namespace vdbq {
 namespace {
@@ -11,11 +16,7 @@ TEST(RuleSets, ColourThePagesTexts) {
   const std::vector<TColorRule> schedule = SchedulePageRules();
   const std::vector<TColorRule> install = InstallationPageRules();
   const std::vector<TColorRule> last = InstallationLastMemoRules();
-  const struct {
-    const std::vector<TColorRule>& Rules;
-    std::string Text;
-    std::string Picture;
-  } cases[] = {
+  const std::tuple<const std::vector<TColorRule>&, std::string, std::string> cases[] = {
       {schedule, "SCHEDULE CPU1#DAILY", "MMMMMMMM..........."},
       {schedule, "ON REQUEST", "NN........"},
       {schedule, "FOLLOWS CPU1#A.@", "BBBBBBB........."},
@@ -44,9 +45,25 @@ TEST(RuleSets, ColourThePagesTexts) {
   };
   const std::vector<std::pair<Colour, char>> legend = {
       {kNavy, 'N'}, {kBlue, 'B'}, {kMaroon, 'M'}, {kPurple, 'P'}, {kGreen, 'G'}, {kBlack, 'K'}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(Picture(c.Text, Runs(c.Text, c.Rules), legend), c.Picture) << c.Text;
+  for (const auto& [rules, text, picture] : cases) {
+    EXPECT_EQ(Picture(text, Runs(text, rules), legend), picture) << text;
   }
+}
+
+// Names (the first and last of the table too), trimmed, in any case, must be the whole text;
+// hexadecimal is read in red-green-blue order; then come texts that are neither.
+TEST(ColourFromText, NamesAndHexadecimalValues) {
+  std::vector<std::optional<Colour>> colours;
+  for (const char* text :
+       {"NAVY", "  navy  ", "maroon", "black", "White", "NAVYBLUE", "RED X", "#FF8000", "#FF0000",
+        "$0000FF", "00ff00", " #123456 ", "ABC", "", "#", "#GG0000", "#1FF0000FF", "$#FF0000"}) {
+    colours.push_back(ColourFromText(text));
+  }
+  const std::nullopt_t none = std::nullopt;
+  EXPECT_EQ(colours, (std::vector<std::optional<Colour>>{
+                         kNavy, kNavy, 0x000080u, kBlack, kWhite, none, none, 0x0080FFu, kRed,
+                         kBlue, kLime, 0x563412u, 0xBC0A00u, none, none, none, none, none}));
+  EXPECT_EQ(SwapRedAndBlue(0x12345678u), 0x12785634u);  // keeps green and the top byte
 }
 
 }  // namespace

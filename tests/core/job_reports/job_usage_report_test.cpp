@@ -12,7 +12,7 @@ namespace {
 
 using testing::CountingProgress;
 
-TEST(ReadScheduleJobs, CollectsJobKeysAndTheirFollowsClauses) {
+TEST(ScheduleReaders, CollectJobKeysFollowsClausesAndTheEntriesNamingAJob) {
   const LineList lines({":", " NAKED", " CPU2#J2 CONFIRMED", "   FOLLOWS NAKED", " J3 PRIORITY 10",
                         "   FOLLOWS CPU9#S.X,", "   A,", "   CPU8#B CONFIRMED", "   NEEDS 1 TAPES",
                         "   PROMPT \"ok?\"", "* CPU1#COMMENTED", "   AT 0100", "   EVERY 0010",
@@ -23,48 +23,32 @@ TEST(ReadScheduleJobs, CollectsJobKeysAndTheirFollowsClauses) {
   // Continuation lines join their clause and get the workstation only when they have none.
   EXPECT_EQ(jobs.Dependencies, "CPU1#NAKED,CPU9#S.X,CPU1#A,CPU8#B,");
   EXPECT_EQ(jobs.NextLine, 16);
-}
-
-TEST(ReadScheduleJobs, AHashAnywhereLeavesAFollowsLineAsWritten) {
-  const LineList lines({"   FOLLOWS A,CPU2#B", "END"});
-  CountingProgress progress;
-  EXPECT_EQ(ReadScheduleJobs(lines, 0, "CPU1", progress).Dependencies, "A,CPU2#B,");
-}
-
-TEST(ReadScheduleJobs, StopsAtTheEndOfTheListWithoutEnd) {
-  const LineList lines({" JOB1", "   FOLLOWS JOB0,"});
-  CountingProgress progress;
-  const ScheduleJobs jobs = ReadScheduleJobs(lines, 0, "CPU1", progress);
-  EXPECT_EQ(jobs.Jobs, "CPU1#JOB1,");
-  EXPECT_EQ(jobs.Dependencies, "CPU1#JOB0,,");
-  EXPECT_EQ(jobs.NextLine, 2);
-}
-
-TEST(ReadScheduleFollows, KeepsTheLastClauseAndItsContinuations) {
-  const LineList lines({"ON EVERYDAY", "FOLLOWS CPU2#OLD.@", "* FOLLOWS CPU3#COMMENT.@",
-                        "FOLLOWS S1.J1,", "", " CPU2#S2.J2,", " S3.J3", ":", " JOB"});
-  CountingProgress progress;
-  const ScheduleFollows follows = ReadScheduleFollows(lines, 0, "CPU1", progress);
-  EXPECT_EQ(follows.Text, "CPU1#S1.J1,CPU2#S2.J2,CPU1#S3.J3");
-  EXPECT_EQ(follows.NextLine, 8);
-}
-
-TEST(ReadScheduleFollows, EndsAtTheColonOrTheEndOfTheList) {
-  CountingProgress progress;
-  const LineList runOn({"FOLLOWS S1.J1,", ":", " JOB"});
-  EXPECT_EQ(ReadScheduleFollows(runOn, 0, "CPU1", progress).NextLine, 2);
-  EXPECT_EQ(ReadScheduleFollows(runOn, 0, "CPU1", progress).Text, "CPU1#S1.J1,");
-  const LineList noColon({"FOLLOWS S1.J1", "ON EVERYDAY"});
-  EXPECT_EQ(ReadScheduleFollows(noColon, 0, "CPU1", progress).NextLine, 2);
-}
-
-TEST(EntryNamesJob, MatchesWholeEntriesAndTailsAfterHashOrDot) {
-  const std::tuple<const char*, const char*, bool> cases[] = {
+  // A hash anywhere leaves a FOLLOWS line as written; the list may lack END.
+  EXPECT_EQ(
+      ReadScheduleJobs(LineList({"   FOLLOWS A,CPU2#B", "END"}), 0, "CPU1", progress).Dependencies,
+      "A,CPU2#B,");
+  const ScheduleJobs unended =
+      ReadScheduleJobs(LineList({" JOB1", "   FOLLOWS JOB0,"}), 0, "CPU1", progress);
+  EXPECT_EQ(std::tie(unended.Jobs, unended.Dependencies, unended.NextLine),
+            std::make_tuple("CPU1#JOB1,", "CPU1#JOB0,,", 2));
+  // The last clause counts with its continuations, up to the colon or the end of the list.
+  const LineList header({"ON EVERYDAY", "FOLLOWS CPU2#OLD.@", "* FOLLOWS CPU3#COMMENT.@",
+                         "FOLLOWS S1.J1,", "", " CPU2#S2.J2,", " S3.J3", ":", " JOB"});
+  const std::pair<LineList, ScheduleFollows> cases[] = {
+      {header, {"CPU1#S1.J1,CPU2#S2.J2,CPU1#S3.J3", 8}},
+      {LineList({"FOLLOWS S1.J1,", ":", " JOB"}), {"CPU1#S1.J1,", 2}},
+      {LineList({"FOLLOWS S1.J1", "ON EVERYDAY"}), {"CPU1#S1.J1", 2}}};
+  for (const auto& [list, expected] : cases) {
+    const ScheduleFollows follows = ReadScheduleFollows(list, 0, "CPU1", progress);
+    EXPECT_EQ(std::tie(follows.Text, follows.NextLine), std::tie(expected.Text, expected.NextLine));
+  }
+  // An entry names a job whole or as the tail after "#" or ".".
+  const std::tuple<const char*, const char*, bool> entries[] = {
       {"LOAD", "LOAD", true},          {"CPU1#LOAD", "LOAD", true},
       {"CPU1#S.LOAD", "LOAD", true},   {"CPU2#S.CPU1#LOAD", "CPU1#LOAD", true},
       {"CPU1#PRELOAD", "LOAD", false}, {"XCPU1#LOAD", "CPU1#LOAD", false},
       {"OAD", "LOAD", false},          {"CPU1#LOADER", "LOAD", false}};
-  for (const auto& [entry, job, names] : cases)
+  for (const auto& [entry, job, names] : entries)
     EXPECT_EQ(EntryNamesJob(entry, job), names) << entry;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,7 +24,7 @@ DotReferenceIndex Indexed(Match match, const std::vector<std::string>& texts,
   return index;
 }
 
-TEST(DotReferenceIndex, OneScheduleNameOnManyWorkstationsGivesOnlyTheTextsNamingTheKey) {
+TEST(DotReferenceIndex, ManySchedulesOfOneNameAndMegabyteNamesAreIndexedInOneWalk) {
   // Found by the robustness tests: a chain of schedules that all have one name made every
   // schedule a candidate for every key, and the path report quadratic.
   std::vector<std::string> texts;
@@ -31,18 +32,15 @@ TEST(DotReferenceIndex, OneScheduleNameOnManyWorkstationsGivesOnlyTheTextsNaming
   const DotReferenceIndex index = Indexed(Match::kWholeSegment, texts);
   EXPECT_EQ(index.Candidates("W7#X"), (Ids{7}));
   EXPECT_EQ(index.Candidates("X").size(), 1000u);
-}
-
-TEST(DotReferenceIndex, MegabyteNamesAndSegmentsAreMatchedInOneWalk) {
   // Found by the robustness tests: every tail of a long segment was noted on its own, so a
   // schedule key of two megabytes made the path report run for hours.
   const std::string name = "CPU1#" + std::string(1 << 20, 'A');
-  const std::vector<std::string> texts{name + ".@", std::string(1 << 20, 'A') + ".@",
-                                       std::string(1 << 20, '.')};
-  const DotReferenceIndex tails = Indexed(Match::kSegmentTail, texts, {name, "A"});
+  const std::vector<std::string> megabyteTexts{name + ".@", std::string(1 << 20, 'A') + ".@",
+                                               std::string(1 << 20, '.')};
+  const DotReferenceIndex tails = Indexed(Match::kSegmentTail, megabyteTexts, {name, "A"});
   EXPECT_EQ(tails.Candidates(name), (Ids{0}));
   EXPECT_EQ(tails.Candidates("A"), (Ids{0, 1}));
-  const DotReferenceIndex whole = Indexed(Match::kWholeSegment, texts);
+  const DotReferenceIndex whole = Indexed(Match::kWholeSegment, megabyteTexts);
   EXPECT_EQ(whole.Candidates(name), (Ids{0}));
 }
 
@@ -65,9 +63,7 @@ TEST(DotReferenceIndex, CandidatesIncludeEveryTextThatHoldsTheName) {
       const Ids& wholeIds = whole.Candidates(name);
       const Ids& tailIds = tails.Candidates(name);
       for (uint32_t id = 0; id < texts.size(); ++id) {
-        auto has = [id](const Ids& ids) {
-          return std::find(ids.begin(), ids.end(), id) != ids.end();
-        };
+        auto has = [id](const Ids& ids) { return std::ranges::find(ids, id) != ids.end(); };
         if (Refers(texts[id], "", name)) {
           EXPECT_TRUE(has(wholeIds)) << "whole: " << name << " in " << texts[id];
         }

@@ -11,107 +11,82 @@ namespace {
 
 const std::string kSep(1, kPathSeparator);
 
+// The form's texts in order: host, user, password, remote, database, logs and saves directory.
 SettingsForm FilledForm() {
-  SettingsForm form;
-  form.FtpFromDir = "/data/extracts";
-  form.FtpToDir = "db";
-  form.Logs = "logs" + kSep;
-  form.Saves = "saves";
-  return form;
+  return SettingsForm{"", "", "", "/data/extracts", "db", "logs" + kSep, "saves"};
 }
 
 DirectoryExists Existing(std::set<std::string> dirs) {
   return [dirs = std::move(dirs)](const std::string& dir) { return dirs.count(dir) > 0; };
 }
 
+std::vector<std::string> Directories(const SettingsForm& form) {
+  return {form.FtpFromDir, form.FtpToDir, form.Logs, form.Saves};
+}
+
+// The remote directory always takes a slash; empty directories become the root.
 TEST(SettingsFormCompletion, AddsTheMissingSeparators) {
   SettingsForm form = FilledForm();
   CompleteDirectoryTexts(form);
-  EXPECT_EQ(form.FtpFromDir, "/data/extracts/");
-  EXPECT_EQ(form.FtpToDir, "db" + kSep);
-  EXPECT_EQ(form.Logs, "logs" + kSep);
-  EXPECT_EQ(form.Saves, "saves" + kSep);
-  // A second pass leaves completed texts alone.
+  EXPECT_EQ(Directories(form), (std::vector<std::string>{"/data/extracts/", "db" + kSep,
+                                                         "logs" + kSep, "saves" + kSep}));
   const SettingsForm once = form;
-  CompleteDirectoryTexts(form);
+  CompleteDirectoryTexts(form);  // a second pass leaves completed texts alone
   EXPECT_EQ(form, once);
+  SettingsForm empty;
+  CompleteDirectoryTexts(empty);
+  EXPECT_EQ(Directories(empty), (std::vector<std::string>{"/", kSep, kSep, kSep}));
+  EXPECT_FALSE(FirstMissingDirectory(empty).has_value());
+  SettingsForm backslashes;
+  backslashes.FtpFromDir = "C:\\extracts\\";
+  CompleteDirectoryTexts(backslashes);
+  EXPECT_EQ(backslashes.FtpFromDir, "C:\\extracts\\/");
 }
 
-TEST(SettingsFormCompletion, TheRemoteDirectoryAlwaysTakesASlash) {
-  SettingsForm form;
-  form.FtpFromDir = "C:\\extracts\\";
-  CompleteDirectoryTexts(form);
-  EXPECT_EQ(form.FtpFromDir, "C:\\extracts\\/");
-}
-
-TEST(SettingsFormCompletion, EmptyDirectoriesBecomeTheRoot) {
-  SettingsForm form;
-  CompleteDirectoryTexts(form);
-  EXPECT_EQ(form.FtpFromDir, "/");
-  EXPECT_EQ(form.FtpToDir, kSep);
-  EXPECT_FALSE(FirstMissingDirectory(form).has_value());
-}
-
-TEST(SettingsFormChecks, ReportTheFirstMissingDirectoryInDatabaseLogsSavesOrder) {
+TEST(SettingsFormChecks, ReportTheFirstMissingLocalDirectoryInDatabaseLogsSavesOrder) {
   SettingsForm form = FilledForm();
   CompleteDirectoryTexts(form);
-  auto missing = FirstMissingDirectory(form, Existing({}));
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->Field, SettingsItem::FtpToDir);
-  EXPECT_STREQ(missing->Message, "Directory (Download Database File Location) Does Not Exist!");
-
-  missing = FirstMissingDirectory(form, Existing({"db" + kSep}));
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->Field, SettingsItem::Logs);
-  EXPECT_STREQ(missing->Message, "Directory (Logs Location) Does Not Exist!");
-
-  missing = FirstMissingDirectory(form, Existing({"db" + kSep, "logs" + kSep}));
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->Field, SettingsItem::Saves);
-  EXPECT_STREQ(missing->Message, "Directory (Saves Database File Location) Does Not Exist!");
-
+  const struct {
+    std::set<std::string> Existing;
+    SettingsItem Field;
+    std::string Message;
+  } cases[] = {
+      {{}, SettingsItem::FtpToDir, "Directory (Download Database File Location) Does Not Exist!"},
+      {{"db" + kSep}, SettingsItem::Logs, "Directory (Logs Location) Does Not Exist!"},
+      {{"db" + kSep, "logs" + kSep},
+       SettingsItem::Saves,
+       "Directory (Saves Database File Location) Does Not Exist!"}};
+  for (const auto& c : cases) {
+    const auto missing = FirstMissingDirectory(form, Existing(c.Existing));
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->Field, c.Field);
+    EXPECT_EQ(missing->Message, c.Message);
+  }
   EXPECT_FALSE(FirstMissingDirectory(form, Existing({"db" + kSep, "logs" + kSep, "saves" + kSep})));
-}
-
-TEST(SettingsFormChecks, TheRemoteDirectoryIsNotChecked) {
+  // The remote directory is not checked; a file is no directory.
   testing::TempDir dir;
-  SettingsForm form;
-  form.FtpFromDir = "/no/such/remote/dir/";
-  form.FtpToDir = form.Logs = form.Saves = dir.DirText();
-  EXPECT_FALSE(FirstMissingDirectory(form).has_value());
-}
-
-TEST(SettingsFormChecks, AFileIsNotADirectory) {
-  testing::TempDir dir;
+  const SettingsForm remote{
+      "", "", "", "/no/such/remote/dir/", dir.DirText(), dir.DirText(), dir.DirText()};
+  EXPECT_FALSE(FirstMissingDirectory(remote).has_value());
   const std::string file = dir.Write("plain.txt", "x").string();
-  SettingsForm form;
-  form.FtpToDir = dir.DirText();
-  form.Logs = file;
-  form.Saves = form.FtpToDir;
-  const auto missing = FirstMissingDirectory(form);
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->Field, SettingsItem::Logs);
+  const SettingsForm withFile{"", "", "", "", dir.DirText(), file, dir.DirText()};
+  const auto fileMissing = FirstMissingDirectory(withFile);
+  ASSERT_TRUE(fileMissing);
+  EXPECT_EQ(fileMissing->Field, SettingsItem::Logs);
 }
 
-TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBack) {
+TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBackCutToFifty) {
   Settings settings = DefaultSettings("/opt/v/");
   settings.StrobeOn = false;
   SettingsForm form = FormOf(settings);
-  EXPECT_EQ(form.FtpHost, settings.FtpHost);
-  EXPECT_EQ(form.FtpToDir, settings.DatabaseDir);
-  EXPECT_EQ(form.FtpFromDir, settings.RemoteExtractDir);
+  EXPECT_EQ((std::vector<std::string>{form.FtpHost, form.FtpToDir, form.FtpFromDir}),
+            (std::vector<std::string>{settings.FtpHost, settings.DatabaseDir,
+                                      settings.RemoteExtractDir}));
   EXPECT_FALSE(form.Strobe);
   EXPECT_TRUE(form.SaveSettings);
 
-  form.FtpHost = "master";
-  form.FtpUser = "admin";
-  form.FtpPassword = "secret";
-  form.FtpFromDir = "/x/";
-  form.FtpToDir = "/d/";
-  form.Logs = "/l/";
-  form.Saves = "/s/";
-  form.Strobe = true;
-  form.SaveSettings = false;
+  form = {"master", "admin", "secret", "/x/", "/d/",
+          "/l/",    "/s/",   true,     false, form.KeepPreviousExtracts};
   Settings changed = settings;
   ApplyForm(form, changed);
   EXPECT_EQ(FormOf(changed), form);
@@ -119,18 +94,14 @@ TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBack) {
   EXPECT_EQ(changed.ProgramDir, settings.ProgramDir);
   EXPECT_EQ(changed.SoundsOn, settings.SoundsOn);
   EXPECT_EQ(changed.Col1, settings.Col1);
-}
-
-TEST(SettingsFormTransfer, HostUserAndPasswordAreCutToFiftyCharacters) {
-  SettingsForm form;
-  form.FtpHost = std::string(60, 'h');
-  form.FtpUser = std::string(51, 'u');
-  form.FtpPassword = std::string(50, 'p');
-  Settings settings;
-  ApplyForm(form, settings);
-  EXPECT_EQ(settings.FtpHost, std::string(50, 'h'));
-  EXPECT_EQ(settings.FtpUser, std::string(50, 'u'));
-  EXPECT_EQ(settings.FtpPassword, std::string(50, 'p'));
+  // Host, user and password are cut to fifty characters.
+  const SettingsForm longForm{
+      std::string(60, 'h'), std::string(51, 'u'), std::string(50, 'p'), "", "", "", ""};
+  Settings cut;
+  ApplyForm(longForm, cut);
+  EXPECT_EQ(
+      (std::vector<std::string>{cut.FtpHost, cut.FtpUser, cut.FtpPassword}),
+      (std::vector<std::string>{std::string(50, 'h'), std::string(50, 'u'), std::string(50, 'p')}));
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/settings/password_scramble.h"
+#include "core/settings/settings.h"
 #include "support/temp_dir.h"
 
 namespace vdbq {
@@ -13,130 +16,121 @@ namespace {
 
 using testing::TempDir;
 
-Settings Changed(const std::string& programDir) {
-  Settings settings = DefaultSettings(programDir);
-  settings.RemoteExtractDir = "/remote/x/";
-  settings.DatabaseDir = programDir + "Db/";
-  settings.LogDir = programDir + "L/";
-  settings.SavesDir = programDir + "S/";
-  settings.FtpUser = "operator";
-  settings.FtpHost = "127.0.0.1 2121";
-  settings.FtpPassword = "Secret12";
-  settings.StrobeOn = false;
-  settings.SoundsOn = false;
-  settings.Col1 = 0xFF00FF;
-  settings.Col2 = 0;
-  return settings;
+// Every stored value differs from its default.
+Settings Changed(const std::string& dir) {
+  return {.ProgramDir = dir,
+          .RemoteExtractDir = "/remote/x/",
+          .DatabaseDir = dir + "Db/",
+          .LogDir = dir + "L/",
+          .SavesDir = dir + "S/",
+          .FtpUser = "operator",
+          .FtpHost = "127.0.0.1 2121",
+          .FtpPassword = "Secret12",
+          .StrobeOn = false,
+          .SoundsOn = false,
+          .Col1 = 0xFF00FF,
+          .Col2 = 0};
 }
 
-TEST(DefaultSettings, DirectoriesLieBelowTheProgram) {
+TEST(LoadSettings, DefaultsLieBelowTheProgramLongTextsAreCut) {
   const Settings settings = DefaultSettings("/opt/vdbq/");
-  EXPECT_EQ(settings.ProgramDir, "/opt/vdbq/");
-  EXPECT_EQ(settings.DatabaseDir, "/opt/vdbq/DBase/");
-  EXPECT_EQ(settings.LogDir, "/opt/vdbq/Logs/");
-  EXPECT_EQ(settings.SavesDir, "/opt/vdbq/Saves/");
-  EXPECT_EQ(settings.RemoteExtractDir, "/scheduler/varnolt/DBXtract/");
-  EXPECT_EQ(settings.FtpUser, "varnolt");
+  EXPECT_EQ(
+      (std::vector<std::string>{settings.ProgramDir, settings.DatabaseDir, settings.LogDir,
+                                settings.SavesDir, settings.RemoteExtractDir, settings.FtpUser}),
+      (std::vector<std::string>{"/opt/vdbq/", "/opt/vdbq/DBase/", "/opt/vdbq/Logs/",
+                                "/opt/vdbq/Saves/", "/scheduler/varnolt/DBXtract/", "varnolt"}));
+  EXPECT_EQ(std::tie(settings.Col1, settings.Col2), std::make_tuple(65535, 128));
   EXPECT_EQ(settings.FtpPassword.size(), 8u);
-  EXPECT_EQ(settings.Col1, 65535);
-  EXPECT_EQ(settings.Col2, 128);
   EXPECT_TRUE(settings.StrobeOn && settings.SoundsOn && settings.SaveSettingsOnExit);
-}
-
-TEST(LoadSettings, EmptyStoreGivesDefaultsAndCreatesDirectories) {
+  // An empty store gives the defaults and creates the directories; long texts are cut.
   TempDir dir;
   MemorySettingsStore store;
-  const Settings settings = LoadSettings(store, dir.DirText());
-  EXPECT_EQ(settings, DefaultSettings(dir.DirText()));
-  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "DBase"));
-  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "Logs"));
-  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "Saves"));
+  const Settings loaded = LoadSettings(store, dir.DirText());
+  EXPECT_EQ(loaded, DefaultSettings(dir.DirText()));
+  for (const char* sub : {"DBase", "Logs", "Saves"}) {
+    EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / sub)) << sub;
+  }
 }
 
 // Numbers are decimal integers; a switch is on for any number but zero; what is no number,
 // or out of range, gives the default.
 TEST(LoadSettings, NumbersAndSwitches) {
-  const struct {
-    const char* Name;
-    const char* Stored;
-    int Col1, Col2;
-    bool Strobe;
-  } cases[] = {{"Col1", "abc", 65535, 128, true},         {"Col2", "12x", 65535, 128, true},
-               {"Col1", "255", 255, 128, true},           {"Col2", "-1", 65535, -1, true},
-               {"Col1", "99999999999", 65535, 128, true}, {"Strobe", "0", 65535, 128, false},
-               {"Strobe", "2", 65535, 128, true},         {"Strobe", "-1", 65535, 128, true},
-               {"Strobe", "no", 65535, 128, true},        {"Strobe", "", 65535, 128, true}};
-  for (const auto& c : cases) {
+  // The stored name and value, then Col1, Col2 and Strobe as read.
+  const std::tuple<const char*, const char*, int, int, bool> cases[] = {
+      {"Col1", "abc", 65535, 128, true},         {"Col2", "12x", 65535, 128, true},
+      {"Col1", "255", 255, 128, true},           {"Col2", "-1", 65535, -1, true},
+      {"Col1", "99999999999", 65535, 128, true}, {"Strobe", "0", 65535, 128, false},
+      {"Strobe", "2", 65535, 128, true},         {"Strobe", "-1", 65535, 128, true},
+      {"Strobe", "no", 65535, 128, true},        {"Strobe", "", 65535, 128, true}};
+  for (const auto& [name, stored, col1, col2, strobe] : cases) {
     TempDir dir;
-    MemorySettingsStore store(std::map<std::string, std::string>{{c.Name, c.Stored}});
+    MemorySettingsStore store(std::map<std::string, std::string>{{name, stored}});
     const Settings settings = LoadSettings(store, dir.DirText());
-    EXPECT_EQ(settings.Col1, c.Col1) << c.Name << "=" << c.Stored;
-    EXPECT_EQ(settings.Col2, c.Col2) << c.Name << "=" << c.Stored;
-    EXPECT_EQ(settings.StrobeOn, c.Strobe) << c.Name << "=" << c.Stored;
+    EXPECT_EQ(std::tie(settings.Col1, settings.Col2, settings.StrobeOn),
+              std::tie(col1, col2, strobe))
+        << name << "=" << stored;
   }
   TempDir dir;
   MemorySettingsStore store({{"Sfx", "0"}, {"SaveSettings", "false"}});
   const Settings settings = LoadSettings(store, dir.DirText());
   EXPECT_FALSE(settings.SoundsOn);
   EXPECT_TRUE(settings.SaveSettingsOnExit);
-}
-
-TEST(LoadSettings, LongTextsAreCut) {
-  TempDir dir;
+  // Long texts are cut.
   const std::string longDir = "/" + std::string(300, 'd') + "/";
-  MemorySettingsStore store({{"FtpFromDir", longDir},
-                             {"UserID", std::string(60, 'u')},
-                             {"HostID", std::string(51, 'h')},
-                             {"Encrypt", StoredPasswordValue(std::string(70, 'p'))}});
-  const Settings settings = LoadSettings(store, dir.DirText());
-  EXPECT_EQ(settings.RemoteExtractDir, longDir.substr(0, 255));
-  EXPECT_EQ(settings.FtpUser, std::string(50, 'u'));
-  EXPECT_EQ(settings.FtpHost, std::string(50, 'h'));
-  EXPECT_EQ(settings.FtpPassword, std::string(50, 'p'));
+  MemorySettingsStore cut({{"FtpFromDir", longDir},
+                           {"UserID", std::string(60, 'u')},
+                           {"HostID", std::string(51, 'h')},
+                           {"Encrypt", StoredPasswordValue(std::string(70, 'p'))}});
+  const Settings s = LoadSettings(cut, dir.DirText());
+  EXPECT_EQ((std::vector<std::string>{s.RemoteExtractDir, s.FtpUser, s.FtpHost, s.FtpPassword}),
+            (std::vector<std::string>{longDir.substr(0, 255), std::string(50, 'u'),
+                                      std::string(50, 'h'), std::string(50, 'p')}));
+  // An old-style password value reads as before.
+  MemorySettingsStore old({{"Encrypt", Scramble("varnolt", kPasswordStartValue)}});
+  EXPECT_EQ(LoadSettings(old, dir.DirText()).FtpPassword, "varnolt");
 }
 
-TEST(LoadSettings, OldStylePasswordValueReadsAsBefore) {
-  TempDir dir;
-  MemorySettingsStore store({{"Encrypt", Scramble("varnolt", kPasswordStartValue)}});
-  EXPECT_EQ(LoadSettings(store, dir.DirText()).FtpPassword, "varnolt");
-}
-
-TEST(StoreSettings, NumbersAndSwitchesAreDecimalText) {
-  TempDir dir;
-  MemorySettingsStore store;
-  StoreSettings(store, Changed(dir.DirText()));
-  EXPECT_EQ(store.Values().at("Col1"), "16711935");
-  EXPECT_EQ(store.Values().at("Col2"), "0");
-  EXPECT_EQ(store.Values().at("Strobe"), "0");
-  EXPECT_EQ(store.Values().at("Sfx"), "0");
-  EXPECT_EQ(store.Values().at("SaveSettings"), "1");
-}
-
-TEST(StoreSettings, StoredSettingsLoadBackUnchanged) {
+TEST(StoreSettings, NumbersAndSwitchesAreDecimalTextLoadBackUnchangedAndSwitchOff) {
   TempDir dir;
   MemorySettingsStore store;
   const Settings settings = Changed(dir.DirText());
   StoreSettings(store, settings);
+  std::vector<std::string> stored;
+  for (const char* key : {"Col1", "Col2", "Strobe", "Sfx", "SaveSettings"}) {
+    stored.push_back(store.Values().at(key));
+  }
+  EXPECT_EQ(stored, (std::vector<std::string>{"16711935", "0", "0", "0", "1"}));
   EXPECT_EQ(LoadSettings(store, dir.DirText()), settings);
-}
-
-TEST(StoreSettings, SwitchOffKeepsEarlierValuesAndStoresZero) {
-  TempDir dir;
-  MemorySettingsStore store;
-  const Settings earlier = Changed(dir.DirText());
-  StoreSettings(store, earlier);
-  const auto before = store.Values();
-
+  // Switched off, it keeps the earlier values and stores zero.
+  auto expected = store.Values();
+  expected["SaveSettings"] = "0";
   Settings later = DefaultSettings(dir.DirText());
   later.SaveSettingsOnExit = false;
   StoreSettings(store, later);
-
-  auto expected = before;
-  expected["SaveSettings"] = "0";
   EXPECT_EQ(store.Values(), expected);
-  Settings reloaded = earlier;
+  Settings reloaded = settings;
   reloaded.SaveSettingsOnExit = false;
   EXPECT_EQ(LoadSettings(store, dir.DirText()), reloaded);
+}
+
+using testing::TempDir;
+namespace fs = std::filesystem;
+
+TEST(EnsureDirectories, CreatesOneLevelOnlySilentlyInTheOrderSavesLogDatabase) {
+  TempDir dir;
+  Settings settings = DefaultSettings(dir.DirText());
+  settings.LogDir = dir.DirText() + "missing/Logs/";
+  EXPECT_NO_THROW(EnsureDirectories(settings));
+  EXPECT_FALSE(fs::exists(dir.Path() / "missing"));
+  EXPECT_TRUE(fs::is_directory(dir.Path() / "Saves"));
+  EXPECT_TRUE(fs::is_directory(dir.Path() / "DBase"));
+  // Each directory here lies inside the one before it in the order saves, log, database, so all
+  // three exist only when they are created in that order.
+  settings.SavesDir = dir.DirText() + "a/";
+  settings.LogDir = dir.DirText() + "a/b/";
+  settings.DatabaseDir = dir.DirText() + "a/b/c/";
+  EnsureDirectories(settings);
+  EXPECT_TRUE(fs::is_directory(dir.Path() / "a" / "b" / "c"));
 }
 
 }  // namespace

@@ -17,35 +17,22 @@ class CalendarPageTest : public PageTest {
   CalendarPage page;
 };
 
-TEST_F(CalendarPageTest, DescriptionLosesItsQuotesAndDatesBecomeOneText) {
+// The description loses its quotes and the dates become one text; a header followed by another
+// header has no dates; an unknown calendar keeps the description and empties the dates.
+TEST_F(CalendarPageTest, ShowsNameDescriptionAndDates) {
   Load({{"Calendars.Xtract", kCalendars}});
-  Show("HOLIDAYS");
-  EXPECT_EQ(page.LabCal1, "HOLIDAYS");
-  EXPECT_EQ(page.LabCal1Desc, "Bank holidays");
-  EXPECT_EQ(page.Cal1Memo, "01/01/07 12/25/07 12/26/07");
-  EXPECT_EQ(page.CalendarDatesText, "01/01/07 12/25/07 12/26/07");
-}
-
-TEST_F(CalendarPageTest, HeaderFollowedByAnotherHeaderHasNoDates) {
-  Load({{"Calendars.Xtract", kCalendars}});
-  Show("EMPTY");
-  EXPECT_EQ(page.LabCal1Desc, "Nothing yet");
-  EXPECT_EQ(page.Cal1Memo, "");
-  Show("MONTHEND");
-  EXPECT_EQ(page.Cal1Memo, "01/31/07");
-}
-
-TEST_F(CalendarPageTest, UnknownCalendarKeepsTheDescriptionAndEmptiesTheDates) {
-  Load({{"Calendars.Xtract", kCalendars}});
-  Show("HOLIDAYS");
-  Show("HOLI");
-  EXPECT_EQ(page.LabCal1, "HOLI");
-  EXPECT_EQ(page.LabCal1Desc, "Bank holidays");
-  EXPECT_EQ(page.Cal1Memo, "");
-  EXPECT_EQ(page.CalendarDatesText, "");
-}
-
-TEST(FindCalendar, NameIsTheTextBeforeTheFirstTab) {
+  const std::pair<const char*, const char*> shown[] = {
+      {"HOLIDAYS", "HOLIDAYS|Bank holidays|01/01/07 12/25/07 12/26/07|01/01/07 12/25/07 12/26/07"},
+      {"HOLI", "HOLI|Bank holidays||"},
+      {"EMPTY", "EMPTY|Nothing yet||"},
+      {"MONTHEND", "MONTHEND|Last day|01/31/07|01/31/07"}};
+  for (const auto& [name, state] : shown) {
+    Show(name);
+    EXPECT_EQ(
+        page.LabCal1 + "|" + page.LabCal1Desc + "|" + page.Cal1Memo + "|" + page.CalendarDatesText,
+        state);
+  }
+  // The name is the text before the first tab.
   const LineList lines(
       std::vector<std::string>{"$CALENDAR", "NOTAB \"x\"", "A\tB\t\"two tabs\"", " 01/01/07"});
   EXPECT_FALSE(FindCalendar(lines, "NOTAB").has_value());
@@ -54,11 +41,8 @@ TEST(FindCalendar, NameIsTheTextBeforeTheFirstTab) {
   EXPECT_EQ(calendar->Description, "two tabs");
   EXPECT_EQ(calendar->Dates, "01/01/07");
   EXPECT_FALSE(FindCalendar(lines, "$CALENDAR").has_value());
-}
-
-TEST(FindCalendar, DescriptionKeepsQuotesThatDoNotEncloseIt) {
-  const LineList lines(std::vector<std::string>{"C\t\"open only"});
-  EXPECT_EQ(FindCalendar(lines, "C")->Description, "\"open only");
+  // Quotes that do not enclose the description stay.
+  EXPECT_EQ(FindCalendar(LineList({"C\t\"open only"}), "C")->Description, "\"open only");
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include "core/views/job_page.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "page_fixture.h"
 
 namespace vdbq {
@@ -18,126 +22,88 @@ class JobPageTest : public PageTest {
   JobPage page;
 };
 
-TEST_F(JobPageTest, CommandClauseGivesTypeCommandAndPlatform) {
-  LoadJobs(
-      "CPU1#J1 SCRIPTNAME \"/opt/run.sh -x\"\n STREAMLOGON root\n RECOVERY STOP\n"
-      "CPU1#J2 DOCOMMAND \"ls ^DIR^\"\n RECOVERY STOP\n"
-      "MPE1#J3 JOBFILENAME JOBF.PUB\n RECOVERY STOP\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(page.LabJobCmdType, "Scriptname ");
-  EXPECT_EQ(page.LabJobCmd, "\"/opt/run.sh -x\"");
-  EXPECT_EQ(page.LabJobPlatform, "UNIX/NT");
-  Show("CPU1", "J2");
-  EXPECT_EQ(page.LabJobCmdType, "Command ");
-  EXPECT_EQ(page.LabJobCmd, "\"ls ^DIR^\"");
-  EXPECT_EQ(page.LabJobPlatform, "UNIX/NT/MPE");
-  Show("MPE1", "J3");
-  EXPECT_EQ(page.LabJobCmdType, "Jobfilename ");
-  EXPECT_EQ(page.LabJobCmd, "JOBF.PUB");
-  EXPECT_EQ(page.LabJobPlatform, "MPE");
-  EXPECT_EQ(page.LabJobJob, "J3");
-  EXPECT_EQ(page.LabJobName2, "J3");
-  EXPECT_EQ(page.LabJobCpu, "MPE1");
+// Workstation#job, the second name, command type, command, platform, logon, description,
+// recovery and whether interactive, as shown.
+std::string Labels(const JobPage& p) {
+  const char* interactive = p.ImageJobInteractive == Picture::Yes  ? "yes"
+                            : p.ImageJobInteractive == Picture::No ? "no"
+                                                                   : "?";
+  return p.LabJobCpu + "#" + p.LabJobJob + "|" + p.LabJobName2 + "|" + p.LabJobCmdType + "|" +
+         p.LabJobCmd + "|" + p.LabJobPlatform + "|" + p.LabJobLogon + "|" + p.LabJobDesc + "|" +
+         p.LabJobRecovery + "|" + interactive;
 }
 
-TEST_F(JobPageTest, LogonLosesItsQuotesAndTwoQuotesDescribeNothing) {
-  LoadJobs(
-      "CPU1#J1 DOCOMMAND x\n     STREAMLOGON \"root\"\n     DESCRIPTION \"\"\n"
-      "     RECOVERY RERUN\n"
-      "CPU1#J2 DOCOMMAND y\n     STREAMLOGON \"\n     DESCRIPTION \"Nightly \"\"big\"\" run\"\n"
-      "     RECOVERY STOP\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(page.LabJobLogon, "root");
-  EXPECT_EQ(page.LabJobDesc, "<Empty>");
-  EXPECT_EQ(page.LabJobRecovery, "RERUN");
-  Show("CPU1", "J2");
-  EXPECT_EQ(page.LabJobLogon, "");
-  EXPECT_EQ(page.LabJobDesc, "\"Nightly \"\"big\"\" run\"");
-}
-
-TEST_F(JobPageTest, KeyMustEndAtABlankATabOrTheLineEnd) {
-  LoadJobs(
-      "CPU1#JOB10 DOCOMMAND ten\n RECOVERY STOP\nCPU1#JOB1\tDOCOMMAND one\n RECOVERY STOP\n"
-      "CPU1#JOB2\n RECOVERY CONTINUE\n");
-  Show("CPU1", "JOB1");
-  EXPECT_EQ(page.LabJobCmd, "one");
-  Show("CPU1", "JOB2");
-  EXPECT_EQ(page.LabJobRecovery, "CONTINUE");
-  EXPECT_EQ(page.LabJobCmd, "one");
-}
-
-TEST_F(JobPageTest, RecoveryEndsTheDefinition) {
-  LoadJobs(
-      "CPU1#J1 DOCOMMAND a\n RECOVERY STOP\n INTERACTIVE\n STREAMLOGON late\n"
-      "CPU1#J2 DOCOMMAND b\n STREAMLOGON b\n RECOVERY STOP\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(page.ImageJobInteractive, Picture::No);
-  EXPECT_EQ(page.LabJobLogon, "-");
-}
-
-TEST_F(JobPageTest, WithoutRecoveryTheReadingStopsBeforeTheNextDefinition) {
-  LoadJobs(
-      "CPU1#J1 DOCOMMAND a\n     DESCRIPTION one\n\n"
-      "CPU1#J2 DOCOMMAND b\n     STREAMLOGON other\n     INTERACTIVE\n     RECOVERY RERUN\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(page.LabJobDesc, "one");
-  EXPECT_EQ(page.LabJobLogon, "-");
-  EXPECT_EQ(page.LabJobRecovery, "-");
-  EXPECT_EQ(page.ImageJobInteractive, Picture::No);
-}
-
-TEST_F(JobPageTest, RecoveryLineThatLooksLikeADefinitionIsStillTaken) {
-  // Indented by fewer than five blanks and naming a job: the catalogue would count it as a
-  // definition line, but RECOVERY is tested first.
-  LoadJobs("CPU1#J1 DOCOMMAND a\n   RECOVERY RERUN AFTER CPU1#FIX\nCPU1#FIX DOCOMMAND f\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(page.LabJobRecovery, "RERUN AFTER CPU1#FIX");
-}
-
-TEST_F(JobPageTest, InteractiveOnlyForTheExactLineAndResetForEachJob) {
-  LoadJobs(
-      "CPU1#J1 DOCOMMAND a\n  INTERACTIVE\n RECOVERY STOP\n"
-      "CPU1#J2 DOCOMMAND b\n  INTERACTIVE NOW\n  interactive\n RECOVERY STOP\n");
-  Show("CPU1", "J1");
-  EXPECT_EQ(page.ImageJobInteractive, Picture::Yes);
-  Show("CPU1", "J2");
-  EXPECT_EQ(page.ImageJobInteractive, Picture::No);
-  Show("CPU1", "MISSING");
-  EXPECT_EQ(page.ImageJobInteractive, Picture::No);
-}
-
-TEST_F(JobPageTest, FieldsMissingFromADefinitionKeepThePreviousJobsValues) {
-  LoadJobs(
-      "CPU1#J1 SCRIPTNAME s1\n STREAMLOGON u1\n DESCRIPTION d1\n RECOVERY STOP\n"
-      "CPU1#J2 SOMETHING ELSE\n RECOVERY CONTINUE\n");
-  Show("CPU1", "J1");
-  Show("CPU1", "J2");
-  EXPECT_EQ(page.LabJobName2, "J2");
-  EXPECT_EQ(page.LabJobCmd, "s1");
-  EXPECT_EQ(page.LabJobCmdType, "Scriptname ");
-  EXPECT_EQ(page.LabJobLogon, "u1");
-  EXPECT_EQ(page.LabJobDesc, "d1");
-  EXPECT_EQ(page.LabJobRecovery, "CONTINUE");
-}
-
-TEST_F(JobPageTest, OperatingSystemPictureComesFromTheWorkstationTable) {
+// Each row shows a job on the page of the row before, after loading its jobs if it has any:
+// fields a definition lacks keep the previous job's values.
+TEST_F(JobPageTest, ShowsTheLinesOfTheDefinitionAndThePictureOfTheSystem) {
+  const struct {
+    const char* Jobs;
+    const char* Cpu;
+    const char* Name;
+    const char* Labels;
+  } rows[] = {
+      // The command clause gives type, command and platform.
+      {"CPU1#J1 SCRIPTNAME \"/opt/run.sh -x\"\n STREAMLOGON root\n RECOVERY STOP\n"
+       "CPU1#J2 DOCOMMAND \"ls ^DIR^\"\n RECOVERY STOP\n"
+       "MPE1#J3 JOBFILENAME JOBF.PUB\n RECOVERY STOP\n",
+       "CPU1", "J1", "CPU1#J1|J1|Scriptname |\"/opt/run.sh -x\"|UNIX/NT|root|-|STOP|no"},
+      {nullptr, "CPU1", "J2", "CPU1#J2|J2|Command |\"ls ^DIR^\"|UNIX/NT/MPE|root|-|STOP|no"},
+      {nullptr, "MPE1", "J3", "MPE1#J3|J3|Jobfilename |JOBF.PUB|MPE|root|-|STOP|no"},
+      // The logon loses its quotes, two quotes describe nothing.
+      {"CPU1#J1 DOCOMMAND x\n     STREAMLOGON \"root\"\n     DESCRIPTION \"\"\n"
+       "     RECOVERY RERUN\n"
+       "CPU1#J2 DOCOMMAND y\n     STREAMLOGON \"\n     DESCRIPTION \"Nightly \"\"big\"\" run\"\n"
+       "     RECOVERY STOP\n",
+       "CPU1", "J1", "CPU1#J1|J1|Command |x|UNIX/NT/MPE|root|<Empty>|RERUN|no"},
+      {nullptr, "CPU1", "J2",
+       "CPU1#J2|J2|Command |y|UNIX/NT/MPE||\"Nightly \"\"big\"\" run\"|STOP|no"},
+      // The key ends at a blank, a tab or the line end.
+      {"CPU1#JOB10 DOCOMMAND ten\n RECOVERY STOP\nCPU1#JOB1\tDOCOMMAND one\n RECOVERY STOP\n"
+       "CPU1#JOB2\n RECOVERY CONTINUE\n",
+       "CPU1", "JOB1", "CPU1#JOB1|JOB1|Command |one|UNIX/NT/MPE|-|-|STOP|no"},
+      {nullptr, "CPU1", "JOB2", "CPU1#JOB2|JOB2|Command |one|UNIX/NT/MPE|-|-|CONTINUE|no"},
+      // RECOVERY ends the definition.
+      {"CPU1#J1 DOCOMMAND a\n RECOVERY STOP\n INTERACTIVE\n STREAMLOGON late\n"
+       "CPU1#J2 DOCOMMAND b\n STREAMLOGON b\n RECOVERY STOP\n",
+       "CPU1", "J1", "CPU1#J1|J1|Command |a|UNIX/NT/MPE|-|-|STOP|no"},
+      // Without it the reading stops before the next definition.
+      {"CPU1#J1 DOCOMMAND a\n     DESCRIPTION one\n\n"
+       "CPU1#J2 DOCOMMAND b\n     STREAMLOGON other\n     INTERACTIVE\n     RECOVERY RERUN\n",
+       "CPU1", "J1", "CPU1#J1|J1|Command |a|UNIX/NT/MPE|-|one|-|no"},
+      // Indented by fewer than five blanks and naming a job: the catalogue would count it as a
+      // definition line, but RECOVERY is tested first.
+      {"CPU1#J1 DOCOMMAND a\n   RECOVERY RERUN AFTER CPU1#FIX\nCPU1#FIX DOCOMMAND f\n", "CPU1",
+       "J1", "CPU1#J1|J1|Command |a|UNIX/NT/MPE|-|-|RERUN AFTER CPU1#FIX|no"},
+      {"CPU1#J1 SCRIPTNAME s1\n STREAMLOGON u1\n DESCRIPTION d1\n RECOVERY STOP\n"
+       "CPU1#J2 SOMETHING ELSE\n RECOVERY CONTINUE\n",
+       "CPU1", "J1", "CPU1#J1|J1|Scriptname |s1|UNIX/NT|u1|d1|STOP|no"},
+      {nullptr, "CPU1", "J2", "CPU1#J2|J2|Scriptname |s1|UNIX/NT|u1|d1|CONTINUE|no"},
+      // Interactive only for the exact line, and reset for each job.
+      {"CPU1#J1 DOCOMMAND a\n  INTERACTIVE\n RECOVERY STOP\n"
+       "CPU1#J2 DOCOMMAND b\n  INTERACTIVE NOW\n  interactive\n RECOVERY STOP\n",
+       "CPU1", "J1", "CPU1#J1|J1|Command |a|UNIX/NT/MPE|-|-|STOP|yes"},
+      {nullptr, "CPU1", "J2", "CPU1#J2|J2|Command |b|UNIX/NT/MPE|-|-|STOP|no"},
+      {nullptr, "CPU1", "J1", "CPU1#J1|J1|Command |a|UNIX/NT/MPE|-|-|STOP|yes"},
+      {nullptr, "CPU1", "MISSING", "CPU1#MISSING|MISSING|Command |a|UNIX/NT/MPE|-|-|STOP|no"},
+  };
+  for (const auto& row : rows) {
+    if (row.Jobs != nullptr) {
+      page = JobPage{};
+      LoadJobs(row.Jobs);
+    }
+    Show(row.Cpu, row.Name);
+    EXPECT_EQ(Labels(page), row.Labels);
+  }
+  // BARE has no OS line: the picture stays; an undefined workstation shows the unknown picture.
   LoadJobs("");
-  Show("MPE1", "J");
-  EXPECT_EQ(page.ImageJobType, Picture::Mpev);
-  Show("WIN1", "J");
-  EXPECT_EQ(page.ImageJobType, Picture::Windows);
-  Show("BARE", "J");  // no OS line: the picture stays
-  EXPECT_EQ(page.ImageJobType, Picture::Windows);
-  Show("SAP1", "J");
-  EXPECT_EQ(page.ImageJobType, Picture::Sap);
-  Show("CPU1", "J");
-  EXPECT_EQ(page.ImageJobType, Picture::Unix);
-  // A job of an undefined workstation shows the unknown picture.
-  Show("GHOST", "J");
-  EXPECT_EQ(page.ImageJobType, Picture::Unknown);
-}
-
-TEST(FindJobDefinition, FindsTheFirstExactKey) {
+  std::vector<Picture> shown;
+  for (const char* cpu : {"MPE1", "WIN1", "BARE", "SAP1", "CPU1", "GHOST"}) {
+    Show(cpu, "J");
+    shown.push_back(page.ImageJobType);
+  }
+  EXPECT_EQ(shown, (std::vector<Picture>{Picture::Mpev, Picture::Windows, Picture::Windows,
+                                         Picture::Sap, Picture::Unix, Picture::Unknown}));
+  // A definition is found by the first exact key.
   const LineList lines(std::vector<std::string>{"A#B1 X", "A#B", "A#B Y"});
   EXPECT_EQ(FindJobDefinition(lines, "A#B"), 1);
   EXPECT_EQ(FindJobDefinition(lines, "A#C"), -1);

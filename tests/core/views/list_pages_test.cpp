@@ -1,5 +1,8 @@
 #include "core/views/list_pages.h"
 
+#include <string>
+#include <vector>
+
 #include "page_fixture.h"
 
 namespace vdbq {
@@ -13,45 +16,36 @@ class ListPagesTest : public PageTest {
   }
 };
 
-TEST_F(ListPagesTest, ParameterSelectsTheFirstRowOfItsName) {
-  ParameterPage page;
-  ShowParameter(store, catalogue, "BINDIR", page);
-  EXPECT_EQ(page.LabPar, "BINDIR");
-  EXPECT_EQ(page.Selected, 0);
-  EXPECT_EQ(page.Description, "/opt/bin");
-  ShowParameter(store, catalogue, "TMP", page);
-  EXPECT_EQ(page.Selected, 1);
-  EXPECT_EQ(page.Description, "/tmp");
+std::string State(const ParameterPage& page) {
+  return page.LabPar + "|" + std::to_string(page.Selected) + "|" + page.Description;
 }
 
-TEST_F(ListPagesTest, UnknownNameChangesOnlyTheTitle) {
+std::string State(const PromptPage& page) {
+  return page.LabPro + "|" + std::to_string(page.Selected) + "|" + page.Description;
+}
+
+// A name selects the first row of its name; an unknown name changes only the title.
+TEST_F(ListPagesTest, ShowOrClickSelectsTheFirstRowOfTheName) {
   ParameterPage page;
-  ShowParameter(store, catalogue, "TMP", page);
-  ShowParameter(store, catalogue, "tmp", page);
-  EXPECT_EQ(page.LabPar, "tmp");
-  EXPECT_EQ(page.Selected, 1);
-  EXPECT_EQ(page.Description, "/tmp");
+  std::vector<std::string> states;
+  for (const char* name : {"BINDIR", "TMP", "tmp"}) {
+    ShowParameter(store, catalogue, name, page);
+    states.push_back(State(page));
+  }
+  EXPECT_EQ(states, (std::vector<std::string>{"BINDIR|0|/opt/bin", "TMP|1|/tmp", "tmp|1|/tmp"}));
+  PromptPage prompt;
+  ShowPrompt(store, catalogue, "GO", prompt);
+  EXPECT_EQ(State(prompt), "GO|0|Start now? (Y/N)");
   PromptPage fresh;
   ShowPrompt(store, catalogue, "NONE", fresh);
-  EXPECT_EQ(fresh.Selected, -1);
-  EXPECT_EQ(fresh.Description, "");
-}
-
-TEST_F(ListPagesTest, PromptWorksOnThePromptList) {
-  PromptPage page;
-  ShowPrompt(store, catalogue, "GO", page);
-  EXPECT_EQ(page.LabPro, "GO");
-  EXPECT_EQ(page.Selected, 0);
-  EXPECT_EQ(page.Description, "Start now? (Y/N)");
-}
-
-TEST_F(ListPagesTest, ClickOnARowTitlesThePageAndGivesTheName) {
-  ParameterPage page;
-  EXPECT_EQ(ClickParameterRow(store, 1, page), std::optional<std::string>("TMP"));
-  EXPECT_EQ(page.LabPar, "TMP");
-  EXPECT_EQ(ClickParameterRow(store, 3, page), std::nullopt);
-  EXPECT_EQ(ClickParameterRow(store, -1, page), std::nullopt);
-  EXPECT_EQ(page.LabPar, "TMP");
+  EXPECT_EQ(State(fresh), "NONE|-1|");
+  // A click on a row titles the page and gives the name.
+  ParameterPage clicked;
+  EXPECT_EQ(ClickParameterRow(store, 1, clicked), std::optional<std::string>("TMP"));
+  EXPECT_EQ(clicked.LabPar, "TMP");
+  EXPECT_EQ(ClickParameterRow(store, 3, clicked), std::nullopt);
+  EXPECT_EQ(ClickParameterRow(store, -1, clicked), std::nullopt);
+  EXPECT_EQ(clicked.LabPar, "TMP");
   PromptPage prompts;
   EXPECT_EQ(ClickPromptRow(store, 0, prompts), std::optional<std::string>("GO"));
   EXPECT_EQ(ClickPromptRow(store, 1, prompts), std::nullopt);

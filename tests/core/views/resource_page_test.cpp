@@ -9,7 +9,7 @@ const char* const kResources =
     "$RESOURCE\n"
     "CPU1#TAPES\t   2\t\"Tape drives\"\n"
     "CPU1#LOCK\t   1\t\"\"\n"
-    "CPU2#SLOTS\t  10\tplain words\n";
+    "CPU2#SLOTS\t  10\t\"Slots\"\n";
 
 class ResourcePageTest : public PageTest {
  protected:
@@ -21,47 +21,27 @@ class ResourcePageTest : public PageTest {
   ResourcePage page;
 };
 
-TEST_F(ResourcePageTest, RowCarriesNameWorkstationAmountAndDescription) {
-  Show("CPU1#TAPES");
-  EXPECT_EQ(page.LabResName, "TAPES");
-  EXPECT_EQ(page.LabResCpu, "CPU1");
-  ASSERT_EQ(page.ListView1.size(), 1u);
-  EXPECT_EQ(Cells(page.ListView1[0]),
-            (std::vector<std::string>{"TAPES", "CPU1", "x2", "Tape drives"}));
-}
-
-TEST_F(ResourcePageTest, TwoQuotesDescribeNone) {
-  Show("CPU1#LOCK");
-  EXPECT_EQ(page.ListView1[0].Description, "None");
-  EXPECT_EQ(page.ListView1[0].Amount, "x1");
-}
-
-TEST_F(ResourcePageTest, HistoryKeepsEveryRowNewestFirst) {
-  Show("CPU1#TAPES");
-  Show("CPU2#SLOTS");
-  Show("CPU2#SLOTS");
-  ASSERT_EQ(page.ListView1.size(), 3u);
-  EXPECT_EQ(Cells(page.ListView1[0]), Cells(page.ListView1[1]));
-  EXPECT_EQ(page.ListView1[0].Amount, "x10");
-  EXPECT_EQ(page.ListView1[2].Resource, "TAPES");
-}
-
-TEST_F(ResourcePageTest, UnknownResourceCarriesThePreviousAmountAndDescription) {
-  Show("CPU1#TAPES");
-  Show("CPU9#GONE");
-  EXPECT_EQ(Cells(page.ListView1[0]),
-            (std::vector<std::string>{"GONE", "CPU9", "x2", "Tape drives"}));
+// Every row is kept, newest first. The key is the whole text before the tab; two quotes describe
+// none; an unknown resource carries the previous amount and description.
+TEST_F(ResourcePageTest, HistoryKeepsEveryRowNewestFirstUpToItsCap) {
+  for (const char* key :
+       {"CPU1#TAPE", "CPU1#TAPES", "CPU1#LOCK", "CPU2#SLOTS", "CPU2#SLOTS", "CPU9#GONE"}) {
+    Show(key);
+  }
+  EXPECT_EQ((std::vector<std::string>{page.LabResName, page.LabResCpu}),
+            (std::vector<std::string>{"GONE", "CPU9"}));
+  std::vector<std::vector<std::string>> rows;
+  for (const ResourceRow& row : page.ListView1) rows.push_back(Cells(row));
+  EXPECT_EQ(rows, (std::vector<std::vector<std::string>>{{"GONE", "CPU9", "x10", "Slots"},
+                                                         {"SLOTS", "CPU2", "x10", "Slots"},
+                                                         {"SLOTS", "CPU2", "x10", "Slots"},
+                                                         {"LOCK", "CPU1", "x1", "None"},
+                                                         {"TAPES", "CPU1", "x2", "Tape drives"},
+                                                         {"TAPE", "CPU1", "", ""}}));
   ResourcePage fresh;
   ShowResource(store, catalogue, "NOHASH", fresh);
   EXPECT_EQ(Cells(fresh.ListView1[0]), (std::vector<std::string>{"NOHASH", "", "", ""}));
-}
-
-TEST_F(ResourcePageTest, KeyIsTheWholeTextBeforeTheTab) {
-  Show("CPU1#TAPE");
-  EXPECT_EQ(page.ListView1[0].Amount, "");
-}
-
-TEST_F(ResourcePageTest, HistoryIsCappedDroppingTheOldestRows) {
+  // The history is capped, dropping the oldest rows.
   Show("CPU1#TAPES");
   for (size_t i = 0; i < kResourceHistoryLimit; ++i) Show("CPU1#LOCK");
   EXPECT_EQ(page.ListView1.size(), kResourceHistoryLimit);

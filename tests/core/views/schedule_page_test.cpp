@@ -26,60 +26,42 @@ const char* const kSchedules =
     "SCHEDULE CPU1#DAILY\nON EVERYDAY\n:\n CPU1#J2\nEND\n"
     "SCHEDULE CPU1#DAILY2\nAT 0100\nEND\n";
 
-TEST_F(SchedulePageTest, ShowsTheCommentAndBlankLinesBeforeTheDefinition) {
+// The first schedule is shown from line zero.
+TEST_F(SchedulePageTest, ShowsTheDefinitionFromTheCommentsBeforeItToItsEnd) {
   EXPECT_EQ(Show(kSchedules, "CPU1", "DAILY"), (Lines{"* the daily run", "", "SCHEDULE CPU1#DAILY",
                                                       "ON EVERYDAY", ":", " CPU1#J2", "END"}));
-}
-
-TEST_F(SchedulePageTest, FirstScheduleIsShownFromLineZero) {
   EXPECT_EQ(Show(kSchedules, "CPU1", "FIRST"),
             (Lines{"* file header", "SCHEDULE CPU1#FIRST", "ON REQUEST", ":", " CPU1#J1", "END"}));
-}
-
-TEST_F(SchedulePageTest, KeyMustMatchWholeAndInCase) {
+  // The key must match whole and in case.
   EXPECT_EQ(Show(kSchedules, "CPU1", "DAILY2"), (Lines{"SCHEDULE CPU1#DAILY2", "AT 0100", "END"}));
   EXPECT_TRUE(Show(kSchedules, "cpu1", "DAILY").empty());
   EXPECT_TRUE(Show(kSchedules, "CPU1", "DAIL").empty());
-}
-
-TEST_F(SchedulePageTest, ScheduleNotFoundLeavesTheMemoEmpty) {
+  // A schedule not found leaves the memo empty.
   EXPECT_TRUE(Show(kSchedules, "CPU9", "NONE").empty());
   EXPECT_TRUE(Show("", "CPU1", "X").empty());
-}
-
-TEST_F(SchedulePageTest, LinesAfterTheLastEndAreNotShownForAScheduleNotFound) {
+  // Lines after the last END are not shown for a schedule not found.
   // Found by the fuzzer: job lines left after the last END were shown for any missing key.
   const std::string text = "SCHEDULE B#S0\n:\nB#JOB9\nEND\nC#JOB1\n FOLLOWS A#S1.JO\n";
   EXPECT_TRUE(Show(text, "C", "S2").empty());
   EXPECT_TRUE(Show("* no schedule here\nand no END\n", "A", "B").empty());
   EXPECT_EQ(Show(text + "SCHEDULE C#S2\nEND\n", "C", "S2"),
             (Lines{"C#JOB1", " FOLLOWS A#S1.JO", "SCHEDULE C#S2", "END"}));
-}
-
-TEST_F(SchedulePageTest, DefinitionWithoutEndRunsToTheEndOfTheList) {
+  // Without one the definition runs to the end of the list.
   EXPECT_EQ(Show("SCHEDULE A#B\nEND\nSCHEDULE A#C\nON MO\n", "A", "C"),
             (Lines{"SCHEDULE A#C", "ON MO"}));
-}
-
-TEST_F(SchedulePageTest, OnlyALineEqualToEndClosesTheShownDefinition) {
   // ENDX ends a block for the index, but the page reads on to the line that is exactly END.
   EXPECT_EQ(Show("SCHEDULE A#B\nENDX\nSCHEDULE A#C\nEND\n", "A", "B"),
             (Lines{"SCHEDULE A#B", "ENDX", "SCHEDULE A#C", "END"}));
   EXPECT_EQ(Show("SCHEDULE A#B\nENDX\n* c\nSCHEDULE A#C\nEND\n", "A", "C"),
             (Lines{"* c", "SCHEDULE A#C", "END"}));
-}
-
-TEST_F(SchedulePageTest, OtherSchedulesAreSkippedBlockByBlock) {
   // The lines of A#B after its SCHEDULE line are never examined, so a SCHEDULE line hidden in
   // its block is not found; blocks without a schedule (a stray END) do not throw the walk off.
-  const std::string text =
+  const std::string stray =
       "* stray\nEND\nEND\nSCHEDULE A#B\nSCHEDULE A#HIDDEN\nEND\n"
       "* before target\nSCHEDULE A#T\nAT 1\nEND\n";
-  EXPECT_TRUE(Show(text, "A", "HIDDEN").empty());
-  EXPECT_EQ(Show(text, "A", "T"), (Lines{"* before target", "SCHEDULE A#T", "AT 1", "END"}));
-}
-
-TEST_F(SchedulePageTest, ShowingAnotherScheduleReplacesTheMemo) {
+  EXPECT_TRUE(Show(stray, "A", "HIDDEN").empty());
+  EXPECT_EQ(Show(stray, "A", "T"), (Lines{"* before target", "SCHEDULE A#T", "AT 1", "END"}));
+  // Showing another schedule replaces the memo.
   Load({{"Schedules.Xtract", kSchedules}});
   SchedulePage page;
   ShowSchedule(store, catalogue, "CPU1", "DAILY", page);
