@@ -102,6 +102,13 @@ TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBackCutToFifty
   EXPECT_EQ(
       (std::vector<std::string>{cut.FtpHost, cut.FtpUser, cut.FtpPassword}),
       (std::vector<std::string>{std::string(50, 'h'), std::string(50, 'u'), std::string(50, 'p')}));
+  // The dialog's fields take at most this many characters; 0 is no limit.
+  std::vector<int> limits;
+  for (auto item : {SettingsItem::FtpHost, SettingsItem::FtpUser, SettingsItem::FtpPassword,
+                    SettingsItem::FtpToDir}) {
+    limits.push_back(TextOf(item).MaxLength);
+  }
+  EXPECT_EQ(limits, (std::vector<int>{50, 26, 26, 0}));
 }
 
 }  // namespace

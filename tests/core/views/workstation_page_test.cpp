@@ -90,6 +90,7 @@ TEST_F(WorkstationPageTest, LinesOfTheDefinitionFillTheLabelsAndPicture) {
     const WorkstationPage shown = Show(std::string("CPUNAME A\n") + line + "\nEND\n", "A");
     EXPECT_EQ(shown.LabCpuType, type) << line;
     EXPECT_EQ(shown.ImageCpu, system) << line;
+    EXPECT_EQ(shown.LabCpuAsNode, "") << line;  // a system line leaves the next field alone
   }
   // On/off pictures are Yes only for ON; pictures without a default stay from the previous
   // workstation.
