@@ -71,8 +71,8 @@ void RunJ1(ReportContext& ctx) {
   ctx.Results.Rows.reserve(sorted.size());
   for (long long i : sorted) {
     ctx.Progress.Tick();
-    KeyParts parts = SplitKey(JobKeyView(ctx.Store.JobLines.At(i)));
-    ctx.Results.AddRow(std::move(parts.Workstation), {std::move(parts.Name)});
+    const KeyViews parts = SplitKeyView(JobKeyView(ctx.Store.JobLines.At(i)));
+    ctx.Results.AddRowOf(parts.Workstation, {parts.Name});
   }
   FinishReport(ctx, "Found " + CountText(sorted.size()) + " Job(s)... Ready.");
 }
@@ -96,13 +96,15 @@ void RunJ2(ReportContext& ctx) {
     const std::string_view name = key.substr(hash + 1);
     const size_t nameHash = name.find('#');
     const std::string_view caption = name.substr(0, nameHash);
-    std::string rest(key.substr(0, hash));
-    if (nameHash != std::string_view::npos) {
-      rest = std::string(name.substr(nameHash + 1)) + "#" + rest;
-    }
-    std::string mark = caption == previousName ? "1" : "";
+    const std::string_view mark = caption == previousName ? "1" : "";
     previousName = caption;
-    ctx.Results.AddRow(std::string(caption), {std::move(mark), std::move(rest)});
+    if (nameHash == std::string_view::npos) {
+      ctx.Results.AddRowOf(caption, {mark, key.substr(0, hash)});
+    } else {
+      const std::string rest =
+          std::string(name.substr(nameHash + 1)) + "#" + std::string(key.substr(0, hash));
+      ctx.Results.AddRowOf(caption, {mark, rest});
+    }
   }
   FinishReport(ctx, "Found " + CountText(sorted.size()) + " Job(s)... Ready.");
 }
@@ -164,8 +166,8 @@ void RunJ5(ReportContext& ctx) {
     ctx.Progress.Tick();
     const std::string_view key = scratch[k];
     if (entries[k] || (runs && runs->Holds(key))) continue;
-    KeyParts parts = SplitKey(key);
-    ctx.Results.AddRow(std::move(parts.Workstation), {std::move(parts.Name)});
+    const KeyViews parts = SplitKeyView(key);
+    ctx.Results.AddRowOf(parts.Workstation, {parts.Name});
     ++found;
   }
   FinishReport(ctx, "Found " + CountText(found) + " Un-Scheduled Job(s)... Ready.");
@@ -211,10 +213,9 @@ void RunJ6(ReportContext& ctx) {
     const size_t separator = line.find(kClauseSeparator);
     const std::string_view key = line.substr(0, separator);
     if (key.empty()) continue;
-    KeyParts parts = SplitKey(key);
-    ctx.Results.AddRow(
-        std::move(parts.Workstation),
-        {std::move(parts.Name), std::string(line.substr(separator + kClauseSeparator.size()))});
+    const KeyViews parts = SplitKeyView(key);
+    ctx.Results.AddRowOf(parts.Workstation,
+                         {parts.Name, line.substr(separator + kClauseSeparator.size())});
     ++found;
   }
   FinishReport(ctx, "Found " + CountText(found) + " Job(s) containing <" + search + ">... Ready.");
