@@ -115,6 +115,14 @@ class LineList {
     return starts_.Size() == 0 ? 0 : static_cast<long long>(starts_.Size()) - 1;
   }
   bool IsEmpty() const { return Count() == 0; }
+  // Where a view that At gave starts in the list's bytes.
+  size_t OffsetOf(std::string_view line) const {
+    return static_cast<size_t>(line.data() - bytes_.Data());
+  }
+  // The view of length bytes at offset (as OffsetOf gives it).
+  std::string_view TextAt(size_t offset, size_t length) const {
+    return std::string_view(bytes_.Data() + offset, length);
+  }
   // Tells lists apart that were made separately, so that what was worked out from one list
   // is not taken for another's; copies share it. 0 for an empty list made by default.
   unsigned long long Serial() const { return serial_; }

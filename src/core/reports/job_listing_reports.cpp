@@ -67,11 +67,11 @@ void RunJ1(ReportContext& ctx) {
                     {100, 300, 0, 0, 0, 0, 0, 0, 0},
                     true});
   // The sorted keys, read from the job lines in the order kept for this jobs file.
-  const std::vector<long long>& sorted = JobLinesSortedByKey(ctx.Store, ctx.Catalogue);
+  const JobKeyOrder sorted = JobKeysSortedByKey(ctx.Store, ctx.Catalogue);
   ctx.Results.Rows.reserve(sorted.size());
-  for (long long i : sorted) {
+  for (size_t k = 0; k < sorted.size(); ++k) {
     ctx.Progress.Tick();
-    const KeyViews parts = SplitKeyView(JobKeyView(ctx.Store.JobLines.At(i)));
+    const KeyViews parts = SplitKeyView(sorted[k]);
     ctx.Results.AddRowOf(parts.Workstation, {parts.Name});
   }
   FinishReport(ctx, "Found " + CountText(sorted.size()) + " Job(s)... Ready.");
@@ -85,13 +85,13 @@ void RunJ2(ReportContext& ctx) {
                     {200, 0, 100, 0, 0, 0, 0, 0, 0},
                     true});
   // The keys with "#" in the order of name#workstation, kept for this jobs file.
-  const std::vector<long long>& sorted = JobLinesSortedByName(ctx.Store, ctx.Catalogue);
+  const JobKeyOrder sorted = JobKeysSortedByName(ctx.Store, ctx.Catalogue);
   ctx.Results.Rows.reserve(sorted.size());
   std::string_view previousName;
-  for (long long i : sorted) {
+  for (size_t k = 0; k < sorted.size(); ++k) {
     ctx.Progress.Tick();
     // The row splits name#workstation at its first "#", which may lie inside the name.
-    const std::string_view key = JobKeyView(ctx.Store.JobLines.At(i));
+    const std::string_view key = sorted[k];
     const size_t hash = key.find('#');
     const std::string_view name = key.substr(hash + 1);
     const size_t nameHash = name.find('#');
@@ -140,10 +140,10 @@ void RunJ5(ReportContext& ctx) {
                     "All Un-Scheduled Jobs",
                     {100, 350, 0, 0, 0, 0, 0, 0, 0},
                     true});
+  const JobKeyOrder sorted = JobKeysSortedByKey(ctx.Store, ctx.Catalogue);
   std::vector<std::string_view> scratch;
-  for (long long i : JobLinesSortedByKey(ctx.Store, ctx.Catalogue)) {
-    scratch.push_back(JobKeyView(ctx.Store.JobLines.At(i)));
-  }
+  scratch.reserve(sorted.size());
+  for (size_t k = 0; k < sorted.size(); ++k) scratch.push_back(sorted[k]);
 
   // The page is on show while the schedules are read.
   ctx.Results.ResultsShown = true;
@@ -182,8 +182,9 @@ void RunJ6(ReportContext& ctx) {
                     {100, 250, 500, 0, 0, 0, 0, 0, 0},
                     false});
   // The scratch lines stand back to back in one text; views into it are sorted.
-  std::string joinedLines;
-  std::vector<std::pair<size_t, size_t>> spans;
+  // The matching lines are found first, so that the joined text is made once at its size.
+  std::vector<std::string_view> matching;
+  size_t total = 0;
   std::string upper;
   long long i = 0;
   do {
@@ -197,15 +198,21 @@ void RunJ6(ReportContext& ctx) {
       if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
     if (!Contains(upper, search)) continue;
+    matching.push_back(line);
+    total += JobKeyView(line).size() + kClauseSeparator.size() + rest.size();
+  } while (++i < ctx.Store.JobLineCount);
+  std::string joinedLines;
+  joinedLines.reserve(total);
+  std::vector<std::string_view> scratch;
+  scratch.reserve(matching.size());
+  for (std::string_view line : matching) {
+    const size_t blank = line.find(' ');
+    const std::string_view rest = blank == std::string_view::npos ? line : line.substr(blank + 1);
     const size_t at = joinedLines.size();
     joinedLines.append(JobKeyView(line)).append(kClauseSeparator).append(rest);
-    spans.emplace_back(at, joinedLines.size() - at);
-  } while (++i < ctx.Store.JobLineCount);
-  std::vector<std::string_view> scratch;
-  scratch.reserve(spans.size());
-  for (const auto& [at, length] : spans) {
-    scratch.push_back(std::string_view(joinedLines).substr(at, length));
+    scratch.push_back(std::string_view(joinedLines).substr(at));
   }
+  std::vector<std::string_view>().swap(matching);
   size_t found = 0;
   for (size_t index : CollationOrder(scratch)) {
     ctx.Progress.Tick();
