@@ -21,6 +21,9 @@ namespace {
 // Joins a job key and the rest of its header line in one sortable scratch line.
 constexpr std::string_view kClauseSeparator = "@S@T@U@";
 
+// How far ahead of the row being built a listing asks for the key bytes of a later row.
+constexpr size_t kKeysAhead = 16;
+
 // Calls visit(line, key) for every job header line. Line 0 is looked at even in an empty file.
 template <typename Visit>
 void ForEachJobHeader(ReportContext& ctx, Visit visit) {
@@ -71,6 +74,7 @@ void RunJ1(ReportContext& ctx) {
   ctx.Results.Rows.reserve(sorted.size());
   for (size_t k = 0; k < sorted.size(); ++k) {
     ctx.Progress.Tick();
+    sorted.Prefetch(k + kKeysAhead);
     const KeyViews parts = SplitKeyView(sorted[k]);
     ctx.Results.AddRowOf(parts.Workstation, {parts.Name});
   }
@@ -90,6 +94,7 @@ void RunJ2(ReportContext& ctx) {
   std::string_view previousName;
   for (size_t k = 0; k < sorted.size(); ++k) {
     ctx.Progress.Tick();
+    sorted.Prefetch(k + kKeysAhead);
     // The row splits name#workstation at its first "#", which may lie inside the name.
     const std::string_view key = sorted[k];
     const size_t hash = key.find('#');
@@ -143,7 +148,10 @@ void RunJ5(ReportContext& ctx) {
   const JobKeyOrder sorted = JobKeysSortedByKey(ctx.Store, ctx.Catalogue);
   std::vector<std::string_view> scratch;
   scratch.reserve(sorted.size());
-  for (size_t k = 0; k < sorted.size(); ++k) scratch.push_back(sorted[k]);
+  for (size_t k = 0; k < sorted.size(); ++k) {
+    sorted.Prefetch(k + kKeysAhead);
+    scratch.push_back(sorted[k]);
+  }
 
   // The page is on show while the schedules are read.
   ctx.Results.ResultsShown = true;
