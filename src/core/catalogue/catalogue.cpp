@@ -94,7 +94,8 @@ void AddKeysByWorkstation(const std::vector<Key>& keys, const DefinedCpuLookup& 
   bool first = true;
   bool take = false;
   TreeNode* cpuNode = nullptr;
-  for (std::string_view key : keys) {
+  for (size_t k = 0; k < keys.size(); ++k) {
+    const std::string_view key = keys[k];
     const size_t hash = key.find('#');
     if (hash == std::string_view::npos) continue;
     const std::string_view cpu = key.substr(0, hash);
@@ -107,6 +108,14 @@ void AddKeysByWorkstation(const std::vector<Key>& keys, const DefinedCpuLookup& 
       cpuNode = nullptr;
       if (take) {
         cpuNode = &AddNode(heading.Children, std::string(cpu), cpuPictures);
+        // The node's children are the run of keys of this workstation: room for them at once.
+        size_t run = 1;
+        for (size_t next = k + 1; next < keys.size(); ++next, ++run) {
+          const std::string_view nextKey = keys[next];
+          if (nextKey.find('#') == std::string_view::npos) continue;
+          if (nextKey.substr(0, nextKey.find('#')) != cpu) break;
+        }
+        cpuNode->Children.reserve(run);
         AddNode(cpuNode->Children, std::move(name), objectPictures);
       }
     } else if (take && cpuNode != nullptr) {

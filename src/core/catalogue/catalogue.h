@@ -56,11 +56,15 @@ struct CatalogueTotals {
   long long ResourceTotal = 0;
 };
 
-// Line indexes of job header lines in a sorted order, with the jobs file they index.
+// The keys of job header lines in a sorted order, with the jobs file they are read from. Each
+// key is its offset in the file's bytes (low 40 bits) and its length (high 24 bits), so that a
+// listing reads the keys without looking up their lines; when a key does not fit that, every
+// entry is the key's line index instead.
 struct SortedJobLines {
   unsigned long long JobLinesSerial = 0;
   long long JobLineCount = 0;
-  std::vector<long long> Lines;
+  bool LineIndexes = false;
+  std::vector<unsigned long long> Entries;
 };
 
 // The catalogue tree and the lookups built with it.

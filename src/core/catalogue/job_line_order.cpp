@@ -13,18 +13,47 @@ bool Current(const std::optional<SortedJobLines>& sorted, const ExtractStore& st
          sorted->JobLineCount == store.JobLineCount;
 }
 
+constexpr int kOffsetBits = 40;
+constexpr unsigned long long kOffsetMask = (1ULL << kOffsetBits) - 1;
+constexpr size_t kLongestPackedKey = (size_t{1} << (64 - kOffsetBits)) - 1;
+
+// The keys in the given order, with their lines.
 SortedJobLines InOrder(const ExtractStore& store, const std::vector<long long>& lines,
-                       const std::vector<std::string_view>& keys) {
-  SortedJobLines sorted{store.JobLines.Serial(), store.JobLineCount, {}};
-  sorted.Lines.reserve(lines.size());
-  for (size_t index : CollationOrder(keys)) sorted.Lines.push_back(lines[index]);
+                       const std::vector<std::string_view>& keys,
+                       const std::vector<size_t>& order) {
+  SortedJobLines sorted{store.JobLines.Serial(), store.JobLineCount, false, {}};
+  const LineList& text = store.JobLines;
+  for (std::string_view key : keys) {
+    if (!key.empty() && (key.size() > kLongestPackedKey || text.OffsetOf(key) > kOffsetMask)) {
+      sorted.LineIndexes = true;
+      break;
+    }
+  }
+  sorted.Entries.reserve(order.size());
+  for (size_t index : order) {
+    const std::string_view key = keys[index];
+    if (sorted.LineIndexes) {
+      sorted.Entries.push_back(static_cast<unsigned long long>(lines[index]));
+    } else if (key.empty()) {
+      sorted.Entries.push_back(0);
+    } else {
+      sorted.Entries.push_back(static_cast<unsigned long long>(key.size()) << kOffsetBits |
+                               text.OffsetOf(key));
+    }
+  }
   return sorted;
 }
 
 }  // namespace
 
-const std::vector<long long>& JobLinesSortedByKey(const ExtractStore& store,
-                                                  const Catalogue& catalogue) {
+std::string_view JobKeyOrder::operator[](size_t k) const {
+  const unsigned long long entry = sorted_.Entries[k];
+  if (sorted_.LineIndexes) return JobKeyView(store_.JobLines.At(static_cast<long long>(entry)));
+  return store_.JobLines.TextAt(static_cast<size_t>(entry & kOffsetMask),
+                                static_cast<size_t>(entry >> kOffsetBits));
+}
+
+JobKeyOrder JobKeysSortedByKey(const ExtractStore& store, const Catalogue& catalogue) {
   if (!Current(catalogue.JobLinesByKey, store)) {
     std::vector<long long> lines;
     std::vector<std::string_view> keys;
@@ -34,13 +63,12 @@ const std::vector<long long>& JobLinesSortedByKey(const ExtractStore& store,
       lines.push_back(i);
       keys.push_back(JobKeyView(line));
     }
-    catalogue.JobLinesByKey = InOrder(store, lines, keys);
+    catalogue.JobLinesByKey = InOrder(store, lines, keys, CollationOrder(keys));
   }
-  return catalogue.JobLinesByKey->Lines;
+  return JobKeyOrder(store, *catalogue.JobLinesByKey);
 }
 
-const std::vector<long long>& JobLinesSortedByName(const ExtractStore& store,
-                                                   const Catalogue& catalogue) {
+JobKeyOrder JobKeysSortedByName(const ExtractStore& store, const Catalogue& catalogue) {
   if (!Current(catalogue.JobLinesByName, store)) {
     std::vector<long long> lines;
     std::vector<std::string_view> keys;
@@ -57,15 +85,18 @@ const std::vector<long long>& JobLinesSortedByName(const ExtractStore& store,
     for (std::string_view key : keys) total += key.size();
     std::string swapped;
     swapped.reserve(total);
-    for (std::string_view& key : keys) {
+    std::vector<std::string_view> swappedKeys;
+    swappedKeys.reserve(keys.size());
+    for (std::string_view key : keys) {
       const size_t hash = key.find('#');
       const size_t at = swapped.size();
       swapped.append(key.substr(hash + 1)).append("#").append(key.substr(0, hash));
-      key = std::string_view(swapped).substr(at, key.size());
+      swappedKeys.push_back(std::string_view(swapped).substr(at, key.size()));
     }
-    catalogue.JobLinesByName = InOrder(store, lines, keys);
+    SortedJobLines sorted = InOrder(store, lines, keys, CollationOrder(swappedKeys));
+    catalogue.JobLinesByName = std::move(sorted);
   }
-  return catalogue.JobLinesByName->Lines;
+  return JobKeyOrder(store, *catalogue.JobLinesByName);
 }
 
 }  // namespace vdbq

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
@@ -10,13 +11,28 @@ namespace vdbq {
 // The job listings sort the same keys on every run; the orders are worked out once per loaded
 // jobs file and kept in the catalogue, which every refresh empties.
 
-// Every job header line, in the order of the sorted job keys.
-const std::vector<long long>& JobLinesSortedByKey(const ExtractStore& store,
-                                                  const Catalogue& catalogue);
+// The keys of a kept order, read from the jobs file of the store it was made from.
+class JobKeyOrder {
+ public:
+  JobKeyOrder(const ExtractStore& store, const SortedJobLines& sorted)
+      : store_(store), sorted_(sorted) {}
+  size_t size() const { return sorted_.Entries.size(); }
+  std::string_view operator[](size_t k) const;
+  // Asks for key k's bytes ahead of reading them: in name order the keys lie all over the
+  // jobs text, and waiting for each in turn is most of a listing's time.
+  void Prefetch(size_t k) const {
+    if (k < size()) __builtin_prefetch((*this)[k].data());
+  }
 
-// The job header lines whose key holds "#", in the order of the sorted texts job name, "#",
-// workstation.
-const std::vector<long long>& JobLinesSortedByName(const ExtractStore& store,
-                                                   const Catalogue& catalogue);
+ private:
+  const ExtractStore& store_;
+  const SortedJobLines& sorted_;
+};
+
+// The key of every job header line, sorted.
+JobKeyOrder JobKeysSortedByKey(const ExtractStore& store, const Catalogue& catalogue);
+
+// The keys that hold "#", in the order of the sorted texts job name, "#", workstation.
+JobKeyOrder JobKeysSortedByName(const ExtractStore& store, const Catalogue& catalogue);
 
 }  // namespace vdbq

@@ -45,7 +45,7 @@ struct FileRead {
   ByteBuffer Bytes;
   // Per piece: how many lines start in it, then where its first start goes in Starts.
   std::vector<size_t> PieceStarts;
-  std::vector<size_t> Starts;
+  LineOffsets Starts;
   std::string Error;  // set when the file cannot be read; the load then stops at it
 };
 
@@ -120,15 +120,20 @@ std::vector<LineList> ReadFilesAsLines(std::vector<FileRead>& files) {
     size_t total = 0;
     for (size_t& count : file.PieceStarts) total += std::exchange(count, total);
     // Room for the end of the text, which the line list adds.
-    file.Starts.reserve(total + 1);
-    file.Starts.resize(total);
+    if (total > 0) file.Starts = LineOffsets(file.Bytes.Size(), total);
   }
   RunOnAllCores(pieces.size(), [&](size_t k) {
     const Piece& piece = pieces[k];
     FileRead& file = *piece.File;
     if (!file.Error.empty()) return;
-    WriteLineStarts(file.Bytes.Data(), file.Bytes.Size(), piece.From(), piece.To(),
-                    file.Starts.data() + file.PieceStarts[piece.Index]);
+    const size_t first = file.PieceStarts[piece.Index];
+    if (file.Starts.Wide()) {
+      WriteLineStarts(file.Bytes.Data(), file.Bytes.Size(), piece.From(), piece.To(),
+                      file.Starts.WideData() + first);
+    } else {
+      WriteLineStarts(file.Bytes.Data(), file.Bytes.Size(), piece.From(), piece.To(),
+                      file.Starts.Narrow() + first);
+    }
   });
   std::vector<LineList> lists;
   for (FileRead& file : files) {

@@ -106,9 +106,27 @@ size_t* WriteLineStarts(const char* text, size_t size, size_t from, size_t to, s
   return out;
 }
 
-LineList::LineList(ByteBuffer bytes, std::vector<size_t> lineStarts)
+uint32_t* WriteLineStarts(const char* text, size_t size, size_t from, size_t to, uint32_t* out) {
+  ForEachLineStart(text, size, from, to, [&out](size_t at) { *out++ = static_cast<uint32_t>(at); });
+  return out;
+}
+
+LineOffsets::LineOffsets(size_t textSize, size_t lines)
+    : size_(lines + 1), wide_(textSize > UINT32_MAX) {
+  data_ = ByteBuffer(size_ * (wide_ ? sizeof(size_t) : sizeof(uint32_t)));
+}
+
+LineList::LineList(ByteBuffer bytes, LineOffsets lineStarts)
     : bytes_(std::move(bytes)), starts_(std::move(lineStarts)), serial_(++lastSerial) {
-  if (!starts_.empty()) starts_.push_back(bytes_.Size());
+  if (starts_.Size() > 0) starts_.Set(starts_.Size() - 1, bytes_.Size());
+}
+
+LineList::LineList(ByteBuffer bytes, const std::vector<size_t>& lineStarts)
+    : bytes_(std::move(bytes)), serial_(++lastSerial) {
+  if (lineStarts.empty()) return;
+  starts_ = LineOffsets(bytes_.Size(), lineStarts.size());
+  for (size_t i = 0; i < lineStarts.size(); ++i) starts_.Set(i, lineStarts[i]);
+  starts_.Set(lineStarts.size(), bytes_.Size());
 }
 
 LineList::LineList(const std::vector<std::string>& lines)
@@ -116,14 +134,14 @@ LineList::LineList(const std::vector<std::string>& lines)
   size_t total = 0;
   for (const std::string& line : lines) total += line.size();
   bytes_ = ByteBuffer(total);
-  starts_.reserve(lines.size() + 1);
+  starts_ = LineOffsets(total, lines.size());
   size_t at = 0;
-  for (const std::string& line : lines) {
-    starts_.push_back(at);
-    if (!line.empty()) std::memcpy(bytes_.Data() + at, line.data(), line.size());
-    at += line.size();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    starts_.Set(i, at);
+    if (!lines[i].empty()) std::memcpy(bytes_.Data() + at, lines[i].data(), lines[i].size());
+    at += lines[i].size();
   }
-  starts_.push_back(at);
+  starts_.Set(lines.size(), at);
 }
 
 LineList LineList::FromText(std::string text) {

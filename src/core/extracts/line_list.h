@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vdbq {
@@ -31,11 +34,55 @@ class ByteBuffer {
   size_t size_ = 0;
 };
 
+// Where each line of a text starts, then the end of the text: 4 bytes an offset while the text
+// is shorter than 4 GiB, 8 beyond. The loader writes the offsets in place, several pieces at
+// once, into room that is neither zeroed nor grown first.
+class LineOffsets {
+ public:
+  LineOffsets() = default;
+  // Room for `lines` line starts and the end of a text of textSize bytes.
+  LineOffsets(size_t textSize, size_t lines);
+  LineOffsets(const LineOffsets&) = default;
+  LineOffsets& operator=(const LineOffsets&) = default;
+  // A list moved from is empty, as a vector is.
+  LineOffsets(LineOffsets&& other) noexcept
+      : data_(std::move(other.data_)),
+        size_(std::exchange(other.size_, 0)),
+        wide_(std::exchange(other.wide_, false)) {}
+  LineOffsets& operator=(LineOffsets&& other) noexcept {
+    data_ = std::move(other.data_);
+    size_ = std::exchange(other.size_, 0);
+    wide_ = std::exchange(other.wide_, false);
+    return *this;
+  }
+  bool Wide() const { return wide_; }
+  uint32_t* Narrow() { return reinterpret_cast<uint32_t*>(data_.Data()); }
+  size_t* WideData() { return reinterpret_cast<size_t*>(data_.Data()); }
+  // How many offsets there are room for.
+  size_t Size() const { return size_; }
+  size_t At(size_t i) const {
+    if (wide_) return reinterpret_cast<const size_t*>(data_.Data())[i];
+    return reinterpret_cast<const uint32_t*>(data_.Data())[i];
+  }
+  void Set(size_t i, size_t offset) {
+    if (wide_) {
+      WideData()[i] = offset;
+    } else {
+      Narrow()[i] = static_cast<uint32_t>(offset);
+    }
+  }
+
+ private:
+  ByteBuffer data_;
+  size_t size_ = 0;
+  bool wide_ = false;
+};
+
 // An extract file as lines, indexed from 0. Reading at or past the end (or before the start)
 // gives an empty line: several walks read one line past the end on purpose.
 //
 // The file's bytes are kept as they were read, line breaks included, with one offset per
-// line, so a file costs its own size plus one offset per line in memory and is never copied.
+// line, so a file costs its own size plus four bytes a line in memory and is never copied.
 class LineList {
  public:
   LineList() = default;
@@ -43,14 +90,16 @@ class LineList {
   // Splits text at CR LF, lone CR and lone LF.
   static LineList FromText(std::string text);
   // The same over bytes read straight from a file; lineStarts as FindLineStarts gives them.
-  LineList(ByteBuffer bytes, std::vector<size_t> lineStarts);
+  LineList(ByteBuffer bytes, const std::vector<size_t>& lineStarts);
+  // The same with the starts already in place: room for one more, which takes the end.
+  LineList(ByteBuffer bytes, LineOffsets lineStarts);
 
   std::string_view At(long long index) const {
     if (index < 0 || index >= Count()) return {};
     const size_t i = static_cast<size_t>(index);
     const char* text = bytes_.Data();
-    const size_t start = starts_[i];
-    size_t end = starts_[i + 1];
+    const size_t start = starts_.At(i);
+    size_t end = starts_.At(i + 1);
     // The next line starts after this one's line break, if it has one.
     if (breaksKept_ && end > start) {
       if (text[end - 1] == '\n') {
@@ -63,9 +112,17 @@ class LineList {
     return std::string_view(text + start, end - start);
   }
   long long Count() const {
-    return starts_.empty() ? 0 : static_cast<long long>(starts_.size()) - 1;
+    return starts_.Size() == 0 ? 0 : static_cast<long long>(starts_.Size()) - 1;
   }
   bool IsEmpty() const { return Count() == 0; }
+  // Where a view that At gave starts in the list's bytes.
+  size_t OffsetOf(std::string_view line) const {
+    return static_cast<size_t>(line.data() - bytes_.Data());
+  }
+  // The view of length bytes at offset (as OffsetOf gives it).
+  std::string_view TextAt(size_t offset, size_t length) const {
+    return std::string_view(bytes_.Data() + offset, length);
+  }
   // Tells lists apart that were made separately, so that what was worked out from one list
   // is not taken for another's; copies share it. 0 for an empty list made by default.
   unsigned long long Serial() const { return serial_; }
@@ -95,7 +152,7 @@ class LineList {
  private:
   ByteBuffer bytes_;
   // Offset of each line in bytes_, then the end of the text.
-  std::vector<size_t> starts_;
+  LineOffsets starts_;
   // False when the lines were given one by one and stand back to back without breaks.
   bool breaksKept_ = true;
   unsigned long long serial_ = 0;

@@ -21,6 +21,9 @@ namespace {
 // Joins a job key and the rest of its header line in one sortable scratch line.
 constexpr std::string_view kClauseSeparator = "@S@T@U@";
 
+// How far ahead of the row being built a listing asks for the key bytes of a later row.
+constexpr size_t kKeysAhead = 16;
+
 // Calls visit(line, key) for every job header line. Line 0 is looked at even in an empty file.
 template <typename Visit>
 void ForEachJobHeader(ReportContext& ctx, Visit visit) {
@@ -67,12 +70,13 @@ void RunJ1(ReportContext& ctx) {
                     {100, 300, 0, 0, 0, 0, 0, 0, 0},
                     true});
   // The sorted keys, read from the job lines in the order kept for this jobs file.
-  const std::vector<long long>& sorted = JobLinesSortedByKey(ctx.Store, ctx.Catalogue);
+  const JobKeyOrder sorted = JobKeysSortedByKey(ctx.Store, ctx.Catalogue);
   ctx.Results.Rows.reserve(sorted.size());
-  for (long long i : sorted) {
+  for (size_t k = 0; k < sorted.size(); ++k) {
     ctx.Progress.Tick();
-    KeyParts parts = SplitKey(JobKeyView(ctx.Store.JobLines.At(i)));
-    ctx.Results.AddRow(std::move(parts.Workstation), {std::move(parts.Name)});
+    sorted.Prefetch(k + kKeysAhead);
+    const KeyViews parts = SplitKeyView(sorted[k]);
+    ctx.Results.AddRowOf(parts.Workstation, {parts.Name});
   }
   FinishReport(ctx, "Found " + CountText(sorted.size()) + " Job(s)... Ready.");
 }
@@ -85,24 +89,27 @@ void RunJ2(ReportContext& ctx) {
                     {200, 0, 100, 0, 0, 0, 0, 0, 0},
                     true});
   // The keys with "#" in the order of name#workstation, kept for this jobs file.
-  const std::vector<long long>& sorted = JobLinesSortedByName(ctx.Store, ctx.Catalogue);
+  const JobKeyOrder sorted = JobKeysSortedByName(ctx.Store, ctx.Catalogue);
   ctx.Results.Rows.reserve(sorted.size());
   std::string_view previousName;
-  for (long long i : sorted) {
+  for (size_t k = 0; k < sorted.size(); ++k) {
     ctx.Progress.Tick();
+    sorted.Prefetch(k + kKeysAhead);
     // The row splits name#workstation at its first "#", which may lie inside the name.
-    const std::string_view key = JobKeyView(ctx.Store.JobLines.At(i));
+    const std::string_view key = sorted[k];
     const size_t hash = key.find('#');
     const std::string_view name = key.substr(hash + 1);
     const size_t nameHash = name.find('#');
     const std::string_view caption = name.substr(0, nameHash);
-    std::string rest(key.substr(0, hash));
-    if (nameHash != std::string_view::npos) {
-      rest = std::string(name.substr(nameHash + 1)) + "#" + rest;
-    }
-    std::string mark = caption == previousName ? "1" : "";
+    const std::string_view mark = caption == previousName ? "1" : "";
     previousName = caption;
-    ctx.Results.AddRow(std::string(caption), {std::move(mark), std::move(rest)});
+    if (nameHash == std::string_view::npos) {
+      ctx.Results.AddRowOf(caption, {mark, key.substr(0, hash)});
+    } else {
+      const std::string rest =
+          std::string(name.substr(nameHash + 1)) + "#" + std::string(key.substr(0, hash));
+      ctx.Results.AddRowOf(caption, {mark, rest});
+    }
   }
   FinishReport(ctx, "Found " + CountText(sorted.size()) + " Job(s)... Ready.");
 }
@@ -138,9 +145,12 @@ void RunJ5(ReportContext& ctx) {
                     "All Un-Scheduled Jobs",
                     {100, 350, 0, 0, 0, 0, 0, 0, 0},
                     true});
+  const JobKeyOrder sorted = JobKeysSortedByKey(ctx.Store, ctx.Catalogue);
   std::vector<std::string_view> scratch;
-  for (long long i : JobLinesSortedByKey(ctx.Store, ctx.Catalogue)) {
-    scratch.push_back(JobKeyView(ctx.Store.JobLines.At(i)));
+  scratch.reserve(sorted.size());
+  for (size_t k = 0; k < sorted.size(); ++k) {
+    sorted.Prefetch(k + kKeysAhead);
+    scratch.push_back(sorted[k]);
   }
 
   // The page is on show while the schedules are read.
@@ -164,8 +174,8 @@ void RunJ5(ReportContext& ctx) {
     ctx.Progress.Tick();
     const std::string_view key = scratch[k];
     if (entries[k] || (runs && runs->Holds(key))) continue;
-    KeyParts parts = SplitKey(key);
-    ctx.Results.AddRow(std::move(parts.Workstation), {std::move(parts.Name)});
+    const KeyViews parts = SplitKeyView(key);
+    ctx.Results.AddRowOf(parts.Workstation, {parts.Name});
     ++found;
   }
   FinishReport(ctx, "Found " + CountText(found) + " Un-Scheduled Job(s)... Ready.");
@@ -180,8 +190,9 @@ void RunJ6(ReportContext& ctx) {
                     {100, 250, 500, 0, 0, 0, 0, 0, 0},
                     false});
   // The scratch lines stand back to back in one text; views into it are sorted.
-  std::string joinedLines;
-  std::vector<std::pair<size_t, size_t>> spans;
+  // The matching lines are found first, so that the joined text is made once at its size.
+  std::vector<std::string_view> matching;
+  size_t total = 0;
   std::string upper;
   long long i = 0;
   do {
@@ -195,15 +206,21 @@ void RunJ6(ReportContext& ctx) {
       if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
     if (!Contains(upper, search)) continue;
+    matching.push_back(line);
+    total += JobKeyView(line).size() + kClauseSeparator.size() + rest.size();
+  } while (++i < ctx.Store.JobLineCount);
+  std::string joinedLines;
+  joinedLines.reserve(total);
+  std::vector<std::string_view> scratch;
+  scratch.reserve(matching.size());
+  for (std::string_view line : matching) {
+    const size_t blank = line.find(' ');
+    const std::string_view rest = blank == std::string_view::npos ? line : line.substr(blank + 1);
     const size_t at = joinedLines.size();
     joinedLines.append(JobKeyView(line)).append(kClauseSeparator).append(rest);
-    spans.emplace_back(at, joinedLines.size() - at);
-  } while (++i < ctx.Store.JobLineCount);
-  std::vector<std::string_view> scratch;
-  scratch.reserve(spans.size());
-  for (const auto& [at, length] : spans) {
-    scratch.push_back(std::string_view(joinedLines).substr(at, length));
+    scratch.push_back(std::string_view(joinedLines).substr(at));
   }
+  std::vector<std::string_view>().swap(matching);
   size_t found = 0;
   for (size_t index : CollationOrder(scratch)) {
     ctx.Progress.Tick();
@@ -211,10 +228,9 @@ void RunJ6(ReportContext& ctx) {
     const size_t separator = line.find(kClauseSeparator);
     const std::string_view key = line.substr(0, separator);
     if (key.empty()) continue;
-    KeyParts parts = SplitKey(key);
-    ctx.Results.AddRow(
-        std::move(parts.Workstation),
-        {std::move(parts.Name), std::string(line.substr(separator + kClauseSeparator.size()))});
+    const KeyViews parts = SplitKeyView(key);
+    ctx.Results.AddRowOf(parts.Workstation,
+                         {parts.Name, line.substr(separator + kClauseSeparator.size())});
     ++found;
   }
   FinishReport(ctx, "Found " + CountText(found) + " Job(s) containing <" + search + ">... Ready.");

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/reports/schedule_header.h"
@@ -42,6 +44,15 @@ struct ResultList {
   ResultRow& AddRow(std::string caption, std::vector<std::string> subItems = {}) {
     Rows.push_back(ResultRow{std::move(caption), std::move(subItems)});
     return Rows.back();
+  }
+  // The same from texts copied once, straight into the new row: the listings add hundreds of
+  // thousands of rows.
+  ResultRow& AddRowOf(std::string_view caption, std::initializer_list<std::string_view> subItems) {
+    ResultRow& row = Rows.emplace_back();
+    row.Caption.assign(caption);
+    row.SubItems.reserve(subItems.size());
+    for (std::string_view item : subItems) row.SubItems.emplace_back(item);
+    return row;
   }
 };
 

@@ -51,6 +51,9 @@ const Extracts kUsage{{"Jobs.Xtract", kUsageJobs},
                        "FOLLOWS CPU2#LOAD\nEND\n"
                        "SCHEDULE CPU3#PRELOADONLY\n:\n CPU1#PRELOAD\nEND\n"}};
 
+// A name that makes its key too long for the listings to keep as an offset and a length.
+const std::string kLongName(size_t{1} << 24, 'N');
+
 const std::string kUsageHeading =
     "Workstation|Appears In Schedule|As Schedule Dependency|As Job Name|As Job Dependency\n";
 
@@ -71,6 +74,11 @@ const Case kCases[] = {
      {{"Jobs.Xtract", kJobs}},
      "|\n|\nCPU1|ALPHA\ncpu1|zeta\nCPU2|LOAD\n|PLAIN\n",
      "Found 6 Job(s)... Ready."},
+    {"a key too long to keep as an offset is read from its line",
+     "J#1",
+     "",
+     {{"Jobs.Xtract", "CPU2#B X\nCPU1#" + kLongName + " X\nCPU1#A X\n"}},
+     "CPU1|A\nCPU1|" + kLongName + "\nCPU2|B\n"},
     // Letter-case variants sort together but are other names; a key without "#" is not counted.
     {"repeats after the first carry the mark",
      "J#2",
