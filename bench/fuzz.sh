@@ -23,7 +23,7 @@ cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBUILD_GUI=OFF >/dev/null
 cmake --build "$build_dir" --target extracts_fuzzer -j "$build_jobs"
 
-# The committed seeds: the sample database and the core tests' fixtures (fuzz/make_corpus.sh).
+# The committed seeds: the sample database and the core tests' fixtures (scripts/make-fuzz-corpus.sh).
 seeds="$source_dir/fuzz/corpus"
 corpus="$build_dir/fuzz-corpus"
 findings="$build_dir/fuzz-findings"

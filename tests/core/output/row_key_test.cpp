@@ -58,6 +58,9 @@ using Click = std::pair<std::optional<std::string>, std::optional<std::string>>;
 Click Clicked(const ResultList& results, long long row) {
   const RowClick click = ClickResultRow(results, row);
   return {click.Copied, click.StatusText};
+}
+
+TEST(RowClick, CopiesTheKeyOrSaysReadyOrLeavesTheStatusAlone) {
   // A click copies the key, or says Ready., or leaves the status alone.
   const ResultList daily = ListOf(1, {{"CPU1", {"DAILY"}}});
   EXPECT_EQ(Clicked(daily, 0), Click("CPU1#DAILY", "Copied: CPU1#DAILY To ClipBoard."));

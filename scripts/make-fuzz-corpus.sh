@@ -4,11 +4,11 @@
 # running the test programs in TEST_BIN_DIR with VARNOLTDBQ_FUZZ_SEED_DIR set. Without
 # TEST_BIN_DIR only the sample database is written.
 #
-#   fuzz/make_corpus.sh OUT_DIR [TEST_BIN_DIR]
+#   scripts/make-fuzz-corpus.sh OUT_DIR [TEST_BIN_DIR]
 set -euo pipefail
 
 source_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-out="${1:?usage: fuzz/make_corpus.sh OUT_DIR [TEST_BIN_DIR]}"
+out="${1:?usage: scripts/make-fuzz-corpus.sh OUT_DIR [TEST_BIN_DIR]}"
 test_bin="${2:-}"
 # Larger inputs are cut to this length by bench/fuzz.sh anyway.
 max_len=200000
@@ -31,7 +31,7 @@ if [[ -n "$test_bin" ]]; then
   shopt -s nullglob
   tests=("$test_bin"/core_*_tests)
   if [[ ${#tests[@]} -eq 0 ]]; then
-    echo "make_corpus.sh: no core_*_tests in $test_bin" >&2
+    echo "make-fuzz-corpus.sh: no core_*_tests in $test_bin" >&2
     exit 1
   fi
   for test in "${tests[@]}"; do
@@ -40,4 +40,4 @@ if [[ -n "$test_bin" ]]; then
   done
 fi
 find "$out" -type f -size +"${max_len}"c -delete
-echo "make_corpus.sh: $(find "$out" -type f | wc -l) seeds in $out"
+echo "make-fuzz-corpus.sh: $(find "$out" -type f | wc -l) seeds in $out"
