@@ -7,7 +7,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/check/finding.h"
-#include "core/check/huge_pages.h"
+#include "core/extracts/huge_pages.h"
 #include "core/check/schedule_outline.h"
 #include "core/extracts/extract_store.h"
 #include "core/reports/report_context.h"

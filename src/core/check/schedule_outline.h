@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/check/huge_pages.h"
+#include "core/extracts/huge_pages.h"
 #include "core/extracts/line_list.h"
 #include "core/reports/report_context.h"
 

@@ -10,10 +10,7 @@
 #include <memory>
 
 #include "core/extracts/extract_store.h"
-
-#if __has_include(<sys/mman.h>)
-#include <sys/mman.h>
-#endif
+#include "core/extracts/huge_pages.h"
 
 namespace vdbq {
 namespace {
@@ -86,13 +83,7 @@ class KeyedObjects {
 class FileBytes {
  public:
   explicit FileBytes(size_t capacity) : capacity_(capacity) {
-    constexpr size_t kHugePage = size_t{2} << 20;
-    const size_t rounded = (capacity + kHugePage - 1) / kHugePage * kHugePage;
-    data_ = static_cast<char*>(std::aligned_alloc(kHugePage, rounded));
-    if (data_ == nullptr) throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-    madvise(data_, rounded, MADV_HUGEPAGE);
-#endif
+    data_ = static_cast<char*>(AllocateOnHugePages(capacity));
   }
   ~FileBytes() { std::free(data_); }
   FileBytes(const FileBytes&) = delete;

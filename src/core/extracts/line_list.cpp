@@ -7,16 +7,11 @@
 #include <cstring>
 #include <new>
 
+#include "core/extracts/huge_pages.h"
 #include "core/extracts/line_starts.h"
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 namespace vdbq {
 namespace {
-
-constexpr size_t kHugePage = size_t{2} << 20;
 
 std::atomic<unsigned long long> lastSerial{0};
 
@@ -24,17 +19,8 @@ std::atomic<unsigned long long> lastSerial{0};
 
 ByteBuffer::ByteBuffer(size_t size) : size_(size) {
   if (size == 0) return;
-  char* bytes = nullptr;
-#if defined(__linux__)
   // An extract of tens of megabytes would otherwise take one page fault per 4 KB as it is read.
-  if (size >= kHugePage) {
-    const size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
-    bytes = static_cast<char*>(std::aligned_alloc(kHugePage, rounded));
-    if (bytes != nullptr) madvise(bytes, rounded, MADV_HUGEPAGE);
-  }
-#endif
-  if (bytes == nullptr) bytes = static_cast<char*>(std::malloc(size));
-  if (bytes == nullptr) throw std::bad_alloc();
+  char* bytes = static_cast<char*>(AllocateOnHugePages(size));
   data_.reset(bytes);
 }
 
