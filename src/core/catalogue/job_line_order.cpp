@@ -44,6 +44,26 @@ SortedJobLines InOrder(const ExtractStore& store, const std::vector<long long>& 
   return sorted;
 }
 
+// The job definition lines and their keys in file order; `qualifiedOnly` keeps only keys
+// with a workstation ("WS#JOB").
+struct DefinitionKeys {
+  std::vector<long long> Lines;
+  std::vector<std::string_view> Keys;
+};
+
+DefinitionKeys JobDefinitionKeys(const ExtractStore& store, bool qualifiedOnly) {
+  DefinitionKeys found;
+  for (long long i = 0; i < store.JobLineCount; ++i) {
+    const std::string_view line = store.JobLines.At(i);
+    if (!IsJobDefinitionLine(line)) continue;
+    const std::string_view key = JobKeyView(line);
+    if (qualifiedOnly && key.find('#') == std::string_view::npos) continue;
+    found.Lines.push_back(i);
+    found.Keys.push_back(key);
+  }
+  return found;
+}
+
 }  // namespace
 
 std::string_view JobKeyOrder::operator[](size_t k) const {
@@ -55,31 +75,17 @@ std::string_view JobKeyOrder::operator[](size_t k) const {
 
 JobKeyOrder JobKeysSortedByKey(const ExtractStore& store, const Catalogue& catalogue) {
   if (!Current(catalogue.JobLinesByKey, store)) {
-    std::vector<long long> lines;
-    std::vector<std::string_view> keys;
-    for (long long i = 0; i < store.JobLineCount; ++i) {
-      const std::string_view line = store.JobLines.At(i);
-      if (!IsJobDefinitionLine(line)) continue;
-      lines.push_back(i);
-      keys.push_back(JobKeyView(line));
-    }
-    catalogue.JobLinesByKey = InOrder(store, lines, keys, CollationOrder(keys));
+    const DefinitionKeys found = JobDefinitionKeys(store, false);
+    catalogue.JobLinesByKey =
+        InOrder(store, found.Lines, found.Keys, CollationOrder(found.Keys));
   }
   return JobKeyOrder(store, *catalogue.JobLinesByKey);
 }
 
 JobKeyOrder JobKeysSortedByName(const ExtractStore& store, const Catalogue& catalogue) {
   if (!Current(catalogue.JobLinesByName, store)) {
-    std::vector<long long> lines;
-    std::vector<std::string_view> keys;
-    for (long long i = 0; i < store.JobLineCount; ++i) {
-      const std::string_view line = store.JobLines.At(i);
-      if (!IsJobDefinitionLine(line)) continue;
-      const std::string_view key = JobKeyView(line);
-      if (key.find('#') == std::string_view::npos) continue;
-      lines.push_back(i);
-      keys.push_back(key);
-    }
+    const DefinitionKeys found = JobDefinitionKeys(store, true);
+    const std::vector<std::string_view>& keys = found.Keys;
     // The swapped keys stand in one buffer; it does not grow while the views are taken.
     size_t total = 0;
     for (std::string_view key : keys) total += key.size();
@@ -93,7 +99,7 @@ JobKeyOrder JobKeysSortedByName(const ExtractStore& store, const Catalogue& cata
       swapped.append(key.substr(hash + 1)).append("#").append(key.substr(0, hash));
       swappedKeys.push_back(std::string_view(swapped).substr(at, key.size()));
     }
-    SortedJobLines sorted = InOrder(store, lines, keys, CollationOrder(swappedKeys));
+    SortedJobLines sorted = InOrder(store, found.Lines, keys, CollationOrder(swappedKeys));
     catalogue.JobLinesByName = std::move(sorted);
   }
   return JobKeyOrder(store, *catalogue.JobLinesByName);
