@@ -69,13 +69,14 @@ class LargeSet : public bench::ReportBenchDatabase {
   }
   std::string MiddleName(const char* heading) const {
     const auto& children = Heading(heading).Children;
-    return children.empty() ? "NONE" : children[children.size() / 2].Caption;
+    return children.empty() ? "NONE" : std::string(children[children.size() / 2].Caption);
   }
   std::string MiddleKey(const char* heading) const {
     const auto& cpus = Heading(heading).Children;
     if (cpus.empty()) return "NONE#NONE";
     const TreeNode& cpu = cpus[cpus.size() / 2];
-    return cpu.Caption + "#" + cpu.Children[cpu.Children.size() / 2].Caption;
+    return std::string(cpu.Caption) + "#" +
+           std::string(cpu.Children[cpu.Children.size() / 2].Caption);
   }
 };
 

@@ -23,7 +23,7 @@ nlohmann::ordered_json TotalsJson(const CatalogueTotals& totals) {
           {"ResourceTotal", totals.ResourceTotal}};
 }
 
-void PrintTree(const std::vector<TreeNode>& nodes, int depth) {
+void PrintTree(const std::pmr::vector<TreeNode>& nodes, int depth) {
   for (const TreeNode& node : nodes) {
     std::cout << std::string(static_cast<size_t>(depth) * 2, ' ') << DisplayText(node.Caption)
               << '\n';

@@ -53,10 +53,10 @@ CatalogueObjects ObjectsOf(const Catalogue& catalogue) {
     std::vector<std::string> names;
     std::vector<Key> keys;
     for (const TreeNode& node : heading.Children) {
-      names.push_back(node.Caption);
+      names.emplace_back(node.Caption);
       for (const TreeNode& leaf : node.Children) keys.emplace_back(node.Caption, leaf.Caption);
     }
-    const std::string& caption = heading.Caption;
+    const std::string_view caption = heading.Caption;
     if (caption == kHeadingWorkstations) TakeSome(names, objects.Workstations);
     if (caption == kHeadingCalendars) TakeSome(names, objects.Calendars);
     if (caption == kHeadingParameters) TakeSome(names, objects.Parameters);

@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "core/catalogue/job_line_order.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
@@ -15,24 +16,24 @@ std::string NormalisedOs(const std::string& osText) {
   return "UNIX";
 }
 
-TreeNode& AddNode(std::vector<TreeNode>& siblings, std::string caption, PicturePair pictures) {
-  siblings.push_back(TreeNode{std::move(caption), pictures, {}});
-  return siblings.back();
+TreeNode& AddNode(std::pmr::vector<TreeNode>& siblings, std::string_view caption,
+                  PicturePair pictures) {
+  return siblings.emplace_back(caption, pictures);
 }
 
 void BuildWorkstations(const ExtractStore& store, Catalogue& catalogue) {
   TreeNode& heading = AddNode(catalogue.Tree, kHeadingWorkstations, {0, 1});
-  std::string currentCpu;
+  std::string_view currentCpu;
   for (std::string_view line : store.CpuLines) {
     const std::string trimmed = UpperCase(TrimBlanks(line));
     if (StartsWith(trimmed, "CPUNAME")) {
-      currentCpu = CopyFrom(line, 9);
+      currentCpu = CopyView(line, 9, static_cast<long long>(line.size()));
       AddNode(heading.Children, currentCpu, {6, 7});
       ++catalogue.Totals.CpuTotal;
-      catalogue.ValidCpuList += currentCpu + "@:@";
+      catalogue.ValidCpuList.append(currentCpu).append("@:@");
     } else if (StartsWith(trimmed, "OS ")) {
       catalogue.CpuOsTable.push_back(
-          CpuOsEntry{currentCpu.substr(0, kCpuOsEntryLength),
+          CpuOsEntry{std::string(currentCpu.substr(0, kCpuOsEntryLength)),
                      NormalisedOs(UpperCase(CopyFrom(line, 4))).substr(0, kCpuOsEntryLength)});
     }
   }
@@ -86,10 +87,9 @@ class DefinedCpuLookup {
 
 // Adds WORKSTATION#NAME keys under a heading, grouping consecutive keys of one workstation
 // under one workstation node; takes only the keys whose workstation is (or is not) defined.
-template <typename Key>
-void AddKeysByWorkstation(const std::vector<Key>& keys, const DefinedCpuLookup& defined,
-                          bool wantDefined, TreeNode& heading, PicturePair cpuPictures,
-                          PicturePair objectPictures) {
+template <typename Keys>
+void AddKeysByWorkstation(const Keys& keys, const DefinedCpuLookup& defined, bool wantDefined,
+                          TreeNode& heading, PicturePair cpuPictures, PicturePair objectPictures) {
   std::string_view previousCpu;
   bool first = true;
   bool take = false;
@@ -99,7 +99,7 @@ void AddKeysByWorkstation(const std::vector<Key>& keys, const DefinedCpuLookup& 
     const size_t hash = key.find('#');
     if (hash == std::string_view::npos) continue;
     const std::string_view cpu = key.substr(0, hash);
-    std::string name(key.substr(hash + 1));
+    const std::string_view name = key.substr(hash + 1);
     // The very first key always opens a workstation node, even one with an empty name.
     if (first || cpu != previousCpu) {
       first = false;
@@ -107,7 +107,7 @@ void AddKeysByWorkstation(const std::vector<Key>& keys, const DefinedCpuLookup& 
       take = defined.IsDefined(cpu) == wantDefined;
       cpuNode = nullptr;
       if (take) {
-        cpuNode = &AddNode(heading.Children, std::string(cpu), cpuPictures);
+        cpuNode = &AddNode(heading.Children, cpu, cpuPictures);
         // The node's children are the run of keys of this workstation: room for them at once.
         size_t run = 1;
         for (size_t next = k + 1; next < keys.size(); ++next, ++run) {
@@ -116,10 +116,10 @@ void AddKeysByWorkstation(const std::vector<Key>& keys, const DefinedCpuLookup& 
           if (nextKey.substr(0, nextKey.find('#')) != cpu) break;
         }
         cpuNode->Children.reserve(run);
-        AddNode(cpuNode->Children, std::move(name), objectPictures);
+        AddNode(cpuNode->Children, name, objectPictures);
       }
     } else if (take && cpuNode != nullptr) {
-      AddNode(cpuNode->Children, std::move(name), objectPictures);
+      AddNode(cpuNode->Children, name, objectPictures);
     }
   }
 }
@@ -131,9 +131,9 @@ void BuildCalendars(const ExtractStore& store, Catalogue& catalogue) {
     std::string_view line = lines.At(i);
     if (line.empty() || StartsWith(line, "  ")) continue;
     ++catalogue.Totals.CalendarTotal;
-    std::string name = Copy(line, 1, Find("\"", line) - 2);
-    catalogue.CalendarNameList += name + ",";
-    AddNode(heading.Children, std::move(name), {14, 15});
+    const std::string_view name = CopyView(line, 1, Find("\"", line) - 2);
+    catalogue.CalendarNameList.append(name).append(",");
+    AddNode(heading.Children, name, {14, 15});
   }
 }
 
@@ -153,7 +153,7 @@ void BuildResources(const ExtractStore& store, Catalogue& catalogue) {
     if (line.empty() || StartsWith(line, "$RESOURCE")) continue;
     long long p = Find("   ", line);
     if (p == 0) p = Find("  ", line);
-    AddNode(heading.Children, Copy(line, 1, p - 2), {8, 9});
+    AddNode(heading.Children, CopyView(line, 1, p - 2), {8, 9});
   }
 }
 
@@ -174,7 +174,7 @@ std::string Catalogue::OsOfCpu(std::string_view cpu) const {
 }
 
 bool IsJobDefinitionLine(std::string_view line) {
-  return !StartsWith(line, "     ") && Contains(line, "#");
+  return !StartsWith(line, "     ") && line.find('#') != std::string_view::npos;
 }
 
 std::string JobKeyOfLine(std::string_view line) { return std::string(JobKeyView(line)); }
@@ -185,29 +185,41 @@ std::string_view JobKeyView(std::string_view line) {
   return blank == std::string_view::npos ? std::string_view() : line.substr(0, blank);
 }
 
+void Catalogue::ClearTree() { std::pmr::vector<TreeNode>(Arena.get()).swap(Tree); }
+
+namespace {
+
+// Room for the whole tree: a node for every object, and some for the workstations over them.
+size_t TreeBytes(const ExtractStore& store, size_t keyCount) {
+  const size_t objects = keyCount + static_cast<size_t>(store.CpuLines.Count()) +
+                         static_cast<size_t>(store.CalendarLines.Count()) +
+                         store.ParameterList.size() + store.PromptList.size() +
+                         static_cast<size_t>(store.ResourceLines.Count());
+  return (objects + objects / 8 + 64) * sizeof(TreeNode);
+}
+
+}  // namespace
+
 void BuildCatalogue(ExtractStore& store, Catalogue& catalogue) {
-  catalogue.Tree.clear();
+  catalogue.ClearTree();
   catalogue.Graph.reset();
   catalogue.Totals.CpuTotal = 0;
   catalogue.ValidCpuList = "@:@";
   catalogue.CpuOsTable.clear();
+
+  const std::vector<std::string_view> scheduleKeys = IndexSchedules(store);
+  const HugeVector<std::string_view> jobKeys = JobKeysInFileOrder(store);
+  catalogue.Totals.JobTotal = static_cast<long long>(jobKeys.size());
+  catalogue.JobLinesInFileOrder = PackedJobKeys(store, jobKeys);
+  catalogue.Arena->Reset(TreeBytes(store, scheduleKeys.size() + jobKeys.size()));
+
   BuildWorkstations(store, catalogue);
   const DefinedCpuLookup defined(catalogue);
-
-  const std::vector<std::string> scheduleKeys = IndexSchedules(store);
   AddKeysByWorkstation(scheduleKeys, defined, true,
                        AddNode(catalogue.Tree, kHeadingSchedules, {2, 3}), {6, 7}, {2, 3});
   AddKeysByWorkstation(scheduleKeys, defined, false,
                        AddNode(catalogue.Tree, kHeadingSchedulesInvalid, {16, 17}), {20, 21},
                        {16, 17});
-
-  std::vector<std::string_view> jobKeys;
-  catalogue.Totals.JobTotal = 0;
-  for (std::string_view line : store.JobLines) {
-    if (!IsJobDefinitionLine(line)) continue;
-    jobKeys.push_back(JobKeyView(line));
-    ++catalogue.Totals.JobTotal;
-  }
   AddKeysByWorkstation(jobKeys, defined, true, AddNode(catalogue.Tree, kHeadingJobs, {4, 5}),
                        {6, 7}, {4, 5});
   AddKeysByWorkstation(jobKeys, defined, false,
@@ -234,7 +246,8 @@ std::string RefreshCatalogue(const std::string& databaseDir, ExtractStore& store
   catalogue.Graph.reset();
   catalogue.JobLinesByKey.reset();
   catalogue.JobLinesByName.reset();
-  catalogue.Tree.clear();
+  catalogue.JobLinesInFileOrder = JobKeyList{};
+  catalogue.ClearTree();
   LoadExtracts(databaseDir, store);
   if (store.ExtractsMissing) return kExtractsNotFound;
   BuildCatalogue(store, catalogue);

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <memory>
+#include <memory_resource>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "core/catalogue/tree_arena.h"
 #include "core/extracts/extract_store.h"
+#include "core/extracts/huge_pages.h"
 
 namespace vdbq {
 
@@ -17,10 +22,30 @@ struct PicturePair {
   int Selected = 0;
 };
 
+// A node of the catalogue tree. Captions are views into the loaded extracts (or constant
+// texts): a refresh empties the tree before the extracts are replaced. Children are made with
+// their parent's allocator, so that a whole tree lives in its catalogue's arena.
 struct TreeNode {
-  std::string Caption;
+  using allocator_type = std::pmr::polymorphic_allocator<>;
+
+  TreeNode(std::string_view caption, PicturePair pictures, std::pmr::vector<TreeNode> children)
+      : Caption(caption), Pictures(pictures), Children(std::move(children)) {}
+  TreeNode(std::string_view caption, PicturePair pictures, allocator_type allocator = {})
+      : Caption(caption), Pictures(pictures), Children(allocator) {}
+  TreeNode(const TreeNode& other, allocator_type allocator)
+      : Caption(other.Caption), Pictures(other.Pictures), Children(other.Children, allocator) {}
+  TreeNode(TreeNode&& other, allocator_type allocator)
+      : Caption(other.Caption),
+        Pictures(other.Pictures),
+        Children(std::move(other.Children), allocator) {}
+  TreeNode(const TreeNode&) = default;
+  TreeNode(TreeNode&&) = default;
+  TreeNode& operator=(const TreeNode&) = default;
+  TreeNode& operator=(TreeNode&&) = default;
+
+  std::string_view Caption;
   PicturePair Pictures;
-  std::vector<TreeNode> Children;
+  std::pmr::vector<TreeNode> Children;
 };
 
 inline constexpr const char* kHeadingWorkstations = "Workstations";
@@ -56,20 +81,26 @@ struct CatalogueTotals {
   long long ResourceTotal = 0;
 };
 
-// The keys of job header lines in a sorted order, with the jobs file they are read from. Each
-// key is its offset in the file's bytes (low 40 bits) and its length (high 24 bits), so that a
+// The keys of job header lines in some order, with the jobs file they are read from. Each key
+// is its offset in the file's bytes (low 40 bits) and its length (high 24 bits), so that a
 // listing reads the keys without looking up their lines; when a key does not fit that, every
 // entry is the key's line index instead.
-struct SortedJobLines {
+struct JobKeyList {
   unsigned long long JobLinesSerial = 0;
   long long JobLineCount = 0;
   bool LineIndexes = false;
-  std::vector<unsigned long long> Entries;
+  HugeVector<unsigned long long> Entries;
 };
 
-// The catalogue tree and the lookups built with it.
+// The catalogue tree and the lookups built with it. Not copied: its nodes live in its arena.
 struct Catalogue {
-  std::vector<TreeNode> Tree;
+  Catalogue() = default;
+  Catalogue(const Catalogue&) = delete;
+  Catalogue& operator=(const Catalogue&) = delete;
+
+  // Declared before the tree, which it outlives.
+  std::unique_ptr<TreeArena> Arena = std::make_unique<TreeArena>();
+  std::pmr::vector<TreeNode> Tree{Arena.get()};
   // "@:@" then each defined workstation followed by "@:@".
   std::string ValidCpuList = "@:@";
   // Each calendar name followed by a comma.
@@ -83,10 +114,14 @@ struct Catalogue {
   mutable std::optional<std::string> UsedCalendarList;
   // The schedule graph (see ScheduleGraphOf), shared so a drawing in progress keeps its own.
   mutable std::shared_ptr<const ScheduleGraph> Graph;
-  // The job header lines in the order the job listings show them (see job_line_order.h).
-  mutable std::optional<SortedJobLines> JobLinesByKey;
-  mutable std::optional<SortedJobLines> JobLinesByName;
+  // The job header lines in file order, as the build found them, and in the orders the job
+  // listings show them (see job_line_order.h).
+  JobKeyList JobLinesInFileOrder;
+  mutable std::optional<JobKeyList> JobLinesByKey;
+  mutable std::optional<JobKeyList> JobLinesByName;
 
+  // Empties the tree and frees its nodes.
+  void ClearTree();
   bool IsDefinedCpu(std::string_view cpu) const;
   // The normalised operating system of a workstation, "" when the table does not hold it.
   std::string OsOfCpu(std::string_view cpu) const;

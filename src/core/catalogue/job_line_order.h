@@ -14,7 +14,7 @@ namespace vdbq {
 // The keys of a kept order, read from the jobs file of the store it was made from.
 class JobKeyOrder {
  public:
-  JobKeyOrder(const ExtractStore& store, const SortedJobLines& sorted)
+  JobKeyOrder(const ExtractStore& store, const JobKeyList& sorted)
       : store_(store), sorted_(sorted) {}
   size_t size() const { return sorted_.Entries.size(); }
   std::string_view operator[](size_t k) const;
@@ -26,8 +26,13 @@ class JobKeyOrder {
 
  private:
   const ExtractStore& store_;
-  const SortedJobLines& sorted_;
+  const JobKeyList& sorted_;
 };
+
+// The key of every job header line in file order (JobKeyView's views into the jobs text).
+HugeVector<std::string_view> JobKeysInFileOrder(const ExtractStore& store);
+// Those keys packed, for the catalogue to keep; an empty list when one does not pack.
+JobKeyList PackedJobKeys(const ExtractStore& store, const HugeVector<std::string_view>& keys);
 
 // The key of every job header line, sorted.
 JobKeyOrder JobKeysSortedByKey(const ExtractStore& store, const Catalogue& catalogue);

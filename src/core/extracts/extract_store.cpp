@@ -291,24 +291,26 @@ void LoadExtractTexts(ExtractTexts texts, ExtractStore& store) {
   SetLoadCounts(store);
 }
 
-std::vector<std::string> IndexSchedules(ExtractStore& store) {
+std::vector<std::string_view> IndexSchedules(ExtractStore& store) {
   std::vector<long long>& starts = store.ScheduleBlockStart;
   starts.assign(1, 0);
   store.ScheduleBlockCount = 0;
-  std::vector<std::string> keys;
+  std::vector<std::string_view> keys;
   const LineList& lines = store.ScheduleLines;
   for (long long i = 0; i < lines.Count(); ++i) {
     std::string_view line = lines.At(i);
     if (StartsWith(line, "END")) {
       ++store.ScheduleBlockCount;
       starts.push_back(i + 1);
-    } else if (StartsWith(line, "SCHEDULE ") && Contains(line, "#")) {
-      keys.emplace_back(line.substr(9));
+    } else if (StartsWith(line, "SCHEDULE ") && line.find('#') != std::string_view::npos) {
+      keys.push_back(line.substr(9));
     }
   }
   starts.push_back(std::max(kBlockEndMark, lines.Count()));
-  SortScratchLines(keys);
-  return keys;
+  std::vector<std::string_view> sorted;
+  sorted.reserve(keys.size());
+  for (size_t index : CollationOrder(keys)) sorted.push_back(keys[index]);
+  return sorted;
 }
 
 }  // namespace vdbq

@@ -3,6 +3,7 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/extracts/line_list.h"
@@ -31,9 +32,8 @@ inline constexpr const char* kCalendarsFile = "Calendars.Xtract";
 inline constexpr const char* kPromptsFile = "Prompts.Xtract";
 inline constexpr const char* kCpusFile = "Cpus.Xtract";
 // The order in which the files are loaded; loading stops at the first missing one.
-inline constexpr const char* kExtractLoadOrder[] = {kSchedulesFile, kJobsFile,     kParmsFile,
-                                                    kResourcesFile, kCalendarsFile, kPromptsFile,
-                                                    kCpusFile};
+inline constexpr const char* kExtractLoadOrder[] = {
+    kSchedulesFile, kJobsFile, kParmsFile, kResourcesFile, kCalendarsFile, kPromptsFile, kCpusFile};
 
 // The end mark after the last used block start for small files; larger files get their line
 // count instead, so that a block walk always ends at the end of the list.
@@ -94,8 +94,8 @@ using ExtractTexts = std::array<std::string, std::size(kExtractLoadOrder)>;
 void LoadExtractTexts(ExtractTexts texts, ExtractStore& store);
 
 // Builds ScheduleBlockStart and ScheduleBlockCount and returns the schedule keys of every
-// "SCHEDULE " line that holds "#", sorted.
-std::vector<std::string> IndexSchedules(ExtractStore& store);
+// "SCHEDULE " line that holds "#", sorted: views into the schedule lines.
+std::vector<std::string_view> IndexSchedules(ExtractStore& store);
 
 // The name/value rule shared by the parameter and prompt files.
 std::vector<NameValue> ReadNameValueRows(const LineList& lines, long long lastLine,

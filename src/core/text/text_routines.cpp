@@ -67,13 +67,17 @@ void ForEachOccurrence(std::string_view text, std::string_view pattern,
   });
 }
 
-std::string Copy(std::string_view text, long long start, long long count) {
+std::string_view CopyView(std::string_view text, long long start, long long count) {
   if (start < 1) start = 1;
   const auto size = static_cast<long long>(text.size());
   if (text.empty() || start > size || count <= 0) return {};
   const long long available = size - start + 1;
-  return std::string(text.substr(static_cast<size_t>(start - 1),
-                                 static_cast<size_t>(count < available ? count : available)));
+  return text.substr(static_cast<size_t>(start - 1),
+                     static_cast<size_t>(count < available ? count : available));
+}
+
+std::string Copy(std::string_view text, long long start, long long count) {
+  return std::string(CopyView(text, start, count));
 }
 
 std::string CopyFrom(std::string_view text, long long start) {

@@ -10,6 +10,8 @@ namespace vdbq {
 
 // count characters from 1-based start; a start below 1 counts as 1; out-of-range gives "".
 std::string Copy(std::string_view text, long long start, long long count);
+// The same as a view into text.
+std::string_view CopyView(std::string_view text, long long start, long long count);
 // From 1-based start to the end of the text.
 std::string CopyFrom(std::string_view text, long long start);
 // 1-based position of the first occurrence of pattern, 0 when absent or either text is empty.

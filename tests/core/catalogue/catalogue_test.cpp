@@ -13,9 +13,9 @@ using testing::TempDir;
 using testing::WriteExtractSet;
 using Captions = std::vector<std::string>;
 
-Captions CaptionsOf(const std::vector<TreeNode>& nodes) {
+Captions CaptionsOf(const std::pmr::vector<TreeNode>& nodes) {
   Captions captions;
-  for (const TreeNode& node : nodes) captions.push_back(node.Caption);
+  for (const TreeNode& node : nodes) captions.emplace_back(node.Caption);
   return captions;
 }
 
@@ -23,7 +23,7 @@ Captions CaptionsOf(const std::vector<TreeNode>& nodes) {
 std::string Outline(const TreeNode& node) {
   std::string text;
   for (const TreeNode& child : node.Children) {
-    text += (text.empty() ? "" : " ") + child.Caption;
+    text += (text.empty() ? "" : " ") + std::string(child.Caption);
     if (!child.Children.empty()) text += "(" + Outline(child) + ")";
   }
   return text;

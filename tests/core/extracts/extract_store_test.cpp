@@ -164,13 +164,13 @@ TEST(IndexSchedules, RecordsBlockStartsAndSortsKeys) {
   const auto keys = IndexSchedules(store);
   EXPECT_EQ(store.ScheduleBlockCount, 3);
   EXPECT_EQ(store.ScheduleBlockStart, (std::vector<long long>{0, 3, 5, 9, kBlockEndMark}));
-  EXPECT_EQ(keys, (Lines{"CPU1#A", "cpu1#b", "CPU1#C"}));
+  EXPECT_EQ(Lines(keys.begin(), keys.end()), (Lines{"CPU1#A", "cpu1#b", "CPU1#C"}));
 }
 
 TEST(IndexSchedules, ExaminesTheVeryFirstLine) {
   ExtractStore store;
   store.ScheduleLines = LineList(Lines{"SCHEDULE CPU1#FIRST", "END"});
-  EXPECT_EQ(IndexSchedules(store), (Lines{"CPU1#FIRST"}));
+  EXPECT_EQ(IndexSchedules(store), (std::vector<std::string_view>{"CPU1#FIRST"}));
   store.ScheduleLines = LineList(Lines{"END", "SCHEDULE CPU1#X", "END"});
   IndexSchedules(store);
   EXPECT_EQ(store.ScheduleBlockStart, (std::vector<long long>{0, 1, 3, kBlockEndMark}));
