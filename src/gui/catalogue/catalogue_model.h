@@ -40,7 +40,9 @@ class CatalogueModel : public QAbstractItemModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:
-  // One entry per node, children of a node stored contiguously from FirstChild.
+  // One entry per heading and per node below a heading, the children of an entry stored
+  // contiguously from FirstChild. The nodes a level further down (the hundreds of thousands of
+  // schedules and jobs) have no entry: their index holds their parent's entry and their row.
   struct Entry {
     const TreeNode* Node;
     int Parent;  // -1 for headings
@@ -48,8 +50,15 @@ class CatalogueModel : public QAbstractItemModel {
     int Level;
     int FirstChild;
   };
+  // Where a model index leads: its node, level and the entry of the node or of its parent.
+  struct Place {
+    const TreeNode* Node = nullptr;
+    int Level = -1;
+    size_t Entry = 0;  // the node's own, or for a node without one its parent's
+    bool OwnEntry = false;
+  };
   void Index();
-  const Entry* EntryOf(const QModelIndex& index) const;
+  Place PlaceOf(const QModelIndex& index) const;
 
   const Catalogue& catalogue_;
   std::vector<Entry> entries_;
