@@ -25,7 +25,7 @@ void AppendItem(std::string& text, const std::string& item) {
 
 }  // namespace
 
-std::string CommaText(const std::vector<std::string>& items) {
+std::string CommaText(std::span<const std::string> items) {
   if (items.size() == 1 && items.front().empty()) return "\"\"";
   std::string text;
   for (size_t i = 0; i < items.size(); ++i) {

@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "core/reports/schedule_header.h"
@@ -12,11 +14,44 @@ namespace vdbq {
 
 inline constexpr int kResultColumns = 9;
 
+// The sub-items of a row, in order. The largest listings have one a row: a single sub-item is
+// kept in the row itself, so that such a row costs no allocation of its own.
+class SubItemList {
+ public:
+  SubItemList() = default;
+  SubItemList(std::vector<std::string> items) {  // NOLINT: rows are built from braced lists
+    if (items.size() == 1) {
+      items_.emplace<std::string>(std::move(items.front()));
+    } else {
+      items_ = std::move(items);
+    }
+  }
+  SubItemList(std::initializer_list<std::string> items)
+      : SubItemList(std::vector<std::string>(items)) {}
+  explicit SubItemList(std::string item) : items_(std::move(item)) {}
+
+  size_t size() const { return One() ? 1 : Many().size(); }
+  bool empty() const { return size() == 0; }
+  const std::string* begin() const {
+    return One() ? &std::get<std::string>(items_) : Many().data();
+  }
+  const std::string* end() const { return begin() + size(); }
+  const std::string& operator[](size_t k) const { return begin()[k]; }
+
+ private:
+  bool One() const { return std::holds_alternative<std::string>(items_); }
+  const std::vector<std::string>& Many() const {
+    return std::get<std::vector<std::string>>(items_);
+  }
+
+  std::variant<std::vector<std::string>, std::string> items_;
+};
+
 // One row of the result list: the caption (column 1) and the sub-items (columns 2 to 9) it
 // holds. Rows are added in order and never edited afterwards.
 struct ResultRow {
   std::string Caption;
-  std::vector<std::string> SubItems;
+  SubItemList SubItems;
 
   // The text of column k (1-based): the caption for 1, sub-item k-1 after; "" when missing.
   const std::string& Column(int k) const;
@@ -50,8 +85,11 @@ struct ResultList {
   ResultRow& AddRowOf(std::string_view caption, std::initializer_list<std::string_view> subItems) {
     ResultRow& row = Rows.emplace_back();
     row.Caption.assign(caption);
-    row.SubItems.reserve(subItems.size());
-    for (std::string_view item : subItems) row.SubItems.emplace_back(item);
+    if (subItems.size() == 1) {
+      row.SubItems = SubItemList(std::string(*subItems.begin()));
+    } else {
+      row.SubItems = SubItemList(std::vector<std::string>(subItems.begin(), subItems.end()));
+    }
     return row;
   }
 };
