@@ -85,41 +85,55 @@ class DefinedCpuLookup {
   std::unordered_set<std::string_view> bounded_;
 };
 
-// Adds WORKSTATION#NAME keys under a heading, grouping consecutive keys of one workstation
-// under one workstation node; takes only the keys whose workstation is (or is not) defined.
+// Where the first "#" of a key stands. Keys are short: a plain loop beats a library call.
+size_t FirstHash(std::string_view key) {
+  for (size_t i = 0; i < key.size(); ++i) {
+    if (key[i] == '#') return i;
+  }
+  return std::string_view::npos;
+}
+
+struct KeyHeading {
+  TreeNode& Heading;
+  PicturePair CpuPictures;
+  PicturePair ObjectPictures;
+};
+
+// Adds WORKSTATION#NAME keys under a heading for the defined workstations and one for the
+// others, grouping each run of consecutive keys of one workstation under one workstation node.
+// Keys without "#" are left out and do not end a run.
 template <typename Keys>
-void AddKeysByWorkstation(const Keys& keys, const DefinedCpuLookup& defined, bool wantDefined,
-                          TreeNode& heading, PicturePair cpuPictures, PicturePair objectPictures) {
-  std::string_view previousCpu;
-  bool first = true;
-  bool take = false;
-  TreeNode* cpuNode = nullptr;
-  for (size_t k = 0; k < keys.size(); ++k) {
-    const std::string_view key = keys[k];
-    const size_t hash = key.find('#');
-    if (hash == std::string_view::npos) continue;
-    const std::string_view cpu = key.substr(0, hash);
-    const std::string_view name = key.substr(hash + 1);
-    // The very first key always opens a workstation node, even one with an empty name.
-    if (first || cpu != previousCpu) {
-      first = false;
-      previousCpu = cpu;
-      take = defined.IsDefined(cpu) == wantDefined;
-      cpuNode = nullptr;
-      if (take) {
-        cpuNode = &AddNode(heading.Children, cpu, cpuPictures);
-        // The node's children are the run of keys of this workstation: room for them at once.
-        size_t run = 1;
-        for (size_t next = k + 1; next < keys.size(); ++next, ++run) {
-          const std::string_view nextKey = keys[next];
-          if (nextKey.find('#') == std::string_view::npos) continue;
-          if (nextKey.substr(0, nextKey.find('#')) != cpu) break;
-        }
-        cpuNode->Children.reserve(run);
-        AddNode(cpuNode->Children, name, objectPictures);
+void AddKeysByWorkstation(const Keys& keys, const DefinedCpuLookup& defined,
+                          const KeyHeading& valid, const KeyHeading& invalid) {
+  size_t k = 0;
+  while (k < keys.size()) {
+    const size_t hash = FirstHash(keys[k]);
+    if (hash == std::string_view::npos) {
+      ++k;
+      continue;
+    }
+    const std::string_view cpu = keys[k].substr(0, hash);
+    // A later key is of this workstation when it starts with it and a "#": the workstation
+    // holds no "#", so that is the key's first.
+    auto sameCpu = [cpu](std::string_view key) {
+      return key.size() > cpu.size() && key[cpu.size()] == '#' && key.starts_with(cpu);
+    };
+    size_t end = k + 1;
+    size_t count = 1;
+    for (; end < keys.size(); ++end) {
+      if (sameCpu(keys[end])) {
+        ++count;
+      } else if (FirstHash(keys[end]) != std::string_view::npos) {
+        break;
       }
-    } else if (take && cpuNode != nullptr) {
-      AddNode(cpuNode->Children, name, objectPictures);
+    }
+    const KeyHeading& heading = defined.IsDefined(cpu) ? valid : invalid;
+    TreeNode& cpuNode = AddNode(heading.Heading.Children, cpu, heading.CpuPictures);
+    cpuNode.Children.reserve(count);
+    for (; k < end; ++k) {
+      if (sameCpu(keys[k])) {
+        AddNode(cpuNode.Children, keys[k].substr(cpu.size() + 1), heading.ObjectPictures);
+      }
     }
   }
 }
@@ -213,17 +227,17 @@ void BuildCatalogue(ExtractStore& store, Catalogue& catalogue) {
   catalogue.JobLinesInFileOrder = PackedJobKeys(store, jobKeys);
   catalogue.Arena->Reset(TreeBytes(store, scheduleKeys.size() + jobKeys.size()));
 
+  // Room for the nine headings, so that a heading's node stays where it is as more are added.
+  catalogue.Tree.reserve(9);
   BuildWorkstations(store, catalogue);
   const DefinedCpuLookup defined(catalogue);
-  AddKeysByWorkstation(scheduleKeys, defined, true,
-                       AddNode(catalogue.Tree, kHeadingSchedules, {2, 3}), {6, 7}, {2, 3});
-  AddKeysByWorkstation(scheduleKeys, defined, false,
-                       AddNode(catalogue.Tree, kHeadingSchedulesInvalid, {16, 17}), {20, 21},
-                       {16, 17});
-  AddKeysByWorkstation(jobKeys, defined, true, AddNode(catalogue.Tree, kHeadingJobs, {4, 5}),
-                       {6, 7}, {4, 5});
-  AddKeysByWorkstation(jobKeys, defined, false,
-                       AddNode(catalogue.Tree, kHeadingJobsInvalid, {18, 19}), {20, 21}, {18, 19});
+  TreeNode& schedules = AddNode(catalogue.Tree, kHeadingSchedules, {2, 3});
+  TreeNode& invalidSchedules = AddNode(catalogue.Tree, kHeadingSchedulesInvalid, {16, 17});
+  AddKeysByWorkstation(scheduleKeys, defined, {schedules, {6, 7}, {2, 3}},
+                       {invalidSchedules, {20, 21}, {16, 17}});
+  TreeNode& jobs = AddNode(catalogue.Tree, kHeadingJobs, {4, 5});
+  TreeNode& invalidJobs = AddNode(catalogue.Tree, kHeadingJobsInvalid, {18, 19});
+  AddKeysByWorkstation(jobKeys, defined, {jobs, {6, 7}, {4, 5}}, {invalidJobs, {20, 21}, {18, 19}});
 
   catalogue.Totals.CalendarTotal = 0;
   BuildCalendars(store, catalogue);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/text/collation_sort.h"
+#include "core/text/text_routines.h"
 
 namespace vdbq {
 namespace {
@@ -96,7 +97,10 @@ HugeVector<std::string_view> JobKeysInFileOrder(const ExtractStore& store) {
   keys.reserve(static_cast<size_t>(store.JobLineCount));
   for (long long i = 0; i < store.JobLineCount; ++i) {
     const std::string_view line = store.JobLines.At(i);
-    if (IsJobDefinitionLine(line)) keys.push_back(JobKeyView(line));
+    // As JobKeyView, each test once: most lines are indented clauses.
+    if (StartsWith(line, "     ") || line.find('#') == std::string_view::npos) continue;
+    const size_t blank = line.find(' ');
+    keys.push_back(blank == std::string_view::npos ? std::string_view() : line.substr(0, blank));
   }
   return keys;
 }

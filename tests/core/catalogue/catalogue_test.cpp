@@ -101,12 +101,13 @@ TEST_F(CatalogueTest, SchedulesAndJobsSplitByWorkstationOtherListsByName) {
   Build({{"Cpus.Xtract", kCpus},
          {"Jobs.Xtract",
           "$JOBS\nCPU1#J1 DOCOMMAND \"a\"\n     STREAMLOGON u\n     RECOVERY STOP\n"
-          "CPU1#J2 SCRIPTNAME \"/x\"\nCPU2#K DOCOMMAND \"b\"\nCPU1#J3 DOCOMMAND \"c\"\n"
+          "LOCAL DOCOMMAND \"#\"\nCPU1#J2 SCRIPTNAME \"/x\"\nCPU2#K DOCOMMAND \"b\"\nCPU1#J3 DOCOMMAND \"c\"\n"
           "NOKEY#\nCPUX#Q DOCOMMAND \"d\"\n\n"}});
   EXPECT_EQ(Outline(Heading(catalogue, "Jobs")), "CPU1(J1 J2) CPU2(K) CPU1(J3)");
   EXPECT_EQ(Outline(Heading(catalogue, "Jobs (Invalid)")), "CPUX(Q)");
-  // "NOKEY#" has no blank: an empty key, counted but given no node.
-  EXPECT_EQ(catalogue.Totals.JobTotal, 6);
+  // "NOKEY#" has no blank: an empty key, counted but given no node; so is "LOCAL", which has
+  // no workstation and does not part J1 from J2.
+  EXPECT_EQ(catalogue.Totals.JobTotal, 7);
   Build({});  // a calendars file of only its header
   EXPECT_EQ(Outline(Heading(catalogue, "Calendars")) + catalogue.CalendarNameList, "");
   EXPECT_EQ(catalogue.Totals.CalendarTotal, 0);
