@@ -18,24 +18,36 @@ constexpr std::array<std::string_view, 9> kIgnoredJobClauses{
     "PROMPT ", "OPENS ",      "NEEDS ",       "PRIORITY ", "EVERY ",
     "UNTIL ",  "SCRIPTNAME ", "STREAMLOGON ", "ONUNTIL "};
 
-bool IsIgnoredJobClause(const std::string& text) {
+bool IsIgnoredJobClause(std::string_view text) {
   if (text == "CONFIRMED" || text == "END") return true;
   return std::any_of(kIgnoredJobClauses.begin(), kIgnoredJobClauses.end(),
-                     [&text](std::string_view keyword) { return StartsWith(text, keyword); });
+                     [text](std::string_view keyword) { return StartsWith(text, keyword); });
 }
 
-// Takes a trailing CONFIRMED or PRIORITY clause off a job or FOLLOWS line.
-std::string WithoutJobOptions(std::string text) {
-  JobOptionState state;
-  state.CurrentLine = std::move(text);
-  SplitJobOptions(state);
-  return std::move(state.CurrentLine);
+// Takes a trailing CONFIRMED or PRIORITY clause off a job or FOLLOWS line, as SplitJobOptions
+// does, but as a view into the line: the clause records are not wanted here.
+std::string_view WithoutJobOptions(std::string_view text) {
+  auto separatorBefore = [text](size_t at) { return text[at - 1] == ' ' || text[at - 1] == '\t'; };
+  size_t at = text.find("CONFIRMED");
+  // CONFIRMED at the very start is no clause, and PRIORITY is looked for instead.
+  if (at != std::string_view::npos && at >= 1) {
+    return separatorBefore(at) ? TrimmedView(text.substr(0, at)) : text;
+  }
+  at = text.find("PRIORITY");
+  if (at != std::string_view::npos && at >= 1 && separatorBefore(at)) {
+    return TrimmedView(text.substr(0, at));
+  }
+  return text;
 }
 
-std::string WithWorkstation(std::string_view workstation, const std::string& text) {
-  std::string qualified(workstation);
-  qualified += '#';
-  return qualified + text;
+// Appends text, part of line, with workstation + "#" in front when line holds no "#".
+void AppendQualified(std::string& out, std::string_view workstation, std::string_view line,
+                     std::string_view text) {
+  if (line.find('#') == std::string_view::npos) {
+    out += workstation;
+    out += '#';
+  }
+  out += text;
 }
 
 // The first entry of a comma-separated list that names the job; entries end at the first
@@ -86,43 +98,50 @@ bool EntryNamesJob(std::string_view entry, std::string_view job) {
   return before == '#' || before == '.';
 }
 
-ScheduleJobs ReadScheduleJobs(const LineList& lines, long long start, std::string_view workstation,
-                              Progress& progress) {
-  ScheduleJobs result;
+long long AppendScheduleJobs(const LineList& lines, long long start, std::string_view workstation,
+                             Progress& progress, std::string& jobs, std::string& dependencies) {
   const long long count = lines.Count();
-  std::string current;
+  // Views into the lines: the section is read without a copy per line.
+  std::string_view current;
   long long j = std::max(0LL, start);
   while (j < count) {
     progress.Tick();
     std::string_view line = lines.At(j);
     if (!line.empty()) {
-      current = TrimBlanks(line);
+      current = TrimmedView(line);
       const bool comment = !current.empty() && current.front() == '*';
       if (!comment && !StartsWith(current, "AT ")) {
         if (StartsWith(current, "FOLLOWS ")) {
-          current = WithoutJobOptions(std::move(current));
-          const std::string text = TrimBlanks(CopyFrom(current, 9));
-          result.Dependencies += Contains(current, "#") ? text : WithWorkstation(workstation, text);
-          while (!result.Dependencies.empty() && result.Dependencies.back() == ',' &&
-                 j + 1 < count) {
+          current = WithoutJobOptions(current);
+          const std::string_view text =
+              TrimmedView(current.substr(std::min<size_t>(current.size(), 8)));
+          AppendQualified(dependencies, workstation, current, text);
+          while (!dependencies.empty() && dependencies.back() == ',' && j + 1 < count) {
             progress.Tick();
-            current = WithoutJobOptions(TrimBlanks(lines.At(++j)));
-            result.Dependencies +=
-                Contains(current, "#") ? current : WithWorkstation(workstation, current);
+            current = WithoutJobOptions(TrimmedView(lines.At(++j)));
+            AppendQualified(dependencies, workstation, current, current);
           }
-          if (!result.Dependencies.empty()) result.Dependencies += ',';
+          if (!dependencies.empty()) dependencies += ',';
         } else if (!IsIgnoredJobClause(current)) {
-          current = WithoutJobOptions(std::move(current));
-          result.Jobs +=
-              Contains(current, "#") ? TrimBlanks(current) : WithWorkstation(workstation, current);
-          result.Jobs += ',';
+          current = WithoutJobOptions(current);
+          AppendQualified(
+              jobs, workstation, current,
+              current.find('#') != std::string_view::npos ? TrimmedView(current) : current);
+          jobs += ',';
         }
       }
     }
     ++j;
     if (current == "END") break;
   }
-  result.NextLine = j;
+  return j;
+}
+
+ScheduleJobs ReadScheduleJobs(const LineList& lines, long long start, std::string_view workstation,
+                              Progress& progress) {
+  ScheduleJobs result;
+  result.NextLine =
+      AppendScheduleJobs(lines, start, workstation, progress, result.Jobs, result.Dependencies);
   return result;
 }
 
