@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "core/catalogue/catalogue.h"
 #include "core/reports/report_frame.h"
@@ -19,23 +20,60 @@ constexpr std::array<std::string_view, 9> kIgnoredJobClauses{
     "UNTIL ",  "SCRIPTNAME ", "STREAMLOGON ", "ONUNTIL "};
 
 bool IsIgnoredJobClause(std::string_view text) {
+  // Most job lines start with a workstation or job name that no keyword starts like.
+  switch (text.empty() ? '\0' : text.front()) {
+    case 'C':
+    case 'E':
+    case 'N':
+    case 'O':
+    case 'P':
+    case 'S':
+    case 'U':
+      break;
+    default:
+      return false;
+  }
   if (text == "CONFIRMED" || text == "END") return true;
   return std::any_of(kIgnoredJobClauses.begin(), kIgnoredJobClauses.end(),
                      [text](std::string_view keyword) { return StartsWith(text, keyword); });
 }
 
-// Takes a trailing CONFIRMED or PRIORITY clause off a job or FOLLOWS line, as SplitJobOptions
-// does, but as a view into the line: the clause records are not wanted here.
-std::string_view WithoutJobOptions(std::string_view text) {
-  auto separatorBefore = [text](size_t at) { return text[at - 1] == ' ' || text[at - 1] == '\t'; };
-  size_t at = text.find("CONFIRMED");
-  // CONFIRMED at the very start is no clause, and PRIORITY is looked for instead.
-  if (at != std::string_view::npos && at >= 1) {
-    return separatorBefore(at) ? TrimmedView(text.substr(0, at)) : text;
+bool HoldsHash(std::string_view line) {
+  for (const char c : line) {
+    if (c == '#') return true;
   }
-  at = text.find("PRIORITY");
-  if (at != std::string_view::npos && at >= 1 && separatorBefore(at)) {
-    return TrimmedView(text.substr(0, at));
+  return false;
+}
+
+// Whether word stands in text at `at`; a compare of known length, which needs no call.
+template <size_t N>
+bool WordAt(std::string_view text, size_t at, const char (&word)[N]) {
+  return text.size() - at >= N - 1 && std::memcmp(text.data() + at, word, N - 1) == 0;
+}
+
+// Takes a trailing CONFIRMED or PRIORITY clause off a job or FOLLOWS line, as SplitJobOptions
+// does, but as a view into the line: the clause records are not wanted here. It looks for the
+// first CONFIRMED, else the first PRIORITY; a word at the very start is no clause.
+std::string_view WithoutJobOptions(std::string_view text) {
+  // Either clause counts only after a blank or a TAB; most job lines hold neither.
+  if (std::none_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; })) {
+    return text;
+  }
+  auto separatorBefore = [text](size_t at) { return text[at - 1] == ' ' || text[at - 1] == '\t'; };
+  const bool confirmedAtStart = StartsWith(text, "CONFIRMED");
+  size_t priority = StartsWith(text, "PRIORITY") ? 0 : std::string_view::npos;
+  // Both words are looked for in one plain pass: the lines are short, and a library search
+  // costs a call per character tried.
+  for (size_t at = 1; at < text.size(); ++at) {
+    if (text[at] == 'C' && !confirmedAtStart && WordAt(text, at, "CONFIRMED")) {
+      return separatorBefore(at) ? TrimmedView(text.substr(0, at)) : text;
+    }
+    if (text[at] == 'P' && priority == std::string_view::npos && WordAt(text, at, "PRIORITY")) {
+      priority = at;
+    }
+  }
+  if (priority != std::string_view::npos && priority >= 1 && separatorBefore(priority)) {
+    return TrimmedView(text.substr(0, priority));
   }
   return text;
 }
@@ -43,7 +81,7 @@ std::string_view WithoutJobOptions(std::string_view text) {
 // Appends text, part of line, with workstation + "#" in front when line holds no "#".
 void AppendQualified(std::string& out, std::string_view workstation, std::string_view line,
                      std::string_view text) {
-  if (line.find('#') == std::string_view::npos) {
+  if (!HoldsHash(line)) {
     out += workstation;
     out += '#';
   }
@@ -124,9 +162,13 @@ long long AppendScheduleJobs(const LineList& lines, long long start, std::string
           if (!dependencies.empty()) dependencies += ',';
         } else if (!IsIgnoredJobClause(current)) {
           current = WithoutJobOptions(current);
-          AppendQualified(
-              jobs, workstation, current,
-              current.find('#') != std::string_view::npos ? TrimmedView(current) : current);
+          if (HoldsHash(current)) {
+            jobs += TrimmedView(current);
+          } else {
+            jobs += workstation;
+            jobs += '#';
+            jobs += current;
+          }
           jobs += ',';
         }
       }
