@@ -55,6 +55,8 @@ class EntryRuns {
 // texts that hold a comma get false (EntryRuns answers for them). Gives what EntryRuns::Holds
 // gives for such texts, but from one compact table over the entries probed in batches, so that
 // for hundreds of thousands of entries and texts the cache misses overlap.
-std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::string_view>& texts);
+// withComma, when given, is set to whether any text holds a comma.
+std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::string_view>& texts,
+                               bool* withComma = nullptr);
 
 }  // namespace vdbq

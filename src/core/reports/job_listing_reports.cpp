@@ -186,13 +186,10 @@ void RunJ5(ReportContext& ctx) {
   if (!list || list->empty()) list = CollectScheduledJobs(ctx.Store, ctx.Progress);
   // A key is scheduled when it is one of the list's entries; keys with commas are scheduled
   // when the list holds them as runs of entries.
-  const std::vector<char> entries = EntriesAmong(*list, scratch);
+  bool withComma = false;
+  const std::vector<char> entries = EntriesAmong(*list, scratch, &withComma);
   std::optional<EntryRuns> runs;
-  for (std::string_view key : scratch) {
-    if (key.find(',') == std::string_view::npos) continue;
-    runs.emplace(EntryRuns::OfViews(*list, scratch));
-    break;
-  }
+  if (withComma) runs.emplace(EntryRuns::OfViews(*list, scratch));
 
   size_t found = 0;
   for (size_t k = 0; k < scratch.size(); ++k) {
