@@ -155,9 +155,44 @@ void ForEachComma(std::string_view text, Visit&& visit) {
 size_t CountCommas(std::string_view text) {
   size_t count = 0;
   size_t at = 0;
-  for (; at + 8 <= text.size(); at += 8) count += std::popcount(CommaBits(text.data() + at));
+  // The high bits brought down to the low ones and summed by a multiply: std::popcount is a
+  // library call on processors the build does not assume.
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  for (; at + 8 <= text.size(); at += 8) {
+    count += static_cast<size_t>(((CommaBits(text.data() + at) >> 7) * kOnes) >> 56);
+  }
   for (; at < text.size(); ++at) count += text[at] == ',' ? 1 : 0;
   return count;
+}
+
+bool HoldsComma(std::string_view text) {
+  size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    if (CommaBits(text.data() + at) != 0) return true;
+  }
+  for (; at < text.size(); ++at) {
+    if (text[at] == ',') return true;
+  }
+  return false;
+}
+
+// Whether the size bytes at a and b are the same, compared a word at a time.
+bool SameBytes(const char* a, const char* b, size_t size) {
+  auto load64 = [](const char* at) {
+    uint64_t word;
+    std::memcpy(&word, at, 8);
+    return word;
+  };
+  if (size < 8) {
+    for (size_t at = 0; at < size; ++at) {
+      if (a[at] != b[at]) return false;
+    }
+    return true;
+  }
+  for (size_t at = 0; at + 8 < size; at += 8) {
+    if (load64(a + at) != load64(b + at)) return false;
+  }
+  return load64(a + size - 8) == load64(b + size - 8);
 }
 
 // A hash for the table below: whole words only, the last one overlapping the one before, so
@@ -242,8 +277,8 @@ std::vector<char> FindEntries(std::string_view list, const std::vector<std::stri
 
   // Whether the entry at `at` (an offset) is the text: it ends with the comma after it.
   auto isEntry = [list](size_t at, std::string_view text) {
-    return list.size() - at > text.size() && list.compare(at, text.size(), text) == 0 &&
-           list[at + text.size()] == ',';
+    return list.size() - at > text.size() && list[at + text.size()] == ',' &&
+           SameBytes(list.data() + at, text.data(), text.size());
   };
   std::vector<char> found(texts.size(), 0);
   // Per text of a batch: its hash, then the slot of its first likely match (size when none).
@@ -261,7 +296,7 @@ std::vector<char> FindEntries(std::string_view list, const std::vector<std::stri
     }
     for (size_t b = 0; b < n; ++b) {
       candidates[b] = size;
-      if (texts[first + b].find(',') != std::string_view::npos) {
+      if (HoldsComma(texts[first + b])) {
         withComma = true;
         continue;
       }
