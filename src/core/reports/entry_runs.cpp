@@ -8,6 +8,7 @@
 
 #include "core/extracts/huge_pages.h"
 #include "core/text/flat_view_map.h"
+#include "core/text/text_routines.h"
 
 namespace vdbq {
 namespace {
@@ -125,15 +126,7 @@ bool EntryRuns::Holds(std::string_view text) const {
 
 namespace {
 
-// A high bit in each byte of the eight at `at` that is a comma.
-uint64_t CommaBits(const char* at) {
-  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-  uint64_t word;
-  std::memcpy(&word, at, 8);
-  const uint64_t x = word ^ (0x0101010101010101ULL * static_cast<unsigned char>(','));
-  // A byte's high bit stays clear only when the byte is zero; no carry crosses bytes.
-  return ~(((x & kLow7) + kLow7) | x | kLow7);
-}
+uint64_t CommaBits(const char* at) { return BytesEqualTo(at, ','); }
 
 // Calls visit(at) for every comma of text, in order, eight bytes at a time: memchr per entry
 // costs a call for every 20 bytes or so.
@@ -166,14 +159,7 @@ size_t CountCommas(std::string_view text) {
 }
 
 bool HoldsComma(std::string_view text) {
-  size_t at = 0;
-  for (; at + 8 <= text.size(); at += 8) {
-    if (CommaBits(text.data() + at) != 0) return true;
-  }
-  for (; at < text.size(); ++at) {
-    if (text[at] == ',') return true;
-  }
-  return false;
+  return FindByteOf(text, 0, ',', ',') != std::string_view::npos;
 }
 
 // Whether the size bytes at a and b are the same, compared a word at a time.

@@ -39,10 +39,7 @@ bool IsIgnoredJobClause(std::string_view text) {
 }
 
 bool HoldsHash(std::string_view line) {
-  for (const char c : line) {
-    if (c == '#') return true;
-  }
-  return false;
+  return FindByteOf(line, 0, '#', '#') != std::string_view::npos;
 }
 
 // Whether word stands in text at `at`; a compare of known length, which needs no call.
@@ -56,15 +53,13 @@ bool WordAt(std::string_view text, size_t at, const char (&word)[N]) {
 // first CONFIRMED, else the first PRIORITY; a word at the very start is no clause.
 std::string_view WithoutJobOptions(std::string_view text) {
   // Either clause counts only after a blank or a TAB; most job lines hold neither.
-  if (std::none_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; })) {
-    return text;
-  }
+  if (FindByteOf(text, 0, ' ', '\t') == std::string_view::npos) return text;
   auto separatorBefore = [text](size_t at) { return text[at - 1] == ' ' || text[at - 1] == '\t'; };
   const bool confirmedAtStart = StartsWith(text, "CONFIRMED");
   size_t priority = StartsWith(text, "PRIORITY") ? 0 : std::string_view::npos;
-  // Both words are looked for in one plain pass: the lines are short, and a library search
-  // costs a call per character tried.
-  for (size_t at = 1; at < text.size(); ++at) {
+  // Both words are looked for in one pass over the places of their first letters.
+  for (size_t at = FindByteOf(text, 1, 'C', 'P'); at != std::string_view::npos;
+       at = FindByteOf(text, at + 1, 'C', 'P')) {
     if (text[at] == 'C' && !confirmedAtStart && WordAt(text, at, "CONFIRMED")) {
       return separatorBefore(at) ? TrimmedView(text.substr(0, at)) : text;
     }
