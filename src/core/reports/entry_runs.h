@@ -53,8 +53,10 @@ class EntryRuns {
 
 // For each text, whether it is one of the entries of list (entries each followed by a comma);
 // texts that hold a comma get false (EntryRuns answers for them). Gives what EntryRuns::Holds
-// gives for such texts, but groups entries and texts by hash first, so that a list of hundreds
-// of thousands of entries is not probed at random in memory once per text.
-std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::string_view>& texts);
+// gives for such texts, but from one compact table over the entries probed in batches, so that
+// for hundreds of thousands of entries and texts the cache misses overlap.
+// withComma, when given, is set to whether any text holds a comma.
+std::vector<char> EntriesAmong(std::string_view list, const std::vector<std::string_view>& texts,
+                               bool* withComma = nullptr);
 
 }  // namespace vdbq

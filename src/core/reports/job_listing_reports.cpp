@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +16,10 @@
 #include "core/reports/usage_answers.h"
 #include "core/text/collation_sort.h"
 #include "core/text/text_routines.h"
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace vdbq {
 namespace {
@@ -38,26 +44,45 @@ void ForEachJobHeader(ReportContext& ctx, Visit visit) {
 
 std::string CountText(size_t n) { return std::to_string(n); }
 
+// Reserves room for size bytes and asks for huge pages over it, so that writing megabytes
+// into fresh memory takes a page fault per 2 MB instead of one per 4 KB.
+void ReserveOnHugePages(std::string& text, size_t size) {
+  text.reserve(size);
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  constexpr uintptr_t kHugePage = uintptr_t{2} << 20;
+  const auto begin = reinterpret_cast<uintptr_t>(text.data());
+  const uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
+  const uintptr_t end = (begin + text.capacity()) & ~(kHugePage - 1);
+  if (first < end) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+#endif
+}
+
 }  // namespace
 
 std::string CollectScheduledJobs(const ExtractStore& store, Progress& progress) {
-  std::string list;
   const LineList& lines = store.ScheduleLines;
   const long long count = lines.Count();
+  std::string list;
+  if (count > 0) {
+    // The schedules' bytes are room enough as a rule; the list is written once at its place
+    // instead of being copied as it grows. Room not written to is never mapped.
+    const std::string_view last = lines.At(count - 1);
+    ReserveOnHugePages(list, lines.OffsetOf(last) + last.size() - lines.OffsetOf(lines.At(0)));
+  }
+  std::string dependencies;
   long long i = 0;
   while (i < count) {
     progress.Tick();
     std::string_view line = lines.At(i);
-    if (!StartsWith(line, "SCHEDULE ") || !Contains(line, "#")) {
+    if (!StartsWith(line, "SCHEDULE ") || line.find('#') == std::string_view::npos) {
       ++i;
       continue;
     }
-    const std::string key = TrimBlanks(CopyFrom(line, 10));
+    const std::string_view key = TrimmedView(line.substr(std::min<size_t>(line.size(), 9)));
     const std::string workstation = ScheduleWorkstation(key);
     const long long section = ReadScheduleFollows(lines, i + 1, workstation, progress).NextLine;
-    const ScheduleJobs jobs = ReadScheduleJobs(lines, section, workstation, progress);
-    list += jobs.Jobs;
-    i = jobs.NextLine;
+    dependencies.clear();
+    i = AppendScheduleJobs(lines, section, workstation, progress, list, dependencies);
   }
   return list;
 }
@@ -161,13 +186,10 @@ void RunJ5(ReportContext& ctx) {
   if (!list || list->empty()) list = CollectScheduledJobs(ctx.Store, ctx.Progress);
   // A key is scheduled when it is one of the list's entries; keys with commas are scheduled
   // when the list holds them as runs of entries.
-  const std::vector<char> entries = EntriesAmong(*list, scratch);
+  bool withComma = false;
+  const std::vector<char> entries = EntriesAmong(*list, scratch, &withComma);
   std::optional<EntryRuns> runs;
-  for (std::string_view key : scratch) {
-    if (key.find(',') == std::string_view::npos) continue;
-    runs.emplace(EntryRuns::OfViews(*list, scratch));
-    break;
-  }
+  if (withComma) runs.emplace(EntryRuns::OfViews(*list, scratch));
 
   size_t found = 0;
   for (size_t k = 0; k < scratch.size(); ++k) {

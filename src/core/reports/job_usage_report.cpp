@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "core/catalogue/catalogue.h"
 #include "core/reports/report_frame.h"
@@ -18,24 +19,68 @@ constexpr std::array<std::string_view, 9> kIgnoredJobClauses{
     "PROMPT ", "OPENS ",      "NEEDS ",       "PRIORITY ", "EVERY ",
     "UNTIL ",  "SCRIPTNAME ", "STREAMLOGON ", "ONUNTIL "};
 
-bool IsIgnoredJobClause(const std::string& text) {
+bool IsIgnoredJobClause(std::string_view text) {
+  // Most job lines start with a workstation or job name that no keyword starts like.
+  switch (text.empty() ? '\0' : text.front()) {
+    case 'C':
+    case 'E':
+    case 'N':
+    case 'O':
+    case 'P':
+    case 'S':
+    case 'U':
+      break;
+    default:
+      return false;
+  }
   if (text == "CONFIRMED" || text == "END") return true;
   return std::any_of(kIgnoredJobClauses.begin(), kIgnoredJobClauses.end(),
-                     [&text](std::string_view keyword) { return StartsWith(text, keyword); });
+                     [text](std::string_view keyword) { return StartsWith(text, keyword); });
 }
 
-// Takes a trailing CONFIRMED or PRIORITY clause off a job or FOLLOWS line.
-std::string WithoutJobOptions(std::string text) {
-  JobOptionState state;
-  state.CurrentLine = std::move(text);
-  SplitJobOptions(state);
-  return std::move(state.CurrentLine);
+bool HoldsHash(std::string_view line) {
+  return FindByteOf(line, 0, '#', '#') != std::string_view::npos;
 }
 
-std::string WithWorkstation(std::string_view workstation, const std::string& text) {
-  std::string qualified(workstation);
-  qualified += '#';
-  return qualified + text;
+// Whether word stands in text at `at`; a compare of known length, which needs no call.
+template <size_t N>
+bool WordAt(std::string_view text, size_t at, const char (&word)[N]) {
+  return text.size() - at >= N - 1 && std::memcmp(text.data() + at, word, N - 1) == 0;
+}
+
+// Takes a trailing CONFIRMED or PRIORITY clause off a job or FOLLOWS line, as SplitJobOptions
+// does, but as a view into the line: the clause records are not wanted here. It looks for the
+// first CONFIRMED, else the first PRIORITY; a word at the very start is no clause.
+std::string_view WithoutJobOptions(std::string_view text) {
+  // Either clause counts only after a blank or a TAB; most job lines hold neither.
+  if (FindByteOf(text, 0, ' ', '\t') == std::string_view::npos) return text;
+  auto separatorBefore = [text](size_t at) { return text[at - 1] == ' ' || text[at - 1] == '\t'; };
+  const bool confirmedAtStart = StartsWith(text, "CONFIRMED");
+  size_t priority = StartsWith(text, "PRIORITY") ? 0 : std::string_view::npos;
+  // Both words are looked for in one pass over the places of their first letters.
+  for (size_t at = FindByteOf(text, 1, 'C', 'P'); at != std::string_view::npos;
+       at = FindByteOf(text, at + 1, 'C', 'P')) {
+    if (text[at] == 'C' && !confirmedAtStart && WordAt(text, at, "CONFIRMED")) {
+      return separatorBefore(at) ? TrimmedView(text.substr(0, at)) : text;
+    }
+    if (text[at] == 'P' && priority == std::string_view::npos && WordAt(text, at, "PRIORITY")) {
+      priority = at;
+    }
+  }
+  if (priority != std::string_view::npos && priority >= 1 && separatorBefore(priority)) {
+    return TrimmedView(text.substr(0, priority));
+  }
+  return text;
+}
+
+// Appends text, part of line, with workstation + "#" in front when line holds no "#".
+void AppendQualified(std::string& out, std::string_view workstation, std::string_view line,
+                     std::string_view text) {
+  if (!HoldsHash(line)) {
+    out += workstation;
+    out += '#';
+  }
+  out += text;
 }
 
 // The first entry of a comma-separated list that names the job; entries end at the first
@@ -86,43 +131,54 @@ bool EntryNamesJob(std::string_view entry, std::string_view job) {
   return before == '#' || before == '.';
 }
 
-ScheduleJobs ReadScheduleJobs(const LineList& lines, long long start, std::string_view workstation,
-                              Progress& progress) {
-  ScheduleJobs result;
+long long AppendScheduleJobs(const LineList& lines, long long start, std::string_view workstation,
+                             Progress& progress, std::string& jobs, std::string& dependencies) {
   const long long count = lines.Count();
-  std::string current;
+  // Views into the lines: the section is read without a copy per line.
+  std::string_view current;
   long long j = std::max(0LL, start);
   while (j < count) {
     progress.Tick();
     std::string_view line = lines.At(j);
     if (!line.empty()) {
-      current = TrimBlanks(line);
+      current = TrimmedView(line);
       const bool comment = !current.empty() && current.front() == '*';
       if (!comment && !StartsWith(current, "AT ")) {
         if (StartsWith(current, "FOLLOWS ")) {
-          current = WithoutJobOptions(std::move(current));
-          const std::string text = TrimBlanks(CopyFrom(current, 9));
-          result.Dependencies += Contains(current, "#") ? text : WithWorkstation(workstation, text);
-          while (!result.Dependencies.empty() && result.Dependencies.back() == ',' &&
-                 j + 1 < count) {
+          current = WithoutJobOptions(current);
+          const std::string_view text =
+              TrimmedView(current.substr(std::min<size_t>(current.size(), 8)));
+          AppendQualified(dependencies, workstation, current, text);
+          while (!dependencies.empty() && dependencies.back() == ',' && j + 1 < count) {
             progress.Tick();
-            current = WithoutJobOptions(TrimBlanks(lines.At(++j)));
-            result.Dependencies +=
-                Contains(current, "#") ? current : WithWorkstation(workstation, current);
+            current = WithoutJobOptions(TrimmedView(lines.At(++j)));
+            AppendQualified(dependencies, workstation, current, current);
           }
-          if (!result.Dependencies.empty()) result.Dependencies += ',';
+          if (!dependencies.empty()) dependencies += ',';
         } else if (!IsIgnoredJobClause(current)) {
-          current = WithoutJobOptions(std::move(current));
-          result.Jobs +=
-              Contains(current, "#") ? TrimBlanks(current) : WithWorkstation(workstation, current);
-          result.Jobs += ',';
+          current = WithoutJobOptions(current);
+          if (HoldsHash(current)) {
+            jobs += TrimmedView(current);
+          } else {
+            jobs += workstation;
+            jobs += '#';
+            jobs += current;
+          }
+          jobs += ',';
         }
       }
     }
     ++j;
     if (current == "END") break;
   }
-  result.NextLine = j;
+  return j;
+}
+
+ScheduleJobs ReadScheduleJobs(const LineList& lines, long long start, std::string_view workstation,
+                              Progress& progress) {
+  ScheduleJobs result;
+  result.NextLine =
+      AppendScheduleJobs(lines, start, workstation, progress, result.Jobs, result.Dependencies);
   return result;
 }
 

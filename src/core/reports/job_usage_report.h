@@ -23,6 +23,12 @@ struct ScheduleJobs {
 ScheduleJobs ReadScheduleJobs(const LineList& lines, long long start, std::string_view workstation,
                               Progress& progress);
 
+// ReadScheduleJobs appending to the caller's texts, so that one text can gather many sections;
+// dependencies must come empty for each section, as its FOLLOWS clauses run on while it ends
+// with ",". Gives the line after the section.
+long long AppendScheduleJobs(const LineList& lines, long long start, std::string_view workstation,
+                             Progress& progress, std::string& jobs, std::string& dependencies);
+
 // The workstation that a schedule's readers put before names written without one: the
 // schedule key's text before its first "#", at most 50 characters of it.
 std::string ScheduleWorkstation(std::string_view scheduleKey);

@@ -7,11 +7,14 @@
 namespace vdbq {
 namespace {
 
-std::string Qualified(std::string text, std::string_view defaultWorkstation) {
-  if (text.empty() || Contains(text, "#")) return text;
-  std::string qualified(defaultWorkstation);
-  qualified += '#';
-  return qualified + text;
+void AppendQualified(std::string& out, std::string_view text, std::string_view defaultWorkstation) {
+  if (text.empty() || text.find('#') != std::string_view::npos) {
+    out += text;
+    return;
+  }
+  out += defaultWorkstation;
+  out += '#';
+  out += text;
 }
 
 }  // namespace
@@ -23,20 +26,22 @@ ScheduleFollows ReadScheduleFollows(const LineList& lines, long long start,
   long long j = std::max(0LL, start);
   while (j < count) {
     progress.Tick();
-    const std::string current = TrimBlanks(lines.At(j++));
+    const std::string_view current = TrimmedView(lines.At(j++));
     if (current == ":") break;
     if (current.empty() || current.front() == '*' || !StartsWith(current, "FOLLOWS")) continue;
-    result.Text = Qualified(TrimBlanks(CopyFrom(current, 9)), defaultWorkstation);
+    result.Text.clear();
+    AppendQualified(result.Text, TrimmedView(current.substr(std::min<size_t>(current.size(), 8))),
+                    defaultWorkstation);
     bool colonRead = false;
     while (!result.Text.empty() && result.Text.back() == ',' && j < count) {
       progress.Tick();
-      const std::string next = TrimBlanks(lines.At(j++));
+      const std::string_view next = TrimmedView(lines.At(j++));
       // The ":" closes the header even when a clause wrongly runs on into it.
       if (next == ":") {
         colonRead = true;
         break;
       }
-      result.Text += Qualified(next, defaultWorkstation);
+      AppendQualified(result.Text, next, defaultWorkstation);
     }
     if (colonRead) break;
   }

@@ -111,15 +111,6 @@ std::string UpperCase(std::string_view text) {
 
 std::string TrimBlanks(std::string_view text) { return std::string(TrimmedView(text)); }
 
-std::string_view TrimmedView(std::string_view text) {
-  size_t end = text.size();
-  while (end > 0 && text[end - 1] == ' ') --end;
-  size_t begin = 0;
-  while (begin < end && text[begin] == ' ') ++begin;
-  while (begin < end && text[begin] == '\t') ++begin;
-  return text.substr(begin, end - begin);
-}
-
 std::string CsvField(std::string_view text, long long n) {
   if (n < 1 || text.empty()) return {};
   long long commas = 0;

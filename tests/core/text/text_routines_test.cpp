@@ -93,6 +93,14 @@ TEST(BaseRules, CopyDeleteFindTrimFieldsReplaceAndJobOptionsAgreeWithTheOriginal
     }
     EXPECT_EQ(all, expected);
   }
+  // FindByteOf looks at eight bytes at once, then at the tail one by one: a byte that differs
+  // from the one sought only in its high bit is no match, wherever it stands.
+  for (size_t at = 0; at < 20; ++at) {
+    std::string line(20, '\xac');
+    line[at] = ',';
+    EXPECT_EQ(FindByteOf(line, 0, '#', ','), at);
+    EXPECT_EQ(FindByteOf(line, at + 1, ',', '#'), std::string::npos);
+  }
 }
 
 using Lines = std::vector<std::string>;
