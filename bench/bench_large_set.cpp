@@ -6,10 +6,7 @@
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -20,31 +17,11 @@
 namespace vdbq {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::optional<fs::path> GeneratedSet() {
-  if (std::getenv("VARNOLTDBQ_BENCH_DB") != nullptr) return std::nullopt;
-  const fs::path dir =
-      fs::temp_directory_path() / ("varnoltdbq-bench-large-" + std::to_string(getpid()));
-  const char* given = std::getenv("VARNOLTDBQ_GEN_EXTRACTS");
-  const fs::path generator =
-      given ? fs::path(given) : fs::read_symlink("/proc/self/exe").parent_path() / "gen_extracts";
-  const std::string command = "'" + generator.string() +
-                              "' --schedules 80000 --jobs 400000 --workstations 200 --seed 11 "
-                              "--out '" +
-                              dir.string() + "'";
-  if (std::system(command.c_str()) != 0) {
-    std::fprintf(stderr, "could not generate the set with: %s\n", command.c_str());
-    std::exit(2);
-  }
-  return dir;
-}
-
 // The loaded set with the search texts the reports that need one are given: objects from
 // the middle of each catalogue heading, so that every report finds something.
 class LargeSet : public bench::ReportBenchDatabase {
  public:
-  LargeSet() : ReportBenchDatabase("large", GeneratedSet()) {
+  LargeSet() : ReportBenchDatabase("large", bench::GeneratedLargestSet("large")) {
     ScheduleKey = MiddleKey(kHeadingSchedules);
     JobKey = MiddleKey(kHeadingJobs);
     Calendar = MiddleName(kHeadingCalendars);

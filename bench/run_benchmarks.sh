@@ -20,7 +20,7 @@ for source in "$bench_dir"/bench_*.cpp; do
   benches+=("$(basename "$source" .cpp)")
 done
 
-cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_GUI=OFF \
+cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_GUI=ON \
   -DBUILD_TESTING=OFF -DBUILD_BENCH=ON >/dev/null
 cmake --build "$build_dir" --target gen_extracts "${benches[@]}" -j "$build_jobs"
 

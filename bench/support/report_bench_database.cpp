@@ -35,6 +35,17 @@ fs::path ScratchPath(const std::string& tag, const std::string& what) {
 
 }  // namespace
 
+std::optional<fs::path> GeneratedLargestSet(const std::string& tag) {
+  if (std::getenv("VARNOLTDBQ_BENCH_DB") != nullptr) return std::nullopt;
+  const fs::path dir = ScratchPath(tag, "db");
+  const std::string command = "'" + GeneratorPath().string() +
+                              "' --schedules 80000 --jobs 400000 --workstations 200 --seed 11 "
+                              "--out '" +
+                              dir.string() + "'";
+  if (std::system(command.c_str()) != 0) Fail("could not generate the set with: " + command);
+  return dir;
+}
+
 ReportBenchDatabase::ReportBenchDatabase(const std::string& tag, std::optional<fs::path> ownedDir) {
   if (ownedDir) {
     scratch_ = dir_ = *ownedDir;

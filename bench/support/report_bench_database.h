@@ -50,6 +50,11 @@ class ReportBenchDatabase {
   Progress progress_;
 };
 
+// The largest site we plan for, 80,000 schedules and 400,000 jobs (about 3.4 million lines,
+// 85 MB), generated into a temporary directory for a ReportBenchDatabase to own; nothing when
+// VARNOLTDBQ_BENCH_DB names a set to use instead.
+std::optional<std::filesystem::path> GeneratedLargestSet(const std::string& tag);
+
 // Runs the report in every iteration and reports the number of rows it gave.
 void RunEach(benchmark::State& state, ReportBenchDatabase& db, const char* code,
              const std::string& search);

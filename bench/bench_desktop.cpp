@@ -1,0 +1,78 @@
+// The desktop program's memory on the largest site we plan for (see GeneratedLargestSet): the
+// extracts loaded, the catalogue tree on show and J#1's 400,000 rows in the result list.
+// Counters: the peak resident size and its ratio to the size of the extract files.
+//
+// VARNOLTDBQ_BENCH_DB names a set to use instead of generating one with gen_extracts.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTableView>
+#include <QTreeView>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "gui/catalogue/catalogue_model.h"
+#include "gui/report/report_page.h"
+#include "gui/report/result_model.h"
+#include "support/report_bench_database.h"
+
+namespace vdbq {
+namespace {
+
+namespace fs = std::filesystem;
+
+long long PeakResidentKb() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::stoll(line.substr(6));
+  }
+  return 0;
+}
+
+double ExtractBytes(const fs::path& dir) {
+  double total = 0;
+  for (const char* name : kExtractLoadOrder)
+    total += static_cast<double>(fs::file_size(dir / name));
+  return total;
+}
+
+void BM_DesktopJobListing(benchmark::State& state) {
+  for (auto _ : state) {
+    bench::ReportBenchDatabase set("desktop", bench::GeneratedLargestSet("desktop"));
+    gui::CatalogueModel catalogue(set.Catalogue);
+    QTreeView tree;
+    tree.setUniformRowHeights(true);
+    tree.setModel(&catalogue);
+    tree.resize(300, 700);
+    gui::ResultModel model(set.Results);
+    gui::ReportPage page(set.Results, model);
+    page.resize(900, 700);
+    tree.show();
+    page.show();
+    model.BeginRun();
+    if (!set.RunReport("J#1", "")) state.SkipWithError("J#1 did not run");
+    model.EndRun();
+    page.ShowResults();
+    page.List()->viewport()->repaint();
+    tree.expand(catalogue.FindPath({kHeadingJobs}));
+    tree.viewport()->repaint();
+    const double peakBytes = static_cast<double>(PeakResidentKb()) * 1024;
+    state.counters["peak_MB"] = peakBytes / (1 << 20);
+    state.counters["peak_to_files"] = peakBytes / ExtractBytes(set.Dir());
+  }
+}
+BENCHMARK(BM_DesktopJobListing)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vdbq
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
