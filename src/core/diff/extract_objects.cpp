@@ -26,19 +26,9 @@ constexpr std::array<KindTexts, kObjectKindCount> kKindTexts{{
     {kResourcesFile, "resources", kHeadingResources},
 }};
 
-// What TrimBlanks keeps of a line, without copying it.
-std::string_view Trimmed(std::string_view line) {
-  size_t end = line.size();
-  while (end > 0 && line[end - 1] == ' ') --end;
-  size_t begin = 0;
-  while (begin < end && line[begin] == ' ') ++begin;
-  while (begin < end && line[begin] == '\t') ++begin;
-  return line.substr(begin, end - begin);
-}
-
 // TrimBlanks(line) upper-cased starts with prefix (upper case itself).
 bool TrimmedUpperStartsWith(std::string_view line, std::string_view prefix) {
-  const std::string_view trimmed = Trimmed(line);
+  const std::string_view trimmed = TrimmedView(line);
   if (trimmed.size() < prefix.size()) return false;
   for (size_t k = 0; k < prefix.size(); ++k) {
     char c = trimmed[k];
@@ -146,7 +136,7 @@ std::vector<ExtractObject> SplitJobs(std::string_view text) {
   for (long long i = 0; walk.Next(line); ++i) {
     // RECOVERY ends a definition before anything else is asked of the line, as the job page
     // reads it.
-    if (objects.IsOpen() && StartsWith(Trimmed(line), "RECOVERY ")) {
+    if (objects.IsOpen() && StartsWith(TrimmedView(line), "RECOVERY ")) {
       objects.Take(line);
       objects.Close();
     } else if (!StartsWith(line, "     ") && line.find('#') != std::string_view::npos) {
