@@ -15,7 +15,8 @@ nlohmann::ordered_json StylesJson(const ResultList& results, long long row) {
   nlohmann::ordered_json cells = nlohmann::json::array();
   for (int k = 2; k <= kResultColumns; ++k) {
     const CellStyle cell = CellStyleAt(results, row, k);
-    cells.push_back(cell.CellRule ? nlohmann::ordered_json(GroundName(cell.Fill)) : nlohmann::ordered_json());
+    cells.push_back(cell.CellRule ? nlohmann::ordered_json(GroundName(cell.Fill))
+                                  : nlohmann::ordered_json());
   }
   return {{"text", TextColourName(style.Text)},
           {"bold", style.Bold},
@@ -53,7 +54,7 @@ void PrintResultJson(std::ostream& out, const ReportEntry& entry, const ReportSe
     const ResultRow& row = results.Rows[i];
     nlohmann::ordered_json cells = nlohmann::json::array();
     cells.push_back(DisplayText(row.Caption));
-    for (const std::string& item : row.SubItems) cells.push_back(DisplayText(item));
+    for (std::string_view item : row.SubItems) cells.push_back(DisplayText(item));
     if (withStyles) {
       nlohmann::ordered_json rowJson = StylesJson(results, static_cast<long long>(i));
       styles.push_back(std::move(rowJson));

@@ -49,7 +49,7 @@ inline std::string RowsText(const ResultList& results) {
   std::string text;
   for (const ResultRow& row : results.Rows) {
     text += row.Caption;
-    for (const std::string& item : row.SubItems) text += "|" + item;
+    for (std::string_view item : row.SubItems) text.append("|").append(item);
     text += "\n";
   }
   return text;

@@ -3,14 +3,14 @@
 namespace vdbq {
 namespace {
 
-bool NeedsQuotes(const std::string& item) {
+bool NeedsQuotes(std::string_view item) {
   for (const char c : item) {
     if (static_cast<unsigned char>(c) <= 32 || c == '"' || c == ',') return true;
   }
   return false;
 }
 
-void AppendItem(std::string& text, const std::string& item) {
+void AppendItem(std::string& text, std::string_view item) {
   if (!NeedsQuotes(item)) {
     text += item;
     return;
@@ -25,12 +25,12 @@ void AppendItem(std::string& text, const std::string& item) {
 
 }  // namespace
 
-std::string CommaText(std::span<const std::string> items) {
-  if (items.size() == 1 && items.front().empty()) return "\"\"";
+std::string CommaText(const SubItemList& items) {
+  if (items.size() == 1 && items[0].empty()) return "\"\"";
   std::string text;
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) text += ',';
-    AppendItem(text, items[i]);
+  for (auto item = items.begin(); item != items.end(); ++item) {
+    if (item != items.begin()) text += ',';
+    AppendItem(text, *item);
   }
   return text;
 }

@@ -17,6 +17,6 @@ std::string ClipboardCsvText(const ResultList& results);
 // Items joined by ","; an item holding a blank or control character (code 32 or less), a
 // double quote or a comma is enclosed in double quotes with its double quotes doubled. An
 // empty item gives nothing, except that a lone empty item gives two double quotes.
-std::string CommaText(std::span<const std::string> items);
+std::string CommaText(const SubItemList& items);
 
 }  // namespace vdbq

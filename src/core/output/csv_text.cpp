@@ -2,8 +2,8 @@
 
 namespace vdbq {
 
-std::string CsvFileField(const std::string& field) {
-  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+std::string CsvFileField(std::string_view field) {
+  if (field.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(field);
   std::string quoted = "\"";
   for (char c : field) {
     if (c == '"') quoted += '"';
@@ -17,7 +17,7 @@ std::string CsvFileText(const ResultList& results) {
   std::string text;
   for (const ResultRow& row : results.Rows) {
     text += CsvFileField(row.Caption);
-    for (const std::string& item : row.SubItems) {
+    for (std::string_view item : row.SubItems) {
       text += ',';
       text += CsvFileField(item);
     }

@@ -12,6 +12,6 @@ namespace vdbq {
 std::string CsvFileText(const ResultList& results);
 
 // One field of the file text, quoted only when it must be.
-std::string CsvFileField(const std::string& field);
+std::string CsvFileField(std::string_view field);
 
 }  // namespace vdbq

@@ -118,7 +118,7 @@ void AddJobTable(std::vector<std::string>& lines, const std::vector<ResultRow>& 
       }
     } else {
       lines.push_back(kRowStart + BlackCell(kLeftCell, ""));
-      for (const std::string& item : row.SubItems) lines.push_back(BlackCell(kLeftCell, item));
+      for (std::string_view item : row.SubItems) lines.push_back(BlackCell(kLeftCell, item));
     }
     lines.push_back(kRowEnd);
   }

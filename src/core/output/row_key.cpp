@@ -37,6 +37,13 @@ bool HasRow(const ResultList& results, long long row) {
   return row >= 0 && row < static_cast<long long>(results.Rows.size());
 }
 
+std::string KeyOf(std::string_view workstation, std::string_view name) {
+  std::string key(workstation);
+  key += '#';
+  key.append(name);
+  return key;
+}
+
 }  // namespace
 
 std::optional<std::string> RowKey(const ResultList& results, long long row) {
@@ -44,18 +51,18 @@ std::optional<std::string> RowKey(const ResultList& results, long long row) {
   const ResultRow& r = results.Rows[static_cast<size_t>(row)];
   switch (KeyRuleFor(results.ReportNumber)) {
     case KeyRule::kFirstTwo:
-      return r.Column(1) + "#" + r.Column(2);
+      return KeyOf(r.Column(1), r.Column(2));
     case KeyRule::kThirdFirst:
-      return r.Column(3) + "#" + r.Column(1);
+      return KeyOf(r.Column(3), r.Column(1));
     case KeyRule::kFirstOnly:
-      return r.Column(1);
+      return std::string(r.Column(1));
     case KeyRule::kDetail:
       // The second row is the schedule's own row, whatever its caption.
       if (row != 1 && CopiesNothing(r)) return std::nullopt;
-      return r.Column(3) + "#" + r.Column(4);
+      return KeyOf(r.Column(3), r.Column(4));
     case KeyRule::kPath:
       if (CopiesNothing(r)) return std::nullopt;
-      return r.Column(2) + "#" + r.Column(3);
+      return KeyOf(r.Column(2), r.Column(3));
     case KeyRule::kNone:
       break;
   }

@@ -2,11 +2,12 @@
 
 namespace vdbq {
 
-const std::string& ResultRow::Column(int k) const {
-  static const std::string empty;
+std::string_view ResultRow::Column(int k) const {
   if (k == 1) return Caption;
-  if (k < 2 || static_cast<size_t>(k - 2) >= SubItems.size()) return empty;
-  return SubItems[static_cast<size_t>(k - 2)];
+  if (k < 2) return {};
+  auto item = SubItems.begin();
+  for (int column = 2; column < k && item != SubItems.end(); ++column) ++item;
+  return item == SubItems.end() ? std::string_view() : *item;
 }
 
 }  // namespace vdbq

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <variant>
 #include <vector>
 
 #include "core/reports/schedule_header.h"
@@ -14,37 +15,72 @@ namespace vdbq {
 
 inline constexpr int kResultColumns = 9;
 
-// The sub-items of a row, in order. The largest listings have one a row: a single sub-item is
-// kept in the row itself, so that such a row costs no allocation of its own.
+// The sub-items of a row, in order, packed in one text: each is its length (a byte, or 255 and
+// four more for a long one) followed by its bytes. The largest listings have one or two short
+// sub-items a row, which then fit in the row itself with no allocation of their own.
 class SubItemList {
  public:
   SubItemList() = default;
-  SubItemList(std::vector<std::string> items) {  // NOLINT: rows are built from braced lists
-    if (items.size() == 1) {
-      items_.emplace<std::string>(std::move(items.front()));
-    } else {
-      items_ = std::move(items);
-    }
+  SubItemList(std::initializer_list<std::string_view> items) {
+    for (std::string_view item : items) Append(item);
   }
-  SubItemList(std::initializer_list<std::string> items)
-      : SubItemList(std::vector<std::string>(items)) {}
-  explicit SubItemList(std::string item) : items_(std::move(item)) {}
+  SubItemList(const std::vector<std::string>& items) {  // NOLINT: rows are built from lists
+    for (const std::string& item : items) Append(item);
+  }
 
-  size_t size() const { return One() ? 1 : Many().size(); }
-  bool empty() const { return size() == 0; }
-  const std::string* begin() const {
-    return One() ? &std::get<std::string>(items_) : Many().data();
-  }
-  const std::string* end() const { return begin() + size(); }
-  const std::string& operator[](size_t k) const { return begin()[k]; }
+  class Iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = std::string_view;
+    Iterator() = default;
+    explicit Iterator(const char* at) : at_(at) {}
+    std::string_view operator*() const { return std::string_view(Text(), Length()); }
+    Iterator& operator++() {
+      at_ = Text() + Length();
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator before = *this;
+      ++*this;
+      return before;
+    }
+    bool operator==(const Iterator& other) const { return at_ == other.at_; }
+
+   private:
+    bool Long() const { return static_cast<unsigned char>(*at_) == kLongMark; }
+    size_t Length() const {
+      if (!Long()) return static_cast<unsigned char>(*at_);
+      uint32_t length;
+      std::memcpy(&length, at_ + 1, sizeof length);
+      return length;
+    }
+    const char* Text() const { return at_ + (Long() ? 1 + sizeof(uint32_t) : 1); }
+    const char* at_ = nullptr;
+  };
+
+  Iterator begin() const { return Iterator(packed_.data()); }
+  Iterator end() const { return Iterator(packed_.data() + packed_.size()); }
+  size_t size() const { return static_cast<size_t>(std::distance(begin(), end())); }
+  bool empty() const { return packed_.empty(); }
+  std::string_view operator[](size_t k) const { return *std::next(begin(), static_cast<long>(k)); }
 
  private:
-  bool One() const { return std::holds_alternative<std::string>(items_); }
-  const std::vector<std::string>& Many() const {
-    return std::get<std::vector<std::string>>(items_);
+  static constexpr unsigned char kLongMark = 255;
+  void Append(std::string_view item) {
+    if (item.size() < kLongMark) {
+      packed_ += static_cast<char>(item.size());
+    } else {
+      const auto length = static_cast<uint32_t>(item.size());
+      packed_ += static_cast<char>(kLongMark);
+      packed_.append(reinterpret_cast<const char*>(&length), sizeof length);
+    }
+    packed_.append(item);
   }
 
-  std::variant<std::vector<std::string>, std::string> items_;
+  std::string packed_;
 };
 
 // One row of the result list: the caption (column 1) and the sub-items (columns 2 to 9) it
@@ -52,9 +88,8 @@ class SubItemList {
 struct ResultRow {
   std::string Caption;
   SubItemList SubItems;
-
   // The text of column k (1-based): the caption for 1, sub-item k-1 after; "" when missing.
-  const std::string& Column(int k) const;
+  std::string_view Column(int k) const;
 };
 
 // The result table every report fills, with what the drawing rules, the hint, the row copy and
@@ -83,14 +118,7 @@ struct ResultList {
   // The same from texts copied once, straight into the new row: the listings add hundreds of
   // thousands of rows.
   ResultRow& AddRowOf(std::string_view caption, std::initializer_list<std::string_view> subItems) {
-    ResultRow& row = Rows.emplace_back();
-    row.Caption.assign(caption);
-    if (subItems.size() == 1) {
-      row.SubItems = SubItemList(std::string(*subItems.begin()));
-    } else {
-      row.SubItems = SubItemList(std::vector<std::string>(subItems.begin(), subItems.end()));
-    }
-    return row;
+    return Rows.emplace_back(ResultRow{std::string(caption), SubItemList(subItems)});
   }
 };
 

@@ -123,7 +123,7 @@ std::string GraphCommands::ResultScheduleKey(bool jobs) const {
   // Path rows carry a sequence number; the heading row and the blank rows between do not.
   if (line.Caption.empty() || line.Caption.front() < '0' || line.Caption.front() > '9') return {};
   if (line.Column(2).empty() || line.Column(3).empty()) return {};
-  return line.Column(2) + "#" + line.Column(3);
+  return std::string(line.Column(2)) + "#" + std::string(line.Column(3));
 }
 
 void GraphCommands::AddResultListEntries() {

@@ -93,7 +93,7 @@ std::vector<std::string> Listed(testing::ReportFixture& fixture, const std::stri
   std::vector<std::string> keys;
   for (const ResultRow& row : fixture.Results.Rows) {
     if (code == "J#5") {
-      keys.push_back(row.Caption + "#" + row.Column(2));
+      keys.push_back(row.Caption + "#" + std::string(row.Column(2)));
     } else if (code == "C#2" || row.Column(2) == "Not Used.") {
       keys.push_back(row.Caption);
     }
