@@ -1,7 +1,9 @@
 #include "cli/result_printers.h"
 
 #include <algorithm>
+#include <functional>
 #include <nlohmann/json.hpp>
+#include <string_view>
 
 #include "core/output/csv_text.h"
 #include "core/reports/row_styles.h"
@@ -22,6 +24,28 @@ nlohmann::ordered_json StylesJson(const ResultList& results, long long row) {
           {"bold", style.Bold},
           {"ground", GroundName(style.Fill)},
           {"cells", std::move(cells)}};
+}
+
+// Writes `"name": [...]` as a member of the top object after the members before it, its
+// elements laid out as dump(2) lays out an array nested in an object.
+void WriteArrayMember(std::ostream& out, const char* name, size_t count,
+                      const std::function<nlohmann::ordered_json(size_t)>& element) {
+  out << ",\n  \"" << name << "\": ";
+  if (count == 0) {
+    out << "[]";
+    return;
+  }
+  out << "[\n";
+  std::string nested;
+  for (size_t i = 0; i < count; ++i) {
+    nested.assign(i == 0 ? "    " : ",\n    ");
+    for (char c : element(i).dump(2)) {
+      nested += c;
+      if (c == '\n') nested += "    ";
+    }
+    out << nested;
+  }
+  out << "\n  ]";
 }
 
 // Width of a text as shown: one column per character, not per byte.
@@ -48,22 +72,24 @@ void PrintResultJson(std::ostream& out, const ReportEntry& entry, const ReportSe
   for (const std::string& text : session.Audit->AuditTexts()) audit.push_back(DisplayText(text));
   json["audit"] = std::move(audit);
   json["widths"] = results.Widths;
-  nlohmann::ordered_json rows = nlohmann::json::array();
-  nlohmann::ordered_json styles = nlohmann::json::array();
-  for (size_t i = 0; i < results.Rows.size(); ++i) {
+  // The rows follow one at a time, laid out as the whole document's dump would lay them out:
+  // a listing of hundreds of thousands of rows is never held as a document.
+  const std::string head = json.dump(2);
+  out << std::string_view(head).substr(0, head.size() - 2);
+  const size_t count = results.Rows.size();
+  WriteArrayMember(out, "rows", count, [&results](size_t i) {
     const ResultRow& row = results.Rows[i];
     nlohmann::ordered_json cells = nlohmann::json::array();
     cells.push_back(DisplayText(row.Caption));
     for (std::string_view item : row.SubItems) cells.push_back(DisplayText(item));
-    if (withStyles) {
-      nlohmann::ordered_json rowJson = StylesJson(results, static_cast<long long>(i));
-      styles.push_back(std::move(rowJson));
-    }
-    rows.push_back(std::move(cells));
+    return cells;
+  });
+  if (withStyles) {
+    WriteArrayMember(out, "styles", count, [&results](size_t i) {
+      return StylesJson(results, static_cast<long long>(i));
+    });
   }
-  json["rows"] = std::move(rows);
-  if (withStyles) json["styles"] = std::move(styles);
-  out << json.dump(2) << '\n';
+  out << "\n}\n";
 }
 
 void PrintResultCsv(std::ostream& out, const ResultList& results) { out << CsvFileText(results); }
