@@ -1,5 +1,7 @@
 #include "core/reports/path_schedule_index.h"
 
+#include <algorithm>
+
 #include "core/text/text_routines.h"
 
 namespace vdbq {
@@ -8,6 +10,10 @@ PathScheduleIndex::PathScheduleIndex(const ExtractStore& store, Progress& progre
   const LineList& lines = store.ScheduleLines;
   const long long count = lines.Count();
   long long lastBlock = -1;
+  // About one schedule a block: room for them at once, not copied as the list grows.
+  const auto blocks = static_cast<size_t>(std::max<long long>(store.ScheduleBlockCount, 0));
+  schedules_.reserve(blocks + 1);
+  firstInBlock_.reserve(blocks + 1);
   for (long long i = 0; i < count; ++i) {
     progress.Tick();
     std::string_view line = lines.At(i);
