@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <vector>
@@ -11,6 +12,21 @@
 
 namespace vdbq {
 
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+inline constexpr size_t kHugePageSize = size_t{2} << 20;
+#endif
+
+// Asks for huge pages over the whole huge pages inside [begin, begin + size): memory that is
+// about to be written fresh then faults in 2 MB steps instead of one per 4 KB.
+inline void AdviseHugePages([[maybe_unused]] void* begin, [[maybe_unused]] size_t size) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  const auto from = reinterpret_cast<uintptr_t>(begin);
+  const uintptr_t first = (from + kHugePageSize - 1) & ~uintptr_t{kHugePageSize - 1};
+  const uintptr_t end = (from + size) & ~uintptr_t{kHugePageSize - 1};
+  if (first < end) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+#endif
+}
+
 // A block of `size` bytes, not filled, to be released with std::free. A block of megabytes is
 // put on huge pages where the system offers them: the kernel then maps it in a few steps
 // instead of taking a page fault per 4 KB as it is first written, which costs more than
@@ -18,11 +34,10 @@ namespace vdbq {
 inline void* AllocateOnHugePages(size_t size) {
   void* block = nullptr;
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-  constexpr size_t kHugePage = size_t{2} << 20;
-  if (size >= kHugePage) {
-    const size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
-    block = std::aligned_alloc(kHugePage, rounded);
-    if (block != nullptr) madvise(block, rounded, MADV_HUGEPAGE);
+  if (size >= kHugePageSize) {
+    const size_t rounded = (size + kHugePageSize - 1) / kHugePageSize * kHugePageSize;
+    block = std::aligned_alloc(kHugePageSize, rounded);
+    if (block != nullptr) AdviseHugePages(block, rounded);
   }
 #endif
   if (block == nullptr) block = std::malloc(size == 0 ? 1 : size);

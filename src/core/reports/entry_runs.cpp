@@ -162,13 +162,14 @@ bool HoldsComma(std::string_view text) {
   return FindByteOf(text, 0, ',', ',') != std::string_view::npos;
 }
 
+uint64_t Load64(const char* at) {
+  uint64_t word;
+  std::memcpy(&word, at, 8);
+  return word;
+}
+
 // Whether the size bytes at a and b are the same, compared a word at a time.
 bool SameBytes(const char* a, const char* b, size_t size) {
-  auto load64 = [](const char* at) {
-    uint64_t word;
-    std::memcpy(&word, at, 8);
-    return word;
-  };
   if (size < 8) {
     for (size_t at = 0; at < size; ++at) {
       if (a[at] != b[at]) return false;
@@ -176,19 +177,14 @@ bool SameBytes(const char* a, const char* b, size_t size) {
     return true;
   }
   for (size_t at = 0; at + 8 < size; at += 8) {
-    if (load64(a + at) != load64(b + at)) return false;
+    if (Load64(a + at) != Load64(b + at)) return false;
   }
-  return load64(a + size - 8) == load64(b + size - 8);
+  return Load64(a + size - 8) == Load64(b + size - 8);
 }
 
 // A hash for the table below: whole words only, the last one overlapping the one before, so
 // that no copy of a few bytes needs a call.
 uint64_t HashText(std::string_view text) {
-  auto load64 = [](const char* at) {
-    uint64_t word;
-    std::memcpy(&word, at, 8);
-    return word;
-  };
   auto load32 = [](const char* at) {
     uint32_t word;
     std::memcpy(&word, at, 4);
@@ -199,10 +195,10 @@ uint64_t HashText(std::string_view text) {
   uint64_t hash = 0x9E3779B97F4A7C15ULL ^ size;
   if (size >= 8) {
     for (size_t at = 0; at + 8 < size; at += 8) {
-      hash = (hash ^ load64(data + at)) * 0xBF58476D1CE4E5B9ULL;
+      hash = (hash ^ Load64(data + at)) * 0xBF58476D1CE4E5B9ULL;
       hash ^= hash >> 31;
     }
-    hash ^= load64(data + size - 8);
+    hash ^= Load64(data + size - 8);
   } else if (size >= 4) {
     hash ^= (uint64_t{load32(data)} << 32) | load32(data + size - 4);
   } else if (size > 0) {

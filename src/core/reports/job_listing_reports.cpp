@@ -7,6 +7,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/job_line_order.h"
+#include "core/extracts/huge_pages.h"
 #include "core/reports/entry_runs.h"
 #include "core/reports/job_usage_report.h"
 #include "core/reports/key_parts.h"
@@ -16,10 +17,6 @@
 #include "core/reports/usage_answers.h"
 #include "core/text/collation_sort.h"
 #include "core/text/text_routines.h"
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 namespace vdbq {
 namespace {
@@ -44,17 +41,11 @@ void ForEachJobHeader(ReportContext& ctx, Visit visit) {
 
 std::string CountText(size_t n) { return std::to_string(n); }
 
-// Reserves room for size bytes and asks for huge pages over it, so that writing megabytes
-// into fresh memory takes a page fault per 2 MB instead of one per 4 KB.
+// Reserves room for size bytes on huge pages, so that writing megabytes into fresh memory
+// takes a page fault per 2 MB instead of one per 4 KB.
 void ReserveOnHugePages(std::string& text, size_t size) {
   text.reserve(size);
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-  constexpr uintptr_t kHugePage = uintptr_t{2} << 20;
-  const auto begin = reinterpret_cast<uintptr_t>(text.data());
-  const uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
-  const uintptr_t end = (begin + text.capacity()) & ~(kHugePage - 1);
-  if (first < end) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
-#endif
+  AdviseHugePages(text.data(), text.capacity());
 }
 
 }  // namespace
