@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/catalogue/tree_arena.h"
 #include "core/extracts/extract_store.h"
-#include "core/extracts/huge_pages.h"
+#include "core/memory/huge_pages.h"
+#include "core/memory/tree_arena.h"
 
 namespace vdbq {
 

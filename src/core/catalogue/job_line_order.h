@@ -5,6 +5,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/extracts/extract_store.h"
+#include "core/memory/prefetch.h"
 
 namespace vdbq {
 
@@ -21,7 +22,7 @@ class JobKeyOrder {
   // Asks for key k's bytes ahead of reading them: in name order the keys lie all over the
   // jobs text, and waiting for each in turn is most of a listing's time.
   void Prefetch(size_t k) const {
-    if (k < size()) __builtin_prefetch((*this)[k].data());
+    if (k < size()) vdbq::Prefetch((*this)[k].data());
   }
 
  private:

@@ -7,11 +7,14 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/check/finding.h"
-#include "core/extracts/huge_pages.h"
 #include "core/check/schedule_outline.h"
 #include "core/extracts/extract_store.h"
-#include "core/reports/report_context.h"
-#include "core/text/flat_view_map.h"
+#include "core/extracts/progress.h"
+#include "core/memory/flat_view_map.h"
+#include "core/memory/hash.h"
+#include "core/memory/huge_pages.h"
+#include "core/memory/open_table.h"
+#include "core/memory/prefetch.h"
 
 namespace vdbq {
 
@@ -42,83 +45,65 @@ class JobTable {
   // For every definition the index of its key's first one.
   HugeVector<uint32_t> FirstOf;
 
-  // Makes room for the keys of Jobs.
-  void Reserve() {
-    size_t size = 16;
-    while (size < 2 * Jobs.size()) size *= 2;
-    slots_.assign(size, 0);
-  }
-  // Enters the key of Jobs[job] (not empty); gives the first definition of that key, which is
-  // job itself for a new key.
-  uint32_t Add(uint32_t job) { return Add(job, FlatViewMap::Hash(Jobs[job].Key)); }
-  // The same with the key's hash (FlatViewMap::Hash) already taken.
-  uint32_t Add(uint32_t job, uint64_t hash) {
-    const std::string_view key = Jobs[job].Key;
-    uint64_t& slot = Probe(key, hash);
-    if (slot == 0) {
-      slot = (hash & kTagMask) | (static_cast<uint64_t>(job) + 1);
-      return job;
-    }
-    return static_cast<uint32_t>((slot & ~kTagMask) - 1);
-  }
-  // Asks for the slot of a hash to be read from memory ahead of its use.
-  void Prefetch(uint64_t hash) const {
-    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+  // Enters the keys of Jobs in order, filling FirstOf, and calls visit(job, first) for each
+  // definition with its key's first one (itself for a new or empty key).
+  template <typename Visit>
+  void Enter(Visit&& visit) {
+    table_.Reset(Jobs.size());
+    FirstOf.resize(Jobs.size());
+    table_.ForEachHashedAhead(
+        Jobs.size(), [&](size_t job) { return HashBytes(Jobs[job].Key); },
+        [&](size_t job, uint64_t hash) {
+          const auto index = static_cast<uint32_t>(job);
+          FirstOf[job] = index;
+          if (!Jobs[job].Key.empty()) {
+            const auto [slot, added] = table_.Insert(hash, Holding{*this, Jobs[job].Key});
+            if (added) *slot = Slot::Of(hash, index);
+            FirstOf[job] = slot->Ref();
+          }
+          visit(index, FirstOf[job]);
+        });
   }
   // The first definition of a key; -1 when no job has it.
-  long long Find(std::string_view key) const { return FindHashed(key, FlatViewMap::Hash(key)); }
-  // Find for keyOf(0) to keyOf(count - 1) into found[0..count). Each lookup waits for three
-  // reads from memory (slot, definition, key text); taken a few keys apart, their waits overlap.
+  long long Find(std::string_view key) const {
+    const Slot* slot = table_.Find(HashBytes(key), Holding{*this, key});
+    return slot == nullptr ? -1 : static_cast<long long>(slot->Ref());
+  }
+  // Find for keyOf(0) to keyOf(count - 1) into found[0..count), all at once: each lookup waits
+  // for three reads from memory (slot, definition, key text), which then overlap.
   template <typename KeyOf>
   void FindEach(size_t count, KeyOf&& keyOf, long long* found) const {
-    constexpr size_t kApart = 8;
-    constexpr size_t kRing = 32;  // a power of two above 3 * kApart
-    uint64_t hashes[kRing];
-    for (size_t i = 0; i < count + 3 * kApart; ++i) {
-      if (i < count) {
-        const uint64_t hash = FlatViewMap::Hash(keyOf(i));
-        hashes[i % kRing] = hash;
-        if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
-      }
-      for (size_t stage = 1; stage <= 2; ++stage) {
-        if (i < stage * kApart || i - stage * kApart >= count || slots_.empty()) continue;
-        const uint64_t hash = hashes[(i - stage * kApart) % kRing];
-        const uint64_t slot = slots_[hash & (slots_.size() - 1)];
-        if (slot == 0 || (slot & kTagMask) != (hash & kTagMask)) continue;
-        const DefinitionAt& job = Jobs[(slot & ~kTagMask) - 1];
-        if (stage == 1) {
-          __builtin_prefetch(&job);
-        } else {
-          __builtin_prefetch(job.Key.data());
-        }
-      }
-      if (i >= 3 * kApart) {
-        const size_t k = i - 3 * kApart;
-        found[k] = FindHashed(keyOf(k), hashes[k % kRing]);
-      }
-    }
+    EachLookup<KeyOf> lookup{*this, keyOf, found};
+    table_.FindEach(count, lookup);
   }
 
  private:
-  // A slot holds the upper half of its key's hash and the index of its definition plus one;
-  // keys are compared only when that half agrees.
-  static constexpr uint64_t kTagMask = 0xFFFFFFFF00000000ULL;
-  long long FindHashed(std::string_view key, uint64_t hash) const {
-    if (slots_.empty()) return -1;
-    const uint64_t slot = const_cast<JobTable*>(this)->Probe(key, hash);
-    return slot == 0 ? -1 : static_cast<long long>((slot & ~kTagMask) - 1);
-  }
-  uint64_t& Probe(std::string_view key, uint64_t hash) {
-    const size_t mask = slots_.size() - 1;
-    for (size_t at = hash & mask;; at = (at + 1) & mask) {
-      uint64_t& slot = slots_[at];
-      if (slot == 0) return slot;
-      if ((slot & kTagMask) == (hash & kTagMask) && Jobs[(slot & ~kTagMask) - 1].Key == key) {
-        return slot;
-      }
+  using Slot = RefSlot<uint32_t>;
+  struct Holding {
+    const JobTable& Table;
+    std::string_view Key;
+    bool operator()(const Slot& slot) const { return Table.Jobs[slot.Ref()].Key == Key; }
+  };
+  template <typename KeyOf>
+  struct EachLookup {
+    static constexpr int kKeyHops = 2;  // the definition, then its key's text
+    const JobTable& Table;
+    KeyOf& KeyAt;
+    long long* Results;
+    const void* KeyBytes(size_t k) const { return KeyAt(k).data(); }
+    uint64_t HashOf(size_t k) const { return HashBytes(KeyAt(k)); }
+    bool Wanted(size_t) const { return true; }
+    void PrefetchKey(const Slot& slot, int hop) const {
+      const DefinitionAt& job = Table.Jobs[slot.Ref()];
+      Prefetch(hop == 0 ? static_cast<const void*>(&job) : job.Key.data());
     }
-  }
-  HugeVector<uint64_t> slots_;
+    bool Holds(const Slot& slot, size_t k) const { return Table.Jobs[slot.Ref()].Key == KeyAt(k); }
+    void Found(size_t k, const Slot* slot) const {
+      Results[k] = slot == nullptr ? -1 : static_cast<long long>(slot->Ref());
+    }
+  };
+
+  OpenTable<Slot> table_;
 };
 
 // What the rule families read.

@@ -5,7 +5,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/check/finding.h"
 #include "core/extracts/extract_store.h"
-#include "core/reports/report_context.h"
+#include "core/extracts/progress.h"
 
 namespace vdbq {
 

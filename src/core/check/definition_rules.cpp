@@ -115,30 +115,12 @@ void CheckJobDefinitions(const ExtractStore& store, const Catalogue& catalogue, 
   table.Jobs = JobDefinitions(store);
   const HugeVector<DefinitionAt>& jobs = table.Jobs;
   // The table of keys serves the other families too.
-  table.Reserve();
-  table.FirstOf.resize(jobs.size());
-  // Each key's slot is asked for a few keys ahead, so that the waits for memory overlap.
-  constexpr size_t kAhead = 8;
-  uint64_t hashes[kAhead];
-  for (size_t j = 0; j < std::min(kAhead, jobs.size()); ++j) {
-    hashes[j] = FlatViewMap::Hash(jobs[j].Key);
-    table.Prefetch(hashes[j]);
-  }
-  for (size_t j = 0; j < jobs.size(); ++j) {
-    const uint64_t hash = hashes[j % kAhead];
-    if (j + kAhead < jobs.size()) {
-      hashes[j % kAhead] = FlatViewMap::Hash(jobs[j + kAhead].Key);
-      table.Prefetch(hashes[j % kAhead]);
-    }
+  table.Enter([&](uint32_t j, uint32_t first) {
     const DefinitionAt& job = jobs[j];
     CheckWorkstationOf(findings, workstations, kKindJob, job.Key, kJobsFile, job.Line);
-    table.FirstOf[j] = static_cast<uint32_t>(j);
-    if (job.Key.empty()) continue;
-    const uint32_t first = table.Add(static_cast<uint32_t>(j), hash);
-    table.FirstOf[j] = first;
     if (first != j)
       AddDuplicate(findings, kKindJob, kJobsFile, job.Key, job.Line, jobs[first].Line);
-  }
+  });
 }
 
 void CheckDefinitions(const CheckContext& ctx, FindingList& findings) {

@@ -19,6 +19,8 @@
 #include "core/check/check_context.h"
 #include "core/check/cycles.h"
 #include "core/graph/schedule_graph.h"
+#include "core/memory/hash.h"
+#include "core/memory/open_table.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
@@ -66,41 +68,45 @@ class JobIndex {
   std::unique_ptr<Tables> tables_;
 };
 
-// The graph's edges by their two ends: a table probed in a row, filled once.
+// The graph's edges by their two ends, filled once.
 class EdgeOfPair {
  public:
   explicit EdgeOfPair(const ScheduleGraph& graph) {
-    size_t size = 16;
-    while (size < 2 * static_cast<size_t>(graph.EdgeCount())) size *= 2;
-    slots_.assign(size, Slot{0, -1});
+    table_.Reset(static_cast<size_t>(graph.EdgeCount()));
     for (int e = 0; e < graph.EdgeCount(); ++e) {
       const ScheduleEdge& edge = graph.Edge(e);
-      *Probe(PairKey(edge.To, edge.From)) = Slot{PairKey(edge.To, edge.From), e};
+      const uint64_t key = PairKey(edge.To, edge.From);
+      const uint64_t hash = HashWord(key);
+      const auto [slot, added] = table_.Insert(hash, Holding{key});
+      if (added) *slot = Slot{key, Slot::TagOf(hash), static_cast<uint32_t>(e) + 1};
     }
   }
   // The edge by which `waiting` waits for `waitedFor`; -1 when the graph has none.
   int Find(int waiting, int waitedFor) const {
     if (waiting < 0 || waitedFor < 0) return -1;
-    return const_cast<EdgeOfPair*>(this)->Probe(PairKey(waiting, waitedFor))->Edge;
+    const uint64_t key = PairKey(waiting, waitedFor);
+    const Slot* slot = table_.Find(HashWord(key), Holding{key});
+    return slot == nullptr ? -1 : static_cast<int>(slot->EdgePlusOne - 1);
   }
 
  private:
   struct Slot {
-    uint64_t Key;
-    int Edge;  // -1 for a free slot
+    uint64_t Key = 0;
+    uint32_t Tag = 0;
+    uint32_t EdgePlusOne = 0;  // 0 for a free slot
+
+    static uint32_t TagOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 32); }
+    bool Taken() const { return EdgePlusOne != 0; }
   };
   static uint64_t PairKey(int waiting, int waitedFor) {
     return (static_cast<uint64_t>(static_cast<uint32_t>(waiting)) << 32) |
            static_cast<uint32_t>(waitedFor);
   }
-  Slot* Probe(uint64_t key) {
-    const size_t mask = slots_.size() - 1;
-    uint64_t hash = key * 0x9E3779B97F4A7C15ULL;
-    for (size_t at = (hash ^ (hash >> 29)) & mask;; at = (at + 1) & mask) {
-      if (slots_[at].Edge < 0 || slots_[at].Key == key) return &slots_[at];
-    }
-  }
-  std::vector<Slot> slots_;
+  struct Holding {
+    uint64_t Key;
+    bool operator()(const Slot& slot) const { return slot.Key == Key; }
+  };
+  OpenTable<Slot> table_;
 };
 
 // The name as it stands when it holds "#", else completed in `completed`.

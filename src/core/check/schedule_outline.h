@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/extracts/huge_pages.h"
 #include "core/extracts/line_list.h"
-#include "core/reports/report_context.h"
+#include "core/extracts/progress.h"
+#include "core/memory/huge_pages.h"
 
 namespace vdbq {
 

@@ -10,15 +10,17 @@
 #include <memory>
 
 #include "core/extracts/extract_store.h"
-#include "core/extracts/huge_pages.h"
+#include "core/memory/hash.h"
+#include "core/memory/huge_pages.h"
+#include "core/memory/open_table.h"
 
 namespace vdbq {
 namespace {
 
 constexpr std::uint32_t kNone = UINT32_MAX;
 
-// The definitions of one kind grouped by key in an open-addressing table: each key's
-// definitions chained in file order from the first one, its head.
+// The definitions of one kind grouped by key: each key's definitions chained in file order from
+// the first one, its head.
 class KeyedObjects {
  public:
   explicit KeyedObjects(std::vector<ExtractObject> objects)
@@ -26,18 +28,18 @@ class KeyedObjects {
         next_(objects_.size(), kNone),
         tail_(objects_.size(), kNone),
         matched_(objects_.size(), 0) {
-    size_t capacity = 16;
-    while (capacity < objects_.size() * 2) capacity *= 2;
-    slots_.assign(capacity, kNone);
-    mask_ = capacity - 1;
+    heads_.Reset(objects_.size());
     for (std::uint32_t k = 0; k < objects_.size(); ++k) {
-      std::uint32_t& slot = slots_[SlotOf(objects_[k].Key)];
-      if (slot == kNone) {
-        slot = k;
+      const std::string_view key = objects_[k].Key;
+      const uint64_t hash = HashBytes(key);
+      const auto [slot, added] = heads_.Insert(hash, Holding{*this, key});
+      if (added) {
+        *slot = Slot::Of(hash, k);
         tail_[k] = k;
       } else {
-        next_[tail_[slot]] = k;
-        tail_[slot] = k;
+        const std::uint32_t head = slot->Ref();
+        next_[tail_[head]] = k;
+        tail_[head] = k;
       }
     }
   }
@@ -47,7 +49,10 @@ class KeyedObjects {
   bool IsSingle(std::uint32_t head) const { return tail_[head] == head; }
   const ExtractObject& Object(std::uint32_t k) const { return objects_[k]; }
   // The head of key's definitions, kNone when there are none.
-  std::uint32_t Find(std::string_view key) const { return slots_[SlotOf(key)]; }
+  std::uint32_t Find(std::string_view key) const {
+    const Slot* slot = heads_.Find(HashBytes(key), Holding{*this, key});
+    return slot == nullptr ? kNone : slot->Ref();
+  }
   void Match(std::uint32_t head) { matched_[head] = 1; }
   bool Matched(std::uint32_t head) const { return matched_[head] != 0; }
 
@@ -62,19 +67,18 @@ class KeyedObjects {
   }
 
  private:
-  // The slot holding key's head, or the empty slot where it belongs.
-  size_t SlotOf(std::string_view key) const {
-    size_t at = std::hash<std::string_view>{}(key)&mask_;
-    while (slots_[at] != kNone && objects_[slots_[at]].Key != key) at = (at + 1) & mask_;
-    return at;
-  }
+  using Slot = RefSlot<std::uint32_t>;
+  struct Holding {
+    const KeyedObjects& Objects;
+    std::string_view Key;
+    bool operator()(const Slot& slot) const { return Objects.objects_[slot.Ref()].Key == Key; }
+  };
 
   std::vector<ExtractObject> objects_;
   std::vector<std::uint32_t> next_;
   std::vector<std::uint32_t> tail_;  // for heads: the key's last definition; else kNone
   std::vector<char> matched_;
-  std::vector<std::uint32_t> slots_;
-  size_t mask_ = 0;
+  OpenTable<Slot> heads_;
 };
 
 // An extract file's bytes, read without first filling the buffer. Large buffers are asked

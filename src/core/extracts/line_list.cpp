@@ -7,12 +7,9 @@
 #include <cstring>
 #include <new>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
-#include "core/extracts/huge_pages.h"
 #include "core/extracts/line_starts.h"
+#include "core/memory/huge_pages.h"
+#include "core/text/line_break_scan.h"
 
 namespace vdbq {
 namespace {
@@ -41,36 +38,6 @@ void ByteBuffer::Release::operator()(char* bytes) const { std::free(bytes); }
 
 namespace {
 
-constexpr size_t kBlock = 64;
-
-// Which of the 64 bytes from p are LF and which CR, a bit each.
-struct BreakMasks {
-  uint64_t Lf = 0;
-  uint64_t Cr = 0;
-};
-
-BreakMasks BreaksIn(const char* p) {
-  BreakMasks masks;
-#if defined(__SSE2__)
-  const __m128i lf = _mm_set1_epi8('\n');
-  const __m128i cr = _mm_set1_epi8('\r');
-  for (int k = 0; k < 4; ++k) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-    const auto shift = 16 * k;
-    masks.Lf |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)))}
-                << shift;
-    masks.Cr |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, cr)))}
-                << shift;
-  }
-#else
-  for (size_t k = 0; k < kBlock; ++k) {
-    masks.Lf |= uint64_t{p[k] == '\n'} << k;
-    masks.Cr |= uint64_t{p[k] == '\r'} << k;
-  }
-#endif
-  return masks;
-}
-
 // Line starts from `at` on, one byte at a time, for text that may hold CR.
 template <typename Emit>
 void ForEachLineStartByByte(const char* text, size_t size, size_t at, size_t to, Emit emit) {
@@ -90,8 +57,8 @@ template <typename Emit>
 void ForEachLineStart(const char* text, size_t size, size_t from, size_t to, Emit emit) {
   if (from == 0 && to > 0) emit(0);
   size_t i = from;
-  for (; i + kBlock <= to; i += kBlock) {
-    const BreakMasks masks = BreaksIn(text + i);
+  for (; i + kLineBreakBlock <= to; i += kLineBreakBlock) {
+    const LineBreakBits masks = LineBreaksIn(text + i);
     if (masks.Cr != 0) break;
     for (uint64_t lf = masks.Lf; lf != 0; lf &= lf - 1) {
       const size_t next = i + static_cast<size_t>(std::countr_zero(lf)) + 1;
@@ -112,8 +79,8 @@ size_t CountLineStarts(const char* text, size_t size, size_t from, size_t to) {
   // As ForEachLineStart, counting the LF bytes of a block at once.
   size_t count = from == 0 && to > 0 ? 1 : 0;
   size_t i = from;
-  for (; i + kBlock <= to; i += kBlock) {
-    const BreakMasks masks = BreaksIn(text + i);
+  for (; i + kLineBreakBlock <= to; i += kLineBreakBlock) {
+    const LineBreakBits masks = LineBreaksIn(text + i);
     if (masks.Cr != 0) break;
     count += static_cast<size_t>(std::popcount(masks.Lf));
   }

@@ -74,7 +74,7 @@ class ScheduleGraphBuilder {
   }
 
  private:
-  int Intern(std::string_view key) { return graph_.FindOrAdd(key, true); }
+  int Intern(std::string_view key) { return graph_.Intern(key); }
 
   ScheduleGraph& graph_;
   int current_ = -1;
@@ -88,46 +88,23 @@ ScheduleGraph::ScheduleGraph(const LineList& scheduleLines) {
   // spares the tables their rehashing as they grow.
   const size_t expected = static_cast<size_t>(scheduleLines.Count() / 8 + 16);
   definitionLine_.reserve(expected);
-  size_t slots = 64;
-  while (slots < 2 * expected) slots *= 2;
-  slots_.assign(slots, 0);
+  nodeOfKey_.Reset(expected);
   ScheduleGraphBuilder builder(*this);
   builder.Reserve(expected);
   ScanSchedules(scheduleLines, 0, scheduleLines.Count(), builder);
   builder.Finish();
 }
 
-int ScheduleGraph::FindOrAdd(std::string_view key, bool add) {
-  if (slots_.empty()) {
-    if (!add) return -1;
-    slots_.assign(64, 0);
+int ScheduleGraph::Intern(std::string_view key) {
+  nodeOfKey_.MakeRoomForOne([this](const NodeSlot& slot) { return HashBytes(keys_[slot.Ref()]); });
+  const uint64_t hash = HashBytes(key);
+  const auto [slot, added] = nodeOfKey_.Insert(hash, Holding{*this, key});
+  if (added) {
+    *slot = NodeSlot::Of(hash, static_cast<uint32_t>(NodeCount()));
+    keys_.emplace_back(key);
+    definitionLine_.push_back(-1);
   }
-  const auto hash = static_cast<uint32_t>(std::hash<std::string_view>{}(key));
-  size_t mask = slots_.size() - 1;
-  size_t i = hash & mask;
-  for (; slots_[i] != 0; i = (i + 1) & mask) {
-    const uint64_t slot = slots_[i];
-    const auto node = static_cast<int>((slot & 0xFFFFFFFFu) - 1);
-    if ((slot >> 32) == hash && keys_[static_cast<size_t>(node)] == key) return node;
-  }
-  if (!add) return -1;
-  const int node = NodeCount();
-  keys_.emplace_back(key);
-  definitionLine_.push_back(-1);
-  slots_[i] = static_cast<uint64_t>(hash) << 32 | static_cast<uint64_t>(node + 1);
-  // Kept at most half full, so that runs of taken slots stay short.
-  if (2 * keys_.size() > slots_.size()) {
-    std::vector<uint64_t> old(slots_.size() * 2, 0);
-    old.swap(slots_);
-    mask = slots_.size() - 1;
-    for (const uint64_t slot : old) {
-      if (slot == 0) continue;
-      size_t j = (slot >> 32) & mask;
-      while (slots_[j] != 0) j = (j + 1) & mask;
-      slots_[j] = slot;
-    }
-  }
-  return node;
+  return static_cast<int>(slot->Ref());
 }
 
 Neighbourhood ScheduleGraph::Around(int root, int up, int down) const {

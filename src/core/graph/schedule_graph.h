@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/extracts/line_list.h"
+#include "core/memory/hash.h"
+#include "core/memory/open_table.h"
 
 namespace vdbq {
 
@@ -57,7 +59,8 @@ class ScheduleGraph {
   long long DefinitionLine(int node) const { return definitionLine_[static_cast<size_t>(node)]; }
   // The node of a key; -1 when no schedule has it.
   int Find(std::string_view key) const {
-    return const_cast<ScheduleGraph*>(this)->FindOrAdd(key, false);
+    const NodeSlot* slot = nodeOfKey_.Find(HashBytes(key), Holding{*this, key});
+    return slot == nullptr ? -1 : static_cast<int>(slot->Ref());
   }
 
   int EdgeCount() const { return static_cast<int>(edges_.size()); }
@@ -73,9 +76,15 @@ class ScheduleGraph {
  private:
   friend class ScheduleGraphBuilder;
 
-  // The node of a key, found or added, in an open-addressing table: one slot per bucket holding
-  // the key's hash and node, so that a lookup in a large graph touches little memory.
-  int FindOrAdd(std::string_view key, bool add);
+  // The node of a key, found or added. A slot holds part of the key's hash and its node, so
+  // that a lookup in a large graph touches little memory.
+  using NodeSlot = RefSlot<uint32_t>;
+  int Intern(std::string_view key);
+  struct Holding {
+    const ScheduleGraph& Graph;
+    std::string_view Key;
+    bool operator()(const NodeSlot& slot) const { return Graph.keys_[slot.Ref()] == Key; }
+  };
 
   static std::span<const int> Slice(const std::vector<int>& start, const std::vector<int>& items,
                                     int node) {
@@ -86,7 +95,7 @@ class ScheduleGraph {
 
   std::deque<std::string> keys_;
   std::vector<long long> definitionLine_;
-  std::vector<uint64_t> slots_;  // hash << 32 | node + 1; 0 for an empty slot
+  OpenTable<NodeSlot> nodeOfKey_;
   std::vector<ScheduleEdge> edges_;
   std::vector<int> outStart_, outEdges_, inStart_, inEdges_;
 };

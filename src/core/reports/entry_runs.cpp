@@ -1,13 +1,13 @@
 #include "core/reports/entry_runs.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
-#include <cstring>
 #include <deque>
 
-#include "core/extracts/huge_pages.h"
-#include "core/text/flat_view_map.h"
+#include "core/memory/flat_view_map.h"
+#include "core/memory/hash.h"
+#include "core/memory/open_table.h"
+#include "core/memory/prefetch.h"
+#include "core/text/byte_scan.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
@@ -126,184 +126,62 @@ bool EntryRuns::Holds(std::string_view text) const {
 
 namespace {
 
-uint64_t CommaBits(const char* at) { return BytesEqualTo(at, ','); }
-
-// Calls visit(at) for every comma of text, in order, eight bytes at a time: memchr per entry
-// costs a call for every 20 bytes or so.
-template <typename Visit>
-void ForEachComma(std::string_view text, Visit&& visit) {
-  size_t at = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    for (; at + 8 <= text.size(); at += 8) {
-      for (uint64_t bits = CommaBits(text.data() + at); bits != 0; bits &= bits - 1) {
-        visit(at + static_cast<size_t>(std::countr_zero(bits) / 8));
-      }
-    }
-  }
-  for (; at < text.size(); ++at) {
-    if (text[at] == ',') visit(at);
-  }
-}
-
-size_t CountCommas(std::string_view text) {
-  size_t count = 0;
-  size_t at = 0;
-  // The high bits brought down to the low ones and summed by a multiply: std::popcount is a
-  // library call on processors the build does not assume.
-  constexpr uint64_t kOnes = 0x0101010101010101ULL;
-  for (; at + 8 <= text.size(); at += 8) {
-    count += static_cast<size_t>(((CommaBits(text.data() + at) >> 7) * kOnes) >> 56);
-  }
-  for (; at < text.size(); ++at) count += text[at] == ',' ? 1 : 0;
-  return count;
-}
-
 bool HoldsComma(std::string_view text) {
   return FindByteOf(text, 0, ',', ',') != std::string_view::npos;
 }
 
-uint64_t Load64(const char* at) {
-  uint64_t word;
-  std::memcpy(&word, at, 8);
-  return word;
-}
+// What FindEntries looks up: each text among the entries of the list.
+template <typename Offset>
+struct EntryLookup {
+  using Slot = RefSlot<Offset>;
+  static constexpr int kKeyHops = 1;
+  std::string_view List;
+  const std::vector<std::string_view>& Texts;
+  std::vector<char> Answers;
+  bool WithComma = false;
 
-// Whether the size bytes at a and b are the same, compared a word at a time.
-bool SameBytes(const char* a, const char* b, size_t size) {
-  if (size < 8) {
-    for (size_t at = 0; at < size; ++at) {
-      if (a[at] != b[at]) return false;
-    }
-    return true;
+  const void* KeyBytes(size_t k) const { return Texts[k].data(); }
+  uint64_t HashOf(size_t k) const { return HashBytes(Texts[k]); }
+  // A text with a comma is never one entry (EntryRuns answers for it).
+  bool Wanted(size_t k) {
+    if (!HoldsComma(Texts[k])) return true;
+    WithComma = true;
+    return false;
   }
-  for (size_t at = 0; at + 8 < size; at += 8) {
-    if (Load64(a + at) != Load64(b + at)) return false;
+  void PrefetchKey(const Slot& slot, int) const { Prefetch(List.data() + slot.Ref()); }
+  // Whether the entry at the slot's offset is the text: it ends with the comma after it.
+  bool Holds(const Slot& slot, size_t k) const {
+    const size_t at = slot.Ref();
+    const std::string_view text = Texts[k];
+    return List.size() - at > text.size() && List[at + text.size()] == ',' &&
+           SameBytes(List.data() + at, text.data(), text.size());
   }
-  return Load64(a + size - 8) == Load64(b + size - 8);
-}
-
-// A hash for the table below: whole words only, the last one overlapping the one before, so
-// that no copy of a few bytes needs a call.
-uint64_t HashText(std::string_view text) {
-  auto load32 = [](const char* at) {
-    uint32_t word;
-    std::memcpy(&word, at, 4);
-    return word;
-  };
-  const char* data = text.data();
-  const size_t size = text.size();
-  uint64_t hash = 0x9E3779B97F4A7C15ULL ^ size;
-  if (size >= 8) {
-    for (size_t at = 0; at + 8 < size; at += 8) {
-      hash = (hash ^ Load64(data + at)) * 0xBF58476D1CE4E5B9ULL;
-      hash ^= hash >> 31;
-    }
-    hash ^= Load64(data + size - 8);
-  } else if (size >= 4) {
-    hash ^= (uint64_t{load32(data)} << 32) | load32(data + size - 4);
-  } else if (size > 0) {
-    hash ^= (uint64_t{static_cast<unsigned char>(data[0])} << 16) |
-            (uint64_t{static_cast<unsigned char>(data[size / 2])} << 8) |
-            static_cast<unsigned char>(data[size - 1]);
-  }
-  hash = (hash ^ (hash >> 33)) * 0xFF51AFD7ED558CCDULL;
-  hash = (hash ^ (hash >> 33)) * 0xC4CEB9FE1A85EC53ULL;
-  return hash ^ (hash >> 33);
-}
+  void Found(size_t k, const Slot* slot) { Answers[k] = slot != nullptr ? 1 : 0; }
+};
 
 // EntriesAmong with entry offsets of type Offset: 32 bits halve the table for lists under 4 GB.
+// One table over the entries, built once, each slot referring to its entry by offset; repeated
+// entries get a slot each, any of them answering.
 template <typename Offset>
 std::vector<char> FindEntries(std::string_view list, const std::vector<std::string_view>& texts,
                               bool& withComma) {
-  // One open-addressing table over the entries, built once. A slot holds the high half of the
-  // entry's hash, so that a probe reads the list only for a likely match, and the entry's offset
-  // plus one (0 marks a free slot). The table is written fresh in every run: on huge pages it is
-  // mapped in a few steps rather than a page fault per 4 KB.
-  struct Slot {
-    uint32_t Tag;
-    Offset At;
-  };
-  auto tagOf = [](uint64_t hash) { return static_cast<uint32_t>(hash >> 32); };
-  const size_t entryCount = CountCommas(list);
-  size_t size = 16;
-  while (size < entryCount * 2) size *= 2;
-  const size_t mask = size - 1;
-  HugeVector<Slot> table(size, Slot{0, 0});
-
-  // The slots are reached at random: each batch is hashed and its slots fetched before any of
-  // them is used, so that the cache misses overlap.
-  constexpr size_t kBatch = 32;
-  struct Pending {
-    uint64_t Hash;
-    size_t At;
-  };
-  std::array<Pending, kBatch> batch;
-  size_t pending = 0;
-  auto insertBatch = [&] {
-    for (size_t b = 0; b < pending; ++b) {
-      size_t at = batch[b].Hash & mask;
-      while (table[at].At != 0) at = (at + 1) & mask;
-      table[at] = Slot{tagOf(batch[b].Hash), static_cast<Offset>(batch[b].At + 1)};
-    }
-    pending = 0;
-  };
-  size_t start = 0;
-  ForEachComma(list, [&](size_t comma) {
-    const uint64_t hash = HashText(list.substr(start, comma - start));
-    __builtin_prefetch(&table[hash & mask], 1);
-    batch[pending++] = Pending{hash, start};
-    start = comma + 1;
-    if (pending == kBatch) insertBatch();
-  });
-  insertBatch();
-
-  // Whether the entry at `at` (an offset) is the text: it ends with the comma after it.
-  auto isEntry = [list](size_t at, std::string_view text) {
-    return list.size() - at > text.size() && list[at + text.size()] == ',' &&
-           SameBytes(list.data() + at, text.data(), text.size());
-  };
-  std::vector<char> found(texts.size(), 0);
-  // Per text of a batch: its hash, then the slot of its first likely match (size when none).
-  std::array<uint64_t, kBatch> hashes;
-  std::array<size_t, kBatch> candidates;
-  for (size_t first = 0; first < texts.size(); first += kBatch) {
-    const size_t n = std::min(kBatch, texts.size() - first);
-    // The texts' bytes lie anywhere; the next batch's are fetched while this one is probed.
-    for (size_t b = first + kBatch; b < std::min(first + 2 * kBatch, texts.size()); ++b) {
-      __builtin_prefetch(texts[b].data());
-    }
-    for (size_t b = 0; b < n; ++b) {
-      hashes[b] = HashText(texts[first + b]);
-      __builtin_prefetch(&table[hashes[b] & mask]);
-    }
-    for (size_t b = 0; b < n; ++b) {
-      candidates[b] = size;
-      if (HoldsComma(texts[first + b])) {
-        withComma = true;
-        continue;
-      }
-      const uint32_t tag = tagOf(hashes[b]);
-      for (size_t at = hashes[b] & mask; table[at].At != 0; at = (at + 1) & mask) {
-        if (table[at].Tag == tag) {
-          candidates[b] = at;
-          __builtin_prefetch(list.data() + table[at].At - 1);
-          break;
-        }
-      }
-    }
-    for (size_t b = 0; b < n; ++b) {
-      if (candidates[b] == size) continue;
-      const std::string_view text = texts[first + b];
-      const uint32_t tag = tagOf(hashes[b]);
-      for (size_t at = candidates[b]; table[at].At != 0; at = (at + 1) & mask) {
-        if (table[at].Tag == tag && isEntry(table[at].At - 1, text)) {
-          found[first + b] = 1;
-          break;
-        }
-      }
-    }
+  using Slot = RefSlot<Offset>;
+  OpenTable<Slot> entries;
+  entries.Reset(CountByte(list, ','));
+  {
+    typename OpenTable<Slot>::BatchedAdd adding(entries);
+    size_t start = 0;
+    ForEachByte(list, ',', [&](size_t comma) {
+      const uint64_t hash = HashBytes(list.substr(start, comma - start));
+      adding.Add(hash, Slot::Of(hash, static_cast<Offset>(start)));
+      start = comma + 1;
+    });
   }
-  return found;
+
+  EntryLookup<Offset> lookup{list, texts, std::vector<char>(texts.size(), 0)};
+  entries.FindEach(texts.size(), lookup);
+  withComma = lookup.WithComma;
+  return std::move(lookup.Answers);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/text/flat_view_map.h"
+#include "core/memory/flat_view_map.h"
 
 namespace vdbq {
 

@@ -7,7 +7,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/job_line_order.h"
-#include "core/extracts/huge_pages.h"
+#include "core/memory/huge_pages.h"
 #include "core/reports/entry_runs.h"
 #include "core/reports/job_usage_report.h"
 #include "core/reports/key_parts.h"

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/extracts/extract_store.h"
+#include "core/memory/flat_view_map.h"
 #include "core/reports/dot_reference_index.h"
 #include "core/reports/path_follows.h"
 #include "core/reports/report_context.h"
-#include "core/text/flat_view_map.h"
 
 namespace vdbq {
 

@@ -9,18 +9,11 @@
 #include "core/audit/time_stamp.h"
 #include "core/catalogue/catalogue.h"
 #include "core/extracts/extract_store.h"
+#include "core/extracts/progress.h"
 #include "core/reports/report_panel.h"
 #include "core/reports/result_list.h"
 
 namespace vdbq {
-
-// Long scans call Tick() for every line they examine. It must be cheap: the desktop program
-// throttles it to repaint the busy indicator a few times a second.
-class Progress {
- public:
-  virtual ~Progress() = default;
-  virtual void Tick() {}
-};
 
 // Data that stops a report part-way (a calendar date that is not a number). The fronts show the
 // message in a message box or on stderr.

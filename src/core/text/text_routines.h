@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/byte_scan.h"
+
 // The small text routines every reader of the extracts shares. Positions are 1-based and
 // clamped the same way everywhere, so call sites read like the algorithms they implement.
 namespace vdbq {
@@ -41,32 +43,6 @@ void ForEachOccurrence(std::string_view text, std::string_view pattern,
 
 inline bool Contains(std::string_view text, std::string_view pattern) {
   return !pattern.empty() && FindText(text, pattern) != std::string_view::npos;
-}
-
-// A high bit in each of the eight bytes at `at` that is c, 0 when none is: a scan can look at
-// a word at a time. No carry crosses from one byte to the next.
-inline uint64_t BytesEqualTo(const char* at, char c) {
-  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-  uint64_t word;
-  std::memcpy(&word, at, 8);
-  const uint64_t x = word ^ (0x0101010101010101ULL * static_cast<unsigned char>(c));
-  return ~(((x & kLow7) + kLow7) | x | kLow7);
-}
-
-// Where the first byte that is a or b lies in text at or after from, npos when none does. For
-// short lines, where a library search costs more in its call than in its search.
-inline size_t FindByteOf(std::string_view text, size_t from, char a, char b) {
-  size_t at = from;
-  if constexpr (std::endian::native == std::endian::little) {
-    for (; at + 8 <= text.size(); at += 8) {
-      const uint64_t bits = BytesEqualTo(text.data() + at, a) | BytesEqualTo(text.data() + at, b);
-      if (bits != 0) return at + static_cast<size_t>(std::countr_zero(bits) / 8);
-    }
-  }
-  for (; at < text.size(); ++at) {
-    if (text[at] == a || text[at] == b) return at;
-  }
-  return std::string_view::npos;
 }
 
 // Drops trailing blanks, then leading blanks, then leading TABs - in that order, so blanks that

@@ -2,7 +2,7 @@
 
 #include <QElapsedTimer>
 
-#include "core/reports/report_context.h"
+#include "core/extracts/progress.h"
 
 namespace vdbq::gui {
 

@@ -1,10 +1,10 @@
-#include "core/catalogue/tree_arena.h"
+#include "core/memory/tree_arena.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
-#include "core/extracts/huge_pages.h"
+#include "core/memory/huge_pages.h"
 
 namespace vdbq {
 
