@@ -122,7 +122,7 @@ class OpenTable {
       }
       for (size_t b = 0; b < n; ++b) {
         candidates[b] = kNone;
-        if (slots_.empty() || !lookup.Wanted(first + b)) continue;
+        if (!lookup.Wanted(first + b) || slots_.empty()) continue;
         const uint32_t tag = Slot::TagOf(hashes[b]);
         for (size_t at = hashes[b] & Mask(); slots_[at].Taken(); at = (at + 1) & Mask()) {
           if (slots_[at].Tag == tag) {
