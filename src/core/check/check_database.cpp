@@ -41,7 +41,7 @@ std::vector<DefinitionAt> ResourceDefinitions(const ExtractStore& store) {
     if (line.empty() || StartsWith(line, "$RESOURCE")) continue;
     const size_t tab = line.find('\t');
     if (tab == std::string_view::npos) continue;
-    const std::string_view name = TrimmedView(line.substr(0, tab));
+    const std::string_view name = TrimBlanksView(line.substr(0, tab));
     if (!name.empty()) resources.push_back(DefinitionAt{name, i});
   }
   return resources;

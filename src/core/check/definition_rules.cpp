@@ -104,7 +104,7 @@ class DuplicateTest {
 }  // namespace
 
 bool IsCpuNameLine(std::string_view line) {
-  return StartsWith(UpperCase(TrimmedView(line).substr(0, 7)), "CPUNAME");
+  return StartsWith(UpperCase(TrimBlanksView(line).substr(0, 7)), "CPUNAME");
 }
 
 std::string_view CpuNameOf(std::string_view line) { return line.size() > 8 ? line.substr(8) : ""; }

@@ -44,7 +44,7 @@ void CheckReferences(const CheckContext& ctx, std::vector<char>& scheduled, Find
   const FlatViewMap resources = KeysOf(ResourceDefinitions(store));
   FlatViewMap prompts;
   for (const NameValue& row : store.PromptList) {
-    if (!row.Name.empty()) prompts.emplace(TrimmedView(row.Name), 0);
+    if (!row.Name.empty()) prompts.emplace(TrimBlanksView(row.Name), 0);
   }
   scheduled.assign(ctx.Jobs.Jobs.size(), 0);
   std::string resource;

@@ -83,12 +83,8 @@ class ScheduleOutlines {
   HugeVector<char> composedKeys_;
 };
 
-// Reads every schedule definition, in file order, in one pass. The items point into `lines`,
-// which must outlive the outlines. A definition starts at a
-// "SCHEDULE " line that holds "#"; its header runs to the ":" line, its job part to the line
-// whose trimmed text is "END". A further "SCHEDULE " line ends a definition that lacks its END,
-// so one broken definition never hides the ones after it. A clause line ending with ","
-// continues on the next line. Job lines are told from job clauses as J#5 tells them.
+// Reads every schedule definition, in file order, in one pass, as WalkScheduleClauses reads
+// them. The items point into `lines`, which must outlive the outlines.
 ScheduleOutlines ReadScheduleOutlines(const LineList& lines, Progress& progress);
 
 }  // namespace vdbq

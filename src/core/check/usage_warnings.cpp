@@ -43,7 +43,7 @@ void ForEachListedDefinition(const std::vector<DefinitionAt>& definitions, Visit
 std::vector<DefinitionAt> NamedRows(const std::vector<NameValue>& rows) {
   std::vector<DefinitionAt> named;
   for (const NameValue& row : rows) {
-    if (!row.Name.empty()) named.push_back(DefinitionAt{TrimmedView(row.Name), row.Line});
+    if (!row.Name.empty()) named.push_back(DefinitionAt{TrimBlanksView(row.Name), row.Line});
   }
   return named;
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/catalogue/catalogue.h"
+#include "core/definitions/definition_lines.h"
 #include "core/extracts/extract_store.h"
 #include "core/text/text_routines.h"
 
@@ -28,7 +29,7 @@ constexpr std::array<KindTexts, kObjectKindCount> kKindTexts{{
 
 // TrimBlanks(line) upper-cased starts with prefix (upper case itself).
 bool TrimmedUpperStartsWith(std::string_view line, std::string_view prefix) {
-  const std::string_view trimmed = TrimmedView(line);
+  const std::string_view trimmed = TrimBlanksView(line);
   if (trimmed.size() < prefix.size()) return false;
   for (size_t k = 0; k < prefix.size(); ++k) {
     char c = trimmed[k];
@@ -114,8 +115,8 @@ std::vector<ExtractObject> SplitSchedules(std::string_view text) {
   LineWalker walk(text);
   std::string_view line;
   for (long long i = 0; walk.Next(line); ++i) {
-    if (StartsWith(line, "SCHEDULE ")) {
-      if (line.find('#') != std::string_view::npos) {
+    if (IsScheduleLine(line)) {
+      if (IsScheduleHeaderLine(line)) {
         objects.Open(line.substr(9), i, line);
       } else {
         objects.Ignore();
@@ -136,7 +137,7 @@ std::vector<ExtractObject> SplitJobs(std::string_view text) {
   for (long long i = 0; walk.Next(line); ++i) {
     // RECOVERY ends a definition before anything else is asked of the line, as the job page
     // reads it.
-    if (objects.IsOpen() && StartsWith(TrimmedView(line), "RECOVERY ")) {
+    if (objects.IsOpen() && StartsWith(TrimBlanksView(line), "RECOVERY ")) {
       objects.Take(line);
       objects.Close();
     } else if (!StartsWith(line, "     ") && line.find('#') != std::string_view::npos) {

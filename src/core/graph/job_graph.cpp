@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "core/graph/follows_scan.h"
+#include "core/definitions/follows_scan.h"
 
 namespace vdbq {
 namespace {
@@ -66,7 +66,7 @@ JobGraph ReadJobGraph(const LineList& scheduleLines, long long scheduleLine) {
   JobGraphReader reader;
   JobGraph graph;
   ScanSchedules(scheduleLines, scheduleLine, scheduleLine + 1, reader);
-  graph.Root = std::string(follows_scan::Trimmed(scheduleLines.At(scheduleLine).substr(9)));
+  graph.Root = std::string(TrimBlanksAndTabs(scheduleLines.At(scheduleLine).substr(9)));
   const auto edges = reader.Edges();
   std::map<std::string, int> index;
   for (const auto& [key, external] : reader.External) {

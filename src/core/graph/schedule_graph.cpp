@@ -6,8 +6,8 @@
 #include <unordered_map>
 
 #include "core/catalogue/catalogue.h"
+#include "core/definitions/follows_scan.h"
 #include "core/extracts/extract_store.h"
-#include "core/graph/follows_scan.h"
 
 namespace vdbq {
 

@@ -7,13 +7,14 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/job_line_order.h"
+#include "core/definitions/definition_lines.h"
+#include "core/definitions/follows_clauses.h"
 #include "core/memory/huge_pages.h"
 #include "core/reports/entry_runs.h"
 #include "core/reports/job_usage_report.h"
 #include "core/reports/key_parts.h"
 #include "core/reports/report_frame.h"
 #include "core/reports/report_routines.h"
-#include "core/reports/schedule_follows_reader.h"
 #include "core/reports/usage_answers.h"
 #include "core/text/collation_sort.h"
 #include "core/text/text_routines.h"
@@ -61,17 +62,17 @@ std::string CollectScheduledJobs(const ExtractStore& store, Progress& progress) 
     ReserveOnHugePages(list, lines.OffsetOf(last) + last.size() - lines.OffsetOf(lines.At(0)));
   }
   std::string dependencies;
+  auto tick = [&progress] { progress.Tick(); };
   long long i = 0;
   while (i < count) {
     progress.Tick();
     std::string_view line = lines.At(i);
-    if (!StartsWith(line, "SCHEDULE ") || line.find('#') == std::string_view::npos) {
+    if (!IsScheduleHeaderLine(line)) {
       ++i;
       continue;
     }
-    const std::string_view key = TrimmedView(line.substr(std::min<size_t>(line.size(), 9)));
-    const std::string workstation = ScheduleWorkstation(key);
-    const long long section = ReadScheduleFollows(lines, i + 1, workstation, progress).NextLine;
+    const std::string_view workstation = ScheduleWorkstationOf(ScheduleKeyOfLine(line));
+    const long long section = ReadScheduleFollows(lines, i + 1, count, workstation, tick).NextLine;
     dependencies.clear();
     i = AppendScheduleJobs(lines, section, workstation, progress, list, dependencies);
   }

@@ -1,87 +1,18 @@
 #include "core/reports/job_usage_report.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
 
 #include "core/catalogue/catalogue.h"
+#include "core/definitions/definition_lines.h"
+#include "core/definitions/follows_clauses.h"
 #include "core/reports/report_frame.h"
 #include "core/reports/report_routines.h"
-#include "core/reports/schedule_follows_reader.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
 namespace {
 
 constexpr size_t kScheduleNameLength = 16;
-
-constexpr std::array<std::string_view, 9> kIgnoredJobClauses{
-    "PROMPT ", "OPENS ",      "NEEDS ",       "PRIORITY ", "EVERY ",
-    "UNTIL ",  "SCRIPTNAME ", "STREAMLOGON ", "ONUNTIL "};
-
-bool IsIgnoredJobClause(std::string_view text) {
-  // Most job lines start with a workstation or job name that no keyword starts like.
-  switch (text.empty() ? '\0' : text.front()) {
-    case 'C':
-    case 'E':
-    case 'N':
-    case 'O':
-    case 'P':
-    case 'S':
-    case 'U':
-      break;
-    default:
-      return false;
-  }
-  if (text == "CONFIRMED" || text == "END") return true;
-  return std::any_of(kIgnoredJobClauses.begin(), kIgnoredJobClauses.end(),
-                     [text](std::string_view keyword) { return StartsWith(text, keyword); });
-}
-
-bool HoldsHash(std::string_view line) {
-  return FindByteOf(line, 0, '#', '#') != std::string_view::npos;
-}
-
-// Whether word stands in text at `at`; a compare of known length, which needs no call.
-template <size_t N>
-bool WordAt(std::string_view text, size_t at, const char (&word)[N]) {
-  return text.size() - at >= N - 1 && std::memcmp(text.data() + at, word, N - 1) == 0;
-}
-
-// Takes a trailing CONFIRMED or PRIORITY clause off a job or FOLLOWS line, as SplitJobOptions
-// does, but as a view into the line: the clause records are not wanted here. It looks for the
-// first CONFIRMED, else the first PRIORITY; a word at the very start is no clause.
-std::string_view WithoutJobOptions(std::string_view text) {
-  // Either clause counts only after a blank or a TAB; most job lines hold neither.
-  if (FindByteOf(text, 0, ' ', '\t') == std::string_view::npos) return text;
-  auto separatorBefore = [text](size_t at) { return text[at - 1] == ' ' || text[at - 1] == '\t'; };
-  const bool confirmedAtStart = StartsWith(text, "CONFIRMED");
-  size_t priority = StartsWith(text, "PRIORITY") ? 0 : std::string_view::npos;
-  // Both words are looked for in one pass over the places of their first letters.
-  for (size_t at = FindByteOf(text, 1, 'C', 'P'); at != std::string_view::npos;
-       at = FindByteOf(text, at + 1, 'C', 'P')) {
-    if (text[at] == 'C' && !confirmedAtStart && WordAt(text, at, "CONFIRMED")) {
-      return separatorBefore(at) ? TrimmedView(text.substr(0, at)) : text;
-    }
-    if (text[at] == 'P' && priority == std::string_view::npos && WordAt(text, at, "PRIORITY")) {
-      priority = at;
-    }
-  }
-  if (priority != std::string_view::npos && priority >= 1 && separatorBefore(priority)) {
-    return TrimmedView(text.substr(0, priority));
-  }
-  return text;
-}
-
-// Appends text, part of line, with workstation + "#" in front when line holds no "#".
-void AppendQualified(std::string& out, std::string_view workstation, std::string_view line,
-                     std::string_view text) {
-  if (!HoldsHash(line)) {
-    out += workstation;
-    out += '#';
-  }
-  out += text;
-}
 
 // The first entry of a comma-separated list that names the job; entries end at the first
 // empty one. "" when none does.
@@ -118,11 +49,6 @@ bool JobIsDefined(const ExtractStore& store, const std::string& job, Progress& p
 
 }  // namespace
 
-std::string ScheduleWorkstation(std::string_view scheduleKey) {
-  constexpr size_t kWorkstationLength = 50;
-  return std::string(scheduleKey.substr(0, std::min(scheduleKey.find('#'), kWorkstationLength)));
-}
-
 bool EntryNamesJob(std::string_view entry, std::string_view job) {
   if (job.empty() || entry.size() < job.size()) return false;
   if (entry.size() == job.size()) return entry == job;
@@ -134,42 +60,45 @@ bool EntryNamesJob(std::string_view entry, std::string_view job) {
 long long AppendScheduleJobs(const LineList& lines, long long start, std::string_view workstation,
                              Progress& progress, std::string& jobs, std::string& dependencies) {
   const long long count = lines.Count();
+  // Continuation lines are all read as dependencies, even an "END" among them, which still
+  // ends the section after its clause.
+  const Continuation how{workstation, Qualification::kAnyText, true, {}};
+  auto tick = [&progress] { progress.Tick(); };
   // Views into the lines: the section is read without a copy per line.
   std::string_view current;
   long long j = std::max(0LL, start);
   while (j < count) {
-    progress.Tick();
+    tick();
     std::string_view line = lines.At(j);
     if (!line.empty()) {
-      current = TrimmedView(line);
-      const bool comment = !current.empty() && current.front() == '*';
-      if (!comment && !StartsWith(current, "AT ")) {
-        if (StartsWith(current, "FOLLOWS ")) {
-          current = WithoutJobOptions(current);
-          const std::string_view text =
-              TrimmedView(current.substr(std::min<size_t>(current.size(), 8)));
-          AppendQualified(dependencies, workstation, current, text);
-          while (!dependencies.empty() && dependencies.back() == ',' && j + 1 < count) {
-            progress.Tick();
-            current = WithoutJobOptions(TrimmedView(lines.At(++j)));
-            AppendQualified(dependencies, workstation, current, current);
-          }
-          if (!dependencies.empty()) dependencies += ',';
-        } else if (!IsIgnoredJobClause(current)) {
-          current = WithoutJobOptions(current);
-          if (HoldsHash(current)) {
-            jobs += TrimmedView(current);
-          } else {
-            jobs += workstation;
-            jobs += '#';
-            jobs += current;
-          }
-          jobs += ',';
+      current = TrimBlanksView(line);
+      if (StartsWith(current, "FOLLOWS ")) {
+        current = WithoutJobOptions(current);
+        AppendQualified(dependencies,
+                        TrimBlanksView(current.substr(std::min<size_t>(current.size(), 8))),
+                        workstation, how.Rule);
+        long long next = j + 1;
+        const ContinuationEnd continued =
+            ContinueClause(lines, next, count, dependencies, how, tick);
+        if (next > j + 1) current = continued.Last;
+        j = next - 1;
+        if (!dependencies.empty()) dependencies += ',';
+      } else if (!IsCommentLine(current) &&
+                 !IsJobClauseLine(current, JobClauseKeywords::kListing) &&
+                 !IsDefinitionEndLine(current)) {
+        current = WithoutJobOptions(current);
+        if (FindByteOf(current, 0, '#', '#') != std::string_view::npos) {
+          jobs += TrimBlanksView(current);
+        } else {
+          jobs += workstation;
+          jobs += '#';
+          jobs += current;
         }
+        jobs += ',';
       }
     }
     ++j;
-    if (current == "END") break;
+    if (IsDefinitionEndLine(current)) break;
   }
   return j;
 }
@@ -209,14 +138,15 @@ void RunJ4(ReportContext& ctx) {
   while (i < count) {
     ctx.Progress.Tick();
     std::string_view line = lines.At(i);
-    if (!StartsWith(line, "SCHEDULE ") || !Contains(line, "#")) {
+    if (!IsScheduleHeaderLine(line)) {
       ++i;
       continue;
     }
-    const std::string key = TrimBlanks(CopyFrom(line, 10));
-    const std::string workstation = ScheduleWorkstation(key);
+    const std::string key(ScheduleKeyOfLine(line));
+    const std::string workstation(ScheduleWorkstationOf(key));
     const std::string name = key.substr(key.find('#') + 1, kScheduleNameLength);
-    const ScheduleFollows follows = ReadScheduleFollows(lines, i + 1, workstation, ctx.Progress);
+    const FollowsRead follows =
+        ReadScheduleFollows(lines, i + 1, count, workstation, [&ctx] { ctx.Progress.Tick(); });
     const ScheduleJobs jobs = ReadScheduleJobs(lines, follows.NextLine, workstation, ctx.Progress);
     bool used = false;
     std::string asDependency = FirstEntryNaming(follows.Text, job, used);

@@ -29,10 +29,6 @@ ScheduleJobs ReadScheduleJobs(const LineList& lines, long long start, std::strin
 long long AppendScheduleJobs(const LineList& lines, long long start, std::string_view workstation,
                              Progress& progress, std::string& jobs, std::string& dependencies);
 
-// The workstation that a schedule's readers put before names written without one: the
-// schedule key's text before its first "#", at most 50 characters of it.
-std::string ScheduleWorkstation(std::string_view scheduleKey);
-
 // True when an entry of a schedule's lists names the job searched for: the entry is the text
 // itself, or ends with it right after a "#" or a "." (LOAD finds CPU1#LOAD and S.LOAD, never
 // PRELOAD).

@@ -1,98 +1,15 @@
 #include "core/reports/path_follows.h"
 
-#include <algorithm>
-
+#include "core/definitions/follows_clauses.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
-namespace {
-
-bool IsComment(std::string_view line) { return !line.empty() && line.front() == '*'; }
-
-bool EndsWithComma(const std::string& text) { return !text.empty() && text.back() == ','; }
-
-// Only a text without any "#" is completed, and then only in front.
-void AppendQualified(std::string& out, std::string_view text, std::string_view workstation) {
-  if (!text.empty() && text.find('#') == std::string_view::npos) {
-    out += workstation;
-    out += '#';
-  }
-  out += text;
-}
-
-// A job FOLLOWS line or a line it runs on over, with its CONFIRMED or PRIORITY clause taken off.
-std::string WithoutJobOptions(std::string_view line) {
-  JobOptionState state;
-  state.CurrentLine = line;
-  SplitJobOptions(state);
-  return std::move(state.CurrentLine);
-}
-
-}  // namespace
-
-FollowsRead ReadScheduleFollowsUpTo(const LineList& lines, long long start, long long limit,
-                                    std::string_view defaultWorkstation) {
-  FollowsRead result;
-  const long long end = std::min(limit, lines.Count());
-  long long i = std::max(0LL, start);
-  while (i < end) {
-    const std::string_view line = TrimmedView(lines.At(i++));
-    if (line == ":") break;
-    if (line.empty() || IsComment(line) || !StartsWith(line, "FOLLOWS")) continue;
-    result.Text.clear();
-    AppendQualified(result.Text, TrimmedView(line.substr(std::min<size_t>(8, line.size()))),
-                    defaultWorkstation);
-    bool colonRead = false;
-    while (EndsWithComma(result.Text) && i < end) {
-      const std::string_view next = TrimmedView(lines.At(i++));
-      // The ":" closes the header even when a clause wrongly runs on into it.
-      if (next == ":") {
-        colonRead = true;
-        break;
-      }
-      AppendQualified(result.Text, next, defaultWorkstation);
-    }
-    if (colonRead) break;
-  }
-  result.NextLine = i;
-  return result;
-}
-
-FollowsRead ReadJobFollowsUpTo(const LineList& lines, long long start, long long limit,
-                               std::string_view defaultWorkstation) {
-  FollowsRead result;
-  std::string& list = result.Text;
-  const long long end = std::min(limit, lines.Count());
-  long long i = std::max(0LL, start);
-  while (i < end) {
-    const std::string_view line = TrimmedView(lines.At(i++));
-    if (line == "END") break;
-    if (!line.empty() && !IsComment(line) && StartsWith(line, "FOLLOWS ")) {
-      AppendQualified(list, TrimmedView(CopyFrom(WithoutJobOptions(line), 9)), defaultWorkstation);
-      bool endRead = false;
-      while (EndsWithComma(list) && i < end) {
-        const std::string_view next = TrimmedView(lines.At(i++));
-        // Likewise "END" closes the schedule even inside a clause that runs on.
-        if (next == "END") {
-          endRead = true;
-          break;
-        }
-        AppendQualified(list, WithoutJobOptions(next), defaultWorkstation);
-      }
-      if (endRead) break;
-    }
-    if (!list.empty() && list.back() != ',') list += ',';
-  }
-  if (EndsWithComma(list)) list.pop_back();
-  result.NextLine = i;
-  return result;
-}
 
 PathFollows ReadPathFollows(const LineList& lines, long long start, long long limit,
                             std::string_view defaultWorkstation) {
   PathFollows follows;
-  FollowsRead header = ReadScheduleFollowsUpTo(lines, start, limit, defaultWorkstation);
-  FollowsRead jobs = ReadJobFollowsUpTo(lines, header.NextLine, limit, defaultWorkstation);
+  FollowsRead header = ReadScheduleFollows(lines, start, limit, defaultWorkstation, [] {});
+  FollowsRead jobs = ReadJobFollows(lines, header.NextLine, limit, defaultWorkstation);
   follows.ScheduleFollows = std::move(header.Text);
   follows.AllJobFollows = std::move(jobs.Text);
   follows.JobFollows = ReferencesToJobs(follows.AllJobFollows);

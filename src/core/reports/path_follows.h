@@ -17,24 +17,9 @@ struct PathFollows {
   std::string JobFollows;
 };
 
-struct FollowsRead {
-  std::string Text;
-  long long NextLine = 0;  // the line after the last one read
-};
-
-// The header clauses from `start` up to and including the ":" line. A later FOLLOWS clause
-// replaces an earlier one; a clause ending with "," goes on over the next lines. Reading also
-// stops before `limit`, so a definition that lacks its ":" never runs into the next one.
-FollowsRead ReadScheduleFollowsUpTo(const LineList& lines, long long start, long long limit,
-                                    std::string_view defaultWorkstation);
-
-// The job clauses from `start` up to and including the "END" line: every job FOLLOWS
-// reference, comma-joined, with CONFIRMED and PRIORITY clauses taken off. Stops before `limit`.
-FollowsRead ReadJobFollowsUpTo(const LineList& lines, long long start, long long limit,
-                               std::string_view defaultWorkstation);
-
-// Both reads, one after the other, for the definition starting at `start` (its SCHEDULE line
-// or the line after). A FOLLOWS text without any "#" gets defaultWorkstation + "#" in front.
+// ReadScheduleFollows and then ReadJobFollows for the definition starting at `start` (its
+// SCHEDULE line or the line after), both stopping before `limit`, so that a definition that
+// lacks its ":" or END never runs into the next one.
 PathFollows ReadPathFollows(const LineList& lines, long long start, long long limit,
                             std::string_view defaultWorkstation);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/definitions/definition_lines.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
@@ -17,7 +18,7 @@ PathScheduleIndex::PathScheduleIndex(const ExtractStore& store, Progress& progre
   for (long long i = 0; i < count; ++i) {
     progress.Tick();
     std::string_view line = lines.At(i);
-    if (!StartsWith(line, "SCHEDULE ")) continue;
+    if (!IsScheduleLine(line)) continue;
     PathSchedule schedule;
     schedule.Line = i;
     schedule.Key = TrimBlanks(std::string_view(line).substr(9));

@@ -1,13 +1,11 @@
 #include "core/reports/schedule_detail_reader.h"
 
+#include "core/definitions/definition_lines.h"
 #include "core/reports/packed_record.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
 namespace {
-
-bool IsComment(const std::string& trimmed) { return !trimmed.empty() && trimmed[0] == '*'; }
-bool EndsWithComma(const std::string& text) { return !text.empty() && text.back() == ','; }
 
 // Walks the lines of one schedule. A clause whose text ends with "," goes on on the next line,
 // which is read without any test, but never past the last line.
@@ -54,11 +52,11 @@ void ReadClauses(ScheduleWalk& walk, ScheduleHeader& header) {
   header.On.clear();
   while (walk.NextNonEmpty()) {
     const std::string line = walk.Trimmed();
-    if (line == ":") {
+    if (IsHeaderEndLine(line)) {
       walk.Step();
       return;
     }
-    if (!IsComment(line)) {
+    if (!IsCommentLine(line)) {
       std::string* continued = nullptr;
       if (StartsWith(line, "ON")) {
         const std::string days = TrimmedFrom(line, 4);
@@ -175,9 +173,9 @@ JobRecords ReadJobs(ScheduleWalk& walk, const std::string& workstation) {
   JobRecords records;
   while (walk.NextNonEmpty()) {
     records.Options.CurrentLine = walk.Trimmed();
-    if (!IsComment(records.Options.CurrentLine)) ReadJobLine(walk, records, workstation);
+    if (!IsCommentLine(records.Options.CurrentLine)) ReadJobLine(walk, records, workstation);
     walk.Step();
-    if (records.Options.CurrentLine == "END") break;
+    if (IsDefinitionEndLine(records.Options.CurrentLine)) break;
   }
   const long long closing = records.Count + 1;
   records.AppendMarker(closing);

@@ -1,5 +1,7 @@
 #include "core/reports/usage_reports.h"
 
+#include "core/definitions/definition_lines.h"
+#include "core/definitions/job_options.h"
 #include "core/reports/key_parts.h"
 #include "core/reports/name_lists.h"
 #include "core/text/collation_sort.h"
@@ -7,14 +9,6 @@
 
 namespace vdbq {
 namespace {
-
-std::string WithoutJobOptions(std::string line) {
-  JobOptionState state{std::move(line), {}, {}};
-  SplitJobOptions(state);
-  return std::move(state.CurrentLine);
-}
-
-bool EndsWithComma(const std::string& text) { return !text.empty() && text.back() == ','; }
 
 std::string QualifiedResource(std::string item, std::string_view workstation) {
   const long long blank = Find(" ", item);
@@ -38,21 +32,21 @@ long long ScanBody(const LineList& lines, long long first, const BodyClause& cla
     if (!text.empty()) {
       current = TrimBlanks(text);
       if (StartsWith(current, clause.Keyword)) {
-        current = WithoutJobOptions(std::move(current));
+        current = std::string(WithoutJobOptions(current));
         const std::string item = TrimBlanks(CopyFrom(current, clause.TextStart));
         take(item);
         // The list ends with a comma when the text does, or when the text is empty.
         bool endsWithComma = item.empty() || item.back() == ',';
         while (endsWithComma && line + 1 < count) {
           ++line;
-          current = WithoutJobOptions(TrimBlanks(lines.At(line)));
+          current = std::string(WithoutJobOptions(TrimBlanksView(lines.At(line))));
           take(current);
           endsWithComma = current.empty() || current.back() == ',';
         }
       }
     }
     ++line;
-    if (current == "END") break;
+    if (IsDefinitionEndLine(current)) break;
   }
   return line;
 }
@@ -161,7 +155,7 @@ long long ReadNeedsAsResources(const LineList& lines, long long first, std::stri
     if (!text.empty()) {
       current = TrimBlanks(text);
       if (StartsWith(current, kNeedsClause.Keyword)) {
-        current = WithoutJobOptions(std::move(current));
+        current = std::string(WithoutJobOptions(current));
         uses += ',';
         uses +=
             QualifiedResource(TrimBlanks(CopyFrom(current, kNeedsClause.TextStart)), workstation);
@@ -174,7 +168,7 @@ long long ReadNeedsAsResources(const LineList& lines, long long first, std::stri
       }
     }
     ++line;
-    if (current == "END") break;
+    if (IsDefinitionEndLine(current)) break;
   }
   return line;
 }

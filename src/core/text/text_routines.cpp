@@ -109,7 +109,7 @@ std::string UpperCase(std::string_view text) {
   return result;
 }
 
-std::string TrimBlanks(std::string_view text) { return std::string(TrimmedView(text)); }
+std::string TrimBlanks(std::string_view text) { return std::string(TrimBlanksView(text)); }
 
 std::string CsvField(std::string_view text, long long n) {
   if (n < 1 || text.empty()) return {};

@@ -49,12 +49,21 @@ inline bool Contains(std::string_view text, std::string_view pattern) {
 // follow leading TABs stay and a TAB stops the trailing removal.
 std::string TrimBlanks(std::string_view text);
 // The same without the copy: a view into the text. Inline, as readers call it on every line.
-inline std::string_view TrimmedView(std::string_view text) {
+inline std::string_view TrimBlanksView(std::string_view text) {
   size_t end = text.size();
   while (end > 0 && text[end - 1] == ' ') --end;
   size_t begin = 0;
   while (begin < end && text[begin] == ' ') ++begin;
   while (begin < end && text[begin] == '\t') ++begin;
+  return text.substr(begin, end - begin);
+}
+// Blanks and TABs off both ends, as a view: unlike TrimBlanks it takes trailing TABs and
+// blanks after leading TABs too. The item readers of definitions trim their items so.
+inline std::string_view TrimBlanksAndTabs(std::string_view text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+  while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
   return text.substr(begin, end - begin);
 }
 // Field n (1-based) of a comma-separated text; no quoting, no trimming.

@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "core/reports/schedule_follows_reader.h"
 #include "support/report_fixture.h"
 
 namespace vdbq {
@@ -31,17 +30,6 @@ TEST(ScheduleReaders, CollectJobKeysFollowsClausesAndTheEntriesNamingAJob) {
       ReadScheduleJobs(LineList({" JOB1", "   FOLLOWS JOB0,"}), 0, "CPU1", progress);
   EXPECT_EQ(std::tie(unended.Jobs, unended.Dependencies, unended.NextLine),
             std::make_tuple("CPU1#JOB1,", "CPU1#JOB0,,", 2));
-  // The last clause counts with its continuations, up to the colon or the end of the list.
-  const LineList header({"ON EVERYDAY", "FOLLOWS CPU2#OLD.@", "* FOLLOWS CPU3#COMMENT.@",
-                         "FOLLOWS S1.J1,", "", " CPU2#S2.J2,", " S3.J3", ":", " JOB"});
-  const std::pair<LineList, ScheduleFollows> cases[] = {
-      {header, {"CPU1#S1.J1,CPU2#S2.J2,CPU1#S3.J3", 8}},
-      {LineList({"FOLLOWS S1.J1,", ":", " JOB"}), {"CPU1#S1.J1,", 2}},
-      {LineList({"FOLLOWS S1.J1", "ON EVERYDAY"}), {"CPU1#S1.J1", 2}}};
-  for (const auto& [list, expected] : cases) {
-    const ScheduleFollows follows = ReadScheduleFollows(list, 0, "CPU1", progress);
-    EXPECT_EQ(std::tie(follows.Text, follows.NextLine), std::tie(expected.Text, expected.NextLine));
-  }
   // An entry names a job whole or as the tail after "#" or ".".
   const std::tuple<const char*, const char*, bool> entries[] = {
       {"LOAD", "LOAD", true},          {"CPU1#LOAD", "LOAD", true},
