@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
+#include "core/catalogue/object_kind.h"
 #include "core/text/display_text.h"
 #include "core/views/calendar_page.h"
 #include "core/views/job_page.h"
@@ -102,50 +103,65 @@ PageFields ListPageFields(const char* titleName, const char* heading, const std:
           {"description", "Description", Text(description)}};
 }
 
+// The kinds KIND accepts, in the order the help lists them.
+constexpr ObjectKind kShownKinds[] = {ObjectKind::Workstation, ObjectKind::Schedule,
+                                      ObjectKind::Job,         ObjectKind::Calendar,
+                                      ObjectKind::Resource,    ObjectKind::Parameter,
+                                      ObjectKind::Prompt};
+
+std::vector<std::string> ShownKindNames() {
+  std::vector<std::string> names;
+  for (ObjectKind kind : kShownKinds) names.emplace_back(KindName(kind));
+  return names;
+}
+
 // WORKSTATION#NAME split at the first "#"; a key without one is a malformed call.
-std::pair<std::string, std::string> SplitObjectKey(const std::string& kind,
-                                                   const std::string& key) {
+std::pair<std::string, std::string> SplitObjectKey(ObjectKind kind, const std::string& key) {
   const size_t hash = key.find('#');
   if (hash == std::string::npos) {
-    throw CliExit{kExitFailure, "A " + kind + " key is WORKSTATION#NAME: " + key};
+    throw CliExit{kExitFailure,
+                  std::string("A ") + KindName(kind) + " key is WORKSTATION#NAME: " + key};
   }
   return {key.substr(0, hash), key.substr(hash + 1)};
 }
 
 PageFields ShowPage(CliContext& context, const ShowOptions& options) {
-  const std::string& kind = options.Kind;
+  // The option's check admits only the names of kShownKinds.
+  const ObjectKind kind = KindOfName(options.Kind).value_or(ObjectKind::None);
   std::pair<std::string, std::string> cpuAndName;
-  if (kind == "schedule" || kind == "job") cpuAndName = SplitObjectKey(kind, options.Key);
+  if (kind == ObjectKind::Schedule || kind == ObjectKind::Job) {
+    cpuAndName = SplitObjectKey(kind, options.Key);
+  }
   context.LoadDatabase();
   const ExtractStore& store = context.Store;
   const Catalogue& catalogue = context.Catalogue;
   const auto& [cpu, name] = cpuAndName;
-  if (kind == "workstation") {
+  if (kind == ObjectKind::Workstation) {
     WorkstationPage page;
     ShowWorkstation(store, catalogue, options.Key, page);
     return WorkstationFields(page);
   }
-  if (kind == "schedule") {
+  if (kind == ObjectKind::Schedule) {
     SchedulePage page;
     ShowSchedule(store, catalogue, cpu, name, page);
     return ScheduleFields(page);
   }
-  if (kind == "job") {
+  if (kind == ObjectKind::Job) {
     JobPage page;
     ShowJob(store, catalogue, cpu, name, page);
     return JobFields(page);
   }
-  if (kind == "calendar") {
+  if (kind == ObjectKind::Calendar) {
     CalendarPage page;
     ShowCalendar(store, catalogue, options.Key, page);
     return CalendarFields(page);
   }
-  if (kind == "resource") {
+  if (kind == ObjectKind::Resource) {
     ResourcePage page;
     ShowResource(store, catalogue, options.Key, page);
     return ResourceFields(page);
   }
-  if (kind == "parameter") {
+  if (kind == ObjectKind::Parameter) {
     ParameterPage page;
     ShowParameter(store, catalogue, options.Key, page);
     return ListPageFields("parameter", "Parameter", page.LabPar, page.Selected, page.Description);
@@ -199,8 +215,7 @@ void AddShowCommand(CLI::App& app, CliContext& context, CommandResult& result) {
   auto* command = app.add_subcommand("show", "Show the page of one object");
   command->add_option("KIND", options->Kind, "the kind of object")
       ->required()
-      ->check(CLI::IsMember(
-          {"workstation", "schedule", "job", "calendar", "resource", "parameter", "prompt"}));
+      ->check(CLI::IsMember(ShownKindNames()));
   command->add_option("KEY", options->Key, "the object as the catalogue tree shows it")->required();
   command->add_option("--format", options->Format, "table or json")
       ->check(CLI::IsMember({"table", "json"}));

@@ -397,30 +397,30 @@ void MainWindow::OnNodeSelected(const NodeInfo& node) {
   session_.SelectedName = node.Caption;
   const Session& s = session_;
   switch (route.Kind) {
-    case NodeKind::Workstation:
+    case ObjectKind::Workstation:
       workstationPage_->Show(s.Store, s.Catalogue, s.SelectedName);
       break;
-    case NodeKind::Schedule:
+    case ObjectKind::Schedule:
       session_.SelectedCpu = node.ParentCaption;
       schedulePage_->Show(s.Store, s.Catalogue, s.SelectedCpu, s.SelectedName);
       break;
-    case NodeKind::Job:
+    case ObjectKind::Job:
       session_.SelectedCpu = node.ParentCaption;
       jobPage_->Show(s.Store, s.Catalogue, s.SelectedCpu, s.SelectedName);
       break;
-    case NodeKind::Calendar:
+    case ObjectKind::Calendar:
       calendarPage_->Show(s.Store, s.Catalogue, s.SelectedName);
       break;
-    case NodeKind::Parameter:
+    case ObjectKind::Parameter:
       parameterPage_->Show(s.Catalogue, s.SelectedName);
       break;
-    case NodeKind::Prompt:
+    case ObjectKind::Prompt:
       promptPage_->Show(s.Catalogue, s.SelectedName);
       break;
-    case NodeKind::Resource:
+    case ObjectKind::Resource:
       resourcePage_->Show(s.Store, s.Catalogue, s.SelectedName);
       break;
-    case NodeKind::None:
+    case ObjectKind::None:
       break;
   }
   navigation_.MarkVisited(route.Category);

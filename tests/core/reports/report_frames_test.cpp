@@ -359,28 +359,15 @@ TEST(RunReport, RefusesASecondReportWhileOneRuns) {
   EXPECT_FALSE(fx.Panel.ReportRunning);
 }
 
-TEST(ReportPresets, NodeKindsFollowLevelAndHeadings) {
-  const std::tuple<int, const char*, const char*, NodeKind> cases[] = {
-      {1, "Workstations", "", NodeKind::Workstation},
-      {1, "Resources", "", NodeKind::Resource},
-      {2, "CPU9", "Schedules (Invalid)", NodeKind::Schedule},
-      {2, "CPU1", "Jobs", NodeKind::Job},
-      {1, "Schedules", "", NodeKind::None},
-      {0, "", "", NodeKind::None}};
-  for (const auto& [level, text, parent, kind] : cases) {
-    EXPECT_EQ(KindOfNode(level, text, parent), kind) << text;
-  }
-}
-
 TEST(ReportPresets, EntriesOfferedByNodeKind) {
-  EXPECT_EQ(PresetsForKind(NodeKind::None).size(), 0u);
-  const auto schedule = PresetsForKind(NodeKind::Schedule);
+  EXPECT_EQ(PresetsForKind(ObjectKind::None).size(), 0u);
+  const auto schedule = PresetsForKind(ObjectKind::Schedule);
   ASSERT_EQ(schedule.size(), 2u);
   EXPECT_EQ(PresetSearchText(schedule[1], "DAILY", "CPU1"), "CPU1#DAILY");
-  const auto job = PresetsForKind(NodeKind::Job);
+  const auto job = PresetsForKind(ObjectKind::Job);
   ASSERT_EQ(job.size(), 2u);
   EXPECT_EQ(PresetSearchText(job[1], "JOB1", "CPU1"), "JOB1");
-  EXPECT_EQ(PresetsForKind(NodeKind::Workstation).size(), 2u);
+  EXPECT_EQ(PresetsForKind(ObjectKind::Workstation).size(), 2u);
   EXPECT_EQ(FixedPresets().size(), 11u);
   EXPECT_FALSE(PresetSearchText(FixedPresets()[0], "x", "y").has_value());
 }
