@@ -40,8 +40,8 @@ void PrintJson(const std::string& oldDir, const std::string& newDir, const Datab
       changed.push_back({{"key", DisplayText(object.Key)}, {"diff", std::move(lines)}});
     }
     kinds[KindListName(kind)] = {{"added", KeysJson(changes.Added)},
-                             {"removed", KeysJson(changes.Removed)},
-                             {"changed", std::move(changed)}};
+                                 {"removed", KeysJson(changes.Removed)},
+                                 {"changed", std::move(changed)}};
   }
   nlohmann::ordered_json out;
   out["old"] = DisplayText(oldDir);

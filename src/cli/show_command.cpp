@@ -35,64 +35,64 @@ Json Text(const std::string& bytes) { return DisplayText(bytes); }
 Json PictureJson(Picture picture) { return std::string(PictureName(picture)); }
 
 PageFields WorkstationFields(const WorkstationPage& page) {
-  return {{"workstation", "Workstation", Text(page.LabCpuName)},
-          {"operatingSystem", "Operating System", PictureJson(page.ImageCpu)},
-          {"description", "Description", Text(page.LabCpuDesc)},
-          {"node", "As Node", Text(page.LabCpuAsNode)},
-          {"tcpPort", "TCP Comms Port", Text(page.LabCpuTcp)},
-          {"timeZone", "Timezone", Text(page.LabCpuTz)},
-          {"domain", "Domain", Text(page.LabCpuDomain)},
-          {"forUser", "For User", Text(page.LabCpuForUser)},
-          {"type", "Type", Text(page.LabCpuType)},
-          {"host", "Host", Text(page.LabCpuHost)},
-          {"access", "Access", Text(page.LabCpuAccess)},
-          {"autoLink", "Auto Link", PictureJson(page.ImageCpuAutoLink)},
-          {"fullStatus", "Full Status", PictureJson(page.ImageCpuFullStatus)},
-          {"resolveDependencies", "Resolve Dependencies", PictureJson(page.ImageCpuResDep)},
-          {"ignore", "Ignore", PictureJson(page.ImageCpuIgnore)},
-          {"behindFirewall", "Behind Firewall", PictureJson(page.ImageCpuBFire)},
-          {"server", "Server", Text(page.LabCpuServer)}};
+  return {{"workstation", "Workstation", Text(page.Name)},
+          {"operatingSystem", "Operating System", PictureJson(page.OperatingSystem)},
+          {"description", "Description", Text(page.Description)},
+          {"node", "As Node", Text(page.Node)},
+          {"tcpPort", "TCP Comms Port", Text(page.TcpPort)},
+          {"timeZone", "Timezone", Text(page.TimeZone)},
+          {"domain", "Domain", Text(page.Domain)},
+          {"forUser", "For User", Text(page.ForUser)},
+          {"type", "Type", Text(page.Type)},
+          {"host", "Host", Text(page.Host)},
+          {"access", "Access", Text(page.Access)},
+          {"autoLink", "Auto Link", PictureJson(page.AutoLink)},
+          {"fullStatus", "Full Status", PictureJson(page.FullStatus)},
+          {"resolveDependencies", "Resolve Dependencies", PictureJson(page.ResolveDependencies)},
+          {"ignore", "Ignore", PictureJson(page.Ignore)},
+          {"behindFirewall", "Behind Firewall", PictureJson(page.BehindFirewall)},
+          {"server", "Server", Text(page.Server)}};
 }
 
 PageFields ScheduleFields(const SchedulePage& page) {
   Json lines = Json::array();
-  for (const std::string& line : page.CM1) lines.push_back(Text(line));
-  return {{"workstation", "Workstation", Text(page.LabTabSchCpu)},
-          {"schedule", "Schedule", Text(page.LabTabSchName)},
+  for (const std::string& line : page.Lines) lines.push_back(Text(line));
+  return {{"workstation", "Workstation", Text(page.Workstation)},
+          {"schedule", "Schedule", Text(page.Schedule)},
           {"lines", "", std::move(lines)}};
 }
 
 PageFields JobFields(const JobPage& page) {
-  return {{"job", "Job", Text(page.LabJobJob)},
-          {"workstation", "Workstation", Text(page.LabJobCpu)},
-          {"operatingSystem", "Operating System", PictureJson(page.ImageJobType)},
-          {"jobName", "Job Name", Text(page.LabJobName2)},
-          {"commandType", "Command Type", Text(page.LabJobCmdType)},
-          {"command", "Command", Text(page.LabJobCmd)},
-          {"runPlatform", "Run Platform", Text(page.LabJobPlatform)},
-          {"logon", "Logon ID", Text(page.LabJobLogon)},
-          {"description", "Description", Text(page.LabJobDesc)},
-          {"recovery", "Recovery", Text(page.LabJobRecovery)},
-          {"interactive", "Interactive", PictureJson(page.ImageJobInteractive)}};
+  return {{"job", "Job", Text(page.Job)},
+          {"workstation", "Workstation", Text(page.Workstation)},
+          {"operatingSystem", "Operating System", PictureJson(page.OperatingSystem)},
+          {"jobName", "Job Name", Text(page.JobName)},
+          {"commandType", "Command Type", Text(page.CommandType)},
+          {"command", "Command", Text(page.Command)},
+          {"runPlatform", "Run Platform", Text(page.RunPlatform)},
+          {"logon", "Logon ID", Text(page.Logon)},
+          {"description", "Description", Text(page.Description)},
+          {"recovery", "Recovery", Text(page.Recovery)},
+          {"interactive", "Interactive", PictureJson(page.Interactive)}};
 }
 
 PageFields CalendarFields(const CalendarPage& page) {
-  return {{"calendar", "Calendar", Text(page.LabCal1)},
-          {"description", "Description", Text(page.LabCal1Desc)},
-          {"dates", "Dates", Text(page.Cal1Memo)}};
+  return {{"calendar", "Calendar", Text(page.Name)},
+          {"description", "Description", Text(page.Description)},
+          {"dates", "Dates", Text(page.Dates)}};
 }
 
 PageFields ResourceFields(const ResourcePage& page) {
   Json row = Json::array();
-  if (!page.ListView1.empty()) {
-    const ResourceRow& newest = page.ListView1.front();
+  if (!page.History.empty()) {
+    const ResourceRow& newest = page.History.front();
     for (const std::string* cell :
          {&newest.Resource, &newest.Workstation, &newest.Amount, &newest.Description}) {
       row.push_back(Text(*cell));
     }
   }
-  return {{"resource", "Resource", Text(page.LabResName)},
-          {"workstation", "Workstation", Text(page.LabResCpu)},
+  return {{"resource", "Resource", Text(page.Name)},
+          {"workstation", "Workstation", Text(page.Workstation)},
           {"row", "Row (Resource, Workstation, Amount, Description)", std::move(row)}};
 }
 
@@ -104,10 +104,9 @@ PageFields ListPageFields(const char* titleName, const char* heading, const std:
 }
 
 // The kinds KIND accepts, in the order the help lists them.
-constexpr ObjectKind kShownKinds[] = {ObjectKind::Workstation, ObjectKind::Schedule,
-                                      ObjectKind::Job,         ObjectKind::Calendar,
-                                      ObjectKind::Resource,    ObjectKind::Parameter,
-                                      ObjectKind::Prompt};
+constexpr ObjectKind kShownKinds[] = {
+    ObjectKind::Workstation, ObjectKind::Schedule,  ObjectKind::Job,   ObjectKind::Calendar,
+    ObjectKind::Resource,    ObjectKind::Parameter, ObjectKind::Prompt};
 
 std::vector<std::string> ShownKindNames() {
   std::vector<std::string> names;
@@ -164,11 +163,11 @@ PageFields ShowPage(CliContext& context, const ShowOptions& options) {
   if (kind == ObjectKind::Parameter) {
     ParameterPage page;
     ShowParameter(store, catalogue, options.Key, page);
-    return ListPageFields("parameter", "Parameter", page.LabPar, page.Selected, page.Description);
+    return ListPageFields("parameter", "Parameter", page.Name, page.Selected, page.Description);
   }
   PromptPage page;
   ShowPrompt(store, catalogue, options.Key, page);
-  return ListPageFields("prompt", "Prompt", page.LabPro, page.Selected, page.Description);
+  return ListPageFields("prompt", "Prompt", page.Name, page.Selected, page.Description);
 }
 
 void PrintTable(const PageFields& fields) {

@@ -41,7 +41,8 @@ void ReplaceInFile(const QString& path, const QByteArray& from, const QByteArray
 const Extracts kFaulty{
     {"Cpus.Xtract", "CPUNAME CPU1\nOS UNIX\nEND\n"},
     // The page shows the comment and the blank line before the schedule too.
-    {"Schedules.Xtract", "* daily\n\nSCHEDULE CPU1#DAILY\nON REQUEST\n:\n CPU1#J1\n CPU1#GONE\nEND\n"},
+    {"Schedules.Xtract",
+     "* daily\n\nSCHEDULE CPU1#DAILY\nON REQUEST\n:\n CPU1#J1\n CPU1#GONE\nEND\n"},
     {"Jobs.Xtract", "CPU1#J1 DOCOMMAND \"a\"\nCPU1#SPARE DOCOMMAND \"b\"\n"}};
 
 QTreeWidgetItem* Group(FindingsPage* page, const QString& rule) {

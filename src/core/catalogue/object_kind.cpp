@@ -9,6 +9,7 @@ namespace {
 
 struct KindTexts {
   const char* Name;
+  const char* Title;
   const char* ListName;
   const char* Heading;
   const char* File;
@@ -16,15 +17,15 @@ struct KindTexts {
 
 // In the order of ObjectKind.
 constexpr std::array<KindTexts, kObjectKindCount> kKindTexts{{
-    {"workstation", "workstations", kHeadingWorkstations, kCpusFile},
-    {"schedule", "schedules", kHeadingSchedules, kSchedulesFile},
-    {"job", "jobs", kHeadingJobs, kJobsFile},
-    {"calendar", "calendars", kHeadingCalendars, kCalendarsFile},
-    {"parameter", "parameters", kHeadingParameters, kParmsFile},
-    {"prompt", "prompts", kHeadingPrompts, kPromptsFile},
-    {"resource", "resources", kHeadingResources, kResourcesFile},
+    {"workstation", "Workstation", "workstations", kHeadingWorkstations, kCpusFile},
+    {"schedule", "Schedule", "schedules", kHeadingSchedules, kSchedulesFile},
+    {"job", "Job", "jobs", kHeadingJobs, kJobsFile},
+    {"calendar", "Calendar", "calendars", kHeadingCalendars, kCalendarsFile},
+    {"parameter", "Parameter", "parameters", kHeadingParameters, kParmsFile},
+    {"prompt", "Prompt", "prompts", kHeadingPrompts, kPromptsFile},
+    {"resource", "Resource", "resources", kHeadingResources, kResourcesFile},
 }};
-constexpr KindTexts kNoKindTexts{"", "", "", ""};
+constexpr KindTexts kNoKindTexts{"", "", "", "", ""};
 
 const KindTexts& TextsOf(ObjectKind kind) {
   const auto at = static_cast<size_t>(kind);
@@ -34,6 +35,7 @@ const KindTexts& TextsOf(ObjectKind kind) {
 }  // namespace
 
 const char* KindName(ObjectKind kind) { return TextsOf(kind).Name; }
+const char* KindTitle(ObjectKind kind) { return TextsOf(kind).Title; }
 const char* KindListName(ObjectKind kind) { return TextsOf(kind).ListName; }
 const char* KindHeading(ObjectKind kind) { return TextsOf(kind).Heading; }
 const char* ExtractFileOf(ObjectKind kind) { return TextsOf(kind).File; }

@@ -18,6 +18,8 @@ inline constexpr std::array<ObjectKind, kObjectKindCount> kObjectKinds = {
 // "workstation", "schedule", ...: the kind as the command line and the findings name it;
 // "" for None.
 const char* KindName(ObjectKind kind);
+// "Workstation", "Schedule", ...: the kind at the start of a sentence.
+const char* KindTitle(ObjectKind kind);
 // The kind KindName gives that name; nothing for any other text.
 std::optional<ObjectKind> KindOfName(std::string_view name);
 // "workstations", "schedules", ...: the kind's name in listings of every kind (the diff).

@@ -1,7 +1,6 @@
 // undefined-workstation and duplicate-definition: what each extract defines, looked at alone.
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -65,10 +64,9 @@ void CheckWorkstationOf(FindingList& findings, WorkstationTest& test, ObjectKind
 
 void AddDuplicate(FindingList& findings, ObjectKind kind, const char* file, std::string_view key,
                   long long line, long long firstLine) {
-  const char* name = KindName(kind);
   findings.Add("duplicate-definition", kind, std::string(key), file, line,
-               std::string(1, static_cast<char>(std::toupper(name[0]))) + (name + 1) + " " +
-                   std::string(key) + " is defined again; its first definition is on line " +
+               KindTitle(kind) + (" " + std::string(key)) +
+                   " is defined again; its first definition is on line " +
                    std::to_string(NumberOfIndex(LineIndex(firstLine)).Value));
 }
 
@@ -153,15 +151,17 @@ void CheckDefinitions(const CheckContext& ctx, FindingList& findings) {
     if (IsCpuNameLine(line)) cpus.See(CpuNameOf(line), i);
   }
 
-  DuplicateTest schedules(findings, progress, ObjectKind::Schedule, kSchedulesFile, ctx.Outlines.size());
+  DuplicateTest schedules(findings, progress, ObjectKind::Schedule, kSchedulesFile,
+                          ctx.Outlines.size());
   for (const ScheduleOutline& outline : ctx.Outlines) {
-    CheckWorkstationOf(findings, workstations, ObjectKind::Schedule, outline.CatalogueKey, kSchedulesFile,
-                       outline.Line);
+    CheckWorkstationOf(findings, workstations, ObjectKind::Schedule, outline.CatalogueKey,
+                       kSchedulesFile, outline.Line);
     schedules.See(outline.Key, outline.Line);
   }
 
   const std::vector<DefinitionAt> resourceList = ResourceDefinitions(store);
-  DuplicateTest resources(findings, progress, ObjectKind::Resource, kResourcesFile, resourceList.size());
+  DuplicateTest resources(findings, progress, ObjectKind::Resource, kResourcesFile,
+                          resourceList.size());
   for (const DefinitionAt& resource : resourceList) {
     CheckWorkstationOf(findings, workstations, ObjectKind::Resource, resource.Key, kResourcesFile,
                        resource.Line);
@@ -169,7 +169,8 @@ void CheckDefinitions(const CheckContext& ctx, FindingList& findings) {
   }
 
   const std::vector<DefinitionAt> calendarList = CalendarDefinitions(store);
-  DuplicateTest calendars(findings, progress, ObjectKind::Calendar, kCalendarsFile, calendarList.size());
+  DuplicateTest calendars(findings, progress, ObjectKind::Calendar, kCalendarsFile,
+                          calendarList.size());
   for (const DefinitionAt& calendar : calendarList) {
     calendars.See(calendar.Key, calendar.Line);
   }
@@ -179,7 +180,8 @@ void CheckDefinitions(const CheckContext& ctx, FindingList& findings) {
   for (const NameValue& row : store.ParameterList) {
     if (!row.Name.empty()) parameters.See(row.Name, row.Line);
   }
-  DuplicateTest prompts(findings, progress, ObjectKind::Prompt, kPromptsFile, store.PromptList.size());
+  DuplicateTest prompts(findings, progress, ObjectKind::Prompt, kPromptsFile,
+                        store.PromptList.size());
   for (const NameValue& row : store.PromptList) {
     if (!row.Name.empty()) prompts.See(row.Name, row.Line);
   }

@@ -162,8 +162,9 @@ void CheckJobCycles(FindingList& findings, const ScheduleOutline& schedule,
     }
     const long long line =
         cycle.Line >= 0 ? cycle.Line : schedule.Jobs[static_cast<size_t>(cycle.Members[0])].Line;
-    findings.Add("job-cycle", ObjectKind::Schedule, std::string(schedule.CatalogueKey), kSchedulesFile,
-                 line, CycleMessage("Jobs", "Job", "follow", "follows", keys, cycle.Line >= 0));
+    findings.Add("job-cycle", ObjectKind::Schedule, std::string(schedule.CatalogueKey),
+                 kSchedulesFile, line,
+                 CycleMessage("Jobs", "Job", "follow", "follows", keys, cycle.Line >= 0));
   }
 }
 
@@ -211,8 +212,8 @@ void CheckFollows(const CheckContext& ctx, const ScheduleGraph& graph, FindingLi
     ctx.Progress.Tick();
     const int self = nodeOf[s];
     auto add = [&](const char* rule, long long line, std::string message) {
-      findings.Add(rule, ObjectKind::Schedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
-                   std::move(message));
+      findings.Add(rule, ObjectKind::Schedule, std::string(schedule.CatalogueKey), kSchedulesFile,
+                   line, std::move(message));
     };
     const JobIndex ownJobs(schedule.Jobs);
     jobEdges.clear();

@@ -83,9 +83,7 @@ void AddUnused(const CheckContext& ctx, FindingList& findings,
                             : Contains(wrappedUses, CommaWrapped(name));
     if (isUsed) continue;
     const std::string key(name);
-    findings.Add(rule, kind, key, file, line,
-                 std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) + (kind + 1) + " " + key +
-                     unusedText);
+    findings.Add(rule, kind, key, file, line, KindTitle(kind) + (" " + key) + unusedText);
   }
 }
 
@@ -191,7 +189,8 @@ void CheckUsage(const CheckContext& ctx, UsageLists lists, const std::vector<cha
   }
   if (totals.ParameterTotal != 0) {
     AddUnused(ctx, findings, NamedRows(store.ParameterList), lists.ParameterUses,
-              "unused-parameter", ObjectKind::Parameter, kParmsFile, " is used by no job's command");
+              "unused-parameter", ObjectKind::Parameter, kParmsFile,
+              " is used by no job's command");
   }
   if (totals.PromptTotal != 0) {
     AddUnused(ctx, findings, NamedRows(store.PromptList), lists.PromptUses, "unused-prompt",

@@ -23,7 +23,8 @@ const std::vector<PresetEntry>& FixedPresets() {
 
 const std::vector<PresetEntry>& NodePresets() {
   static const std::vector<PresetEntry> entries{
-      {"List Schedules For This Workstation", 2, 1, PresetSearch::NodeText, ObjectKind::Workstation},
+      {"List Schedules For This Workstation", 2, 1, PresetSearch::NodeText,
+       ObjectKind::Workstation},
       {"List Jobs For This Workstation", 2, 2, PresetSearch::NodeText, ObjectKind::Workstation},
       {"Find Internal Dependencies For This Schedule", 0, 4, PresetSearch::ParentHashNode,
        ObjectKind::Schedule},

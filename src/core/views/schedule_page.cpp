@@ -8,11 +8,11 @@ namespace vdbq {
 
 void ShowSchedule(const ExtractStore& store, const Catalogue& /*catalogue*/,
                   std::string_view selectedCpu, std::string_view selectedName, SchedulePage& page) {
-  std::vector<std::string>& memo = page.CM1;
+  std::vector<std::string>& memo = page.Lines;
   memo.clear();
   page.FirstLine = LineIndex();
-  page.LabTabSchCpu = std::string(selectedCpu);
-  page.LabTabSchName = std::string(selectedName);
+  page.Workstation = std::string(selectedCpu);
+  page.Schedule = std::string(selectedName);
   std::string target(selectedCpu);
   target += '#';
   target += selectedName;
@@ -48,7 +48,7 @@ void ShowSchedule(const ExtractStore& store, const Catalogue& /*catalogue*/,
 
 std::optional<std::size_t> MemoRowOfLine(const SchedulePage& page, LineNumber number) {
   const long long row = IndexOfNumber(number).Value - page.FirstLine.Value;
-  if (row < 0 || row >= static_cast<long long>(page.CM1.size())) return std::nullopt;
+  if (row < 0 || row >= static_cast<long long>(page.Lines.size())) return std::nullopt;
   return static_cast<std::size_t>(row);
 }
 

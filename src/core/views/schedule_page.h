@@ -14,11 +14,11 @@ namespace vdbq {
 
 // What the schedule page shows: the title and the lines of its colouring memo.
 struct SchedulePage {
-  std::string LabTabSchCpu;
-  std::string LabTabSchName;
+  std::string Workstation;  // LabTabSchCpu
+  std::string Schedule;     // LabTabSchName
   // One memo line per extract line: the comments and blank lines after the previous "END",
   // then the definition through its own "END". Empty when the schedule is not found.
-  std::vector<std::string> CM1;
+  std::vector<std::string> Lines;  // CM1
   // Where the memo's first line stands in ScheduleLines.
   LineIndex FirstLine;
 };

@@ -4,11 +4,14 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "core/settings/settings.h"
+
 namespace vdbq::gui {
 namespace {
 
 QColor FromSetting(int value) {
-  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+  const ColourChannels channels = ChannelsOfColourSetting(value);
+  return QColor(channels.Red, channels.Green, channels.Blue);
 }
 
 // Draws the selected node on the selected-node background in the selected-node text colour,

@@ -11,6 +11,7 @@ namespace {
 struct KindTextsCase {
   ObjectKind Kind;
   const char* Name;
+  const char* Title;
   const char* ListName;
   const char* Heading;
   const char* File;
@@ -21,6 +22,7 @@ class KindTexts : public ::testing::TestWithParam<KindTextsCase> {};
 TEST_P(KindTexts, NameEachKindAndTheNameLeadsBack) {
   const KindTextsCase& c = GetParam();
   EXPECT_STREQ(KindName(c.Kind), c.Name);
+  EXPECT_STREQ(KindTitle(c.Kind), c.Title);
   EXPECT_STREQ(KindListName(c.Kind), c.ListName);
   EXPECT_STREQ(KindHeading(c.Kind), c.Heading);
   EXPECT_STREQ(ExtractFileOf(c.Kind), c.File);
@@ -29,19 +31,19 @@ TEST_P(KindTexts, NameEachKindAndTheNameLeadsBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, KindTexts,
-    ::testing::Values(
-        KindTextsCase{ObjectKind::Workstation, "workstation", "workstations", "Workstations",
-                      "Cpus.Xtract"},
-        KindTextsCase{ObjectKind::Schedule, "schedule", "schedules", "Schedules",
-                      "Schedules.Xtract"},
-        KindTextsCase{ObjectKind::Job, "job", "jobs", "Jobs", "Jobs.Xtract"},
-        KindTextsCase{ObjectKind::Calendar, "calendar", "calendars", "Calendars",
-                      "Calendars.Xtract"},
-        KindTextsCase{ObjectKind::Parameter, "parameter", "parameters", "Parameters",
-                      "Parms.Xtract"},
-        KindTextsCase{ObjectKind::Prompt, "prompt", "prompts", "Prompts", "Prompts.Xtract"},
-        KindTextsCase{ObjectKind::Resource, "resource", "resources", "Resources",
-                      "Resources.Xtract"}),
+    ::testing::Values(KindTextsCase{ObjectKind::Workstation, "workstation", "Workstation",
+                                    "workstations", "Workstations", "Cpus.Xtract"},
+                      KindTextsCase{ObjectKind::Schedule, "schedule", "Schedule", "schedules",
+                                    "Schedules", "Schedules.Xtract"},
+                      KindTextsCase{ObjectKind::Job, "job", "Job", "jobs", "Jobs", "Jobs.Xtract"},
+                      KindTextsCase{ObjectKind::Calendar, "calendar", "Calendar", "calendars",
+                                    "Calendars", "Calendars.Xtract"},
+                      KindTextsCase{ObjectKind::Parameter, "parameter", "Parameter", "parameters",
+                                    "Parameters", "Parms.Xtract"},
+                      KindTextsCase{ObjectKind::Prompt, "prompt", "Prompt", "prompts", "Prompts",
+                                    "Prompts.Xtract"},
+                      KindTextsCase{ObjectKind::Resource, "resource", "Resource", "resources",
+                                    "Resources", "Resources.Xtract"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(KindOfName, KnowsOnlyTheSingularLowerCaseNames) {

@@ -62,8 +62,7 @@ std::string Describe(const std::vector<Finding>& findings) {
   std::string text;
   for (const Finding& f : findings) {
     text += f.Rule + " " + KindName(f.Kind) + " " + f.Key + " " + f.File + ":" +
-            std::to_string(f.Line.Value) +
-            " " + f.Message + "\n";
+            std::to_string(f.Line.Value) + " " + f.Message + "\n";
   }
   return text;
 }

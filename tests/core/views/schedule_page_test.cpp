@@ -14,9 +14,9 @@ class SchedulePageTest : public PageTest {
     Load({{"Schedules.Xtract", schedules}});
     SchedulePage page;
     ShowSchedule(store, catalogue, cpu, name, page);
-    EXPECT_EQ(page.LabTabSchCpu, cpu);
-    EXPECT_EQ(page.LabTabSchName, name);
-    return page.CM1;
+    EXPECT_EQ(page.Workstation, cpu);
+    EXPECT_EQ(page.Schedule, name);
+    return page.Lines;
   }
 };
 
@@ -67,8 +67,8 @@ TEST_F(SchedulePageTest, ShowsTheDefinitionFromTheCommentsBeforeItToItsEnd) {
   SchedulePage page;
   ShowSchedule(store, catalogue, "CPU1", "DAILY", page);
   ShowSchedule(store, catalogue, "CPU1", "GONE", page);
-  EXPECT_TRUE(page.CM1.empty());
-  EXPECT_EQ(page.LabTabSchName, "GONE");
+  EXPECT_TRUE(page.Lines.empty());
+  EXPECT_EQ(page.Schedule, "GONE");
 }
 
 // A finding names its line from 1; the page marks the memo line that shows it, however many
@@ -95,24 +95,25 @@ TEST_P(FindingLine, MarksTheMemoLineThatShowsIt) {
   ShowSchedule(store, catalogue, finding.Key.substr(0, hash), finding.Key.substr(hash + 1), page);
   const std::optional<size_t> row = MemoRowOfLine(page, finding.Line);
   ASSERT_TRUE(row.has_value());
-  EXPECT_EQ(page.CM1[*row], GetParam().Marked);
+  EXPECT_EQ(page.Lines[*row], GetParam().Marked);
   // The lines just before and just after the memo's are not on the page.
   const long long first = page.FirstLine.Value;
-  for (long long outside : {first - 1, first + static_cast<long long>(page.CM1.size())}) {
+  for (long long outside : {first - 1, first + static_cast<long long>(page.Lines.size())}) {
     EXPECT_FALSE(MemoRowOfLine(page, NumberOfIndex(LineIndex(outside))).has_value()) << outside;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Placements, FindingLine,
-    ::testing::Values(
-        FindingLineCase{"FirstLineOfTheFile", "SCHEDULE CPU1#A\n:\n CPU1#GONE\nEND\n", " CPU1#GONE"},
-        FindingLineCase{"AfterACommentAndABlankLine",
-                        "* header\n\nSCHEDULE CPU1#A\n:\n CPU1#GONE\nEND\n", " CPU1#GONE"},
-        FindingLineCase{"SecondSchedule",
-                        "* header\nSCHEDULE CPU1#A\n:\n CPU1#J1\nEND\n\n"
-                        "SCHEDULE CPU1#B\nON MONTHEND_CAL\n:\n CPU1#J1\nEND\n",
-                        "ON MONTHEND_CAL"}),
+    ::testing::Values(FindingLineCase{"FirstLineOfTheFile", "SCHEDULE CPU1#A\n:\n CPU1#GONE\nEND\n",
+                                      " CPU1#GONE"},
+                      FindingLineCase{"AfterACommentAndABlankLine",
+                                      "* header\n\nSCHEDULE CPU1#A\n:\n CPU1#GONE\nEND\n",
+                                      " CPU1#GONE"},
+                      FindingLineCase{"SecondSchedule",
+                                      "* header\nSCHEDULE CPU1#A\n:\n CPU1#J1\nEND\n\n"
+                                      "SCHEDULE CPU1#B\nON MONTHEND_CAL\n:\n CPU1#J1\nEND\n",
+                                      "ON MONTHEND_CAL"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
