@@ -105,10 +105,11 @@ TEST_P(FindingLine, MarksTheMemoLineThatShowsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Placements, FindingLine,
-    ::testing::Values(FindingLineCase{"FirstLineOfTheFile", "SCHEDULE CPU1#A\n:\n CPU1#GONE\nEND\n",
+    ::testing::Values(FindingLineCase{"FirstLineOfTheFile",
+                                      "SCHEDULE CPU1#A\n:\n CPU1#J1\n CPU1#GONE\nEND\n",
                                       " CPU1#GONE"},
                       FindingLineCase{"AfterACommentAndABlankLine",
-                                      "* header\n\nSCHEDULE CPU1#A\n:\n CPU1#GONE\nEND\n",
+                                      "* header\n\nSCHEDULE CPU1#A\n:\n CPU1#J1\n CPU1#GONE\nEND\n",
                                       " CPU1#GONE"},
                       FindingLineCase{"SecondSchedule",
                                       "* header\nSCHEDULE CPU1#A\n:\n CPU1#J1\nEND\n\n"
