@@ -14,10 +14,10 @@ void PrintJson(const std::vector<Finding>& findings, const FindingTotals& totals
   for (const Finding& f : findings) {
     list.push_back({{"rule", f.Rule},
                     {"severity", SeverityText(f.Severity)},
-                    {"kind", f.Kind},
+                    {"kind", KindName(f.Kind)},
                     {"key", DisplayText(f.Key)},
                     {"file", f.File},
-                    {"line", f.Line},
+                    {"line", f.Line.Value},
                     {"message", DisplayText(f.Message)}});
   }
   nlohmann::ordered_json out;
@@ -32,7 +32,7 @@ void PrintTable(const std::vector<Finding>& findings, const FindingTotals& total
   size_t placeWidth = 0;
   size_t ruleWidth = 0;
   for (const Finding& f : findings) {
-    places.push_back(f.File + ":" + std::to_string(f.Line));
+    places.push_back(f.File + ":" + std::to_string(f.Line.Value));
     placeWidth = std::max(placeWidth, places.back().size());
     ruleWidth = std::max(ruleWidth, f.Rule.size());
   }
@@ -41,7 +41,7 @@ void PrintTable(const std::vector<Finding>& findings, const FindingTotals& total
     const std::string severity = SeverityText(f.Severity);
     std::cout << places[k] << std::string(placeWidth - places[k].size() + 2, ' ') << severity
               << std::string(9 - severity.size(), ' ') << f.Rule
-              << std::string(ruleWidth - f.Rule.size() + 2, ' ') << f.Kind << " "
+              << std::string(ruleWidth - f.Rule.size() + 2, ' ') << KindName(f.Kind) << " "
               << DisplayText(f.Key) << ": " << DisplayText(f.Message) << '\n';
   }
   std::cout << TotalsText(totals) << '\n';

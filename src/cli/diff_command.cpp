@@ -39,9 +39,9 @@ void PrintJson(const std::string& oldDir, const std::string& newDir, const Datab
       for (const DiffLine& line : object.Lines) lines.push_back(MarkedLine(line));
       changed.push_back({{"key", DisplayText(object.Key)}, {"diff", std::move(lines)}});
     }
-    kinds[KindName(kind)] = {{"added", KeysJson(changes.Added)},
-                             {"removed", KeysJson(changes.Removed)},
-                             {"changed", std::move(changed)}};
+    kinds[KindListName(kind)] = {{"added", KeysJson(changes.Added)},
+                                 {"removed", KeysJson(changes.Removed)},
+                                 {"changed", std::move(changed)}};
   }
   nlohmann::ordered_json out;
   out["old"] = DisplayText(oldDir);

@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "core/catalogue/catalogue.h"
+#include "core/catalogue/object_kind.h"
 #include "core/graph/job_graph.h"
 #include "core/graph/schedule_graph.h"
 #include "core/text/display_text.h"
@@ -78,9 +79,10 @@ int RunScheduleGraph(CliContext& context, const GraphOptions& options) {
   Json edges = Json::array();
   for (int e : around.Edges) {
     const ScheduleEdge& edge = graph->Edge(e);
+    // The kinds of definition whose FOLLOWS make the edge.
     Json via = Json::array();
-    if (edge.ByJob) via.push_back("job");
-    if (edge.BySchedule) via.push_back("schedule");
+    if (edge.ByJob) via.push_back(KindName(ObjectKind::Job));
+    if (edge.BySchedule) via.push_back(KindName(ObjectKind::Schedule));
     Json refs = Json::array();
     for (const std::string& ref : edge.Refs) refs.push_back(DisplayText(ref));
     edges.push_back({{"from", DisplayText(graph->Key(edge.From))},

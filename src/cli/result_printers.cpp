@@ -63,11 +63,11 @@ void PrintResultJson(std::ostream& out, const ReportEntry& entry, const ReportSe
   nlohmann::ordered_json json;
   json["code"] = entry.Code;
   json["reportNumber"] = results.ReportNumber;
-  json["title1"] = DisplayText(results.LabRepTit1);
-  json["title2"] = DisplayText(results.LabRepTit2);
+  json["title1"] = DisplayText(results.Title);
+  json["title2"] = DisplayText(results.Subtitle);
   json["status"] = DisplayText(session.Panel.StatusText);
   json["search"] = DisplayText(session.Panel.SearchText);
-  json["hint"] = DisplayText(session.Panel.LabHint);
+  json["hint"] = DisplayText(session.Panel.Hint);
   nlohmann::ordered_json audit = nlohmann::json::array();
   for (const std::string& text : session.Audit->AuditTexts()) audit.push_back(DisplayText(text));
   json["audit"] = std::move(audit);
@@ -96,7 +96,7 @@ void PrintResultCsv(std::ostream& out, const ResultList& results) { out << CsvFi
 
 void PrintResultTable(std::ostream& out, const ReportSession& session) {
   const ResultList& results = session.Results;
-  out << DisplayText(results.LabRepTit1) << '\n' << DisplayText(results.LabRepTit2) << '\n';
+  out << DisplayText(results.Title) << '\n' << DisplayText(results.Subtitle) << '\n';
   std::vector<int> shown;
   for (int k = 1; k <= kResultColumns; ++k) {
     if (results.Widths[static_cast<size_t>(k - 1)] > 0) shown.push_back(k);

@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
+#include "core/catalogue/object_kind.h"
 #include "core/text/display_text.h"
 #include "core/views/calendar_page.h"
 #include "core/views/job_page.h"
@@ -34,64 +35,64 @@ Json Text(const std::string& bytes) { return DisplayText(bytes); }
 Json PictureJson(Picture picture) { return std::string(PictureName(picture)); }
 
 PageFields WorkstationFields(const WorkstationPage& page) {
-  return {{"workstation", "Workstation", Text(page.LabCpuName)},
-          {"operatingSystem", "Operating System", PictureJson(page.ImageCpu)},
-          {"description", "Description", Text(page.LabCpuDesc)},
-          {"node", "As Node", Text(page.LabCpuAsNode)},
-          {"tcpPort", "TCP Comms Port", Text(page.LabCpuTcp)},
-          {"timeZone", "Timezone", Text(page.LabCpuTz)},
-          {"domain", "Domain", Text(page.LabCpuDomain)},
-          {"forUser", "For User", Text(page.LabCpuForUser)},
-          {"type", "Type", Text(page.LabCpuType)},
-          {"host", "Host", Text(page.LabCpuHost)},
-          {"access", "Access", Text(page.LabCpuAccess)},
-          {"autoLink", "Auto Link", PictureJson(page.ImageCpuAutoLink)},
-          {"fullStatus", "Full Status", PictureJson(page.ImageCpuFullStatus)},
-          {"resolveDependencies", "Resolve Dependencies", PictureJson(page.ImageCpuResDep)},
-          {"ignore", "Ignore", PictureJson(page.ImageCpuIgnore)},
-          {"behindFirewall", "Behind Firewall", PictureJson(page.ImageCpuBFire)},
-          {"server", "Server", Text(page.LabCpuServer)}};
+  return {{"workstation", "Workstation", Text(page.Name)},
+          {"operatingSystem", "Operating System", PictureJson(page.OperatingSystem)},
+          {"description", "Description", Text(page.Description)},
+          {"node", "As Node", Text(page.Node)},
+          {"tcpPort", "TCP Comms Port", Text(page.TcpPort)},
+          {"timeZone", "Timezone", Text(page.TimeZone)},
+          {"domain", "Domain", Text(page.Domain)},
+          {"forUser", "For User", Text(page.ForUser)},
+          {"type", "Type", Text(page.Type)},
+          {"host", "Host", Text(page.Host)},
+          {"access", "Access", Text(page.Access)},
+          {"autoLink", "Auto Link", PictureJson(page.AutoLink)},
+          {"fullStatus", "Full Status", PictureJson(page.FullStatus)},
+          {"resolveDependencies", "Resolve Dependencies", PictureJson(page.ResolveDependencies)},
+          {"ignore", "Ignore", PictureJson(page.Ignore)},
+          {"behindFirewall", "Behind Firewall", PictureJson(page.BehindFirewall)},
+          {"server", "Server", Text(page.Server)}};
 }
 
 PageFields ScheduleFields(const SchedulePage& page) {
   Json lines = Json::array();
-  for (const std::string& line : page.CM1) lines.push_back(Text(line));
-  return {{"workstation", "Workstation", Text(page.LabTabSchCpu)},
-          {"schedule", "Schedule", Text(page.LabTabSchName)},
+  for (const std::string& line : page.Lines) lines.push_back(Text(line));
+  return {{"workstation", "Workstation", Text(page.Workstation)},
+          {"schedule", "Schedule", Text(page.Schedule)},
           {"lines", "", std::move(lines)}};
 }
 
 PageFields JobFields(const JobPage& page) {
-  return {{"job", "Job", Text(page.LabJobJob)},
-          {"workstation", "Workstation", Text(page.LabJobCpu)},
-          {"operatingSystem", "Operating System", PictureJson(page.ImageJobType)},
-          {"jobName", "Job Name", Text(page.LabJobName2)},
-          {"commandType", "Command Type", Text(page.LabJobCmdType)},
-          {"command", "Command", Text(page.LabJobCmd)},
-          {"runPlatform", "Run Platform", Text(page.LabJobPlatform)},
-          {"logon", "Logon ID", Text(page.LabJobLogon)},
-          {"description", "Description", Text(page.LabJobDesc)},
-          {"recovery", "Recovery", Text(page.LabJobRecovery)},
-          {"interactive", "Interactive", PictureJson(page.ImageJobInteractive)}};
+  return {{"job", "Job", Text(page.Job)},
+          {"workstation", "Workstation", Text(page.Workstation)},
+          {"operatingSystem", "Operating System", PictureJson(page.OperatingSystem)},
+          {"jobName", "Job Name", Text(page.JobName)},
+          {"commandType", "Command Type", Text(page.CommandType)},
+          {"command", "Command", Text(page.Command)},
+          {"runPlatform", "Run Platform", Text(page.RunPlatform)},
+          {"logon", "Logon ID", Text(page.Logon)},
+          {"description", "Description", Text(page.Description)},
+          {"recovery", "Recovery", Text(page.Recovery)},
+          {"interactive", "Interactive", PictureJson(page.Interactive)}};
 }
 
 PageFields CalendarFields(const CalendarPage& page) {
-  return {{"calendar", "Calendar", Text(page.LabCal1)},
-          {"description", "Description", Text(page.LabCal1Desc)},
-          {"dates", "Dates", Text(page.Cal1Memo)}};
+  return {{"calendar", "Calendar", Text(page.Name)},
+          {"description", "Description", Text(page.Description)},
+          {"dates", "Dates", Text(page.Dates)}};
 }
 
 PageFields ResourceFields(const ResourcePage& page) {
   Json row = Json::array();
-  if (!page.ListView1.empty()) {
-    const ResourceRow& newest = page.ListView1.front();
+  if (!page.History.empty()) {
+    const ResourceRow& newest = page.History.front();
     for (const std::string* cell :
          {&newest.Resource, &newest.Workstation, &newest.Amount, &newest.Description}) {
       row.push_back(Text(*cell));
     }
   }
-  return {{"resource", "Resource", Text(page.LabResName)},
-          {"workstation", "Workstation", Text(page.LabResCpu)},
+  return {{"resource", "Resource", Text(page.Name)},
+          {"workstation", "Workstation", Text(page.Workstation)},
           {"row", "Row (Resource, Workstation, Amount, Description)", std::move(row)}};
 }
 
@@ -102,57 +103,71 @@ PageFields ListPageFields(const char* titleName, const char* heading, const std:
           {"description", "Description", Text(description)}};
 }
 
+// The kinds KIND accepts, in the order the help lists them.
+constexpr ObjectKind kShownKinds[] = {
+    ObjectKind::Workstation, ObjectKind::Schedule,  ObjectKind::Job,   ObjectKind::Calendar,
+    ObjectKind::Resource,    ObjectKind::Parameter, ObjectKind::Prompt};
+
+std::vector<std::string> ShownKindNames() {
+  std::vector<std::string> names;
+  for (ObjectKind kind : kShownKinds) names.emplace_back(KindName(kind));
+  return names;
+}
+
 // WORKSTATION#NAME split at the first "#"; a key without one is a malformed call.
-std::pair<std::string, std::string> SplitObjectKey(const std::string& kind,
-                                                   const std::string& key) {
+std::pair<std::string, std::string> SplitObjectKey(ObjectKind kind, const std::string& key) {
   const size_t hash = key.find('#');
   if (hash == std::string::npos) {
-    throw CliExit{kExitFailure, "A " + kind + " key is WORKSTATION#NAME: " + key};
+    throw CliExit{kExitFailure,
+                  std::string("A ") + KindName(kind) + " key is WORKSTATION#NAME: " + key};
   }
   return {key.substr(0, hash), key.substr(hash + 1)};
 }
 
 PageFields ShowPage(CliContext& context, const ShowOptions& options) {
-  const std::string& kind = options.Kind;
+  // The option's check admits only the names of kShownKinds.
+  const ObjectKind kind = KindOfName(options.Kind).value_or(ObjectKind::None);
   std::pair<std::string, std::string> cpuAndName;
-  if (kind == "schedule" || kind == "job") cpuAndName = SplitObjectKey(kind, options.Key);
+  if (kind == ObjectKind::Schedule || kind == ObjectKind::Job) {
+    cpuAndName = SplitObjectKey(kind, options.Key);
+  }
   context.LoadDatabase();
   const ExtractStore& store = context.Store;
   const Catalogue& catalogue = context.Catalogue;
   const auto& [cpu, name] = cpuAndName;
-  if (kind == "workstation") {
+  if (kind == ObjectKind::Workstation) {
     WorkstationPage page;
     ShowWorkstation(store, catalogue, options.Key, page);
     return WorkstationFields(page);
   }
-  if (kind == "schedule") {
+  if (kind == ObjectKind::Schedule) {
     SchedulePage page;
     ShowSchedule(store, catalogue, cpu, name, page);
     return ScheduleFields(page);
   }
-  if (kind == "job") {
+  if (kind == ObjectKind::Job) {
     JobPage page;
     ShowJob(store, catalogue, cpu, name, page);
     return JobFields(page);
   }
-  if (kind == "calendar") {
+  if (kind == ObjectKind::Calendar) {
     CalendarPage page;
     ShowCalendar(store, catalogue, options.Key, page);
     return CalendarFields(page);
   }
-  if (kind == "resource") {
+  if (kind == ObjectKind::Resource) {
     ResourcePage page;
     ShowResource(store, catalogue, options.Key, page);
     return ResourceFields(page);
   }
-  if (kind == "parameter") {
+  if (kind == ObjectKind::Parameter) {
     ParameterPage page;
     ShowParameter(store, catalogue, options.Key, page);
-    return ListPageFields("parameter", "Parameter", page.LabPar, page.Selected, page.Description);
+    return ListPageFields("parameter", "Parameter", page.Name, page.Selected, page.Description);
   }
   PromptPage page;
   ShowPrompt(store, catalogue, options.Key, page);
-  return ListPageFields("prompt", "Prompt", page.LabPro, page.Selected, page.Description);
+  return ListPageFields("prompt", "Prompt", page.Name, page.Selected, page.Description);
 }
 
 void PrintTable(const PageFields& fields) {
@@ -199,8 +214,7 @@ void AddShowCommand(CLI::App& app, CliContext& context, CommandResult& result) {
   auto* command = app.add_subcommand("show", "Show the page of one object");
   command->add_option("KIND", options->Kind, "the kind of object")
       ->required()
-      ->check(CLI::IsMember(
-          {"workstation", "schedule", "job", "calendar", "resource", "parameter", "prompt"}));
+      ->check(CLI::IsMember(ShownKindNames()));
   command->add_option("KEY", options->Key, "the object as the catalogue tree shows it")->required();
   command->add_option("--format", options->Format, "table or json")
       ->check(CLI::IsMember({"table", "json"}));

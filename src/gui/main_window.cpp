@@ -397,30 +397,30 @@ void MainWindow::OnNodeSelected(const NodeInfo& node) {
   session_.SelectedName = node.Caption;
   const Session& s = session_;
   switch (route.Kind) {
-    case NodeKind::Workstation:
+    case ObjectKind::Workstation:
       workstationPage_->Show(s.Store, s.Catalogue, s.SelectedName);
       break;
-    case NodeKind::Schedule:
+    case ObjectKind::Schedule:
       session_.SelectedCpu = node.ParentCaption;
       schedulePage_->Show(s.Store, s.Catalogue, s.SelectedCpu, s.SelectedName);
       break;
-    case NodeKind::Job:
+    case ObjectKind::Job:
       session_.SelectedCpu = node.ParentCaption;
       jobPage_->Show(s.Store, s.Catalogue, s.SelectedCpu, s.SelectedName);
       break;
-    case NodeKind::Calendar:
+    case ObjectKind::Calendar:
       calendarPage_->Show(s.Store, s.Catalogue, s.SelectedName);
       break;
-    case NodeKind::Parameter:
+    case ObjectKind::Parameter:
       parameterPage_->Show(s.Catalogue, s.SelectedName);
       break;
-    case NodeKind::Prompt:
+    case ObjectKind::Prompt:
       promptPage_->Show(s.Catalogue, s.SelectedName);
       break;
-    case NodeKind::Resource:
+    case ObjectKind::Resource:
       resourcePage_->Show(s.Store, s.Catalogue, s.SelectedName);
       break;
-    case NodeKind::None:
+    case ObjectKind::None:
       break;
   }
   navigation_.MarkVisited(route.Category);
@@ -434,7 +434,7 @@ void MainWindow::OnButtonLeft(PageCategory category) {
 void MainWindow::OnReportFinished() {
   panel_->Sync();
   reportPage_->ShowResults();
-  reportPage_->SetHint(ToQString(session_.Panel.LabHint));
+  reportPage_->SetHint(ToQString(session_.Panel.Hint));
   if (session_.Panel.FocusSearchRequested) panel_->SearchBox()->setFocus();
   if (closePending_) QTimer::singleShot(0, this, &QWidget::close);
 }
@@ -561,16 +561,18 @@ void MainWindow::OpenSettings() {
 }
 
 void MainWindow::ChooseTreeColour(bool text) {
-  int& setting = text ? session_.Settings.Col1 : session_.Settings.Col2;
-  const QColor initial(setting & 0xFF, (setting >> 8) & 0xFF, (setting >> 16) & 0xFF);
-  const std::optional<QColor> chosen = desktop_->PickColour(this, initial);
+  int& setting = text ? session_.Settings.SelectedNodeText : session_.Settings.SelectedNodeGround;
+  const ColourChannels was = ChannelsOfColourSetting(setting);
+  const std::optional<QColor> chosen =
+      desktop_->PickColour(this, QColor(was.Red, was.Green, was.Blue));
   if (!chosen) return;
-  setting = chosen->red() + 256 * chosen->green() + 65536 * chosen->blue();
+  setting = ColourSettingOf({chosen->red(), chosen->green(), chosen->blue()});
   ApplyTreeColours();
 }
 
 void MainWindow::ApplyTreeColours() {
-  tree_->SetSelectedColours(session_.Settings.Col1, session_.Settings.Col2);
+  tree_->SetSelectedColours(session_.Settings.SelectedNodeText,
+                            session_.Settings.SelectedNodeGround);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

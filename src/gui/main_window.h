@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "core/diff/extract_objects.h"
+#include "core/catalogue/object_kind.h"
 #include "core/check/finding.h"
 #include "core/settings/settings_store.h"
 #include "gui/catalogue/catalogue_model.h"

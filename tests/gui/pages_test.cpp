@@ -40,7 +40,9 @@ void ReplaceInFile(const QString& path, const QByteArray& from, const QByteArray
 // One error (a job line naming an undefined job) and one warning (an unscheduled job).
 const Extracts kFaulty{
     {"Cpus.Xtract", "CPUNAME CPU1\nOS UNIX\nEND\n"},
-    {"Schedules.Xtract", "SCHEDULE CPU1#DAILY\nON REQUEST\n:\n CPU1#J1\n CPU1#GONE\nEND\n"},
+    // The page shows the comment and the blank line before the schedule too.
+    {"Schedules.Xtract",
+     "* daily\n\nSCHEDULE CPU1#DAILY\nON REQUEST\n:\n CPU1#J1\n CPU1#GONE\nEND\n"},
     {"Jobs.Xtract", "CPU1#J1 DOCOMMAND \"a\"\nCPU1#SPARE DOCOMMAND \"b\"\n"}};
 
 QTreeWidgetItem* Group(FindingsPage* page, const QString& rule) {
@@ -184,7 +186,7 @@ class PagesTest : public QObject {
     QVERIFY(Group(page, QStringLiteral("unscheduled-job")) != nullptr);
     QTreeWidgetItem* undefined = Group(page, QStringLiteral("undefined-job"));
     QCOMPARE(undefined->text(0), QStringLiteral("Undefined job (1)"));
-    QCOMPARE(undefined->child(0)->text(1), QStringLiteral("Schedules.Xtract:5"));
+    QCOMPARE(undefined->child(0)->text(1), QStringLiteral("Schedules.Xtract:7"));
     emit page->Tree()->itemDoubleClicked(undefined->child(0), 0);
     QCOMPARE(window.CurrentPage(), window.SchedulePage());
     QCOMPARE(window.SchedulePage()->Memo()->textCursor().selectedText(),
@@ -206,7 +208,7 @@ class PagesTest : public QObject {
     window.Findings()->ExportButton()->click();
     const QByteArray text = FileBytes(csv);
     QVERIFY(text.startsWith("Severity,Rule,Kind,Key,File,Line,Message\r\n"));
-    QVERIFY(text.contains("\r\nerror,undefined-job,schedule,CPU1#DAILY,Schedules.Xtract,5,"));
+    QVERIFY(text.contains("\r\nerror,undefined-job,schedule,CPU1#DAILY,Schedules.Xtract,7,"));
   }
 };
 

@@ -386,7 +386,7 @@ class ReportTest : public QObject {
     }
     QVERIFY(page > 2);
     QString shown;
-    for (const std::string& line : window.SchedulePage()->Page().CM1) {
+    for (const std::string& line : window.SchedulePage()->Page().Lines) {
       shown += QString::fromStdString(line) + '\n';
     }
     QCOMPARE(printed, Lines(shown));

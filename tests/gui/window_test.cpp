@@ -237,10 +237,10 @@ class WindowTest : public QObject {
     QCOMPARE(ground(), QColor(1, 2, 3));
     fixture.Desktop.Colour = QColor(0, 255, 0);
     window.Menu()->NodeSelectedText->trigger();
-    QCOMPARE(window.State().Settings.Col1, 65280);
+    QCOMPARE(window.State().Settings.SelectedNodeText, 65280);
     fixture.Desktop.Colour = QColor(30, 20, 10);
     window.Menu()->NodeSelectedBackground->trigger();
-    QCOMPARE(window.State().Settings.Col2, 30 + 20 * 256 + 10 * 65536);
+    QCOMPARE(window.State().Settings.SelectedNodeGround, 30 + 20 * 256 + 10 * 65536);
     QCOMPARE(ground(), QColor(30, 20, 10));
     // A cancelled dialog changes nothing.
     fixture.Desktop.Colour.reset();

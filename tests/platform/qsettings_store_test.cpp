@@ -36,7 +36,7 @@ TEST(QSettingsStore, HandWrittenFileIsRead) {
   EXPECT_EQ(store.Read("UserID"), "batch");
   EXPECT_EQ(store.Read("Log"), "/var/log/a,b/");
   EXPECT_FALSE(store.Read("HostID").has_value());
-  EXPECT_EQ(LoadSettings(store, dir.DirText()).Col1, 65535);
+  EXPECT_EQ(LoadSettings(store, dir.DirText()).SelectedNodeText, 65535);
 }
 
 TEST(QSettingsStore, TextsKeepTheirBytes) {
@@ -61,7 +61,7 @@ TEST(QSettingsStore, SettingsWithEveryPasswordByteRoundTripThroughTheFile) {
   Settings settings = DefaultSettings(dir.DirText());
   settings.FtpHost = "127.0.0.1 2121";
   settings.SoundsOn = false;
-  settings.Col2 = 0x123456;
+  settings.SelectedNodeGround = 0x123456;
   for (int byte = 0; byte < 256; ++byte) {
     settings.FtpPassword = std::string("p") + static_cast<char>(byte) + "w";
     {

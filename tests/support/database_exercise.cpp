@@ -89,13 +89,13 @@ void ShowPages(const ExtractStore& store, const Catalogue& catalogue,
   PromptPage prompt;
   auto showSchedule = [&](const Key& key) {
     ShowSchedule(store, catalogue, key.first, key.second, schedule);
-    if (!schedule.CM1.empty()) {
+    if (!schedule.Lines.empty()) {
       const std::string header = "SCHEDULE " + KeyText(key);
       bool shown = false;
-      for (const std::string& line : schedule.CM1) shown = shown || line == header;
+      for (const std::string& line : schedule.Lines) shown = shown || line == header;
       Require(shown, "the schedule page shows lines of a schedule it did not find");
     }
-    CheckPageColouring(schedule.CM1, key.second.size());
+    CheckPageColouring(schedule.Lines, key.second.size());
   };
   for (const auto& name : objects.Workstations)
     ShowWorkstation(store, catalogue, name, workstation);
@@ -118,12 +118,12 @@ void ShowPages(const ExtractStore& store, const Catalogue& catalogue,
   }
   const long long row = static_cast<long long>(searches.size()) - 1;
   if (auto name = ClickParameterRow(store, row, parameter)) {
-    Require(*name == parameter.LabPar, "a parameter row click copies another name");
+    Require(*name == parameter.Name, "a parameter row click copies another name");
   }
   if (auto name = ClickPromptRow(store, row, prompt)) {
-    Require(*name == prompt.LabPro, "a prompt row click copies another name");
+    Require(*name == prompt.Name, "a prompt row click copies another name");
   }
-  Require(resource.ListView1.size() <= kResourceHistoryLimit, "the resource history grows");
+  Require(resource.History.size() <= kResourceHistoryLimit, "the resource history grows");
 }
 
 void CheckResults(const ResultList& results) {

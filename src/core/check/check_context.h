@@ -33,7 +33,7 @@ struct FindingList {
   std::vector<Finding> Items;
 
   // lineIndex counts from 0, as the line lists do; findings count from 1.
-  void Add(const char* rule, const char* kind, std::string key, const char* file,
+  void Add(const char* rule, ObjectKind kind, std::string key, const char* file,
            long long lineIndex, std::string message);
 };
 
@@ -140,14 +140,6 @@ UsageLists CollectUsageLists(const ExtractStore& store, const vdbq::Catalogue& c
 // The five warnings. `scheduled` is what CheckReferences marked.
 void CheckUsage(const CheckContext& ctx, UsageLists lists, const std::vector<char>& scheduled,
                 FindingList& findings);
-
-inline constexpr const char* kKindWorkstation = "workstation";
-inline constexpr const char* kKindSchedule = "schedule";
-inline constexpr const char* kKindJob = "job";
-inline constexpr const char* kKindCalendar = "calendar";
-inline constexpr const char* kKindResource = "resource";
-inline constexpr const char* kKindParameter = "parameter";
-inline constexpr const char* kKindPrompt = "prompt";
 
 // A workstations-file line that defines a workstation, and the name it gives, as the
 // catalogue reads them.

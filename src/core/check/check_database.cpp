@@ -12,11 +12,12 @@
 
 namespace vdbq {
 
-void FindingList::Add(const char* rule, const char* kind, std::string key, const char* file,
+void FindingList::Add(const char* rule, ObjectKind kind, std::string key, const char* file,
                       long long lineIndex, std::string message) {
   const RuleInfo* info = FindRule(rule);
   Items.push_back(Finding{rule, info != nullptr ? info->Severity : Severity::Error, kind,
-                          std::move(key), file, lineIndex + 1, std::move(message)});
+                          std::move(key), file, NumberOfIndex(LineIndex(lineIndex)),
+                          std::move(message)});
 }
 
 std::vector<DefinitionAt> CalendarDefinitions(const ExtractStore& store) {

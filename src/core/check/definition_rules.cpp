@@ -1,7 +1,6 @@
 // undefined-workstation and duplicate-definition: what each extract defines, looked at alone.
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -52,7 +51,7 @@ class WorkstationTest {
   bool lastAnswer_ = false;
 };
 
-void CheckWorkstationOf(FindingList& findings, WorkstationTest& test, const char* kind,
+void CheckWorkstationOf(FindingList& findings, WorkstationTest& test, ObjectKind kind,
                         std::string_view key, const char* file, long long line) {
   const size_t hash = key.find('#');
   // Keys without "#" have no workstation; the catalogue leaves them out altogether.
@@ -63,18 +62,18 @@ void CheckWorkstationOf(FindingList& findings, WorkstationTest& test, const char
                "Workstation " + std::string(workstation) + " is not defined in " + kCpusFile);
 }
 
-void AddDuplicate(FindingList& findings, const char* kind, const char* file, std::string_view key,
+void AddDuplicate(FindingList& findings, ObjectKind kind, const char* file, std::string_view key,
                   long long line, long long firstLine) {
   findings.Add("duplicate-definition", kind, std::string(key), file, line,
-               std::string(1, static_cast<char>(std::toupper(kind[0]))) + (kind + 1) + " " +
-                   std::string(key) + " is defined again; its first definition is on line " +
-                   std::to_string(firstLine + 1));
+               KindTitle(kind) + (" " + std::string(key)) +
+                   " is defined again; its first definition is on line " +
+                   std::to_string(NumberOfIndex(LineIndex(firstLine)).Value));
 }
 
 // Adds a finding for every definition of a key after its first one.
 class DuplicateTest {
  public:
-  DuplicateTest(FindingList& findings, Progress& progress, const char* kind, const char* file,
+  DuplicateTest(FindingList& findings, Progress& progress, ObjectKind kind, const char* file,
                 size_t expected)
       : findings_(findings), progress_(progress), kind_(kind), file_(file) {
     first_.reserve(expected);
@@ -95,7 +94,7 @@ class DuplicateTest {
  private:
   FindingList& findings_;
   Progress& progress_;
-  const char* kind_;
+  ObjectKind kind_;
   const char* file_;
   FlatViewMap first_;  // each key's first definition, an index into lines_
   std::vector<long long> lines_;
@@ -117,9 +116,9 @@ void CheckJobDefinitions(const ExtractStore& store, const Catalogue& catalogue, 
   // The table of keys serves the other families too.
   table.Enter([&](uint32_t j, uint32_t first) {
     const DefinitionAt& job = jobs[j];
-    CheckWorkstationOf(findings, workstations, kKindJob, job.Key, kJobsFile, job.Line);
+    CheckWorkstationOf(findings, workstations, ObjectKind::Job, job.Key, kJobsFile, job.Line);
     if (first != j)
-      AddDuplicate(findings, kKindJob, kJobsFile, job.Key, job.Line, jobs[first].Line);
+      AddDuplicate(findings, ObjectKind::Job, kJobsFile, job.Key, job.Line, jobs[first].Line);
   });
 }
 
@@ -128,39 +127,43 @@ void CheckDefinitions(const CheckContext& ctx, FindingList& findings) {
   Progress& progress = ctx.Progress;
   WorkstationTest workstations(store, ctx.Catalogue);
 
-  DuplicateTest cpus(findings, progress, kKindWorkstation, kCpusFile, 0);
+  DuplicateTest cpus(findings, progress, ObjectKind::Workstation, kCpusFile, 0);
   for (long long i = 0; i < store.CpuLines.Count(); ++i) {
     const std::string_view line = store.CpuLines.At(i);
     if (IsCpuNameLine(line)) cpus.See(CpuNameOf(line), i);
   }
 
-  DuplicateTest schedules(findings, progress, kKindSchedule, kSchedulesFile, ctx.Outlines.size());
+  DuplicateTest schedules(findings, progress, ObjectKind::Schedule, kSchedulesFile,
+                          ctx.Outlines.size());
   for (const ScheduleOutline& outline : ctx.Outlines) {
-    CheckWorkstationOf(findings, workstations, kKindSchedule, outline.CatalogueKey, kSchedulesFile,
-                       outline.Line);
+    CheckWorkstationOf(findings, workstations, ObjectKind::Schedule, outline.CatalogueKey,
+                       kSchedulesFile, outline.Line);
     schedules.See(outline.Key, outline.Line);
   }
 
   const std::vector<DefinitionAt> resourceList = ResourceDefinitions(store);
-  DuplicateTest resources(findings, progress, kKindResource, kResourcesFile, resourceList.size());
+  DuplicateTest resources(findings, progress, ObjectKind::Resource, kResourcesFile,
+                          resourceList.size());
   for (const DefinitionAt& resource : resourceList) {
-    CheckWorkstationOf(findings, workstations, kKindResource, resource.Key, kResourcesFile,
+    CheckWorkstationOf(findings, workstations, ObjectKind::Resource, resource.Key, kResourcesFile,
                        resource.Line);
     resources.See(resource.Key, resource.Line);
   }
 
   const std::vector<DefinitionAt> calendarList = CalendarDefinitions(store);
-  DuplicateTest calendars(findings, progress, kKindCalendar, kCalendarsFile, calendarList.size());
+  DuplicateTest calendars(findings, progress, ObjectKind::Calendar, kCalendarsFile,
+                          calendarList.size());
   for (const DefinitionAt& calendar : calendarList) {
     calendars.See(calendar.Key, calendar.Line);
   }
 
-  DuplicateTest parameters(findings, progress, kKindParameter, kParmsFile,
+  DuplicateTest parameters(findings, progress, ObjectKind::Parameter, kParmsFile,
                            store.ParameterList.size());
   for (const NameValue& row : store.ParameterList) {
     if (!row.Name.empty()) parameters.See(row.Name, row.Line);
   }
-  DuplicateTest prompts(findings, progress, kKindPrompt, kPromptsFile, store.PromptList.size());
+  DuplicateTest prompts(findings, progress, ObjectKind::Prompt, kPromptsFile,
+                        store.PromptList.size());
   for (const NameValue& row : store.PromptList) {
     if (!row.Name.empty()) prompts.See(row.Name, row.Line);
   }

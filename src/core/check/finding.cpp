@@ -65,8 +65,8 @@ std::string FindingsCsv(const std::vector<Finding>& findings) {
   std::string csv = "Severity,Rule,Kind,Key,File,Line,Message\r\n";
   for (const Finding& f : findings) {
     csv += std::string(SeverityText(f.Severity)) + "," + CsvFileField(f.Rule) + "," +
-           CsvFileField(f.Kind) + "," + CsvFileField(f.Key) + "," + CsvFileField(f.File) + "," +
-           std::to_string(f.Line) + "," + CsvFileField(f.Message) + "\r\n";
+           CsvFileField(KindName(f.Kind)) + "," + CsvFileField(f.Key) + "," + CsvFileField(f.File) +
+           "," + std::to_string(f.Line.Value) + "," + CsvFileField(f.Message) + "\r\n";
   }
   return csv;
 }

@@ -4,6 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/catalogue/object_kind.h"
+#include "core/text/line_number.h"
+
 namespace vdbq {
 
 enum class Severity { Error, Warning };
@@ -13,10 +16,10 @@ enum class Severity { Error, Warning };
 struct Finding {
   std::string Rule;
   vdbq::Severity Severity = Severity::Error;
-  std::string Kind;  // workstation, schedule, job, calendar, resource, parameter, prompt
+  ObjectKind Kind = ObjectKind::None;
   std::string Key;
   std::string File;    // the extract file name, e.g. "Schedules.Xtract"
-  long long Line = 0;  // 1-based
+  LineNumber Line;
   std::string Message;
 };
 

@@ -168,8 +168,9 @@ void CheckJobCycles(FindingList& findings, const ScheduleOutline& schedule,
     }
     const long long line =
         cycle.Line >= 0 ? cycle.Line : schedule.Jobs[static_cast<size_t>(cycle.Members[0])].Line;
-    findings.Add("job-cycle", kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile,
-                 line, CycleMessage("Jobs", "Job", "follow", "follows", keys, cycle.Line >= 0));
+    findings.Add("job-cycle", ObjectKind::Schedule, std::string(schedule.CatalogueKey),
+                 kSchedulesFile, line,
+                 CycleMessage("Jobs", "Job", "follow", "follows", keys, cycle.Line >= 0));
   }
 }
 
@@ -217,8 +218,8 @@ void CheckFollows(const CheckContext& ctx, const ScheduleGraph& graph, FindingLi
     ctx.Progress.Tick();
     const int self = nodeOf[s];
     auto add = [&](const char* rule, long long line, std::string message) {
-      findings.Add(rule, kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
-                   std::move(message));
+      findings.Add(rule, ObjectKind::Schedule, std::string(schedule.CatalogueKey), kSchedulesFile,
+                   line, std::move(message));
     };
     const JobIndex ownJobs(schedule.Jobs);
     jobEdges.clear();
@@ -302,7 +303,7 @@ void CheckFollows(const CheckContext& ctx, const ScheduleGraph& graph, FindingLi
     for (int node : cycle.Members) keys.push_back(graph.Key(node));
     const ScheduleOutline* outline = outlineOf[static_cast<size_t>(first)];
     findings.Add(
-        "schedule-cycle", kKindSchedule,
+        "schedule-cycle", ObjectKind::Schedule,
         outline != nullptr ? std::string(outline->CatalogueKey) : graph.Key(first), kSchedulesFile,
         cycle.Line >= 0 ? cycle.Line : graph.DefinitionLine(first),
         CycleMessage("Schedules", "Schedule", "wait for", "waits for", keys, cycle.Line >= 0));

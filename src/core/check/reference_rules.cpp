@@ -57,8 +57,8 @@ void CheckReferences(const CheckContext& ctx, std::vector<char>& scheduled, Find
   for (const ScheduleOutline& schedule : ctx.Outlines) {
     ctx.Progress.Tick();
     auto add = [&](const char* rule, long long line, std::string message) {
-      findings.Add(rule, kKindSchedule, std::string(schedule.CatalogueKey), kSchedulesFile, line,
-                   std::move(message));
+      findings.Add(rule, ObjectKind::Schedule, std::string(schedule.CatalogueKey), kSchedulesFile,
+                   line, std::move(message));
     };
     const size_t firstJob = static_cast<size_t>(schedule.Jobs.data() - allJobs.data());
     for (size_t k = 0; k < schedule.Jobs.size(); ++k) {

@@ -64,7 +64,7 @@ void ForEachItem(std::string_view text, Visit&& visit) {
 // against a table of the names.
 void AddUnused(const CheckContext& ctx, FindingList& findings,
                const std::vector<DefinitionAt>& definitions, std::string_view uses,
-               const char* rule, const char* kind, const char* file, const char* unusedText) {
+               const char* rule, ObjectKind kind, const char* file, const char* unusedText) {
   std::vector<std::pair<std::string_view, long long>> listed;
   ForEachListedDefinition(
       definitions, [&](std::string_view name, long long line) { listed.emplace_back(name, line); });
@@ -83,9 +83,7 @@ void AddUnused(const CheckContext& ctx, FindingList& findings,
                             : Contains(wrappedUses, CommaWrapped(name));
     if (isUsed) continue;
     const std::string key(name);
-    findings.Add(rule, kind, key, file, line,
-                 std::string(1, static_cast<char>(kind[0] - 'a' + 'A')) + (kind + 1) + " " + key +
-                     unusedText);
+    findings.Add(rule, kind, key, file, line, KindTitle(kind) + (" " + key) + unusedText);
   }
 }
 
@@ -139,7 +137,7 @@ void CheckUnscheduledJobs(const CheckContext& ctx, const std::vector<char>& outl
       continue;
     }
     const std::string key(job.Key);
-    findings.Add("unscheduled-job", kKindJob, key, kJobsFile, job.Line,
+    findings.Add("unscheduled-job", ObjectKind::Job, key, kJobsFile, job.Line,
                  "Job " + key + " is in no schedule");
   }
 }
@@ -182,20 +180,21 @@ void CheckUsage(const CheckContext& ctx, UsageLists lists, const std::vector<cha
   CheckUnscheduledJobs(ctx, scheduled, findings);
   if (totals.CalendarTotal != 0) {
     AddUnused(ctx, findings, CalendarDefinitions(store), *ctx.Catalogue.UsedCalendarList,
-              "unused-calendar", kKindCalendar, kCalendarsFile,
+              "unused-calendar", ObjectKind::Calendar, kCalendarsFile,
               " is named by no schedule's ON or EXCEPT");
   }
   if (totals.ResourceTotal != 0) {
     AddUnused(ctx, findings, ResourceDefinitions(store), lists.Needs, "unused-resource",
-              kKindResource, kResourcesFile, " is needed by no schedule");
+              ObjectKind::Resource, kResourcesFile, " is needed by no schedule");
   }
   if (totals.ParameterTotal != 0) {
     AddUnused(ctx, findings, NamedRows(store.ParameterList), lists.ParameterUses,
-              "unused-parameter", kKindParameter, kParmsFile, " is used by no job's command");
+              "unused-parameter", ObjectKind::Parameter, kParmsFile,
+              " is used by no job's command");
   }
   if (totals.PromptTotal != 0) {
     AddUnused(ctx, findings, NamedRows(store.PromptList), lists.PromptUses, "unused-prompt",
-              kKindPrompt, kPromptsFile, " is used by no schedule");
+              ObjectKind::Prompt, kPromptsFile, " is used by no schedule");
   }
 }
 

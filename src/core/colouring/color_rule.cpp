@@ -17,7 +17,7 @@ unsigned char ColourIndex(Colour colour, std::vector<Colour>& table) {
 }
 
 void CompileKeywords(CompiledRule& compiled) {
-  const TColorRule& rule = compiled.Rule;
+  const ColourRule& rule = compiled.Rule;
   compiled.MatchString.assign(1, '*');
   for (const std::string& entry : rule.Keywords) {
     const std::string trimmed = TrimBlanks(entry);
@@ -43,9 +43,9 @@ void CompileKeywords(CompiledRule& compiled) {
 std::string Marker(std::string_view text) { return std::string(text.substr(0, kMaxMarkerLength)); }
 
 void CompileMarkers(CompiledRule& compiled) {
-  const TColorRule& rule = compiled.Rule;
-  if (rule.KeyDrawingType == TKeyDrawingType::dtBeginEnd) {
-    for (const std::string& entry : rule.KeyBegEndLst) {
+  const ColourRule& rule = compiled.Rule;
+  if (rule.Kind == RuleKind::BeginEnd) {
+    for (const std::string& entry : rule.BeginEndPairs) {
       const std::string trimmed = TrimBlanks(entry);
       if (trimmed.empty()) continue;
       const size_t gap = trimmed.find_first_of(" \t");
@@ -56,8 +56,8 @@ void CompileMarkers(CompiledRule& compiled) {
       }
       compiled.Markers.push_back(std::move(pair));
     }
-  } else if (rule.KeyDrawingType == TKeyDrawingType::dtBeginLineEnd) {
-    for (const std::string& entry : rule.KeyLineEndLst) {
+  } else if (rule.Kind == RuleKind::BeginLineEnd) {
+    for (const std::string& entry : rule.LineEndMarkers) {
       const std::string trimmed = TrimBlanks(entry);
       if (!trimmed.empty()) compiled.Markers.push_back(MarkerPair{Marker(trimmed), {}});
     }
@@ -67,13 +67,13 @@ void CompileMarkers(CompiledRule& compiled) {
 }  // namespace
 
 bool CompiledRule::IsEmpty() const {
-  switch (Rule.KeyDrawingType) {
-    case TKeyDrawingType::dtKeyShow:
+  switch (Rule.Kind) {
+    case RuleKind::Keywords:
       return MatchString.size() < 3;
-    case TKeyDrawingType::dtEventDraw:
+    case RuleKind::Event:
       return false;
-    case TKeyDrawingType::dtBeginEnd:
-    case TKeyDrawingType::dtBeginLineEnd:
+    case RuleKind::BeginEnd:
+    case RuleKind::BeginLineEnd:
       return Markers.empty();
   }
   return true;
@@ -84,7 +84,7 @@ Colour CompiledRule::ColourOfIndex(unsigned char index) const {
   return ColourTable[index - 1];
 }
 
-CompiledRule CompileRule(const TColorRule& rule) {
+CompiledRule CompileRule(const ColourRule& rule) {
   CompiledRule compiled;
   compiled.Rule = rule;
   CompileKeywords(compiled);
@@ -92,10 +92,10 @@ CompiledRule CompileRule(const TColorRule& rule) {
   return compiled;
 }
 
-std::vector<CompiledRule> CompileRules(const std::vector<TColorRule>& rules) {
+std::vector<CompiledRule> CompileRules(const std::vector<ColourRule>& rules) {
   std::vector<CompiledRule> compiled;
   compiled.reserve(rules.size());
-  for (const TColorRule& rule : rules) compiled.push_back(CompileRule(rule));
+  for (const ColourRule& rule : rules) compiled.push_back(CompileRule(rule));
   return compiled;
 }
 

@@ -8,22 +8,28 @@
 
 namespace vdbq {
 
-// How a rule finds the text it colours.
-enum class TKeyDrawingType { dtKeyShow, dtEventDraw, dtBeginEnd, dtBeginLineEnd };
+// How a rule finds the text it colours: keywords, spans an event handler gives, spans from a
+// begin marker to its end marker, spans from a begin marker to the end of the line.
+enum class RuleKind {
+  Keywords,     // dtKeyShow
+  Event,        // dtEventDraw
+  BeginEnd,     // dtBeginEnd
+  BeginLineEnd  // dtBeginLineEnd
+};
 
-// One colouring rule as it is set up: what to look for and how to colour it.
-struct TColorRule {
-  std::uint8_t ZOrder = 0;  // priority of this rule's spans; higher wins
-  std::uint8_t IntChar = 0;
-  // Entries "WORD" or "WORD;COLOUR" for dtKeyShow.
+// One colouring rule as it is set up (a TColorRule): what to look for and how to colour it.
+struct ColourRule {
+  std::uint8_t ZOrder = 0;          // priority of this rule's spans; higher wins
+  std::uint8_t InternalMarker = 0;  // IntChar
+  // Entries "WORD" or "WORD;COLOUR" of a keyword rule.
   std::vector<std::string> Keywords;
-  // Entries "BEGIN END" (the two markers separated by blanks) for dtBeginEnd.
-  std::vector<std::string> KeyBegEndLst;
-  // Begin markers for dtBeginLineEnd.
-  std::vector<std::string> KeyLineEndLst;
-  int KeyMaxHeight = 1;  // lines a span may reach back
-  TKeyDrawingType KeyDrawingType = TKeyDrawingType::dtBeginEnd;
-  bool KeyCase = false;  // false: keywords match in any letter case
+  // Entries "BEGIN END" (the two markers separated by blanks) of a begin/end rule.
+  std::vector<std::string> BeginEndPairs;  // KeyBegEndLst
+  // Begin markers of a begin/line-end rule.
+  std::vector<std::string> LineEndMarkers;  // KeyLineEndLst
+  int KeyMaxHeight = 1;                     // lines a span may reach back
+  RuleKind Kind = RuleKind::BeginEnd;       // KeyDrawingType
+  bool KeyCase = false;                     // false: keywords match in any letter case
   bool Enabled = true;
   bool PartWord = false;  // false: a keyword must stand as a whole word
   Colour DefKeyColor = kRed;
@@ -38,7 +44,8 @@ struct CompiledKeyword {
   unsigned char Index = 0;
 };
 
-// A begin marker and, for dtBeginEnd, the end marker of its pair ("" when the entry had none).
+// A begin marker and, for a begin/end rule, the end marker of its pair ("" when the entry had
+// none).
 struct MarkerPair {
   std::string Begin;
   std::string End;
@@ -52,12 +59,12 @@ inline constexpr unsigned char kOverflowColourIndex = ')';
 inline constexpr size_t kMaxMarkerLength = 6;
 
 struct CompiledRule {
-  TColorRule Rule;
+  ColourRule Rule;
   // "*" + word + "*+" + index for each word, in entry order.
   std::string MatchString;
   std::vector<CompiledKeyword> Words;
   std::vector<Colour> ColourTable;
-  // Begin/end pairs (dtBeginEnd) or begin markers (dtBeginLineEnd).
+  // Begin/end pairs (BeginEnd) or begin markers (BeginLineEnd).
   std::vector<MarkerPair> Markers;
 
   // True when the rule has no entries for its own kind. An event rule is never empty.
@@ -66,7 +73,7 @@ struct CompiledRule {
   Colour ColourOfIndex(unsigned char index) const;
 };
 
-CompiledRule CompileRule(const TColorRule& rule);
-std::vector<CompiledRule> CompileRules(const std::vector<TColorRule>& rules);
+CompiledRule CompileRule(const ColourRule& rule);
+std::vector<CompiledRule> CompileRules(const std::vector<ColourRule>& rules);
 
 }  // namespace vdbq

@@ -93,17 +93,17 @@ bool IsKeywordLetter(unsigned char c) { return (c >= '@' && c <= 'Z') || (c >= '
 void AppendRuleSpans(const CompiledRule& rule, std::string_view text, std::string_view upperText,
                      TKeyDescrList& spans) {
   if (!rule.Rule.Enabled || rule.IsEmpty() || text.empty()) return;
-  switch (rule.Rule.KeyDrawingType) {
-    case TKeyDrawingType::dtKeyShow:
+  switch (rule.Rule.Kind) {
+    case RuleKind::Keywords:
       AppendKeywordSpans(rule, rule.Rule.KeyCase ? text : upperText, spans);
       break;
-    case TKeyDrawingType::dtBeginEnd:
+    case RuleKind::BeginEnd:
       AppendMarkerSpans(rule, text, false, spans);
       break;
-    case TKeyDrawingType::dtBeginLineEnd:
+    case RuleKind::BeginLineEnd:
       AppendMarkerSpans(rule, text, true, spans);
       break;
-    case TKeyDrawingType::dtEventDraw:
+    case RuleKind::Event:
       break;
   }
 }

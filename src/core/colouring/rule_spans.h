@@ -16,7 +16,7 @@ struct TKeyDescr {
   std::int32_t End = 0;
   Colour Color = kBlack;
   std::uint8_t ZOrder = 0;
-  std::uint8_t Keyword = 0;  // 1 for a span of a dtKeyShow rule
+  std::uint8_t Keyword = 0;  // 1 for a span of a keyword rule
 };
 using TKeyDescrList = std::vector<TKeyDescr>;
 
@@ -42,7 +42,7 @@ struct THotSpot {
 // punctuation, "_" and "#" bound a keyword.
 bool IsKeywordLetter(unsigned char c);
 
-// The spans of one dtKeyShow, dtBeginEnd or dtBeginLineEnd rule over text (the painted
+// The spans of one Keywords, BeginEnd or BeginLineEnd rule over text (the painted
 // range). upperText is text upper-cased, used by keyword rules that ignore case.
 void AppendRuleSpans(const CompiledRule& rule, std::string_view text, std::string_view upperText,
                      TKeyDescrList& spans);

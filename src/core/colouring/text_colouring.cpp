@@ -78,7 +78,7 @@ TKeyDescrList CollectSpans(std::string_view text, const std::vector<CompiledRule
   const std::string upperText = UpperCase(text);
   for (const CompiledRule& rule : rules) {
     if (!rule.Rule.Enabled) continue;
-    if (rule.Rule.KeyDrawingType == TKeyDrawingType::dtEventDraw) {
+    if (rule.Rule.Kind == RuleKind::Event) {
       AppendEventSpans(static_cast<std::int32_t>(text.size()), settings, spans);
     } else {
       AppendRuleSpans(rule, text, upperText, spans);

@@ -29,7 +29,7 @@ struct TextSelection {
   std::int32_t Length = 0;
 };
 
-// Asked by dtEventDraw rules for spans: the offset of the range in the whole text and the
+// Asked by event rules for spans: the offset of the range in the whole text and the
 // number of slots; the spans are read up to the slot count or the first kSpanListEnd start.
 using DrawEvent = std::function<TKeyDescrList(std::int32_t fromPos, std::int32_t slots)>;
 

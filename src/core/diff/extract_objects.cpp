@@ -11,22 +11,6 @@
 namespace vdbq {
 namespace {
 
-struct KindTexts {
-  const char* File;
-  const char* Name;
-  const char* Heading;
-};
-
-constexpr std::array<KindTexts, kObjectKindCount> kKindTexts{{
-    {kCpusFile, "workstations", kHeadingWorkstations},
-    {kSchedulesFile, "schedules", kHeadingSchedules},
-    {kJobsFile, "jobs", kHeadingJobs},
-    {kCalendarsFile, "calendars", kHeadingCalendars},
-    {kParmsFile, "parameters", kHeadingParameters},
-    {kPromptsFile, "prompts", kHeadingPrompts},
-    {kResourcesFile, "resources", kHeadingResources},
-}};
-
 // TrimBlanks(line) upper-cased starts with prefix (upper case itself).
 bool TrimmedUpperStartsWith(std::string_view line, std::string_view prefix) {
   const std::string_view trimmed = TrimBlanksView(line);
@@ -208,10 +192,6 @@ std::vector<ExtractObject> SplitResources(std::string_view text) {
 
 }  // namespace
 
-const char* ExtractFileOf(ObjectKind kind) { return kKindTexts[static_cast<size_t>(kind)].File; }
-const char* KindName(ObjectKind kind) { return kKindTexts[static_cast<size_t>(kind)].Name; }
-const char* KindHeading(ObjectKind kind) { return kKindTexts[static_cast<size_t>(kind)].Heading; }
-
 LineWalker::LineWalker(std::string_view text)
     : at_(text.data()),
       end_(text.data() + text.size()),
@@ -261,6 +241,8 @@ std::vector<ExtractObject> SplitObjects(ObjectKind kind, std::string_view text) 
       return SplitNameValueLines(TextLines(text), "$PROMPT");
     case ObjectKind::Resource:
       return SplitResources(text);
+    case ObjectKind::None:
+      break;
   }
   return {};
 }

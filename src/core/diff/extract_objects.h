@@ -1,25 +1,12 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
+#include "core/catalogue/object_kind.h"
+
 namespace vdbq {
-
-// The kinds of object two databases are compared by, in the order they are reported.
-enum class ObjectKind { Workstation, Schedule, Job, Calendar, Parameter, Prompt, Resource };
-inline constexpr int kObjectKindCount = 7;
-inline constexpr std::array<ObjectKind, kObjectKindCount> kObjectKinds = {
-    ObjectKind::Workstation, ObjectKind::Schedule, ObjectKind::Job,     ObjectKind::Calendar,
-    ObjectKind::Parameter,   ObjectKind::Prompt,   ObjectKind::Resource};
-
-// The extract file that holds a kind's definitions.
-const char* ExtractFileOf(ObjectKind kind);
-// "workstations", "schedules", ...: the kind's name in machine-readable output.
-const char* KindName(ObjectKind kind);
-// "Workstations", "Schedules", ...: the kind's heading.
-const char* KindHeading(ObjectKind kind);
 
 // One definition in its extract: the key the catalogue shows it under, its lines
 // [First, First + Count) and their bytes (line breaks between them included, the last one's

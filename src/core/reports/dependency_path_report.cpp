@@ -14,8 +14,8 @@ void RunS5(ReportContext& ctx) {
   results.ReportNumber = 5;
   const std::string searchKey = ctx.Panel.SearchText;
   const PathStart start = PathStartOf(searchKey);
-  results.LabRepTit1 = "Schedule Report - Option #5";
-  results.LabRepTit2 = start.Workstation + " # " + start.ScheduleName;
+  results.Title = "Schedule Report - Option #5";
+  results.Subtitle = start.Workstation + " # " + start.ScheduleName;
   ctx.Audit.AppendAuditLine(AuditTextFor("S#5", searchKey));
 
   const std::optional<DependencyPath> path = FindDependencyPath(ctx.Store, searchKey, ctx.Progress);

@@ -124,8 +124,8 @@ void RunJ4(ReportContext& ctx) {
 
   ResultList& results = ctx.Results;
   results.ReportNumber = 14;
-  results.LabRepTit1 = "Job Report - Option #4";
-  results.LabRepTit2 = job;
+  results.Title = "Job Report - Option #4";
+  results.Subtitle = job;
   results.Clear();
   results.SetWidths({100, 150, 100, 200, 200, 0, 0, 0, 0});
   results.AddRow("Workstation", {"Appears In Schedule", "As Schedule Dependency", "As Job Name",

@@ -46,8 +46,8 @@ std::string AuditTextFor(const char* code, const std::string& searchText) {
 void BeginReport(ReportContext& ctx, const ReportFrame& frame) {
   ctx.Results.ReportNumber = frame.ReportNumber;
   if (frame.EmptySearch) ctx.Panel.SearchText.clear();
-  ctx.Results.LabRepTit1 = frame.Title1;
-  ctx.Results.LabRepTit2 = frame.Title2;
+  ctx.Results.Title = frame.Title1;
+  ctx.Results.Subtitle = frame.Title2;
   ctx.Results.Clear();
   ctx.Results.SetWidths(frame.Widths);
   ctx.Audit.AppendAuditLine(AuditTextFor(frame.Code, ctx.Panel.SearchText));

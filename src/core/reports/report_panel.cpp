@@ -125,7 +125,7 @@ void ReportPanel::TickOption(int n) {
 
 void ReportPanel::DescribeReportOption(int n) { description_ = OptionDescription(category_, n); }
 
-std::string ReportPanel::LabTotty() const {
+std::string ReportPanel::TotalText() const {
   const std::array<long long, kReportCategories> totals{
       totals_.ScheduleBlockCount, totals_.JobTotal,      totals_.CpuTotal,
       totals_.CalendarTotal,      totals_.ResourceTotal, totals_.ParameterTotal,
@@ -133,8 +133,6 @@ std::string ReportPanel::LabTotty() const {
   return std::to_string(totals[static_cast<size_t>(category_)]);
 }
 
-std::string ReportPanel::LabTottyHint() const {
-  return kTotalHints[static_cast<size_t>(category_)];
-}
+std::string ReportPanel::TotalHint() const { return kTotalHints[static_cast<size_t>(category_)]; }
 
 }  // namespace vdbq

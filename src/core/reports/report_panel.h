@@ -41,18 +41,18 @@ class ReportPanel {
   int OptionCount() const { return OptionCountOf(category_); }
   bool OptionVisible(int n) const { return n == 1 || n <= OptionCount(); }
   const std::string& OptionText(int n) const { return optionTexts_[static_cast<size_t>(n - 1)]; }
-  const std::string& LabCmdDesc() const { return description_; }
-  std::string LabRepTab() const { return CategoryCaption(category_); }
+  const std::string& Description() const { return description_; }     // LabCmdDesc
+  std::string Caption() const { return CategoryCaption(category_); }  // LabRepTab
 
   // The total display of the current category: the count and its hint.
   void SetTotals(const CatalogueTotals& totals) { totals_ = totals; }
-  std::string LabTotty() const;
-  std::string LabTottyHint() const;
+  std::string TotalText() const;  // LabTotty
+  std::string TotalHint() const;  // LabTottyHint
 
   // The texts the panel and the reports share.
   std::string SearchText;          // EditSearch
   std::string StatusText;          // the status bar
-  std::string LabHint = kHintInitial;
+  std::string Hint = kHintInitial;    // LabHint
   bool FocusSearchRequested = false;  // a rejected character asks for the search box's focus
   // True while a report runs: a second one is refused until it ends.
   bool ReportRunning = false;

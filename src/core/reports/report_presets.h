@@ -4,14 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/object_kind.h"
+
 namespace vdbq {
-
-// The kind of a catalogue node, by its level and the captions above it.
-enum class NodeKind { None, Workstation, Schedule, Job, Calendar, Parameter, Prompt, Resource };
-
-// level 0 is a heading; parentCaption and grandparentCaption are "" where there is none.
-NodeKind KindOfNode(int level, const std::string& parentCaption,
-                    const std::string& grandparentCaption);
 
 // Where a preset takes its search text from.
 enum class PresetSearch {
@@ -26,7 +21,7 @@ struct PresetEntry {
   int Category;
   int Option;
   PresetSearch Search;
-  NodeKind ForKind;  // the node kind a per-object entry needs; None for the fixed entries
+  ObjectKind ForKind;  // the node kind a per-object entry needs; None for the fixed entries
 };
 
 // The fixed entries of the tree menu's "Reports" submenu and of "Standard Reports".
@@ -34,7 +29,7 @@ const std::vector<PresetEntry>& FixedPresets();
 // The per-object entries of the tree menu, each offered for one node kind.
 const std::vector<PresetEntry>& NodePresets();
 // The entries enabled for a node of that kind.
-std::vector<PresetEntry> PresetsForKind(NodeKind kind);
+std::vector<PresetEntry> PresetsForKind(ObjectKind kind);
 
 // The search text a preset puts in for the selected node; nothing when it leaves the box alone.
 std::optional<std::string> PresetSearchText(const PresetEntry& entry, const std::string& nodeCaption,

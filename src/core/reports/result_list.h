@@ -101,8 +101,8 @@ struct ResultList {
   bool ResultsShown = false;
   // How many report runs have completed; a run that rejects its input adds nothing.
   long long RunsCompleted = 0;
-  std::string LabRepTit1;
-  std::string LabRepTit2;
+  std::string Title;     // LabRepTit1
+  std::string Subtitle;  // LabRepTit2
   // Row bounds of the schedule detail report's sections, read by its colour rules.
   long long DetailHeaderLastRow = 0;
   long long DetailEndRow = 0;

@@ -78,7 +78,7 @@ RunOutcome RunReport(ReportContext& ctx) {
     }
   }
   if (StartsWith(panel.StatusText, "Process")) panel.StatusText = kReady;
-  panel.LabHint = HintFor(ctx.Results.ReportNumber);
+  panel.Hint = HintFor(ctx.Results.ReportNumber);
   return RunOutcome::Ran;
 }
 

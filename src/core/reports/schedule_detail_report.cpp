@@ -132,8 +132,8 @@ void RunS4(ReportContext& ctx) {
   header.ScheduleName = key.substr(hash + 1, kHeaderPartLength);
   // Titles and audit line come before the lookup: a schedule that is not found still leaves
   // them, while the rows and the report number of the previous report stay.
-  results.LabRepTit1 = "Schedule Report - Option #4";
-  results.LabRepTit2 = header.Workstation + " # " + header.ScheduleName;
+  results.Title = "Schedule Report - Option #4";
+  results.Subtitle = header.Workstation + " # " + header.ScheduleName;
   ctx.Audit.AppendAuditLine(AuditTextFor("S#4", key));
 
   const std::optional<long long> headerLine = FindScheduleHeader(ctx.Store, key, ctx.Progress);

@@ -77,8 +77,8 @@ std::optional<std::string> AcceptFindName(ReportContext& ctx, const FindInput& i
 
 void BeginReportAfterAudit(ReportContext& ctx, const ReportFrame& frame) {
   ctx.Results.ReportNumber = frame.ReportNumber;
-  ctx.Results.LabRepTit1 = frame.Title1;
-  ctx.Results.LabRepTit2 = frame.Title2;
+  ctx.Results.Title = frame.Title1;
+  ctx.Results.Subtitle = frame.Title2;
   ctx.Results.Clear();
   ctx.Results.SetWidths(frame.Widths);
 }

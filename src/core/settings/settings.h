@@ -16,9 +16,24 @@ inline constexpr char kPathSeparator = '/';
 inline constexpr std::size_t kMaxDirectoryLength = 255;
 inline constexpr std::size_t kMaxFtpFieldLength = 50;
 
-// Colours are red + 256 * green + 65536 * blue.
+// Colours are held as red + 256 * green + 65536 * blue.
 inline constexpr int kDefaultSelectedNodeText = 65535;  // yellow
 inline constexpr int kDefaultSelectedNodeGround = 128;  // maroon
+
+// A colour setting's three channels, each 0 to 255.
+struct ColourChannels {
+  int Red = 0;
+  int Green = 0;
+  int Blue = 0;
+
+  bool operator==(const ColourChannels&) const = default;
+};
+constexpr ColourChannels ChannelsOfColourSetting(int setting) {
+  return {setting & 0xFF, (setting >> 8) & 0xFF, (setting >> 16) & 0xFF};
+}
+constexpr int ColourSettingOf(ColourChannels channels) {
+  return channels.Red + 256 * channels.Green + 65536 * channels.Blue;
+}
 
 // The program's settings, held in memory from start-up to exit.
 struct Settings {
@@ -33,8 +48,8 @@ struct Settings {
   bool StrobeOn = true;          // "Strobe": the report panel's animation runs
   bool SoundsOn = true;          // "Sfx"
   bool SaveSettingsOnExit = true;
-  int Col1 = kDefaultSelectedNodeText;    // text colour of the selected tree node
-  int Col2 = kDefaultSelectedNodeGround;  // background colour of the selected tree node
+  int SelectedNodeText = kDefaultSelectedNodeText;      // "Col1": the selected tree node's text
+  int SelectedNodeGround = kDefaultSelectedNodeGround;  // "Col2": and its background
   // "KeepPreviousExtracts": how many earlier extract sets a transfer keeps; 0 keeps none.
   int KeepPreviousExtracts = 14;
 

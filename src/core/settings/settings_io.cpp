@@ -53,8 +53,8 @@ Settings LoadSettings(const SettingsStore& store, const std::string& programDir)
   settings.SoundsOn = ReadBoolean(store, kSfxName, defaults.SoundsOn);
   settings.SaveSettingsOnExit = ReadBoolean(store, kSaveSettingsName, defaults.SaveSettingsOnExit);
 
-  settings.Col1 = ReadInteger(store, kCol1Name, defaults.Col1);
-  settings.Col2 = ReadInteger(store, kCol2Name, defaults.Col2);
+  settings.SelectedNodeText = ReadInteger(store, kCol1Name, defaults.SelectedNodeText);
+  settings.SelectedNodeGround = ReadInteger(store, kCol2Name, defaults.SelectedNodeGround);
   settings.KeepPreviousExtracts =
       ReadInteger(store, kKeepPreviousExtractsName, defaults.KeepPreviousExtracts);
   if (settings.KeepPreviousExtracts < 0) {
@@ -76,8 +76,8 @@ void StoreSettings(SettingsStore& store, const Settings& settings) {
   store.Write(kLogName, settings.LogDir);
   store.Write(kSavesName, settings.SavesDir);
   store.Write(kStrobeName, BooleanText(settings.StrobeOn));
-  store.Write(kCol1Name, std::to_string(settings.Col1));
-  store.Write(kCol2Name, std::to_string(settings.Col2));
+  store.Write(kCol1Name, std::to_string(settings.SelectedNodeText));
+  store.Write(kCol2Name, std::to_string(settings.SelectedNodeGround));
   store.Write(kSfxName, BooleanText(settings.SoundsOn));
   store.Write(kKeepPreviousExtractsName, std::to_string(settings.KeepPreviousExtracts));
 }

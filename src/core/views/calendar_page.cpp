@@ -27,13 +27,13 @@ std::optional<CalendarDefinition> FindCalendar(const LineList& calendarLines,
 
 void ShowCalendar(const ExtractStore& store, const Catalogue& /*catalogue*/,
                   std::string_view selectedName, CalendarPage& page) {
-  page.LabCal1 = std::string(selectedName);
+  page.Name = std::string(selectedName);
   page.CalendarDatesText.clear();
   if (auto calendar = FindCalendar(store.CalendarLines, selectedName)) {
-    page.LabCal1Desc = std::move(calendar->Description);
+    page.Description = std::move(calendar->Description);
     page.CalendarDatesText = std::move(calendar->Dates);
   }
-  page.Cal1Memo = page.CalendarDatesText;
+  page.Dates = page.CalendarDatesText;
 }
 
 }  // namespace vdbq

@@ -12,9 +12,9 @@ namespace vdbq {
 // What the calendar page shows. CalendarDatesText is the shared text of the dates of the
 // calendar shown last; the description stays when a calendar is not found.
 struct CalendarPage {
-  std::string LabCal1;
-  std::string LabCal1Desc;
-  std::string Cal1Memo;
+  std::string Name;         // LabCal1
+  std::string Description;  // LabCal1Desc
+  std::string Dates;        // Cal1Memo
   std::string CalendarDatesText;
 };
 

@@ -21,9 +21,9 @@ constexpr CommandClause kCommandClauses[] = {
 void ReadCommandClause(const std::string& clause, JobPage& page) {
   for (const CommandClause& command : kCommandClauses) {
     if (StartsWith(clause, command.Keyword)) {
-      page.LabJobCmd = CopyFrom(clause, static_cast<long long>(command.Keyword.size()) + 1);
-      page.LabJobCmdType = std::string(command.Type);
-      page.LabJobPlatform = std::string(command.Platform);
+      page.Command = CopyFrom(clause, static_cast<long long>(command.Keyword.size()) + 1);
+      page.CommandType = std::string(command.Type);
+      page.RunPlatform = std::string(command.Platform);
       return;
     }
   }
@@ -37,17 +37,17 @@ void ReadDefinitionLines(const LineList& lines, long long from, JobPage& page) {
     if (line.empty()) continue;
     const std::string current = TrimBlanks(line);
     if (StartsWith(current, "RECOVERY ")) {
-      page.LabJobRecovery = CopyFrom(current, 10);
+      page.Recovery = CopyFrom(current, 10);
       return;
     }
     if (IsJobDefinitionLine(line)) return;
     if (StartsWith(current, "STREAMLOGON ")) {
-      page.LabJobLogon = StripEnclosingQuotes(CopyFrom(current, 13));
+      page.Logon = StripEnclosingQuotes(CopyFrom(current, 13));
     } else if (StartsWith(current, "DESCRIPTION ")) {
       const std::string description = CopyFrom(current, 13);
-      page.LabJobDesc = description == "\"\"" ? "<Empty>" : description;
+      page.Description = description == "\"\"" ? "<Empty>" : description;
     } else if (current == "INTERACTIVE") {
-      page.ImageJobInteractive = Picture::Yes;
+      page.Interactive = Picture::Yes;
     }
   }
 }
@@ -68,11 +68,11 @@ long long FindJobDefinition(const LineList& jobLines, std::string_view key) {
 void ShowJob(const ExtractStore& store, const Catalogue& catalogue, std::string_view selectedCpu,
              std::string_view selectedName, JobPage& page) {
   const std::string os = catalogue.OsOfCpu(selectedCpu);
-  if (!os.empty()) page.ImageJobType = OsPicture(os);
-  page.LabJobJob = std::string(selectedName);
-  page.LabJobCpu = std::string(selectedCpu);
-  page.LabJobName2 = std::string(selectedName);
-  page.ImageJobInteractive = Picture::No;
+  if (!os.empty()) page.OperatingSystem = OsPicture(os);
+  page.Job = std::string(selectedName);
+  page.Workstation = std::string(selectedCpu);
+  page.JobName = std::string(selectedName);
+  page.Interactive = Picture::No;
 
   std::string target(selectedCpu);
   target += '#';
@@ -83,7 +83,7 @@ void ShowJob(const ExtractStore& store, const Catalogue& catalogue, std::string_
     ReadCommandClause(CopyFrom(line, static_cast<long long>(target.size()) + 2), page);
     ReadDefinitionLines(store.JobLines, definition + 1, page);
   }
-  if (!catalogue.IsDefinedCpu(selectedCpu)) page.ImageJobType = Picture::Unknown;
+  if (!catalogue.IsDefinedCpu(selectedCpu)) page.OperatingSystem = Picture::Unknown;
 }
 
 }  // namespace vdbq

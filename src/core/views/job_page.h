@@ -14,17 +14,17 @@ namespace vdbq {
 // definition lacks the line that sets them, and the operating-system picture stays when the
 // workstation has no OS entry. "-" is what the page shows before any job.
 struct JobPage {
-  std::string LabJobJob = "-";
-  std::string LabJobCpu = "-";
-  Picture ImageJobType = Picture::None;
-  std::string LabJobName2 = "-";
-  std::string LabJobCmdType = "-";
-  std::string LabJobCmd = "-";
-  std::string LabJobPlatform = "-";
-  std::string LabJobLogon = "-";
-  std::string LabJobDesc = "-";
-  std::string LabJobRecovery = "-";
-  Picture ImageJobInteractive = Picture::None;
+  std::string Job = "-";                    // LabJobJob
+  std::string Workstation = "-";            // LabJobCpu
+  Picture OperatingSystem = Picture::None;  // ImageJobType
+  std::string JobName = "-";                // LabJobName2
+  std::string CommandType = "-";            // LabJobCmdType
+  std::string Command = "-";                // LabJobCmd
+  std::string RunPlatform = "-";            // LabJobPlatform
+  std::string Logon = "-";                  // LabJobLogon
+  std::string Description = "-";            // LabJobDesc
+  std::string Recovery = "-";               // LabJobRecovery
+  Picture Interactive = Picture::None;      // ImageJobInteractive
 };
 
 // Shows the job selectedCpu#selectedName: the first definition line whose key is exactly the

@@ -36,22 +36,22 @@ long long FindNamedRow(const std::vector<NameValue>& rows, std::string_view name
 
 void ShowParameter(const ExtractStore& store, const Catalogue& /*catalogue*/,
                    std::string_view selectedName, ParameterPage& page) {
-  ShowNamedRow(store.ParameterList, selectedName, page.LabPar, page);
+  ShowNamedRow(store.ParameterList, selectedName, page.Name, page);
 }
 
 void ShowPrompt(const ExtractStore& store, const Catalogue& /*catalogue*/,
                 std::string_view selectedName, PromptPage& page) {
-  ShowNamedRow(store.PromptList, selectedName, page.LabPro, page);
+  ShowNamedRow(store.PromptList, selectedName, page.Name, page);
 }
 
 std::optional<std::string> ClickParameterRow(const ExtractStore& store, long long row,
                                              ParameterPage& page) {
-  return ClickRow(store.ParameterList, row, page.LabPar, page);
+  return ClickRow(store.ParameterList, row, page.Name, page);
 }
 
 std::optional<std::string> ClickPromptRow(const ExtractStore& store, long long row,
                                           PromptPage& page) {
-  return ClickRow(store.PromptList, row, page.LabPro, page);
+  return ClickRow(store.PromptList, row, page.Name, page);
 }
 
 }  // namespace vdbq

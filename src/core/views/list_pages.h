@@ -13,14 +13,14 @@ namespace vdbq {
 // The parameter page: its list shows every row of ParameterList; the page keeps the title,
 // the selected row and the value of the selected parameter.
 struct ParameterPage {
-  std::string LabPar;
+  std::string Name;         // LabPar
   long long Selected = -1;  // index into ParameterList, -1 before any row was selected
   std::string Description;
 };
 
 // The prompt page, the same over PromptList.
 struct PromptPage {
-  std::string LabPro;
+  std::string Name;  // LabPro
   long long Selected = -1;
   std::string Description;
 };

@@ -39,14 +39,14 @@ void ShowResource(const ExtractStore& store, const Catalogue& /*catalogue*/,
     row.Workstation = std::string(selectedName.substr(0, hash));
     row.Resource = std::string(selectedName.substr(hash + 1));
   }
-  page.LabResName = row.Resource;
-  page.LabResCpu = row.Workstation;
+  page.Name = row.Resource;
+  page.Workstation = row.Workstation;
   row.Amount = page.LastAmount;
   row.Description = page.LastDescription == kEmptyDescription
                         ? "None"
                         : StripEnclosingQuotes(page.LastDescription);
-  page.ListView1.push_front(std::move(row));
-  if (page.ListView1.size() > kResourceHistoryLimit) page.ListView1.pop_back();
+  page.History.push_front(std::move(row));
+  if (page.History.size() > kResourceHistoryLimit) page.History.pop_back();
 }
 
 }  // namespace vdbq

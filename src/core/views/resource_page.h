@@ -12,7 +12,7 @@ namespace vdbq {
 // One row of the resource history list.
 struct ResourceRow {
   std::string Resource;
-  std::string Workstation;
+  std::string Workstation;  // LabResCpu
   std::string Amount;
   std::string Description;
 };
@@ -24,9 +24,9 @@ inline constexpr size_t kResourceHistoryLimit = 1000;
 // What the resource page shows: the title and the history of every resource shown, newest
 // first, duplicates included.
 struct ResourcePage {
-  std::string LabResName;
-  std::string LabResCpu;
-  std::deque<ResourceRow> ListView1;
+  std::string Name;  // LabResName
+  std::string Workstation;
+  std::deque<ResourceRow> History;  // ListView1
   // The amount and description last read, quotes as in the extract; a resource that is not
   // found carries these into its row.
   std::string LastAmount;

@@ -8,10 +8,11 @@ namespace vdbq {
 
 void ShowSchedule(const ExtractStore& store, const Catalogue& /*catalogue*/,
                   std::string_view selectedCpu, std::string_view selectedName, SchedulePage& page) {
-  std::vector<std::string>& memo = page.CM1;
+  std::vector<std::string>& memo = page.Lines;
   memo.clear();
-  page.LabTabSchCpu = std::string(selectedCpu);
-  page.LabTabSchName = std::string(selectedName);
+  page.FirstLine = LineIndex();
+  page.Workstation = std::string(selectedCpu);
+  page.Schedule = std::string(selectedName);
   std::string target(selectedCpu);
   target += '#';
   target += selectedName;
@@ -34,6 +35,7 @@ void ShowSchedule(const ExtractStore& store, const Catalogue& /*catalogue*/,
       i = std::max(i + 1, store.NextBlockStart(i));
       memoStart = i;
     } else {
+      page.FirstLine = LineIndex(memoStart);
       for (long long k = memoStart; k < i; ++k) memo.emplace_back(lines.At(k));
       for (; i < count; ++i) {
         memo.emplace_back(lines.At(i));
@@ -42,6 +44,12 @@ void ShowSchedule(const ExtractStore& store, const Catalogue& /*catalogue*/,
       break;
     }
   }
+}
+
+std::optional<std::size_t> MemoRowOfLine(const SchedulePage& page, LineNumber number) {
+  const long long row = IndexOfNumber(number).Value - page.FirstLine.Value;
+  if (row < 0 || row >= static_cast<long long>(page.Lines.size())) return std::nullopt;
+  return static_cast<std::size_t>(row);
 }
 
 }  // namespace vdbq

@@ -53,62 +53,62 @@ constexpr CpuKeyword kCpuKeywords[] = {
 // Every field that has a default takes it; the three pictures without one stay.
 void ResetToDefaults(std::string_view selectedName, WorkstationPage& page) {
   WorkstationPage defaults;
-  defaults.LabCpuName = std::string(selectedName);
-  defaults.ImageCpu = page.ImageCpu;
-  defaults.ImageCpuAutoLink = page.ImageCpuAutoLink;
-  defaults.ImageCpuFullStatus = page.ImageCpuFullStatus;
+  defaults.Name = std::string(selectedName);
+  defaults.OperatingSystem = page.OperatingSystem;
+  defaults.AutoLink = page.AutoLink;
+  defaults.FullStatus = page.FullStatus;
   page = std::move(defaults);
 }
 
 void Apply(CpuField field, const std::string& value, WorkstationPage& page) {
   switch (field) {
     case CpuField::Description:
-      page.LabCpuDesc = value;
+      page.Description = value;
       break;
     case CpuField::Os:
-      page.ImageCpu = OsPicture(UpperCase(value));
+      page.OperatingSystem = OsPicture(UpperCase(value));
       break;
     case CpuField::Node:
-      page.LabCpuAsNode = value;
+      page.Node = value;
       break;
     case CpuField::TcpAddr:
-      page.LabCpuTcp = value;
+      page.TcpPort = value;
       break;
     case CpuField::Domain:
-      page.LabCpuDomain = value;
+      page.Domain = value;
       break;
     case CpuField::For:
-      page.LabCpuForUser = value;
+      page.ForUser = value;
       break;
     case CpuField::Type:
-      page.LabCpuType = WorkstationTypeText(value);
+      page.Type = WorkstationTypeText(value);
       break;
     case CpuField::AutoLink:
-      page.ImageCpuAutoLink = OnOffPicture(UpperCase(value));
+      page.AutoLink = OnOffPicture(UpperCase(value));
       break;
     case CpuField::FullStatus:
-      page.ImageCpuFullStatus = OnOffPicture(UpperCase(value));
+      page.FullStatus = OnOffPicture(UpperCase(value));
       break;
     case CpuField::ResolveDep:
-      page.ImageCpuResDep = OnOffPicture(UpperCase(value));
+      page.ResolveDependencies = OnOffPicture(UpperCase(value));
       break;
     case CpuField::Host:
-      page.LabCpuHost = value;
+      page.Host = value;
       break;
     case CpuField::Access:
-      page.LabCpuAccess = value;
+      page.Access = value;
       break;
     case CpuField::Server:
-      page.LabCpuServer = value;
+      page.Server = value;
       break;
     case CpuField::TimeZone:
-      page.LabCpuTz = value;
+      page.TimeZone = value;
       break;
     case CpuField::Ignore:
-      page.ImageCpuIgnore = Picture::Yes;
+      page.Ignore = Picture::Yes;
       break;
     case CpuField::BehindFirewall:
-      page.ImageCpuBFire = OnOffPicture(UpperCase(value));
+      page.BehindFirewall = OnOffPicture(UpperCase(value));
       break;
   }
 }

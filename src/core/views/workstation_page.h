@@ -13,23 +13,23 @@ namespace vdbq {
 // have no default: a definition without their keyword line leaves the previous workstation's
 // picture in place.
 struct WorkstationPage {
-  std::string LabCpuName;
-  Picture ImageCpu = Picture::None;
-  std::string LabCpuDesc = "<Empty>";
-  std::string LabCpuAsNode;
-  std::string LabCpuTcp;
-  std::string LabCpuTz = "Default";
-  std::string LabCpuDomain;
-  std::string LabCpuForUser;
-  std::string LabCpuType;
-  std::string LabCpuHost = "-";
-  std::string LabCpuAccess = "-";
-  Picture ImageCpuAutoLink = Picture::None;
-  Picture ImageCpuFullStatus = Picture::None;
-  Picture ImageCpuResDep = Picture::No;
-  Picture ImageCpuIgnore = Picture::No;
-  Picture ImageCpuBFire = Picture::No;
-  std::string LabCpuServer = "Default";
+  std::string Name;                           // LabCpuName
+  Picture OperatingSystem = Picture::None;    // ImageCpu
+  std::string Description = "<Empty>";        // LabCpuDesc
+  std::string Node;                           // LabCpuAsNode
+  std::string TcpPort;                        // LabCpuTcp
+  std::string TimeZone = "Default";           // LabCpuTz
+  std::string Domain;                         // LabCpuDomain
+  std::string ForUser;                        // LabCpuForUser
+  std::string Type;                           // LabCpuType
+  std::string Host = "-";                     // LabCpuHost
+  std::string Access = "-";                   // LabCpuAccess
+  Picture AutoLink = Picture::None;           // ImageCpuAutoLink
+  Picture FullStatus = Picture::None;         // ImageCpuFullStatus
+  Picture ResolveDependencies = Picture::No;  // ImageCpuResDep
+  Picture Ignore = Picture::No;               // ImageCpuIgnore
+  Picture BehindFirewall = Picture::No;       // ImageCpuBFire
+  std::string Server = "Default";             // LabCpuServer
 };
 
 // Shows the first definition in CpuLines whose CPUNAME line names selectedName exactly.

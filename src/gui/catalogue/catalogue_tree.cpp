@@ -4,11 +4,14 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "core/settings/settings.h"
+
 namespace vdbq::gui {
 namespace {
 
 QColor FromSetting(int value) {
-  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+  const ColourChannels channels = ChannelsOfColourSetting(value);
+  return QColor(channels.Red, channels.Green, channels.Blue);
 }
 
 // Draws the selected node on the selected-node background in the selected-node text colour,
@@ -38,17 +41,17 @@ class NodeDelegate : public QStyledItemDelegate {
 
 struct KindMenu {
   const char* Title;
-  NodeKind Kind;
+  ObjectKind Kind;
 };
 
 constexpr KindMenu kKindMenus[] = {
-    {"Workstation", NodeKind::Workstation},
-    {"Schedule", NodeKind::Schedule},
-    {"Job", NodeKind::Job},
-    {"Calendar", NodeKind::Calendar},
-    {"Parameter", NodeKind::Parameter},
-    {"Prompt", NodeKind::Prompt},
-    {"Resource", NodeKind::Resource},
+    {"Workstation", ObjectKind::Workstation},
+    {"Schedule", ObjectKind::Schedule},
+    {"Job", ObjectKind::Job},
+    {"Calendar", ObjectKind::Calendar},
+    {"Parameter", ObjectKind::Parameter},
+    {"Prompt", ObjectKind::Prompt},
+    {"Resource", ObjectKind::Resource},
 };
 
 }  // namespace
@@ -116,7 +119,7 @@ void CatalogueTree::BuildMenu() {
 
 void CatalogueTree::EnableForSelection() {
   const NodeInfo node = SelectedNode();
-  const NodeKind kind = KindOfNode(node.Level, node.ParentCaption, node.GrandparentCaption);
+  const ObjectKind kind = KindOfNode(node.Level, node.ParentCaption, node.GrandparentCaption);
   separator_->setEnabled(false);
   check_->setVisible(node.Level <= 0);
   for (auto& [menuKind, sub] : kindMenus_) sub->setEnabled(menuKind == kind);

@@ -42,7 +42,7 @@ class CatalogueTree : public QTreeView {
   QMenu menu_;
   QAction* separator_ = nullptr;
   QAction* check_ = nullptr;
-  std::vector<std::pair<NodeKind, QMenu*>> kindMenus_;
+  std::vector<std::pair<ObjectKind, QMenu*>> kindMenus_;
 };
 
 }  // namespace vdbq::gui

@@ -18,23 +18,23 @@ std::optional<PageCategory> CategoryOfHeading(const std::string& caption) {
 
 }  // namespace
 
-std::optional<PageCategory> CategoryOfKind(NodeKind kind) {
+std::optional<PageCategory> CategoryOfKind(ObjectKind kind) {
   switch (kind) {
-    case NodeKind::Workstation:
+    case ObjectKind::Workstation:
       return PageCategory::Cpu;
-    case NodeKind::Schedule:
+    case ObjectKind::Schedule:
       return PageCategory::Sch;
-    case NodeKind::Job:
+    case ObjectKind::Job:
       return PageCategory::Job;
-    case NodeKind::Calendar:
+    case ObjectKind::Calendar:
       return PageCategory::Cal;
-    case NodeKind::Parameter:
+    case ObjectKind::Parameter:
       return PageCategory::Par;
-    case NodeKind::Prompt:
+    case ObjectKind::Prompt:
       return PageCategory::Pro;
-    case NodeKind::Resource:
+    case ObjectKind::Resource:
       return PageCategory::Res;
-    case NodeKind::None:
+    case ObjectKind::None:
       break;
   }
   return std::nullopt;
@@ -50,12 +50,12 @@ NodeRoute RouteOf(const NodeInfo& node) {
     return route;
   }
   // A job's grandparent need only contain "Jobs"; schedules are tested after jobs.
-  NodeKind kind = NodeKind::None;
+  ObjectKind kind = ObjectKind::None;
   if (node.Level == 2) {
     if (node.GrandparentCaption.find("Jobs") != std::string::npos) {
-      kind = NodeKind::Job;
+      kind = ObjectKind::Job;
     } else if (node.GrandparentCaption.find("Schedules") != std::string::npos) {
-      kind = NodeKind::Schedule;
+      kind = ObjectKind::Schedule;
     }
   } else {
     kind = KindOfNode(node.Level, node.ParentCaption, node.GrandparentCaption);

@@ -15,12 +15,12 @@ struct NodeRoute {
   enum class Action { Nothing, Heading, ShowObject };
   Action What = Action::Nothing;
   PageCategory Category = PageCategory::Inf;
-  NodeKind Kind = NodeKind::None;
+  ObjectKind Kind = ObjectKind::None;
 };
 
 NodeRoute RouteOf(const NodeInfo& node);
 
 // The page category of a kind of object node.
-std::optional<PageCategory> CategoryOfKind(NodeKind kind);
+std::optional<PageCategory> CategoryOfKind(ObjectKind kind);
 
 }  // namespace vdbq::gui

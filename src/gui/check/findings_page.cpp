@@ -85,8 +85,9 @@ void FindingsPage::SetFindings(std::vector<Finding> findings) {
     for (size_t k : byRule[r]) {
       const Finding& f = findings_[k];
       auto* item = new QTreeWidgetItem;
-      item->setText(0, QString::fromLatin1(f.Kind.c_str()) + QLatin1Char(' ') + ToQString(f.Key));
-      item->setText(1, QString::fromStdString(f.File) + QLatin1Char(':') + QString::number(f.Line));
+      item->setText(0, QString::fromLatin1(KindName(f.Kind)) + QLatin1Char(' ') + ToQString(f.Key));
+      item->setText(
+          1, QString::fromStdString(f.File) + QLatin1Char(':') + QString::number(f.Line.Value));
       item->setText(2, ToQString(f.Message));
       item->setToolTip(2, item->text(2));
       item->setData(0, kFindingRole, static_cast<qulonglong>(k));

@@ -10,7 +10,6 @@
 
 #include "core/check/check_database.h"
 #include "core/output/save_dialog.h"
-#include "core/reports/schedule_headers.h"
 #include "gui/catalogue/catalogue_tree.h"
 #include "gui/check/findings_page.h"
 #include "gui/main_window.h"
@@ -37,14 +36,11 @@ std::vector<std::vector<std::string>> TreePaths(const Finding& finding) {
     const std::string name = key.substr(hash + 1);
     return std::vector<std::vector<std::string>>{{valid, cpu, name}, {invalid, cpu, name}};
   };
-  if (finding.Kind == "schedule") return qualified(kHeadingSchedules, kHeadingSchedulesInvalid);
-  if (finding.Kind == "job") return qualified(kHeadingJobs, kHeadingJobsInvalid);
-  const char* heading = finding.Kind == "workstation" ? kHeadingWorkstations
-                        : finding.Kind == "calendar"  ? kHeadingCalendars
-                        : finding.Kind == "parameter" ? kHeadingParameters
-                        : finding.Kind == "prompt"    ? kHeadingPrompts
-                                                      : kHeadingResources;
-  return {{heading, key}};
+  if (finding.Kind == ObjectKind::Schedule) {
+    return qualified(kHeadingSchedules, kHeadingSchedulesInvalid);
+  }
+  if (finding.Kind == ObjectKind::Job) return qualified(kHeadingJobs, kHeadingJobsInvalid);
+  return {{KindHeading(finding.Kind), key}};
 }
 
 }  // namespace
@@ -101,14 +97,12 @@ void MainWindow::OpenFinding(const Finding& finding) {
     tree_->scrollTo(index);
     break;
   }
-  if (finding.Kind != "schedule" || finding.File != kSchedulesFile) return;
-  // The schedule page shows the definition from its SCHEDULE line on: mark the finding's line.
-  Progress progress;
-  const std::optional<long long> header = FindScheduleHeader(session_.Store, finding.Key, progress);
-  if (!header) return;
+  if (finding.Kind != ObjectKind::Schedule || finding.File != kSchedulesFile) return;
+  // Selecting the node has shown the schedule: mark the finding's line on its page.
+  const std::optional<size_t> row = MemoRowOfLine(schedulePage_->Page(), finding.Line);
+  if (!row) return;
   ColourMemo* memo = schedulePage_->Memo();
-  const QTextBlock block =
-      memo->document()->findBlockByNumber(static_cast<int>(finding.Line - 1 - *header));
+  const QTextBlock block = memo->document()->findBlockByNumber(static_cast<int>(*row));
   if (!block.isValid()) return;
   QTextCursor cursor(block);
   cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);

@@ -89,7 +89,7 @@ void GraphCommands::OpenSchedulePage(const std::string& key) {
 
 std::string GraphCommands::SelectedScheduleKey() const {
   const NodeInfo node = window_.Tree()->SelectedNode();
-  if (KindOfNode(node.Level, node.ParentCaption, node.GrandparentCaption) != NodeKind::Schedule) {
+  if (KindOfNode(node.Level, node.ParentCaption, node.GrandparentCaption) != ObjectKind::Schedule) {
     return {};
   }
   return node.ParentCaption + "#" + node.Caption;

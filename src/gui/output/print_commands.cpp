@@ -28,19 +28,19 @@ class WaitCursor {
 
 void PrintCommands::PrintCurrentSchedule() {
   const SchedulePage& page = schedulePage_.Page();
-  if (page.CM1.empty()) return;
+  if (page.Lines.empty()) return;
   std::optional<QString> failure;
   {
     WaitCursor wait;
     context_.State.Audit.TakeTimeStamp();
-    const ScheduleHeading heading{page.LabTabSchCpu, page.LabTabSchName,
+    const ScheduleHeading heading{page.Workstation, page.Schedule,
                                   PrintStampText(context_.State.Audit.Stamp())};
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(ToQString(page.LabTabSchCpu + "#" + page.LabTabSchName));
+    printer.setDocName(ToQString(page.Workstation + "#" + page.Schedule));
     failure = context_.Dialogs.SetUpPrinter(printer);
     if (!failure) {
       printer.setPageOrientation(QPageLayout::Portrait);
-      failure = PrintSchedulePages(printer, heading, page.CM1);
+      failure = PrintSchedulePages(printer, heading, page.Lines);
     }
   }
   if (failure) context_.ShowError(*failure);
@@ -52,7 +52,7 @@ void PrintCommands::PrintResultList() {
   {
     WaitCursor wait;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(ToQString(context_.State.Results.LabRepTit1));
+    printer.setDocName(ToQString(context_.State.Results.Title));
     failure = context_.Dialogs.SetUpPrinter(printer);
     if (!failure) {
       const QWidget* window = resultList_.window();

@@ -32,9 +32,9 @@ CalendarPageWidget::CalendarPageWidget(QWidget* parent) : QWidget(parent) {
 void CalendarPageWidget::Show(const ExtractStore& store, const Catalogue& catalogue,
                               const std::string& name) {
   ShowCalendar(store, catalogue, name, page_);
-  name_->setText(ToQString(page_.LabCal1));
-  desc_->setText(ToQString(page_.LabCal1Desc));
-  dates_->setPlainText(ToQString(page_.Cal1Memo));
+  name_->setText(ToQString(page_.Name));
+  desc_->setText(ToQString(page_.Description));
+  dates_->setPlainText(ToQString(page_.Dates));
 }
 
 }  // namespace vdbq::gui

@@ -81,7 +81,7 @@ QLabel* Heading(const QString& text, QWidget* parent) {
 }
 
 ColourMemo* Memo(const char* name, const std::vector<std::string>& lines,
-                 const std::vector<TColorRule>& rules, bool fixedPitch, bool boldKeywords,
+                 const std::vector<ColourRule>& rules, bool fixedPitch, bool boldKeywords,
                  QWidget* parent) {
   auto* memo = new ColourMemo(parent);
   memo->setObjectName(QString::fromLatin1(name));
@@ -113,12 +113,12 @@ InstallPage::InstallPage(QWidget* parent) : QScrollArea(parent) {
   pal.setColor(QPalette::Window, Qt::white);
   content->setPalette(pal);
 
-  const std::vector<TColorRule> rules = InstallationPageRules();
+  const std::vector<ColourRule> rules = InstallationPageRules();
   auto* layout = new QVBoxLayout(content);
   layout->setContentsMargins(18, 8, 18, 18);
   layout->setSpacing(4);
   const auto add = [&](const char* name, const std::vector<std::string>& lines,
-                       const std::vector<TColorRule>& memoRules, bool fixedPitch, bool bold) {
+                       const std::vector<ColourRule>& memoRules, bool fixedPitch, bool bold) {
     ColourMemo* memo = Memo(name, lines, memoRules, fixedPitch, bold, content);
     layout->addWidget(memo);
     return memo;

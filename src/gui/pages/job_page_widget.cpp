@@ -70,9 +70,9 @@ JobPageWidget::JobPageWidget(QWidget* parent) : QWidget(parent) {
   layout->addWidget(header);
   layout->addLayout(form, 1);
 
-  connect(name2_, &ClickLabel::clicked, this, [this] { emit copyRequested(page_.LabJobName2); });
-  connect(cmd_, &ClickLabel::clicked, this, [this] { emit copyRequested(page_.LabJobCmd); });
-  connect(desc_, &ClickLabel::clicked, this, [this] { emit copyRequested(page_.LabJobDesc); });
+  connect(name2_, &ClickLabel::clicked, this, [this] { emit copyRequested(page_.JobName); });
+  connect(cmd_, &ClickLabel::clicked, this, [this] { emit copyRequested(page_.Command); });
+  connect(desc_, &ClickLabel::clicked, this, [this] { emit copyRequested(page_.Description); });
   Render();
 }
 
@@ -83,17 +83,17 @@ void JobPageWidget::Show(const ExtractStore& store, const Catalogue& catalogue,
 }
 
 void JobPageWidget::Render() {
-  job_->setText(ToQString(page_.LabJobJob));
-  cpu_->setText(ToQString(page_.LabJobCpu));
-  osPicture_->setPixmap(PagePicture(page_.ImageJobType));
-  name2_->setText(ToQString(page_.LabJobName2));
-  cmdType_->setText(ToQString(page_.LabJobCmdType));
-  cmd_->setText(ToQString(page_.LabJobCmd));
-  platform_->setText(ToQString(page_.LabJobPlatform));
-  logon_->setText(ToQString(page_.LabJobLogon));
-  desc_->setText(ToQString(page_.LabJobDesc));
-  recovery_->setText(ToQString(page_.LabJobRecovery));
-  interactive_->setPixmap(PagePicture(page_.ImageJobInteractive));
+  job_->setText(ToQString(page_.Job));
+  cpu_->setText(ToQString(page_.Workstation));
+  osPicture_->setPixmap(PagePicture(page_.OperatingSystem));
+  name2_->setText(ToQString(page_.JobName));
+  cmdType_->setText(ToQString(page_.CommandType));
+  cmd_->setText(ToQString(page_.Command));
+  platform_->setText(ToQString(page_.RunPlatform));
+  logon_->setText(ToQString(page_.Logon));
+  desc_->setText(ToQString(page_.Description));
+  recovery_->setText(ToQString(page_.Recovery));
+  interactive_->setPixmap(PagePicture(page_.Interactive));
 }
 
 }  // namespace vdbq::gui

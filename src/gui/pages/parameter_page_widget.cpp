@@ -10,12 +10,12 @@ ParameterPageWidget::ParameterPageWidget(const ExtractStore& store, QWidget* par
 
 void ParameterPageWidget::Show(const Catalogue& catalogue, const std::string& name) {
   ShowParameter(store_, catalogue, name, page_);
-  Present(page_.LabPar, page_.Selected, page_.Description);
+  Present(page_.Name, page_.Selected, page_.Description);
 }
 
 void ParameterPageWidget::RowClicked(long long row) {
   if (const auto name = ClickParameterRow(store_, row, page_)) {
-    Present(page_.LabPar, -1, page_.Description);
+    Present(page_.Name, -1, page_.Description);
     emit copyRequested(*name);
   }
 }

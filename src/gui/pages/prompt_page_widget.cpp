@@ -10,12 +10,12 @@ PromptPageWidget::PromptPageWidget(const ExtractStore& store, QWidget* parent)
 
 void PromptPageWidget::Show(const Catalogue& catalogue, const std::string& name) {
   ShowPrompt(store_, catalogue, name, page_);
-  Present(page_.LabPro, page_.Selected, page_.Description);
+  Present(page_.Name, page_.Selected, page_.Description);
 }
 
 void PromptPageWidget::RowClicked(long long row) {
   if (const auto name = ClickPromptRow(store_, row, page_)) {
-    Present(page_.LabPro, -1, page_.Description);
+    Present(page_.Name, -1, page_.Description);
     emit copyRequested(*name);
   }
 }

@@ -31,8 +31,8 @@ ResourcePageWidget::ResourcePageWidget(QWidget* parent) : QWidget(parent) {
 
   connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
     const int row = list_->indexOfTopLevelItem(item);
-    if (row >= 0 && static_cast<size_t>(row) < page_.ListView1.size()) {
-      emit copyRequested(page_.ListView1[static_cast<size_t>(row)].Resource);
+    if (row >= 0 && static_cast<size_t>(row) < page_.History.size()) {
+      emit copyRequested(page_.History[static_cast<size_t>(row)].Resource);
     }
   });
 }
@@ -40,17 +40,17 @@ ResourcePageWidget::ResourcePageWidget(QWidget* parent) : QWidget(parent) {
 void ResourcePageWidget::Show(const ExtractStore& store, const Catalogue& catalogue,
                               const std::string& name) {
   ShowResource(store, catalogue, name, page_);
-  name_->setText(ToQString(page_.LabResName));
-  cpu_->setText(ToQString(page_.LabResCpu));
-  if (page_.ListView1.empty()) return;
-  const ResourceRow& row = page_.ListView1.front();
+  name_->setText(ToQString(page_.Name));
+  cpu_->setText(ToQString(page_.Workstation));
+  if (page_.History.empty()) return;
+  const ResourceRow& row = page_.History.front();
   auto* item = new QTreeWidgetItem({ToQString(row.Resource), ToQString(row.Workstation),
                                     ToQString(row.Amount), ToQString(row.Description)});
   item->setTextAlignment(2, Qt::AlignCenter);
   StyleObjectRow(item, {1, 2});
   list_->insertTopLevelItem(0, item);
   // The core keeps a bounded history; the list follows it.
-  while (list_->topLevelItemCount() > static_cast<int>(page_.ListView1.size())) {
+  while (list_->topLevelItemCount() > static_cast<int>(page_.History.size())) {
     delete list_->takeTopLevelItem(list_->topLevelItemCount() - 1);
   }
 }

@@ -49,9 +49,9 @@ SchedulePageWidget::SchedulePageWidget(QWidget* parent) : QWidget(parent) {
 void SchedulePageWidget::Show(const ExtractStore& store, const Catalogue& catalogue,
                               const std::string& cpu, const std::string& name) {
   ShowSchedule(store, catalogue, cpu, name, page_);
-  cpu_->setText(ToQString(page_.LabTabSchCpu));
-  name_->setText(ToQString(page_.LabTabSchName));
-  memo_->SetLines(page_.CM1);
+  cpu_->setText(ToQString(page_.Workstation));
+  name_->setText(ToQString(page_.Schedule));
+  memo_->SetLines(page_.Lines);
 }
 
 }  // namespace vdbq::gui

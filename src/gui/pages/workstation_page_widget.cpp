@@ -71,23 +71,23 @@ void WorkstationPageWidget::Show(const ExtractStore& store, const Catalogue& cat
 }
 
 void WorkstationPageWidget::Render() {
-  name_->setText(ToQString(page_.LabCpuName));
-  osPicture_->setPixmap(PagePicture(page_.ImageCpu));
-  desc_->setText(ToQString(page_.LabCpuDesc));
-  node_->setText(ToQString(page_.LabCpuAsNode));
-  tcp_->setText(ToQString(page_.LabCpuTcp));
-  timezone_->setText(ToQString(page_.LabCpuTz));
-  domain_->setText(ToQString(page_.LabCpuDomain));
-  forUser_->setText(ToQString(page_.LabCpuForUser));
-  type_->setText(ToQString(page_.LabCpuType));
-  host_->setText(ToQString(page_.LabCpuHost));
-  access_->setText(ToQString(page_.LabCpuAccess));
-  server_->setText(ToQString(page_.LabCpuServer));
-  autoLink_->setPixmap(PagePicture(page_.ImageCpuAutoLink));
-  fullStatus_->setPixmap(PagePicture(page_.ImageCpuFullStatus));
-  resolveDep_->setPixmap(PagePicture(page_.ImageCpuResDep));
-  ignore_->setPixmap(PagePicture(page_.ImageCpuIgnore));
-  behindFirewall_->setPixmap(PagePicture(page_.ImageCpuBFire));
+  name_->setText(ToQString(page_.Name));
+  osPicture_->setPixmap(PagePicture(page_.OperatingSystem));
+  desc_->setText(ToQString(page_.Description));
+  node_->setText(ToQString(page_.Node));
+  tcp_->setText(ToQString(page_.TcpPort));
+  timezone_->setText(ToQString(page_.TimeZone));
+  domain_->setText(ToQString(page_.Domain));
+  forUser_->setText(ToQString(page_.ForUser));
+  type_->setText(ToQString(page_.Type));
+  host_->setText(ToQString(page_.Host));
+  access_->setText(ToQString(page_.Access));
+  server_->setText(ToQString(page_.Server));
+  autoLink_->setPixmap(PagePicture(page_.AutoLink));
+  fullStatus_->setPixmap(PagePicture(page_.FullStatus));
+  resolveDep_->setPixmap(PagePicture(page_.ResolveDependencies));
+  ignore_->setPixmap(PagePicture(page_.Ignore));
+  behindFirewall_->setPixmap(PagePicture(page_.BehindFirewall));
 }
 
 }  // namespace vdbq::gui

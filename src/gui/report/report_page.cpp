@@ -57,8 +57,8 @@ ReportPage::ReportPage(const ResultList& results, ResultModel& model, QWidget* p
 }
 
 void ReportPage::ShowResults() {
-  title1_->setText(ToQString(results_.LabRepTit1));
-  title2_->setText(ToQString(results_.LabRepTit2));
+  title1_->setText(ToQString(results_.Title));
+  title2_->setText(ToQString(results_.Subtitle));
   // The reports give widths for a font whose digits are five pixels wide; wider fonts get
   // proportionally wider columns, so the texts fit as the widths intend.
   const double digit = list_->fontMetrics().horizontalAdvance(QStringLiteral("0123456789")) / 10.0;

@@ -198,10 +198,10 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
 }
 
 void ReportPanelWidget::Sync() {
-  caption_->setText(ToQString(panel_.LabRepTab()));
-  total_->setText(ToQString(panel_.LabTotty()));
-  total_->setToolTip(ToQString(panel_.LabTottyHint()));
-  totalName_->setText(ToQString(panel_.LabTottyHint()) + QLatin1Char(':'));
+  caption_->setText(ToQString(panel_.Caption()));
+  total_->setText(ToQString(panel_.TotalText()));
+  total_->setToolTip(ToQString(panel_.TotalHint()));
+  totalName_->setText(ToQString(panel_.TotalHint()) + QLatin1Char(':'));
   for (int n = 1; n <= kMaxReportOptions; ++n) {
     const auto i = static_cast<size_t>(n - 1);
     const bool visible = panel_.OptionVisible(n);
@@ -211,7 +211,7 @@ void ReportPanelWidget::Sync() {
     texts_[i]->setText(ToQString(panel_.OptionText(n)));
     boxes_[i]->setChecked(panel_.TickedOption() == n);
   }
-  description_->setText(ToQString(panel_.LabCmdDesc()));
+  description_->setText(ToQString(panel_.Description()));
   const QString search = ToQString(panel_.SearchText);
   if (search_->text() != search) search_->setText(search);
 }

@@ -75,7 +75,7 @@ void ColourMemo::resizeEvent(QResizeEvent* event) {
   if (fitHeight_) FitHeight();
 }
 
-void ColourMemo::SetRules(const std::vector<TColorRule>& rules) {
+void ColourMemo::SetRules(const std::vector<ColourRule>& rules) {
   *rules_ = CompileRules(rules);
   Recolour();
 }

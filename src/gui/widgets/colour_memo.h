@@ -7,7 +7,7 @@
 #include <vector>
 
 namespace vdbq {
-struct TColorRule;
+struct ColourRule;
 struct CompiledRule;
 }  // namespace vdbq
 
@@ -22,7 +22,7 @@ class ColourMemo : public QTextEdit {
   explicit ColourMemo(QWidget* parent = nullptr);
   ~ColourMemo() override;
 
-  void SetRules(const std::vector<TColorRule>& rules);
+  void SetRules(const std::vector<ColourRule>& rules);
   // Keyword runs are drawn with bold added.
   void SetBoldKeywords(bool on) { boldKeywords_ = on; }
   // One memo line per text line; the lines are extract bytes.

@@ -61,8 +61,8 @@ std::vector<Finding> Check(const Files& files) {
 std::string Describe(const std::vector<Finding>& findings) {
   std::string text;
   for (const Finding& f : findings) {
-    text += f.Rule + " " + f.Kind + " " + f.Key + " " + f.File + ":" + std::to_string(f.Line) +
-            " " + f.Message + "\n";
+    text += f.Rule + " " + KindName(f.Kind) + " " + f.Key + " " + f.File + ":" +
+            std::to_string(f.Line.Value) + " " + f.Message + "\n";
   }
   return text;
 }
@@ -88,10 +88,10 @@ TEST_P(OneFault, GivesExactlyItsFinding) {
   const Finding& f = findings[0];
   EXPECT_EQ(f.Rule, c.Rule);
   EXPECT_EQ(f.Severity, FindRule(c.Rule)->Severity);
-  EXPECT_EQ(f.Kind, c.Kind);
+  EXPECT_STREQ(KindName(f.Kind), c.Kind);
   EXPECT_EQ(f.Key, c.Key);
   EXPECT_EQ(f.File, c.File);
-  EXPECT_EQ(f.Line, c.Line);
+  EXPECT_EQ(f.Line.Value, c.Line);
 }
 
 INSTANTIATE_TEST_SUITE_P(

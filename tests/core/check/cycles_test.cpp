@@ -42,7 +42,7 @@ std::vector<std::string> CycleMessages(const std::string& schedules) {
   std::vector<std::string> messages;
   for (const Finding& f : CheckDatabase(fixture.Store, fixture.Catalogue, progress)) {
     if (f.Rule == "schedule-cycle" || f.Rule == "job-cycle") {
-      messages.push_back(f.Rule + " line " + std::to_string(f.Line) + ": " + f.Message);
+      messages.push_back(f.Rule + " line " + std::to_string(f.Line.Value) + ": " + f.Message);
     }
   }
   return messages;

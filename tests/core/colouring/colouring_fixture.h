@@ -9,33 +9,33 @@
 
 namespace vdbq {
 
-inline TColorRule Keywords(std::vector<std::string> words, Colour colour = kNavy) {
-  TColorRule rule;
-  rule.KeyDrawingType = TKeyDrawingType::dtKeyShow;
+inline ColourRule Keywords(std::vector<std::string> words, Colour colour = kNavy) {
+  ColourRule rule;
+  rule.Kind = RuleKind::Keywords;
   rule.Keywords = std::move(words);
   rule.DefKeyColor = colour;
   return rule;
 }
 
-inline TColorRule LineEnd(std::vector<std::string> markers, Colour colour = kGreen,
+inline ColourRule LineEnd(std::vector<std::string> markers, Colour colour = kGreen,
                           std::uint8_t zOrder = 0) {
-  TColorRule rule;
-  rule.KeyDrawingType = TKeyDrawingType::dtBeginLineEnd;
-  rule.KeyLineEndLst = std::move(markers);
+  ColourRule rule;
+  rule.Kind = RuleKind::BeginLineEnd;
+  rule.LineEndMarkers = std::move(markers);
   rule.DefKeyColor = colour;
   rule.ZOrder = zOrder;
   return rule;
 }
 
-inline TColorRule BeginEnd(std::vector<std::string> pairs, Colour colour = kTeal) {
-  TColorRule rule;
-  rule.KeyDrawingType = TKeyDrawingType::dtBeginEnd;
-  rule.KeyBegEndLst = std::move(pairs);
+inline ColourRule BeginEnd(std::vector<std::string> pairs, Colour colour = kTeal) {
+  ColourRule rule;
+  rule.Kind = RuleKind::BeginEnd;
+  rule.BeginEndPairs = std::move(pairs);
   rule.DefKeyColor = colour;
   return rule;
 }
 
-inline std::vector<ColourRun> Runs(std::string_view text, const std::vector<TColorRule>& rules,
+inline std::vector<ColourRun> Runs(std::string_view text, const std::vector<ColourRule>& rules,
                                    const PaintSettings& settings = {}) {
   return ColourRuns(text, CompileRules(rules), settings);
 }

@@ -5,9 +5,9 @@
 namespace vdbq {
 namespace {
 
-TColorRule KeywordRule(std::vector<std::string> words) {
-  TColorRule rule;
-  rule.KeyDrawingType = TKeyDrawingType::dtKeyShow;
+ColourRule KeywordRule(std::vector<std::string> words) {
+  ColourRule rule;
+  rule.Kind = RuleKind::Keywords;
   rule.Keywords = std::move(words);
   return rule;
 }
@@ -19,7 +19,7 @@ std::vector<std::string> WordsOf(const CompiledRule& rule) {
 }
 
 TEST(KeywordCompilation, WordsAreUpperCasedUnlessCaseIsKept) {
-  TColorRule rule = KeywordRule({"Follows"});
+  ColourRule rule = KeywordRule({"Follows"});
   EXPECT_EQ(WordsOf(CompileRule(rule)), (std::vector<std::string>{"FOLLOWS"}));
   rule.KeyCase = true;
   EXPECT_EQ(WordsOf(CompileRule(rule)), (std::vector<std::string>{"Follows"}));
@@ -33,7 +33,7 @@ TEST(KeywordCompilation, EntriesAreTrimmedAndEmptyWordsSkipped) {
 }
 
 TEST(KeywordCompilation, ColourAfterTheFirstSemicolonOrTheDefault) {
-  TColorRule setup = KeywordRule({"A;Blue", "B", "C;", "D;not a colour", "E;RED;BLUE"});
+  ColourRule setup = KeywordRule({"A;Blue", "B", "C;", "D;not a colour", "E;RED;BLUE"});
   setup.DefKeyColor = kGreen;
   const CompiledRule rule = CompileRule(setup);
   std::vector<Colour> colours;
@@ -56,23 +56,23 @@ TEST(KeywordCompilation, ColoursBeyondTheFortiethShareTheFortyFirst) {
 }
 
 TEST(KeywordCompilation, RuleIsEmptyWithoutEntriesOfItsOwnKind) {
-  TColorRule rule = KeywordRule({";RED", ""});
+  ColourRule rule = KeywordRule({";RED", ""});
   EXPECT_TRUE(CompileRule(rule).IsEmpty());
-  rule.KeyDrawingType = TKeyDrawingType::dtBeginLineEnd;
+  rule.Kind = RuleKind::BeginLineEnd;
   rule.Keywords = {"WORD"};
   EXPECT_TRUE(CompileRule(rule).IsEmpty());
-  rule.KeyLineEndLst = {"*"};
+  rule.LineEndMarkers = {"*"};
   EXPECT_FALSE(CompileRule(rule).IsEmpty());
-  rule.KeyDrawingType = TKeyDrawingType::dtBeginEnd;
+  rule.Kind = RuleKind::BeginEnd;
   EXPECT_TRUE(CompileRule(rule).IsEmpty());
-  rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
+  rule.Kind = RuleKind::Event;
   EXPECT_FALSE(CompileRule(rule).IsEmpty());
 }
 
 TEST(MarkerCompilation, PairsAreSplitAtBlanksAndCutToSixCharacters) {
-  TColorRule rule;
-  rule.KeyDrawingType = TKeyDrawingType::dtBeginEnd;
-  rule.KeyBegEndLst = {" /* */ ", "<<<<<<<<   >>>>>>>>", "LONE", ""};
+  ColourRule rule;
+  rule.Kind = RuleKind::BeginEnd;
+  rule.BeginEndPairs = {" /* */ ", "<<<<<<<<   >>>>>>>>", "LONE", ""};
   const CompiledRule compiled = CompileRule(rule);
   ASSERT_EQ(compiled.Markers.size(), 3u);
   EXPECT_EQ(compiled.Markers[0].Begin, "/*");

@@ -7,7 +7,7 @@
 namespace vdbq {
 namespace {
 
-TColorRule With(TColorRule rule, bool keepCase, bool partWord = false, bool enabled = true) {
+ColourRule With(ColourRule rule, bool keepCase, bool partWord = false, bool enabled = true) {
   rule.KeyCase = keepCase;
   rule.PartWord = partWord;
   rule.Enabled = enabled;
@@ -16,9 +16,9 @@ TColorRule With(TColorRule rule, bool keepCase, bool partWord = false, bool enab
 
 // One rule over one text; N marks the keyword colour, T and G the marker colours.
 TEST(Spans, OfOneRuleEachWordInItsOwnColour) {
-  const TColorRule on = Keywords({"ON"});
+  const ColourRule on = Keywords({"ON"});
   // Why, the rule, the text and its picture.
-  const std::tuple<const char*, TColorRule, std::string, std::string> cases[] = {
+  const std::tuple<const char*, ColourRule, std::string, std::string> cases[] = {
       {"whole words only", on, "ON REQUEST", "NN........"},
       {"digits bound a word", on, "ON1", "NN."},
       {"no part of a word", on, "MONDAY", "......"},

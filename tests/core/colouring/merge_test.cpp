@@ -38,7 +38,7 @@ TEST(MergeSpans, ByZOrderThenLaterJoiningEqualNeighboursWithinTheRangeAlsoForRul
   const auto reversed = Runs(text, {LineEnd({"*"}, kGreen), Keywords({"FOLLOWS"}, kBlue)});
   EXPECT_EQ(Picture(text, reversed, {{kBlue, 'B'}, {kGreen, 'G'}}), "GGBBBBBBBGGGG..BBBBBBB");
   // A higher z-order rule wins even when earlier.
-  TColorRule keywords = Keywords({"FOLLOWS"}, kBlue);
+  ColourRule keywords = Keywords({"FOLLOWS"}, kBlue);
   keywords.ZOrder = 1;
   const std::string first = "* FOLLOWS";
   EXPECT_EQ(Picture(first, Runs(first, {keywords, LineEnd({"*"})}), {{kBlue, 'B'}, {kGreen, 'G'}}),
@@ -100,8 +100,8 @@ TEST(SpecialSpans, HotSpotMarkersAndTextAboveRulesAndTheTextUnderAnOffset) {
 }
 
 TEST(PaintRange, EventSpansAskedForTheBoundedRangeScanStartAndDrawing) {
-  TColorRule rule;
-  rule.KeyDrawingType = TKeyDrawingType::dtEventDraw;
+  ColourRule rule;
+  rule.Kind = RuleKind::Event;
   PaintSettings settings;
   settings.FromPos = 120;
   settings.ColorLimMax = 3;
@@ -134,7 +134,7 @@ TEST(PaintRange, EventSpansAskedForTheBoundedRangeScanStartAndDrawing) {
   EXPECT_EQ(Runs("ab", {rule}, settings).size(), 1u);
   EXPECT_EQ(seen, kMaxEventSpans);
   // The scan starts KeyMaxHeight - 1 lines above the first visible one.
-  TColorRule tall = Keywords({"X"});
+  ColourRule tall = Keywords({"X"});
   tall.KeyMaxHeight = 3;
   EXPECT_EQ(FirstScanLine(10, CompileRules({tall, Keywords({"Y"})})), 8);
   EXPECT_EQ(FirstScanLine(1, CompileRules({tall})), 0);

@@ -13,10 +13,10 @@ namespace vdbq {
 namespace {
 
 TEST(RuleSets, ColourThePagesTexts) {
-  const std::vector<TColorRule> schedule = SchedulePageRules();
-  const std::vector<TColorRule> install = InstallationPageRules();
-  const std::vector<TColorRule> last = InstallationLastMemoRules();
-  const std::tuple<const std::vector<TColorRule>&, std::string, std::string> cases[] = {
+  const std::vector<ColourRule> schedule = SchedulePageRules();
+  const std::vector<ColourRule> install = InstallationPageRules();
+  const std::vector<ColourRule> last = InstallationLastMemoRules();
+  const std::tuple<const std::vector<ColourRule>&, std::string, std::string> cases[] = {
       {schedule, "SCHEDULE CPU1#DAILY", "MMMMMMMM..........."},
       {schedule, "ON REQUEST", "NN........"},
       {schedule, "FOLLOWS CPU1#A.@", "BBBBBBB........."},

@@ -142,10 +142,10 @@ TEST(ReportFrames, EveryReportSetsItsFrame) {
     fx.Results.Widths = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     fx.Panel.FocusSearchRequested = true;
     EXPECT_EQ(fx.Run(f.Code, f.Search), RunOutcome::Ran);
-    EXPECT_EQ(std::tie(fx.Results.ReportNumber, fx.Results.LabRepTit1, fx.Results.LabRepTit2,
-                       fx.Results.Widths),
-              std::tie(f.Number, f.Title1, f.Title2, f.Widths));
-    EXPECT_EQ(std::tie(fx.Panel.SearchText, fx.Panel.StatusText, fx.Panel.LabHint),
+    EXPECT_EQ(
+        std::tie(fx.Results.ReportNumber, fx.Results.Title, fx.Results.Subtitle, fx.Results.Widths),
+        std::tie(f.Number, f.Title1, f.Title2, f.Widths));
+    EXPECT_EQ(std::tie(fx.Panel.SearchText, fx.Panel.StatusText, fx.Panel.Hint),
               std::tie(f.SearchAfter, f.Status, f.Hint));
     EXPECT_EQ(std::tuple(fx.Panel.FocusSearchRequested, fx.Panel.ReportRunning,
                          fx.Results.ResultsShown, fx.Results.RunsCompleted),
@@ -211,12 +211,12 @@ TEST(ReportFrames, ARejectedSearchChangesNothingButTheStatus) {
               std::tuple(r.Status, r.SearchAfter, r.Focus));
     EXPECT_EQ(RowsText(fx.Results), rowsBefore);
     EXPECT_EQ(fx.Results.ReportNumber, 1);
-    EXPECT_EQ(std::tie(fx.Results.LabRepTit1, fx.Results.LabRepTit2, fx.Results.Widths,
+    EXPECT_EQ(std::tie(fx.Results.Title, fx.Results.Subtitle, fx.Results.Widths,
                        fx.Results.Header.At, fx.Results.RunsCompleted),
-              std::tie(before.LabRepTit1, before.LabRepTit2, before.Widths, before.Header.At,
+              std::tie(before.Title, before.Subtitle, before.Widths, before.Header.At,
                        before.RunsCompleted));
     EXPECT_EQ(fx.ReportPageShown, pagesBefore);
-    EXPECT_EQ(fx.Panel.LabHint, kScheduleHint);
+    EXPECT_EQ(fx.Panel.Hint, kScheduleHint);
     std::vector<std::string> audit = auditBefore;
     if (r.Audited) audit.push_back("Run Report " + std::string(r.Code) + ":" + r.SearchAfter);
     EXPECT_EQ(fx.Audit->AuditTexts(), audit);
@@ -238,8 +238,8 @@ TEST(ReportFrames, AScheduleNotFoundLeavesTheRowsButNotTheTitlesOrTheAuditLine) 
     EXPECT_EQ(std::tuple(fx.Panel.StatusText, RowsText(fx.Results), fx.Results.ReportNumber,
                          fx.Results.RunsCompleted, fx.ReportPageShown),
               std::tuple("Schedule Not Found!", rows, number, 2, 2));
-    EXPECT_EQ(fx.Results.LabRepTit1, std::string("Schedule Report - Option #") + code[2]);
-    EXPECT_EQ(fx.Results.LabRepTit2, "CPU9 # MISSING");
+    EXPECT_EQ(fx.Results.Title, std::string("Schedule Report - Option #") + code[2]);
+    EXPECT_EQ(fx.Results.Subtitle, "CPU9 # MISSING");
     EXPECT_EQ(fx.Audit->AuditTexts().back(), std::string("Run Report ") + code + ":CPU9#MISSING");
     if (number == 1) {
       EXPECT_EQ(fx.Results.Header.At, "");
@@ -281,7 +281,7 @@ TEST(ReportFrames, WithoutDataReportsFindNothingOrDoNothing) {
       EXPECT_EQ(RowsText(fx.Results), "previous\n");
       EXPECT_TRUE(fx.Audit->AuditTexts().empty());
       EXPECT_EQ(fx.Results.RunsCompleted, 0);
-      EXPECT_EQ(fx.Panel.LabHint, "");
+      EXPECT_EQ(fx.Panel.Hint, "");
     }
   }
 }
@@ -330,12 +330,12 @@ TEST(RunReport, WithNoOptionTickedOnlyTheStatusChanges) {
   ReportFixture fx({});
   fx.Results.ReportNumber = 3;
   fx.Results.AddRow("keep");
-  fx.Panel.LabHint = "old hint";
+  fx.Panel.Hint = "old hint";
   EXPECT_EQ(fx.RunAsGo(), RunOutcome::Ran);
   EXPECT_EQ(fx.Panel.StatusText, "Ready.");
   EXPECT_EQ(fx.Results.ReportNumber, 3);
   EXPECT_EQ(fx.Results.Rows.size(), 1u);
-  EXPECT_EQ(fx.Panel.LabHint, "Click Row = Workstation#ScheduleName To ClipBoard");
+  EXPECT_EQ(fx.Panel.Hint, "Click Row = Workstation#ScheduleName To ClipBoard");
   EXPECT_TRUE(fx.Audit->AuditTexts().empty());
 }
 
@@ -344,9 +344,9 @@ TEST(RunReport, DoesNothingWhileExtractsAreMissing) {
   std::filesystem::remove(fx.Dir.Path() / "Cpus.Xtract");
   RefreshCatalogue(fx.Settings.DatabaseDir, fx.Store, fx.Catalogue);
   fx.Panel.StatusText = "before";
-  fx.Panel.LabHint = "hint before";
+  fx.Panel.Hint = "hint before";
   EXPECT_EQ(fx.Run("S#1"), RunOutcome::NotRun);
-  EXPECT_EQ(fx.Panel.StatusText + "|" + fx.Panel.LabHint, "before|hint before");
+  EXPECT_EQ(fx.Panel.StatusText + "|" + fx.Panel.Hint, "before|hint before");
 }
 
 TEST(RunReport, RefusesASecondReportWhileOneRuns) {
@@ -359,28 +359,15 @@ TEST(RunReport, RefusesASecondReportWhileOneRuns) {
   EXPECT_FALSE(fx.Panel.ReportRunning);
 }
 
-TEST(ReportPresets, NodeKindsFollowLevelAndHeadings) {
-  const std::tuple<int, const char*, const char*, NodeKind> cases[] = {
-      {1, "Workstations", "", NodeKind::Workstation},
-      {1, "Resources", "", NodeKind::Resource},
-      {2, "CPU9", "Schedules (Invalid)", NodeKind::Schedule},
-      {2, "CPU1", "Jobs", NodeKind::Job},
-      {1, "Schedules", "", NodeKind::None},
-      {0, "", "", NodeKind::None}};
-  for (const auto& [level, text, parent, kind] : cases) {
-    EXPECT_EQ(KindOfNode(level, text, parent), kind) << text;
-  }
-}
-
 TEST(ReportPresets, EntriesOfferedByNodeKind) {
-  EXPECT_EQ(PresetsForKind(NodeKind::None).size(), 0u);
-  const auto schedule = PresetsForKind(NodeKind::Schedule);
+  EXPECT_EQ(PresetsForKind(ObjectKind::None).size(), 0u);
+  const auto schedule = PresetsForKind(ObjectKind::Schedule);
   ASSERT_EQ(schedule.size(), 2u);
   EXPECT_EQ(PresetSearchText(schedule[1], "DAILY", "CPU1"), "CPU1#DAILY");
-  const auto job = PresetsForKind(NodeKind::Job);
+  const auto job = PresetsForKind(ObjectKind::Job);
   ASSERT_EQ(job.size(), 2u);
   EXPECT_EQ(PresetSearchText(job[1], "JOB1", "CPU1"), "JOB1");
-  EXPECT_EQ(PresetsForKind(NodeKind::Workstation).size(), 2u);
+  EXPECT_EQ(PresetsForKind(ObjectKind::Workstation).size(), 2u);
   EXPECT_EQ(FixedPresets().size(), 11u);
   EXPECT_FALSE(PresetSearchText(FixedPresets()[0], "x", "y").has_value());
 }
@@ -388,24 +375,24 @@ TEST(ReportPresets, EntriesOfferedByNodeKind) {
 TEST(ReportPanel, StartsOnSchedulesAndChangingCategoryWrapsAndUnticks) {
   ReportPanel panel;
   EXPECT_EQ(panel.ReportCategory(), 0);
-  EXPECT_EQ(panel.LabRepTab(), "Schedules");
+  EXPECT_EQ(panel.Caption(), "Schedules");
   EXPECT_EQ(panel.TickedOption(), 0);
-  EXPECT_EQ(panel.LabCmdDesc(), "Select Report Options Above.");
-  EXPECT_EQ(panel.LabHint, "Hint: To Be Completed...");
+  EXPECT_EQ(panel.Description(), "Select Report Options Above.");
+  EXPECT_EQ(panel.Hint, "Hint: To Be Completed...");
   EXPECT_EQ(panel.OptionText(5), "Display External Schedule Dependency Path");
   panel.TickOption(3);
   panel.Next();
   EXPECT_EQ(panel.TickedOption(), 0);
-  EXPECT_EQ(panel.LabCmdDesc(), "Select Report Options Above.");
+  EXPECT_EQ(panel.Description(), "Select Report Options Above.");
   EXPECT_EQ(panel.OptionText(1), "List All Workstation/Jobs Alphabetically");
   panel.Previous();
   panel.Previous();
   EXPECT_EQ(panel.ReportCategory(), 6);
-  EXPECT_EQ(panel.LabRepTab(), "Prompts");
+  EXPECT_EQ(panel.Caption(), "Prompts");
   panel.Next();
   EXPECT_EQ(panel.ReportCategory(), 0);
   for (int i = 0; i < 3; ++i) panel.Next();
-  EXPECT_EQ(panel.LabRepTab(), "Calendars");
+  EXPECT_EQ(panel.Caption(), "Calendars");
 }
 
 // Rows above the count are hidden and cannot be ticked; row one never is.
@@ -429,12 +416,12 @@ TEST(ReportPanel, TickingIsExclusiveAndDescribesTheNewOption) {
   panel.SetCategory(1);
   panel.TickOption(6);
   EXPECT_EQ(panel.TickedOption(), 6);
-  EXPECT_EQ(panel.LabCmdDesc(),
+  EXPECT_EQ(panel.Description(),
             "Finds a string within the DoCommand or ScriptName variables within a Job.");
   panel.TickOption(2);
   panel.TickOption(2);  // ticking it again keeps it ticked
   EXPECT_EQ(panel.TickedOption(), 2);
-  EXPECT_EQ(panel.LabCmdDesc(),
+  EXPECT_EQ(panel.Description(),
             "Lists all Jobs alphabetically and highlights duplicates across Workstations. No "
             "{Search-String} required.");
 }
@@ -445,9 +432,9 @@ TEST(ReportPanel, TotalFollowsTheCategory) {
   totals.ScheduleBlockCount = 25;
   totals.PromptTotal = 4;
   panel.SetTotals(totals);
-  EXPECT_EQ(panel.LabTotty() + " " + panel.LabTottyHint(), "25 Total Schedules");
+  EXPECT_EQ(panel.TotalText() + " " + panel.TotalHint(), "25 Total Schedules");
   panel.Previous();
-  EXPECT_EQ(panel.LabTotty() + " " + panel.LabTottyHint(), "4 Total Prompts");
+  EXPECT_EQ(panel.TotalText() + " " + panel.TotalHint(), "4 Total Prompts");
 }
 
 // The box is trimmed first; the "#" rule wants an inner "#"; then only upper-case letters,

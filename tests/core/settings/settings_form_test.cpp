@@ -93,7 +93,7 @@ TEST(SettingsFormTransfer, FormOfShowsTheSettingsAndApplyTakesThemBackCutToFifty
   // What the dialog does not show stays as it was.
   EXPECT_EQ(changed.ProgramDir, settings.ProgramDir);
   EXPECT_EQ(changed.SoundsOn, settings.SoundsOn);
-  EXPECT_EQ(changed.Col1, settings.Col1);
+  EXPECT_EQ(changed.SelectedNodeText, settings.SelectedNodeText);
   // Host, user and password are cut to fifty characters.
   const SettingsForm longForm{
       std::string(60, 'h'), std::string(51, 'u'), std::string(50, 'p'), "", "", "", ""};

@@ -28,8 +28,8 @@ Settings Changed(const std::string& dir) {
           .FtpPassword = "Secret12",
           .StrobeOn = false,
           .SoundsOn = false,
-          .Col1 = 0xFF00FF,
-          .Col2 = 0};
+          .SelectedNodeText = 0xFF00FF,
+          .SelectedNodeGround = 0};
 }
 
 TEST(LoadSettings, DefaultsLieBelowTheProgramLongTextsAreCut) {
@@ -39,7 +39,8 @@ TEST(LoadSettings, DefaultsLieBelowTheProgramLongTextsAreCut) {
                                 settings.SavesDir, settings.RemoteExtractDir, settings.FtpUser}),
       (std::vector<std::string>{"/opt/vdbq/", "/opt/vdbq/DBase/", "/opt/vdbq/Logs/",
                                 "/opt/vdbq/Saves/", "/scheduler/varnolt/DBXtract/", "varnolt"}));
-  EXPECT_EQ(std::tie(settings.Col1, settings.Col2), std::make_tuple(65535, 128));
+  EXPECT_EQ(std::tie(settings.SelectedNodeText, settings.SelectedNodeGround),
+            std::make_tuple(65535, 128));
   EXPECT_EQ(settings.FtpPassword.size(), 8u);
   EXPECT_TRUE(settings.StrobeOn && settings.SoundsOn && settings.SaveSettingsOnExit);
   // An empty store gives the defaults and creates the directories; long texts are cut.
@@ -55,7 +56,7 @@ TEST(LoadSettings, DefaultsLieBelowTheProgramLongTextsAreCut) {
 // Numbers are decimal integers; a switch is on for any number but zero; what is no number,
 // or out of range, gives the default.
 TEST(LoadSettings, NumbersAndSwitches) {
-  // The stored name and value, then Col1, Col2 and Strobe as read.
+  // The stored name and value, then the two tree colours and Strobe as read.
   const std::tuple<const char*, const char*, int, int, bool> cases[] = {
       {"Col1", "abc", 65535, 128, true},         {"Col2", "12x", 65535, 128, true},
       {"Col1", "255", 255, 128, true},           {"Col2", "-1", 65535, -1, true},
@@ -66,7 +67,7 @@ TEST(LoadSettings, NumbersAndSwitches) {
     TempDir dir;
     MemorySettingsStore store(std::map<std::string, std::string>{{name, stored}});
     const Settings settings = LoadSettings(store, dir.DirText());
-    EXPECT_EQ(std::tie(settings.Col1, settings.Col2, settings.StrobeOn),
+    EXPECT_EQ(std::tie(settings.SelectedNodeText, settings.SelectedNodeGround, settings.StrobeOn),
               std::tie(col1, col2, strobe))
         << name << "=" << stored;
   }

@@ -28,9 +28,8 @@ TEST_F(CalendarPageTest, ShowsNameDescriptionAndDates) {
       {"MONTHEND", "MONTHEND|Last day|01/31/07|01/31/07"}};
   for (const auto& [name, state] : shown) {
     Show(name);
-    EXPECT_EQ(
-        page.LabCal1 + "|" + page.LabCal1Desc + "|" + page.Cal1Memo + "|" + page.CalendarDatesText,
-        state);
+    EXPECT_EQ(page.Name + "|" + page.Description + "|" + page.Dates + "|" + page.CalendarDatesText,
+              state);
   }
   // The name is the text before the first tab.
   const LineList lines(

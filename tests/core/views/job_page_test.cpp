@@ -25,12 +25,12 @@ class JobPageTest : public PageTest {
 // Workstation#job, the second name, command type, command, platform, logon, description,
 // recovery and whether interactive, as shown.
 std::string Labels(const JobPage& p) {
-  const char* interactive = p.ImageJobInteractive == Picture::Yes  ? "yes"
-                            : p.ImageJobInteractive == Picture::No ? "no"
-                                                                   : "?";
-  return p.LabJobCpu + "#" + p.LabJobJob + "|" + p.LabJobName2 + "|" + p.LabJobCmdType + "|" +
-         p.LabJobCmd + "|" + p.LabJobPlatform + "|" + p.LabJobLogon + "|" + p.LabJobDesc + "|" +
-         p.LabJobRecovery + "|" + interactive;
+  const char* interactive = p.Interactive == Picture::Yes  ? "yes"
+                            : p.Interactive == Picture::No ? "no"
+                                                           : "?";
+  return p.Workstation + "#" + p.Job + "|" + p.JobName + "|" + p.CommandType + "|" + p.Command +
+         "|" + p.RunPlatform + "|" + p.Logon + "|" + p.Description + "|" + p.Recovery + "|" +
+         interactive;
 }
 
 // Each row shows a job on the page of the row before, after loading its jobs if it has any:
@@ -99,7 +99,7 @@ TEST_F(JobPageTest, ShowsTheLinesOfTheDefinitionAndThePictureOfTheSystem) {
   std::vector<Picture> shown;
   for (const char* cpu : {"MPE1", "WIN1", "BARE", "SAP1", "CPU1", "GHOST"}) {
     Show(cpu, "J");
-    shown.push_back(page.ImageJobType);
+    shown.push_back(page.OperatingSystem);
   }
   EXPECT_EQ(shown, (std::vector<Picture>{Picture::Mpev, Picture::Windows, Picture::Windows,
                                          Picture::Sap, Picture::Unix, Picture::Unknown}));

@@ -17,11 +17,11 @@ class ListPagesTest : public PageTest {
 };
 
 std::string State(const ParameterPage& page) {
-  return page.LabPar + "|" + std::to_string(page.Selected) + "|" + page.Description;
+  return page.Name + "|" + std::to_string(page.Selected) + "|" + page.Description;
 }
 
 std::string State(const PromptPage& page) {
-  return page.LabPro + "|" + std::to_string(page.Selected) + "|" + page.Description;
+  return page.Name + "|" + std::to_string(page.Selected) + "|" + page.Description;
 }
 
 // A name selects the first row of its name; an unknown name changes only the title.
@@ -42,10 +42,10 @@ TEST_F(ListPagesTest, ShowOrClickSelectsTheFirstRowOfTheName) {
   // A click on a row titles the page and gives the name.
   ParameterPage clicked;
   EXPECT_EQ(ClickParameterRow(store, 1, clicked), std::optional<std::string>("TMP"));
-  EXPECT_EQ(clicked.LabPar, "TMP");
+  EXPECT_EQ(clicked.Name, "TMP");
   EXPECT_EQ(ClickParameterRow(store, 3, clicked), std::nullopt);
   EXPECT_EQ(ClickParameterRow(store, -1, clicked), std::nullopt);
-  EXPECT_EQ(clicked.LabPar, "TMP");
+  EXPECT_EQ(clicked.Name, "TMP");
   PromptPage prompts;
   EXPECT_EQ(ClickPromptRow(store, 0, prompts), std::optional<std::string>("GO"));
   EXPECT_EQ(ClickPromptRow(store, 1, prompts), std::nullopt);

@@ -28,10 +28,10 @@ TEST_F(ResourcePageTest, HistoryKeepsEveryRowNewestFirstUpToItsCap) {
        {"CPU1#TAPE", "CPU1#TAPES", "CPU1#LOCK", "CPU2#SLOTS", "CPU2#SLOTS", "CPU9#GONE"}) {
     Show(key);
   }
-  EXPECT_EQ((std::vector<std::string>{page.LabResName, page.LabResCpu}),
+  EXPECT_EQ((std::vector<std::string>{page.Name, page.Workstation}),
             (std::vector<std::string>{"GONE", "CPU9"}));
   std::vector<std::vector<std::string>> rows;
-  for (const ResourceRow& row : page.ListView1) rows.push_back(Cells(row));
+  for (const ResourceRow& row : page.History) rows.push_back(Cells(row));
   EXPECT_EQ(rows, (std::vector<std::vector<std::string>>{{"GONE", "CPU9", "x10", "Slots"},
                                                          {"SLOTS", "CPU2", "x10", "Slots"},
                                                          {"SLOTS", "CPU2", "x10", "Slots"},
@@ -40,12 +40,12 @@ TEST_F(ResourcePageTest, HistoryKeepsEveryRowNewestFirstUpToItsCap) {
                                                          {"TAPE", "CPU1", "", ""}}));
   ResourcePage fresh;
   ShowResource(store, catalogue, "NOHASH", fresh);
-  EXPECT_EQ(Cells(fresh.ListView1[0]), (std::vector<std::string>{"NOHASH", "", "", ""}));
+  EXPECT_EQ(Cells(fresh.History[0]), (std::vector<std::string>{"NOHASH", "", "", ""}));
   // The history is capped, dropping the oldest rows.
   Show("CPU1#TAPES");
   for (size_t i = 0; i < kResourceHistoryLimit; ++i) Show("CPU1#LOCK");
-  EXPECT_EQ(page.ListView1.size(), kResourceHistoryLimit);
-  EXPECT_EQ(page.ListView1.back().Resource, "LOCK");
+  EXPECT_EQ(page.History.size(), kResourceHistoryLimit);
+  EXPECT_EQ(page.History.back().Resource, "LOCK");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "core/views/schedule_page.h"
 
+#include "core/check/check_database.h"
 #include "page_fixture.h"
 
 namespace vdbq {
@@ -13,9 +14,9 @@ class SchedulePageTest : public PageTest {
     Load({{"Schedules.Xtract", schedules}});
     SchedulePage page;
     ShowSchedule(store, catalogue, cpu, name, page);
-    EXPECT_EQ(page.LabTabSchCpu, cpu);
-    EXPECT_EQ(page.LabTabSchName, name);
-    return page.CM1;
+    EXPECT_EQ(page.Workstation, cpu);
+    EXPECT_EQ(page.Schedule, name);
+    return page.Lines;
   }
 };
 
@@ -66,9 +67,55 @@ TEST_F(SchedulePageTest, ShowsTheDefinitionFromTheCommentsBeforeItToItsEnd) {
   SchedulePage page;
   ShowSchedule(store, catalogue, "CPU1", "DAILY", page);
   ShowSchedule(store, catalogue, "CPU1", "GONE", page);
-  EXPECT_TRUE(page.CM1.empty());
-  EXPECT_EQ(page.LabTabSchName, "GONE");
+  EXPECT_TRUE(page.Lines.empty());
+  EXPECT_EQ(page.Schedule, "GONE");
 }
+
+// A finding names its line from 1; the page marks the memo line that shows it, however many
+// lines stand before the schedule.
+struct FindingLineCase {
+  const char* Name;
+  const char* Schedules;
+  const char* Marked;  // the memo line the schedule's finding marks
+};
+
+class FindingLine : public PageTest, public ::testing::WithParamInterface<FindingLineCase> {};
+
+TEST_P(FindingLine, MarksTheMemoLineThatShowsIt) {
+  Load({{"Cpus.Xtract", "CPUNAME CPU1\nOS UNIX\nEND\n"},
+        {"Schedules.Xtract", GetParam().Schedules},
+        {"Jobs.Xtract", "CPU1#J1 DOCOMMAND \"a\"\n"}});
+  Progress progress;
+  const std::vector<Finding> findings = CheckDatabase(store, catalogue, progress);
+  ASSERT_EQ(findings.size(), 1u);
+  const Finding& finding = findings[0];
+  ASSERT_EQ(finding.Kind, ObjectKind::Schedule);
+  SchedulePage page;
+  const size_t hash = finding.Key.find('#');
+  ShowSchedule(store, catalogue, finding.Key.substr(0, hash), finding.Key.substr(hash + 1), page);
+  const std::optional<size_t> row = MemoRowOfLine(page, finding.Line);
+  ASSERT_TRUE(row.has_value());
+  EXPECT_EQ(page.Lines[*row], GetParam().Marked);
+  // The lines just before and just after the memo's are not on the page.
+  const long long first = page.FirstLine.Value;
+  for (long long outside : {first - 1, first + static_cast<long long>(page.Lines.size())}) {
+    EXPECT_FALSE(MemoRowOfLine(page, NumberOfIndex(LineIndex(outside))).has_value()) << outside;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Placements, FindingLine,
+    ::testing::Values(FindingLineCase{"FirstLineOfTheFile",
+                                      "SCHEDULE CPU1#A\n:\n CPU1#J1\n CPU1#GONE\nEND\n",
+                                      " CPU1#GONE"},
+                      FindingLineCase{"AfterACommentAndABlankLine",
+                                      "* header\n\nSCHEDULE CPU1#A\n:\n CPU1#J1\n CPU1#GONE\nEND\n",
+                                      " CPU1#GONE"},
+                      FindingLineCase{"SecondSchedule",
+                                      "* header\nSCHEDULE CPU1#A\n:\n CPU1#J1\nEND\n\n"
+                                      "SCHEDULE CPU1#B\nON MONTHEND_CAL\n:\n CPU1#J1\nEND\n",
+                                      "ON MONTHEND_CAL"}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace vdbq

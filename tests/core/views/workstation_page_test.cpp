@@ -23,15 +23,14 @@ class WorkstationPageTest : public PageTest {
 
 // Description, node, TCP address, time zone, domain, user, type, host, access and server.
 std::string Text(const WorkstationPage& p) {
-  return p.LabCpuDesc + "|" + p.LabCpuAsNode + "|" + p.LabCpuTcp + "|" + p.LabCpuTz + "|" +
-         p.LabCpuDomain + "|" + p.LabCpuForUser + "|" + p.LabCpuType + "|" + p.LabCpuHost + "|" +
-         p.LabCpuAccess + "|" + p.LabCpuServer;
+  return p.Description + "|" + p.Node + "|" + p.TcpPort + "|" + p.TimeZone + "|" + p.Domain + "|" +
+         p.ForUser + "|" + p.Type + "|" + p.Host + "|" + p.Access + "|" + p.Server;
 }
 
 // System, autolink, full status, resolve dependencies, ignore and behind-firewall pictures.
 std::vector<Picture> Pictures(const WorkstationPage& p) {
-  return {p.ImageCpu,       p.ImageCpuAutoLink, p.ImageCpuFullStatus,
-          p.ImageCpuResDep, p.ImageCpuIgnore,   p.ImageCpuBFire};
+  return {p.OperatingSystem,     p.AutoLink, p.FullStatus,
+          p.ResolveDependencies, p.Ignore,   p.BehindFirewall};
 }
 
 const std::string kWithoutEnd =
@@ -72,7 +71,7 @@ TEST_F(WorkstationPageTest, LinesOfTheDefinitionFillTheLabelsAndPicture) {
   for (const auto& [why, cpus, name, text] : cases) {
     const WorkstationPage shown = Show(cpus, name);
     EXPECT_EQ(Text(shown), text) << why;
-    EXPECT_EQ(shown.LabCpuName, name) << why;
+    EXPECT_EQ(shown.Name, name) << why;
   }
   // Agent types are spelt out and the system gives the picture.
   const std::tuple<const char*, const char*, Picture> agents[] = {
@@ -88,9 +87,9 @@ TEST_F(WorkstationPageTest, LinesOfTheDefinitionFillTheLabelsAndPicture) {
       {"OS SOLARIS", "", Picture::Unix}};
   for (const auto& [line, type, system] : agents) {
     const WorkstationPage shown = Show(std::string("CPUNAME A\n") + line + "\nEND\n", "A");
-    EXPECT_EQ(shown.LabCpuType, type) << line;
-    EXPECT_EQ(shown.ImageCpu, system) << line;
-    EXPECT_EQ(shown.LabCpuAsNode, "") << line;  // a system line leaves the next field alone
+    EXPECT_EQ(shown.Type, type) << line;
+    EXPECT_EQ(shown.OperatingSystem, system) << line;
+    EXPECT_EQ(shown.Node, "") << line;  // a system line leaves the next field alone
   }
   // On/off pictures are Yes only for ON; pictures without a default stay from the previous
   // workstation.
@@ -106,8 +105,8 @@ TEST_F(WorkstationPageTest, LinesOfTheDefinitionFillTheLabelsAndPicture) {
   page = WorkstationPage{};
   ShowAgain("A");
   ShowAgain("B");
-  EXPECT_EQ(page.LabCpuName, "B");
-  EXPECT_EQ(page.LabCpuDesc, "<Empty>");
+  EXPECT_EQ(page.Name, "B");
+  EXPECT_EQ(page.Description, "<Empty>");
   EXPECT_EQ(Pictures(page), (std::vector<Picture>{Picture::Windows, Picture::Yes, Picture::Yes,
                                                   Picture::No, Picture::No, Picture::No}));
 }
