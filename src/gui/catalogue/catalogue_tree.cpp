@@ -36,12 +36,12 @@ class NodeDelegate : public QStyledItemDelegate {
   }
 };
 
-struct KindMenu {
+struct KindMenuEntry {
   const char* Title;
   NodeKind Kind;
 };
 
-constexpr KindMenu kKindMenus[] = {
+constexpr KindMenuEntry kKindMenus[] = {
     {"Workstation", NodeKind::Workstation},
     {"Schedule", NodeKind::Schedule},
     {"Job", NodeKind::Job},
@@ -96,10 +96,8 @@ void CatalogueTree::BuildMenu() {
     reports->addAction(QString::fromLatin1(entry.Caption), this,
                        [this, entry] { emit presetChosen(entry, std::nullopt); });
   }
-  // The whole database's check belongs to the headings, not to one object.
-  check_ = menu_.addAction(QStringLiteral("Check Database"), this, &CatalogueTree::checkRequested);
   separator_ = menu_.addSeparator();
-  for (const KindMenu& k : kKindMenus) {
+  for (const KindMenuEntry& k : kKindMenus) {
     QMenu* sub = menu_.addMenu(QString::fromLatin1(k.Title));
     for (const PresetEntry& entry : PresetsForKind(k.Kind)) {
       sub->addAction(QString::fromLatin1(entry.Caption), this, [this, entry] {
@@ -118,8 +116,21 @@ void CatalogueTree::EnableForSelection() {
   const NodeInfo node = SelectedNode();
   const NodeKind kind = KindOfNode(node.Level, node.ParentCaption, node.GrandparentCaption);
   separator_->setEnabled(false);
-  check_->setVisible(node.Level <= 0);
+  // What concerns the whole database belongs to the headings, not to one object.
+  for (QAction* entry : databaseEntries_) entry->setVisible(node.Level <= 0);
   for (auto& [menuKind, sub] : kindMenus_) sub->setEnabled(menuKind == kind);
+}
+
+void CatalogueTree::AddDatabaseEntry(QAction* action) {
+  menu_.insertAction(separator_, action);
+  databaseEntries_.push_back(action);
+}
+
+QMenu* CatalogueTree::KindMenu(NodeKind kind) const {
+  for (const auto& [menuKind, sub] : kindMenus_) {
+    if (menuKind == kind) return sub;
+  }
+  return nullptr;
 }
 
 QMenu* CatalogueTree::PopupMenu() {
