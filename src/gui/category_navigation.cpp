@@ -4,26 +4,30 @@ namespace vdbq::gui {
 
 std::string CategoryCode(PageCategory category) {
   switch (category) {
-    case PageCategory::Cpu:
+    case PageCategory::Workstations:
       return "CPU";
-    case PageCategory::Sch:
+    case PageCategory::Schedules:
       return "SCH";
-    case PageCategory::Job:
+    case PageCategory::Jobs:
       return "JOB";
-    case PageCategory::Cal:
+    case PageCategory::Calendars:
       return "CAL";
-    case PageCategory::Par:
+    case PageCategory::Parameters:
       return "PAR";
-    case PageCategory::Pro:
+    case PageCategory::Prompts:
       return "PRO";
-    case PageCategory::Res:
+    case PageCategory::Resources:
       return "RES";
-    case PageCategory::Rep:
+    case PageCategory::Report:
       return "REP";
-    case PageCategory::Inf:
+    case PageCategory::Title:
       return "INF";
-    case PageCategory::Ins:
+    case PageCategory::Installation:
       return "INS";
+    case PageCategory::Changes:
+      return "CHG";
+    case PageCategory::Findings:
+      return "CHK";
   }
   return "";
 }

@@ -6,15 +6,29 @@
 
 namespace vdbq::gui {
 
-// The page categories of the page area, in the order of the category buttons; the title and
-// installation pages have no button.
-enum class PageCategory { Cpu, Sch, Job, Cal, Par, Pro, Res, Rep, Inf, Ins };
+// The page categories of the page area, those with a category button first, in the buttons'
+// order; the title, installation, changes and findings pages have no button.
+enum class PageCategory {
+  Workstations,  // CPU: TabCpu, HotCpu
+  Schedules,     // SCH: TabSch, HotSch
+  Jobs,          // JOB: TabJob, HotJob
+  Calendars,     // CAL: TabCal, HotCal
+  Parameters,    // PAR: TabPar, HotPar
+  Prompts,       // PRO: TabPro, HotPro
+  Resources,     // RES: TabRes, HotRes
+  Report,        // REP: TabReport, HotRep
+  Title,         // INF: TabTotals
+  Installation,  // INS: TabInstall
+  Changes,       // CHG: the comparison of two databases
+  Findings,      // CHK: the database check
+};
 
 inline constexpr int kButtonCategories = 8;
+inline constexpr int kPageCategories = 12;
 
-// "CPU", "SCH", ..., "INF", "INS".
+// "CPU", "SCH", ..., "INF", "INS", "CHG", "CHK".
 std::string CategoryCode(PageCategory category);
-// The button position (0 to 7) of a category, nothing for the title and installation pages.
+// The button position (0 to 7) of a category, nothing for the categories without a button.
 std::optional<int> ButtonIndex(PageCategory category);
 PageCategory CategoryOfButton(int index);
 
@@ -37,12 +51,12 @@ class CategoryNavigation {
   std::optional<Change> SwitchTo(PageCategory category);
   // The category buttons and the Pages menu: only to a category that has been visited.
   std::optional<Change> Request(PageCategory category);
-  // "Title", "Installation Instructions" and a refresh: the page changes without the switch,
-  // so the buttons keep their pictures.
+  // "Title", "Installation Instructions", a refresh and the pages without a button: the page
+  // changes without the switch, so the buttons keep their pictures.
   void ShowWithoutSwitch(PageCategory category) { current_ = category; }
 
  private:
-  PageCategory current_ = PageCategory::Inf;
+  PageCategory current_ = PageCategory::Title;
   std::array<bool, kButtonCategories> visited_{};
 };
 

@@ -16,9 +16,9 @@
 #include "core/output/row_key.h"
 #include "core/settings/settings_io.h"
 #include "gui/catalogue/catalogue_tree.h"
-#include "gui/changes/changes_commands.h"
-#include "gui/changes/changes_page.h"
 #include "gui/catalogue/node_route.h"
+#include "gui/changes/changes_commands.h"
+#include "gui/check/check_commands.h"
 #include "gui/graph/graph_commands.h"
 #include "gui/layout_rules.h"
 #include "gui/output/desktop.h"
@@ -83,7 +83,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
       QMessageBox::warning(this, QString::fromLatin1(kWindowCaption), text);
     };
   }
-  setObjectName(QStringLiteral("TForm1"));
+  setObjectName(QStringLiteral("mainWindow"));  // TForm1
   setWindowTitle(QString::fromLatin1(kWindowCaption));
   setWindowIcon(ApplicationIcon());
   QPalette pal = palette();
@@ -96,9 +96,9 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   about_ = new AboutBox(this);
   settingsDialog_ = new SettingsDialog(session_.Settings, *desktop_, this);
   WireOutput();
-  WireChanges();
-  graphs_ = new GraphCommands(*this);
-  WireCheck();
+  changes_ = new ChangesCommands(*this, this);
+  graphs_ = new GraphCommands(*this, *schedulePage_, *reportPage_->List(), this);
+  checks_ = new CheckCommands(*this, *schedulePage_, this);
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -130,16 +130,16 @@ void MainWindow::BuildLayout() {
   reportPage_ = new ReportPage(session_.Results, *resultModel_, pages_);
   titlePage_ = new TitlePage(pages_);
   installPage_ = new InstallPage(pages_);
-  changesPage_ = new ChangesPage(pages_);
-  for (QWidget* page : std::initializer_list<QWidget*>{
-           workstationPage_, schedulePage_, jobPage_, calendarPage_, parameterPage_, promptPage_,
-           resourcePage_, reportPage_, titlePage_, installPage_, changesPage_}) {
-    page->setAutoFillBackground(true);
-    QPalette pal = page->palette();
-    pal.setColor(QPalette::Window, QColor(246, 247, 250));
-    page->setPalette(pal);
-    pages_->addWidget(page);
-  }
+  AddPage(PageCategory::Workstations, workstationPage_);
+  AddPage(PageCategory::Schedules, schedulePage_);
+  AddPage(PageCategory::Jobs, jobPage_);
+  AddPage(PageCategory::Calendars, calendarPage_);
+  AddPage(PageCategory::Parameters, parameterPage_);
+  AddPage(PageCategory::Prompts, promptPage_);
+  AddPage(PageCategory::Resources, resourcePage_);
+  AddPage(PageCategory::Report, reportPage_);
+  AddPage(PageCategory::Title, titlePage_);
+  AddPage(PageCategory::Installation, installPage_);
   pages_->setCurrentWidget(titlePage_);
 
   auto* holder = new QWidget(this);
@@ -209,8 +209,9 @@ void MainWindow::WireMenu() {
   connect(menu_->NodeSelectedBackground, &QAction::triggered, this,
           [this] { ChooseTreeColour(false); });
   connect(menu_, &MainMenu::pageChosen, this, &MainWindow::RequestCategory);
-  connect(menu_->Title, &QAction::triggered, this, &MainWindow::ShowTitlePage);
-  connect(menu_->Installation, &QAction::triggered, this, &MainWindow::ShowInstallPage);
+  connect(menu_->Title, &QAction::triggered, this, [this] { ShowPage(PageCategory::Title); });
+  connect(menu_->Installation, &QAction::triggered, this,
+          [this] { ShowPage(PageCategory::Installation); });
   connect(menu_->About, &QAction::triggered, this, [this] {
     about_->Refresh();
     about_->exec();
@@ -234,15 +235,9 @@ void MainWindow::WirePanel() {
   });
   connect(panel_, &ReportPanelWidget::categoryStepped, this, [this] { PlaySound(Sound::Tink); });
   connect(panel_, &ReportPanelWidget::goHovered, this, [this] { PlaySound(Sound::Tink); });
-  connect(runner_, &ReportRunner::statusChanged, this, [this](const QString& text) {
-    SetStatus(text);
-    status_->repaint();
-  });
+  connect(runner_, &ReportRunner::statusChanged, this, &MainWindow::SetStatus);
   connect(runner_, &ReportRunner::finished, this, &MainWindow::OnReportFinished);
-  connect(transfer_, &TransferRunner::statusChanged, this, [this](const QString& text) {
-    SetStatus(text);
-    status_->repaint();
-  });
+  connect(transfer_, &TransferRunner::statusChanged, this, &MainWindow::SetStatus);
   connect(reportPage_, &ReportPage::rowClicked, this, &MainWindow::OnRowClicked);
   connect(jobPage_, &JobPageWidget::copyRequested, this, &MainWindow::CopyTextToClipboard);
   connect(resourcePage_, &ResourcePageWidget::copyRequested, this,
@@ -250,7 +245,8 @@ void MainWindow::WirePanel() {
   connect(parameterPage_, &NameListPageWidget::copyRequested, this,
           &MainWindow::CopyTextToClipboard);
   connect(promptPage_, &NameListPageWidget::copyRequested, this, &MainWindow::CopyTextToClipboard);
-  connect(titlePage_, &TitlePage::installationRequested, this, &MainWindow::ShowInstallPage);
+  connect(titlePage_, &TitlePage::installationRequested, this,
+          [this] { ShowPage(PageCategory::Installation); });
   connect(installPage_, &InstallPage::scriptCopyRequested, this, &MainWindow::CopyInstallScript);
 }
 
@@ -266,7 +262,7 @@ void MainWindow::Start() {
   session_.Settings.ProgramDir = programDir_;
   session_.Audit.TakeTimeStamp();
   navigation_.ClearVisited();
-  navigation_.ShowWithoutSwitch(PageCategory::Inf);
+  navigation_.ShowWithoutSwitch(PageCategory::Title);
   // A missing or unreadable logo file leaves the built-in logo; start-up goes on.
   QPixmap logo;
   if (!logo.load(QString::fromLocal8Bit(programDir_ + "logo.bmp"))) logo = BuiltInLogo();
@@ -301,7 +297,6 @@ void MainWindow::RefreshCatalogue() {
 
 void MainWindow::ReloadCatalogue(const std::function<std::string()>& load) {
   SetStatus(QString::fromLatin1(kRefreshing));
-  status_->repaint();
   QString failure;
   std::string status;
   treeModel_->BeginRebuild();
@@ -317,9 +312,9 @@ void MainWindow::ReloadCatalogue(const std::function<std::string()>& load) {
   titleBar_->SetLastUpdate(ToQString(session_.Store.LastUpdate));
   parameterPage_->SetRows(session_.Store.ParameterList);
   promptPage_->SetRows(session_.Store.PromptList);
-  ShowTitlePage();
+  ShowPage(PageCategory::Title);
   panel_->SearchBox()->setFocus();
-  RunCheck();
+  checks_->Run();
   if (!failure.isEmpty()) {
     SetStatus(failure);
     showMessage_(failure);
@@ -329,29 +324,16 @@ void MainWindow::ReloadCatalogue(const std::function<std::string()>& load) {
 }
 
 QWidget* MainWindow::PageOf(PageCategory category) const {
-  switch (category) {
-    case PageCategory::Cpu:
-      return workstationPage_;
-    case PageCategory::Sch:
-      return schedulePage_;
-    case PageCategory::Job:
-      return jobPage_;
-    case PageCategory::Cal:
-      return calendarPage_;
-    case PageCategory::Par:
-      return parameterPage_;
-    case PageCategory::Pro:
-      return promptPage_;
-    case PageCategory::Res:
-      return resourcePage_;
-    case PageCategory::Rep:
-      return reportPage_;
-    case PageCategory::Inf:
-      return titlePage_;
-    case PageCategory::Ins:
-      return installPage_;
-  }
-  return titlePage_;
+  return pageOf_[static_cast<size_t>(category)];
+}
+
+void MainWindow::AddPage(PageCategory category, QWidget* page) {
+  page->setAutoFillBackground(true);
+  QPalette pal = page->palette();
+  pal.setColor(QPalette::Window, QColor(246, 247, 250));
+  page->setPalette(pal);
+  pages_->addWidget(page);
+  pageOf_[static_cast<size_t>(category)] = page;
 }
 
 void MainWindow::SwitchCategory(PageCategory category) {
@@ -369,20 +351,15 @@ void MainWindow::RequestCategory(PageCategory category) {
   SwitchCategory(category);
 }
 
-void MainWindow::ShowTitlePage() {
-  navigation_.ShowWithoutSwitch(PageCategory::Inf);
-  pages_->setCurrentWidget(titlePage_);
-}
-
-void MainWindow::ShowInstallPage() {
-  navigation_.ShowWithoutSwitch(PageCategory::Ins);
-  pages_->setCurrentWidget(installPage_);
+void MainWindow::ShowPage(PageCategory category) {
+  navigation_.ShowWithoutSwitch(category);
+  pages_->setCurrentWidget(PageOf(category));
 }
 
 void MainWindow::ShowReportPage() {
   reportPage_->ScrollToStart();
-  navigation_.MarkVisited(PageCategory::Rep);
-  SwitchCategory(PageCategory::Rep);
+  navigation_.MarkVisited(PageCategory::Report);
+  SwitchCategory(PageCategory::Report);
 }
 
 void MainWindow::OnNodeSelected(const NodeInfo& node) {
@@ -465,16 +442,33 @@ void MainWindow::PlaySound(Sound sound) {
   if (session_.Settings.SoundsOn) sounds_->Start(sound);
 }
 
-void MainWindow::SetStatus(const QString& text) { status_->setText(text); }
+void MainWindow::SetStatus(const QString& text) {
+  status_->setText(text);
+  status_->repaint();
+}
+
+void MainWindow::AddStatusWidget(QWidget* widget) { statusBar()->addPermanentWidget(widget); }
+
+void MainWindow::AddMenuEntry(MenuPlace place, QAction* action) {
+  switch (place) {
+    case MenuPlace::TreeDatabase:
+      tree_->AddDatabaseEntry(action);
+      return;
+    case MenuPlace::TreeScheduleNode:
+      tree_->KindMenu(ObjectKind::Schedule)->addAction(action);
+      return;
+    case MenuPlace::FileCommands:
+    case MenuPlace::ReportsEnd:
+      menu_->AddEntry(place, action);
+      return;
+  }
+}
 
 QString MainWindow::StatusText() const { return status_->text(); }
 
 void MainWindow::WireOutput() {
-  const auto status = [this](const QString& text) {
-    SetStatus(text);
-    status_->repaint();
-  };
-  const OutputContext context{session_, this, *desktop_, status, showMessage_};
+  const OutputContext context{session_, this, *desktop_,
+                              [this](const QString& text) { SetStatus(text); }, showMessage_};
   exports_ = std::make_unique<ExportCommands>(context);
   printing_ = std::make_unique<PrintCommands>(context, *reportPage_->List(), *schedulePage_);
   resultMenu_ = new ResultListMenu(session_.Results, *resultModel_, *reportPage_->List(), this);
@@ -497,59 +491,17 @@ void MainWindow::WireOutput() {
   connect(menu_->Settings, &QAction::triggered, this, &MainWindow::OpenSettings);
 }
 
-void MainWindow::WireChanges() {
-  ChangesCommands::Hooks hooks;
-  hooks.SetStatus = [this](const QString& text) {
-    SetStatus(text);
-    status_->repaint();
-  };
-  hooks.ShowPage = [this] {
-    // Like the title page, the Changes page has no category button of its own.
-    navigation_.ShowWithoutSwitch(PageCategory::Inf);
-    pages_->setCurrentWidget(changesPage_);
-  };
-  hooks.ShowError = showMessage_;
-  changes_ = new ChangesCommands(session_, *changesPage_, *desktop_, this, std::move(hooks));
-  // In the File menu, after "Run FTP Batch Update".
-  QMenu* file = menuBar()->actions().first()->menu();
-  const QList<QAction*> entries = file->actions();
-  const qsizetype at = entries.indexOf(menu_->FtpUpdate) + 1;
-  file->insertActions(at < entries.size() ? entries[at] : nullptr,
-                      {changes_->CompareWithPrevious, changes_->CompareWithFolder});
-  connect(changes_->CompareWithPrevious, &QAction::triggered, this, [this] {
-    if (!Busy()) changes_->ComparePrevious();
-  });
-  connect(changes_->CompareWithFolder, &QAction::triggered, this, [this] {
-    if (!Busy()) changes_->CompareFolder();
-  });
-  connect(changesPage_, &ChangesPage::objectOpened, this, &MainWindow::OpenObject);
-}
-
-void MainWindow::OpenObject(ObjectKind kind, const std::string& key) {
-  NodeInfo node;
-  std::vector<std::vector<std::string>> paths;
-  const size_t hash = key.find('#');
-  if (kind == ObjectKind::Schedule || kind == ObjectKind::Job) {
-    if (hash == std::string::npos) return;
-    const bool job = kind == ObjectKind::Job;
-    node = NodeInfo{2, key.substr(hash + 1), key.substr(0, hash),
-                    job ? kHeadingJobs : kHeadingSchedules};
-    for (const char* heading : job ? std::array{kHeadingJobs, kHeadingJobsInvalid}
-                                   : std::array{kHeadingSchedules, kHeadingSchedulesInvalid}) {
-      paths.push_back({heading, node.ParentCaption, node.Caption});
-    }
-  } else {
-    node = NodeInfo{1, key, KindHeading(kind), ""};
-    paths.push_back({node.ParentCaption, key});
-  }
-  for (const auto& path : paths) {
+bool MainWindow::OpenObject(ObjectKind kind, const std::string& key) {
+  for (const std::vector<std::string>& path : TreePathsOf(kind, key)) {
     const QModelIndex index = treeModel_->FindPath(path);
     if (!index.isValid()) continue;
+    // Selected anew, so that its page is shown again.
     if (tree_->currentIndex() == index) tree_->setCurrentIndex({});
     tree_->setCurrentIndex(index);
-    return;
+    tree_->scrollTo(index);
+    return true;
   }
-  OnNodeSelected(node);
+  return false;
 }
 
 void MainWindow::OpenSettings() {

@@ -3,15 +3,15 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QStackedWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "core/catalogue/object_kind.h"
-#include "core/check/finding.h"
 #include "core/settings/settings_store.h"
 #include "gui/catalogue/catalogue_model.h"
 #include "gui/category_navigation.h"
+#include "gui/desktop_host.h"
 #include "gui/resources/sounds.h"
 #include "gui/session.h"
 
@@ -20,14 +20,12 @@ namespace vdbq::gui {
 class AboutBox;
 class CalendarPageWidget;
 class CatalogueTree;
-class ChangesCommands;
-class ChangesPage;
 class CategoryBar;
-class ClickLabel;
+class ChangesCommands;
+class CheckCommands;
 class Desktop;
 class ExportCommands;
 class GraphCommands;
-class FindingsPage;
 class InstallPage;
 class JobPageWidget;
 class MainMenu;
@@ -62,9 +60,10 @@ struct MainWindowEnvironment {
   Desktop* Dialogs = nullptr;
 };
 
-// TForm1: the title bar, the catalogue tree, the page area with its category buttons, the
-// report panel and the status bar, and the commands that tie them together.
-class MainWindow : public QMainWindow {
+// The main window (TForm1): the title bar, the catalogue tree, the page area with its category
+// buttons, the report panel and the status bar, and the commands that tie them together. The
+// graph, changes and check features join it as DesktopHost.
+class MainWindow : public QMainWindow, public DesktopHost {
   Q_OBJECT
  public:
   explicit MainWindow(MainWindowEnvironment environment = {});
@@ -74,31 +73,32 @@ class MainWindow : public QMainWindow {
   // the first show starts it.
   void Start();
   bool Started() const { return started_; }
-  // A report or a transfer runs: the extracts are not to be read anew or replaced.
-  bool Busy() const;
+  bool Busy() const override;
 
   void RefreshCatalogue();
   // The switch the tree and the reports use.
   void SwitchCategory(PageCategory category);
   // The category buttons and the Pages menu: only to a category shown before.
   void RequestCategory(PageCategory category);
-  void ShowTitlePage();
-  void ShowInstallPage();
   void ShowReportPage();
-  // The database check (check/main_window_check.cpp).
-  void RunCheck();
-  void ShowFindingsPage();
-  void OpenFinding(const vdbq::Finding& finding);
-  void ExportFindings();
-  FindingsPage* Findings() const { return findingsPage_; }
-  ClickLabel* CheckTotals() const { return checkTotals_; }
   // CopyTextToClipboard: the text to the clipboard, with a sound and a status text.
   void CopyTextToClipboard(const std::string& text);
   void PlaySound(Sound sound);
-  void SetStatus(const QString& text);
+
+  // What the features reach.
+  const Session& State() const override { return session_; }
+  QWidget* Window() override { return this; }
+  Desktop& Dialogs() const override { return *desktop_; }
+  void SetStatus(const QString& text) override;
+  void ShowMessage(const QString& text) override { showMessage_(text); }
+  void AddMenuEntry(MenuPlace place, QAction* action) override;
+  void AddStatusWidget(QWidget* widget) override;
+  void AddPage(PageCategory category, QWidget* page) override;
+  // "Title", "Installation Instructions" and the pages without a button.
+  void ShowPage(PageCategory category) override;
+  bool OpenObject(ObjectKind kind, const std::string& key) override;
 
   QString StatusText() const;
-  const Session& State() const { return session_; }
   const CategoryNavigation& Navigation() const { return navigation_; }
   QWidget* CurrentPage() const { return pages_->currentWidget(); }
   QWidget* PageOf(PageCategory category) const;
@@ -119,10 +119,9 @@ class MainWindow : public QMainWindow {
   ResultListMenu* ResultMenu() const { return resultMenu_; }
   SettingsDialog* SettingsForm() const { return settingsDialog_; }
   PrintCommands& Printing() const { return *printing_; }
-  ChangesPage* Changes() const { return changesPage_; }
-  ChangesCommands* Comparing() const { return changes_; }
-  Desktop& Dialogs() const { return *desktop_; }
   GraphCommands* Graphs() const { return graphs_; }
+  ChangesCommands* Comparing() const { return changes_; }
+  CheckCommands* Checks() const { return checks_; }
 
  signals:
   void started();
@@ -147,10 +146,6 @@ class MainWindow : public QMainWindow {
   void OpenSettings();
   void ChooseTreeColour(bool text);
   void ApplyTreeColours();
-  void WireChanges();
-  // Shows an object of the loaded database on its page, selecting its tree node when found.
-  void OpenObject(ObjectKind kind, const std::string& key);
-  void WireCheck();
 
   Session session_;
   std::string programDir_;
@@ -169,6 +164,7 @@ class MainWindow : public QMainWindow {
   CatalogueTree* tree_ = nullptr;
   CategoryBar* buttons_ = nullptr;
   QStackedWidget* pages_ = nullptr;
+  std::array<QWidget*, kPageCategories> pageOf_{};
   WorkstationPageWidget* workstationPage_ = nullptr;
   SchedulePageWidget* schedulePage_ = nullptr;
   JobPageWidget* jobPage_ = nullptr;
@@ -189,12 +185,10 @@ class MainWindow : public QMainWindow {
   ResultListMenu* resultMenu_ = nullptr;
   std::unique_ptr<ExportCommands> exports_;
   std::unique_ptr<PrintCommands> printing_;
-  GraphCommands* graphs_ = nullptr;
   QLabel* status_ = nullptr;
-  ChangesPage* changesPage_ = nullptr;
+  GraphCommands* graphs_ = nullptr;
   ChangesCommands* changes_ = nullptr;
-  FindingsPage* findingsPage_ = nullptr;
-  ClickLabel* checkTotals_ = nullptr;
+  CheckCommands* checks_ = nullptr;
 };
 
 }  // namespace vdbq::gui

@@ -23,9 +23,10 @@
 #include "gui/catalogue/catalogue_tree.h"
 #include "gui/changes/changes_commands.h"
 #include "gui/changes/changes_page.h"
-#include "gui/main_window.h"
+#include "gui/check/check_commands.h"
 #include "gui/graph/graph_commands.h"
 #include "gui/graph/graph_page.h"
+#include "gui/main_window.h"
 #include "gui/report/report_runner.h"
 #include "gui/resources/sounds.h"
 #include "platform/qsettings_store.h"
@@ -130,7 +131,7 @@ bool PrepareChanges(ShotWindow& fixture) {
   if (!window.Comparing()->CompareWith(VARNOLTDBQ_SAMPLE_DB_DIR "/")) {
     return false;
   }
-  QTreeWidget* tree = window.Changes()->Tree();
+  QTreeWidget* tree = window.Comparing()->Page()->Tree();
   const QList<QTreeWidgetItem*> found =
       tree->findItems(QStringLiteral("HFBKP01#BACKUP_WEEKLY"), Qt::MatchRecursive);
   if (found.isEmpty()) return false;
@@ -165,12 +166,12 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
   }
   if (scenario == QLatin1String("about")) return true;
   if (scenario == QLatin1String("findings")) {
-    window.ShowFindingsPage();
+    window.Checks()->ShowPage();
     return true;
   }
   if (scenario == QLatin1String("changes")) return PrepareChanges(fixture);
   if (scenario == QLatin1String("install")) {
-    window.ShowInstallPage();
+    window.ShowPage(vdbq::gui::PageCategory::Installation);
     return true;
   }
   if (scenario.startsWith(QLatin1String("report:"))) return RunReportScenario(fixture, scenario);
@@ -238,7 +239,7 @@ int main(int argc, char** argv) {
     }
     QTest::qWait(300);
     if (scenario == QLatin1String("about")) {
-      auto* about = window.findChild<QDialog*>(QStringLiteral("TForm2"));
+      auto* about = window.findChild<QDialog*>(QStringLiteral("aboutBox"));
       about->show();
       QTest::qWait(200);
       about->grab().save(out + QLatin1Char('/') + file);

@@ -4,14 +4,11 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
-#include "core/settings/settings.h"
-
 namespace vdbq::gui {
 namespace {
 
 QColor FromSetting(int value) {
-  const ColourChannels channels = ChannelsOfColourSetting(value);
-  return QColor(channels.Red, channels.Green, channels.Blue);
+  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
 // Draws the selected node on the selected-node background in the selected-node text colour,
@@ -39,12 +36,12 @@ class NodeDelegate : public QStyledItemDelegate {
   }
 };
 
-struct KindMenu {
+struct KindMenuEntry {
   const char* Title;
   ObjectKind Kind;
 };
 
-constexpr KindMenu kKindMenus[] = {
+constexpr KindMenuEntry kKindMenus[] = {
     {"Workstation", ObjectKind::Workstation},
     {"Schedule", ObjectKind::Schedule},
     {"Job", ObjectKind::Job},
@@ -99,10 +96,8 @@ void CatalogueTree::BuildMenu() {
     reports->addAction(QString::fromLatin1(entry.Caption), this,
                        [this, entry] { emit presetChosen(entry, std::nullopt); });
   }
-  // The whole database's check belongs to the headings, not to one object.
-  check_ = menu_.addAction(QStringLiteral("Check Database"), this, &CatalogueTree::checkRequested);
   separator_ = menu_.addSeparator();
-  for (const KindMenu& k : kKindMenus) {
+  for (const KindMenuEntry& k : kKindMenus) {
     QMenu* sub = menu_.addMenu(QString::fromLatin1(k.Title));
     for (const PresetEntry& entry : PresetsForKind(k.Kind)) {
       sub->addAction(QString::fromLatin1(entry.Caption), this, [this, entry] {
@@ -121,8 +116,21 @@ void CatalogueTree::EnableForSelection() {
   const NodeInfo node = SelectedNode();
   const ObjectKind kind = KindOfNode(node.Level, node.ParentCaption, node.GrandparentCaption);
   separator_->setEnabled(false);
-  check_->setVisible(node.Level <= 0);
+  // What concerns the whole database belongs to the headings, not to one object.
+  for (QAction* entry : databaseEntries_) entry->setVisible(node.Level <= 0);
   for (auto& [menuKind, sub] : kindMenus_) sub->setEnabled(menuKind == kind);
+}
+
+void CatalogueTree::AddDatabaseEntry(QAction* action) {
+  menu_.insertAction(separator_, action);
+  databaseEntries_.push_back(action);
+}
+
+QMenu* CatalogueTree::KindMenu(ObjectKind kind) const {
+  for (const auto& [menuKind, sub] : kindMenus_) {
+    if (menuKind == kind) return sub;
+  }
+  return nullptr;
 }
 
 QMenu* CatalogueTree::PopupMenu() {

@@ -23,12 +23,14 @@ class CatalogueTree : public QTreeView {
   NodeInfo SelectedNode() const;
   // The pop-up menu as it opens for the current selection.
   QMenu* PopupMenu();
+  // A feature's entry for the whole database, after "Reports"; shown on headings only.
+  void AddDatabaseEntry(QAction* action);
+  // The pop-up's sub-menu for nodes of a kind, enabled for those nodes only.
+  QMenu* KindMenu(ObjectKind kind) const;
 
  signals:
   void nodeSelected(const vdbq::gui::NodeInfo& node);
   void presetChosen(const vdbq::PresetEntry& entry, const std::optional<std::string>& search);
-  // "Check Database" from the menu of a heading.
-  void checkRequested();
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -41,7 +43,7 @@ class CatalogueTree : public QTreeView {
   CatalogueModel& model_;
   QMenu menu_;
   QAction* separator_ = nullptr;
-  QAction* check_ = nullptr;
+  std::vector<QAction*> databaseEntries_;
   std::vector<std::pair<ObjectKind, QMenu*>> kindMenus_;
 };
 

@@ -4,15 +4,15 @@ namespace vdbq::gui {
 namespace {
 
 std::optional<PageCategory> CategoryOfHeading(const std::string& caption) {
-  if (caption == kHeadingWorkstations) return PageCategory::Cpu;
+  if (caption == kHeadingWorkstations) return PageCategory::Workstations;
   if (caption == kHeadingSchedules || caption == kHeadingSchedulesInvalid) {
-    return PageCategory::Sch;
+    return PageCategory::Schedules;
   }
-  if (caption == kHeadingJobs || caption == kHeadingJobsInvalid) return PageCategory::Job;
-  if (caption == kHeadingCalendars) return PageCategory::Cal;
-  if (caption == kHeadingParameters) return PageCategory::Par;
-  if (caption == kHeadingPrompts) return PageCategory::Pro;
-  if (caption == kHeadingResources) return PageCategory::Res;
+  if (caption == kHeadingJobs || caption == kHeadingJobsInvalid) return PageCategory::Jobs;
+  if (caption == kHeadingCalendars) return PageCategory::Calendars;
+  if (caption == kHeadingParameters) return PageCategory::Parameters;
+  if (caption == kHeadingPrompts) return PageCategory::Prompts;
+  if (caption == kHeadingResources) return PageCategory::Resources;
   return std::nullopt;
 }
 
@@ -21,23 +21,33 @@ std::optional<PageCategory> CategoryOfHeading(const std::string& caption) {
 std::optional<PageCategory> CategoryOfKind(ObjectKind kind) {
   switch (kind) {
     case ObjectKind::Workstation:
-      return PageCategory::Cpu;
+      return PageCategory::Workstations;
     case ObjectKind::Schedule:
-      return PageCategory::Sch;
+      return PageCategory::Schedules;
     case ObjectKind::Job:
-      return PageCategory::Job;
+      return PageCategory::Jobs;
     case ObjectKind::Calendar:
-      return PageCategory::Cal;
+      return PageCategory::Calendars;
     case ObjectKind::Parameter:
-      return PageCategory::Par;
+      return PageCategory::Parameters;
     case ObjectKind::Prompt:
-      return PageCategory::Pro;
+      return PageCategory::Prompts;
     case ObjectKind::Resource:
-      return PageCategory::Res;
+      return PageCategory::Resources;
     case ObjectKind::None:
       break;
   }
   return std::nullopt;
+}
+
+std::vector<std::vector<std::string>> TreePathsOf(ObjectKind kind, const std::string& key) {
+  if (kind != ObjectKind::Schedule && kind != ObjectKind::Job) return {{KindHeading(kind), key}};
+  const size_t hash = key.find('#');
+  if (hash == std::string::npos) return {};
+  const std::string cpu = key.substr(0, hash);
+  const std::string name = key.substr(hash + 1);
+  if (kind == ObjectKind::Job) return {{kHeadingJobs, cpu, name}, {kHeadingJobsInvalid, cpu, name}};
+  return {{kHeadingSchedules, cpu, name}, {kHeadingSchedulesInvalid, cpu, name}};
 }
 
 NodeRoute RouteOf(const NodeInfo& node) {

@@ -9,92 +9,95 @@
 #include "core/output/save_dialog.h"
 #include "core/transfer/extract_history.h"
 #include "gui/changes/changes_page.h"
+#include "gui/desktop_host.h"
 #include "gui/output/desktop.h"
 #include "gui/text_convert.h"
 
 namespace vdbq::gui {
 
-ChangesCommands::ChangesCommands(Session& session, ChangesPage& page, Desktop& desktop,
-                                 QWidget* window, Hooks hooks)
-    : QObject(window),
-      session_(session),
-      page_(page),
-      desktop_(desktop),
-      window_(window),
-      hooks_(std::move(hooks)) {
+ChangesCommands::ChangesCommands(DesktopHost& host, QObject* parent)
+    : QObject(parent), host_(host) {
+  page_ = new ChangesPage(host_.Window());
+  host_.AddPage(PageCategory::Changes, page_);
   CompareWithPrevious = new QAction(QStringLiteral("Compare With Previous Extracts"), this);
   CompareWithFolder = new QAction(QStringLiteral("Compare With Folder..."), this);
-  if (!hooks_.PickFolder) {
-    hooks_.PickFolder = [this]() -> std::optional<QString> {
-      const QString dir =
-          QFileDialog::getExistingDirectory(window_, QStringLiteral("Compare With Folder..."),
-                                            QString::fromStdString(session_.Settings.DatabaseDir));
-      if (dir.isEmpty()) return std::nullopt;
-      return dir;
-    };
-  }
-  connect(&page_, &ChangesPage::exportRequested, this, &ChangesCommands::ExportCsv);
+  host_.AddMenuEntry(MenuPlace::FileCommands, CompareWithPrevious);
+  host_.AddMenuEntry(MenuPlace::FileCommands, CompareWithFolder);
+  connect(CompareWithPrevious, &QAction::triggered, this, [this] {
+    if (!host_.Busy()) ComparePrevious();
+  });
+  connect(CompareWithFolder, &QAction::triggered, this, [this] {
+    if (!host_.Busy()) CompareFolder();
+  });
+  connect(page_, &ChangesPage::objectOpened, this,
+          [this](ObjectKind kind, const std::string& key) { host_.OpenObject(kind, key); });
+  connect(page_, &ChangesPage::exportRequested, this, &ChangesCommands::ExportCsv);
+}
+
+void ChangesCommands::Refuse(const QString& reason) {
+  host_.SetStatus(reason);
+  host_.ShowMessage(reason);
 }
 
 bool ChangesCommands::CompareWith(const std::string& oldDir) {
-  const std::string& newDir = session_.Settings.DatabaseDir;
+  const std::string& newDir = host_.State().Settings.DatabaseDir;
   DatabaseDiff diff;
   try {
     diff = DiffDatabases(oldDir, newDir);
   } catch (const DiffLoadError& error) {
-    const QString text = ToQString(error.what());
-    hooks_.SetStatus(text);
-    hooks_.ShowError(text);
+    Refuse(ToQString(error.what()));
     return false;
   }
   const QString status = ToQString(ChangesStatusText(diff));
-  page_.ShowDiff(std::move(diff), QDir::toNativeSeparators(QString::fromStdString(oldDir)),
-                 QDir::toNativeSeparators(QString::fromStdString(newDir)));
-  hooks_.ShowPage();
-  hooks_.SetStatus(status);
+  page_->ShowDiff(std::move(diff), QDir::toNativeSeparators(QString::fromStdString(oldDir)),
+                  QDir::toNativeSeparators(QString::fromStdString(newDir)));
+  host_.ShowPage(PageCategory::Changes);
+  host_.SetStatus(status);
   return true;
 }
 
 bool ChangesCommands::ComparePrevious() {
-  const std::string previous = NewestExtractSet(session_.Settings.DatabaseDir);
+  const std::string& databaseDir = host_.State().Settings.DatabaseDir;
+  const std::string previous = NewestExtractSet(databaseDir);
   if (previous.empty()) {
-    const QString text =
-        QStringLiteral("No Previous Extracts Kept In %1")
-            .arg(QString::fromStdString(session_.Settings.DatabaseDir + kHistoryDirName));
-    hooks_.SetStatus(text);
-    hooks_.ShowError(text);
+    Refuse(QStringLiteral("No Previous Extracts Kept In %1")
+               .arg(QString::fromStdString(databaseDir + kHistoryDirName)));
     return false;
   }
   return CompareWith(previous);
 }
 
 bool ChangesCommands::CompareFolder() {
-  const std::optional<QString> folder = hooks_.PickFolder();
-  if (!folder) return false;
-  std::string dir = QDir(*folder).absolutePath().toStdString();
+  const QString folder =
+      QFileDialog::getExistingDirectory(host_.Window(), QStringLiteral("Compare With Folder..."),
+                                        QString::fromStdString(host_.State().Settings.DatabaseDir));
+  if (folder.isEmpty()) return false;
+  std::string dir = QDir(folder).absolutePath().toStdString();
   if (dir.empty() || dir.back() != '/') dir += '/';
   return CompareWith(dir);
 }
 
 void ChangesCommands::ExportCsv() {
-  const QString saves = QString::fromStdString(session_.Settings.SavesDir);
+  QWidget* window = host_.Window();
+  Desktop& desktop = host_.Dialogs();
+  const QString saves = QString::fromStdString(host_.State().Settings.SavesDir);
   if (!saves.isEmpty() && !QFileInfo(saves).isDir()) QDir().mkdir(saves);
   const std::optional<QString> name =
-      desktop_.AskSaveFileName(window_, QString::fromLatin1(kCsvSaveDialog.Title), saves,
-                               QString::fromLatin1(kCsvSaveDialog.Filter));
+      desktop.AskSaveFileName(window, QString::fromLatin1(kCsvSaveDialog.Title), saves,
+                              QString::fromLatin1(kCsvSaveDialog.Filter));
   if (!name) return;
   if (QFileInfo::exists(*name) &&
-      !desktop_.AskYesNo(window_, ToQString(OverwriteQuestion(name->toStdString())))) {
+      !desktop.AskYesNo(window, ToQString(OverwriteQuestion(name->toStdString())))) {
     return;
   }
-  const std::string bytes = ChangesCsvText(page_.Diff());
+  const std::string bytes = ChangesCsvText(page_->Diff());
   QFile file(*name);
   const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                        file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
                            static_cast<qint64>(bytes.size()) &&
                        file.flush();
   if (!written) {
-    hooks_.ShowError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(*name)));
+    host_.ShowMessage(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(*name)));
   }
 }
 

@@ -2,36 +2,20 @@
 
 #include <QAction>
 #include <QObject>
-#include <QString>
-#include <functional>
-#include <optional>
 #include <string>
-
-#include "gui/session.h"
-
-class QWidget;
 
 namespace vdbq::gui {
 
 class ChangesPage;
-class Desktop;
+class DesktopHost;
 
 // "Compare With Previous Extracts" (the newest kept set against the database in use),
-// "Compare With Folder..." (any folder holding the seven extracts) and the Changes page's CSV
-// export.
+// "Compare With Folder..." (any folder holding the seven extracts) in the File menu, the
+// Changes page, and its CSV export.
 class ChangesCommands : public QObject {
   Q_OBJECT
  public:
-  struct Hooks {
-    std::function<void(const QString&)> SetStatus;
-    std::function<void()> ShowPage;
-    std::function<void(const QString&)> ShowError;
-    // The folder the user chose; nothing when the dialog was cancelled. Empty: a folder dialog.
-    std::function<std::optional<QString>()> PickFolder;
-  };
-
-  ChangesCommands(Session& session, ChangesPage& page, Desktop& desktop, QWidget* window,
-                  Hooks hooks);
+  ChangesCommands(DesktopHost& host, QObject* parent);
 
   QAction* CompareWithPrevious;
   QAction* CompareWithFolder;
@@ -43,12 +27,14 @@ class ChangesCommands : public QObject {
   bool CompareFolder();
   void ExportCsv();
 
+  ChangesPage* Page() const { return page_; }
+
  private:
-  Session& session_;
-  ChangesPage& page_;
-  Desktop& desktop_;
-  QWidget* window_;
-  Hooks hooks_;
+  // The status line and a message both say why nothing was compared.
+  void Refuse(const QString& reason);
+
+  DesktopHost& host_;
+  ChangesPage* page_;
 };
 
 }  // namespace vdbq::gui

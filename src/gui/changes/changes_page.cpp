@@ -64,18 +64,18 @@ void ColourLines(ColourMemo& memo, const std::vector<const ChangeColours*>& colo
 }  // namespace
 
 ChangesPage::ChangesPage(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("TabChanges"));
-  auto* header = new PageHeader(PageCategory::Inf, this);
+  setObjectName(QStringLiteral("changesPage"));
+  auto* header = new PageHeader(PageCategory::Changes, this);
   title_ = header->Title();
   title_->setText(QStringLiteral("Changes"));
   subtitle_ = header->Subtitle();
   export_ = new QPushButton(QStringLiteral("Export To CSV File..."), this);
-  export_->setObjectName(QStringLiteral("ButChangesCsv"));
+  export_->setObjectName(QStringLiteral("changesExport"));
   export_->setCursor(Qt::PointingHandCursor);
   header->AddRight(export_);
 
   tree_ = new QTreeWidget(this);
-  tree_->setObjectName(QStringLiteral("TvChanges"));
+  tree_->setObjectName(QStringLiteral("changesView"));
   tree_->setHeaderLabels({QStringLiteral("Object"), QStringLiteral("Change")});
   tree_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   tree_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -83,7 +83,7 @@ ChangesPage::ChangesPage(QWidget* parent) : QWidget(parent) {
   tree_->setUniformRowHeights(true);
 
   view_ = new ColourMemo(this);
-  view_->setObjectName(QStringLiteral("MemoChanges"));
+  view_->setObjectName(QStringLiteral("changesDiffView"));
   QFont fixed(QStringLiteral("Monospace"));
   fixed.setStyleHint(QFont::TypeWriter);
   view_->setFont(fixed);

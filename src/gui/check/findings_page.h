@@ -2,11 +2,12 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <vector>
 
 #include "core/check/finding.h"
+#include "gui/check/findings_model.h"
 
 namespace vdbq::gui {
 
@@ -18,11 +19,10 @@ class FindingsPage : public QWidget {
   explicit FindingsPage(QWidget* parent = nullptr);
 
   void SetFindings(std::vector<Finding> findings);
-  const std::vector<Finding>& Findings() const { return findings_; }
-  // The finding an item of the tree shows; nullptr for a rule's group.
-  const Finding* FindingOf(const QTreeWidgetItem* item) const;
+  const std::vector<Finding>& Findings() const { return model_->Findings(); }
 
-  QTreeWidget* Tree() const { return tree_; }
+  FindingsModel* Model() const { return model_; }
+  QTreeView* View() const { return view_; }
   QPushButton* ExportButton() const { return export_; }
   QLabel* Totals() const { return totals_; }
 
@@ -31,9 +31,9 @@ class FindingsPage : public QWidget {
   void exportRequested();
 
  private:
-  std::vector<Finding> findings_;
+  FindingsModel* model_;
   QLabel* totals_;
-  QTreeWidget* tree_;
+  QTreeView* view_;
   QPushButton* export_;
 };
 

@@ -4,15 +4,11 @@
 #include <QMenu>
 #include <QTableView>
 
-#include "core/catalogue/catalogue.h"
 #include "core/graph/job_graph.h"
 #include "core/graph/schedule_graph.h"
-#include "core/reports/report_presets.h"
-#include "gui/catalogue/catalogue_tree.h"
+#include "gui/desktop_host.h"
 #include "gui/graph/graph_page.h"
-#include "gui/main_window.h"
 #include "gui/pages/schedule_page_widget.h"
-#include "gui/report/report_page.h"
 #include "gui/text_convert.h"
 
 namespace vdbq::gui {
@@ -23,23 +19,23 @@ constexpr int kDependencyPathReport = 5;
 
 }  // namespace
 
-GraphCommands::GraphCommands(MainWindow& window) : QObject(&window), window_(window) {
+GraphCommands::GraphCommands(DesktopHost& host, SchedulePageWidget& schedulePage,
+                             QTableView& resultList, QObject* parent)
+    : QObject(parent), host_(host), resultList_(resultList) {
   AddTreeEntries();
   AddResultListEntries();
-  connect(window_.SchedulePage()->GraphButton(), &QToolButton::clicked, this, [this] {
-    const Session& s = window_.State();
-    if (!s.SelectedCpu.empty()) ShowDependencyGraph(s.SelectedCpu + "#" + s.SelectedName);
-  });
+  connect(schedulePage.GraphButton(), &QToolButton::clicked, this,
+          [this] { ShowDependencyGraph(SelectedScheduleKey()); });
 }
 
 GraphPage& GraphCommands::Page() {
   if (page_ == nullptr) {
     page_ = new GraphPage(
         [this] {
-          const Session& s = window_.State();
+          const Session& s = host_.State();
           return ScheduleGraphOf(s.Store, s.Catalogue);
         },
-        window_.Dialogs(), &window_);
+        host_.Dialogs(), host_.Window());
     page_->setWindowFlag(Qt::Window);
     connect(page_, &GraphPage::scheduleOpenRequested, this, &GraphCommands::OpenSchedulePage);
   }
@@ -56,11 +52,11 @@ void GraphCommands::ShowDependencyGraph(const std::string& key) {
 }
 
 void GraphCommands::ShowJobGraph(const std::string& key) {
-  const Session& s = window_.State();
+  const Session& s = host_.State();
   const std::shared_ptr<const ScheduleGraph> graph = ScheduleGraphOf(s.Store, s.Catalogue);
   const int node = graph->Find(key);
   if (node < 0 || !graph->Defined(node)) {
-    window_.SetStatus(QStringLiteral("Schedule not found: ") + ToQString(key));
+    host_.SetStatus(QStringLiteral("Schedule not found: ") + ToQString(key));
     return;
   }
   GraphPage& page = Page();
@@ -71,53 +67,44 @@ void GraphCommands::ShowJobGraph(const std::string& key) {
 }
 
 void GraphCommands::OpenSchedulePage(const std::string& key) {
-  const size_t hash = key.find('#');
-  QModelIndex index;
-  for (const char* heading : {kHeadingSchedules, kHeadingSchedulesInvalid}) {
-    if (!index.isValid()) {
-      index = window_.TreeModel()->FindPath({heading, key.substr(0, hash), key.substr(hash + 1)});
-    }
-  }
-  if (!index.isValid()) {
-    window_.SetStatus(QStringLiteral("Schedule not found: ") + ToQString(key));
+  if (!host_.OpenObject(ObjectKind::Schedule, key)) {
+    host_.SetStatus(QStringLiteral("Schedule not found: ") + ToQString(key));
     return;
   }
-  window_.Tree()->setCurrentIndex(index);
-  window_.raise();
-  window_.activateWindow();
+  host_.Window()->raise();
+  host_.Window()->activateWindow();
 }
 
 std::string GraphCommands::SelectedScheduleKey() const {
-  const NodeInfo node = window_.Tree()->SelectedNode();
-  if (KindOfNode(node.Level, node.ParentCaption, node.GrandparentCaption) != ObjectKind::Schedule) {
-    return {};
-  }
-  return node.ParentCaption + "#" + node.Caption;
+  const Session& s = host_.State();
+  return s.SelectedCpu.empty() ? std::string() : s.SelectedCpu + "#" + s.SelectedName;
 }
 
 void GraphCommands::AddTreeEntries() {
   // The entries join the tree menu's Schedule sub-menu, which is enabled for schedule nodes only.
-  for (QAction* action : window_.Tree()->PopupMenu()->actions()) {
-    if (action->menu() == nullptr || action->text() != QStringLiteral("Schedule")) continue;
-    QMenu* menu = action->menu();
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("Show Dependency Graph"), this,
-                    [this] { ShowDependencyGraph(SelectedScheduleKey()); });
-    menu->addAction(QStringLiteral("Show Job Graph"), this, [this] {
-      const std::string key = SelectedScheduleKey();
-      if (!key.empty()) ShowJobGraph(key);
-    });
+  auto* separator = new QAction(this);
+  separator->setSeparator(true);
+  auto* dependencies = new QAction(QStringLiteral("Show Dependency Graph"), this);
+  auto* jobs = new QAction(QStringLiteral("Show Job Graph"), this);
+  for (QAction* entry : {separator, dependencies, jobs}) {
+    host_.AddMenuEntry(MenuPlace::TreeScheduleNode, entry);
   }
+  connect(dependencies, &QAction::triggered, this,
+          [this] { ShowDependencyGraph(SelectedScheduleKey()); });
+  connect(jobs, &QAction::triggered, this, [this] {
+    const std::string key = SelectedScheduleKey();
+    if (!key.empty()) ShowJobGraph(key);
+  });
 }
 
 std::string GraphCommands::ResultScheduleKey(bool jobs) const {
-  const ResultList& results = window_.State().Results;
+  const ResultList& results = host_.State().Results;
   if (jobs) {
     if (results.ReportNumber != kScheduleDetailReport) return {};
     return results.Header.Workstation + "#" + results.Header.ScheduleName;
   }
   if (results.ReportNumber != kDependencyPathReport) return {};
-  const int row = window_.ReportView()->List()->currentIndex().row();
+  const int row = resultList_.currentIndex().row();
   if (row < 0 || static_cast<size_t>(row) >= results.Rows.size()) return {};
   const ResultRow& line = results.Rows[static_cast<size_t>(row)];
   // Path rows carry a sequence number; the heading row and the blank rows between do not.
@@ -129,9 +116,9 @@ std::string GraphCommands::ResultScheduleKey(bool jobs) const {
 void GraphCommands::AddResultListEntries() {
   // The result list's own pop-up menu stays as it is: a double click on a path row or on a
   // schedule detail report opens the graph, and so do two keys.
-  QTableView* list = window_.ReportView()->List();
+  QTableView* list = &resultList_;
   connect(list, &QTableView::doubleClicked, this, [this] {
-    const ResultList& results = window_.State().Results;
+    const ResultList& results = host_.State().Results;
     if (results.ReportNumber == kDependencyPathReport) {
       ShowDependencyGraph(ResultScheduleKey(false));
     } else if (results.ReportNumber == kScheduleDetailReport) {

@@ -3,10 +3,13 @@
 #include <QObject>
 #include <string>
 
+class QTableView;
+
 namespace vdbq::gui {
 
+class DesktopHost;
 class GraphPage;
-class MainWindow;
+class SchedulePageWidget;
 
 // Where the Graph page opens from: the schedule entries of the tree menu, the schedule page,
 // a double click (or Ctrl+G / Ctrl+J) on a dependency path row or a schedule detail report. The
@@ -14,7 +17,9 @@ class MainWindow;
 class GraphCommands : public QObject {
   Q_OBJECT
  public:
-  explicit GraphCommands(MainWindow& window);
+  // The schedule page's graph button and the result list's rows open graphs too.
+  GraphCommands(DesktopHost& host, SchedulePageWidget& schedulePage, QTableView& resultList,
+                QObject* parent);
 
   void ShowDependencyGraph(const std::string& key);
   void ShowJobGraph(const std::string& key);
@@ -25,12 +30,14 @@ class GraphCommands : public QObject {
   void AddTreeEntries();
   void AddResultListEntries();
   void OpenSchedulePage(const std::string& key);
-  // The schedule of the selected tree node, "" when another kind of node is selected.
+  // The schedule shown last from the tree (the node the Schedule sub-menu is enabled for), ""
+  // before any.
   std::string SelectedScheduleKey() const;
   // The schedule of the result list's current row on a dependency path, or of a detail report.
   std::string ResultScheduleKey(bool jobs) const;
 
-  MainWindow& window_;
+  DesktopHost& host_;
+  QTableView& resultList_;
   GraphPage* page_ = nullptr;
 };
 

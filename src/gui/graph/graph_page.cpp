@@ -128,7 +128,7 @@ void GraphView::contextMenuEvent(QContextMenuEvent* event) {
 GraphPage::GraphPage(std::function<std::shared_ptr<const ScheduleGraph>()> graphSource,
                      Desktop& dialogs, QWidget* parent)
     : QWidget(parent), graphSource_(std::move(graphSource)), dialogs_(dialogs) {
-  setObjectName(QStringLiteral("GraphPage"));
+  setObjectName(QStringLiteral("graphPage"));
   title_ = new QLabel(this);
   QFont titleFont = title_->font();
   titleFont.setBold(true);

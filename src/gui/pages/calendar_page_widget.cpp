@@ -9,7 +9,7 @@ namespace vdbq::gui {
 
 CalendarPageWidget::CalendarPageWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabCal"));
-  auto* header = new PageHeader(PageCategory::Cal, this);
+  auto* header = new PageHeader(PageCategory::Calendars, this);
   name_ = header->Title();
   name_->setObjectName(QStringLiteral("LabCal1"));
   desc_ = header->Subtitle();

@@ -28,7 +28,7 @@ ClickLabel* CopyableValue(QWidget* parent, const QString& objectName) {
 
 JobPageWidget::JobPageWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabJob"));
-  auto* header = new PageHeader(PageCategory::Job, this);
+  auto* header = new PageHeader(PageCategory::Jobs, this);
   job_ = header->Title();
   job_->setObjectName(QStringLiteral("LabJobJob"));
   cpu_ = header->Subtitle();

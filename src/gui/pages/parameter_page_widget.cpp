@@ -3,7 +3,8 @@
 namespace vdbq::gui {
 
 ParameterPageWidget::ParameterPageWidget(const ExtractStore& store, QWidget* parent)
-    : NameListPageWidget(PageCategory::Par, QStringLiteral("Parameter"), parent), store_(store) {
+    : NameListPageWidget(PageCategory::Parameters, QStringLiteral("Parameter"), parent),
+      store_(store) {
   setObjectName(QStringLiteral("TabPar"));
   List()->setObjectName(QStringLiteral("ListView2"));
 }

@@ -3,7 +3,7 @@
 namespace vdbq::gui {
 
 PromptPageWidget::PromptPageWidget(const ExtractStore& store, QWidget* parent)
-    : NameListPageWidget(PageCategory::Pro, QStringLiteral("Prompt"), parent), store_(store) {
+    : NameListPageWidget(PageCategory::Prompts, QStringLiteral("Prompt"), parent), store_(store) {
   setObjectName(QStringLiteral("TabPro"));
   List()->setObjectName(QStringLiteral("ListView3"));
 }

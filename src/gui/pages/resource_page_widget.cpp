@@ -10,7 +10,7 @@ namespace vdbq::gui {
 
 ResourcePageWidget::ResourcePageWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabRes"));
-  auto* header = new PageHeader(PageCategory::Res, this);
+  auto* header = new PageHeader(PageCategory::Resources, this);
   name_ = header->Title();
   name_->setObjectName(QStringLiteral("LabResName"));
   cpu_ = header->Subtitle();

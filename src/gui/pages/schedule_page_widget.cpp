@@ -11,7 +11,7 @@ namespace vdbq::gui {
 
 SchedulePageWidget::SchedulePageWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabSch"));
-  auto* header = new PageHeader(PageCategory::Sch, this);
+  auto* header = new PageHeader(PageCategory::Schedules, this);
   name_ = header->Title();
   name_->setObjectName(QStringLiteral("LabTabSchName"));
   cpu_ = header->Subtitle();

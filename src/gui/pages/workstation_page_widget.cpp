@@ -11,7 +11,7 @@ namespace vdbq::gui {
 
 WorkstationPageWidget::WorkstationPageWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabCpu"));
-  auto* header = new PageHeader(PageCategory::Cpu, this);
+  auto* header = new PageHeader(PageCategory::Workstations, this);
   name_ = header->Title();
   name_->setObjectName(QStringLiteral("LabCpuName"));
   header->Subtitle()->setText(QStringLiteral("Workstation"));

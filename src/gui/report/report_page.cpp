@@ -15,7 +15,7 @@ namespace vdbq::gui {
 ReportPage::ReportPage(const ResultList& results, ResultModel& model, QWidget* parent)
     : QWidget(parent), results_(results) {
   setObjectName(QStringLiteral("TabReport"));
-  auto* header = new PageHeader(PageCategory::Rep, this);
+  auto* header = new PageHeader(PageCategory::Report, this);
   title1_ = header->Title();
   title1_->setObjectName(QStringLiteral("LabRepTit1"));
   title2_ = header->Subtitle();

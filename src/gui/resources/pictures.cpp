@@ -19,23 +19,25 @@ QPixmap Load(const QString& path) {
 
 const char* CategoryName(PageCategory category) {
   switch (category) {
-    case PageCategory::Cpu:
+    case PageCategory::Workstations:
       return "cpu";
-    case PageCategory::Sch:
+    case PageCategory::Schedules:
       return "sch";
-    case PageCategory::Job:
+    case PageCategory::Jobs:
       return "job";
-    case PageCategory::Cal:
+    case PageCategory::Calendars:
       return "cal";
-    case PageCategory::Par:
+    case PageCategory::Parameters:
       return "par";
-    case PageCategory::Pro:
+    case PageCategory::Prompts:
       return "pro";
-    case PageCategory::Res:
+    case PageCategory::Resources:
       return "res";
-    case PageCategory::Rep:
-    case PageCategory::Inf:
-    case PageCategory::Ins:
+    case PageCategory::Report:
+    case PageCategory::Title:
+    case PageCategory::Installation:
+    case PageCategory::Changes:
+    case PageCategory::Findings:
       return "rep";
   }
   return "rep";

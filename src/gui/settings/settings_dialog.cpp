@@ -40,7 +40,7 @@ bool IsSwitch(SettingsItem item) {
 
 SettingsDialog::SettingsDialog(Settings& settings, Desktop& desktop, QWidget* parent)
     : QDialog(parent), settings_(settings), desktop_(desktop) {
-  setObjectName(QStringLiteral("TForm3"));
+  setObjectName(QStringLiteral("settingsDialog"));  // TForm3
   setWindowTitle(QString::fromLatin1(kSettingsCaption));
   setModal(true);
   setMinimumWidth(520);

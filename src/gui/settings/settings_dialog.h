@@ -17,7 +17,7 @@ namespace vdbq::gui {
 class ClickLabel;
 class Desktop;
 
-// TForm3: the FTP connection, the four directories and two switches. OK completes the
+// The settings dialog: the FTP connection, the four directories and two switches. OK completes the
 // directory texts, checks that the local directories exist and only then takes the fields
 // into the settings; any other way out changes nothing.
 class SettingsDialog : public QDialog {

@@ -38,7 +38,7 @@ HoverButton* AnswerButton(bool yes, const char* name, QWidget* parent) {
 
 TransferDialog::TransferDialog(std::function<void()> blip, QWidget* parent)
     : QDialog(parent), blip_(std::move(blip)) {
-  setObjectName(QStringLiteral("TForm5"));
+  setObjectName(QStringLiteral("transferDialog"));  // TForm5
   setWindowTitle(QStringLiteral("Requesting FTP Batch Transfer..."));
   setModal(true);
   setWindowFlag(Qt::WindowStaysOnTopHint);

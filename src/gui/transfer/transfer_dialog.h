@@ -9,8 +9,8 @@
 
 namespace vdbq::gui {
 
-// TForm5: asks before a transfer, naming the host and the remote directory. Only Yes confirms;
-// No, Escape and the close box leave the transfer unconfirmed.
+// The transfer confirmation: asks before a transfer, naming the host and the remote directory. Only
+// Yes confirms; No, Escape and the close box leave the transfer unconfirmed.
 class TransferDialog : public QDialog {
   Q_OBJECT
  public:

@@ -19,8 +19,8 @@ namespace vdbq::gui {
 class BusyIndicator;
 class TransferDialog;
 
-// "Run FTP Batch Update": asks in TForm5, then runs the transfer while the window stays
-// usable. A timer waits for the client in short steps and the busy indicator runs meanwhile;
+// "Run FTP Batch Update": asks in the confirmation dialog, then runs the transfer while the window
+// stays usable. A timer waits for the client in short steps and the busy indicator runs meanwhile;
 // once the client has ended, the extracts and the catalogue are reloaded as Refresh does.
 class TransferRunner : public QObject {
   Q_OBJECT

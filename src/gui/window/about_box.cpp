@@ -33,7 +33,7 @@ QLabel* Light(const QString& text, QWidget* parent, bool bold = false) {
 }  // namespace
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("TForm2"));
+  setObjectName(QStringLiteral("aboutBox"));  // TForm2
   setWindowTitle(QStringLiteral("About VarnoltDBQ"));
   setModal(true);
   setFixedSize(420, 300);

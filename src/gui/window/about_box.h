@@ -6,7 +6,7 @@ class QLabel;
 
 namespace vdbq::gui {
 
-// TForm2: the version, the operating system and the memory figures.
+// The About box: the version, the operating system and the memory figures.
 class AboutBox : public QDialog {
   Q_OBJECT
  public:

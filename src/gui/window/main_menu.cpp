@@ -26,7 +26,8 @@ MainMenu::MainMenu(QMenuBar& bar, QObject* parent) : QObject(parent) {
   Maximize = Add(file, QStringLiteral("Maximize"), QKeySequence(Qt::Key_F12));
   file->addSeparator();
   FtpUpdate = Add(file, QStringLiteral("Run FTP Batch Update"));
-  file->addSeparator();
+  file_ = file;
+  fileCommandsEnd_ = file->addSeparator();
   PrintSchedule =
       Add(file, QStringLiteral("&Print Current Schedule"), QKeySequence(Qt::CTRL | Qt::Key_P));
   file->addSeparator();
@@ -53,8 +54,7 @@ MainMenu::MainMenu(QMenuBar& bar, QObject* parent) : QObject(parent) {
                        [this, entry] { emit presetChosen(entry); });
   }
   reports->addSeparator();
-  CheckDatabase = reports->addAction(QStringLiteral("Check Database"));
-  CheckDatabase->setObjectName(QStringLiteral("CheckDatabase1"));
+  reports_ = reports;
 
   QMenu* pages = bar.addMenu(QStringLiteral("Pages"));
   for (int i = 0; i < kButtonCategories; ++i) {
@@ -85,6 +85,20 @@ MainMenu::MainMenu(QMenuBar& bar, QObject* parent) : QObject(parent) {
 QAction* MainMenu::PageAction(PageCategory category) const {
   const auto index = ButtonIndex(category);
   return index ? pages_[static_cast<size_t>(*index)] : nullptr;
+}
+
+void MainMenu::AddEntry(MenuPlace place, QAction* action) {
+  switch (place) {
+    case MenuPlace::FileCommands:
+      file_->insertAction(fileCommandsEnd_, action);
+      return;
+    case MenuPlace::ReportsEnd:
+      reports_->addAction(action);
+      return;
+    case MenuPlace::TreeDatabase:
+    case MenuPlace::TreeScheduleNode:
+      return;
+  }
 }
 
 }  // namespace vdbq::gui

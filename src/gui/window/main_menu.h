@@ -8,11 +8,12 @@
 
 #include "core/reports/report_presets.h"
 #include "gui/category_navigation.h"
+#include "gui/desktop_host.h"
 
 namespace vdbq::gui {
 
 // MainMenu1: the File, View, Standard Reports, Pages and Help menus. The actions are wired by
-// the main window.
+// the main window; features add theirs at the named places.
 class MainMenu : public QObject {
   Q_OBJECT
  public:
@@ -26,7 +27,6 @@ class MainMenu : public QObject {
   QAction* EnableSounds;
   QAction* Exit;
   QAction* Refresh;
-  QAction* CheckDatabase;
   QAction* NodeSelectedText;
   QAction* NodeSelectedBackground;
   QAction* Settings;
@@ -36,6 +36,8 @@ class MainMenu : public QObject {
 
   // The Pages entry of a category with a button.
   QAction* PageAction(PageCategory category) const;
+  // Adds a feature's entry at a place of the menu bar (not one of the tree's places).
+  void AddEntry(MenuPlace place, QAction* action);
 
  signals:
   void pageChosen(vdbq::gui::PageCategory category);
@@ -43,6 +45,9 @@ class MainMenu : public QObject {
 
  private:
   std::array<QAction*, kButtonCategories> pages_{};
+  QMenu* file_;
+  QAction* fileCommandsEnd_;
+  QMenu* reports_;
 };
 
 }  // namespace vdbq::gui

@@ -142,38 +142,54 @@ class WindowTest : public QObject {
     QCOMPARE(memo->ColourAt(text.indexOf(QStringLiteral("FOLLOWS"))), QColor(0, 0, 255));
   }
 
-  void aCategoryComesBackFromTheTitlePageOnlyOnceVisited() {
+  // A category never shown cannot be chosen: no sound, no page, its Pages entry disabled.
+  void aCategoryNotYetShownCannotBeChosen() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     QVERIFY(fixture.Select({"Jobs"}));
     QCOMPARE(PageName(window), QStringLiteral("TabTotals"));
     fixture.Sounds.clear();
-    Click(window.Buttons()->Button(PageCategory::Sch));
+    Click(window.Buttons()->Button(PageCategory::Schedules));
     QCOMPARE(PageName(window), QStringLiteral("TabTotals"));
     QVERIFY(fixture.Sounds.empty());
-    QVERIFY(!window.Menu()->PageAction(PageCategory::Sch)->isEnabled());
+    QVERIFY(!window.Menu()->PageAction(PageCategory::Schedules)->isEnabled());
     QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
-    QVERIFY(window.Menu()->PageAction(PageCategory::Sch)->isEnabled());
+    QVERIFY(window.Menu()->PageAction(PageCategory::Schedules)->isEnabled());
+  }
+
+  // After "Title" the button of the category shown before switches back to it with a sound;
+  // switching to the current category plays none.
+  void afterTheTitleAButtonSwitchesBackToItsCategory() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({"Schedules", "HFFIN01", "GL_POSTING"}));
     window.Menu()->Title->trigger();
     QCOMPARE(PageName(window), QStringLiteral("TabTotals"));
     QCOMPARE(window.Navigation().CurrentCode(), std::string("INF"));
     fixture.Sounds.clear();
-    Click(window.Buttons()->Button(PageCategory::Sch));
+    Click(window.Buttons()->Button(PageCategory::Schedules));
     QCOMPARE(PageName(window), QStringLiteral("TabSch"));
     QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Tink});
-    QVERIFY(window.Buttons()->Button(PageCategory::Sch)->Lit());
-    // Switching to the current category plays no sound.
+    QVERIFY(window.Buttons()->Button(PageCategory::Schedules)->Lit());
     fixture.Sounds.clear();
-    window.Menu()->PageAction(PageCategory::Sch)->trigger();
+    window.Menu()->PageAction(PageCategory::Schedules)->trigger();
     QVERIFY(fixture.Sounds.empty());
-    // A heading returns to its page once the category was visited.
+  }
+
+  void aHeadingReturnsToItsPageOnceVisited() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
     QVERIFY(fixture.Select({"Jobs", "HFFIN01", "POST_LEDGER"}));
-    window.ShowTitlePage();
+    window.ShowPage(PageCategory::Title);
     QVERIFY(fixture.Select({"Jobs (Invalid)"}));
     QCOMPARE(PageName(window), QStringLiteral("TabJob"));
-    // The title page's link shows the installation page, which copies its script without the
-    // separators.
-    window.ShowTitlePage();
+  }
+
+  // The title page's link shows the installation page, which copies its script without the
+  // separators.
+  void theTitleLinkShowsTheInstallationPageWhichCopiesItsScript() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
     Click(window.findChild<QLabel*>(QStringLiteral("LabInstallLink")));
     QCOMPARE(PageName(window), QStringLiteral("TabInstall"));
     QCOMPARE(window.Navigation().CurrentCode(), std::string("INS"));
@@ -184,7 +200,7 @@ class WindowTest : public QObject {
     QVERIFY(!QApplication::clipboard()->text().contains(QStringLiteral("-----")));
   }
 
-  void soundsAndHighlightsFollowTheMouseAndSelectionUnlessSoundsAreOff() {
+  void selectingANodePlaysBlipThenTheSwitchTinkAndACopyPlop() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     fixture.Sounds.clear();
@@ -197,10 +213,16 @@ class WindowTest : public QObject {
     Click(window.JobPage()->findChild<QLabel*>(QStringLiteral("LabJobName2")));
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("POST_LEDGER"));
     QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Plop});
-    // Leaving a button puts the highlight back on the current category.
+  }
+
+  // Leaving a button puts the highlight back on the current category; after "Title" the old
+  // button keeps its picture until the mouse passes over it.
+  void theHighlightFollowsTheMouseAndTheCurrentCategory() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
     QVERIFY(fixture.Select({"Workstations", "HFMASTER"}));
-    HoverButton* cpu = window.Buttons()->Button(PageCategory::Cpu);
-    HoverButton* job = window.Buttons()->Button(PageCategory::Job);
+    HoverButton* cpu = window.Buttons()->Button(PageCategory::Workstations);
+    HoverButton* job = window.Buttons()->Button(PageCategory::Jobs);
     fixture.Sounds.clear();
     Enter(job);
     QVERIFY(job->ShowsHighlighted());
@@ -208,13 +230,16 @@ class WindowTest : public QObject {
     Leave(job);
     QVERIFY(!job->ShowsHighlighted());
     QVERIFY(cpu->ShowsHighlighted());
-    // After "Title" the old button keeps its picture until the mouse passes over it.
-    window.ShowTitlePage();
+    window.ShowPage(PageCategory::Title);
     QVERIFY(cpu->ShowsHighlighted());
     Enter(cpu);
     Leave(cpu);
     QVERIFY(!cpu->ShowsHighlighted());
-    // With sounds off nothing is played.
+  }
+
+  void withSoundsOffNothingIsPlayed() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
     window.Menu()->EnableSounds->trigger();
     fixture.Sounds.clear();
     QVERIFY(fixture.Select({"Workstations", "HFFIN01"}));

@@ -46,10 +46,9 @@ QStringList Lines(const QString& text) {
 class ReportTest : public QObject {
   Q_OBJECT
  private slots:
-  // Clicks and keys tick one box, the arrows show the category's options; Tab walks through every
-  // control; Go and the search box keep their places in every category, and a seven-digit
-  // total is shown whole, inside the panel, with the category controls beside it untouched.
-  void clicksAndKeysTickOneBoxTheArrowsShowTheOptionsAndTheLayoutStays() {
+  // Clicks tick one box and describe its option; the arrows step the category and show its
+  // options.
+  void clicksTickOneBoxAndTheArrowsShowTheCategorysOptions() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     ReportPanelWidget* panel = window.Panel();
@@ -74,8 +73,14 @@ class ReportTest : public QObject {
     QCOMPARE(panel->Total()->toolTip(), QStringLiteral("Total Prompts"));
     QVERIFY(panel->OptionBox(2)->isVisibleTo(panel));
     QVERIFY(!panel->OptionBox(3)->isVisibleTo(panel));
+  }
 
-    Click(panel->NextButton());  // back on the schedules, with five options
+  // Tab walks through every control of the schedules; Space ticks the option in focus and
+  // steps the category on Next.
+  void keysWalkTheControlsTickAndStep() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    ReportPanelWidget* panel = window.Panel();
     QVERIFY(Activate(window));
     panel->PreviousButton()->setFocus();
     QStringList seen;
@@ -86,13 +91,17 @@ class ReportTest : public QObject {
     QCOMPARE(seen, (QStringList{"ImageButPrevious", "ImageButNext", "PanelCmdCB1", "PanelCmdCB2",
                                 "PanelCmdCB3", "PanelCmdCB4", "PanelCmdCB5", "EditSearch", "GoBut",
                                 "LabPaste", "LabClear"}));
-
-    // Space ticks the option in focus; Space on Next steps the category.
     QTest::keyClick(panel->OptionBox(3), Qt::Key_Space);
     QCOMPARE(window.State().Panel.TickedOption(), 3);
     QTest::keyClick(panel->NextButton(), Qt::Key_Space);
     QCOMPARE(window.State().Panel.ReportCategory(), 1);
+  }
 
+  // Go and the search box keep their places in every category, and a seven-digit total is
+  // shown whole, inside the panel, with the category controls beside it untouched.
+  void theLayoutStaysInEveryCategoryAndWithALargeTotal() {
+    WindowFixture fixture;
+    ReportPanelWidget* panel = fixture.Start().Panel();
     Settle();
     const auto places = [panel] {
       return QList<QPoint>{panel->GoButton()->mapTo(panel, QPoint()),
@@ -115,9 +124,8 @@ class ReportTest : public QObject {
     QVERIFY(counter->mapTo(panel, QPoint(counter->width(), 0)).x() <= panel->width() - 8);
   }
 
-  // The search box upper-cases, pastes, clears and runs on Enter; a rejected search keeps the
-  // rows, an invalid character moves the focus to the search box, and tree presets fill it.
-  void theSearchBoxUpperCasesPastesClearsRunsOnEnterTakesTheFocusWhenRejectedAndTakesPresets() {
+  // The search box upper-cases, pastes, clears and runs on Enter, typing nothing.
+  void theSearchBoxUpperCasesPastesClearsAndRunsOnEnter() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
     QVERIFY(Activate(window));
@@ -128,7 +136,6 @@ class ReportTest : public QObject {
     QCOMPARE(search->text(), QStringLiteral("HFFIN01#GL_IMPORT"));
     Click(window.Panel()->findChild<QWidget*>(QStringLiteral("LabClear")));
     QCOMPARE(search->text(), QString());
-    // Enter runs the report and types nothing.
     window.Panel()->Tick(4);
     search->setFocus();
     QTest::keyClicks(search, QStringLiteral("hffin01#gl_posting"));
@@ -137,16 +144,26 @@ class ReportTest : public QObject {
     QCOMPARE(window.State().Results.ReportNumber, 4);
     QVERIFY(window.Results()->rowCount() > 10);
     QCOMPARE(PageName(window), QStringLiteral("TabReport"));
+  }
 
+  // A rejected search keeps the rows; an invalid character moves the focus to the search box.
+  void aRejectedSearchKeepsTheRowsAndTakesTheFocus() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(Activate(window));
     RunReport(window, 0, 2);
     RunReport(window, 0, 4, QStringLiteral("NOHASH"));
     QCOMPARE(window.Results()->rowCount(), 31);
     window.Tree()->setFocus();
     RunReport(window, 0, 3, QStringLiteral("GL.POSTING"));
     QTRY_VERIFY(window.Panel()->SearchBox()->hasFocus());
+  }
 
-    // A tree preset fills the search box and runs its report; the tree's menu offers the
-    // entries of the selected kind only.
+  // A tree preset fills the search box and runs its report; the tree's menu offers the entries
+  // of the selected kind only.
+  void treePresetsFillTheSearchBoxAndFitTheSelectedKind() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
     const auto enabled = [&](const char* text) {
       return FindAction(window.Tree()->PopupMenu(), QString::fromLatin1(text))->isEnabled();
     };
@@ -165,16 +182,13 @@ class ReportTest : public QObject {
     QCOMPARE(PageName(window), QStringLiteral("TabReport"));
   }
 
-  // Go shows the rows and a row click copies its key; arrows move in the list and Tab leaves
-  // it; a new report starts at the left and top; the rows export and copy.
-  void goShowsTheRowsWhichClicksCopyArrowsMoveANewReportStartsAtTheTopAndTheRowsExport() {
+  // Go shows the rows, hidden columns stay hidden, and a row click copies its key.
+  void goShowsTheRowsAndARowClickCopiesItsKey() {
     WindowFixture fixture;
     MainWindow& window = fixture.Start();
-    QVERIFY(Activate(window));
     RunReport(window, 0, 1);
     QCOMPARE(window.Results()->rowCount(), 31);
-    QVERIFY(window.Menu()->PageAction(PageCategory::Rep)->isEnabled());
-    // Hidden columns of the report stay hidden.
+    QVERIFY(window.Menu()->PageAction(PageCategory::Report)->isEnabled());
     QTableView* list = window.ReportView()->List();
     QVERIFY(list->isColumnHidden(2));
     fixture.Sounds.clear();
@@ -182,16 +196,29 @@ class ReportTest : public QObject {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("HFBKP01#BACKUP_DAILY"));
     QCOMPARE(fixture.Sounds, std::vector<Sound>{Sound::Plop});
+  }
 
+  void theArrowsMoveInTheListAndTabLeavesIt() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    QVERIFY(Activate(window));
     RunReport(window, 0, 4, QStringLiteral("HFDWH01#DW_NIGHTLY"));
     Settle();
+    QTableView* list = window.ReportView()->List();
     list->setFocus();
     list->setCurrentIndex(list->model()->index(0, 0));
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentIndex().row(), 1);
     QTest::keyClick(list, Qt::Key_Tab);
     QVERIFY(QApplication::focusWidget() != list);
+  }
 
+  void aNewReportStartsAtTheLeftAndTop() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    RunReport(window, 0, 4, QStringLiteral("HFDWH01#DW_NIGHTLY"));
+    Settle();
+    QTableView* list = window.ReportView()->List();
     QVERIFY(list->horizontalScrollBar()->maximum() > 0);
     list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
     list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
@@ -199,17 +226,20 @@ class ReportTest : public QObject {
     Settle();
     QCOMPARE(list->horizontalScrollBar()->value(), 0);
     QCOMPARE(list->verticalScrollBar()->value(), 0);
+  }
 
+  // Exactly the name chosen, without an extension added; an existing file is replaced only
+  // after a Yes; a cancelled save dialog writes nothing.
+  void theCsvExportAsksBeforeOverwriting() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
     RunReport(window, 0, 1);
-    // The CSV export asks before overwriting; the copies are the CSV text and the picture of
-    // the list.
     const QString name = SavesDir(fixture) + QStringLiteral("schedules");
     fixture.Desktop.SaveNames = {name, name, name};
     fixture.Desktop.YesNoAnswers = {false, true};
     window.ResultMenu()->ExportToCsvFile->trigger();
     QCOMPARE(fixture.Desktop.SaveDirectories.front(), SavesDir(fixture));
     QVERIFY(fixture.Desktop.Questions.empty());
-    // Exactly the name chosen, without an extension added.
     QCOMPARE(FileBytes(name).toStdString(), CsvFileText(window.State().Results));
     QVERIFY(WriteBytes(name, "keep me"));
     window.ResultMenu()->ExportToCsvFile->trigger();
@@ -218,18 +248,24 @@ class ReportTest : public QObject {
     QCOMPARE(FileBytes(name), QByteArray("keep me"));
     window.ResultMenu()->ExportToCsvFile->trigger();
     QVERIFY(FileBytes(name).startsWith("HFBKP01,"));
-    // A cancelled save dialog writes nothing.
     const QStringList before = QDir(SavesDir(fixture)).entryList(QDir::Files);
     window.ResultMenu()->ExportToCsvFile->trigger();
     QCOMPARE(fixture.Desktop.SaveDirectories.size(), size_t{4});
     QCOMPARE(QDir(SavesDir(fixture)).entryList(QDir::Files), before);
     QVERIFY(fixture.Messages.empty());
+  }
 
+  // The copies are the CSV text and the picture of the list; the picture leaves the status.
+  void theRowsCopyAsCsvTextAndAsThePictureOfTheList() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.Start();
+    RunReport(window, 0, 1);
     QApplication::clipboard()->clear();
     window.ResultMenu()->CopyCsvToClipboard->trigger();
     QCOMPARE(QApplication::clipboard()->text().toStdString(),
              ClipboardCsvText(window.State().Results));
     const QString status = window.StatusText();
+    QTableView* list = window.ReportView()->List();
     window.ResultMenu()->CopyAsBitmap->trigger();
     const QImage image = QApplication::clipboard()->image();
     QCOMPARE(image.size(), list->size() * list->devicePixelRatio());

@@ -1,0 +1,108 @@
+#include "gui/check/check_commands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextBlock>
+
+#include "core/check/check_database.h"
+#include "core/output/save_dialog.h"
+#include "gui/check/findings_page.h"
+#include "gui/desktop_host.h"
+#include "gui/output/desktop.h"
+#include "gui/pages/schedule_page_widget.h"
+#include "gui/text_convert.h"
+#include "gui/widgets/click_label.h"
+#include "gui/widgets/colour_memo.h"
+
+namespace vdbq::gui {
+namespace {
+
+constexpr SaveDialogTexts kFindingsSaveDialog{"Comma Separated Value files (*.csv)|*.CSV",
+                                              "Export Findings To CSV File..."};
+
+}  // namespace
+
+CheckCommands::CheckCommands(DesktopHost& host, SchedulePageWidget& schedulePage, QObject* parent)
+    : QObject(parent), host_(host), schedulePage_(schedulePage) {
+  page_ = new FindingsPage(host_.Window());
+  host_.AddPage(PageCategory::Findings, page_);
+  totals_ = new ClickLabel(QString(), host_.Window());
+  totals_->setObjectName(QStringLiteral("checkTotals"));
+  totals_->setToolTip(QStringLiteral("Click to see the findings of the database check"));
+  totals_->setCursor(Qt::PointingHandCursor);
+  totals_->hide();
+  host_.AddStatusWidget(totals_);
+
+  CheckDatabase = new QAction(QStringLiteral("Check Database"), this);
+  CheckDatabase->setObjectName(QStringLiteral("checkDatabase"));
+  host_.AddMenuEntry(MenuPlace::ReportsEnd, CheckDatabase);
+  // The tree shows its entry on headings only, so it is an action of its own.
+  auto* treeEntry = new QAction(QStringLiteral("Check Database"), this);
+  host_.AddMenuEntry(MenuPlace::TreeDatabase, treeEntry);
+  connect(treeEntry, &QAction::triggered, CheckDatabase, &QAction::trigger);
+  connect(CheckDatabase, &QAction::triggered, this, [this] {
+    if (host_.Busy()) return;
+    Run();
+    ShowPage();
+  });
+  connect(totals_, &ClickLabel::clicked, this, &CheckCommands::ShowPage);
+  connect(page_, &FindingsPage::openRequested, this, &CheckCommands::Open);
+  connect(page_, &FindingsPage::exportRequested, this, &CheckCommands::ExportCsv);
+}
+
+void CheckCommands::Run() {
+  const Session& s = host_.State();
+  if (s.Store.ExtractsMissing || s.Catalogue.Tree.empty()) {
+    page_->SetFindings({});
+    totals_->hide();
+    return;
+  }
+  Progress progress;
+  page_->SetFindings(vdbq::CheckDatabase(s.Store, s.Catalogue, progress));
+  const FindingTotals totals = CountFindings(page_->Findings());
+  totals_->setText(QString::fromStdString(TotalsText(totals)));
+  totals_->setStyleSheet(totals.Errors > 0 ? QStringLiteral("color: maroon; padding: 0 6px")
+                                           : QStringLiteral("padding: 0 6px"));
+  totals_->show();
+}
+
+void CheckCommands::ShowPage() { host_.ShowPage(PageCategory::Findings); }
+
+void CheckCommands::Open(const Finding& finding) {
+  host_.OpenObject(finding.Kind, finding.Key);
+  if (finding.Kind != ObjectKind::Schedule || finding.File != kSchedulesFile) return;
+  // Opening the object has shown the schedule: mark the finding's line on its page.
+  const std::optional<size_t> row = MemoRowOfLine(schedulePage_.Page(), finding.Line);
+  if (!row) return;
+  ColourMemo* memo = schedulePage_.Memo();
+  const QTextBlock block = memo->document()->findBlockByNumber(static_cast<int>(*row));
+  if (!block.isValid()) return;
+  QTextCursor cursor(block);
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  memo->setTextCursor(cursor);
+  memo->ensureCursorVisible();
+}
+
+void CheckCommands::ExportCsv() {
+  QWidget* window = host_.Window();
+  Desktop& desktop = host_.Dialogs();
+  const QString saves = QString::fromStdString(host_.State().Settings.SavesDir);
+  if (!saves.isEmpty() && !QFileInfo(saves).isDir()) QDir().mkdir(saves);
+  const std::optional<QString> name =
+      desktop.AskSaveFileName(window, QString::fromLatin1(kFindingsSaveDialog.Title), saves,
+                              QString::fromLatin1(kFindingsSaveDialog.Filter));
+  if (!name) return;
+  if (QFileInfo::exists(*name) &&
+      !desktop.AskYesNo(window, ToQString(OverwriteQuestion(name->toStdString())))) {
+    return;
+  }
+  const std::string csv = FindingsCsv(page_->Findings());
+  QFile file(*name);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())) {
+    host_.ShowMessage(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(*name)));
+  }
+}
+
+}  // namespace vdbq::gui

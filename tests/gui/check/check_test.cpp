@@ -1,0 +1,121 @@
+// The database check in the window: the totals after a load, the Findings page and its model,
+// the menus that run the check, the object a finding opens, and the export.
+#include <QAbstractItemModelTester>
+
+#include "gui/check/check_commands.h"
+#include "gui/check/findings_page.h"
+#include "gui/widgets/click_label.h"
+#include "gui/widgets/colour_memo.h"
+#include "gui/window_fixture.h"
+
+namespace vdbq::gui::testing {
+namespace {
+
+// One error (a job line naming an undefined job) and one warning (an unscheduled job).
+const Extracts kFaulty{
+    {"Cpus.Xtract", "CPUNAME CPU1\nOS UNIX\nEND\n"},
+    {"Schedules.Xtract", "SCHEDULE CPU1#DAILY\nON REQUEST\n:\n CPU1#J1\n CPU1#GONE\nEND\n"},
+    {"Jobs.Xtract", "CPU1#J1 DOCOMMAND \"a\"\nCPU1#SPARE DOCOMMAND \"b\"\n"}};
+
+// The rows of the rule that found something; invalid when it found nothing.
+QModelIndex Group(const FindingsModel* model, const char* rule) {
+  const QModelIndexList found = model->match(model->index(0, 1), Qt::DisplayRole,
+                                             QString::fromLatin1(rule), 1, Qt::MatchExactly);
+  return found.isEmpty() ? QModelIndex() : found.front().siblingAtColumn(0);
+}
+
+using Trigger = std::function<void(WindowFixture&)>;
+
+}  // namespace
+
+class CheckTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void theTotalsFollowTheLoadAndOpenTheFindingsPage() {
+    WindowFixture fixture(kFaulty);
+    MainWindow& window = fixture.Start();
+    ClickLabel* totals = window.Checks()->Totals();
+    QCOMPARE(totals->text(), QStringLiteral("1 error, 1 warning"));
+    QVERIFY(totals->isVisible());
+    Click(totals);
+    QCOMPARE(window.CurrentPage(), window.Checks()->Page());
+    QCOMPARE(PageName(window), QStringLiteral("findingsPage"));
+    QCOMPARE(window.Navigation().Current(), PageCategory::Findings);
+  }
+
+  void theFindingsAreGroupedByRuleInTheModel() {
+    WindowFixture fixture(kFaulty);
+    MainWindow& window = fixture.Start();
+    FindingsModel* model = window.Checks()->Page()->Model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    window.Checks()->CheckDatabase->trigger();
+    QCOMPARE(model->rowCount(), 2);
+    QVERIFY(Group(model, "unscheduled-job").isValid());
+    const QModelIndex undefined = Group(model, "undefined-job");
+    QCOMPARE(undefined.data().toString(), QStringLiteral("Undefined job (1)"));
+    QCOMPARE(model->index(0, 1, undefined).data().toString(), QStringLiteral("Schedules.Xtract:5"));
+    QVERIFY(model->FindingAt(undefined) == nullptr);
+    QCOMPARE(model->FindingAt(model->index(0, 2, undefined))->Key, std::string("CPU1#DAILY"));
+  }
+
+  // The schedule page shows the definition from its SCHEDULE line, with the finding's line
+  // selected.
+  void aFindingOpensItsScheduleAtItsLine() {
+    WindowFixture fixture(kFaulty);
+    MainWindow& window = fixture.Start();
+    FindingsPage* page = window.Checks()->Page();
+    const QModelIndex undefined = Group(page->Model(), "undefined-job");
+    emit page->View()->doubleClicked(page->Model()->index(0, 0, undefined));
+    QCOMPARE(window.CurrentPage(), window.SchedulePage());
+    QCOMPARE(window.SchedulePage()->Memo()->textCursor().selectedText(),
+             QStringLiteral(" CPU1#GONE"));
+  }
+
+  void theMenusRunTheCheck_data() {
+    QTest::addColumn<Trigger>("trigger");
+    QTest::newRow("Standard Reports") << Trigger([](WindowFixture& fixture) {
+      FindAction(ReportsMenu(fixture.Window()), QStringLiteral("Check Database"))->trigger();
+    });
+    QTest::newRow("tree heading") << Trigger([](WindowFixture& fixture) {
+      QVERIFY(fixture.Select({"Jobs"}));
+      QAction* entry =
+          FindAction(fixture.Window().Tree()->PopupMenu(), QStringLiteral("Check Database"));
+      QVERIFY(entry->isVisible());
+      entry->trigger();
+    });
+  }
+
+  void theMenusRunTheCheck() {
+    QFETCH(Trigger, trigger);
+    WindowFixture fixture(kFaulty);
+    MainWindow& window = fixture.Start();
+    QSignalSpy reset(window.Checks()->Page()->Model(), &QAbstractItemModel::modelReset);
+    trigger(fixture);
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(window.CurrentPage(), window.Checks()->Page());
+  }
+
+  // The check concerns the whole database: the tree offers it on headings only.
+  void theTreeOffersTheCheckOnHeadingsOnly() {
+    WindowFixture fixture(kFaulty);
+    MainWindow& window = fixture.Start();
+    QVERIFY(fixture.Select({"Jobs", "CPU1", "J1"}));
+    QVERIFY(!FindAction(window.Tree()->PopupMenu(), QStringLiteral("Check Database"))->isVisible());
+  }
+
+  void theExportWritesEveryFindingAsCsv() {
+    WindowFixture fixture(kFaulty);
+    MainWindow& window = fixture.Start();
+    const QString csv = QString::fromStdString(fixture.ProgramDir()) + "findings.csv";
+    fixture.Desktop.SaveNames.push_back(csv);
+    window.Checks()->Page()->ExportButton()->click();
+    const QByteArray text = FileBytes(csv);
+    QVERIFY(text.startsWith("Severity,Rule,Kind,Key,File,Line,Message\r\n"));
+    QVERIFY(text.contains("\r\nerror,undefined-job,schedule,CPU1#DAILY,Schedules.Xtract,5,"));
+  }
+};
+
+}  // namespace vdbq::gui::testing
+
+QTEST_MAIN(vdbq::gui::testing::CheckTest)
+#include "check_test.moc"
