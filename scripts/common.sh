@@ -12,7 +12,7 @@ PACKAGES=(
   libdtl-dev
   tnftp python3 python3-pyftpdlib
   poppler-utils
-  desktop-file-utils appstream help2man man-db dpkg-dev file
+  desktop-file-utils appstream man-db dpkg-dev file
   libgraphviz-dev graphviz
 )
 

@@ -68,6 +68,9 @@ void AddCheckCommand(CLI::App& app, CliContext& context, CommandResult& result) 
   auto format = std::make_shared<std::string>("table");
   command->add_option("--format", *format, "table or json")
       ->check(CLI::IsMember({"table", "json"}));
+  command->footer(
+      "Example:\n  varnoltdbq-cli --db /usr/share/varnoltdbq/sample-db check --format json\n"
+      "Exit status 1 when there is an error.");
   command->callback([&context, &result, format] {
     result.Run = [&context, format] { return RunCheck(context, *format); };
   });

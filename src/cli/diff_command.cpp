@@ -112,6 +112,10 @@ void AddDiffCommand(CLI::App& app, CliContext& context, CommandResult& result) {
   oldDir->excludes(previous);
   command->add_option("--format", options->Format, "table or json")
       ->check(CLI::IsMember({"table", "json"}));
+  command->footer(
+      "Examples:\n  varnoltdbq-cli --db new-extracts diff old-extracts\n"
+      "  varnoltdbq-cli diff --against-previous --format json\n"
+      "Exit status 0 when nothing differs, 1 when something does.");
   command->callback([&context, &result, options, oldDir] {
     if (!options->AgainstPrevious && oldDir->count() == 0) {
       throw CLI::RequiredError("OLD_DIR or --against-previous");

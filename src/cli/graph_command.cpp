@@ -128,6 +128,10 @@ void AddGraphCommand(CLI::App& app, CliContext& context, CommandResult& result) 
   auto options = std::make_shared<GraphOptions>();
   auto* graph = app.add_subcommand("graph", "Print the dependency graph of schedules or jobs");
   graph->require_subcommand(1);
+  constexpr char kScheduleExample[] =
+      "varnoltdbq-cli graph schedule HFFIN02#FIN_REPORTS --up 1 --down 1";
+  constexpr char kJobsExample[] = "varnoltdbq-cli graph jobs HFDWH01#DW_NIGHTLY --format svg";
+  graph->footer(std::string("Examples:\n  ") + kScheduleExample + "\n  " + kJobsExample);
 
   auto* schedule = graph->add_subcommand(
       "schedule", "What one schedule waits for and what waits for it, from the whole database");
@@ -137,6 +141,7 @@ void AddGraphCommand(CLI::App& app, CliContext& context, CommandResult& result) 
   schedule->add_option("--down", options->Down, "steps downstream (default: no limit)")
       ->check(CLI::Range(0, std::numeric_limits<int>::max()));
   AddFormat(schedule, *options);
+  schedule->footer(std::string("Example:\n  ") + kScheduleExample);
   schedule->callback([&context, &result, options] {
     result.Run = [&context, options] { return RunScheduleGraph(context, *options); };
   });
@@ -145,6 +150,7 @@ void AddGraphCommand(CLI::App& app, CliContext& context, CommandResult& result) 
       graph->add_subcommand("jobs", "The jobs of one schedule and how they follow each other");
   jobs->add_option("KEY", options->Key, "WORKSTATION#SCHEDULE")->required();
   AddFormat(jobs, *options);
+  jobs->footer(std::string("Example:\n  ") + kJobsExample);
   jobs->callback([&context, &result, options] {
     result.Run = [&context, options] { return RunJobGraph(context, *options); };
   });

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "support/required_tool.h"
+
 namespace vdbq::testing {
 
 // Why the FTP transfer cannot be tried end to end here ("" when it can): the command-line

@@ -35,8 +35,7 @@ void Replace(const fs::path& file, const std::string& from, const std::string& t
 class HistoryOverLoopback : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::string missing = FtpToolsMissing();
-    if (!missing.empty()) GTEST_SKIP() << "FTP transfer not tried: " << missing;
+    SKIP_OR_FAIL_WITHOUT_TOOL(FtpToolsMissing());
     fs::create_directories(Remote());
     fs::create_directories(Db());
     fs::create_directories(root_.Path() / "program");

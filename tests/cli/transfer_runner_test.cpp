@@ -78,8 +78,7 @@ TEST(QProcessRunner, OutputIsBounded) {
 
 // The sequence with the real client, for what the command line cannot show: the time limit.
 TEST(TransferWithClient, SilentServerIsGivenUpAtTheTimeLimit) {
-  const std::string missing = FtpToolsMissing();
-  if (!missing.empty()) GTEST_SKIP() << "FTP transfer not tried: " << missing;
+  SKIP_OR_FAIL_WITHOUT_TOOL(FtpToolsMissing());
   HeldPort silent(true);
   ASSERT_NE(silent.Port(), 0);
   TempDir program;

@@ -29,8 +29,7 @@ std::string FirstLine(const std::string& text) { return text.substr(0, text.find
 class TransferEndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::string missing = FtpToolsMissing();
-    if (!missing.empty()) GTEST_SKIP() << "FTP transfer not tried: " << missing;
+    SKIP_OR_FAIL_WITHOUT_TOOL(FtpToolsMissing());
     fs::create_directories(RemoteDir());
     for (const char* file : kExtractFileNames) {
       fs::copy_file(fs::path(kSampleDbDir) / file, RemoteDir() / file);

@@ -1,11 +1,20 @@
 #include "support/database_exercise.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
+#include <set>
+#include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "core/audit/audit_log.h"
 #include "core/catalogue/catalogue.h"
+#include "core/check/check_database.h"
+#include "core/diff/database_diff.h"
+#include "core/graph/job_graph.h"
+#include "core/graph/schedule_graph.h"
 #include "core/output/clipboard_csv.h"
 #include "core/output/csv_text.h"
 #include "core/output/html_report.h"
@@ -231,6 +240,129 @@ void RunReports(const ExtractStore& store, const Catalogue& catalogue,
   }
 }
 
+// The check: every finding under a known rule with its severity, at a line a person can find,
+// in the promised order.
+void RunCheck(const ExtractStore& store, const Catalogue& catalogue) {
+  Progress progress;
+  const std::vector<Finding> findings = CheckDatabase(store, catalogue, progress);
+  for (const Finding& finding : findings) {
+    const RuleInfo* rule = FindRule(finding.Rule);
+    Require(rule != nullptr && rule->Severity == finding.Severity,
+            "a finding has an unknown rule or another severity than its rule");
+    Require(finding.Line >= 1, "a finding stands before the first line");
+  }
+  Require(std::is_sorted(findings.begin(), findings.end(),
+                         [](const Finding& a, const Finding& b) {
+                           return std::tie(a.File, a.Line, a.Rule) <
+                                  std::tie(b.File, b.Line, b.Rule);
+                         }),
+          "the findings are not sorted by file, line and rule");
+  const FindingTotals totals = CountFindings(findings);
+  Require(totals.Errors + totals.Warnings == static_cast<long long>(findings.size()),
+          "the totals do not count every finding");
+}
+
+// The answer around a schedule: the root at no steps, sorted unique keys, edges between its
+// nodes only, and steps that no edge could shorten (a breadth-first walk without a limit).
+void CheckNeighbourhood(const ScheduleGraph& graph, int root) {
+  const Neighbourhood around = graph.Around(root, kUnlimitedSteps, kUnlimitedSteps);
+  std::vector<int> upOf(static_cast<size_t>(graph.NodeCount()), -2);
+  std::vector<int> downOf(upOf.size(), -2);
+  for (size_t i = 0; i < around.Nodes.size(); ++i) {
+    const GraphNodeSteps& steps = around.Nodes[i];
+    Require(i == 0 || graph.Key(around.Nodes[i - 1].Node) < graph.Key(steps.Node),
+            "the graph's nodes are not sorted by key");
+    Require(steps.Node == root ? steps.Up == 0 && steps.Down == 0 : steps.Up > 0 || steps.Down > 0,
+            "a node of the graph is not reached from its root");
+    upOf[static_cast<size_t>(steps.Node)] = steps.Up;
+    downOf[static_cast<size_t>(steps.Node)] = steps.Down;
+  }
+  Require(upOf[static_cast<size_t>(root)] == 0, "the graph around a schedule lacks it");
+  for (int e : around.Edges) {
+    const ScheduleEdge& edge = graph.Edge(e);
+    const auto from = static_cast<size_t>(edge.From);
+    const auto to = static_cast<size_t>(edge.To);
+    Require(upOf[from] != -2 && upOf[to] != -2, "an edge leaves the graph's nodes");
+    Require(upOf[to] < 0 || (upOf[from] >= 0 && upOf[from] <= upOf[to] + 1),
+            "an edge gives a shorter way up than the steps say");
+    Require(downOf[from] < 0 || (downOf[to] >= 0 && downOf[to] <= downOf[from] + 1),
+            "an edge gives a shorter way down than the steps say");
+  }
+  std::set<int> waitedFor{root};
+  for (int e : graph.InEdges(root)) waitedFor.insert(graph.Edge(e).From);
+  Require(graph.Around(root, 1, 0).Nodes.size() == waitedFor.size(),
+          "one step up does not give the schedules the root waits for");
+}
+
+void CheckJobGraph(const ScheduleGraph& graph, const ExtractStore& store, int node) {
+  const JobGraph jobs = ReadJobGraph(store.ScheduleLines, graph.DefinitionLine(node));
+  for (size_t i = 1; i < jobs.Nodes.size(); ++i) {
+    Require(jobs.Nodes[i - 1].Key < jobs.Nodes[i].Key, "the job graph's nodes are not sorted");
+  }
+  for (const auto& [from, to] : jobs.Edges) {
+    Require(from >= 0 && to >= 0 && static_cast<size_t>(std::max(from, to)) < jobs.Nodes.size(),
+            "a job graph's edge points past its nodes");
+  }
+}
+
+// Both graphs of the schedules the catalogue lists and of the input's texts.
+void ShowGraphs(const ExtractStore& store, const Catalogue& catalogue,
+                const CatalogueObjects& objects, const std::vector<std::string>& searches) {
+  const std::shared_ptr<const ScheduleGraph> graph = ScheduleGraphOf(store, catalogue);
+  std::vector<std::string> keys;
+  for (const Key& key : objects.Schedules) keys.push_back(KeyText(key));
+  for (size_t i = 0; i < searches.size() && i < kSearchesTried; ++i) keys.push_back(searches[i]);
+  for (const std::string& key : keys) {
+    const int node = graph->Find(key);
+    if (node < 0) continue;
+    Require(graph->Key(node) == key, "the graph finds another schedule than the one asked for");
+    CheckNeighbourhood(*graph, node);
+    if (graph->Defined(node)) CheckJobGraph(*graph, store, node);
+  }
+}
+
+// The text with its middle line dropped and its first line added at the end: a change of a
+// few objects, as a day's extracts bring.
+std::string MutatedCopy(const std::string& text) {
+  const size_t middle = text.size() / 2;
+  const size_t lineStart =
+      text.rfind('\n', middle) == std::string::npos ? 0 : text.rfind('\n', middle) + 1;
+  const size_t lineEnd = std::min(text.find('\n', middle), text.size());
+  std::string copy = text.substr(0, lineStart) + text.substr(std::min(lineEnd + 1, text.size()));
+  return copy + "\n" + text.substr(0, text.find('\n'));
+}
+
+size_t CountMarks(const KindChanges& changes, char mark) {
+  size_t count = 0;
+  for (const ChangedObject& changed : changes.Changed) {
+    for (const DiffLine& line : changed.Lines) count += line.Mark == mark ? 1 : 0;
+  }
+  return count;
+}
+
+// Each file against a changed copy of itself, both ways: what one way adds the other removes,
+// the same keys change, and the lines one way takes out the other puts in.
+void CompareWithMutatedCopy(const ExtractTexts& texts) {
+  for (ObjectKind kind : kObjectKinds) {
+    const auto file = std::find_if(
+        std::begin(kExtractLoadOrder), std::end(kExtractLoadOrder),
+        [kind](const char* name) { return std::string_view(name) == ExtractFileOf(kind); });
+    const std::string& text = texts[static_cast<size_t>(file - std::begin(kExtractLoadOrder))];
+    const std::string mutated = MutatedCopy(text);
+    const KindChanges forth = DiffExtract(kind, text, mutated);
+    const KindChanges back = DiffExtract(kind, mutated, text);
+    Require(forth.Added == back.Removed && forth.Removed == back.Added,
+            "the diff adds one way what it does not remove the other way");
+    Require(forth.Changed.size() == back.Changed.size(), "the diff changes other objects back");
+    for (size_t i = 0; i < forth.Changed.size(); ++i) {
+      Require(forth.Changed[i].Key == back.Changed[i].Key, "the diff changes other keys back");
+    }
+    Require(CountMarks(forth, '-') == CountMarks(back, '+') &&
+                CountMarks(forth, '+') == CountMarks(back, '-'),
+            "the diff's lines taken out one way are not put in the other way");
+  }
+}
+
 }  // namespace
 
 void Require(bool condition, const char* message) {
@@ -238,6 +370,7 @@ void Require(bool condition, const char* message) {
 }
 
 void ExerciseDatabase(FuzzInput input, const std::string& logDir) {
+  CompareWithMutatedCopy(input.Texts);
   ExtractStore store;
   LoadExtractTexts(std::move(input.Texts), store);
   Require(!store.ExtractsMissing, "a load from texts misses a file");
@@ -251,6 +384,8 @@ void ExerciseDatabase(FuzzInput input, const std::string& logDir) {
   Settings settings;
   settings.LogDir = logDir;
   RunReports(store, catalogue, objects, input.Searches, settings);
+  ShowGraphs(store, catalogue, objects, input.Searches);
+  RunCheck(store, catalogue);
 }
 
 }  // namespace vdbq::testing

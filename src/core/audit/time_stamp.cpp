@@ -38,9 +38,9 @@ long DaysFromCivil(int year, int month, int day) {
   return static_cast<long>(era) * 146097 + dayOfEra - 719468;
 }
 
-// A complete broken-down time (weekday and day of the year included), because a locale's date
-// format may show the weekday. Out-of-range fields are brought into range first.
-std::tm ToTm(const TimeStamp& stamp) {
+}  // namespace
+
+std::tm BrokenDownTime(const TimeStamp& stamp) {
   const int year = std::clamp<int>(stamp.StampYear, 1, 9999);
   const int month = std::clamp<int>(stamp.StampMonth, 1, 12);
   static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -59,6 +59,8 @@ std::tm ToTm(const TimeStamp& stamp) {
   tm.tm_isdst = -1;
   return tm;
 }
+
+namespace {
 
 // The user's locale for dates and times, read once; the global C locale is left untouched.
 const std::locale& UserLocale() {
@@ -110,7 +112,7 @@ std::string StartStamp(const TimeStamp& stamp) {
 }
 
 std::string DateTimeText(const TimeStamp& stamp) {
-  const std::tm tm = ToTm(stamp);
+  const std::tm tm = BrokenDownTime(stamp);
   if (tm.tm_hour == 0 && tm.tm_min == 0 && tm.tm_sec == 0) return Format(tm, "%x");
   return Format(tm, "%x %X");
 }

@@ -34,6 +34,10 @@ TimeStamp StampFromLocalTime(const std::tm& local);
 // The moment as fourteen digits, YYYYMMDDhhmmss.
 std::string StartStamp(const TimeStamp& stamp);
 
+// The moment as a complete broken-down time, weekday and day of the year included, because a
+// locale's date format may show them. Out-of-range fields are brought into range first.
+std::tm BrokenDownTime(const TimeStamp& stamp);
+
 // The user's standard date-and-time text: short date, a blank, long time; the time is left out
 // when the moment is exactly midnight.
 std::string DateTimeText(const TimeStamp& stamp);

@@ -4,6 +4,9 @@
 
 #include <ctime>
 #include <filesystem>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 #include <system_error>
 
 #include "core/audit/time_stamp.h"
@@ -110,6 +113,8 @@ TEST(TimeStamp, SecondsRoundDownToEvenAlsoInATakenStamp) {
   EXPECT_EQ(StampFromLocalTime(local), At(2026, 12, 5, 23, 59, 58));
   local.tm_sec = 58;
   EXPECT_EQ(StampFromLocalTime(local).StampSecond, 58);
+  local.tm_year = 9999 - 1900;
+  EXPECT_EQ(StampFromLocalTime(local).StampYear, 9999);
   EXPECT_EQ(ToFileTimeResolution(At(2026, 1, 1, 0, 0, 1)).StampSecond, 0);
   // A taken stamp has even seconds too.
   const TimeStamp stamp = TakeTimeStamp();
@@ -133,6 +138,40 @@ TEST(TimeStamp, SecondsRoundDownToEvenAlsoInATakenStamp) {
   EXPECT_FALSE(DateTimeText(At(0, 13, 40, 25, 61, 61)).empty());
   EXPECT_FALSE(DateTimeText(TimeStamp{}).empty());
 }
+
+// A locale's date format may show the weekday and the day of the year, so both must be right
+// around month ends, year ends and the leap years of the four-, hundred- and four-hundred-year
+// rules; a day past its month's end is its month's last day.
+struct CalendarDay {
+  TimeStamp Stamp;
+  const char* Expected;  // as "%Y-%m-%d %a %j" shows it
+};
+
+void PrintTo(const CalendarDay& day, std::ostream* out) { *out << day.Expected; }
+
+class BrokenDownTimeTest : public ::testing::TestWithParam<CalendarDay> {};
+
+TEST_P(BrokenDownTimeTest, HasTheDaysWeekdayAndDayOfTheYear) {
+  const std::tm tm = BrokenDownTime(GetParam().Stamp);
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
+  text << std::put_time(&tm, "%Y-%m-%d %a %j");
+  EXPECT_EQ(text.str(), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, BrokenDownTimeTest,
+                         ::testing::Values(CalendarDay{At(1970, 1, 1), "1970-01-01 Thu 001"},
+                                           CalendarDay{At(2026, 1, 0), "2026-01-01 Thu 001"},
+                                           CalendarDay{At(2000, 2, 29), "2000-02-29 Tue 060"},
+                                           CalendarDay{At(1900, 2, 29), "1900-02-28 Wed 059"},
+                                           CalendarDay{At(2024, 2, 29), "2024-02-29 Thu 060"},
+                                           CalendarDay{At(2025, 2, 29), "2025-02-28 Fri 059"},
+                                           CalendarDay{At(2100, 2, 30), "2100-02-28 Sun 059"},
+                                           CalendarDay{At(2026, 3, 1), "2026-03-01 Sun 060"},
+                                           CalendarDay{At(2026, 11, 31), "2026-11-30 Mon 334"},
+                                           CalendarDay{At(2024, 12, 31), "2024-12-31 Tue 366"},
+                                           CalendarDay{At(2026, 12, 32), "2026-12-31 Thu 365"},
+                                           CalendarDay{At(9999, 12, 31), "9999-12-31 Fri 365"}));
 
 }  // namespace
 }  // namespace vdbq

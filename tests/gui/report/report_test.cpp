@@ -14,6 +14,7 @@
 #include "gui/output/result_list_menu.h"
 #include "gui/report/report_runner.h"
 #include "gui/window_fixture.h"
+#include "support/required_tool.h"
 
 namespace vdbq::gui::testing {
 namespace {
@@ -408,7 +409,7 @@ class ReportTest : public QObject {
     QVERIFY(QApplication::overrideCursor() == nullptr);
 
     const auto text = Poppler("pdftotext", {"-layout", fixture.Desktop.PrintFile, "-"});
-    if (!text) QSKIP("pdftotext (poppler-utils) is not installed");
+    if (!text) QSKIP_OR_FAIL_WITHOUT_TOOL("pdftotext (poppler-utils) is not installed");
     const QString stamp = QString::fromStdString(PrintStampText(window.State().Audit.Stamp()));
     QStringList printed;
     int page = 1;
@@ -448,7 +449,7 @@ class ReportTest : public QObject {
 
     // Two heading lines, then one for each picture: page, number, type, width, height, ...
     const auto images = Poppler("pdfimages", {"-list", fixture.Desktop.PrintFile});
-    if (!images) QSKIP("pdfimages (poppler-utils) is not installed");
+    if (!images) QSKIP_OR_FAIL_WITHOUT_TOOL("pdfimages (poppler-utils) is not installed");
     // One page holding the list as painted on the screen, each screen pixel at its size there:
     // the PDF printer has 1200 pixels to the inch.
     const QStringList rows = Lines(*images);

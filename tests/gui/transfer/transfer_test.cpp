@@ -73,8 +73,7 @@ class TransferTest : public QObject {
   }
 
   void yesFetchesTheExtractsAndReloadsTheCatalogue() {
-    const std::string missing = vdbq::testing::FtpToolsMissing();
-    if (!missing.empty()) QSKIP(missing.c_str());
+    QSKIP_OR_FAIL_WITHOUT_TOOL(vdbq::testing::FtpToolsMissing());
     // The server's host directory holds the sample extracts with one parameter more.
     vdbq::testing::TempDir host;
     const QString remote = QString::fromStdString((host.Path() / "extracts").string());
@@ -115,8 +114,7 @@ class TransferTest : public QObject {
   }
 
   void whileTheClientRunsTheWindowRefusesWhatWouldReloadAndClosingStopsIt() {
-    const std::string missing = vdbq::testing::FtpToolsMissing();
-    if (!missing.empty()) QSKIP(missing.c_str());
+    QSKIP_OR_FAIL_WITHOUT_TOOL(vdbq::testing::FtpToolsMissing());
     // A server that takes the connection and never answers keeps the client waiting.
     vdbq::testing::HeldPort silent(true);
     QVERIFY(silent.Port() != 0);
