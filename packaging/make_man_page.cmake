@@ -1,6 +1,10 @@
 # Writes the manual page of varnoltdbq-cli from the program's own help with help2man: the
 # overview from "--help", a COMMANDS section with each command's "--help", then the files and
 # the environment. Run by the build: cmake -DCLI=... -DHELP2MAN=... -DOUTPUT=... -P this file.
+# The help names the settings and data files of the user who runs it; the manual page names
+# the defaults.
+unset(ENV{XDG_CONFIG_HOME})
+unset(ENV{XDG_DATA_HOME})
 execute_process(COMMAND "${CLI}" --help OUTPUT_VARIABLE overview RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${CLI} --help failed")
