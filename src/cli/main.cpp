@@ -1,5 +1,7 @@
 // varnoltdbq-cli: runs what the desktop program runs, without a window.
 #include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <iostream>
 #include <regex>
 
@@ -24,19 +26,37 @@ void CheckToday(const std::string& today) {
   }
 }
 
-constexpr char kFooter[] = R"(Examples:
+// A path below the home directory written as a user types it, so that the help names the files
+// this run reads, wherever XDG_CONFIG_HOME and XDG_DATA_HOME point.
+std::string AsTyped(const QString& path) {
+  const QString home = QDir::homePath();
+  if (path.startsWith(home + QLatin1Char('/'))) {
+    return "~" + QDir::toNativeSeparators(path.mid(home.size())).toStdString();
+  }
+  return QDir::toNativeSeparators(path).toStdString();
+}
+
+std::string Footer() {
+  const std::string settings = AsTyped(vdbq::SettingsLocation());
+  const std::string data =
+      AsTyped(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+              QStringLiteral("/DBase/"));
+  return R"(Examples:
   varnoltdbq-cli --db /usr/share/varnoltdbq/sample-db catalogue
 
   varnoltdbq-cli report S#4 HFDWH01#DW_NIGHTLY --format json
 
-Without --db the database directory of the settings is read (~/.config/VarnoltDBQ/VarnoltDBQ.ini,
+Without --db the database directory of the settings is read ()" +
+         settings + R"(,
 shared with the desktop program); an installed program's default is
-~/.local/share/VarnoltDBQ/DBase/. The sample database lies in share/varnoltdbq/sample-db below
+)" + data +
+         R"(. The sample database lies in share/varnoltdbq/sample-db below
 the installation prefix. Each command's --help shows its options and an example.
 
 Exit status:
   0 done; 1 not completed (the reason on stderr); 2 the database cannot be loaded or the call is
   malformed.)";
+}
 
 }  // namespace
 
@@ -47,7 +67,7 @@ int main(int argc, char** argv) {
   vdbq::cli::CommandResult result;
   CLI::App app{"varnoltdbq-cli - the Varnolt Database Query Utility for scripts and terminals"};
   app.name(vdbq::cli::kProgramName);
-  app.footer(kFooter);
+  app.footer(Footer());
   app.set_version_flag("--version", std::string(vdbq::cli::kProgramName) + " " VARNOLTDBQ_VERSION,
                        "print the program's name and version and exit");
   app.require_subcommand(1);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/output/csv_text.h"
+#include "core/output/json_text.h"
 #include "core/reports/row_styles.h"
 #include "core/text/display_text.h"
 
@@ -26,26 +27,64 @@ nlohmann::ordered_json StylesJson(const ResultList& results, long long row) {
           {"cells", std::move(cells)}};
 }
 
+// Collects the text of a large result and hands it to the stream in large blocks, so that a
+// listing of hundreds of thousands of rows costs a few dozen writes.
+class BlockOutput {
+ public:
+  explicit BlockOutput(std::ostream& out) : out_(out) { text_.reserve(2 * kBlock); }
+  ~BlockOutput() { out_.write(text_.data(), static_cast<std::streamsize>(text_.size())); }
+  std::string& Text() { return text_; }
+  // Called between elements: the block goes out once it is full.
+  void Spill() {
+    if (text_.size() < kBlock) return;
+    out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+    text_.clear();
+  }
+
+ private:
+  static constexpr size_t kBlock = size_t{1} << 20;
+  std::ostream& out_;
+  std::string text_;
+};
+
 // Writes `"name": [...]` as a member of the top object after the members before it, its
-// elements laid out as dump(2) lays out an array nested in an object.
-void WriteArrayMember(std::ostream& out, const char* name, size_t count,
-                      const std::function<nlohmann::ordered_json(size_t)>& element) {
-  out << ",\n  \"" << name << "\": ";
+// elements laid out as dump(2) lays out an array nested in an object; `element` appends one.
+void WriteArrayMember(BlockOutput& out, const char* name, size_t count,
+                      const std::function<void(std::string&, size_t)>& element) {
+  std::string& text = out.Text();
+  text += ",\n  \"";
+  text += name;
+  text += "\": ";
   if (count == 0) {
-    out << "[]";
+    text += "[]";
     return;
   }
-  out << "[\n";
-  std::string nested;
+  text += "[\n";
   for (size_t i = 0; i < count; ++i) {
-    nested.assign(i == 0 ? "    " : ",\n    ");
-    for (char c : element(i).dump(2)) {
-      nested += c;
-      if (c == '\n') nested += "    ";
-    }
-    out << nested;
+    text += i == 0 ? "    " : ",\n    ";
+    element(text, i);
+    out.Spill();
   }
-  out << "\n  ]";
+  text += "\n  ]";
+}
+
+// A row's texts as dump(2) lays out an array of strings two levels down.
+void AppendRowJson(std::string& text, const ResultRow& row) {
+  text += "[\n      ";
+  AppendJsonString(text, row.Caption);
+  for (std::string_view item : row.SubItems) {
+    text += ",\n      ";
+    AppendJsonString(text, item);
+  }
+  text += "\n    ]";
+}
+
+// A nlohmann value laid out the same way.
+void AppendNestedJson(std::string& text, const nlohmann::ordered_json& value) {
+  for (char c : value.dump(2)) {
+    text += c;
+    if (c == '\n') text += "    ";
+  }
 }
 
 // Width of a text as shown: one column per character, not per byte.
@@ -74,25 +113,28 @@ void PrintResultJson(std::ostream& out, const ReportEntry& entry, const ReportSe
   json["widths"] = results.Widths;
   // The rows follow one at a time, laid out as the whole document's dump would lay them out:
   // a listing of hundreds of thousands of rows is never held as a document.
+  BlockOutput block(out);
   const std::string head = json.dump(2);
-  out << std::string_view(head).substr(0, head.size() - 2);
+  block.Text().append(head, 0, head.size() - 2);
   const size_t count = results.Rows.size();
-  WriteArrayMember(out, "rows", count, [&results](size_t i) {
-    const ResultRow& row = results.Rows[i];
-    nlohmann::ordered_json cells = nlohmann::json::array();
-    cells.push_back(DisplayText(row.Caption));
-    for (std::string_view item : row.SubItems) cells.push_back(DisplayText(item));
-    return cells;
+  WriteArrayMember(block, "rows", count, [&results](std::string& text, size_t i) {
+    AppendRowJson(text, results.Rows[i]);
   });
   if (withStyles) {
-    WriteArrayMember(out, "styles", count, [&results](size_t i) {
-      return StylesJson(results, static_cast<long long>(i));
+    WriteArrayMember(block, "styles", count, [&results](std::string& text, size_t i) {
+      AppendNestedJson(text, StylesJson(results, static_cast<long long>(i)));
     });
   }
-  out << "\n}\n";
+  block.Text() += "\n}\n";
 }
 
-void PrintResultCsv(std::ostream& out, const ResultList& results) { out << CsvFileText(results); }
+void PrintResultCsv(std::ostream& out, const ResultList& results) {
+  BlockOutput block(out);
+  for (const ResultRow& row : results.Rows) {
+    AppendCsvFileLine(block.Text(), row);
+    block.Spill();
+  }
+}
 
 void PrintResultTable(std::ostream& out, const ReportSession& session) {
   const ResultList& results = session.Results;

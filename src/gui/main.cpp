@@ -33,10 +33,34 @@ bool AnswerInformationOptions(int argc, char** argv) {
   return false;
 }
 
+// Qt aborts with a long message when no platform plugin starts. On X11 and Wayland systems a
+// start with neither display and no platform asked for can only end so: say it in one line.
+bool DisplayMissing(int argc, char** argv) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) {
+      return false;
+    }
+  }
+  return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+  (void)argc;
+  (void)argv;
+  return false;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (AnswerInformationOptions(argc, argv)) return 0;
+  if (DisplayMissing(argc, argv)) {
+    std::fprintf(stderr,
+                 "varnoltdbq: no display found (DISPLAY is not set); varnoltdbq-cli does the same "
+                 "work without one\n");
+    return 1;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("VarnoltDBQ"));
   QApplication::setApplicationVersion(QStringLiteral(VARNOLTDBQ_VERSION));

@@ -13,6 +13,14 @@ QString DefaultSettingsIniPath() {
          QStringLiteral("/VarnoltDBQ/VarnoltDBQ.ini");
 }
 
+QString SettingsLocation() {
+#ifdef _WIN32
+  return QStringLiteral("HKEY_CURRENT_USER\\VarnoltDBQ");
+#else
+  return DefaultSettingsIniPath();
+#endif
+}
+
 namespace {
 
 constexpr char kGroupPrefix[] = "Settings/";

@@ -33,5 +33,7 @@ class QSettingsStore : public SettingsStore {
 
 // Where the user's INI file lives on platforms without a registry.
 QString DefaultSettingsIniPath();
+// Where the user's settings live: the registry key on Windows, else that INI file.
+QString SettingsLocation();
 
 }  // namespace vdbq

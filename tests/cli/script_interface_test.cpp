@@ -155,5 +155,33 @@ TEST(ScriptInterface, EveryCommandsHelpShowsAnExample) {
   EXPECT_GE(commands, 5);
 }
 
+// The help names the settings file and the default database of this run's environment.
+TEST(ScriptInterface, HelpNamesTheFilesThisRunReads) {
+  using Variables = std::map<std::string, std::optional<std::string>>;
+  const struct {
+    Variables Environment;
+    std::string Settings, Database;
+  } cases[] = {
+      {{{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", std::nullopt}, {"XDG_DATA_HOME", std::nullopt}},
+       "(~/.config/VarnoltDBQ/VarnoltDBQ.ini,",
+       "\n~/.local/share/VarnoltDBQ/DBase/."},
+      {{{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "/etc/xdg-u"}, {"XDG_DATA_HOME", "/srv/u"}},
+       "(/etc/xdg-u/VarnoltDBQ/VarnoltDBQ.ini,",
+       "\n/srv/u/VarnoltDBQ/DBase/."},
+      {{{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "/home/u/cfg"}, {"XDG_DATA_HOME", std::nullopt}},
+       "(~/cfg/VarnoltDBQ/VarnoltDBQ.ini,",
+       "\n~/.local/share/VarnoltDBQ/DBase/."},
+  };
+  for (const auto& c : cases) {
+    CliCall call;
+    call.Arguments = {"--help"};
+    call.Environment = c.Environment;
+    const CliRun help = RunCli(call);
+    ASSERT_EQ(help.ExitStatus, 0) << c.Settings;
+    EXPECT_NE(help.Out.find(c.Settings), std::string::npos) << help.Out;
+    EXPECT_NE(help.Out.find(c.Database), std::string::npos) << help.Out;
+  }
+}
+
 }  // namespace
 }  // namespace vdbq::testing

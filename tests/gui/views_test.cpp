@@ -23,7 +23,9 @@ constexpr int kJobsEach = 2000;
 constexpr qint64 kShowLimitMs = 5000;
 constexpr qint64 kScrollStepLimitMs = 200;
 
-std::map<std::string, std::string> LargeJobSet() {
+// Interleaved, the workstations take turns, so every job opens a workstation node of its own
+// under Jobs; else each workstation's jobs follow one another, as in a generated database.
+std::map<std::string, std::string> LargeJobSet(bool interleaved) {
   std::string cpus;
   std::string jobs = "$JOBS\n";
   jobs.reserve(size_t{kWorkstations} * kJobsEach * 60);
@@ -32,13 +34,12 @@ std::map<std::string, std::string> LargeJobSet() {
     std::snprintf(line, sizeof line, "CPUNAME WS%04d\nOS UNIX\nEND\n", w);
     cpus += line;
   }
-  // Workstations take turns, so every job opens a workstation node of its own under Jobs.
-  for (int j = 0; j < kJobsEach; ++j) {
-    for (int w = 0; w < kWorkstations; ++w) {
-      std::snprintf(line, sizeof line, "WS%04d#JOB_%06d DOCOMMAND \"run %d\"\n     RECOVERY STOP\n",
-                    w, j, j);
-      jobs += line;
-    }
+  for (int a = 0; a < kJobsEach * kWorkstations; ++a) {
+    const int j = interleaved ? a / kWorkstations : a % kJobsEach;
+    const int w = interleaved ? a % kWorkstations : a / kJobsEach;
+    std::snprintf(line, sizeof line, "WS%04d#JOB_%06d DOCOMMAND \"run %d\"\n     RECOVERY STOP\n",
+                  w, j, j);
+    jobs += line;
   }
   return {{"Cpus.Xtract", cpus}, {"Jobs.Xtract", jobs}};
 }
@@ -133,7 +134,7 @@ class ViewsTest : public QObject {
   }
 
   void jobListingAndJobsNodeOf400000JobsShowAndScrollQuickly() {
-    vdbq::testing::ReportFixture fixture(LargeJobSet());
+    vdbq::testing::ReportFixture fixture(LargeJobSet(true));
     ResultModel model(fixture.Results);
     ReportPage page(fixture.Results, model);
     page.resize(900, 700);
@@ -164,6 +165,36 @@ class ViewsTest : public QObject {
     tree.viewport()->repaint();
     Within(timer.elapsed(), kShowLimitMs, "Jobs node expanded in");
     Within(SlowestScrollStep(&tree), kScrollStepLimitMs, "slowest tree scroll step");
+  }
+
+  // The menu's Expand All Nodes and Collapse All Nodes reach every node with children of a
+  // tree of 400,000 jobs in 200 workstation nodes (once they took minutes on such a tree).
+  void expandAllAndCollapseAllReachEveryNodeOfALargeTree() {
+    vdbq::testing::ReportFixture fixture(LargeJobSet(false));
+    CatalogueModel model(fixture.Catalogue);
+    CatalogueTree tree(model);
+    tree.resize(300, 700);
+    tree.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tree));
+    const QModelIndex lastJob = model.FindPath({"Jobs", "WS0199", "JOB_001999"});
+    QVERIFY(lastJob.isValid());
+    for (const bool expand : {true, false}) {
+      FindAction(tree.PopupMenu(), expand ? "Expand All Nodes" : "Collapse All Nodes")->trigger();
+      tree.viewport()->repaint();
+      int parents = 0, wrong = 0;
+      for (int h = 0; h < model.rowCount(); ++h) {
+        const QModelIndex heading = model.index(h, 0);
+        for (int n = -1; n < model.rowCount(heading); ++n) {
+          const QModelIndex node = n < 0 ? heading : model.index(n, 0, heading);
+          if (model.rowCount(node) == 0) continue;
+          ++parents;
+          wrong += tree.isExpanded(node) != expand;
+        }
+      }
+      QCOMPARE(wrong, 0);
+      QCOMPARE(parents, 2 + kWorkstations);  // Workstations, Jobs and its workstations
+      QCOMPARE(tree.visualRect(lastJob).isValid(), expand);
+    }
   }
 };
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <mutex>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "core/catalogue/catalogue.h"
 #include "core/definitions/follows_scan.h"
@@ -114,25 +115,57 @@ Neighbourhood ScheduleGraph::Around(int root, int up, int down) const {
   // Steps are kept only for the nodes reached, so a small answer costs little in a big graph.
   std::unordered_map<int, GraphNodeSteps> reached;
   reached[root] = GraphNodeSteps{root, 0, 0};
-  auto walk = [&](int limit, bool upwards) {
-    std::vector<int> frontier{root};
-    for (int steps = 1; !frontier.empty() && (limit < 0 || steps <= limit); ++steps) {
-      std::vector<int> next;
-      for (int node : frontier) {
-        for (int e : upwards ? InEdges(node) : OutEdges(node)) {
-          const int other = upwards ? Edge(e).From : Edge(e).To;
-          GraphNodeSteps& entry = reached.try_emplace(other, GraphNodeSteps{other}).first->second;
-          int& mark = upwards ? entry.Up : entry.Down;
-          if (mark >= 0) continue;
-          mark = steps;
-          next.push_back(other);
-        }
-      }
-      frontier.swap(next);
-    }
+  // A breadth-first walk from the root, against the edges (up) or along them (down).
+  struct Walk {
+    bool Upwards;
+    int Limit;
+    std::vector<int> Frontier;
+    int Steps = 0;  // from the root to the frontier
   };
-  walk(up, true);
-  walk(down, false);
+  // Takes the walk one step further. A node not yet in the answer joins it when `admit`, or
+  // else is only passed through; returns how many nodes of the answer got their steps.
+  auto advance = [&](Walk& walk, std::unordered_set<int>& passed, bool admit) {
+    std::vector<int> next;
+    int counted = 0;
+    ++walk.Steps;
+    for (int node : walk.Frontier) {
+      for (int e : walk.Upwards ? InEdges(node) : OutEdges(node)) {
+        const int other = walk.Upwards ? Edge(e).From : Edge(e).To;
+        auto at = reached.find(other);
+        if (at == reached.end() && admit) {
+          at = reached.try_emplace(other, GraphNodeSteps{other}).first;
+        }
+        if (at != reached.end()) {
+          int& mark = walk.Upwards ? at->second.Up : at->second.Down;
+          if (mark >= 0) continue;
+          mark = walk.Steps;
+          ++counted;
+        } else if (!passed.insert(other).second) {
+          continue;
+        }
+        next.push_back(other);
+      }
+    }
+    walk.Frontier.swap(next);
+    return counted;
+  };
+  Walk walks[] = {{true, up, {root}}, {false, down, {root}}};
+  // The limits choose the nodes.
+  std::unordered_set<int> passed;
+  for (Walk& walk : walks) {
+    while (!walk.Frontier.empty() && (walk.Limit < 0 || walk.Steps < walk.Limit)) {
+      advance(walk, passed, true);
+    }
+  }
+  // A node's steps are the fewest over the whole graph, so that a node in a cycle with the root
+  // shows both ways whatever the limits: the walk goes on past its limit, adding no node, while
+  // a node of the answer still lacks its steps that way.
+  for (Walk& walk : walks) {
+    long long missing = 0;
+    for (const auto& [node, steps] : reached) missing += (walk.Upwards ? steps.Up : steps.Down) < 0;
+    passed.clear();
+    while (missing > 0 && !walk.Frontier.empty()) missing -= advance(walk, passed, false);
+  }
 
   result.Nodes.reserve(reached.size());
   for (const auto& [node, steps] : reached) result.Nodes.push_back(steps);

@@ -27,7 +27,8 @@ struct ScheduleEdge {
   std::vector<std::string> Refs;
 };
 
-// A node of a query's answer with its fewest steps to and from the root (-1: no such path).
+// A node of a query's answer with its fewest steps to and from the root (-1: no such path),
+// counted over the whole graph whatever the query's limits.
 struct GraphNodeSteps {
   int Node = 0;
   int Up = -1;    // from the node to the root

@@ -170,13 +170,14 @@ std::string Describe(const ScheduleGraph& graph, const Neighbourhood& n) {
   return text;
 }
 
+// The limits choose the nodes; their steps are counted over the whole graph.
 std::string DescribeLiteral(const LiteralGraph& g, const std::string& root, int up, int down) {
-  const auto ups = g.Steps(root, up, true);
-  const auto downs = g.Steps(root, down, false);
   std::set<std::string> nodes;
-  for (const auto* steps : {&ups, &downs}) {
-    for (const auto& [key, n] : *steps) nodes.insert(key);
+  for (const auto& steps : {g.Steps(root, up, true), g.Steps(root, down, false)}) {
+    for (const auto& [key, n] : steps) nodes.insert(key);
   }
+  const auto ups = g.Steps(root, kUnlimitedSteps, true);
+  const auto downs = g.Steps(root, kUnlimitedSteps, false);
   std::string text;
   for (const std::string& key : nodes) {
     const auto u = ups.find(key);
