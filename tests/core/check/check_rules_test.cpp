@@ -138,11 +138,10 @@ INSTANTIATE_TEST_SUITE_P(
 // trailing PRIORITY, a workstation that is two defined ones joined by the workstation list's
 // delimiter.
 TEST(CheckRules, ClauseFormsThatNameNothingMissing) {
-  Files files =
-      WithFault("Schedules.Xtract", "ON WORK\nNEEDS 1 SLOTS\nPROMPT GO\n:\n CPU1#JOB1\n",
-                "ON WORK\nON WORK +2 DAYS,REQUEST,SU,01/05/27\nEXCEPT WORKDAYS\n"
-                "NEEDS CPU1#SLOTS\nPROMPT \"Ready, GO?\"\nPROMPT GO\n:\n"
-                " JOB1 CONFIRMED\n   NEEDS 1 SLOTS PRIORITY 10\n");
+  Files files = WithFault("Schedules.Xtract", "ON WORK\nNEEDS 1 SLOTS\nPROMPT GO\n:\n CPU1#JOB1\n",
+                          "ON WORK\nON WORK +2 DAYS,REQUEST,SU,01/05/27\nEXCEPT WORKDAYS\n"
+                          "NEEDS CPU1#SLOTS\nPROMPT \"Ready, GO?\"\nPROMPT GO\n:\n"
+                          " JOB1 CONFIRMED\n   NEEDS 1 SLOTS PRIORITY 10\n");
   files["Cpus.Xtract"] += "CPUNAME CPU2\nEND\n";
   files["Schedules.Xtract"] += "SCHEDULE CPU1@:@CPU2#ODD\nEND\n";
   EXPECT_EQ(Describe(Check(files)), "");

@@ -89,8 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Schedule("A", "B.@,C.@") + Schedule("B", "D.@") + Schedule("C", "D.@") +
                       Schedule("D", "A.@"),
                   {"schedule-cycle line 2: " + kPrefix + "CPU1#A -> CPU1#B -> CPU1#D -> CPU1#A",
-                   "schedule-cycle line 12: " + kPrefix +
-                       "CPU1#C -> CPU1#D -> CPU1#A -> CPU1#C"}},
+                   "schedule-cycle line 12: " + kPrefix + "CPU1#C -> CPU1#D -> CPU1#A -> CPU1#C"}},
         // C waits for B too: A's wait keeps the line of A's FOLLOWS.
         CycleCase{"AnotherWaitsForTheSame",
                   Schedule("A", "B.@") + Schedule("C", "B.@") + Schedule("B", "A.@"),

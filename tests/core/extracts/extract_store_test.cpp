@@ -39,9 +39,10 @@ TEST(NameValueRule, SplitsAtTheFirstQuote) {
   for (const auto& row : ReadNameValueRows(lines, lines.Count() - 1, "$PARM")) {
     rows.emplace_back(row.Name, row.Value);
   }
-  EXPECT_EQ(rows,
-            (std::vector<std::pair<std::string, std::string>>{
-                {"ABC", "x y"}, {"", "no quote here"}, {"", ""}, {"X", ""}, {"P", "\"v\"q"}, {"Q", ""}}));
+  EXPECT_EQ(
+      rows,
+      (std::vector<std::pair<std::string, std::string>>{
+          {"ABC", "x y"}, {"", "no quote here"}, {"", ""}, {"X", ""}, {"P", "\"v\"q"}, {"Q", ""}}));
 }
 
 class LoadExtractsTest : public ::testing::Test {
