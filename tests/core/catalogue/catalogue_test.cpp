@@ -62,8 +62,6 @@ TEST_F(CatalogueTest, HasTheNineHeadingsInOrderAndTheWorkstationLookups) {
   EXPECT_EQ(CaptionsOf(catalogue.Tree),
             (Captions{"Workstations", "Schedules", "Schedules (Invalid)", "Jobs", "Jobs (Invalid)",
                       "Calendars", "Parameters", "Prompts", "Resources"}));
-  EXPECT_EQ(catalogue.Tree[2].Pictures.Normal, 16);
-  EXPECT_EQ(catalogue.Tree[4].Pictures.Selected, 19);
   EXPECT_EQ(CaptionsOf(catalogue.Tree[0].Children), (Captions{"CPU1", "CPU2", "CPU3"}));
   EXPECT_EQ(catalogue.ValidCpuList, "@:@CPU1@:@CPU2@:@CPU3@:@");
   EXPECT_EQ(catalogue.Totals.CpuTotal, 3);
@@ -91,11 +89,8 @@ TEST_F(CatalogueTest, SchedulesAndJobsSplitByWorkstationOtherListsByName) {
   // CPU3 is defined but has no schedules: no node.
   const TreeNode& valid = Heading(catalogue, "Schedules");
   EXPECT_EQ(Outline(valid), "CPU1(A B) CPU2(Z)");
-  EXPECT_EQ(valid.Children[0].Children[0].Pictures.Normal, 2);
   const TreeNode& invalid = Heading(catalogue, "Schedules (Invalid)");
   EXPECT_EQ(Outline(invalid), "cpu1(LOW) CPU9(X)");
-  EXPECT_EQ(invalid.Children[0].Pictures.Normal, 20);
-  EXPECT_EQ(invalid.Children[1].Children[0].Pictures.Normal, 16);
   EXPECT_EQ(catalogue.Totals.ScheduleBlockCount, 5);
   // Jobs keep the extract order, grouped by consecutive runs.
   Build({{"Cpus.Xtract", kCpus},
@@ -127,6 +122,29 @@ TEST_F(CatalogueTest, SchedulesAndJobsSplitByWorkstationOtherListsByName) {
   EXPECT_EQ((std::vector<long long>{catalogue.Totals.CalendarTotal, catalogue.Totals.ParameterTotal,
                                     catalogue.Totals.ResourceTotal}),
             (std::vector<long long>{2, 3, 3}));
+}
+
+// The pictures (normal/selected) of each heading, of its first node and of that node's first.
+TEST_F(CatalogueTest, EveryLevelOfEveryHeadingHasItsPictures) {
+  Build({{"Cpus.Xtract", kCpus},
+         {"Schedules.Xtract", "SCHEDULE CPU1#S\nEND\nSCHEDULE CPU9#S\nEND\n"},
+         {"Jobs.Xtract", "CPU1#J X\nCPU9#J X\n"},
+         {"Calendars.Xtract", "$CALENDAR\nHOL\t\"\"\n"},
+         {"Parms.Xtract", "$PARM\nP \"v\"\n"},
+         {"Prompts.Xtract", "$PROMPT\nQ \"q\"\n"},
+         {"Resources.Xtract", "$RESOURCE\nCPU1#R\t   1\t\"\"\n"}});
+  std::string pictures;
+  for (const TreeNode& heading : catalogue.Tree) {
+    for (const TreeNode* node = &heading; node != nullptr;
+         node = node->Children.empty() ? nullptr : &node->Children[0]) {
+      pictures += std::to_string(node->Pictures.Normal) + "/" +
+                  std::to_string(node->Pictures.Selected) + " ";
+    }
+    pictures += "| ";
+  }
+  EXPECT_EQ(pictures,
+            "0/1 6/7 | 2/3 6/7 2/3 | 16/17 20/21 16/17 | 4/5 6/7 4/5 | 18/19 20/21 18/19 | "
+            "14/15 14/15 | 12/13 12/13 | 10/11 10/11 | 8/9 8/9 | ");
 }
 
 TEST_F(CatalogueTest, MissingExtractsLeaveAnEmptyTreeAndOldTotalsUntilTheNextRefresh) {

@@ -134,13 +134,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "parameter", "TMP", 3}));
 
 // Readings that name nothing undefined: run-cycle words, dates and offsets in ON, a quoted
-// prompt text, a resource with its workstation, a job line with CONFIRMED.
+// prompt text, a resource with its workstation, a job line with CONFIRMED, a clause with a
+// trailing PRIORITY, a workstation that is two defined ones joined by the workstation list's
+// delimiter.
 TEST(CheckRules, ClauseFormsThatNameNothingMissing) {
-  const Files files =
-      WithFault("Schedules.Xtract", "ON WORK\nNEEDS 1 SLOTS\nPROMPT GO\n:\n CPU1#JOB1\n",
-                "ON WORK\nON WORK +2 DAYS,REQUEST,SU,01/05/27\nEXCEPT WORKDAYS\n"
-                "NEEDS CPU1#SLOTS\nPROMPT \"Ready, GO?\"\nPROMPT GO\n:\n"
-                " JOB1 CONFIRMED\n");
+  Files files = WithFault("Schedules.Xtract", "ON WORK\nNEEDS 1 SLOTS\nPROMPT GO\n:\n CPU1#JOB1\n",
+                          "ON WORK\nON WORK +2 DAYS,REQUEST,SU,01/05/27\nEXCEPT WORKDAYS\n"
+                          "NEEDS CPU1#SLOTS\nPROMPT \"Ready, GO?\"\nPROMPT GO\n:\n"
+                          " JOB1 CONFIRMED\n   NEEDS 1 SLOTS PRIORITY 10\n");
+  files["Cpus.Xtract"] += "CPUNAME CPU2\nEND\n";
+  files["Schedules.Xtract"] += "SCHEDULE CPU1@:@CPU2#ODD\nEND\n";
   EXPECT_EQ(Describe(Check(files)), "");
 }
 

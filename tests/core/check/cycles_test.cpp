@@ -83,14 +83,26 @@ INSTANTIATE_TEST_SUITE_P(
                       Schedule("Y", "X.@") + Schedule("Z", "X.@"),
                   {"schedule-cycle line 2: " + kPrefix + "CPU1#A -> CPU1#B -> CPU1#A",
                    "schedule-cycle line 12: " + kPrefix + "CPU1#X -> CPU1#Y -> CPU1#X"}},
+        // A waits for B, then C; both wait for D, D for A. The first way round is by B; C is
+        // then in a cycle of its own start.
+        CycleCase{"TwoWaysRound",
+                  Schedule("A", "B.@,C.@") + Schedule("B", "D.@") + Schedule("C", "D.@") +
+                      Schedule("D", "A.@"),
+                  {"schedule-cycle line 2: " + kPrefix + "CPU1#A -> CPU1#B -> CPU1#D -> CPU1#A",
+                   "schedule-cycle line 12: " + kPrefix + "CPU1#C -> CPU1#D -> CPU1#A -> CPU1#C"}},
+        // C waits for B too: A's wait keeps the line of A's FOLLOWS.
+        CycleCase{"AnotherWaitsForTheSame",
+                  Schedule("A", "B.@") + Schedule("C", "B.@") + Schedule("B", "A.@"),
+                  {"schedule-cycle line 2: " + kPrefix + "CPU1#A -> CPU1#B -> CPU1#A"}},
         CycleCase{"ChainWithoutCycle",
                   Schedule("A", "") + Schedule("B", "A.@") + Schedule("C", "B.@,A.A_JOB"),
                   {}},
         CycleCase{"JobOfOne",
                   JobsSchedule({{"J1", "J1"}}),
                   {"job-cycle line 4: Job CPU1#J1 follows itself"}},
+        // J2 names its own schedule: the same job graph.
         CycleCase{"JobsOfTwo",
-                  JobsSchedule({{"J1", "J2"}, {"J2", "J1"}}),
+                  JobsSchedule({{"J1", "J2"}, {"J2", "JOBS.J1"}}),
                   {"job-cycle line 4: " + kJobPrefix + "CPU1#J1 -> CPU1#J2 -> CPU1#J1"}},
         CycleCase{"JobsOfThreeAfterAFreeOne",
                   JobsSchedule({{"J0", ""}, {"J1", "J3"}, {"J2", "J1,J0"}, {"J3", "J2"}}),

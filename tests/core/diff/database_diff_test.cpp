@@ -110,9 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<EditCase>& info) { return info.param.Name; });
 
 TEST(DiffExtract, KeysComeInByteOrder) {
-  const KindChanges changes =
-      DiffExtract(ObjectKind::Parameter, "$PARM\n", "$PARM\nb \"1\"\nB \"1\"\na \"1\"\nX \"\"\n");
-  EXPECT_EQ(Summary(changes), "+B +X +a +b");
+  const char* const keys = "$PARM\nb \"1\"\nB \"1\"\na \"1\"\nX \"\"\n";
+  EXPECT_EQ(Summary(DiffExtract(ObjectKind::Parameter, "$PARM\n", keys)), "+B +X +a +b");
+  EXPECT_EQ(Summary(DiffExtract(ObjectKind::Parameter, keys, "$PARM\n")), "-B -X -a -b");
 }
 
 TEST(LineDiff, ChangedInsertedAndRemovedLinesWithContext) {

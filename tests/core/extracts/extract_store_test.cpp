@@ -33,14 +33,16 @@ TEST(LineList, ReadingOutsideGivesAnEmptyLine) {
 }
 
 TEST(NameValueRule, SplitsAtTheFirstQuote) {
-  LineList lines(Lines{"$PARM", "ABC \"x y\"", "no quote here", "\"", "X \"", "", "P\t\"v\"q"});
+  LineList lines(
+      Lines{"$PARM", "ABC \"x y\"", "no quote here", "\"", "X \"", "", "P\t\"v\"q", "Q \"\""});
   std::vector<std::pair<std::string, std::string>> rows;
   for (const auto& row : ReadNameValueRows(lines, lines.Count() - 1, "$PARM")) {
     rows.emplace_back(row.Name, row.Value);
   }
-  EXPECT_EQ(rows,
-            (std::vector<std::pair<std::string, std::string>>{
-                {"ABC", "x y"}, {"", "no quote here"}, {"", ""}, {"X", ""}, {"P", "\"v\"q"}}));
+  EXPECT_EQ(
+      rows,
+      (std::vector<std::pair<std::string, std::string>>{
+          {"ABC", "x y"}, {"", "no quote here"}, {"", ""}, {"X", ""}, {"P", "\"v\"q"}, {"Q", ""}}));
 }
 
 class LoadExtractsTest : public ::testing::Test {
@@ -63,6 +65,9 @@ TEST_F(LoadExtractsTest, StopsAtTheFirstMissingFileKeepingLaterLists) {
   EXPECT_EQ(std::tuple(store.ExtractsMissing, store.MissingFile, store.ScheduleLines.At(0),
                        store.ScheduleLineCount, store.CpuLines.At(0), store.LastUpdate),
             std::tuple(true, "Jobs.Xtract", "SCHEDULE CPU1#NEW", 2, "CPUNAME OLDCPU", oldStamp));
+  dir.Write("Jobs.Xtract", "");
+  LoadExtracts(dir.DirText(), store);
+  EXPECT_EQ(std::tuple(store.ExtractsMissing, store.MissingFile), std::tuple(false, ""));
 }
 
 TEST_F(LoadExtractsTest, ParameterFileWithOnlyItsHeaderOrNoLines) {
@@ -79,13 +84,25 @@ TEST_F(LoadExtractsTest, ParameterFileWithOnlyItsHeaderOrNoLines) {
   dir.Write("Parms.Xtract", "");
   LoadExtracts(dir.DirText(), store);
   EXPECT_EQ(std::tuple(store.ParameterLastLine, store.ParameterTotal), std::tuple(-1, -1));
+
+  // A file of one line counts as its header alone, whatever it holds: it gives no title.
+  dir.Write("Parms.Xtract", "ONLY \"1\"\n");
+  ExtractStore fresh;
+  LoadExtracts(dir.DirText(), fresh);
+  EXPECT_EQ(fresh.ParameterPageTitle, "");
 }
 
 TEST_F(LoadExtractsTest, UnreadableFileIsAnError) {
   WriteExtractSet(dir, {});
   std::filesystem::remove(dir.Path() / "Calendars.Xtract");
   std::filesystem::create_directory(dir.Path() / "Calendars.Xtract");
-  EXPECT_THROW(LoadExtracts(dir.DirText(), store), ExtractFileError);
+  try {
+    LoadExtracts(dir.DirText(), store);
+    ADD_FAILURE() << "no error";
+  } catch (const ExtractFileError& error) {
+    EXPECT_EQ(error.what(),
+              "Cannot open file \"" + dir.DirText() + "Calendars.Xtract\". It is a directory.");
+  }
 }
 
 TEST_F(LoadExtractsTest, StampIsTheOldestModificationTimeWithoutSeconds) {

@@ -277,6 +277,19 @@ TEST(ScheduleGraph, AgreesWithThePlainReadingOnRandomFiles) {
   }
 }
 
+// More keys than the table first has room for: it grows without losing one. No key names a
+// node of a graph read from nothing.
+TEST(ScheduleGraph, FindsEachOfManyKeys) {
+  std::string follows = "P0.@";
+  for (int k = 1; k < 100; ++k) follows += ",P" + std::to_string(k) + ".@";
+  const ScheduleGraph graph(LineList::FromText("SCHEDULE W#S\nFOLLOWS " + follows + "\nEND\n"));
+  ASSERT_EQ(graph.NodeCount(), 101);
+  for (int node = 0; node < graph.NodeCount(); ++node) EXPECT_EQ(graph.Find(graph.Key(node)), node);
+  EXPECT_EQ(graph.Around(graph.Find("W#S"), 1, 0).Nodes.size(), 101u);
+  EXPECT_EQ(graph.Find("W#P100"), -1);
+  EXPECT_EQ(ScheduleGraph().Find("W#S"), -1);
+}
+
 // The job graph of each schedule's first definition against the same plain reading.
 TEST(JobGraph, AgreesWithThePlainReadingOnRandomFiles) {
   Random random(77);
