@@ -249,7 +249,7 @@ void RunCheck(const ExtractStore& store, const Catalogue& catalogue) {
     const RuleInfo* rule = FindRule(finding.Rule);
     Require(rule != nullptr && rule->Severity == finding.Severity,
             "a finding has an unknown rule or another severity than its rule");
-    Require(finding.Line >= 1, "a finding stands before the first line");
+    Require(finding.Line.Value >= 1, "a finding stands before the first line");
   }
   Require(std::is_sorted(findings.begin(), findings.end(),
                          [](const Finding& a, const Finding& b) {

@@ -92,7 +92,7 @@ bool RunReportScenario(ShotWindow& fixture, const QString& request) {
   const vdbq::ReportEntry* entry = vdbq::FindReportByCode(parts.value(1).toStdString());
   if (entry == nullptr) return false;
   const vdbq::PresetEntry preset{entry->Code, entry->Category, entry->Option,
-                                 vdbq::PresetSearch::None, vdbq::NodeKind::None};
+                                 vdbq::PresetSearch::None, vdbq::ObjectKind::None};
   std::optional<std::string> search;
   if (parts.size() > 2) search = parts.value(2).toStdString();
   window.Runner()->RunPreset(preset, search);

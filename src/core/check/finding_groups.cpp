@@ -22,10 +22,12 @@ std::string GroupTitle(const FindingGroup& group) {
   return std::string(group.Rule->Title) + " (" + std::to_string(group.Members.size()) + ")";
 }
 
-std::string FindingObjectText(const Finding& finding) { return finding.Kind + " " + finding.Key; }
+std::string FindingObjectText(const Finding& finding) {
+  return std::string(KindName(finding.Kind)) + " " + finding.Key;
+}
 
 std::string FindingPlaceText(const Finding& finding) {
-  return finding.File + ":" + std::to_string(finding.Line);
+  return finding.File + ":" + std::to_string(finding.Line.Value);
 }
 
 }  // namespace vdbq

@@ -199,8 +199,11 @@ LineWalker::LineWalker(std::string_view text)
 
 bool LineWalker::Next(std::string_view& line) {
   if (at_ >= end_) return false;
-  const char* lf =
-      static_cast<const char*>(std::memchr(at_, '\n', static_cast<size_t>(end_ - at_)));
+  if (lf_ == nullptr || lf_ < at_) {
+    lf_ = static_cast<const char*>(std::memchr(at_, '\n', static_cast<size_t>(end_ - at_)));
+    if (lf_ == nullptr) lf_ = end_;
+  }
+  const char* lf = lf_ == end_ ? nullptr : lf_;
   const char* stop = lf == nullptr ? end_ : lf;
   const char* next = lf == nullptr ? end_ : lf + 1;
   if (anyCr_) {

@@ -31,6 +31,9 @@ class LineWalker {
   const char* at_;
   const char* end_;
   bool anyCr_;
+  // The next LF at or after at_ (end_ when there is none), kept between lines so that a text
+  // of CR-ended lines is not searched to its end once per line.
+  const char* lf_ = nullptr;
 };
 
 // All lines of a text, as LineWalker hands them out.

@@ -22,7 +22,13 @@ void* TreeArena::do_allocate(size_t bytes, size_t alignment) {
     const auto address = reinterpret_cast<uintptr_t>(at);
     return at + ((alignment - address % alignment) % alignment);
   };
-  if (next_ == nullptr || bytes > static_cast<size_t>(end_ - aligned(next_))) {
+  // The padding may itself run past the end of the block, so it is measured before the room.
+  const auto fits = [&] {
+    if (next_ == nullptr) return false;
+    const char* at = aligned(next_);
+    return at <= end_ && bytes <= static_cast<size_t>(end_ - at);
+  };
+  if (!fits()) {
     const size_t size = std::max(nextBlockSize_, bytes + alignment);
     blocks_.reserve(blocks_.size() + 1);
     char* block = static_cast<char*>(AllocateOnHugePages(size));

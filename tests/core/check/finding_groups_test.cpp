@@ -12,7 +12,8 @@ namespace vdbq {
 namespace {
 
 Finding Of(const char* rule, long long line = 1) {
-  return Finding{rule, Severity::Error, "job", "CPU1#J1", "Jobs.Xtract", line, ""};
+  return Finding{rule, Severity::Error, ObjectKind::Job, "CPU1#J1", "Jobs.Xtract", LineNumber(line),
+                 ""};
 }
 
 struct GroupingCase {
