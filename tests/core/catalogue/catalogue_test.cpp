@@ -96,7 +96,8 @@ TEST_F(CatalogueTest, SchedulesAndJobsSplitByWorkstationOtherListsByName) {
   Build({{"Cpus.Xtract", kCpus},
          {"Jobs.Xtract",
           "$JOBS\nCPU1#J1 DOCOMMAND \"a\"\n     STREAMLOGON u\n     RECOVERY STOP\n"
-          "LOCAL DOCOMMAND \"#\"\nCPU1#J2 SCRIPTNAME \"/x\"\nCPU2#K DOCOMMAND \"b\"\nCPU1#J3 DOCOMMAND \"c\"\n"
+          "LOCAL DOCOMMAND \"#\"\nCPU1#J2 SCRIPTNAME \"/x\"\nCPU2#K DOCOMMAND \"b\"\nCPU1#J3 "
+          "DOCOMMAND \"c\"\n"
           "NOKEY#\nCPUX#Q DOCOMMAND \"d\"\n\n"}});
   EXPECT_EQ(Outline(Heading(catalogue, "Jobs")), "CPU1(J1 J2) CPU2(K) CPU1(J3)");
   EXPECT_EQ(Outline(Heading(catalogue, "Jobs (Invalid)")), "CPUX(Q)");
@@ -122,6 +123,9 @@ TEST_F(CatalogueTest, SchedulesAndJobsSplitByWorkstationOtherListsByName) {
   EXPECT_EQ((std::vector<long long>{catalogue.Totals.CalendarTotal, catalogue.Totals.ParameterTotal,
                                     catalogue.Totals.ResourceTotal}),
             (std::vector<long long>{2, 3, 3}));
+  // Without its header line the file's first line is a resource too.
+  Build({{"Resources.Xtract", "CPU1#R\t   1\t\"\"\n"}});
+  EXPECT_EQ(Outline(Heading(catalogue, "Resources")), "CPU1#R");
 }
 
 // The pictures (normal/selected) of each heading, of its first node and of that node's first.

@@ -120,6 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "schedule", "CPU1#DAILY", 7},
         FaultCase{"duplicate-definition", "Parms.Xtract", "BIN \"/bin\"\n",
                   "BIN \"/bin\"\nBIN \"/usr/bin\"\n", "parameter", "BIN", 3},
+        FaultCase{"duplicate-definition", "Calendars.Xtract", "  01/04/27\n",
+                  "  01/04/27\nWORK\t\"Again\"\n", "calendar", "WORK", 4},
         FaultCase{"duplicate-definition", "Jobs.Xtract", "CPU1#JOB3 DOCOMMAND \"c\"\n",
                   "CPU1#JOB3 DOCOMMAND \"c\"\nCPU1#JOB3 DOCOMMAND \"d\"\n", "job", "CPU1#JOB3", 4},
         FaultCase{"unscheduled-job", "Jobs.Xtract", "CPU1#JOB3 DOCOMMAND \"c\"\n",
@@ -144,6 +146,19 @@ TEST(CheckRules, ClauseFormsThatNameNothingMissing) {
                           " JOB1 CONFIRMED\n   NEEDS 1 SLOTS PRIORITY 10\n");
   files["Cpus.Xtract"] += "CPUNAME CPU2\nEND\n";
   files["Schedules.Xtract"] += "SCHEDULE CPU1@:@CPU2#ODD\nEND\n";
+  EXPECT_EQ(Describe(Check(files)), "");
+}
+
+// A schedule of many jobs finds them through tables: its first job too, by key and by name.
+TEST(CheckRules, LargeScheduleFindsEveryJobByKeyAndByName) {
+  Files files = CleanDatabase();
+  std::string schedule = "SCHEDULE CPU1#BIG\n:\n";
+  for (int k = 0; k < 40; ++k) {
+    const std::string job = "CPU1#B" + std::to_string(k);
+    schedule += " " + job + "\n" + (k == 38 ? "   FOLLOWS B0\n" : "");
+    files["Jobs.Xtract"] += job + " DOCOMMAND \"x\"\n";
+  }
+  files["Schedules.Xtract"] += schedule + "   FOLLOWS CPU1#B0\nEND\n";
   EXPECT_EQ(Describe(Check(files)), "");
 }
 

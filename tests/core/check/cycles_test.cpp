@@ -90,6 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Schedule("D", "A.@"),
                   {"schedule-cycle line 2: " + kPrefix + "CPU1#A -> CPU1#B -> CPU1#D -> CPU1#A",
                    "schedule-cycle line 12: " + kPrefix + "CPU1#C -> CPU1#D -> CPU1#A -> CPU1#C"}},
+        // A waits for B and C, both for A: the search from A stops at the first way back.
+        CycleCase{"FirstWayBackEndsTheSearch",
+                  Schedule("A", "B.@,C.@") + Schedule("B", "A.@") + Schedule("C", "A.@"),
+                  {"schedule-cycle line 2: " + kPrefix + "CPU1#A -> CPU1#B -> CPU1#A",
+                   "schedule-cycle line 12: " + kPrefix + "CPU1#C -> CPU1#A -> CPU1#C"}},
         // C waits for B too: A's wait keeps the line of A's FOLLOWS.
         CycleCase{"AnotherWaitsForTheSame",
                   Schedule("A", "B.@") + Schedule("C", "B.@") + Schedule("B", "A.@"),

@@ -48,6 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
         // CPUCLASS definitions are no objects; a lost END ends at the next definition.
         SplitCase{"WorkstationClassAndLostEnd", ObjectKind::Workstation,
                   "CPUNAME A\n OS UNIX\nCPUCLASS K\n MEMBERS A\nEND\nCPUNAME B\n\n", "A:0+2 B:5+1"},
+        // A line reading "AND" is no END: the word is compared from its first letter.
+        SplitCase{"WorkstationLineLikeEnd", ObjectKind::Workstation,
+                  "CPUNAME A\n AND X\n OS UNIX\nEND\n", "A:0+4"},
         SplitCase{"WorkstationEmptyName", ObjectKind::Workstation, "CPUNAME\nEND\n", ":0+2"},
         SplitCase{
             "Schedules", ObjectKind::Schedule,
@@ -82,8 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"Prompts", ObjectKind::Prompt, "$PROMPT\nP1 \"Go?\"\n$PROMPT\nP2 \"Ok?\"\n",
                   "P1:1+1 P2:3+1"},
         SplitCase{"Resources", ObjectKind::Resource,
-                  "$RESOURCE\nCPU1#TAPES\t     2\t\"Tapes\"\nCPU1#X  1\nNOBLANKS\n",
-                  "CPU1#TAPES:1+1 CPU1#:2+1 :3+1"}),
+                  "$RESOURCE\nCPU1#TAPES\t     2\t\"Tapes\"\nCPU1#X  1\nNOBLANKS\n   3\n",
+                  "CPU1#TAPES:1+1 CPU1#:2+1 :3+1 :4+1"}),
     [](const ::testing::TestParamInfo<SplitCase>& info) { return info.param.Name; });
 
 }  // namespace

@@ -285,7 +285,9 @@ TEST(ScheduleGraph, FindsEachOfManyKeys) {
   const ScheduleGraph graph(LineList::FromText("SCHEDULE W#S\nFOLLOWS " + follows + "\nEND\n"));
   ASSERT_EQ(graph.NodeCount(), 101);
   for (int node = 0; node < graph.NodeCount(); ++node) EXPECT_EQ(graph.Find(graph.Key(node)), node);
-  EXPECT_EQ(graph.Around(graph.Find("W#S"), 1, 0).Nodes.size(), 101u);
+  const Neighbourhood around = graph.Around(graph.Find("W#S"), 1, 0);
+  EXPECT_EQ(around.Root, graph.Find("W#S"));
+  EXPECT_EQ(around.Nodes.size(), 101u);
   EXPECT_EQ(graph.Find("W#P100"), -1);
   EXPECT_EQ(ScheduleGraph().Find("W#S"), -1);
 }
