@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "core/catalogue/object_kind.h"
@@ -45,6 +46,10 @@ class DesktopHost {
   // Selects the object's node in the catalogue tree, which shows its page; false when the tree
   // has no such node.
   virtual bool OpenObject(ObjectKind kind, const std::string& key) = 0;
+  // `handler` runs after every load of the extracts (the first, Refresh, the end of a transfer),
+  // failed or not, once the tree and the totals show what was loaded: a feature's window that
+  // shows the database catches up with it there.
+  virtual void AddDatabaseLoadedHandler(std::function<void()> handler) = 0;
 
  protected:
   ~DesktopHost() = default;

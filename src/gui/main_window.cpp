@@ -318,9 +318,15 @@ void MainWindow::ReloadCatalogue(const std::function<std::string()>& load) {
   if (!failure.isEmpty()) {
     SetStatus(failure);
     showMessage_(failure);
-    return;
+  } else {
+    SetStatus(ToQString(status));
   }
-  SetStatus(ToQString(status));
+  // Last, so that what a handler says in the status line is not overwritten.
+  for (const std::function<void()>& handler : databaseLoaded_) handler();
+}
+
+void MainWindow::AddDatabaseLoadedHandler(std::function<void()> handler) {
+  databaseLoaded_.push_back(std::move(handler));
 }
 
 QWidget* MainWindow::PageOf(PageCategory category) const {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/settings/settings_store.h"
 #include "gui/catalogue/catalogue_model.h"
@@ -97,6 +98,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   // "Title", "Installation Instructions" and the pages without a button.
   void ShowPage(PageCategory category) override;
   bool OpenObject(ObjectKind kind, const std::string& key) override;
+  void AddDatabaseLoadedHandler(std::function<void()> handler) override;
 
   QString StatusText() const;
   const CategoryNavigation& Navigation() const { return navigation_; }
@@ -158,6 +160,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   CategoryNavigation navigation_;
   bool started_ = false;
   bool closePending_ = false;
+  std::vector<std::function<void()>> databaseLoaded_;
 
   TitleBar* titleBar_ = nullptr;
   CatalogueModel* treeModel_ = nullptr;

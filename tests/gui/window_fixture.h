@@ -56,16 +56,18 @@ class ScriptedDesktop : public Desktop {
   // The PDF file the printer writes; empty for no printer.
   QString PrintFile;
 
-  // The directory each save dialog opened in.
+  // The directory (or the proposed file) and the filter each save dialog opened with.
   std::vector<QString> SaveDirectories;
+  std::vector<QString> SaveFilters;
   std::vector<QString> Questions;
   std::vector<QString> Informations;
   std::vector<QString> Opened;
   int ColourRequests = 0;
 
   std::optional<QString> AskSaveFileName(QWidget*, const QString&, const QString& directory,
-                                         const QString&) override {
+                                         const QString& filter) override {
     SaveDirectories.push_back(directory);
+    SaveFilters.push_back(filter);
     if (SaveNames.empty()) return std::nullopt;
     const QString answer = SaveNames.front();
     SaveNames.pop_front();

@@ -1,6 +1,7 @@
-// Takes screenshots of the desktop program on the bundled sample database, one scenario per
-// picture, for the README and for looking the program over:
-//   varnoltdbq-screenshots [--size=WIDTHxHEIGHT] OUTPUT_DIR [SCENARIO[=FILE] ...]
+// Takes screenshots of the desktop program on the bundled sample database (or the one named),
+// one scenario per picture, for the README and for looking the program over:
+//   varnoltdbq-screenshots [--size=WIDTHxHEIGHT] [--database=DIR] OUTPUT_DIR
+//                          [SCENARIO[=FILE] ...]
 // Scenarios: title, catalogue (a schedule page), workstation, job, calendar, resource,
 // parameter, prompt, install, about, menu (the tree's pop-up menu), report:CODE[:SEARCH], and
 // changes (the sample compared with a copy of it that has a few edits),
@@ -179,7 +180,6 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
       scenario.startsWith(QLatin1String("jobgraph:"))) {
     const std::string key = scenario.section(QLatin1Char(':'), 1).toStdString();
     vdbq::gui::GraphPage& page = window.Graphs()->Page();
-    page.resize(1180, 640);
     QSignalSpy laidOut(&page, &vdbq::gui::GraphPage::laidOut);
     if (scenario.startsWith(QLatin1String("graph:"))) {
       window.Graphs()->ShowDependencyGraph(key);
@@ -203,9 +203,14 @@ int main(int argc, char** argv) {
     const QStringList wh = args.takeFirst().mid(7).split(QLatin1Char('x'));
     size = QSize(wh.value(0).toInt(), wh.value(1).toInt());
   }
+  QString database = QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR);
+  if (!args.isEmpty() && args.front().startsWith(QLatin1String("--database="))) {
+    database = args.takeFirst().mid(11);
+  }
   if (args.isEmpty()) {
     std::fprintf(stderr,
-                 "usage: varnoltdbq-screenshots [--size=WxH] OUTPUT_DIR [SCENARIO[=FILE] ...]\n");
+                 "usage: varnoltdbq-screenshots [--size=WxH] [--database=DIR] OUTPUT_DIR "
+                 "[SCENARIO[=FILE] ...]\n");
     return 2;
   }
   const QString out = args.takeFirst();
@@ -226,7 +231,7 @@ int main(int argc, char** argv) {
     // The Findings page is shown on the example database that has every kind of fault.
     ShotWindow fixture(scenario == QLatin1String("findings")
                            ? QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR "/../faulty-db")
-                           : QStringLiteral(VARNOLTDBQ_SAMPLE_DB_DIR));
+                           : database);
     vdbq::gui::MainWindow& window = fixture.Window();
     window.show();
     if (!window.Started()) QTest::qWaitFor([&window] { return window.Started(); }, 5000);

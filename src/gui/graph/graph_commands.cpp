@@ -1,13 +1,17 @@
 #include "gui/graph/graph_commands.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTableView>
+#include <cstring>
 
 #include "core/graph/job_graph.h"
 #include "core/graph/schedule_graph.h"
+#include "core/output/save_dialog.h"
 #include "gui/desktop_host.h"
-#include "gui/graph/graph_page.h"
+#include "gui/output/desktop.h"
 #include "gui/pages/schedule_page_widget.h"
 #include "gui/text_convert.h"
 
@@ -16,6 +20,24 @@ namespace {
 
 constexpr int kScheduleDetailReport = 4;
 constexpr int kDependencyPathReport = 5;
+
+struct ExportKind {
+  const char* Extension;
+  const char* Filter;
+};
+// In the order of GraphPage::Format.
+constexpr ExportKind kExportKinds[] = {{".svg", "SVG files (*.svg)|*.svg"},
+                                       {".png", "PNG files (*.png)|*.png"},
+                                       {".dot", "DOT files (*.dot)|*.dot"}};
+
+// A schedule key as a file name: '#' stays, as every file system takes it; what Windows refuses
+// in a name becomes '_'.
+std::string FileNameOf(std::string key) {
+  for (char& c : key) {
+    if (static_cast<unsigned char>(c) < 0x20 || std::strchr("\\/:*?\"<>|", c) != nullptr) c = '_';
+  }
+  return key;
+}
 
 }  // namespace
 
@@ -26,6 +48,7 @@ GraphCommands::GraphCommands(DesktopHost& host, SchedulePageWidget& schedulePage
   AddResultListEntries();
   connect(schedulePage.GraphButton(), &QToolButton::clicked, this,
           [this] { ShowDependencyGraph(SelectedScheduleKey()); });
+  host_.AddDatabaseLoadedHandler([this] { RedrawFromNewLoad(); });
 }
 
 GraphPage& GraphCommands::Page() {
@@ -35,35 +58,75 @@ GraphPage& GraphCommands::Page() {
           const Session& s = host_.State();
           return ScheduleGraphOf(s.Store, s.Catalogue);
         },
-        host_.Dialogs(), host_.Window());
+        host_.Window());
     page_->setWindowFlag(Qt::Window);
     connect(page_, &GraphPage::scheduleOpenRequested, this, &GraphCommands::OpenSchedulePage);
+    connect(page_, &GraphPage::exportRequested, this, &GraphCommands::Export);
   }
   return *page_;
 }
 
-void GraphCommands::ShowDependencyGraph(const std::string& key) {
-  if (key.empty()) return;
+void GraphCommands::ShowPage() {
   GraphPage& page = Page();
-  page.ShowSchedule(key);
   page.show();
   page.raise();
   page.activateWindow();
 }
 
+void GraphCommands::ShowDependencyGraph(const std::string& key) {
+  if (key.empty()) return;
+  // A schedule the database does not define is named on the page.
+  Page().ShowSchedule(key);
+  ShowPage();
+}
+
 void GraphCommands::ShowJobGraph(const std::string& key) {
-  const Session& s = host_.State();
-  const std::shared_ptr<const ScheduleGraph> graph = ScheduleGraphOf(s.Store, s.Catalogue);
-  const int node = graph->Find(key);
-  if (node < 0 || !graph->Defined(node)) {
+  if (!DrawDefined(key, true)) {
     host_.SetStatus(QStringLiteral("Schedule not found: ") + ToQString(key));
     return;
   }
-  GraphPage& page = Page();
-  page.ShowJobs(ReadJobGraph(s.Store.ScheduleLines, graph->DefinitionLine(node)));
-  page.show();
-  page.raise();
-  page.activateWindow();
+  ShowPage();
+}
+
+bool GraphCommands::DrawDefined(const std::string& key, bool jobs) {
+  const Session& s = host_.State();
+  const std::shared_ptr<const ScheduleGraph> graph = ScheduleGraphOf(s.Store, s.Catalogue);
+  const int node = graph->Find(key);
+  if (node < 0 || !graph->Defined(node)) return false;
+  if (jobs) {
+    Page().ShowJobs(ReadJobGraph(s.Store.ScheduleLines, graph->DefinitionLine(node)));
+  } else {
+    Page().ShowSchedule(key);
+  }
+  return true;
+}
+
+void GraphCommands::RedrawFromNewLoad() {
+  // A hidden page is drawn anew when it is next opened.
+  if (page_ == nullptr || !page_->isVisible()) return;
+  const std::string key = page_->RootKey();
+  if (DrawDefined(key, page_->ShowsJobs())) return;
+  page_->close();
+  host_.SetStatus(
+      QStringLiteral("Graph closed: schedule %1 is no longer in the database").arg(ToQString(key)));
+}
+
+void GraphCommands::Export(GraphPage::Format format) {
+  if (page_->NodeKeys().empty()) return;
+  const ExportKind& kind = kExportKinds[static_cast<int>(format)];
+  const QString saves = QString::fromStdString(host_.State().Settings.SavesDir);
+  if (!saves.isEmpty() && !QFileInfo(saves).isDir()) QDir().mkdir(saves);
+  const QString proposed =
+      QDir(saves).filePath(ToQString(FileNameOf(page_->RootKey())) + kind.Extension);
+  Desktop& desktop = host_.Dialogs();
+  const std::optional<QString> path = desktop.AskSaveFileName(
+      page_, QStringLiteral("Export Graph"), proposed, QString::fromLatin1(kind.Filter));
+  if (!path) return;
+  if (QFileInfo::exists(*path) &&
+      !desktop.AskYesNo(page_, ToQString(OverwriteQuestion(path->toStdString())))) {
+    return;
+  }
+  page_->ExportTo(*path, format);
 }
 
 void GraphCommands::OpenSchedulePage(const std::string& key) {

@@ -3,12 +3,13 @@
 #include <QObject>
 #include <string>
 
+#include "gui/graph/graph_page.h"
+
 class QTableView;
 
 namespace vdbq::gui {
 
 class DesktopHost;
-class GraphPage;
 class SchedulePageWidget;
 
 // Where the Graph page opens from: the schedule entries of the tree menu, the schedule page,
@@ -27,6 +28,14 @@ class GraphCommands : public QObject {
   GraphPage& Page();
 
  private:
+  // Draws the schedule's graph, of its dependencies or of its jobs, on the page; false when the
+  // database does not define the schedule.
+  bool DrawDefined(const std::string& key, bool jobs);
+  void ShowPage();
+  // After a load the open page is drawn anew from it, or closed when its schedule is gone.
+  void RedrawFromNewLoad();
+  // The save dialog offers "<key>.svg" (or .png, .dot) in the saves directory.
+  void Export(GraphPage::Format format);
   void AddTreeEntries();
   void AddResultListEntries();
   void OpenSchedulePage(const std::string& key);

@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <cmath>
 
 #include "core/text/display_text.h"
-#include "gui/output/desktop.h"
 #include "gui/text_convert.h"
 #include "gui/widgets/busy_indicator.h"
 #include "layout/graph_styles.h"
@@ -95,7 +95,12 @@ void GraphView::FitAll() {
   if (scene() == nullptr || scene()->items().isEmpty()) return;
   fitInView(scene()->sceneRect(), Qt::KeepAspectRatio);
   // A small graph is not blown up beyond its natural size.
-  if (transform().m11() > 1.5) Zoom(1.5 / transform().m11());
+  const double fitted = transform().m11();
+  if (fitted > 1.5) Zoom(1.5 / fitted);
+  if (fitted < kLeastFitScale) {
+    Zoom(kLeastFitScale / fitted);
+    centerOn(start_);
+  }
 }
 
 void GraphView::wheelEvent(QWheelEvent* event) {
@@ -126,8 +131,8 @@ void GraphView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 GraphPage::GraphPage(std::function<std::shared_ptr<const ScheduleGraph>()> graphSource,
-                     Desktop& dialogs, QWidget* parent)
-    : QWidget(parent), graphSource_(std::move(graphSource)), dialogs_(dialogs) {
+                     QWidget* parent)
+    : QWidget(parent), graphSource_(std::move(graphSource)) {
   setObjectName(QStringLiteral("graphPage"));
   title_ = new QLabel(this);
   QFont titleFont = title_->font();
@@ -174,7 +179,9 @@ GraphPage::GraphPage(std::function<std::shared_ptr<const ScheduleGraph>()> graph
   bar->addWidget(new QLabel(QStringLiteral("Down:"), this));
   bar->addWidget(down_);
   bar->addSpacing(8);
-  bar->addWidget(button(QStringLiteral("Fit"), QStringLiteral("Show the whole graph"),
+  bar->addWidget(button(QStringLiteral("Fit"),
+                        QStringLiteral("Fit the graph to the window, a large one only as far as "
+                                       "its labels stay readable (Ctrl+0)"),
                         [this] { view_->FitAll(); }));
   bar->addWidget(button(QStringLiteral("+"), QStringLiteral("Zoom in (Ctrl++)"),
                         [this] { view_->Zoom(1.25); }));
@@ -182,11 +189,11 @@ GraphPage::GraphPage(std::function<std::shared_ptr<const ScheduleGraph>()> graph
                         [this] { view_->Zoom(0.8); }));
   bar->addSpacing(8);
   bar->addWidget(button(QStringLiteral("SVG..."), QStringLiteral("Export the drawing as SVG"),
-                        [this] { ChooseExport(Format::kSvg); }));
+                        [this] { emit exportRequested(Format::kSvg); }));
   bar->addWidget(button(QStringLiteral("PNG..."), QStringLiteral("Export the drawing as PNG"),
-                        [this] { ChooseExport(Format::kPng); }));
+                        [this] { emit exportRequested(Format::kPng); }));
   bar->addWidget(button(QStringLiteral("DOT..."), QStringLiteral("Export the graph as DOT"),
-                        [this] { ChooseExport(Format::kDot); }));
+                        [this] { emit exportRequested(Format::kDot); }));
   bar->addWidget(busy_);
 
   // The legends name the colours the drawing uses, one for each kind of graph.
@@ -237,6 +244,12 @@ GraphPage::GraphPage(std::function<std::shared_ptr<const ScheduleGraph>()> graph
   connect(zoomOut, &QShortcut::activated, this, [this] { view_->Zoom(0.8); });
   auto* fit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this);
   connect(fit, &QShortcut::activated, this, [this] { view_->FitAll(); });
+  // A tool window: Esc and Ctrl+W close it.
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    auto* close = new QShortcut(keys, this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+  }
 
   connect(view_, &GraphView::nodeDoubleClicked, this, [this](int node) {
     if (!jobs_) ShowSchedule(drawnKeys_[static_cast<size_t>(node)]);
@@ -400,7 +413,15 @@ void GraphPage::Draw(const LaidOut& result) {
       head->setZValue(0.5);
     }
   }
-  scene_->setSceneRect(scene_->itemsBoundingRect().adjusted(-20, -20, 20, 20));
+  const QRectF area = scene_->itemsBoundingRect().adjusted(-20, -20, 20, 20);
+  scene_->setSceneRect(area);
+  // A job graph flows from its first jobs at the left; a dependency graph around its schedule.
+  QPointF start = area.topLeft();
+  const auto root = std::find(drawnKeys_.begin(), drawnKeys_.end(), rootKey_);
+  if (!jobs_ && root != drawnKeys_.end()) {
+    start = At(drawing.Nodes[static_cast<size_t>(root - drawnKeys_.begin())].Centre);
+  }
+  view_->SetStartPoint(start);
   view_->FitAll();
 }
 
@@ -412,14 +433,6 @@ void GraphPage::OnNodeMenu(int node, const QPoint& globalPos) {
   menu.addAction(QStringLiteral("Open Schedule Page"), this,
                  [this, key] { emit scheduleOpenRequested(key); });
   menu.exec(globalPos);
-}
-
-void GraphPage::ChooseExport(Format format) {
-  static const char* const kFilters[] = {"SVG Files (*.svg)", "PNG Files (*.png)",
-                                         "DOT Files (*.dot *.gv)"};
-  const std::optional<QString> path = dialogs_.AskSaveFileName(
-      this, QStringLiteral("Export Graph"), QString(), kFilters[static_cast<int>(format)]);
-  if (path) ExportTo(*path, format);
 }
 
 bool GraphPage::ExportTo(const QString& path, Format format) {

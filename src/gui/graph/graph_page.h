@@ -17,16 +17,22 @@
 namespace vdbq::gui {
 
 class BusyIndicator;
-class Desktop;
 
 // The drawing area: wheel zooms around the mouse, dragging pans, a double click on a node
 // and the node's context menu are passed on.
 class GraphView : public QGraphicsView {
   Q_OBJECT
  public:
+  // Fit goes no smaller: below it the 10-pixel labels cannot be read. A larger graph scrolls,
+  // and zooming out further is still there for an overview.
+  static constexpr double kLeastFitScale = 0.9;
+
   explicit GraphView(QWidget* parent = nullptr);
   void Zoom(double factor);
+  // The whole graph, or as much as fits at the least scale around the start point.
   void FitAll();
+  // Where a graph too large to fit is first shown (a scene point).
+  void SetStartPoint(const QPointF& point) { start_ = point; }
 
  signals:
   void nodeDoubleClicked(int node);
@@ -39,6 +45,8 @@ class GraphView : public QGraphicsView {
 
  private:
   int NodeAt(const QPoint& pos) const;
+
+  QPointF start_;
 };
 
 // The Graph page: the schedules around one schedule (what it waits for and what waits for it),
@@ -50,8 +58,8 @@ class GraphPage : public QWidget {
   static constexpr int kMostDrawnNodes = 2000;
 
   // `graphSource` gives the current database's schedule graph (it changes with every load).
-  GraphPage(std::function<std::shared_ptr<const ScheduleGraph>()> graphSource, Desktop& dialogs,
-            QWidget* parent = nullptr);
+  explicit GraphPage(std::function<std::shared_ptr<const ScheduleGraph>()> graphSource,
+                     QWidget* parent = nullptr);
   ~GraphPage() override;
 
   // The dependency graph around `key` with the depths of the up and down controls.
@@ -63,6 +71,7 @@ class GraphPage : public QWidget {
   bool ExportTo(const QString& path, Format format);
 
   bool LayoutRunning() const { return watcher_.isRunning(); }
+  bool ShowsJobs() const { return jobs_; }
   const std::string& RootKey() const { return rootKey_; }
   // The node keys in drawing order, as bytes.
   const std::vector<std::string>& NodeKeys() const { return drawnKeys_; }
@@ -75,6 +84,8 @@ class GraphPage : public QWidget {
  signals:
   void laidOut();
   void scheduleOpenRequested(const std::string& key);
+  // The SVG, PNG or DOT button: the file is to be asked for.
+  void exportRequested(Format format);
 
  private:
   // What a layout run gives back, with the graph it laid out.
@@ -91,11 +102,9 @@ class GraphPage : public QWidget {
   void OnLayoutFinished();
   void Draw(const LaidOut& result);
   void ShowMessage(const QString& text);
-  void ChooseExport(Format format);
   void OnNodeMenu(int node, const QPoint& globalPos);
 
   std::function<std::shared_ptr<const ScheduleGraph>()> graphSource_;
-  Desktop& dialogs_;
   bool jobs_ = false;
   std::string rootKey_;
   std::vector<std::string> nodeKeys_;

@@ -1,9 +1,11 @@
 // The Graph page in the window: where it opens from, what it draws of the core's graphs, its
 // recentring and depths, its exports, and the schedule page it opens.
 #include <QGraphicsItem>
+#include <QToolButton>
 
 #include "gui/graph/graph_commands.h"
 #include "gui/graph/graph_page.h"
+#include "gui/output/desktop.h"
 #include "gui/window_fixture.h"
 
 namespace vdbq::gui::testing {
@@ -22,6 +24,13 @@ int DrawnNodes(GraphPage& page) {
   for (QGraphicsItem* item : page.Scene()->items()) count += item->data(0).isValid() ? 1 : 0;
   return count;
 }
+
+// A schedule that another follows, each with one job.
+const QString kTwoSchedules =
+    "SCHEDULE CPU1#A\n:\n CPU1#J1\nEND\nSCHEDULE CPU1#B\nFOLLOWS CPU1#A.@\n:\n CPU1#J1\nEND\n";
+
+// The text height below which a label is a smudge rather than a name.
+constexpr int kReadableLabelPixels = 10;
 
 bool WaitForLayout(GraphPage& page) { return QSignalSpy(&page, &GraphPage::laidOut).wait(10000); }
 
@@ -59,29 +68,135 @@ class GraphTest : public QObject {
     QCOMPARE(DrawnNodes(*page), 3);  // GL_POSTING, what it waits for two steps up
   }
 
-  // The formats themselves are checked with the command line's graphs.
+  // The dialog offers the root's key in the saves directory with the format's filter; the
+  // formats themselves are checked with the command line's graphs.
   void theDrawingExports_data() {
-    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("proposed");
+    QTest::addColumn<QString>("filter");
     QTest::addColumn<Check>("written");
-    QTest::newRow("svg") << int(GraphPage::Format::kSvg) << Check([](const QByteArray& b) {
-      return b.count("class=\"node\"") == 8;
-    });
-    QTest::newRow("png") << int(GraphPage::Format::kPng) << Check([](const QByteArray& b) {
-      return !QImage::fromData(b).isNull();
-    });
-    QTest::newRow("dot") << int(GraphPage::Format::kDot)
+    QTest::newRow("svg") << "SVG..."
+                         << "HFFIN02#FIN_REPORTS.svg"
+                         << "SVG files (*.svg *.SVG)" << Check([](const QByteArray& b) {
+                              return b.count("class=\"node\"") == 8;
+                            });
+    QTest::newRow("png") << "PNG..."
+                         << "HFFIN02#FIN_REPORTS.png"
+                         << "PNG files (*.png *.PNG)" << Check([](const QByteArray& b) {
+                              return !QImage::fromData(b).isNull();
+                            });
+    QTest::newRow("dot") << "DOT..."
+                         << "HFFIN02#FIN_REPORTS.dot"
+                         << "DOT files (*.dot *.DOT)"
                          << Check([](const QByteArray& b) { return b.startsWith("digraph"); });
   }
 
   void theDrawingExports() {
-    QFETCH(int, format);
+    QFETCH(QString, button);
+    QFETCH(QString, proposed);
+    QFETCH(QString, filter);
     QFETCH(Check, written);
     WindowFixture fixture;
     GraphPage* page = ShowFinReports(fixture.Start());
     QVERIFY(page != nullptr);
     const QString path = QString::fromStdString(fixture.ProgramDir()) + "graph";
-    QVERIFY(page->ExportTo(path, static_cast<GraphPage::Format>(format)));
+    fixture.Desktop.SaveNames = {path};
+    for (QToolButton* b : page->findChildren<QToolButton*>()) {
+      if (b->text() == button) b->click();
+    }
+    QCOMPARE(fixture.Desktop.SaveDirectories.size(), size_t{1});
+    QCOMPARE(fixture.Desktop.SaveDirectories[0],
+             QDir(QString::fromStdString(fixture.ProgramDir()) + "Saves").filePath(proposed));
+    QCOMPARE(QtFileFilter(fixture.Desktop.SaveFilters.at(0)), filter);
     QVERIFY(written(FileBytes(path)));
+  }
+
+  // A Refresh draws the open graph from the new extracts, or closes it when its schedule is gone.
+  void aReloadRedrawsTheOpenGraph_data() {
+    QTest::addColumn<bool>("jobs");
+    QTest::addColumn<QString>("schedules");
+    QTest::addColumn<QStringList>("drawn");  // none: the window closed
+    QTest::newRow("a new follower")
+        << false << kTwoSchedules + "SCHEDULE CPU1#C\nFOLLOWS CPU1#A.@\n:\n CPU1#J1\nEND\n"
+        << QStringList{"CPU1#A", "CPU1#B", "CPU1#C"};
+    QTest::newRow("a new job")
+        << true
+        << QString(kTwoSchedules).replace(" CPU1#J1\n", " CPU1#J1\n CPU1#J2\n   FOLLOWS J1\n")
+        << QStringList{"CPU1#J1", "CPU1#J2"};
+    QTest::newRow("its schedule gone")
+        << false << QString(kTwoSchedules).replace("CPU1#A\n", "CPU1#Z\n") << QStringList{};
+  }
+
+  void aReloadRedrawsTheOpenGraph() {
+    QFETCH(bool, jobs);
+    QFETCH(QString, schedules);
+    QFETCH(QStringList, drawn);
+    WindowFixture fixture(Extracts{{"Schedules.Xtract", kTwoSchedules.toStdString()}});
+    MainWindow& window = fixture.Start();
+    GraphPage& page = window.Graphs()->Page();
+    QSignalSpy laidOut(&page, &GraphPage::laidOut);
+    jobs ? window.Graphs()->ShowJobGraph("CPU1#A") : window.Graphs()->ShowDependencyGraph("CPU1#A");
+    QVERIFY(laidOut.wait(10000));
+    QVERIFY(WriteBytes(QString::fromStdString(fixture.DatabaseDir()) + "Schedules.Xtract",
+                       schedules.toLatin1()));
+    window.Menu()->Refresh->trigger();
+    if (drawn.isEmpty()) {
+      QVERIFY(!page.isVisible());
+      QVERIFY(window.StatusText().contains("CPU1#A"));
+      return;
+    }
+    QVERIFY(laidOut.wait(10000));
+    QStringList keys;
+    for (const std::string& key : page.NodeKeys()) keys << QString::fromStdString(key);
+    keys.sort();
+    QCOMPARE(keys, drawn);
+  }
+
+  void escAndCtrlWCloseTheWindow_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::newRow("Esc") << QKeySequence(Qt::Key_Escape);
+    QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+  }
+
+  void escAndCtrlWCloseTheWindow() {
+    QFETCH(QKeySequence, keys);
+    WindowFixture fixture;
+    GraphPage* page = ShowFinReports(fixture.Start());
+    QVERIFY(page != nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(page));
+    QTest::keySequence(page, keys);
+    QVERIFY(!page->isVisible());
+  }
+
+  // Fit keeps a large job graph's labels readable in the window's first size; the rest scrolls.
+  void labelsStayReadableAtFit_data() {
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<bool>("chained");
+    QTest::newRow("200 jobs side by side") << 200 << false;
+    QTest::newRow("200 jobs in a chain") << 200 << true;
+  }
+
+  void labelsStayReadableAtFit() {
+    QFETCH(int, jobs);
+    QFETCH(bool, chained);
+    std::string schedule = "SCHEDULE CPU1#BIG\n:\n";
+    for (int j = 0; j < jobs; ++j) {
+      schedule += " CPU1#JOB_NUMBER_" + std::to_string(j) + "\n";
+      if (chained && j > 0) schedule += "   FOLLOWS JOB_NUMBER_" + std::to_string(j - 1) + "\n";
+    }
+    WindowFixture fixture(Extracts{{"Schedules.Xtract", schedule + "END\n"}});
+    MainWindow& window = fixture.Start();
+    GraphPage& page = window.Graphs()->Page();
+    QSignalSpy laidOut(&page, &GraphPage::laidOut);
+    window.Graphs()->ShowJobGraph("CPU1#BIG");
+    QVERIFY(laidOut.wait(20000));
+    QCOMPARE(static_cast<int>(page.NodeKeys().size()), jobs);
+    for (QGraphicsItem* item : page.Scene()->items()) {
+      if (item->type() != QGraphicsSimpleTextItem::Type) continue;
+      const QRect onScreen = page.View()->mapFromScene(item->sceneBoundingRect()).boundingRect();
+      QVERIFY2(onScreen.height() >= kReadableLabelPixels,
+               qPrintable(QString::number(onScreen.height())));
+    }
   }
 
   void opensFromTheTreeMenuAndThePathReport_data() {
