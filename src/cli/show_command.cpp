@@ -161,11 +161,11 @@ PageFields ShowPage(CliContext& context, const ShowOptions& options) {
     return ResourceFields(page);
   }
   if (kind == ObjectKind::Parameter) {
-    ParameterPage page;
+    NameListPage page;
     ShowParameter(store, catalogue, options.Key, page);
     return ListPageFields("parameter", "Parameter", page.Name, page.Selected, page.Description);
   }
-  PromptPage page;
+  NameListPage page;
   ShowPrompt(store, catalogue, options.Key, page);
   return ListPageFields("prompt", "Prompt", page.Name, page.Selected, page.Description);
 }

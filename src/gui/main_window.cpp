@@ -29,8 +29,7 @@
 #include "gui/pages/install_page.h"
 #include "gui/pages/install_script.h"
 #include "gui/pages/job_page_widget.h"
-#include "gui/pages/parameter_page_widget.h"
-#include "gui/pages/prompt_page_widget.h"
+#include "gui/pages/name_list_page_widget.h"
 #include "gui/pages/resource_page_widget.h"
 #include "gui/pages/schedule_page_widget.h"
 #include "gui/pages/title_page.h"
@@ -123,8 +122,8 @@ void MainWindow::BuildLayout() {
   schedulePage_ = new SchedulePageWidget(pages_);
   jobPage_ = new JobPageWidget(pages_);
   calendarPage_ = new CalendarPageWidget(pages_);
-  parameterPage_ = new ParameterPageWidget(session_.Store, pages_);
-  promptPage_ = new PromptPageWidget(session_.Store, pages_);
+  parameterPage_ = new NameListPageWidget(kParameterPage, session_.Store, pages_);
+  promptPage_ = new NameListPageWidget(kPromptPage, session_.Store, pages_);
   resourcePage_ = new ResourcePageWidget(pages_);
   resultModel_ = new ResultModel(session_.Results, this);
   reportPage_ = new ReportPage(session_.Results, *resultModel_, pages_);

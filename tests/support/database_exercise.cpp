@@ -94,8 +94,8 @@ void ShowPages(const ExtractStore& store, const Catalogue& catalogue,
   JobPage job;
   CalendarPage calendar;
   ResourcePage resource;
-  ParameterPage parameter;
-  PromptPage prompt;
+  NameListPage parameter;
+  NameListPage prompt;
   auto showSchedule = [&](const Key& key) {
     ShowSchedule(store, catalogue, key.first, key.second, schedule);
     if (!schedule.Lines.empty()) {

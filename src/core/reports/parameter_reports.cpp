@@ -1,20 +1,13 @@
-#include "core/catalogue/catalogue.h"
+#include "core/reports/family_reports.h"
 #include "core/reports/report_routines.h"
 #include "core/reports/usage_answers.h"
-#include "core/reports/usage_reports.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
 namespace {
 
 std::string ParameterNameList(const ExtractStore& store) {
-  std::string list;
-  for (const NameValue& row : store.ParameterList) {
-    if (row.Name.empty()) continue;
-    list += TrimBlanks(row.Name);
-    list += ',';
-  }
-  return list;
+  return NamesOfRows(store.ParameterList);
 }
 
 // The command clause of a job definition line: the text after its first blank.
@@ -35,20 +28,10 @@ void AppendCaretNames(std::string_view command, std::string& uses) {
   }
 }
 
-}  // namespace
-
-void RunP1(ReportContext& ctx) {
+// Commands are compared in upper case, so a parameter written in lower case is found too.
+std::vector<std::string> JobsUsingParameter(ReportContext& ctx, const std::string& name) {
   const ExtractStore& store = ctx.Store;
-  const FindInput input{ctx.Catalogue.Totals.ParameterTotal, "P#1", "No Parameter Name Entered!",
-                        "Parameter Name Entered Is Invalid!"};
-  const std::optional<std::string> name =
-      AcceptFindName(ctx, input, [&store] { return ParameterNameList(store); });
-  if (!name) return;
-  BeginReportAfterAudit(ctx, ReportFrame{51, "P#1", "Parameter Report - Option #1",
-                                         "Jobs Using: ^" + *name + "^", kFindWidths});
-
-  // Commands are compared in upper case, so a parameter written in lower case is found too.
-  const std::string wanted = "^" + *name + "^";
+  const std::string wanted = "^" + name + "^";
   std::vector<std::string> keys;
   for (long long i = 0; i < store.JobLineCount; ++i) {
     ctx.Progress.Tick();
@@ -57,20 +40,34 @@ void RunP1(ReportContext& ctx) {
       keys.push_back(JobKeyOfLine(line));
     }
   }
-  const long long rows = AddKeyRows(ctx, std::move(keys), true);
-  FinishReport(ctx, "Found " + std::to_string(rows) + " Jobs Containing Parameter ^" + *name +
-                        "^... Ready.");
+  return keys;
+}
+
+}  // namespace
+
+void RunP1(ReportContext& ctx) {
+  static constexpr FindReport kReport{
+      .ReportNumber = 51,
+      .Input = {"P#1", "No Parameter Name Entered!", "Parameter Name Entered Is Invalid!"},
+      .Title1 = "Parameter Report - Option #1",
+      .Title2 = {"Jobs Using: ^", "^"},
+      .Status = {" Jobs Containing Parameter ^", "^... Ready."},
+      .SkipEmptyKeys = true,
+      .Total = &CatalogueTotals::ParameterTotal,
+      .Names = ParameterNameList,
+      .KeysUsing = JobsUsingParameter};
+  RunFindReport(ctx, kReport);
 }
 
 void RunP2(ReportContext& ctx) {
-  const ExtractStore& store = ctx.Store;
-  if (ctx.Catalogue.Totals.ParameterTotal == 0) return;
-  const std::string nameList = ParameterNameList(store);
-  BeginReport(ctx,
-              ReportFrame{52, "P#2", "Parameter Report - Option #2", "Check Usage:", kUsageWidths});
-
-  const std::string uses = CollectParameterUses(store, ctx.Progress);
-  FinishReport(ctx, UsageStatus(AddUsageRows(ctx, nameList, uses), "Parameters"));
+  static constexpr UsageReport kReport{.ReportNumber = 52,
+                                       .Code = "P#2",
+                                       .Title1 = "Parameter Report - Option #2",
+                                       .Objects = "Parameters",
+                                       .Total = &CatalogueTotals::ParameterTotal,
+                                       .Names = ParameterNameList,
+                                       .CollectUses = CollectParameterUses};
+  RunUsageReport(ctx, kReport);
 }
 
 std::string CollectParameterUses(const ExtractStore& store, Progress& progress) {

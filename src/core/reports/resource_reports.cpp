@@ -1,80 +1,57 @@
+#include "core/reports/family_reports.h"
 #include "core/reports/key_parts.h"
 #include "core/reports/name_lists.h"
 #include "core/reports/report_routines.h"
-#include "core/reports/schedule_header_lines.h"
 #include "core/reports/usage_answers.h"
-#include "core/reports/usage_reports.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
 namespace {
 
-// Every resource name without its workstation, each followed by a comma: the names a search
-// may give.
-std::string ResourceShortNameList(const ExtractStore& store) {
+// Every resource name, each followed by a comma; a search names the resource without its
+// workstation, the usage check with it.
+template <bool kWithoutWorkstation>
+std::string ResourceNames(const ExtractStore& store) {
   std::string list;
   for (long long i = 0; i <= store.ResourceLastLine; ++i) {
     const std::string name = ResourceNameOfLine(store.ResourceLines.At(i));
     if (name.empty()) continue;
-    list += CopyFrom(name, Find("#", name) + 1);
+    list += kWithoutWorkstation ? CopyFrom(name, Find("#", name) + 1) : name;
     list += ',';
   }
   return list;
 }
 
-std::string ResourceNameList(const ExtractStore& store) {
-  std::string list;
-  for (long long i = 0; i <= store.ResourceLastLine; ++i) {
-    const std::string name = ResourceNameOfLine(store.ResourceLines.At(i));
-    if (name.empty()) continue;
-    list += name;
-    list += ',';
-  }
-  return list;
+// An item names the resource after its quantity or after a workstation.
+std::vector<std::string> SchedulesUsingResource(ReportContext& ctx, const std::string& name) {
+  return SchedulesWithItemText(ctx, kNeedsClause, " " + name + ",", "#" + name + ",");
 }
 
 }  // namespace
 
 void RunR1(ReportContext& ctx) {
-  const ExtractStore& store = ctx.Store;
-  const FindInput input{ctx.Catalogue.Totals.ResourceTotal, "R#1", "No Resource Name Entered!",
-                        "Resource Name Entered Is Invalid!"};
-  const std::optional<std::string> name =
-      AcceptFindName(ctx, input, [&store] { return ResourceShortNameList(store); });
-  if (!name) return;
-  BeginReportAfterAudit(ctx, ReportFrame{41, "R#1", "Resource Report - Option #1",
-                                         "Schedules Using: " + *name, kFindWidths});
-
-  // An item names the resource after its quantity or after a workstation.
-  const std::string afterQuantity = " " + *name + ",";
-  const std::string afterWorkstation = "#" + *name + ",";
-  const LineList& lines = store.ScheduleLines;
-  const std::vector<long long> headers = ScheduleHeaderLines(store, ctx.Progress);
-  // Each text is read as it stands between commas in the list of the schedule's items.
-  const std::vector<bool> usesIt =
-      BodiesHolding(lines, headers, kNeedsClause, [&](const std::string& text) {
-        const std::string items = CommaWrapped(text);
-        return Contains(items, afterQuantity) || Contains(items, afterWorkstation);
-      });
-  std::vector<std::string> keys;
-  for (size_t k = 0; k < headers.size(); ++k) {
-    if (usesIt[k]) keys.push_back(CopyFrom(lines.At(headers[k]), 10));
-  }
-  const long long found = static_cast<long long>(keys.size());
-  AddKeyRows(ctx, std::move(keys), false);
-  FinishReport(ctx, "Found " + std::to_string(found) + " Schedules using Resource <" + *name +
-                        ">... Ready.");
+  static constexpr FindReport kReport{
+      .ReportNumber = 41,
+      .Input = {"R#1", "No Resource Name Entered!", "Resource Name Entered Is Invalid!"},
+      .Title1 = "Resource Report - Option #1",
+      .Title2 = {"Schedules Using: ", ""},
+      .Status = {" Schedules using Resource <", ">... Ready."},
+      .SkipEmptyKeys = false,
+      .Total = &CatalogueTotals::ResourceTotal,
+      .Names = ResourceNames<true>,
+      .KeysUsing = SchedulesUsingResource};
+  RunFindReport(ctx, kReport);
 }
 
 void RunR2(ReportContext& ctx) {
-  const ExtractStore& store = ctx.Store;
-  if (ctx.Catalogue.Totals.ResourceTotal == 0) return;
-  const std::string nameList = ResourceNameList(store);
-  BeginReport(ctx,
-              ReportFrame{42, "R#2", "Resource Report - Option #2", "Check Usage:", kUsageWidths});
-
-  const std::string needs = CollectResourceNeeds(store, ctx.Progress);
-  FinishReport(ctx, UsageStatus(AddUsageRows(ctx, nameList, needs), "Resources"));
+  static constexpr UsageReport kReport{.ReportNumber = 42,
+                                       .Code = "R#2",
+                                       .Title1 = "Resource Report - Option #2",
+                                       .Objects = "Resources",
+                                       .Total = &CatalogueTotals::ResourceTotal,
+                                       .Names = ResourceNames<false>,
+                                       .CollectUses = CollectResourceNeeds};
+  RunUsageReport(ctx, kReport);
 }
 
 std::string CollectResourceNeeds(const ExtractStore& store, Progress& progress) {

@@ -53,9 +53,10 @@ long long ScanBody(const LineList& lines, long long first, const BodyClause& cla
 
 }  // namespace
 
-std::optional<std::string> AcceptFindName(ReportContext& ctx, const FindInput& input,
+std::optional<std::string> AcceptFindName(ReportContext& ctx, long long categoryTotal,
+                                          const FindInput& input,
                                           const std::function<std::string()>& nameList) {
-  if (input.CategoryTotal == 0) return std::nullopt;
+  if (categoryTotal == 0) return std::nullopt;
   ReportPanel& panel = ctx.Panel;
   if (!ValidateSearchText(panel, false)) return std::nullopt;
   if (Contains(panel.SearchText, "#")) {

@@ -22,17 +22,17 @@ inline constexpr const char* kNotUsed = "Not Used.";
 
 // How a find report takes its search text.
 struct FindInput {
-  long long CategoryTotal;
   const char* Code;         // for the audit line
   const char* NoNameText;   // the box held only a workstation part
   const char* InvalidText;  // the name is not one of the category
 };
 
-// The find reports' input steps: the category must hold objects, the search text must pass the
-// check, a workstation part before "#" is cut off the search box, the audit line is written and
-// the name must be one of nameList (built only then). Returns the name, or nothing when the
-// report stops; the status text then says why.
-std::optional<std::string> AcceptFindName(ReportContext& ctx, const FindInput& input,
+// The find reports' input steps: the category must hold objects (categoryTotal), the search
+// text must pass the check, a workstation part before "#" is cut off the search box, the audit
+// line is written and the name must be one of nameList (built only then). Returns the name, or
+// nothing when the report stops; the status text then says why.
+std::optional<std::string> AcceptFindName(ReportContext& ctx, long long categoryTotal,
+                                          const FindInput& input,
                                           const std::function<std::string()>& nameList);
 
 // The frame of a report whose audit line is already written: report number, titles, rows

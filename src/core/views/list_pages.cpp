@@ -3,10 +3,9 @@
 namespace vdbq {
 namespace {
 
-template <typename Page>
 void ShowNamedRow(const std::vector<NameValue>& rows, std::string_view selectedName,
-                  std::string& title, Page& page) {
-  title = std::string(selectedName);
+                  NameListPage& page) {
+  page.Name = std::string(selectedName);
   const long long row = FindNamedRow(rows, selectedName);
   if (row < 0) return;
   page.Selected = row;
@@ -15,14 +14,13 @@ void ShowNamedRow(const std::vector<NameValue>& rows, std::string_view selectedN
 
 // The description follows the row the title names, so the page never shows one entry's name
 // with another entry's text.
-template <typename Page>
 std::optional<std::string> ClickRow(const std::vector<NameValue>& rows, long long row,
-                                    std::string& title, Page& page) {
+                                    NameListPage& page) {
   if (row < 0 || row >= static_cast<long long>(rows.size())) return std::nullopt;
-  title = rows[static_cast<size_t>(row)].Name;
+  page.Name = rows[static_cast<size_t>(row)].Name;
   page.Selected = row;
   page.Description = rows[static_cast<size_t>(row)].Value;
-  return title;
+  return page.Name;
 }
 
 }  // namespace
@@ -35,23 +33,23 @@ long long FindNamedRow(const std::vector<NameValue>& rows, std::string_view name
 }
 
 void ShowParameter(const ExtractStore& store, const Catalogue& /*catalogue*/,
-                   std::string_view selectedName, ParameterPage& page) {
-  ShowNamedRow(store.ParameterList, selectedName, page.Name, page);
+                   std::string_view selectedName, NameListPage& page) {
+  ShowNamedRow(store.ParameterList, selectedName, page);
 }
 
 void ShowPrompt(const ExtractStore& store, const Catalogue& /*catalogue*/,
-                std::string_view selectedName, PromptPage& page) {
-  ShowNamedRow(store.PromptList, selectedName, page.Name, page);
+                std::string_view selectedName, NameListPage& page) {
+  ShowNamedRow(store.PromptList, selectedName, page);
 }
 
 std::optional<std::string> ClickParameterRow(const ExtractStore& store, long long row,
-                                             ParameterPage& page) {
-  return ClickRow(store.ParameterList, row, page.Name, page);
+                                             NameListPage& page) {
+  return ClickRow(store.ParameterList, row, page);
 }
 
 std::optional<std::string> ClickPromptRow(const ExtractStore& store, long long row,
-                                          PromptPage& page) {
-  return ClickRow(store.PromptList, row, page.Name, page);
+                                          NameListPage& page) {
+  return ClickRow(store.PromptList, row, page);
 }
 
 }  // namespace vdbq

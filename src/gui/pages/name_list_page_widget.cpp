@@ -8,13 +8,15 @@
 
 namespace vdbq::gui {
 
-NameListPageWidget::NameListPageWidget(PageCategory category, const QString& heading,
+NameListPageWidget::NameListPageWidget(const NameListPageKind& kind, const ExtractStore& store,
                                        QWidget* parent)
-    : QWidget(parent) {
-  auto* header = new PageHeader(category, this);
+    : QWidget(parent), kind_(kind), store_(store) {
+  setObjectName(QString::fromLatin1(kind.PageName));
+  auto* header = new PageHeader(kind.Category, this);
   title_ = header->Title();
   description_ = header->Subtitle();
-  list_ = MakeObjectList({heading, QStringLiteral("Description")}, this);
+  list_ = MakeObjectList({QString::fromLatin1(kind.Heading), QStringLiteral("Description")}, this);
+  list_->setObjectName(QString::fromLatin1(kind.ListName));
   list_->setColumnWidth(0, 160);
 
   auto* layout = new QVBoxLayout(this);
@@ -41,10 +43,21 @@ void NameListPageWidget::SetRows(const std::vector<NameValue>& rows) {
   list_->addTopLevelItems(items);
 }
 
-void NameListPageWidget::Present(const std::string& title, long long selected,
-                                 const std::string& description) {
-  title_->setText(ToQString(title));
-  description_->setText(ToQString(description));
+void NameListPageWidget::Show(const Catalogue& catalogue, const std::string& name) {
+  kind_.Show(store_, catalogue, name, page_);
+  Present(page_.Selected);
+}
+
+void NameListPageWidget::RowClicked(long long row) {
+  if (const auto name = kind_.ClickRow(store_, row, page_)) {
+    Present(-1);
+    emit copyRequested(*name);
+  }
+}
+
+void NameListPageWidget::Present(long long selected) {
+  title_->setText(ToQString(page_.Name));
+  description_->setText(ToQString(page_.Description));
   if (selected >= 0 && selected < list_->topLevelItemCount()) {
     QTreeWidgetItem* item = list_->topLevelItem(static_cast<int>(selected));
     list_->setCurrentItem(item);

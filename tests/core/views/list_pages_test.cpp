@@ -16,37 +16,33 @@ class ListPagesTest : public PageTest {
   }
 };
 
-std::string State(const ParameterPage& page) {
-  return page.Name + "|" + std::to_string(page.Selected) + "|" + page.Description;
-}
-
-std::string State(const PromptPage& page) {
+std::string State(const NameListPage& page) {
   return page.Name + "|" + std::to_string(page.Selected) + "|" + page.Description;
 }
 
 // A name selects the first row of its name; an unknown name changes only the title.
 TEST_F(ListPagesTest, ShowOrClickSelectsTheFirstRowOfTheName) {
-  ParameterPage page;
+  NameListPage page;
   std::vector<std::string> states;
   for (const char* name : {"BINDIR", "TMP", "tmp"}) {
     ShowParameter(store, catalogue, name, page);
     states.push_back(State(page));
   }
   EXPECT_EQ(states, (std::vector<std::string>{"BINDIR|0|/opt/bin", "TMP|1|/tmp", "tmp|1|/tmp"}));
-  PromptPage prompt;
+  NameListPage prompt;
   ShowPrompt(store, catalogue, "GO", prompt);
   EXPECT_EQ(State(prompt), "GO|0|Start now? (Y/N)");
-  PromptPage fresh;
+  NameListPage fresh;
   ShowPrompt(store, catalogue, "NONE", fresh);
   EXPECT_EQ(State(fresh), "NONE|-1|");
   // A click on a row titles the page and gives the name.
-  ParameterPage clicked;
+  NameListPage clicked;
   EXPECT_EQ(ClickParameterRow(store, 1, clicked), std::optional<std::string>("TMP"));
   EXPECT_EQ(clicked.Name, "TMP");
   EXPECT_EQ(ClickParameterRow(store, 3, clicked), std::nullopt);
   EXPECT_EQ(ClickParameterRow(store, -1, clicked), std::nullopt);
   EXPECT_EQ(clicked.Name, "TMP");
-  PromptPage prompts;
+  NameListPage prompts;
   EXPECT_EQ(ClickPromptRow(store, 0, prompts), std::optional<std::string>("GO"));
   EXPECT_EQ(ClickPromptRow(store, 1, prompts), std::nullopt);
 }
