@@ -80,7 +80,11 @@ class CheckTest : public QObject {
     const QModelIndex undefined = Group(page->Model(), "undefined-job");
     for (int row : opened) {
       window.Checks()->ShowPage();
-      emit page->View()->doubleClicked(page->Model()->index(row, 0, undefined));
+      Settle();
+      const QRect place = page->View()->visualRect(page->Model()->index(row, 0, undefined));
+      QTest::mouseClick(page->View()->viewport(), Qt::LeftButton, {}, place.center());
+      QTest::mouseDClick(page->View()->viewport(), Qt::LeftButton, {}, place.center());
+      Settle();
     }
     QCOMPARE(window.CurrentPage(), window.SchedulePage());
     QCOMPARE(window.SchedulePage()->Memo()->textCursor().selectedText(), selected);
