@@ -138,6 +138,8 @@ class ReportTest : public QObject {
     QFETCH(int, steps);
     WindowFixture fixture;
     ReportPanelWidget* panel = fixture.Start().Panel();
+    // Wider than the window makes it, so that the categories' texts wrap to different heights.
+    panel->setFixedWidth(300);
     for (int step = 0; step < steps; ++step) panel->StepCategory(true);
     Settle();
     // From the end of an option's text (or box) to the top of the next option.
