@@ -6,7 +6,7 @@
 // parameter, prompt, install, about, menu (the tree's pop-up menu), report:CODE[:SEARCH], and
 // changes (the sample compared with a copy of it that has a few edits),
 // graph:KEY or jobgraph:KEY (the Graph page of a schedule), findings (the database check on
-// examples/faulty-db).
+// examples/faulty-db) and findings:sample (the same on the sample).
 
 #include <QApplication>
 #include <QDialog>
@@ -25,6 +25,7 @@
 #include "gui/changes/changes_commands.h"
 #include "gui/changes/changes_page.h"
 #include "gui/check/check_commands.h"
+#include "gui/check/findings_page.h"
 #include "gui/graph/graph_commands.h"
 #include "gui/graph/graph_page.h"
 #include "gui/main_window.h"
@@ -166,8 +167,11 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
     return true;
   }
   if (scenario == QLatin1String("about")) return true;
-  if (scenario == QLatin1String("findings")) {
+  if (scenario.startsWith(QLatin1String("findings"))) {
     window.Checks()->ShowPage();
+    // The first finding is current, so its whole text shows under the list.
+    QTreeView* list = window.Checks()->Page()->View();
+    list->setCurrentIndex(list->model()->index(0, 0, list->model()->index(0, 0)));
     return true;
   }
   if (scenario == QLatin1String("changes")) return PrepareChanges(fixture);

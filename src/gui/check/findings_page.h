@@ -12,7 +12,8 @@
 namespace vdbq::gui {
 
 // The findings of the database check, grouped by rule with a count and a severity icon per
-// group. A double-click on a finding asks to open its object's page at its line.
+// group, and under them the whole text of the current finding. A double-click on a finding asks
+// to open its object's page at its line.
 class FindingsPage : public QWidget {
   Q_OBJECT
  public:
@@ -25,16 +26,21 @@ class FindingsPage : public QWidget {
   QTreeView* View() const { return view_; }
   QPushButton* ExportButton() const { return export_; }
   QLabel* Totals() const { return totals_; }
+  // The object, place and whole message of the current finding.
+  QLabel* Detail() const { return detail_; }
 
  signals:
   void openRequested(const vdbq::Finding& finding);
   void exportRequested();
 
  private:
+  void ShowDetail(const QModelIndex& current);
+
   FindingsModel* model_;
   QLabel* totals_;
   QTreeView* view_;
   QPushButton* export_;
+  QLabel* detail_;
 };
 
 }  // namespace vdbq::gui

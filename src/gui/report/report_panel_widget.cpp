@@ -184,6 +184,8 @@ ReportPanelWidget::ReportPanelWidget(ReportPanel& panel, QWidget* parent)
   layout->addLayout(topRow);
   layout->addLayout(totalRow);
   layout->addWidget(options_);
+  optionsSlack_ = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+  layout->addItem(optionsSlack_);
   layout->addWidget(description_);
   layout->addWidget(searchPanel_);
   layout->addStretch(1);
@@ -211,6 +213,7 @@ void ReportPanelWidget::Sync() {
     texts_[i]->setText(ToQString(panel_.OptionText(n)));
     boxes_[i]->setChecked(panel_.TickedOption() == n);
   }
+  FitOptionRows();
   description_->setText(ToQString(panel_.Description()));
   const QString search = ToQString(panel_.SearchText);
   if (search_->text() != search) search_->setText(search);
@@ -245,6 +248,39 @@ void ReportPanelWidget::Clear() {
   PullSearchText();
 }
 
+int ReportPanelWidget::OptionRowHeight(int category, int n) const {
+  const ClickLabel* text = texts_[static_cast<size_t>(n - 1)];
+  int height = std::max({text->fontMetrics().height(), boxes_[0]->sizeHint().height(),
+                         numbers_[0]->sizeHint().height()});
+  if (n > ReportPanel::OptionCountOf(category)) return height;
+  const QString option = ToQString(ReportPanel::OptionTextOf(category, n));
+  return std::max(height,
+                  text->fontMetrics()
+                      .boundingRect(QRect(0, 0, text->width(), 10000), Qt::TextWordWrap, option)
+                      .height());
+}
+
+void ReportPanelWidget::FitOptionRows() {
+  // Each option row is as high as its own text; what the tallest category needs more is left
+  // below the last row, so the search box and Go stand in the same place in every category.
+  const auto rowsHeight = [this](int category) {
+    int height = 0;
+    for (int n = 1; n <= kMaxReportOptions; ++n) height += OptionRowHeight(category, n);
+    return height;
+  };
+  int tallest = 0;
+  for (int category = 0; category < kReportCategories; ++category) {
+    tallest = std::max(tallest, rowsHeight(category));
+  }
+  const int current = panel_.ReportCategory();
+  for (int n = 1; n <= kMaxReportOptions; ++n) {
+    texts_[static_cast<size_t>(n - 1)]->setFixedHeight(OptionRowHeight(current, n));
+  }
+  optionsSlack_->changeSize(0, tallest - rowsHeight(current), QSizePolicy::Minimum,
+                            QSizePolicy::Fixed);
+  layout()->invalidate();
+}
+
 bool ReportPanelWidget::eventFilter(QObject* watched, QEvent* event) {
   // Enter starts the report and is used up: nothing is typed and no beep sounds.
   if (watched == search_ && event->type() == QEvent::KeyPress) {
@@ -266,22 +302,8 @@ void ReportPanelWidget::resizeEvent(QResizeEvent* event) {
   search_->setFixedWidth(inner - 70);
   caption_->setFixedWidth(inner - 82);
   strobe_->setFixedWidth(inner - 16);
-  // Each option row is as high as its tallest text in any category, so the rows, and the
-  // search box and Go below them, stand in the same place whichever category is shown.
-  for (int n = 1; n <= kMaxReportOptions; ++n) {
-    ClickLabel* text = texts_[static_cast<size_t>(n - 1)];
-    text->setFixedWidth(inner - 42);
-    int height = text->fontMetrics().height();
-    for (int category = 0; category < kReportCategories; ++category) {
-      if (n > ReportPanel::OptionCountOf(category)) continue;
-      const QString option = ToQString(ReportPanel::OptionTextOf(category, n));
-      height = std::max(height,
-                        text->fontMetrics()
-                            .boundingRect(QRect(0, 0, inner - 42, 10000), Qt::TextWordWrap, option)
-                            .height());
-    }
-    text->setFixedHeight(height);
-  }
+  for (ClickLabel* text : texts_) text->setFixedWidth(inner - 42);
+  FitOptionRows();
   const int left = (width() - inner) / 2;
   layout()->setContentsMargins(left, 8, width() - inner - left, 8);
 }

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpacerItem>
 #include <array>
 
 #include "core/reports/report_panel.h"
@@ -55,6 +56,10 @@ class ReportPanelWidget : public PicturePanel {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The height of option row n in a category at the panel's width.
+  int OptionRowHeight(int category, int n) const;
+  void FitOptionRows();
+
   ReportPanel& panel_;
   HoverButton* previous_;
   HoverButton* next_;
@@ -65,6 +70,7 @@ class ReportPanelWidget : public PicturePanel {
   std::array<QCheckBox*, kMaxReportOptions> boxes_{};
   std::array<ClickLabel*, kMaxReportOptions> numbers_{};
   std::array<ClickLabel*, kMaxReportOptions> texts_{};
+  QSpacerItem* optionsSlack_;
   QLabel* description_;
   QWidget* searchPanel_;
   QLineEdit* search_;

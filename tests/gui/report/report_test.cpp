@@ -125,6 +125,34 @@ class ReportTest : public QObject {
     QVERIFY(counter->mapTo(panel, QPoint(counter->width(), 0)).x() <= panel->width() - 8);
   }
 
+  // Every category's options stand evenly spaced: the room a taller category needs more is left
+  // below the last option, not between two of them.
+  void theOptionsStandEvenlyInEveryCategory_data() {
+    QTest::addColumn<int>("steps");
+    for (int steps = 0; steps < kReportCategories; ++steps) {
+      QTest::newRow(QByteArray::number(steps).constData()) << steps;
+    }
+  }
+
+  void theOptionsStandEvenlyInEveryCategory() {
+    QFETCH(int, steps);
+    WindowFixture fixture;
+    ReportPanelWidget* panel = fixture.Start().Panel();
+    // Wider than the window makes it, so that the categories' texts wrap to different heights.
+    panel->setFixedWidth(300);
+    for (int step = 0; step < steps; ++step) panel->StepCategory(true);
+    Settle();
+    // From the end of an option's text (or box) to the top of the next option.
+    const auto gapBelow = [panel](int n) {
+      const ClickLabel* text = panel->OptionLabel(n);
+      const int end = std::max(text->y() + text->heightForWidth(text->width()),
+                               panel->OptionBox(n)->geometry().bottom() + 1);
+      return panel->OptionLabel(n + 1)->y() - end;
+    };
+    const int count = ReportPanel::OptionCountOf(steps);
+    for (int n = 2; n < count; ++n) QCOMPARE(gapBelow(n), gapBelow(1));
+  }
+
   // The search box upper-cases, pastes, clears and runs on Enter, typing nothing.
   void theSearchBoxUpperCasesPastesClearsAndRunsOnEnter() {
     WindowFixture fixture;
