@@ -104,7 +104,9 @@ bool SearchText(const SearchSource& source, const TextMatcher& matcher, HitColle
   const std::string_view text = BytesOfLines(lines);
   size_t from = 0;
   long long line = 0;
-  while (from < text.size()) {
+  // "<=": an expression that matches an empty string also holds on an empty line at the end of
+  // a chunk or of the text, where from meets the end.
+  while (from <= text.size()) {
     if (stop.stop_requested()) {
       result.Stopped = true;
       return false;
@@ -116,7 +118,7 @@ bool SearchText(const SearchSource& source, const TextMatcher& matcher, HitColle
                                    text.size() - from - kChunkBytes);
       if (lf != nullptr) chunkEnd = static_cast<size_t>(static_cast<const char*>(lf) - text.data());
     }
-    while (from < chunkEnd) {
+    while (from <= chunkEnd) {
       std::optional<TextMatch> match = matcher.Find(text, from, chunkEnd);
       if (!match) break;
       line = LineAt(lines, line, match->Begin);
@@ -133,6 +135,7 @@ bool SearchText(const SearchSource& source, const TextMatcher& matcher, HitColle
       if (line + 1 >= lines.Count()) return true;
       from = LineStart(lines, ++line);
     }
+    if (chunkEnd >= text.size()) break;
     from = std::max(from, chunkEnd + 1);
   }
   return true;

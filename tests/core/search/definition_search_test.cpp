@@ -123,6 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          RandomCase{"DW_(LOAD|MERGE)", true, false},
                                          RandomCase{"^END$", true, true},
                                          RandomCase{"a\\s*$", true, false},
+                                         RandomCase{"^\\s*$", true, true},
                                          RandomCase{"[^a]{3}#", true, false},
                                          RandomCase{"\\bx", true, true},
                                          RandomCase{"é", true, false})));
