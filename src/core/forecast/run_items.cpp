@@ -52,7 +52,7 @@ bool IsNameText(std::string_view text) {
 }
 
 // The day set without offset or free-day rule: keyword, then date, then calendar name.
-bool ReadDaySet(std::string_view text, RunItem& item) {
+bool ReadDaySet(std::string_view text, RunItem& item, bool nameAllowed) {
   for (const DayKeyword& keyword : kDayKeywords) {
     if (SameWord(text, keyword.Word)) {
       item.Base = keyword.Base;
@@ -65,7 +65,7 @@ bool ReadDaySet(std::string_view text, RunItem& item) {
     item.Date = *date;
     return true;
   }
-  if (!IsNameText(text)) return false;
+  if (!nameAllowed || !IsNameText(text)) return false;
   item.Base = RunItemBase::kCalendar;
   item.Name = text;
   return true;
@@ -153,13 +153,16 @@ RunItem ReadRunItem(std::string_view text) {
       break;
     }
   }
-  if (ReadDaySet(rest, item)) return item;
+  if (ReadDaySet(rest, item, false)) return item;
   if (ReadRunCycle(rest, item)) return item;
   const size_t sign = rest.find_last_of("+-");
   if (sign != std::string_view::npos && sign > 0 && ReadOffset(rest.substr(sign), item) &&
-      ReadDaySet(TrimBlanksAndTabs(rest.substr(0, sign)), item)) {
+      ReadDaySet(TrimBlanksAndTabs(rest.substr(0, sign)), item, true)) {
     return item;
   }
+  // A calendar name comes last, so that a name never hides an offset written without blanks.
+  item.Offset = 0;
+  if (ReadDaySet(rest, item, true)) return item;
   item = RunItem{};
   item.Text = text;
   return item;
