@@ -144,7 +144,7 @@ void PrintIcs(const Forecast& forecast, const std::vector<Run>& runs, DayNumber 
   icalcomponent_add_property(calendar, icalproperty_new_prodid("-//VarnoltDBQ//forecast//EN"));
   icaltimetype stamp = IcalDate(today);
   stamp.is_date = 0;
-  stamp = icaltime_convert_to_zone(stamp, icaltimezone_get_utc_timezone());
+  stamp.hour = stamp.minute = stamp.second = 0;
   stamp.zone = icaltimezone_get_utc_timezone();
   for (const Run& run : runs) {
     const std::string key = Text(forecast.Schedules()[static_cast<size_t>(run.Schedule)].Key);
