@@ -55,23 +55,38 @@ bool ReadableRule(const std::string& rule) {
          recurrence.freq == ICAL_MONTHLY_RECURRENCE || recurrence.freq == ICAL_YEARLY_RECURRENCE;
 }
 
+// A date value for libical. Its null date leaves the time fields at -1, on which a daily rule
+// stalls on its first day and others lose their INTERVAL's phase.
+icaltimetype DateValue(DayNumber day) {
+  const CivilDate date = DateOf(day);
+  icaltimetype value = icaltime_null_time();
+  value.is_date = 1;
+  value.year = date.Year;
+  value.month = date.Month;
+  value.day = date.Day;
+  return value;
+}
+
 void AddRunCycleDays(const RunItem& item, DaySet& days) {
   icalrecurrencetype rule = icalrecurrencetype_from_string(item.Rule.c_str());
   if (FindText(UpperCase(item.Rule), "WKST=") == std::string::npos) {
     rule.week_start = ICAL_MONDAY_WEEKDAY;
   }
-  const CivilDate from = DateOf(item.ValidFrom);
-  icaltimetype start = icaltime_null_date();
-  start.year = from.Year;
-  start.month = from.Month;
-  start.day = from.Day;
-  icalrecur_iterator* it = icalrecur_iterator_new(rule, start);
+  icalrecur_iterator* it = icalrecur_iterator_new(rule, DateValue(item.ValidFrom));
   if (!it) return;
   const Window range = days.Range();
+  // libical keeps the phase that DTSTART gives an INTERVAL when the walk starts at the window;
+  // a COUNT has to be counted from DTSTART.
+  if (rule.count == 0 && range.From > item.ValidFrom) {
+    icalrecur_iterator_set_start(it, DateValue(range.From));
+  }
+  // Every step must move forward, so that the walk ends at the window's end whatever the rule.
+  DayNumber last = item.ValidFrom - 1;
   for (icaltimetype t = icalrecur_iterator_next(it); !icaltime_is_null_time(t);
        t = icalrecur_iterator_next(it)) {
     const DayNumber day = DayOf(t.year, t.month, t.day);
-    if (day > range.To || (item.HasValidTo && day >= item.ValidTo)) break;
+    if (day <= last || day > range.To || (item.HasValidTo && day >= item.ValidTo)) break;
+    last = day;
     days.Add(day);
   }
   icalrecur_iterator_free(it);

@@ -73,8 +73,56 @@ INSTANTIATE_TEST_SUITE_P(
         NamedCase{"RequestOnly", "ON REQUEST\n", "2027-01-08", false},
         NamedCase{"UnknownCalendarNoDay", "ON NOSUCH\n", "2027-01-08", false},
         NamedCase{"RunCycleLastFriday", "ON RUNCYCLE R1 \"FREQ=MONTHLY;BYDAY=-1FR\"\n",
-                  "2027-01-29", true}),
+                  "2027-01-29", true},
+        NamedCase{"RunCycleDailyUpToValidTo",
+                  "ON RUNCYCLE R1 VALIDTO 01/10/2027 \"FREQ=DAILY\"\n", "2027-01-09", true},
+        NamedCase{"RunCycleNotOnValidTo", "ON RUNCYCLE R1 VALIDTO 01/10/2027 \"FREQ=DAILY\"\n",
+                  "2027-01-10", false},
+        NamedCase{"RunCycleCountedFromValidFrom",
+                  "ON RUNCYCLE R1 VALIDFROM 01/04/2027 \"FREQ=WEEKLY;INTERVAL=2;BYDAY=MO\"\n",
+                  "2027-01-04", true},
+        NamedCase{"RunCycleOffPhaseWeek",
+                  "ON RUNCYCLE R1 VALIDFROM 01/04/2027 \"FREQ=WEEKLY;INTERVAL=2;BYDAY=MO\"\n",
+                  "2027-01-11", false},
+        NamedCase{"RunCycleStartDayOnlyWhenRuleGivesIt",
+                  "ON RUNCYCLE R1 VALIDFROM 01/06/2027 \"FREQ=WEEKLY;BYDAY=MO\"\n", "2027-01-06",
+                  false},
+        // Phases counted from 1970-01-01: every third Thursday, every fifth month's 31st.
+        NamedCase{"RunCycleWeeklyPhaseFrom1970", "ON RUNCYCLE R1 \"FREQ=WEEKLY;INTERVAL=3\"\n",
+                  "2027-01-14", true},
+        NamedCase{"RunCycleMonthlyPhaseFrom1970",
+                  "ON RUNCYCLE R1 \"FREQ=MONTHLY;INTERVAL=5;BYMONTHDAY=31\"\n", "2027-07-31",
+                  true}),
     [](const testing::TestParamInfo<NamedCase>& info) { return std::string(info.param.Name); });
+
+// A window far from a rule's start gives the days that a walk from the start gives there.
+class RunCycleWindows : public testing::TestWithParam<const char*> {};
+
+TEST_P(RunCycleWindows, FarWindowMatchesLongWalk) {
+  const LineList schedules = LineList::FromText(std::string("SCHEDULE CPU#S\nON RUNCYCLE R1 ") +
+                                                GetParam() + "\n:\n J1\nEND\n");
+  const Forecast forecast(schedules, LineList::FromText(kCalendars));
+  const Window whole{Iso("1970-01-01"), Iso("2031-12-31")};
+  const DaySet walk = forecast.RunDays(0, whole);
+  for (const char* from : {"2001-05-31", "2027-02-28", "2029-12-30"}) {
+    const Window window{Iso(from), Iso(from) + 400};
+    const DaySet days = forecast.RunDays(0, window);
+    for (DayNumber d = window.From; d <= window.To; ++d) {
+      ASSERT_EQ(days.Has(d), walk.Has(d)) << GetParam() << " on " << IsoDate(d);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, RunCycleWindows,
+    testing::Values("\"FREQ=DAILY;INTERVAL=7\"", "\"FREQ=DAILY;INTERVAL=3;BYDAY=MO,FR\"",
+                    "VALIDFROM 05/31/2001 \"FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,SU\"",
+                    "\"FREQ=MONTHLY;INTERVAL=7;BYDAY=-1FR\"",
+                    "VALIDFROM 12/30/2026 \"FREQ=MONTHLY;INTERVAL=2;BYDAY=1MO,FR\"",
+                    "\"FREQ=MONTHLY;INTERVAL=3;BYMONTHDAY=1,-1\"",
+                    "\"FREQ=YEARLY;INTERVAL=3;BYMONTH=2;BYMONTHDAY=29\"",
+                    "VALIDTO 01/01/2030 \"FREQ=WEEKLY;INTERVAL=5;UNTIL=20290601\"",
+                    "\"FREQ=DAILY;INTERVAL=11;COUNT=2500\""));
 
 // The plain reading: is day d among the days of an item, asked one day at a time.
 struct PlainItem {
@@ -146,7 +194,7 @@ std::string ItemText(const PlainItem& item, std::mt19937& random) {
   if (item.Kind == 2) text = "MONTHEND";
   if (item.Kind == 3) {
     const CivilDate c = DateOf(item.Date);
-    char buffer[16];
+    char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", c.Year, c.Month, c.Day);
     text = buffer;
   }
