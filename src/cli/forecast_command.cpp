@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -11,6 +10,7 @@
 
 #include "cli/commands.h"
 #include "core/audit/time_stamp.h"
+#include "core/extracts/extract_store.h"
 #include "core/forecast/forecast.h"
 #include "core/output/csv_text.h"
 #include "core/text/display_text.h"
@@ -32,7 +32,8 @@ struct ForecastOptions {
 
 DayNumber DateOption(const std::string& text, const char* option) {
   const auto day = ParseIsoDate(text);
-  if (!day) throw CliExit{kExitFailure, std::string(option) + " takes a date as YYYY-MM-DD: " + text};
+  if (!day)
+    throw CliExit{kExitFailure, std::string(option) + " takes a date as YYYY-MM-DD: " + text};
   return *day;
 }
 
@@ -51,8 +52,8 @@ Window WindowOf(const CliContext& context, const ForecastOptions& options) {
     throw CliExit{kExitFailure, "--to lies before --from: " + IsoDate(window.To)};
   }
   if (window.Days() > kMaxWindowDays) {
-    throw CliExit{kExitFailure, "The window holds more than 3,660 days: " +
-                                    IsoDate(window.From) + " to " + IsoDate(window.To)};
+    throw CliExit{kExitFailure, "The window holds more than 3,660 days: " + IsoDate(window.From) +
+                                    " to " + IsoDate(window.To)};
   }
   return window;
 }
@@ -60,15 +61,6 @@ Window WindowOf(const CliContext& context, const ForecastOptions& options) {
 // The forecast reads the schedules and calendars only. The other five must be there as for
 // any command, but reading them (the jobs file is the largest by far) would cost more than the
 // forecast itself.
-LineList ReadExtract(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  std::string text(in ? static_cast<size_t>(in.tellg()) : 0, '\0');
-  if (!in || !in.seekg(0) || !in.read(text.data(), static_cast<std::streamsize>(text.size()))) {
-    throw CliExit{kExitFailure, "Cannot read " + path};
-  }
-  return LineList::FromText(std::move(text));
-}
-
 std::unique_ptr<Forecast> LoadForecast(CliContext& context) {
   const std::string dir = context.DatabaseDir();
   for (const char* name : kExtractLoadOrder) {
@@ -77,8 +69,11 @@ std::unique_ptr<Forecast> LoadForecast(CliContext& context) {
       throw CliExit{kExitFailure, kExtractsNotFound};
     }
   }
-  context.Store.ScheduleLines = ReadExtract(dir + kSchedulesFile);
-  context.Store.CalendarLines = ReadExtract(dir + kCalendarsFile);
+  try {
+    LoadExtractFiles(dir, {kSchedulesFile, kCalendarsFile}, context.Store);
+  } catch (const ExtractFileError& error) {
+    throw CliExit{kExitFailure, error.what()};
+  }
   return std::make_unique<Forecast>(context.Store.ScheduleLines, context.Store.CalendarLines);
 }
 
@@ -111,14 +106,34 @@ struct Run {
   int Schedule;
 };
 
+// Each schedule's fields are quoted once and each date written once: a year of a large
+// database holds millions of runs.
 void PrintCsv(const Forecast& forecast, const std::vector<Run>& runs) {
+  std::vector<std::string> fields(forecast.Schedules().size());
   std::string out = "Date,Weekday,Schedule,At\n";
+  std::string datePart;
+  DayNumber dateOfPart = 0;
   for (const Run& run : runs) {
-    const ScheduleRunDefinition& s = forecast.Schedules()[static_cast<size_t>(run.Schedule)];
-    out += IsoDate(run.Day) + "," + Weekday(run.Day) + "," + CsvFileField(s.Key) + "," +
-           CsvFileField(s.At) + "\n";
+    std::string& field = fields[static_cast<size_t>(run.Schedule)];
+    if (field.empty()) {
+      const ScheduleRunDefinition& s = forecast.Schedules()[static_cast<size_t>(run.Schedule)];
+      AppendCsvFileField(field, s.Key);
+      field += ',';
+      AppendCsvFileField(field, s.At);
+      field += '\n';
+    }
+    if (datePart.empty() || run.Day != dateOfPart) {
+      datePart = IsoDate(run.Day) + "," + Weekday(run.Day) + ",";
+      dateOfPart = run.Day;
+    }
+    out += datePart;
+    out += field;
+    if (out.size() > (1 << 22)) {
+      std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
+      out.clear();
+    }
   }
-  std::cout << out;
+  std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
 }
 
 icaltimetype IcalDate(DayNumber day) {
@@ -149,9 +164,8 @@ void PrintIcs(const Forecast& forecast, const std::vector<Run>& runs, DayNumber 
   for (const Run& run : runs) {
     const std::string key = Text(forecast.Schedules()[static_cast<size_t>(run.Schedule)].Key);
     icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(event,
-                               icalproperty_new_uid((key + "-" + CompactDate(run.Day) +
-                                                     "@varnoltdbq").c_str()));
+    icalcomponent_add_property(
+        event, icalproperty_new_uid((key + "-" + CompactDate(run.Day) + "@varnoltdbq").c_str()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(event, icalproperty_new_dtstart(IcalDate(run.Day)));
     icalcomponent_add_property(event, icalproperty_new_dtend(IcalDate(run.Day + 1)));
@@ -177,8 +191,11 @@ int RunWhy(const Forecast& forecast, int schedule, const ForecastOptions& option
                        {"item", Text(r.Item->Text)},
                        {"holds", r.Holds}});
     }
-    const Json out = {{"key", Text(s.Key)}, {"date", IsoDate(day)}, {"runs", runs},
-                      {"workday", workday}, {"items", items}};
+    const Json out = {{"key", Text(s.Key)},
+                      {"date", IsoDate(day)},
+                      {"runs", runs},
+                      {"workday", workday},
+                      {"items", items}};
     std::cout << out.dump(2) << '\n';
     return kExitDone;
   }
@@ -234,8 +251,7 @@ int RunSchedule(const Forecast& forecast, const ForecastOptions& options, Window
     }
     std::cout << "free days: "
               << (s.Free.Calendar.empty() ? std::string("no calendar") : Text(s.Free.Calendar))
-              << (s.Free.Saturday ? ", Saturday" : "") << (s.Free.Sunday ? ", Sunday" : "")
-              << '\n';
+              << (s.Free.Saturday ? ", Saturday" : "") << (s.Free.Sunday ? ", Sunday" : "") << '\n';
     if (!s.HasOn) std::cout << "on request only: no run day\n";
     for (const Run& run : runs) std::cout << IsoDate(run.Day) << " " << Weekday(run.Day) << '\n';
     PrintUnreadTable(s.Unread);

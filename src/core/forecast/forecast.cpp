@@ -133,23 +133,76 @@ Forecast::Forecast(const LineList& scheduleLines, const LineList& calendarLines)
   }
   for (long long i = 0; i < scheduleLines.Count(); ++i) {
     const std::string_view line = scheduleLines.At(i);
-    if (!IsScheduleHeaderLine(line)) continue;
-    if (scheduleIndex_.count(ScheduleKeyOfLine(line))) continue;
-    ReadSchedule(scheduleLines, i);
-    scheduleIndex_.emplace(schedules_.back().Key, 0);
+    if (IsScheduleHeaderLine(line)) ReadSchedule(scheduleLines, i);
   }
-  std::sort(schedules_.begin(), schedules_.end(),
-            [](const auto& a, const auto& b) { return a.Key < b.Key; });
-  for (size_t i = 0; i < schedules_.size(); ++i) {
-    scheduleIndex_[schedules_[i].Key] = static_cast<int>(i);
+  exceptScratch_ = {};
+  // In key order, each key's first definition in the file kept. Extracts are mostly written in
+  // key order already.
+  const auto byKey = [](const auto& a, const auto& b) { return a.Key < b.Key; };
+  if (!std::is_sorted(schedules_.begin(), schedules_.end(), byKey)) {
+    std::stable_sort(schedules_.begin(), schedules_.end(), byKey);
   }
+  schedules_.erase(std::unique(schedules_.begin(), schedules_.end(),
+                               [](const auto& a, const auto& b) { return a.Key == b.Key; }),
+                   schedules_.end());
+  ClassifyItems();
+}
+
+namespace {
+
+struct ItemClassKey {
+  std::string_view Text;
+  int FreeCalendar;  // -2 when the days do not depend on the schedule's workdays
+  int FreeWeekend;   // bit 0 Saturday, bit 1 Sunday
+  bool operator==(const ItemClassKey&) const = default;
+};
+
+struct ItemClassHash {
+  size_t operator()(const ItemClassKey& key) const {
+    return std::hash<std::string_view>()(key.Text) ^
+           (static_cast<size_t>(key.FreeCalendar + 2) * 4 + static_cast<size_t>(key.FreeWeekend)) *
+               0x9e3779b97f4a7c15ULL;
+  }
+};
+
+bool DependsOnWorkdays(const RunItem& item) {
+  return item.Base == RunItemBase::kWorkdays || item.FreeDays != FreeDayRule::kKeep ||
+         (item.Offset != 0 && item.Unit == OffsetUnit::kWorkdays);
+}
+
+}  // namespace
+
+void Forecast::ClassifyItems() {
+  std::unordered_map<ItemClassKey, int, ItemClassHash> classOf;
+  firstItemClass_.reserve(schedules_.size() + 1);
+  for (size_t s = 0; s < schedules_.size(); ++s) {
+    const ScheduleRunDefinition& schedule = schedules_[s];
+    firstItemClass_.push_back(itemClasses_.size());
+    for (size_t i = 0; i < schedule.Items.size(); ++i) {
+      const RunItem& item = schedule.Items[i];
+      if (item.Base == RunItemBase::kNone || item.Base == RunItemBase::kUnreadable) {
+        itemClasses_.push_back(-1);
+        continue;
+      }
+      ItemClassKey key{item.Text, -2, 0};
+      if (DependsOnWorkdays(item)) {
+        key.FreeCalendar = schedule.Free.CalendarIndex;
+        key.FreeWeekend = (schedule.Free.Saturday ? 1 : 0) | (schedule.Free.Sunday ? 2 : 0);
+      }
+      const auto [at, added] = classOf.emplace(key, static_cast<int>(classes_.size()));
+      if (added) classes_.push_back({static_cast<int>(s), i});
+      itemClasses_.push_back(at->second);
+    }
+  }
+  firstItemClass_.push_back(itemClasses_.size());
 }
 
 void Forecast::ReadSchedule(const LineList& lines, long long line) {
   ScheduleRunDefinition& schedule = schedules_.emplace_back();
   schedule.Key = ScheduleKeyOfLine(lines.At(line));
   schedule.Line = line;
-  std::vector<RunItem> exceptItems;
+  std::vector<RunItem>& exceptItems = exceptScratch_;
+  exceptItems.clear();
   bool freeDaysRead = false;
   bool atRead = false;
   std::string_view freeName;
@@ -166,9 +219,10 @@ void Forecast::ReadSchedule(const LineList& lines, long long line) {
     }
     // A clause ending with "," goes on with the next header line; the line of each piece is
     // kept so that an item is reported on the line that holds its start.
-    std::vector<std::pair<size_t, long long>> pieceLines{{0, j}};
+    std::vector<std::pair<size_t, long long>> pieceLines;  // only for a continued clause
     std::string_view text = TrimBlanksAndTabs(rest);
     if (EndsWithComma(text) && j + 1 < count && !EndsHeader(lines.At(j + 1))) {
+      pieceLines.emplace_back(0, j);
       std::string& joined = joinedClauses_.emplace_back(text);
       while (EndsWithComma(joined) && j + 1 < count && !EndsHeader(lines.At(j + 1))) {
         ++j;
@@ -220,7 +274,9 @@ void Forecast::ReadSchedule(const LineList& lines, long long line) {
         schedule.Unread.push_back({schedule.Key, item.Line, item.Text});
       }
       if (!item.Except && item.Base != RunItemBase::kNone) schedule.HasOn = true;
-      (item.Except ? exceptItems : schedule.Items).push_back(std::move(item));
+      std::vector<RunItem>& items = item.Except ? exceptItems : schedule.Items;
+      if (items.capacity() == 0) items.reserve(4);
+      items.push_back(std::move(item));
     });
   }
   for (RunItem& item : exceptItems) schedule.Items.push_back(std::move(item));
@@ -239,8 +295,10 @@ void Forecast::ReadSchedule(const LineList& lines, long long line) {
 }
 
 int Forecast::Find(std::string_view key) const {
-  const auto it = scheduleIndex_.find(key);
-  return it == scheduleIndex_.end() ? -1 : it->second;
+  const auto it = std::lower_bound(
+      schedules_.begin(), schedules_.end(), key,
+      [](const ScheduleRunDefinition& s, std::string_view k) { return s.Key < k; });
+  return it != schedules_.end() && it->Key == key ? static_cast<int>(it - schedules_.begin()) : -1;
 }
 
 int Forecast::FindCalendar(std::string_view name) const {
@@ -272,9 +330,8 @@ DaySet Forecast::Workdays(int schedule, Window window) const {
 DaySet Forecast::ItemDays(int schedule, const RunItem& item, Window window) const {
   const int reach = Reach(item);
   const Window range{window.From - reach, window.To + reach};
-  const DaySet workdays = item.Base == RunItemBase::kWorkdays || reach > 0
-                              ? Workdays(schedule, range)
-                              : DaySet(range);
+  const DaySet workdays =
+      item.Base == RunItemBase::kWorkdays || reach > 0 ? Workdays(schedule, range) : DaySet(range);
   DaySet days(range);
   switch (item.Base) {
     case RunItemBase::kNone:
@@ -366,10 +423,35 @@ std::vector<RunDayReason> Forecast::Why(int schedule, DayNumber day) const {
 }
 
 std::vector<std::vector<int>> Forecast::DaysOfWindow(Window window) const {
-  std::vector<std::vector<int>> days(static_cast<size_t>(window.Days()));
+  std::vector<DaySet> classDays(classes_.size());
+  std::vector<char> classRead(classes_.size(), 0);
+  std::vector<DaySet> runDays(schedules_.size());
+  std::vector<size_t> counts(static_cast<size_t>(window.Days()), 0);
   for (size_t s = 0; s < schedules_.size(); ++s) {
     if (!schedules_[s].HasOn) continue;
-    RunDays(static_cast<int>(s), window).ForEach([&](DayNumber d) {
+    DaySet on(window);
+    DaySet except(window);
+    const std::vector<RunItem>& items = schedules_[s].Items;
+    for (size_t i = 0; i < items.size(); ++i) {
+      const int c = itemClasses_[firstItemClass_[s] + i];
+      if (c < 0) continue;
+      DaySet& days = classDays[static_cast<size_t>(c)];
+      if (!classRead[static_cast<size_t>(c)]) {
+        const ItemOfClass& first = classes_[static_cast<size_t>(c)];
+        days = ItemDays(first.Schedule,
+                        schedules_[static_cast<size_t>(first.Schedule)].Items[first.Item], window);
+        classRead[static_cast<size_t>(c)] = 1;
+      }
+      (items[i].Except ? except : on).Unite(days);
+    }
+    on.Remove(except);
+    on.ForEach([&](DayNumber d) { ++counts[static_cast<size_t>(d - window.From)]; });
+    runDays[s] = std::move(on);
+  }
+  std::vector<std::vector<int>> days(counts.size());
+  for (size_t d = 0; d < days.size(); ++d) days[d].reserve(counts[d]);
+  for (size_t s = 0; s < schedules_.size(); ++s) {
+    runDays[s].ForEach([&](DayNumber d) {
       days[static_cast<size_t>(d - window.From)].push_back(static_cast<int>(s));
     });
   }

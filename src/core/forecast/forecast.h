@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -63,14 +64,7 @@ class DaySet {
   }
 
  private:
-  static int LowestBit(std::uint64_t bits) {
-    int n = 0;
-    while (!(bits & 1)) {
-      bits >>= 1;
-      ++n;
-    }
-    return n;
-  }
+  static int LowestBit(std::uint64_t bits) { return std::countr_zero(bits); }
   Window window_;
   std::vector<std::uint64_t> words_;
 };
@@ -90,10 +84,10 @@ struct FreeDays {
 
 struct ScheduleRunDefinition {
   std::string_view Key;
-  std::string_view At;  // "" when none
-  long long Line = 0;   // its SCHEDULE line, 0-based
+  std::string_view At;         // "" when none
+  long long Line = 0;          // its SCHEDULE line, 0-based
   std::vector<RunItem> Items;  // ON items in file order, then EXCEPT items
-  bool HasOn = false;      // an ON item other than REQUEST
+  bool HasOn = false;          // an ON item other than REQUEST
   FreeDays Free;
   std::vector<UnreadItem> Unread;  // unknown calendars and unreadable items, in file order
 };
@@ -128,8 +122,18 @@ class Forecast {
 
  private:
   void ReadSchedule(const LineList& lines, long long line);
+  void ClassifyItems();
   std::vector<ScheduleRunDefinition> schedules_;
-  std::unordered_map<std::string_view, int> scheduleIndex_;
+  // Items of the same text whose days do not depend on the schedule, or that depend on the
+  // same workdays, have the same days: a window's question works each class out once.
+  struct ItemOfClass {
+    int Schedule;
+    size_t Item;
+  };
+  std::vector<ItemOfClass> classes_;    // one item of each class
+  std::vector<int> itemClasses_;        // per item of every schedule in turn; -1 for no day set
+  std::vector<size_t> firstItemClass_;  // per schedule, where its items' classes begin
+  std::vector<RunItem> exceptScratch_;  // a schedule's EXCEPT items while it is read
   std::vector<std::vector<DayNumber>> calendars_;
   std::unordered_map<std::string_view, int> calendarIndex_;
   std::deque<std::string> joinedClauses_;  // clauses continued over lines, which items view

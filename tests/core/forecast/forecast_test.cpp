@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -52,8 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         NamedCase{"ExceptBeatsOn", "ON EVERYDAY\nEXCEPT 01/05/27\n", "2027-01-05", false},
         NamedCase{"OnWithoutExcept", "ON EVERYDAY\nEXCEPT 01/05/27\n", "2027-01-06", true},
         // Fri 2 Apr + 1 workday skips the weekend and the holiday Monday 5 Apr.
-        NamedCase{"WorkdayOffsetOverHolidayMonday", "ON 04/02/27 +1 WORKDAY\n", "2027-04-06",
-                  true},
+        NamedCase{"WorkdayOffsetOverHolidayMonday", "ON 04/02/27 +1 WORKDAY\n", "2027-04-06", true},
         NamedCase{"WorkdayOffsetNotOnHoliday", "ON 04/02/27 +1 WORKDAY\n", "2027-04-05", false},
         NamedCase{"WeekdayOffsetCountsHoliday", "ON 04/02/27 +1 WEEKDAY\n", "2027-04-05", true},
         // Sat 27 Feb moves to Mon 1 Mar, across the month end.
@@ -74,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         NamedCase{"UnknownCalendarNoDay", "ON NOSUCH\n", "2027-01-08", false},
         NamedCase{"RunCycleLastFriday", "ON RUNCYCLE R1 \"FREQ=MONTHLY;BYDAY=-1FR\"\n",
                   "2027-01-29", true},
-        NamedCase{"RunCycleDailyUpToValidTo",
-                  "ON RUNCYCLE R1 VALIDTO 01/10/2027 \"FREQ=DAILY\"\n", "2027-01-09", true},
+        NamedCase{"RunCycleDailyUpToValidTo", "ON RUNCYCLE R1 VALIDTO 01/10/2027 \"FREQ=DAILY\"\n",
+                  "2027-01-09", true},
         NamedCase{"RunCycleNotOnValidTo", "ON RUNCYCLE R1 VALIDTO 01/10/2027 \"FREQ=DAILY\"\n",
                   "2027-01-10", false},
         NamedCase{"RunCycleCountedFromValidFrom",
@@ -123,6 +123,37 @@ INSTANTIATE_TEST_SUITE_P(
                     "\"FREQ=YEARLY;INTERVAL=3;BYMONTH=2;BYMONTHDAY=29\"",
                     "VALIDTO 01/01/2030 \"FREQ=WEEKLY;INTERVAL=5;UNTIL=20290601\"",
                     "\"FREQ=DAILY;INTERVAL=11;COUNT=2500\""));
+
+// The whole database's days per date are each schedule's own run days: items of one text are
+// worked out once, yet WORKDAYS differs with each schedule's free days. A second definition of
+// a key is not read, and the file need not be in key order.
+class WindowOfDatabase : public testing::TestWithParam<std::pair<const char*, int>> {};
+
+TEST_P(WindowOfDatabase, DaysAreEachSchedulesRunDays) {
+  const LineList schedules = LineList::FromText(
+      "SCHEDULE CPU#B\nON WORKDAYS\nFREEDAYS MONTHEND -sa\n:\nEND\n"
+      "SCHEDULE CPU#A\nON WORKDAYS, MONTHEND FDNEXT\nEXCEPT TU\n:\nEND\n"
+      "SCHEDULE CPU#A\nON EVERYDAY\n:\nEND\n"
+      "SCHEDULE CPU#C\nON MONTHEND FDNEXT\nFREEDAYS -su\n:\nEND\n");
+  const Forecast forecast(schedules, LineList::FromText(kCalendars));
+  ASSERT_EQ(forecast.Schedules().size(), 3u);
+  ASSERT_EQ(forecast.Find("CPU#A"), 0);
+  const Window window{Iso(GetParam().first), Iso(GetParam().first) + GetParam().second - 1};
+  const std::vector<std::vector<int>> days = forecast.DaysOfWindow(window);
+  ASSERT_EQ(days.size(), static_cast<size_t>(window.Days()));
+  for (int s = 0; s < 3; ++s) {
+    const DaySet own = forecast.RunDays(s, window);
+    for (DayNumber d = window.From; d <= window.To; ++d) {
+      const std::vector<int>& runs = days[static_cast<size_t>(d - window.From)];
+      EXPECT_EQ(std::count(runs.begin(), runs.end(), s), own.Has(d) ? 1 : 0)
+          << forecast.Schedules()[static_cast<size_t>(s)].Key << " on " << IsoDate(d);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, WindowOfDatabase,
+                         testing::Values(std::pair{"2027-01-01", 120}, std::pair{"2027-01-05", 1},
+                                         std::pair{"2027-03-01", 1}));
 
 // The plain reading: is day d among the days of an item, asked one day at a time.
 struct PlainItem {
@@ -219,8 +250,7 @@ TEST(RandomRunDays, MatchThePlainReading) {
     item.Date = window.From + static_cast<DayNumber>(random() % 120);
     item.Offset = random() % 3 ? static_cast<int>(random() % 11) - 5 : 0;
     const std::string text = ItemText(item, random);
-    const LineList schedules =
-        LineList::FromText("SCHEDULE CPU#S\nON " + text + "\n:\n J1\nEND\n");
+    const LineList schedules = LineList::FromText("SCHEDULE CPU#S\nON " + text + "\n:\n J1\nEND\n");
     const Forecast forecast(schedules, calendars);
     const DaySet days = forecast.RunDays(0, window);
     for (DayNumber d = window.From; d <= window.To; ++d) {
