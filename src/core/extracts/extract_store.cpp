@@ -281,6 +281,18 @@ void LoadExtracts(const std::string& databaseDir, ExtractStore& store) {
   SetLoadCounts(store);
 }
 
+void LoadExtractFiles(const std::string& databaseDir, const std::vector<const char*>& names,
+                      ExtractStore& store) {
+  std::vector<FileRead> files;
+  for (const char* name : names)
+    files.push_back(FileRead{fs::path(databaseDir + name), {}, {}, {}, {}});
+  std::vector<LineList> lists = ReadFilesAsLines(files);
+  for (size_t k = 0; k < files.size(); ++k) {
+    if (!files[k].Error.empty()) throw ExtractFileError(files[k].Error);
+    TakeExtractLines(names[k], std::move(lists[k]), store);
+  }
+}
+
 void LoadExtractTexts(ExtractTexts texts, ExtractStore& store) {
   store.ExtractsMissing = false;
   store.MissingFile.clear();

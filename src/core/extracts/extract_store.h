@@ -86,6 +86,12 @@ struct ExtractStore {
 // Throws ExtractFileError when a file exists but cannot be read.
 void LoadExtracts(const std::string& databaseDir, ExtractStore& store);
 
+// Reads only the named files (names as kExtractLoadOrder spells them) into their places in the
+// store, as LoadExtracts reads them, for a command that needs no other; counts and LastUpdate
+// are left alone. Throws ExtractFileError when a file cannot be read.
+void LoadExtractFiles(const std::string& databaseDir, const std::vector<const char*>& names,
+                      ExtractStore& store);
+
 // The contents of the seven files, in load order (kExtractLoadOrder).
 using ExtractTexts = std::array<std::string, std::size(kExtractLoadOrder)>;
 
