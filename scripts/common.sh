@@ -9,7 +9,7 @@ PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
-  libdtl-dev
+  libdtl-dev libical-dev
   tnftp python3 python3-pyftpdlib
   poppler-utils
   desktop-file-utils appstream man-db dpkg-dev file

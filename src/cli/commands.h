@@ -21,5 +21,6 @@ void AddShowCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddDiffCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddGraphCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddCheckCommand(CLI::App& app, CliContext& context, CommandResult& result);
+void AddForecastCommand(CLI::App& app, CliContext& context, CommandResult& result);
 
 }  // namespace vdbq::cli

@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
   vdbq::cli::AddDiffCommand(app, context, result);
   vdbq::cli::AddGraphCommand(app, context, result);
   vdbq::cli::AddCheckCommand(app, context, result);
+  vdbq::cli::AddForecastCommand(app, context, result);
 
   try {
     app.parse(argc, argv);

@@ -217,6 +217,7 @@ size_t TreeBytes(const ExtractStore& store, size_t keyCount) {
 void BuildCatalogue(ExtractStore& store, Catalogue& catalogue) {
   catalogue.ClearTree();
   catalogue.Graph.reset();
+  catalogue.RunDays.reset();
   catalogue.Totals.CpuTotal = 0;
   catalogue.ValidCpuList = "@:@";
   catalogue.CpuOsTable.clear();
@@ -258,6 +259,7 @@ std::string RefreshCatalogue(const std::string& databaseDir, ExtractStore& store
   catalogue.ScheduledJobList.reset();
   catalogue.UsedCalendarList.reset();
   catalogue.Graph.reset();
+  catalogue.RunDays.reset();
   catalogue.JobLinesByKey.reset();
   catalogue.JobLinesByName.reset();
   catalogue.JobLinesInFileOrder = JobKeyList{};

@@ -15,6 +15,7 @@
 namespace vdbq {
 
 class ScheduleGraph;
+class Forecast;
 
 // Picture numbers of the catalogue's image list (normal, selected).
 struct PicturePair {
@@ -114,6 +115,8 @@ struct Catalogue {
   mutable std::optional<std::string> UsedCalendarList;
   // The schedule graph (see ScheduleGraphOf), shared so a drawing in progress keeps its own.
   mutable std::shared_ptr<const ScheduleGraph> Graph;
+  // The run days of the schedules (see ForecastOf), emptied with the graph.
+  mutable std::shared_ptr<const Forecast> RunDays;
   // The job header lines in file order, as the build found them, and in the orders the job
   // listings show them (see job_line_order.h).
   JobKeyList JobLinesInFileOrder;

@@ -66,4 +66,23 @@ void ForEachClauseItem(std::string_view text, ClauseKind kind, Visit&& visit) {
   }
 }
 
+// Calls visit(item) for every item of a run clause (ON, EXCEPT, FREEDAYS): separated by ","
+// outside double quotes, as a RUNCYCLE rule holds commas; trimmed of blanks and TABs; never
+// empty.
+template <typename Visit>
+void ForEachRunClauseItem(std::string_view text, Visit&& visit) {
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = start;
+    bool quoted = false;
+    while (end < text.size() && (quoted || text[end] != ',')) {
+      if (text[end] == '"') quoted = !quoted;
+      ++end;
+    }
+    const std::string_view item = TrimBlanksAndTabs(text.substr(start, end - start));
+    start = end + 1;
+    if (!item.empty()) visit(item);
+  }
+}
+
 }  // namespace vdbq

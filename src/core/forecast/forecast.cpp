@@ -1,0 +1,373 @@
+#include "core/forecast/forecast.h"
+
+#include <libical/ical.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <mutex>
+
+#include "core/catalogue/catalogue.h"
+#include "core/definitions/clause_items.h"
+#include "core/definitions/definition_lines.h"
+#include "core/extracts/extract_store.h"
+#include "core/text/text_routines.h"
+
+namespace vdbq {
+namespace {
+
+enum class RunClause { kNone, kOn, kExcept, kFreeDays, kAt };
+
+bool StartsWithNoCase(std::string_view text, std::string_view upperPrefix) {
+  if (text.size() < upperPrefix.size()) return false;
+  for (size_t i = 0; i < upperPrefix.size(); ++i) {
+    if (std::toupper(static_cast<unsigned char>(text[i])) != upperPrefix[i]) return false;
+  }
+  return true;
+}
+
+RunClause ClauseOf(std::string_view trimmed, std::string_view& rest) {
+  for (const auto& [word, clause] :
+       {std::pair{std::string_view("ON "), RunClause::kOn},
+        std::pair{std::string_view("EXCEPT "), RunClause::kExcept},
+        std::pair{std::string_view("FREEDAYS "), RunClause::kFreeDays}}) {
+    if (StartsWithNoCase(trimmed, word)) {
+      rest = trimmed.substr(word.size());
+      return clause;
+    }
+  }
+  if (StartsWith(trimmed, "AT ")) {
+    rest = TrimBlanksAndTabs(trimmed.substr(3));
+    return RunClause::kAt;
+  }
+  return RunClause::kNone;
+}
+
+// The header ends before a ":" line, a line that begins with "END", or the next SCHEDULE line.
+bool EndsHeader(std::string_view raw) {
+  return IsScheduleLine(raw) || StartsWith(raw, "END") || TrimBlanksAndTabs(raw) == ":";
+}
+
+bool ReadableRule(const std::string& rule) {
+  const icalrecurrencetype recurrence = icalrecurrencetype_from_string(rule.c_str());
+  icalerror_clear_errno();
+  return recurrence.freq == ICAL_DAILY_RECURRENCE || recurrence.freq == ICAL_WEEKLY_RECURRENCE ||
+         recurrence.freq == ICAL_MONTHLY_RECURRENCE || recurrence.freq == ICAL_YEARLY_RECURRENCE;
+}
+
+void AddRunCycleDays(const RunItem& item, DaySet& days) {
+  icalrecurrencetype rule = icalrecurrencetype_from_string(item.Rule.c_str());
+  if (FindText(UpperCase(item.Rule), "WKST=") == std::string::npos) {
+    rule.week_start = ICAL_MONDAY_WEEKDAY;
+  }
+  const CivilDate from = DateOf(item.ValidFrom);
+  icaltimetype start = icaltime_null_date();
+  start.year = from.Year;
+  start.month = from.Month;
+  start.day = from.Day;
+  icalrecur_iterator* it = icalrecur_iterator_new(rule, start);
+  if (!it) return;
+  const Window range = days.Range();
+  for (icaltimetype t = icalrecur_iterator_next(it); !icaltime_is_null_time(t);
+       t = icalrecur_iterator_next(it)) {
+    const DayNumber day = DayOf(t.year, t.month, t.day);
+    if (day > range.To || (item.HasValidTo && day >= item.ValidTo)) break;
+    days.Add(day);
+  }
+  icalrecur_iterator_free(it);
+  icalerror_clear_errno();
+}
+
+// How far outside the window an item's days are read, so that offsets and moves to the next
+// or previous workday reach into it from days beyond it.
+int Reach(const RunItem& item) {
+  if (item.Offset == 0 && item.FreeDays == FreeDayRule::kKeep) return 0;
+  return 400 + 3 * std::abs(item.Offset);
+}
+
+}  // namespace
+
+Forecast::Forecast(const LineList& scheduleLines, const LineList& calendarLines) {
+  // Calendars as the catalogue lists them; the first of a name counts.
+  std::vector<DayNumber>* dates = nullptr;
+  for (long long i = 1; i < calendarLines.Count(); ++i) {
+    const std::string_view line = calendarLines.At(i);
+    if (line.empty()) continue;
+    if (!StartsWith(line, "  ")) {
+      const std::string_view name = CopyView(line, 1, vdbq::Find("\"", line) - 2);
+      calendars_.emplace_back();
+      dates = &calendars_.back();
+      calendarIndex_.emplace(name, static_cast<int>(calendars_.size() - 1));
+    }
+    if (line.front() != ' ' || !dates) continue;
+    size_t start = 0;
+    while (start < line.size()) {
+      while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+      size_t end = start;
+      while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
+      const std::string_view word = line.substr(start, end - start);
+      if (word.size() == 8 && word[2] == '/') {
+        if (const auto day = ParseItemDate(word)) dates->push_back(*day);
+      }
+      start = end;
+    }
+  }
+  for (auto& list : calendars_) {
+    std::sort(list.begin(), list.end());
+    list.erase(std::unique(list.begin(), list.end()), list.end());
+  }
+  for (long long i = 0; i < scheduleLines.Count(); ++i) {
+    const std::string_view line = scheduleLines.At(i);
+    if (!IsScheduleHeaderLine(line)) continue;
+    if (scheduleIndex_.count(ScheduleKeyOfLine(line))) continue;
+    ReadSchedule(scheduleLines, i);
+    scheduleIndex_.emplace(schedules_.back().Key, 0);
+  }
+  std::sort(schedules_.begin(), schedules_.end(),
+            [](const auto& a, const auto& b) { return a.Key < b.Key; });
+  for (size_t i = 0; i < schedules_.size(); ++i) {
+    scheduleIndex_[schedules_[i].Key] = static_cast<int>(i);
+  }
+}
+
+void Forecast::ReadSchedule(const LineList& lines, long long line) {
+  ScheduleRunDefinition& schedule = schedules_.emplace_back();
+  schedule.Key = ScheduleKeyOfLine(lines.At(line));
+  schedule.Line = line;
+  std::vector<RunItem> exceptItems;
+  bool freeDaysRead = false;
+  bool atRead = false;
+  std::string_view freeName;
+  long long freeLine = 0;
+  const long long count = lines.Count();
+  for (long long j = line + 1; j < count && !EndsHeader(lines.At(j)); ++j) {
+    std::string_view rest;
+    const RunClause clause = ClauseOf(TrimBlanksAndTabs(lines.At(j)), rest);
+    if (clause == RunClause::kNone) continue;
+    if (clause == RunClause::kAt) {
+      if (!atRead) schedule.At = rest;
+      atRead = true;
+      continue;
+    }
+    // A clause ending with "," goes on with the next header line; the line of each piece is
+    // kept so that an item is reported on the line that holds its start.
+    std::vector<std::pair<size_t, long long>> pieceLines{{0, j}};
+    std::string_view text = TrimBlanksAndTabs(rest);
+    if (EndsWithComma(text) && j + 1 < count && !EndsHeader(lines.At(j + 1))) {
+      std::string& joined = joinedClauses_.emplace_back(text);
+      while (EndsWithComma(joined) && j + 1 < count && !EndsHeader(lines.At(j + 1))) {
+        ++j;
+        pieceLines.emplace_back(joined.size(), j);
+        joined.append(TrimBlanksAndTabs(lines.At(j)));
+      }
+      text = joined;
+    }
+    auto lineOf = [&](std::string_view item) {
+      const auto at = static_cast<size_t>(item.data() - text.data());
+      long long found = j;
+      for (const auto& [offset, pieceLine] : pieceLines) {
+        if (offset <= at) found = pieceLine;
+      }
+      return found;
+    };
+    if (clause == RunClause::kFreeDays) {
+      if (freeDaysRead) continue;
+      freeDaysRead = true;
+      ForEachRunClauseItem(text, [&](std::string_view item) {
+        size_t start = 0;
+        while (start < item.size()) {
+          while (start < item.size() && (item[start] == ' ' || item[start] == '\t')) ++start;
+          size_t end = start;
+          while (end < item.size() && item[end] != ' ' && item[end] != '\t') ++end;
+          const std::string_view word = item.substr(start, end - start);
+          if (StartsWithNoCase(word, "-SA") && word.size() == 3) {
+            schedule.Free.Saturday = true;
+          } else if (StartsWithNoCase(word, "-SU") && word.size() == 3) {
+            schedule.Free.Sunday = true;
+          } else if (!word.empty() && freeName.empty()) {
+            freeName = word;
+            freeLine = lineOf(word);
+          }
+          start = end;
+        }
+      });
+      continue;
+    }
+    ForEachRunClauseItem(text, [&](std::string_view itemText) {
+      RunItem item = ReadRunItem(itemText);
+      item.Line = lineOf(itemText);
+      item.Except = clause == RunClause::kExcept;
+      if (item.Base == RunItemBase::kRunCycle && !ReadableRule(item.Rule)) {
+        item.Base = RunItemBase::kUnreadable;
+      }
+      if ((item.Base == RunItemBase::kCalendar && FindCalendar(item.Name) < 0) ||
+          item.Base == RunItemBase::kUnreadable) {
+        schedule.Unread.push_back({schedule.Key, item.Line, item.Text});
+      }
+      if (!item.Except && item.Base != RunItemBase::kNone) schedule.HasOn = true;
+      (item.Except ? exceptItems : schedule.Items).push_back(std::move(item));
+    });
+  }
+  for (RunItem& item : exceptItems) schedule.Items.push_back(std::move(item));
+  if (!freeName.empty()) {
+    schedule.Free.CalendarIndex = FindCalendar(freeName);
+    if (schedule.Free.CalendarIndex >= 0) {
+      schedule.Free.Calendar = freeName;
+    } else {
+      schedule.Unread.push_back({schedule.Key, freeLine, freeName});
+    }
+  } else if ((schedule.Free.CalendarIndex = FindCalendar("HOLIDAYS")) >= 0) {
+    schedule.Free.Calendar = "HOLIDAYS";
+  }
+  std::stable_sort(schedule.Unread.begin(), schedule.Unread.end(),
+                   [](const UnreadItem& a, const UnreadItem& b) { return a.Line < b.Line; });
+}
+
+int Forecast::Find(std::string_view key) const {
+  const auto it = scheduleIndex_.find(key);
+  return it == scheduleIndex_.end() ? -1 : it->second;
+}
+
+int Forecast::FindCalendar(std::string_view name) const {
+  const auto it = calendarIndex_.find(name);
+  return it == calendarIndex_.end() ? -1 : it->second;
+}
+
+DaySet Forecast::Workdays(int schedule, Window window) const {
+  const FreeDays& free = schedules_[static_cast<size_t>(schedule)].Free;
+  DaySet days(window);
+  for (DayNumber d = window.From; d <= window.To; ++d) {
+    const int weekday = WeekdayOf(d);
+    if (weekday < 5 || (weekday == 5 && free.Saturday) || (weekday == 6 && free.Sunday)) {
+      days.Add(d);
+    }
+  }
+  if (free.CalendarIndex >= 0) {
+    DaySet freeDates(window);
+    const auto& dates = CalendarDates(free.CalendarIndex);
+    for (auto it = std::lower_bound(dates.begin(), dates.end(), window.From);
+         it != dates.end() && *it <= window.To; ++it) {
+      freeDates.Add(*it);
+    }
+    days.Remove(freeDates);
+  }
+  return days;
+}
+
+DaySet Forecast::ItemDays(int schedule, const RunItem& item, Window window) const {
+  const int reach = Reach(item);
+  const Window range{window.From - reach, window.To + reach};
+  const DaySet workdays = item.Base == RunItemBase::kWorkdays || reach > 0
+                              ? Workdays(schedule, range)
+                              : DaySet(range);
+  DaySet days(range);
+  switch (item.Base) {
+    case RunItemBase::kNone:
+    case RunItemBase::kUnreadable:
+      return DaySet(window);
+    case RunItemBase::kWeekdays:
+      for (DayNumber d = range.From; d <= range.To; ++d) {
+        if ((item.WeekdayMask >> WeekdayOf(d)) & 1) days.Add(d);
+      }
+      break;
+    case RunItemBase::kWorkdays:
+      days = workdays;
+      break;
+    case RunItemBase::kDate:
+      days.Add(item.Date);
+      break;
+    case RunItemBase::kCalendar:
+      if (const int calendar = FindCalendar(item.Name); calendar >= 0) {
+        const auto& dates = CalendarDates(calendar);
+        for (auto it = std::lower_bound(dates.begin(), dates.end(), range.From);
+             it != dates.end() && *it <= range.To; ++it) {
+          days.Add(*it);
+        }
+      }
+      break;
+    case RunItemBase::kRunCycle: {
+      DaySet cycle(range);
+      AddRunCycleDays(item, cycle);
+      cycle.ForEach([&](DayNumber d) {
+        if (d >= item.ValidFrom) days.Add(d);
+      });
+      break;
+    }
+  }
+  auto step = [&](DayNumber from, int count, bool workdaysOnly) {
+    const int direction = count > 0 ? 1 : -1;
+    for (int n = std::abs(count); n > 0;) {
+      from += direction;
+      if (from < range.From || from > range.To) return from;
+      if (workdaysOnly ? workdays.Has(from) : WeekdayOf(from) < 5) --n;
+    }
+    return from;
+  };
+  if (item.Offset != 0) {
+    DaySet moved(range);
+    days.ForEach([&](DayNumber d) {
+      moved.Add(item.Unit == OffsetUnit::kDays
+                    ? d + item.Offset
+                    : step(d, item.Offset, item.Unit == OffsetUnit::kWorkdays));
+    });
+    days = std::move(moved);
+  }
+  if (item.FreeDays != FreeDayRule::kKeep) {
+    DaySet moved(range);
+    days.ForEach([&](DayNumber d) {
+      if (workdays.Has(d)) {
+        moved.Add(d);
+      } else if (item.FreeDays != FreeDayRule::kIgnore) {
+        moved.Add(step(d, item.FreeDays == FreeDayRule::kNext ? 1 : -1, true));
+      }
+    });
+    days = std::move(moved);
+  }
+  if (reach == 0) return days;
+  DaySet inWindow(window);
+  days.ForEach([&](DayNumber d) { inWindow.Add(d); });
+  return inWindow;
+}
+
+DaySet Forecast::RunDays(int schedule, Window window) const {
+  const ScheduleRunDefinition& definition = schedules_[static_cast<size_t>(schedule)];
+  DaySet on(window);
+  DaySet except(window);
+  if (!definition.HasOn) return on;
+  for (const RunItem& item : definition.Items) {
+    if (item.Base == RunItemBase::kNone || item.Base == RunItemBase::kUnreadable) continue;
+    (item.Except ? except : on).Unite(ItemDays(schedule, item, window));
+  }
+  on.Remove(except);
+  return on;
+}
+
+std::vector<RunDayReason> Forecast::Why(int schedule, DayNumber day) const {
+  std::vector<RunDayReason> reasons;
+  for (const RunItem& item : schedules_[static_cast<size_t>(schedule)].Items) {
+    reasons.push_back({&item, ItemDays(schedule, item, {day, day}).Has(day)});
+  }
+  return reasons;
+}
+
+std::vector<std::vector<int>> Forecast::DaysOfWindow(Window window) const {
+  std::vector<std::vector<int>> days(static_cast<size_t>(window.Days()));
+  for (size_t s = 0; s < schedules_.size(); ++s) {
+    if (!schedules_[s].HasOn) continue;
+    RunDays(static_cast<int>(s), window).ForEach([&](DayNumber d) {
+      days[static_cast<size_t>(d - window.From)].push_back(static_cast<int>(s));
+    });
+  }
+  return days;
+}
+
+std::shared_ptr<const Forecast> ForecastOf(const ExtractStore& store, const Catalogue& catalogue) {
+  static std::mutex building;
+  const std::lock_guard<std::mutex> lock(building);
+  if (!catalogue.RunDays) {
+    catalogue.RunDays = std::make_shared<Forecast>(store.ScheduleLines, store.CalendarLines);
+  }
+  return catalogue.RunDays;
+}
+
+}  // namespace vdbq

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/extracts/line_list.h"
+#include "core/forecast/civil_day.h"
+#include "core/forecast/run_items.h"
+
+// Run days of schedules: on which dates each schedule is put into the day's plan, as its ON,
+// EXCEPT and FREEDAYS clauses and the calendars say. Read once per load; each question is
+// answered over a window of days, a day set being a bit set over the window.
+namespace vdbq {
+
+struct Window {
+  DayNumber From = 0;
+  DayNumber To = 0;  // inclusive
+  int Days() const { return To - From + 1; }
+};
+
+// A set of days over a window, one bit a day.
+class DaySet {
+ public:
+  DaySet() = default;
+  explicit DaySet(Window window)
+      : window_(window), words_((static_cast<size_t>(window.Days()) + 63) / 64, 0) {}
+  const Window& Range() const { return window_; }
+  bool Has(DayNumber day) const {
+    if (day < window_.From || day > window_.To) return false;
+    const auto i = static_cast<size_t>(day - window_.From);
+    return (words_[i / 64] >> (i % 64)) & 1;
+  }
+  void Add(DayNumber day) {
+    if (day < window_.From || day > window_.To) return;
+    const auto i = static_cast<size_t>(day - window_.From);
+    words_[i / 64] |= std::uint64_t{1} << (i % 64);
+  }
+  void Unite(const DaySet& other) {
+    for (size_t i = 0; i < words_.size(); ++i) words_[i] |= other.words_[i];
+  }
+  void Remove(const DaySet& other) {
+    for (size_t i = 0; i < words_.size(); ++i) words_[i] &= ~other.words_[i];
+  }
+  bool Empty() const {
+    for (std::uint64_t w : words_) {
+      if (w) return false;
+    }
+    return true;
+  }
+  // Calls visit(day) for every day of the set in order.
+  template <typename Visit>
+  void ForEach(Visit&& visit) const {
+    for (size_t w = 0; w < words_.size(); ++w) {
+      for (std::uint64_t bits = words_[w]; bits; bits &= bits - 1) {
+        visit(window_.From + static_cast<DayNumber>(w * 64 + LowestBit(bits)));
+      }
+    }
+  }
+
+ private:
+  static int LowestBit(std::uint64_t bits) {
+    int n = 0;
+    while (!(bits & 1)) {
+      bits >>= 1;
+      ++n;
+    }
+    return n;
+  }
+  Window window_;
+  std::vector<std::uint64_t> words_;
+};
+
+struct UnreadItem {
+  std::string_view Key;
+  long long Line = 0;  // 0-based
+  std::string_view Item;
+};
+
+struct FreeDays {
+  std::string_view Calendar;  // the calendar in effect, "" for none
+  bool Saturday = false;
+  bool Sunday = false;
+  int CalendarIndex = -1;  // -1 for none
+};
+
+struct ScheduleRunDefinition {
+  std::string_view Key;
+  std::string_view At;  // "" when none
+  long long Line = 0;   // its SCHEDULE line, 0-based
+  std::vector<RunItem> Items;  // ON items in file order, then EXCEPT items
+  bool HasOn = false;      // an ON item other than REQUEST
+  FreeDays Free;
+  std::vector<UnreadItem> Unread;  // unknown calendars and unreadable items, in file order
+};
+
+// Why a schedule runs or not on one date.
+struct RunDayReason {
+  const RunItem* Item;
+  bool Holds;
+};
+
+class Forecast {
+ public:
+  Forecast(const LineList& scheduleLines, const LineList& calendarLines);
+
+  // The schedules in byte order of their keys, each its first definition.
+  const std::vector<ScheduleRunDefinition>& Schedules() const { return schedules_; }
+  // The index of a schedule's definition, -1 when none.
+  int Find(std::string_view key) const;
+
+  DaySet RunDays(int schedule, Window window) const;
+  DaySet Workdays(int schedule, Window window) const;
+  // The days of one item over the window.
+  DaySet ItemDays(int schedule, const RunItem& item, Window window) const;
+  std::vector<RunDayReason> Why(int schedule, DayNumber day) const;
+  // For every day of the window the schedules (indexes, in key order) that run on it.
+  std::vector<std::vector<int>> DaysOfWindow(Window window) const;
+  // The dates of a calendar in order.
+  const std::vector<DayNumber>& CalendarDates(int calendar) const {
+    return calendars_[static_cast<size_t>(calendar)];
+  }
+  int FindCalendar(std::string_view name) const;
+
+ private:
+  void ReadSchedule(const LineList& lines, long long line);
+  std::vector<ScheduleRunDefinition> schedules_;
+  std::unordered_map<std::string_view, int> scheduleIndex_;
+  std::vector<std::vector<DayNumber>> calendars_;
+  std::unordered_map<std::string_view, int> calendarIndex_;
+  std::deque<std::string> joinedClauses_;  // clauses continued over lines, which items view
+};
+
+// The forecast of the loaded extracts, built on first use and kept with the catalogue's other
+// per-load caches.
+struct ExtractStore;
+struct Catalogue;
+std::shared_ptr<const Forecast> ForecastOf(const ExtractStore& store, const Catalogue& catalogue);
+
+}  // namespace vdbq
