@@ -76,7 +76,7 @@ bool ChangesCommands::CompareFolder() {
 }
 
 void ChangesCommands::ExportCsv() {
-  SaveTextAs(host_, kCsvSaveDialog, ChangesCsvText(page_->Diff()));
+  SaveTextAs(host_, kCsvSaveDialog, [this] { return ChangesCsvText(page_->Diff()); });
 }
 
 }  // namespace vdbq::gui

@@ -82,7 +82,7 @@ void CheckCommands::Open(const Finding& finding) {
 }
 
 void CheckCommands::ExportCsv() {
-  SaveTextAs(host_, kFindingsSaveDialog, FindingsCsv(page_->Findings()));
+  SaveTextAs(host_, kFindingsSaveDialog, [this] { return FindingsCsv(page_->Findings()); });
 }
 
 }  // namespace vdbq::gui

@@ -37,11 +37,12 @@ QString CannotCreateFileText(const QString& name) {
   return QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(name));
 }
 
-void SaveTextAs(DesktopHost& host, const SaveDialogTexts& texts, const std::string& bytes) {
+void SaveTextAs(DesktopHost& host, const SaveDialogTexts& texts,
+                const std::function<std::string()>& makeText) {
   const std::optional<QString> name =
       AskSaveFile(host.Dialogs(), host.Window(), host.State().Settings.SavesDir,
                   QString::fromLatin1(texts.Title), QString::fromLatin1(texts.Filter));
-  if (name && !WriteWholeFile(*name, bytes)) host.ShowMessage(CannotCreateFileText(*name));
+  if (name && !WriteWholeFile(*name, makeText())) host.ShowMessage(CannotCreateFileText(*name));
 }
 
 }  // namespace vdbq::gui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -26,8 +27,9 @@ bool WriteWholeFile(const QString& name, const std::string& bytes);
 // "Cannot create file NAME", in the platform's spelling of the path.
 QString CannotCreateFileText(const QString& name);
 
-// A feature's export of one text: asks where, as AskSaveFile does, writes it and puts a
-// failure in front of the user.
-void SaveTextAs(DesktopHost& host, const SaveDialogTexts& texts, const std::string& bytes);
+// A feature's export of one text: asks where, as AskSaveFile does, then makes the text (only
+// once the user chose a file), writes it and puts a failure in front of the user.
+void SaveTextAs(DesktopHost& host, const SaveDialogTexts& texts,
+                const std::function<std::string()>& makeText);
 
 }  // namespace vdbq::gui
