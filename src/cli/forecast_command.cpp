@@ -1,7 +1,4 @@
-#include <libical/ical.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -12,7 +9,7 @@
 #include "cli/commands.h"
 #include "core/audit/time_stamp.h"
 #include "core/forecast/forecast.h"
-#include "core/output/csv_text.h"
+#include "core/forecast/run_days_export.h"
 #include "core/text/display_text.h"
 
 namespace vdbq::cli {
@@ -105,63 +102,12 @@ void PrintUnreadTable(const std::vector<UnreadItem>& unread) {
   }
 }
 
-// One run: a schedule on a date, as the csv and ics outputs list them.
-struct Run {
-  DayNumber Day;
-  int Schedule;
-};
-
-void PrintCsv(const Forecast& forecast, const std::vector<Run>& runs) {
-  std::string out = "Date,Weekday,Schedule,At\n";
-  for (const Run& run : runs) {
-    const ScheduleRunDefinition& s = forecast.Schedules()[static_cast<size_t>(run.Schedule)];
-    out += IsoDate(run.Day) + "," + Weekday(run.Day) + "," + CsvFileField(s.Key) + "," +
-           CsvFileField(s.At) + "\n";
-  }
-  std::cout << out;
+void PrintCsv(const Forecast& forecast, const std::vector<ScheduleRun>& runs) {
+  std::cout << RunsCsv(forecast, runs);
 }
 
-icaltimetype IcalDate(DayNumber day) {
-  const CivilDate date = DateOf(day);
-  icaltimetype t = icaltime_null_date();
-  t.year = date.Year;
-  t.month = date.Month;
-  t.day = date.Day;
-  return t;
-}
-
-std::string CompactDate(DayNumber day) {
-  std::string iso = IsoDate(day);
-  iso.erase(std::remove(iso.begin(), iso.end(), '-'), iso.end());
-  return iso;
-}
-
-// One all-day event a run; the UID is made of key and date so that a second import of the
-// same forecast replaces its events instead of doubling them.
-void PrintIcs(const Forecast& forecast, const std::vector<Run>& runs, DayNumber today) {
-  icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
-  icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
-  icalcomponent_add_property(calendar, icalproperty_new_prodid("-//VarnoltDBQ//forecast//EN"));
-  icaltimetype stamp = IcalDate(today);
-  stamp.is_date = 0;
-  stamp.hour = stamp.minute = stamp.second = 0;
-  stamp.zone = icaltimezone_get_utc_timezone();
-  for (const Run& run : runs) {
-    const std::string key = Text(forecast.Schedules()[static_cast<size_t>(run.Schedule)].Key);
-    icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(event,
-                               icalproperty_new_uid((key + "-" + CompactDate(run.Day) +
-                                                     "@varnoltdbq").c_str()));
-    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(event, icalproperty_new_dtstart(IcalDate(run.Day)));
-    icalcomponent_add_property(event, icalproperty_new_dtend(IcalDate(run.Day + 1)));
-    icalcomponent_add_property(event, icalproperty_new_summary(key.c_str()));
-    icalcomponent_add_component(calendar, event);
-  }
-  char* text = icalcomponent_as_ical_string_r(calendar);
-  std::cout << text;
-  std::free(text);
-  icalcomponent_free(calendar);
+void PrintIcs(const Forecast& forecast, const std::vector<ScheduleRun>& runs, DayNumber today) {
+  std::cout << RunsIcs(forecast, runs, today);
 }
 
 int RunWhy(const Forecast& forecast, int schedule, const ForecastOptions& options) {
@@ -201,7 +147,7 @@ int RunSchedule(const Forecast& forecast, const ForecastOptions& options, Window
   if (!options.Why.empty()) return RunWhy(forecast, schedule, options);
   const ScheduleRunDefinition& s = forecast.Schedules()[static_cast<size_t>(schedule)];
   const DaySet days = forecast.RunDays(schedule, window);
-  std::vector<Run> runs;
+  std::vector<ScheduleRun> runs;
   days.ForEach([&](DayNumber d) { runs.push_back({d, schedule}); });
   if (options.Format == "csv") {
     PrintCsv(forecast, runs);
@@ -210,7 +156,7 @@ int RunSchedule(const Forecast& forecast, const ForecastOptions& options, Window
   } else if (options.Format == "json") {
     Json on = Json::array(), except = Json::array(), runDays = Json::array();
     for (const RunItem& item : s.Items) (item.Except ? except : on).push_back(Text(item.Text));
-    for (const Run& run : runs) runDays.push_back(IsoDate(run.Day));
+    for (const ScheduleRun& run : runs) runDays.push_back(IsoDate(run.Day));
     const Json out = {
         {"key", Text(s.Key)},
         {"from", IsoDate(window.From)},
@@ -237,7 +183,7 @@ int RunSchedule(const Forecast& forecast, const ForecastOptions& options, Window
               << (s.Free.Saturday ? ", Saturday" : "") << (s.Free.Sunday ? ", Sunday" : "")
               << '\n';
     if (!s.HasOn) std::cout << "on request only: no run day\n";
-    for (const Run& run : runs) std::cout << IsoDate(run.Day) << " " << Weekday(run.Day) << '\n';
+    for (const ScheduleRun& run : runs) std::cout << IsoDate(run.Day) << " " << Weekday(run.Day) << '\n';
     PrintUnreadTable(s.Unread);
     std::cout << runs.size() << " run days\n";
   }
@@ -286,7 +232,7 @@ int RunWindow(const Forecast& forecast, const ForecastOptions& options, Window w
     return kExitDone;
   }
   if (options.Format == "csv" || options.Format == "ics") {
-    std::vector<Run> runs;
+    std::vector<ScheduleRun> runs;
     for (size_t d = 0; d < days.size(); ++d) {
       for (int s : days[d]) runs.push_back({window.From + static_cast<DayNumber>(d), s});
     }
