@@ -1,19 +1,36 @@
 #include "gui/forecast/run_days_page.h"
 
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace vdbq::gui {
 namespace {
 
-// A small square of colour and its meaning, for the legend under the title.
-QLabel* LegendEntry(const QString& style, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(
-      QStringLiteral("<span style=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2").arg(style, text),
-      parent);
-  label->setTextFormat(Qt::RichText);
-  return label;
+constexpr int kSwatch = 14;
+
+// A day's square as the calendar draws it, and its meaning, for the legend under the title:
+// drawn rather than styled text, since rich text draws no border on an inline span.
+QWidget* LegendEntry(const QColor& fill, const QColor& outline, const QString& text,
+                     QWidget* parent) {
+  QPixmap swatch(kSwatch, kSwatch);
+  swatch.fill(Qt::transparent);
+  QPainter painter(&swatch);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(outline.isValid() ? QPen(outline, 2) : QPen(Qt::NoPen));
+  painter.setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
+  painter.drawRoundedRect(QRectF(1, 1, kSwatch - 2, kSwatch - 2), 3, 3);
+  painter.end();
+  auto* entry = new QWidget(parent);
+  auto* layout = new QHBoxLayout(entry);
+  layout->setContentsMargins(0, 0, 8, 0);
+  layout->setSpacing(4);
+  auto* picture = new QLabel(entry);
+  picture->setPixmap(swatch);
+  layout->addWidget(picture);
+  layout->addWidget(new QLabel(text, entry));
+  return entry;
 }
 
 }  // namespace
@@ -45,29 +62,34 @@ RunDaysPage::RunDaysPage(QWidget* parent) : QWidget(parent) {
   next_->setObjectName(QStringLiteral("nextYear"));
   next_->setText(QStringLiteral("▶"));
   next_->setToolTip(QStringLiteral("The year after"));
-  exportCsv_ = new QPushButton(QStringLiteral("Export To CSV File..."), this);
+  // The year's run days, in the command line's formats.
+  exportCsv_ = new QPushButton(QStringLiteral("CSV..."), this);
   exportCsv_->setObjectName(QStringLiteral("runDaysExportCsv"));
-  exportIcs_ = new QPushButton(QStringLiteral("Export To iCalendar File..."), this);
+  exportCsv_->setToolTip(QStringLiteral("Export the year's run days to a CSV file"));
+  exportIcs_ = new QPushButton(QStringLiteral("iCalendar..."), this);
   exportIcs_->setObjectName(QStringLiteral("runDaysExportIcs"));
+  exportIcs_->setToolTip(QStringLiteral("Export the year's run days to an iCalendar file"));
 
+  // The title may be cut rather than push the tree aside.
+  title_->setMinimumWidth(120);
+  title_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* heading = new QHBoxLayout;
   heading->addWidget(title_, 1);
   heading->addWidget(previous_);
   heading->addWidget(year_);
   heading->addWidget(next_);
-  heading->addSpacing(16);
-  heading->addWidget(exportCsv_);
-  heading->addWidget(exportIcs_);
 
   auto* legend = new QHBoxLayout;
-  legend->addWidget(
-      LegendEntry(QStringLiteral("background: #2e6db4"), QStringLiteral("runs"), this));
-  legend->addWidget(
-      LegendEntry(QStringLiteral("background: #e4e4e4"), QStringLiteral("free day"), this));
-  legend->addWidget(
-      LegendEntry(QStringLiteral("border: 2px solid #d05a00"), QStringLiteral("today"), this));
-  legend->addWidget(new QLabel(QStringLiteral("Hover a day to see why."), this));
+  legend->addWidget(LegendEntry(YearCalendar::kRunFill, {}, QStringLiteral("runs"), this));
+  legend->addWidget(LegendEntry(YearCalendar::kFreeShade, {}, QStringLiteral("free day"), this));
+  legend->addWidget(LegendEntry({}, YearCalendar::kTodayOutline, QStringLiteral("today"), this));
+  auto* hint = new QLabel(QStringLiteral("Hover a day to see why."), this);
+  hint->setStyleSheet(QStringLiteral("color: dimgray"));
+  legend->addWidget(hint);
   legend->addStretch(1);
+  legend->addWidget(new QLabel(QStringLiteral("Export:"), this));
+  legend->addWidget(exportCsv_);
+  legend->addWidget(exportIcs_);
 
   calendar_ = new YearCalendar(this);
   auto* scroll = new QScrollArea(this);

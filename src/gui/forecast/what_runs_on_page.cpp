@@ -50,8 +50,12 @@ WhatRunsOnPage::WhatRunsOnPage(QWidget* parent) : QWidget(parent) {
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->setAlternatingRowColors(true);
   view_->verticalHeader()->hide();
-  view_->horizontalHeader()->setStretchLastSection(true);
-  view_->setColumnWidth(0, 320);
+  // Rows as close as the Findings page's; the key takes the width, the time what it needs.
+  view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+  view_->setShowGrid(false);
+  view_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  view_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  view_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(heading);

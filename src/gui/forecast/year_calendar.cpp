@@ -9,18 +9,15 @@
 namespace vdbq::gui {
 namespace {
 
-constexpr int kCell = 24;           // one day's square
+// Small enough that the whole year fits the page of an 800-pixel-high window.
+constexpr int kCell = 22;           // one day's square
 constexpr int kMonthColumns = 4;    // months a row
-constexpr int kGap = 14;            // between months
-constexpr int kTitleHeight = 22;    // the month's name
-constexpr int kWeekdayHeight = 18;  // "Mo Tu ..."
+constexpr int kGap = 12;            // between months
+constexpr int kTitleHeight = 20;    // the month's name
+constexpr int kWeekdayHeight = 16;  // "Mo Tu ..."
 constexpr int kWeekRows = 6;
 constexpr int kMonthWidth = 7 * kCell;
 constexpr int kMonthHeight = kTitleHeight + kWeekdayHeight + kWeekRows * kCell;
-
-const QColor kRunFill(0x2e, 0x6d, 0xb4);
-const QColor kFreeShade(0xe4, 0xe4, 0xe4);
-const QColor kTodayOutline(0xd0, 0x5a, 0x00);
 
 // The row of a date within its month's grid, weeks starting on Monday.
 int WeekRowOf(QDate date) {

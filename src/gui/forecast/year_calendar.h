@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDate>
 #include <QString>
 #include <QWidget>
@@ -20,6 +21,11 @@ class YearCalendar : public QWidget {
   Q_OBJECT
  public:
   explicit YearCalendar(QWidget* parent = nullptr);
+
+  // The colours of the marks, which the page's legend repeats.
+  static inline const QColor kRunFill{0x2e, 0x6d, 0xb4};
+  static inline const QColor kFreeShade{0xe4, 0xe4, 0xe4};
+  static inline const QColor kTodayOutline{0xd0, 0x5a, 0x00};
 
   // `days` holds one entry a date from 1 January of `year`; missing entries are plain days.
   void SetYear(int year, std::vector<CalendarDay> days, QDate today);
