@@ -18,6 +18,13 @@ const QColor kBusiest(0xc0, 0x39, 0x2b);
 const QColor kWeekend(0xee, 0xee, 0xee);
 const QColor kSelected(0xd0, 0x5a, 0x00);
 
+// A count short enough for a day's bar: 7.6k, 18k.
+QString ShortCount(int count) {
+  if (count < 1000) return QString::number(count);
+  if (count < 10000) return QString::number(count / 1000.0, 'f', 1) + QLatin1Char('k');
+  return QString::number(count / 1000) + QLatin1Char('k');
+}
+
 }  // namespace
 
 MonthStrip::MonthStrip(QWidget* parent) : QWidget(parent) {
@@ -96,9 +103,11 @@ void MonthStrip::paintEvent(QPaintEvent*) {
     const QRect bar(rect.x() + 2, kCountHeight + barSpace - barHeight, rect.width() - 4, barHeight);
     painter.fillRect(bar, count == most && most > 0 ? kBusiest : kBar);
     painter.setPen(palette().color(QPalette::WindowText));
-    if (count > 0 && rect.width() >= 18) {
+    // The tooltip has the exact count; a number wider than its bar is left out.
+    const QString shown = ShortCount(count);
+    if (count > 0 && painter.fontMetrics().horizontalAdvance(shown) <= rect.width()) {
       painter.drawText(QRect(rect.x(), bar.y() - kCountHeight, rect.width(), kCountHeight),
-                       Qt::AlignHCenter | Qt::AlignBottom, QString::number(count));
+                       Qt::AlignHCenter | Qt::AlignBottom, shown);
     }
     painter.drawText(QRect(rect.x(), height() - kLabelHeight, rect.width(), kLabelHeight),
                      Qt::AlignCenter, QString::number(day));
