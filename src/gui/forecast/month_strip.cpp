@@ -109,8 +109,12 @@ void MonthStrip::paintEvent(QPaintEvent*) {
       painter.drawText(QRect(rect.x(), bar.y() - kCountHeight, rect.width(), kCountHeight),
                        Qt::AlignHCenter | Qt::AlignBottom, shown);
     }
-    painter.drawText(QRect(rect.x(), height() - kLabelHeight, rect.width(), kLabelHeight),
-                     Qt::AlignCenter, QString::number(day));
+    // In a narrow strip the day numbers are left to the tooltip but for the first of each week.
+    const QString number = QString::number(day);
+    if (painter.fontMetrics().horizontalAdvance(number) <= rect.width() || date.dayOfWeek() == 1) {
+      painter.drawText(QRect(rect.x(), height() - kLabelHeight, rect.width(), kLabelHeight),
+                       Qt::AlignCenter, number);
+    }
     if (date == selected_) {
       painter.setPen(QPen(kSelected, 2));
       painter.setBrush(Qt::NoBrush);

@@ -20,7 +20,7 @@ class MonthStrip : public QWidget {
   QRect DayRect(QDate date) const;
 
   QSize sizeHint() const override { return {31 * 26, 84}; }
-  QSize minimumSizeHint() const override { return {31 * 14, 72}; }
+  QSize minimumSizeHint() const override { return {31 * 8, 72}; }
 
  signals:
   void dateChosen(QDate date);

@@ -70,14 +70,18 @@ RunDaysPage::RunDaysPage(QWidget* parent) : QWidget(parent) {
   exportIcs_->setObjectName(QStringLiteral("runDaysExportIcs"));
   exportIcs_->setToolTip(QStringLiteral("Export the year's run days to an iCalendar file"));
 
-  // The title may be cut rather than push the tree aside.
-  title_->setMinimumWidth(120);
+  // The page is no wider at least than the others, so that showing it leaves the tree its
+  // width: the title and the hint may be cut instead.
+  title_->setMinimumWidth(60);
   title_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* heading = new QHBoxLayout;
   heading->addWidget(title_, 1);
   heading->addWidget(previous_);
   heading->addWidget(year_);
   heading->addWidget(next_);
+  heading->addSpacing(12);
+  heading->addWidget(exportCsv_);
+  heading->addWidget(exportIcs_);
 
   auto* legend = new QHBoxLayout;
   legend->addWidget(LegendEntry(YearCalendar::kRunFill, {}, QStringLiteral("runs"), this));
@@ -85,11 +89,8 @@ RunDaysPage::RunDaysPage(QWidget* parent) : QWidget(parent) {
   legend->addWidget(LegendEntry({}, YearCalendar::kTodayOutline, QStringLiteral("today"), this));
   auto* hint = new QLabel(QStringLiteral("Hover a day to see why."), this);
   hint->setStyleSheet(QStringLiteral("color: dimgray"));
-  legend->addWidget(hint);
-  legend->addStretch(1);
-  legend->addWidget(new QLabel(QStringLiteral("Export:"), this));
-  legend->addWidget(exportCsv_);
-  legend->addWidget(exportIcs_);
+  hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  legend->addWidget(hint, 1);
 
   calendar_ = new YearCalendar(this);
   auto* scroll = new QScrollArea(this);

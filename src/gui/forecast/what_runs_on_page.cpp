@@ -21,19 +21,28 @@ WhatRunsOnPage::WhatRunsOnPage(QWidget* parent) : QWidget(parent) {
   picker_->setDisplayFormat(QStringLiteral("ddd d MMM yyyy"));
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("runsOnCount"));
-  exportCsv_ = new QPushButton(QStringLiteral("Export To CSV File..."), this);
+  // The date's schedules, in the command line's formats.
+  exportCsv_ = new QPushButton(QStringLiteral("CSV..."), this);
   exportCsv_->setObjectName(QStringLiteral("runsOnExportCsv"));
-  exportIcs_ = new QPushButton(QStringLiteral("Export To iCalendar File..."), this);
+  exportCsv_->setToolTip(QStringLiteral("Export the date's schedules to a CSV file"));
+  exportIcs_ = new QPushButton(QStringLiteral("iCalendar..."), this);
   exportIcs_->setObjectName(QStringLiteral("runsOnExportIcs"));
+  exportIcs_->setToolTip(QStringLiteral("Export the date's schedules to an iCalendar file"));
 
+  // The page is no wider at least than the others, so that showing it leaves the tree its
+  // width: the count may be cut instead.
+  count_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* heading = new QHBoxLayout;
   heading->addWidget(title);
   heading->addSpacing(12);
   heading->addWidget(picker_);
   heading->addSpacing(12);
   heading->addWidget(count_, 1);
-  heading->addWidget(exportCsv_);
-  heading->addWidget(exportIcs_);
+  auto* exports = new QHBoxLayout;
+  exports->addStretch(1);
+  exports->addWidget(new QLabel(QStringLiteral("Export:"), this));
+  exports->addWidget(exportCsv_);
+  exports->addWidget(exportIcs_);
 
   strip_ = new MonthStrip(this);
   strip_->setToolTip(QStringLiteral("Schedules that run each day of the month"));
@@ -61,6 +70,7 @@ WhatRunsOnPage::WhatRunsOnPage(QWidget* parent) : QWidget(parent) {
   layout->addLayout(heading);
   layout->addWidget(strip_);
   layout->addWidget(view_, 1);
+  layout->addLayout(exports);
 
   connect(picker_, &QDateEdit::dateChanged, this, &WhatRunsOnPage::dateRequested);
   connect(strip_, &MonthStrip::dateChosen, this, &WhatRunsOnPage::dateRequested);
