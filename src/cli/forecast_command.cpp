@@ -1,7 +1,4 @@
-#include <libical/ical.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -12,7 +9,7 @@
 #include "core/audit/time_stamp.h"
 #include "core/extracts/extract_store.h"
 #include "core/forecast/forecast.h"
-#include "core/output/csv_text.h"
+#include "core/forecast/run_days_export.h"
 #include "core/text/display_text.h"
 
 namespace vdbq::cli {
@@ -100,82 +97,14 @@ void PrintUnreadTable(const std::vector<UnreadItem>& unread) {
   }
 }
 
-// One run: a schedule on a date, as the csv and ics outputs list them.
-struct Run {
-  DayNumber Day;
-  int Schedule;
-};
-
-// Each schedule's fields are quoted once and each date written once: a year of a large
-// database holds millions of runs.
-void PrintCsv(const Forecast& forecast, const std::vector<Run>& runs) {
-  std::vector<std::string> fields(forecast.Schedules().size());
-  std::string out = "Date,Weekday,Schedule,At\n";
-  std::string datePart;
-  DayNumber dateOfPart = 0;
-  for (const Run& run : runs) {
-    std::string& field = fields[static_cast<size_t>(run.Schedule)];
-    if (field.empty()) {
-      const ScheduleRunDefinition& s = forecast.Schedules()[static_cast<size_t>(run.Schedule)];
-      AppendCsvFileField(field, s.Key);
-      field += ',';
-      AppendCsvFileField(field, s.At);
-      field += '\n';
-    }
-    if (datePart.empty() || run.Day != dateOfPart) {
-      datePart = IsoDate(run.Day) + "," + Weekday(run.Day) + ",";
-      dateOfPart = run.Day;
-    }
-    out += datePart;
-    out += field;
-    if (out.size() > (1 << 22)) {
-      std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
-      out.clear();
-    }
-  }
-  std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
+void PrintCsv(const Forecast& forecast, const std::vector<ScheduleRun>& runs) {
+  WriteRunsCsv(forecast, runs, [](std::string_view piece) {
+    std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+  });
 }
 
-icaltimetype IcalDate(DayNumber day) {
-  const CivilDate date = DateOf(day);
-  icaltimetype t = icaltime_null_date();
-  t.year = date.Year;
-  t.month = date.Month;
-  t.day = date.Day;
-  return t;
-}
-
-std::string CompactDate(DayNumber day) {
-  std::string iso = IsoDate(day);
-  iso.erase(std::remove(iso.begin(), iso.end(), '-'), iso.end());
-  return iso;
-}
-
-// One all-day event a run; the UID is made of key and date so that a second import of the
-// same forecast replaces its events instead of doubling them.
-void PrintIcs(const Forecast& forecast, const std::vector<Run>& runs, DayNumber today) {
-  icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
-  icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
-  icalcomponent_add_property(calendar, icalproperty_new_prodid("-//VarnoltDBQ//forecast//EN"));
-  icaltimetype stamp = IcalDate(today);
-  stamp.is_date = 0;
-  stamp.hour = stamp.minute = stamp.second = 0;
-  stamp.zone = icaltimezone_get_utc_timezone();
-  for (const Run& run : runs) {
-    const std::string key = Text(forecast.Schedules()[static_cast<size_t>(run.Schedule)].Key);
-    icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(
-        event, icalproperty_new_uid((key + "-" + CompactDate(run.Day) + "@varnoltdbq").c_str()));
-    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(event, icalproperty_new_dtstart(IcalDate(run.Day)));
-    icalcomponent_add_property(event, icalproperty_new_dtend(IcalDate(run.Day + 1)));
-    icalcomponent_add_property(event, icalproperty_new_summary(key.c_str()));
-    icalcomponent_add_component(calendar, event);
-  }
-  char* text = icalcomponent_as_ical_string_r(calendar);
-  std::cout << text;
-  std::free(text);
-  icalcomponent_free(calendar);
+void PrintIcs(const Forecast& forecast, const std::vector<ScheduleRun>& runs, DayNumber today) {
+  std::cout << RunsIcs(forecast, runs, today);
 }
 
 int RunWhy(const Forecast& forecast, int schedule, const ForecastOptions& options) {
@@ -218,7 +147,7 @@ int RunSchedule(const Forecast& forecast, const ForecastOptions& options, Window
   if (!options.Why.empty()) return RunWhy(forecast, schedule, options);
   const ScheduleRunDefinition& s = forecast.Schedules()[static_cast<size_t>(schedule)];
   const DaySet days = forecast.RunDays(schedule, window);
-  std::vector<Run> runs;
+  std::vector<ScheduleRun> runs;
   days.ForEach([&](DayNumber d) { runs.push_back({d, schedule}); });
   if (options.Format == "csv") {
     PrintCsv(forecast, runs);
@@ -227,7 +156,7 @@ int RunSchedule(const Forecast& forecast, const ForecastOptions& options, Window
   } else if (options.Format == "json") {
     Json on = Json::array(), except = Json::array(), runDays = Json::array();
     for (const RunItem& item : s.Items) (item.Except ? except : on).push_back(Text(item.Text));
-    for (const Run& run : runs) runDays.push_back(IsoDate(run.Day));
+    for (const ScheduleRun& run : runs) runDays.push_back(IsoDate(run.Day));
     const Json out = {
         {"key", Text(s.Key)},
         {"from", IsoDate(window.From)},
@@ -253,7 +182,8 @@ int RunSchedule(const Forecast& forecast, const ForecastOptions& options, Window
               << (s.Free.Calendar.empty() ? std::string("no calendar") : Text(s.Free.Calendar))
               << (s.Free.Saturday ? ", Saturday" : "") << (s.Free.Sunday ? ", Sunday" : "") << '\n';
     if (!s.HasOn) std::cout << "on request only: no run day\n";
-    for (const Run& run : runs) std::cout << IsoDate(run.Day) << " " << Weekday(run.Day) << '\n';
+    for (const ScheduleRun& run : runs)
+      std::cout << IsoDate(run.Day) << " " << Weekday(run.Day) << '\n';
     PrintUnreadTable(s.Unread);
     std::cout << runs.size() << " run days\n";
   }
@@ -302,7 +232,7 @@ int RunWindow(const Forecast& forecast, const ForecastOptions& options, Window w
     return kExitDone;
   }
   if (options.Format == "csv" || options.Format == "ics") {
-    std::vector<Run> runs;
+    std::vector<ScheduleRun> runs;
     for (size_t d = 0; d < days.size(); ++d) {
       for (int s : days[d]) runs.push_back({window.From + static_cast<DayNumber>(d), s});
     }

@@ -28,6 +28,10 @@ std::string CategoryCode(PageCategory category) {
       return "CHG";
     case PageCategory::Findings:
       return "CHK";
+    case PageCategory::RunDays:
+      return "DAY";
+    case PageCategory::WhatRunsOn:
+      return "RUN";
   }
   return "";
 }

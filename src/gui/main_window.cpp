@@ -19,6 +19,7 @@
 #include "gui/catalogue/node_route.h"
 #include "gui/changes/changes_commands.h"
 #include "gui/check/check_commands.h"
+#include "gui/forecast/forecast_commands.h"
 #include "gui/graph/graph_commands.h"
 #include "gui/layout_rules.h"
 #include "gui/output/desktop.h"
@@ -98,6 +99,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   changes_ = new ChangesCommands(*this, this);
   graphs_ = new GraphCommands(*this, *schedulePage_, *reportPage_->List(), this);
   checks_ = new CheckCommands(*this, *schedulePage_, this);
+  forecasts_ = new ForecastCommands(*this, *schedulePage_, *reportPage_->List(), this);
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -26,6 +26,7 @@ class ChangesCommands;
 class CheckCommands;
 class Desktop;
 class ExportCommands;
+class ForecastCommands;
 class GraphCommands;
 class InstallPage;
 class JobPageWidget;
@@ -123,6 +124,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   GraphCommands* Graphs() const { return graphs_; }
   ChangesCommands* Comparing() const { return changes_; }
   CheckCommands* Checks() const { return checks_; }
+  ForecastCommands* Forecasts() const { return forecasts_; }
 
  signals:
   void started();
@@ -191,6 +193,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   GraphCommands* graphs_ = nullptr;
   ChangesCommands* changes_ = nullptr;
   CheckCommands* checks_ = nullptr;
+  ForecastCommands* forecasts_ = nullptr;
 };
 
 }  // namespace vdbq::gui

@@ -6,7 +6,9 @@
 // parameter, prompt, install, about, menu (the tree's pop-up menu), report:CODE[:SEARCH], and
 // changes (the sample compared with a copy of it that has a few edits),
 // graph:KEY or jobgraph:KEY (the Graph page of a schedule), findings (the database check on
-// examples/faulty-db) and findings:sample (the same on the sample).
+// examples/faulty-db), findings:sample (the same on the sample), rundays:KEY (the Run Days page
+// of a schedule) and runson:DATE (What Runs On, DATE as YYYY-MM-DD); both take 2027-01-04 as
+// today, a date the sample's calendars cover.
 
 #include <QApplication>
 #include <QDialog>
@@ -26,6 +28,7 @@
 #include "gui/changes/changes_page.h"
 #include "gui/check/check_commands.h"
 #include "gui/check/findings_page.h"
+#include "gui/forecast/forecast_commands.h"
 #include "gui/graph/graph_commands.h"
 #include "gui/graph/graph_page.h"
 #include "gui/main_window.h"
@@ -180,6 +183,17 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
     return true;
   }
   if (scenario.startsWith(QLatin1String("report:"))) return RunReportScenario(fixture, scenario);
+  if (scenario.startsWith(QLatin1String("rundays:")) ||
+      scenario.startsWith(QLatin1String("runson:"))) {
+    vdbq::gui::ForecastCommands& forecasts = *window.Forecasts();
+    forecasts.SetToday(QDate(2027, 1, 4));
+    const QString what = scenario.section(QLatin1Char(':'), 1);
+    if (scenario.startsWith(QLatin1String("runson:"))) {
+      forecasts.ShowDate(QDate::fromString(what, Qt::ISODate));
+      return true;
+    }
+    return forecasts.ShowRunDays(what.toStdString());
+  }
   if (scenario.startsWith(QLatin1String("graph:")) ||
       scenario.startsWith(QLatin1String("jobgraph:"))) {
     const std::string key = scenario.section(QLatin1Char(':'), 1).toStdString();

@@ -24,6 +24,12 @@ SchedulePageWidget::SchedulePageWidget(QWidget* parent) : QWidget(parent) {
   graph_->setToolTip(QStringLiteral("Show Dependency Graph"));
   graph_->setAutoRaise(true);
   header->AddRight(graph_);
+  runDays_ = new QToolButton(this);
+  runDays_->setObjectName(QStringLiteral("scheduleRunDays"));
+  runDays_->setText(QStringLiteral("Run Days"));
+  runDays_->setToolTip(QStringLiteral("Show Run Days"));
+  runDays_->setAutoRaise(true);
+  header->AddRight(runDays_);
 
   memo_ = new ColourMemo(this);
   memo_->setObjectName(QStringLiteral("CM1"));

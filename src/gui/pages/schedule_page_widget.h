@@ -22,6 +22,7 @@ class SchedulePageWidget : public QWidget {
   ColourMemo* Memo() const { return memo_; }
   QToolButton* PrintButton() const { return print_; }
   QToolButton* GraphButton() const { return graph_; }
+  QToolButton* RunDaysButton() const { return runDays_; }
 
  private:
   SchedulePage page_;
@@ -29,6 +30,7 @@ class SchedulePageWidget : public QWidget {
   QLabel* name_;
   QToolButton* print_;
   QToolButton* graph_;
+  QToolButton* runDays_;
   ColourMemo* memo_;
 };
 

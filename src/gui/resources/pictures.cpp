@@ -38,6 +38,8 @@ const char* CategoryName(PageCategory category) {
     case PageCategory::Installation:
     case PageCategory::Changes:
     case PageCategory::Findings:
+    case PageCategory::RunDays:
+    case PageCategory::WhatRunsOn:
       return "rep";
   }
   return "rep";
