@@ -7,7 +7,7 @@
 namespace vdbq::gui {
 
 // The page categories of the page area, those with a category button first, in the buttons'
-// order; the title, installation, changes and findings pages have no button.
+// order; the title, installation, changes, findings and search hit pages have no button.
 enum class PageCategory {
   Workstations,  // CPU: TabCpu, HotCpu
   Schedules,     // SCH: TabSch, HotSch
@@ -21,12 +21,13 @@ enum class PageCategory {
   Installation,  // INS: TabInstall
   Changes,       // CHG: the comparison of two databases
   Findings,      // CHK: the database check
+  SearchHits,    // FND: the lines that hold a searched text
 };
 
 inline constexpr int kButtonCategories = 8;
-inline constexpr int kPageCategories = 12;
+inline constexpr int kPageCategories = 13;
 
-// "CPU", "SCH", ..., "INF", "INS", "CHG", "CHK".
+// "CPU", "SCH", ..., "INF", "INS", "CHG", "CHK", "FND".
 std::string CategoryCode(PageCategory category);
 // The button position (0 to 7) of a category, nothing for the categories without a button.
 std::optional<int> ButtonIndex(PageCategory category);

@@ -27,6 +27,7 @@ class CheckCommands;
 class Desktop;
 class ExportCommands;
 class GraphCommands;
+class SearchCommands;
 class InstallPage;
 class JobPageWidget;
 class MainMenu;
@@ -98,6 +99,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   void ShowPage(PageCategory category) override;
   bool OpenObject(ObjectKind kind, const std::string& key) override;
   void AddDatabaseLoadedHandler(std::function<void()> handler) override;
+  void AddDatabaseUnloadingHandler(std::function<void()> handler) override;
 
   QString StatusText() const;
   const CategoryNavigation& Navigation() const { return navigation_; }
@@ -123,6 +125,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   GraphCommands* Graphs() const { return graphs_; }
   ChangesCommands* Comparing() const { return changes_; }
   CheckCommands* Checks() const { return checks_; }
+  SearchCommands* Searches() const { return searches_; }
 
  signals:
   void started();
@@ -160,6 +163,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   bool started_ = false;
   bool closePending_ = false;
   std::vector<std::function<void()>> databaseLoaded_;
+  std::vector<std::function<void()>> databaseUnloading_;
 
   TitleBar* titleBar_ = nullptr;
   CatalogueModel* treeModel_ = nullptr;
@@ -191,6 +195,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   GraphCommands* graphs_ = nullptr;
   ChangesCommands* changes_ = nullptr;
   CheckCommands* checks_ = nullptr;
+  SearchCommands* searches_ = nullptr;
 };
 
 }  // namespace vdbq::gui

@@ -6,7 +6,8 @@
 // parameter, prompt, install, about, menu (the tree's pop-up menu), report:CODE[:SEARCH], and
 // changes (the sample compared with a copy of it that has a few edits),
 // graph:KEY or jobgraph:KEY (the Graph page of a schedule), findings (the database check on
-// examples/faulty-db) and findings:sample (the same on the sample).
+// examples/faulty-db), findings:sample (the same on the sample), quickfind:TEXT (the Quick Find
+// box with TEXT typed) and search:EXPR (the Find In Definitions page of a regular expression).
 
 #include <QApplication>
 #include <QDialog>
@@ -31,6 +32,9 @@
 #include "gui/main_window.h"
 #include "gui/report/report_runner.h"
 #include "gui/resources/sounds.h"
+#include "gui/search/quick_find_box.h"
+#include "gui/search/search_commands.h"
+#include "gui/search/search_hits_page.h"
 #include "platform/qsettings_store.h"
 
 namespace {
@@ -180,6 +184,19 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
     return true;
   }
   if (scenario.startsWith(QLatin1String("report:"))) return RunReportScenario(fixture, scenario);
+  if (scenario.startsWith(QLatin1String("quickfind:"))) {
+    vdbq::gui::QuickFindBox* box = window.Searches()->Box();
+    window.Searches()->QuickFind->trigger();
+    QTest::keyClicks(box->Field(), scenario.section(QLatin1Char(':'), 1, -1));
+    return QTest::qWaitFor([box] { return box->Model()->rowCount() > 0; }, 10000);
+  }
+  if (scenario.startsWith(QLatin1String("search:"))) {
+    vdbq::gui::SearchHitsPage* page = window.Searches()->Page();
+    window.Searches()->ShowPage(scenario.section(QLatin1Char(':'), 1, -1));
+    page->Regex()->setChecked(true);
+    page->FindButton()->click();
+    return QTest::qWaitFor([page] { return page->Model()->rowCount() > 0; }, 10000);
+  }
   if (scenario.startsWith(QLatin1String("graph:")) ||
       scenario.startsWith(QLatin1String("jobgraph:"))) {
     const std::string key = scenario.section(QLatin1Char(':'), 1).toStdString();

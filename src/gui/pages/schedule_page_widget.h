@@ -22,6 +22,9 @@ class SchedulePageWidget : public QWidget {
   ColourMemo* Memo() const { return memo_; }
   QToolButton* PrintButton() const { return print_; }
   QToolButton* GraphButton() const { return graph_; }
+  // Selects the memo line that shows line `number` of the schedules extract and scrolls it into
+  // view; false when the page does not show that line.
+  bool MarkLine(LineNumber number);
 
  private:
   SchedulePage page_;
