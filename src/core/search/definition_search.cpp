@@ -11,7 +11,9 @@ constexpr size_t kChunkBytes = size_t{1} << 20;
 constexpr long long kSlowLinesPerLook = 4096;
 
 // Where line `index` (below the count) starts in the list's bytes.
-size_t LineStart(const LineList& lines, long long index) { return lines.OffsetOf(lines.At(index)); }
+size_t LineStart(const LineList& lines, long long index) {
+  return lines.OffsetOf(lines.At(index));
+}
 
 bool Wanted(const SearchQuery& query, ObjectKind kind) {
   return query.Kinds.empty() ||
@@ -112,8 +114,8 @@ bool SearchText(const SearchSource& source, const TextMatcher& matcher, HitColle
     progress.Tick();
     size_t chunkEnd = text.size();
     if (text.size() - from > kChunkBytes) {
-      const void* lf =
-          std::memchr(text.data() + from + kChunkBytes, '\n', text.size() - from - kChunkBytes);
+      const void* lf = std::memchr(text.data() + from + kChunkBytes, '\n',
+                                   text.size() - from - kChunkBytes);
       if (lf != nullptr) chunkEnd = static_cast<size_t>(static_cast<const char*>(lf) - text.data());
     }
     while (from <= chunkEnd) {
@@ -149,7 +151,8 @@ SearchResult SearchDefinitions(const SearchCorpus& corpus, const SearchQuery& qu
     if (!Wanted(query, source.Kind)) continue;
     HitCollector hits(source, query, result);
     const std::string_view text = BytesOfLines(*source.Lines);
-    const bool lineByLine = query.Regex && std::memchr(text.data(), '\r', text.size()) != nullptr;
+    const bool lineByLine =
+        query.Regex && std::memchr(text.data(), '\r', text.size()) != nullptr;
     const bool goOn = lineByLine ? SearchLines(source, matcher, hits, progress, stop, result)
                                  : SearchText(source, matcher, hits, progress, stop, result);
     if (!goOn) break;

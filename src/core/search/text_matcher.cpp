@@ -93,8 +93,8 @@ std::optional<TextMatch> TextMatcher::Find(std::string_view text, size_t from, s
   }
   if (from > to) return std::nullopt;
   re2::StringPiece match;
-  if (!regex_->Match(re2::StringPiece(text.data(), text.size()), from, to, RE2::UNANCHORED, &match,
-                     1)) {
+  if (!regex_->Match(re2::StringPiece(text.data(), text.size()), from, to, RE2::UNANCHORED,
+                     &match, 1)) {
     return std::nullopt;
   }
   const auto begin = static_cast<size_t>(match.data() - text.data());
