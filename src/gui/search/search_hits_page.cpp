@@ -67,7 +67,7 @@ SearchHitsPage::SearchHitsPage(QWidget* parent) : QWidget(parent) {
   view_->horizontalHeader()->setStretchLastSection(true);
   view_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   view_->setItemDelegateForColumn(SearchHitsModel::kText, new MatchDelegate(view_));
-  const int widths[] = {200, 90, 130, 60};
+  const int widths[] = {200, 80, 120, 50};
   for (int column = 0; column < SearchHitsModel::kText; ++column) {
     view_->horizontalHeader()->resizeSection(column, widths[column]);
   }
