@@ -2,7 +2,8 @@
 # Takes the README's screenshots of the desktop program on the bundled sample database, under a
 # virtual X display: the catalogue with a schedule page, an S#4 result list with its colours, and
 # the Changes page comparing the sample with an edited copy, the Graph page (a schedule's
-# dependencies and a schedule's jobs), the Findings page, the Run Days page and What Runs On.
+# dependencies and a schedule's jobs), the Findings page, the Run Days page, What Runs On, Quick
+# Find and the Find In Definitions page.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing xvfb xauth
@@ -23,3 +24,5 @@ shoot "$OUT" "jobgraph:HFDWH01#DW_NIGHTLY=screenshot-job-graph.png"
 shoot --size=1180x720 "$OUT" "findings=screenshot-findings.png"
 shoot --size=1180x800 "$OUT" "rundays:HFDWH01#DW_NIGHTLY=screenshot-run-days.png"
 shoot --size=1180x720 "$OUT" "runson:2027-01-04=screenshot-what-runs-on.png"
+shoot --size=1180x720 "$OUT" "quickfind:load=screenshot-quick-find.png"
+shoot --size=1180x720 "$OUT" "search:DW_(LOAD|MERGE)=screenshot-search.png"

@@ -32,6 +32,8 @@ std::string CategoryCode(PageCategory category) {
       return "DAY";
     case PageCategory::WhatRunsOn:
       return "RUN";
+    case PageCategory::SearchHits:
+      return "FND";
   }
   return "";
 }

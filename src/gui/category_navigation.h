@@ -7,7 +7,8 @@
 namespace vdbq::gui {
 
 // The page categories of the page area, those with a category button first, in the buttons'
-// order; the title, installation, changes, findings and run days pages have no button.
+// order; the title, installation, changes, findings, run days and search hit pages have no
+// button.
 enum class PageCategory {
   Workstations,  // CPU: TabCpu, HotCpu
   Schedules,     // SCH: TabSch, HotSch
@@ -23,12 +24,13 @@ enum class PageCategory {
   Findings,      // CHK: the database check
   RunDays,       // DAY: the run days of one schedule
   WhatRunsOn,    // RUN: the schedules of one date
+  SearchHits,    // FND: the lines that hold a searched text
 };
 
 inline constexpr int kButtonCategories = 8;
-inline constexpr int kPageCategories = 14;
+inline constexpr int kPageCategories = 15;
 
-// "CPU", "SCH", ..., "INF", "INS", "CHG", "CHK", "DAY", "RUN".
+// "CPU", "SCH", ..., "INF", "INS", "CHG", "CHK", "DAY", "RUN", "FND".
 std::string CategoryCode(PageCategory category);
 // The button position (0 to 7) of a category, nothing for the categories without a button.
 std::optional<int> ButtonIndex(PageCategory category);

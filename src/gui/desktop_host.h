@@ -21,6 +21,7 @@ enum class MenuPlace {
   ReportsEnd,        // the end of the Standard Reports menu, after its separator
   TreeDatabase,      // the tree's pop-up menu, after "Reports"; shown on headings only
   TreeScheduleNode,  // the end of the tree pop-up's Schedule sub-menu, for schedule nodes
+  EditFind,          // the Edit menu, shown once it holds an entry
 };
 
 // What a feature reaches of the main window. A feature is one XxxCommands object that owns its
@@ -50,6 +51,9 @@ class DesktopHost {
   // failed or not, once the tree and the totals show what was loaded: a feature's window that
   // shows the database catches up with it there.
   virtual void AddDatabaseLoadedHandler(std::function<void()> handler) = 0;
+  // `handler` runs before every load replaces the extracts: a feature that reads them off the
+  // interface thread, or keeps views into them, stops and lets go there.
+  virtual void AddDatabaseUnloadingHandler(std::function<void()> handler) = 0;
 
  protected:
   ~DesktopHost() = default;

@@ -40,6 +40,7 @@
 #include "gui/report/report_runner.h"
 #include "gui/report/result_model.h"
 #include "gui/resources/pictures.h"
+#include "gui/search/search_commands.h"
 #include "gui/settings/settings_dialog.h"
 #include "gui/text_convert.h"
 #include "gui/transfer/transfer_runner.h"
@@ -100,6 +101,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   graphs_ = new GraphCommands(*this, *schedulePage_, *reportPage_->List(), this);
   checks_ = new CheckCommands(*this, *schedulePage_, this);
   forecasts_ = new ForecastCommands(*this, *schedulePage_, *reportPage_->List(), this);
+  searches_ = new SearchCommands(*this, *schedulePage_, this);
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -107,7 +109,10 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   }
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The extracts go with the window: a feature still reading them stops first.
+  for (const std::function<void()>& handler : databaseUnloading_) handler();
+}
 
 void MainWindow::BuildLayout() {
   titleBar_ = new TitleBar(this);
@@ -297,6 +302,7 @@ void MainWindow::RefreshCatalogue() {
 }
 
 void MainWindow::ReloadCatalogue(const std::function<std::string()>& load) {
+  for (const std::function<void()>& handler : databaseUnloading_) handler();
   SetStatus(QString::fromLatin1(kRefreshing));
   QString failure;
   std::string status;
@@ -328,6 +334,10 @@ void MainWindow::ReloadCatalogue(const std::function<std::string()>& load) {
 
 void MainWindow::AddDatabaseLoadedHandler(std::function<void()> handler) {
   databaseLoaded_.push_back(std::move(handler));
+}
+
+void MainWindow::AddDatabaseUnloadingHandler(std::function<void()> handler) {
+  databaseUnloading_.push_back(std::move(handler));
 }
 
 QWidget* MainWindow::PageOf(PageCategory category) const {
@@ -466,6 +476,7 @@ void MainWindow::AddMenuEntry(MenuPlace place, QAction* action) {
       return;
     case MenuPlace::FileCommands:
     case MenuPlace::ReportsEnd:
+    case MenuPlace::EditFind:
       menu_->AddEntry(place, action);
       return;
   }

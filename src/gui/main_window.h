@@ -28,6 +28,7 @@ class Desktop;
 class ExportCommands;
 class ForecastCommands;
 class GraphCommands;
+class SearchCommands;
 class InstallPage;
 class JobPageWidget;
 class MainMenu;
@@ -99,6 +100,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   void ShowPage(PageCategory category) override;
   bool OpenObject(ObjectKind kind, const std::string& key) override;
   void AddDatabaseLoadedHandler(std::function<void()> handler) override;
+  void AddDatabaseUnloadingHandler(std::function<void()> handler) override;
 
   QString StatusText() const;
   const CategoryNavigation& Navigation() const { return navigation_; }
@@ -125,6 +127,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   ChangesCommands* Comparing() const { return changes_; }
   CheckCommands* Checks() const { return checks_; }
   ForecastCommands* Forecasts() const { return forecasts_; }
+  SearchCommands* Searches() const { return searches_; }
 
  signals:
   void started();
@@ -162,6 +165,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   bool started_ = false;
   bool closePending_ = false;
   std::vector<std::function<void()>> databaseLoaded_;
+  std::vector<std::function<void()>> databaseUnloading_;
 
   TitleBar* titleBar_ = nullptr;
   CatalogueModel* treeModel_ = nullptr;
@@ -194,6 +198,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   ChangesCommands* changes_ = nullptr;
   CheckCommands* checks_ = nullptr;
   ForecastCommands* forecasts_ = nullptr;
+  SearchCommands* searches_ = nullptr;
 };
 
 }  // namespace vdbq::gui

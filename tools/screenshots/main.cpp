@@ -7,8 +7,9 @@
 // changes (the sample compared with a copy of it that has a few edits),
 // graph:KEY or jobgraph:KEY (the Graph page of a schedule), findings (the database check on
 // examples/faulty-db), findings:sample (the same on the sample), rundays:KEY (the Run Days page
-// of a schedule) and runson:DATE (What Runs On, DATE as YYYY-MM-DD); both take 2027-01-04 as
-// today, a date the sample's calendars cover.
+// of a schedule) and runson:DATE (What Runs On, DATE as YYYY-MM-DD), which take 2027-01-04 as
+// today, a date the sample's calendars cover, quickfind:TEXT (the Quick Find box with TEXT
+// typed) and search:EXPR (the Find In Definitions page of a regular expression).
 
 #include <QApplication>
 #include <QDialog>
@@ -34,6 +35,9 @@
 #include "gui/main_window.h"
 #include "gui/report/report_runner.h"
 #include "gui/resources/sounds.h"
+#include "gui/search/quick_find_box.h"
+#include "gui/search/search_commands.h"
+#include "gui/search/search_hits_page.h"
 #include "platform/qsettings_store.h"
 
 namespace {
@@ -193,6 +197,19 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
       return true;
     }
     return forecasts.ShowRunDays(what.toStdString());
+  }
+  if (scenario.startsWith(QLatin1String("quickfind:"))) {
+    vdbq::gui::QuickFindBox* box = window.Searches()->Box();
+    window.Searches()->QuickFind->trigger();
+    QTest::keyClicks(box->Field(), scenario.section(QLatin1Char(':'), 1, -1));
+    return QTest::qWaitFor([box] { return box->Model()->rowCount() > 0; }, 10000);
+  }
+  if (scenario.startsWith(QLatin1String("search:"))) {
+    vdbq::gui::SearchHitsPage* page = window.Searches()->Page();
+    window.Searches()->ShowPage(scenario.section(QLatin1Char(':'), 1, -1));
+    page->Regex()->setChecked(true);
+    page->FindButton()->click();
+    return QTest::qWaitFor([page] { return page->Model()->rowCount() > 0; }, 10000);
   }
   if (scenario.startsWith(QLatin1String("graph:")) ||
       scenario.startsWith(QLatin1String("jobgraph:"))) {

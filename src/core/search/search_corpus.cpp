@@ -38,4 +38,19 @@ SearchCorpus::SearchCorpus(const ExtractStore& store, std::string parameterText,
   for (std::future<void>& split : splits) split.get();
 }
 
+std::shared_ptr<const SearchCorpus> SearchCorpusCache::Get(const ExtractStore& store,
+                                                           const std::string& databaseDir) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  if (!corpus_) {
+    corpus_ = std::make_shared<SearchCorpus>(store, ReadExtractText(databaseDir, kParmsFile),
+                                             ReadExtractText(databaseDir, kPromptsFile));
+  }
+  return corpus_;
+}
+
+void SearchCorpusCache::Reset() {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  corpus_.reset();
+}
+
 }  // namespace vdbq

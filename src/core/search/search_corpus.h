@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +36,20 @@ class SearchCorpus {
   LineList parameterLines_;
   LineList promptLines_;
   std::vector<SearchSource> sources_;
+};
+
+// The corpus of the loaded database, built on first use, from any thread, and kept until Reset,
+// which is due before a load replaces the extracts it points into.
+class SearchCorpusCache {
+ public:
+  // databaseDir (ending with a separator) is where the parameter and prompt files are read.
+  std::shared_ptr<const SearchCorpus> Get(const ExtractStore& store,
+                                          const std::string& databaseDir);
+  void Reset();
+
+ private:
+  std::mutex mutex_;
+  std::shared_ptr<const SearchCorpus> corpus_;
 };
 
 // The bytes of one extract file of databaseDir (which ends with a separator), "" when it

@@ -1,7 +1,5 @@
 #include "gui/check/check_commands.h"
 
-#include <QTextBlock>
-
 #include "core/check/check_database.h"
 #include "core/output/save_dialog.h"
 #include "gui/check/findings_page.h"
@@ -10,7 +8,6 @@
 #include "gui/pages/schedule_page_widget.h"
 #include "gui/text_convert.h"
 #include "gui/widgets/click_label.h"
-#include "gui/widgets/colour_memo.h"
 
 namespace vdbq::gui {
 namespace {
@@ -70,15 +67,7 @@ void CheckCommands::Open(const Finding& finding) {
   host_.OpenObject(finding.Kind, finding.Key);
   if (finding.Kind != ObjectKind::Schedule || finding.File != kSchedulesFile) return;
   // Opening the object has shown the schedule: mark the finding's line on its page.
-  const std::optional<size_t> row = MemoRowOfLine(schedulePage_.Page(), finding.Line);
-  if (!row) return;
-  ColourMemo* memo = schedulePage_.Memo();
-  const QTextBlock block = memo->document()->findBlockByNumber(static_cast<int>(*row));
-  if (!block.isValid()) return;
-  QTextCursor cursor(block);
-  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-  memo->setTextCursor(cursor);
-  memo->ensureCursorVisible();
+  schedulePage_.MarkLine(finding.Line);
 }
 
 void CheckCommands::ExportCsv() {

@@ -1,5 +1,7 @@
 #include "gui/pages/schedule_page_widget.h"
 
+#include <QTextBlock>
+
 #include "core/colouring/rule_sets.h"
 #include "gui/pages/page_header.h"
 #include "gui/resources/pictures.h"
@@ -52,6 +54,18 @@ void SchedulePageWidget::Show(const ExtractStore& store, const Catalogue& catalo
   cpu_->setText(ToQString(page_.Workstation));
   name_->setText(ToQString(page_.Schedule));
   memo_->SetLines(page_.Lines);
+}
+
+bool SchedulePageWidget::MarkLine(LineNumber number) {
+  const std::optional<size_t> row = MemoRowOfLine(page_, number);
+  if (!row) return false;
+  const QTextBlock block = memo_->document()->findBlockByNumber(static_cast<int>(*row));
+  if (!block.isValid()) return false;
+  QTextCursor cursor(block);
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  memo_->setTextCursor(cursor);
+  memo_->ensureCursorVisible();
+  return true;
 }
 
 }  // namespace vdbq::gui

@@ -23,6 +23,9 @@ class SchedulePageWidget : public QWidget {
   QToolButton* PrintButton() const { return print_; }
   QToolButton* GraphButton() const { return graph_; }
   QToolButton* RunDaysButton() const { return runDays_; }
+  // Selects the memo line that shows line `number` of the schedules extract and scrolls it into
+  // view; false when the page does not show that line.
+  bool MarkLine(LineNumber number);
 
  private:
   SchedulePage page_;

@@ -40,6 +40,7 @@ const char* CategoryName(PageCategory category) {
     case PageCategory::Findings:
     case PageCategory::RunDays:
     case PageCategory::WhatRunsOn:
+    case PageCategory::SearchHits:
       return "rep";
   }
   return "rep";
@@ -57,6 +58,13 @@ void InitResources() {
 
 QPixmap TreePicture(int index) {
   return Load(QStringLiteral(":/pictures/tree/%1.png").arg(index, 2, 10, QLatin1Char('0')));
+}
+
+QPixmap KindPicture(ObjectKind kind) {
+  // The pictures the catalogue build gives the nodes of each kind.
+  constexpr int kPictureOfKind[kObjectKindCount] = {6, 2, 4, 14, 12, 10, 8};
+  if (kind == ObjectKind::None) return {};
+  return TreePicture(kPictureOfKind[static_cast<int>(kind)]);
 }
 
 QIcon TreeIcon(int normal, int selected) {

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "core/catalogue/object_kind.h"
 #include "core/views/page_picture.h"
 #include "gui/category_navigation.h"
 
@@ -15,6 +16,9 @@ void InitResources();
 QPixmap TreePicture(int index);
 // A node's icon: the normal picture, and the selected one for a selected node.
 QIcon TreeIcon(int normal, int selected);
+// The picture of an object of the kind in the tree, for lists of objects of every kind; a null
+// pixmap for None.
+QPixmap KindPicture(ObjectKind kind);
 
 // A category button's face; the highlighted face is also the icon of the category's page.
 QPixmap CategoryFace(PageCategory category, bool highlighted);

@@ -39,6 +39,10 @@ MainMenu::MainMenu(QMenuBar& bar, QObject* parent) : QObject(parent) {
   file->addSeparator();
   Exit = Add(file, QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
+  // Only features fill the Edit menu; it stays out of the bar until one does.
+  edit_ = bar.addMenu(QStringLiteral("&Edit"));
+  edit_->menuAction()->setVisible(false);
+
   QMenu* view = bar.addMenu(QStringLiteral("&View"));
   Refresh = Add(view, QStringLiteral("Refresh"), QKeySequence(Qt::Key_F9));
   view->addSeparator();
@@ -94,6 +98,10 @@ void MainMenu::AddEntry(MenuPlace place, QAction* action) {
       return;
     case MenuPlace::ReportsEnd:
       reports_->addAction(action);
+      return;
+    case MenuPlace::EditFind:
+      edit_->addAction(action);
+      edit_->menuAction()->setVisible(true);
       return;
     case MenuPlace::TreeDatabase:
     case MenuPlace::TreeScheduleNode:

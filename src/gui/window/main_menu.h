@@ -12,7 +12,7 @@
 
 namespace vdbq::gui {
 
-// MainMenu1: the File, View, Standard Reports, Pages and Help menus. The actions are wired by
+// MainMenu1: the File, Edit, View, Standard Reports, Pages and Help menus. The actions are wired by
 // the main window; features add theirs at the named places.
 class MainMenu : public QObject {
   Q_OBJECT
@@ -48,6 +48,7 @@ class MainMenu : public QObject {
   QMenu* file_;
   QAction* fileCommandsEnd_;
   QMenu* reports_;
+  QMenu* edit_;
 };
 
 }  // namespace vdbq::gui
