@@ -22,5 +22,6 @@ void AddDiffCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddGraphCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddCheckCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddSearchCommand(CLI::App& app, CliContext& context, CommandResult& result);
+void AddImpactCommand(CLI::App& app, CliContext& context, CommandResult& result);
 
 }  // namespace vdbq::cli

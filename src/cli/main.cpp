@@ -83,6 +83,7 @@ int main(int argc, char** argv) {
   vdbq::cli::AddGraphCommand(app, context, result);
   vdbq::cli::AddCheckCommand(app, context, result);
   vdbq::cli::AddSearchCommand(app, context, result);
+  vdbq::cli::AddImpactCommand(app, context, result);
 
   try {
     app.parse(argc, argv);
