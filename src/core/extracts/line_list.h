@@ -100,7 +100,9 @@ class LineList {
 
   std::string_view At(long long index) const {
     if (base_ != nullptr) {
-      return index >= hiddenFirst_ && index < hiddenEnd_ ? std::string_view() : base_->At(index);
+      // A hidden line stays where it stood in the bytes, for the readers that ask its offset.
+      const std::string_view line = base_->At(index);
+      return index >= hiddenFirst_ && index < hiddenEnd_ ? line.substr(0, 0) : line;
     }
     if (index < 0 || index >= Count()) return {};
     const size_t i = static_cast<size_t>(index);
