@@ -28,6 +28,8 @@ std::string CategoryCode(PageCategory category) {
       return "CHG";
     case PageCategory::Findings:
       return "CHK";
+    case PageCategory::Impact:
+      return "IMP";
   }
   return "";
 }

@@ -7,7 +7,8 @@
 namespace vdbq::gui {
 
 // The page categories of the page area, those with a category button first, in the buttons'
-// order; the title, installation, changes and findings pages have no button.
+// order; the title, installation, changes, findings and impact pages have no
+// button.
 enum class PageCategory {
   Workstations,  // CPU: TabCpu, HotCpu
   Schedules,     // SCH: TabSch, HotSch
@@ -21,10 +22,11 @@ enum class PageCategory {
   Installation,  // INS: TabInstall
   Changes,       // CHG: the comparison of two databases
   Findings,      // CHK: the database check
+  Impact,        // IMP: what depends on an object
 };
 
 inline constexpr int kButtonCategories = 8;
-inline constexpr int kPageCategories = 12;
+inline constexpr int kPageCategories = 13;
 
 // "CPU", "SCH", ..., "INF", "INS", "CHG", "CHK".
 std::string CategoryCode(PageCategory category);

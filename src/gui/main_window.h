@@ -27,6 +27,7 @@ class CheckCommands;
 class Desktop;
 class ExportCommands;
 class GraphCommands;
+class ImpactCommands;
 class InstallPage;
 class JobPageWidget;
 class MainMenu;
@@ -123,6 +124,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   GraphCommands* Graphs() const { return graphs_; }
   ChangesCommands* Comparing() const { return changes_; }
   CheckCommands* Checks() const { return checks_; }
+  ImpactCommands* Impacts() const { return impacts_; }
 
  signals:
   void started();
@@ -191,6 +193,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   GraphCommands* graphs_ = nullptr;
   ChangesCommands* changes_ = nullptr;
   CheckCommands* checks_ = nullptr;
+  ImpactCommands* impacts_ = nullptr;
 };
 
 }  // namespace vdbq::gui

@@ -35,6 +35,7 @@ JobPageWidget::JobPageWidget(QWidget* parent) : QWidget(parent) {
   osPicture_ = new QLabel(this);
   osPicture_->setObjectName(QStringLiteral("ImageJobType"));
   header->AddRight(osPicture_);
+  impact_ = header->AddTextButton(QStringLiteral("Show Impact"), QStringLiteral("Show What Depends On It"));
 
   name2_ = CopyableValue(this, QStringLiteral("LabJobName2"));
   cmdType_ = FieldValue(this, QStringLiteral("LabJobCmdType"));

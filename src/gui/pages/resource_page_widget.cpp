@@ -21,6 +21,7 @@ ResourcePageWidget::ResourcePageWidget(QWidget* parent) : QWidget(parent) {
   list_->setColumnWidth(1, 95);
   list_->setColumnWidth(2, 50);
 
+  impact_ = header->AddTextButton(QStringLiteral("Show Impact"), QStringLiteral("Show What Depends On It"));
   StackUnderHeader(this, header, list_);
 
   connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {

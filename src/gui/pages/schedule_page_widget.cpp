@@ -24,6 +24,7 @@ SchedulePageWidget::SchedulePageWidget(QWidget* parent) : QWidget(parent) {
   graph_->setToolTip(QStringLiteral("Show Dependency Graph"));
   graph_->setAutoRaise(true);
   header->AddRight(graph_);
+  impact_ = header->AddTextButton(QStringLiteral("Show Impact"), QStringLiteral("Show What Depends On It"));
 
   memo_ = new ColourMemo(this);
   memo_->setObjectName(QStringLiteral("CM1"));

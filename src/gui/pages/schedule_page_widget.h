@@ -23,7 +23,11 @@ class SchedulePageWidget : public QWidget {
   QToolButton* PrintButton() const { return print_; }
   QToolButton* GraphButton() const { return graph_; }
 
+  // Opens what depends on the object shown.
+  QToolButton* ImpactButton() const { return impact_; }
+
  private:
+  QToolButton* impact_;
   SchedulePage page_;
   QLabel* cpu_;
   QLabel* name_;

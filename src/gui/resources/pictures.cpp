@@ -38,6 +38,7 @@ const char* CategoryName(PageCategory category) {
     case PageCategory::Installation:
     case PageCategory::Changes:
     case PageCategory::Findings:
+    case PageCategory::Impact:
       return "rep";
   }
   return "rep";
