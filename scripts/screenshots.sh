@@ -2,7 +2,7 @@
 # Takes the README's screenshots of the desktop program on the bundled sample database, under a
 # virtual X display: the catalogue with a schedule page, an S#4 result list with its colours, and
 # the Changes page comparing the sample with an edited copy, the Graph page (a schedule's
-# dependencies and a schedule's jobs).
+# dependencies and a schedule's jobs), the Findings page and the Impact page of a calendar.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing xvfb xauth
@@ -21,3 +21,4 @@ shoot --size=1180x720 "$OUT" "changes=screenshot-changes.png"
 shoot "$OUT" "graph:HFFIN02#FIN_REPORTS=screenshot-graph.png"
 shoot "$OUT" "jobgraph:HFDWH01#DW_NIGHTLY=screenshot-job-graph.png"
 shoot --size=1180x720 "$OUT" "findings=screenshot-findings.png"
+shoot --size=1180x720 "$OUT" "impact:calendar:HOLIDAYS=screenshot-impact.png"

@@ -6,7 +6,8 @@
 // parameter, prompt, install, about, menu (the tree's pop-up menu), report:CODE[:SEARCH], and
 // changes (the sample compared with a copy of it that has a few edits),
 // graph:KEY or jobgraph:KEY (the Graph page of a schedule), findings (the database check on
-// examples/faulty-db) and findings:sample (the same on the sample).
+// examples/faulty-db), findings:sample (the same on the sample) and impact:KIND:KEY (the
+// Impact page of an object, its removal checked).
 
 #include <QApplication>
 #include <QDialog>
@@ -28,6 +29,8 @@
 #include "gui/check/findings_page.h"
 #include "gui/graph/graph_commands.h"
 #include "gui/graph/graph_page.h"
+#include "gui/impact/impact_commands.h"
+#include "gui/impact/impact_page.h"
 #include "gui/main_window.h"
 #include "gui/report/report_runner.h"
 #include "gui/resources/sounds.h"
@@ -175,6 +178,14 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
     return true;
   }
   if (scenario == QLatin1String("changes")) return PrepareChanges(fixture);
+  if (scenario.startsWith(QLatin1String("impact:"))) {
+    const std::optional<vdbq::ObjectKind> kind =
+        vdbq::KindOfName(scenario.section(QLatin1Char(':'), 1, 1).toStdString());
+    const std::string key = scenario.section(QLatin1Char(':'), 2).toStdString();
+    if (!kind || !window.Impacts()->ShowImpact(*kind, key)) return false;
+    window.Impacts()->CheckRemoval();
+    return true;
+  }
   if (scenario == QLatin1String("install")) {
     window.ShowPage(vdbq::gui::PageCategory::Installation);
     return true;

@@ -17,7 +17,9 @@ NameListPageWidget::NameListPageWidget(const NameListPageKind& kind, const Extra
   list_->setObjectName(QString::fromLatin1(kind.ListName));
   list_->setColumnWidth(0, 160);
 
-  impact_ = header->AddTextButton(QStringLiteral("Show Impact"), QStringLiteral("Show What Depends On It"));
+  impact_ = header->AddTextButton(QStringLiteral("Impact"),
+                                  QStringLiteral("Show Impact: What Depends On It"),
+                                  QStringLiteral("showImpact"));
   StackUnderHeader(this, header, list_);
 
   connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {

@@ -36,8 +36,10 @@ PageHeader::PageHeader(PageCategory category, QWidget* parent) : QWidget(parent)
 
 void PageHeader::AddRight(QWidget* widget) { layout_->addWidget(widget, 0, Qt::AlignVCenter); }
 
-QToolButton* PageHeader::AddTextButton(const QString& text, const QString& toolTip) {
+QToolButton* PageHeader::AddTextButton(const QString& text, const QString& toolTip,
+                                       const QString& objectName) {
   auto* button = new QToolButton(this);
+  button->setObjectName(objectName);
   button->setText(text);
   button->setToolTip(toolTip);
   button->setAutoRaise(true);

@@ -20,7 +20,8 @@ class PageHeader : public QWidget {
   QLabel* Subtitle() const { return subtitle_; }
   void AddRight(QWidget* widget);
   // A flat text button on the right, as the pages' commands are.
-  QToolButton* AddTextButton(const QString& text, const QString& toolTip);
+  QToolButton* AddTextButton(const QString& text, const QString& toolTip,
+                             const QString& objectName);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

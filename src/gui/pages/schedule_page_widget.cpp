@@ -24,7 +24,9 @@ SchedulePageWidget::SchedulePageWidget(QWidget* parent) : QWidget(parent) {
   graph_->setToolTip(QStringLiteral("Show Dependency Graph"));
   graph_->setAutoRaise(true);
   header->AddRight(graph_);
-  impact_ = header->AddTextButton(QStringLiteral("Show Impact"), QStringLiteral("Show What Depends On It"));
+  impact_ = header->AddTextButton(QStringLiteral("Impact"),
+                                  QStringLiteral("Show Impact: What Depends On It"),
+                                  QStringLiteral("showImpact"));
 
   memo_ = new ColourMemo(this);
   memo_->setObjectName(QStringLiteral("CM1"));

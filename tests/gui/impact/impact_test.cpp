@@ -65,10 +65,7 @@ class ImpactTest : public QObject {
     // The page's own button asks for the same object, shown anew from another node.
     QVERIFY(fixture.Select({"Workstations"}));
     QVERIFY(fixture.Select(nodes));
-    QToolButton* button = nullptr;
-    for (QToolButton* b : window.CurrentPage()->findChildren<QToolButton*>()) {
-      if (b->text() == QStringLiteral("Show Impact")) button = b;
-    }
+    auto* button = window.CurrentPage()->findChild<QToolButton*>(QStringLiteral("showImpact"));
     QVERIFY(button != nullptr);
     page->Clear();
     button->click();
