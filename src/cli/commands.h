@@ -23,5 +23,6 @@ void AddGraphCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddCheckCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddSearchCommand(CLI::App& app, CliContext& context, CommandResult& result);
 void AddForecastCommand(CLI::App& app, CliContext& context, CommandResult& result);
+void AddImpactCommand(CLI::App& app, CliContext& context, CommandResult& result);
 
 }  // namespace vdbq::cli

@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
   vdbq::cli::AddCheckCommand(app, context, result);
   vdbq::cli::AddSearchCommand(app, context, result);
   vdbq::cli::AddForecastCommand(app, context, result);
+  vdbq::cli::AddImpactCommand(app, context, result);
 
   try {
     app.parse(argc, argv);

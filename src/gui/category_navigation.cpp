@@ -34,6 +34,8 @@ std::string CategoryCode(PageCategory category) {
       return "RUN";
     case PageCategory::SearchHits:
       return "FND";
+    case PageCategory::Impact:
+      return "IMP";
   }
   return "";
 }

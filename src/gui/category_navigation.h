@@ -7,8 +7,8 @@
 namespace vdbq::gui {
 
 // The page categories of the page area, those with a category button first, in the buttons'
-// order; the title, installation, changes, findings, run days and search hit pages have no
-// button.
+// order; the title, installation, changes, findings, run days, search hit and impact pages
+// have no button.
 enum class PageCategory {
   Workstations,  // CPU: TabCpu, HotCpu
   Schedules,     // SCH: TabSch, HotSch
@@ -25,12 +25,13 @@ enum class PageCategory {
   RunDays,       // DAY: the run days of one schedule
   WhatRunsOn,    // RUN: the schedules of one date
   SearchHits,    // FND: the lines that hold a searched text
+  Impact,        // IMP: what depends on an object
 };
 
 inline constexpr int kButtonCategories = 8;
-inline constexpr int kPageCategories = 15;
+inline constexpr int kPageCategories = 16;
 
-// "CPU", "SCH", ..., "INF", "INS", "CHG", "CHK", "DAY", "RUN", "FND".
+// "CPU", "SCH", ..., "INF", "INS", "CHG", "CHK", "DAY", "RUN", "FND", "IMP".
 std::string CategoryCode(PageCategory category);
 // The button position (0 to 7) of a category, nothing for the categories without a button.
 std::optional<int> ButtonIndex(PageCategory category);

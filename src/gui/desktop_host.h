@@ -22,6 +22,12 @@ enum class MenuPlace {
   TreeDatabase,      // the tree's pop-up menu, after "Reports"; shown on headings only
   TreeScheduleNode,  // the end of the tree pop-up's Schedule sub-menu, for schedule nodes
   EditFind,          // the Edit menu, shown once it holds an entry
+  // The ends of the other kinds' sub-menus, for their nodes.
+  TreeJobNode,
+  TreeCalendarNode,
+  TreeParameterNode,
+  TreePromptNode,
+  TreeResourceNode,
 };
 
 // What a feature reaches of the main window. A feature is one XxxCommands object that owns its

@@ -20,6 +20,7 @@
 #include "gui/changes/changes_commands.h"
 #include "gui/check/check_commands.h"
 #include "gui/forecast/forecast_commands.h"
+#include "gui/impact/impact_commands.h"
 #include "gui/graph/graph_commands.h"
 #include "gui/layout_rules.h"
 #include "gui/output/desktop.h"
@@ -102,6 +103,14 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   checks_ = new CheckCommands(*this, *schedulePage_, this);
   forecasts_ = new ForecastCommands(*this, *schedulePage_, *reportPage_->List(), this);
   searches_ = new SearchCommands(*this, *schedulePage_, this);
+  impacts_ = new ImpactCommands(*this, *graphs_,
+                                {{ObjectKind::Schedule, schedulePage_->ImpactButton()},
+                                 {ObjectKind::Job, jobPage_->ImpactButton()},
+                                 {ObjectKind::Calendar, calendarPage_->ImpactButton()},
+                                 {ObjectKind::Parameter, parameterPage_->ImpactButton()},
+                                 {ObjectKind::Prompt, promptPage_->ImpactButton()},
+                                 {ObjectKind::Resource, resourcePage_->ImpactButton()}},
+                                this);
 
   resize(kWindowWidth, kWindowHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -473,6 +482,21 @@ void MainWindow::AddMenuEntry(MenuPlace place, QAction* action) {
       return;
     case MenuPlace::TreeScheduleNode:
       tree_->KindMenu(ObjectKind::Schedule)->addAction(action);
+      return;
+    case MenuPlace::TreeJobNode:
+      tree_->KindMenu(ObjectKind::Job)->addAction(action);
+      return;
+    case MenuPlace::TreeCalendarNode:
+      tree_->KindMenu(ObjectKind::Calendar)->addAction(action);
+      return;
+    case MenuPlace::TreeParameterNode:
+      tree_->KindMenu(ObjectKind::Parameter)->addAction(action);
+      return;
+    case MenuPlace::TreePromptNode:
+      tree_->KindMenu(ObjectKind::Prompt)->addAction(action);
+      return;
+    case MenuPlace::TreeResourceNode:
+      tree_->KindMenu(ObjectKind::Resource)->addAction(action);
       return;
     case MenuPlace::FileCommands:
     case MenuPlace::ReportsEnd:

@@ -29,6 +29,7 @@ class ExportCommands;
 class ForecastCommands;
 class GraphCommands;
 class SearchCommands;
+class ImpactCommands;
 class InstallPage;
 class JobPageWidget;
 class MainMenu;
@@ -128,6 +129,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   CheckCommands* Checks() const { return checks_; }
   ForecastCommands* Forecasts() const { return forecasts_; }
   SearchCommands* Searches() const { return searches_; }
+  ImpactCommands* Impacts() const { return impacts_; }
 
  signals:
   void started();
@@ -199,6 +201,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   CheckCommands* checks_ = nullptr;
   ForecastCommands* forecasts_ = nullptr;
   SearchCommands* searches_ = nullptr;
+  ImpactCommands* impacts_ = nullptr;
 };
 
 }  // namespace vdbq::gui

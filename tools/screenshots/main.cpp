@@ -9,7 +9,8 @@
 // examples/faulty-db), findings:sample (the same on the sample), rundays:KEY (the Run Days page
 // of a schedule) and runson:DATE (What Runs On, DATE as YYYY-MM-DD), which take 2027-01-04 as
 // today, a date the sample's calendars cover, quickfind:TEXT (the Quick Find box with TEXT
-// typed) and search:EXPR (the Find In Definitions page of a regular expression).
+// typed), search:EXPR (the Find In Definitions page of a regular expression) and
+// impact:KIND:KEY (the Impact page of an object, its removal checked).
 
 #include <QApplication>
 #include <QDialog>
@@ -32,6 +33,8 @@
 #include "gui/forecast/forecast_commands.h"
 #include "gui/graph/graph_commands.h"
 #include "gui/graph/graph_page.h"
+#include "gui/impact/impact_commands.h"
+#include "gui/impact/impact_page.h"
 #include "gui/main_window.h"
 #include "gui/report/report_runner.h"
 #include "gui/resources/sounds.h"
@@ -182,6 +185,14 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
     return true;
   }
   if (scenario == QLatin1String("changes")) return PrepareChanges(fixture);
+  if (scenario.startsWith(QLatin1String("impact:"))) {
+    const std::optional<vdbq::ObjectKind> kind =
+        vdbq::KindOfName(scenario.section(QLatin1Char(':'), 1, 1).toStdString());
+    const std::string key = scenario.section(QLatin1Char(':'), 2).toStdString();
+    if (!kind || !window.Impacts()->ShowImpact(*kind, key)) return false;
+    window.Impacts()->CheckRemoval();
+    return true;
+  }
   if (scenario == QLatin1String("install")) {
     window.ShowPage(vdbq::gui::PageCategory::Installation);
     return true;

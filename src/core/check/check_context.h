@@ -146,6 +146,12 @@ void CheckUsage(const CheckContext& ctx, UsageLists lists, const std::vector<cha
 bool IsCpuNameLine(std::string_view line);
 std::string_view CpuNameOf(std::string_view line);
 
+// The name at the start of an ON or EXCEPT item, a calendar's unless it is a run-cycle word or
+// a date. An item may add an offset after the name ("MONTHEND +2 DAYS", "MONTHEND-1").
+inline std::string_view CalendarNameOfItem(std::string_view item) {
+  return item.substr(0, item.find_first_of(" \t+-"));
+}
+
 // The calendars of the calendars extract as the catalogue reads them.
 std::vector<DefinitionAt> CalendarDefinitions(const ExtractStore& store);
 // The resources as the resource reports read them (workstation#name).

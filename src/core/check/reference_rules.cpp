@@ -17,10 +17,9 @@ namespace {
 constexpr std::array<std::string_view, 11> kRunCycleWords{
     "REQUEST", "EVERYDAY", "WEEKDAYS", "WORKDAYS", "SU", "MO", "TU", "WE", "TH", "FR", "SA"};
 
-// The calendar an ON or EXCEPT item names, "" when it names none. An item may add an offset
-// after the name ("MONTHEND +2 DAYS", "MONTHEND-1"); only the name counts.
+// The calendar an ON or EXCEPT item names, "" when it names none.
 std::string_view CalendarOfItem(std::string_view item, const FlatViewMap& defined) {
-  const std::string_view name = item.substr(0, item.find_first_of(" \t+-"));
+  const std::string_view name = CalendarNameOfItem(item);
   if (name.empty() || defined.contains(name)) return name;
   if (name.front() >= '0' && name.front() <= '9') return {};
   for (std::string_view word : kRunCycleWords) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 
 #include "core/definitions/clause_items.h"
@@ -28,11 +29,13 @@ namespace vdbq {
 //                                    that line; inJobs after the ":" line;
 //   Job(text, line)                  a job line, trimmed, without its job options;
 //   EndSchedule(nextLine)            the definition ends before nextLine.
-// tick() comes before every line read.
+// tick() comes before every line read. The walk starts at line `first` and reads no line from
+// `end` on (-1: the whole list), so that one definition can be read alone.
 template <typename Visitor, typename Tick>
-void WalkScheduleClauses(const LineList& lines, Visitor& visitor, Tick&& tick) {
-  const long long count = lines.Count();
-  long long i = 0;
+void WalkScheduleClauses(const LineList& lines, Visitor& visitor, Tick&& tick, long long first = 0,
+                         long long end = -1) {
+  const long long count = end < 0 ? lines.Count() : std::min(end, lines.Count());
+  long long i = first;
   while (i < count) {
     tick();
     const std::string_view header = lines.At(i);

@@ -133,6 +133,15 @@ LineList::LineList(const std::vector<std::string>& lines)
   starts_.Set(lines.size(), at);
 }
 
+LineList LineList::WithLinesHidden(const LineList& base, long long first, long long end) {
+  LineList view;
+  view.base_ = &base;
+  view.hiddenFirst_ = first;
+  view.hiddenEnd_ = end;
+  view.serial_ = ++lastSerial;
+  return view;
+}
+
 LineList LineList::FromText(std::string text) {
   ByteBuffer bytes(text.size());
   if (!text.empty()) std::memcpy(bytes.Data(), text.data(), text.size());

@@ -93,8 +93,17 @@ class LineList {
   LineList(ByteBuffer bytes, const std::vector<size_t>& lineStarts);
   // The same with the starts already in place: room for one more, which takes the end.
   LineList(ByteBuffer bytes, LineOffsets lineStarts);
+  // The lines of `base` with [first, end) read as empty, as if what stands there were left out
+  // while every other line keeps its number. Shares base's bytes, which must outlive it; its
+  // serial is its own, so nothing worked out from base is taken for it.
+  static LineList WithLinesHidden(const LineList& base, long long first, long long end);
 
   std::string_view At(long long index) const {
+    if (base_ != nullptr) {
+      // A hidden line stays where it stood in the bytes, for the readers that ask its offset.
+      const std::string_view line = base_->At(index);
+      return index >= hiddenFirst_ && index < hiddenEnd_ ? line.substr(0, 0) : line;
+    }
     if (index < 0 || index >= Count()) return {};
     const size_t i = static_cast<size_t>(index);
     const char* text = bytes_.Data();
@@ -112,15 +121,18 @@ class LineList {
     return std::string_view(text + start, end - start);
   }
   long long Count() const {
+    if (base_ != nullptr) return base_->Count();
     return starts_.Size() == 0 ? 0 : static_cast<long long>(starts_.Size()) - 1;
   }
   bool IsEmpty() const { return Count() == 0; }
   // Where a view that At gave starts in the list's bytes.
   size_t OffsetOf(std::string_view line) const {
+    if (base_ != nullptr) return base_->OffsetOf(line);
     return static_cast<size_t>(line.data() - bytes_.Data());
   }
   // The view of length bytes at offset (as OffsetOf gives it).
   std::string_view TextAt(size_t offset, size_t length) const {
+    if (base_ != nullptr) return base_->TextAt(offset, length);
     return std::string_view(bytes_.Data() + offset, length);
   }
   // Tells lists apart that were made separately, so that what was worked out from one list
@@ -156,6 +168,10 @@ class LineList {
   // False when the lines were given one by one and stand back to back without breaks.
   bool breaksKept_ = true;
   unsigned long long serial_ = 0;
+  // Set for a list made by WithLinesHidden, which reads its lines from base_.
+  const LineList* base_ = nullptr;
+  long long hiddenFirst_ = 0;
+  long long hiddenEnd_ = 0;
 };
 
 // Appends to starts, in order, the offsets of text at which a line begins because of a line

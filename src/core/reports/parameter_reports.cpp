@@ -28,17 +28,10 @@ void AppendCaretNames(std::string_view command, std::string& uses) {
   }
 }
 
-// Commands are compared in upper case, so a parameter written in lower case is found too.
 std::vector<std::string> JobsUsingParameter(ReportContext& ctx, const std::string& name) {
-  const ExtractStore& store = ctx.Store;
-  const std::string wanted = "^" + name + "^";
   std::vector<std::string> keys;
-  for (long long i = 0; i < store.JobLineCount; ++i) {
-    ctx.Progress.Tick();
-    std::string_view line = store.JobLines.At(i);
-    if (IsJobDefinitionLine(line) && Contains(UpperCase(CommandText(line)), wanted)) {
-      keys.push_back(JobKeyOfLine(line));
-    }
+  for (long long line : JobLinesUsingParameter(ctx.Store, name, ctx.Progress)) {
+    keys.push_back(JobKeyOfLine(ctx.Store.JobLines.At(line)));
   }
   return keys;
 }
@@ -68,6 +61,21 @@ void RunP2(ReportContext& ctx) {
                                        .Names = ParameterNameList,
                                        .CollectUses = CollectParameterUses};
   RunUsageReport(ctx, kReport);
+}
+
+// Commands are compared in upper case, so a parameter written in lower case is found too.
+std::vector<long long> JobLinesUsingParameter(const ExtractStore& store, const std::string& name,
+                                              Progress& progress) {
+  const std::string wanted = "^" + name + "^";
+  std::vector<long long> lines;
+  for (long long i = 0; i < store.JobLineCount; ++i) {
+    progress.Tick();
+    std::string_view line = store.JobLines.At(i);
+    if (IsJobDefinitionLine(line) && Contains(UpperCase(CommandText(line)), wanted)) {
+      lines.push_back(i);
+    }
+  }
+  return lines;
 }
 
 std::string CollectParameterUses(const ExtractStore& store, Progress& progress) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/extracts/extract_store.h"
 #include "core/reports/report_context.h"
@@ -20,5 +21,9 @@ std::string CollectUsedCalendars(const ExtractStore& store, Progress& progress);
 std::string CollectResourceNeeds(const ExtractStore& store, Progress& progress);
 std::string CollectParameterUses(const ExtractStore& store, Progress& progress);
 std::string CollectPromptUses(const ExtractStore& store, Progress& progress);
+
+// The job definition lines (from 0) whose command holds "^" + name + "^", as P#1 finds them.
+std::vector<long long> JobLinesUsingParameter(const ExtractStore& store, const std::string& name,
+                                              Progress& progress);
 
 }  // namespace vdbq

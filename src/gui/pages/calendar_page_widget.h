@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QToolButton>
 #include <QWidget>
 #include <string>
 
@@ -18,7 +19,11 @@ class CalendarPageWidget : public QWidget {
   void Show(const ExtractStore& store, const Catalogue& catalogue, const std::string& name);
   const CalendarPage& Page() const { return page_; }
 
+  // Opens what depends on the object shown.
+  QToolButton* ImpactButton() const { return impact_; }
+
  private:
+  QToolButton* impact_;
   CalendarPage page_;
   QLabel* name_;
   QLabel* desc_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QToolButton>
 #include <QWidget>
 #include <string>
 
@@ -19,11 +20,15 @@ class JobPageWidget : public QWidget {
             const std::string& name);
   const JobPage& Page() const { return page_; }
 
+  // Opens what depends on the object shown.
+  QToolButton* ImpactButton() const { return impact_; }
+
  signals:
   // The bytes of the clicked value, for the clipboard.
   void copyRequested(const std::string& text);
 
  private:
+  QToolButton* impact_;
   void Render();
 
   JobPage page_;

@@ -17,6 +17,9 @@ NameListPageWidget::NameListPageWidget(const NameListPageKind& kind, const Extra
   list_->setObjectName(QString::fromLatin1(kind.ListName));
   list_->setColumnWidth(0, 160);
 
+  impact_ = header->AddTextButton(QStringLiteral("Impact"),
+                                  QStringLiteral("Show Impact: What Depends On It"),
+                                  QStringLiteral("showImpact"));
   StackUnderHeader(this, header, list_);
 
   connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QWidget>
 #include <optional>
@@ -48,10 +49,14 @@ class NameListPageWidget : public QWidget {
   QTreeWidget* List() const { return list_; }
   QString Title() const { return title_->text(); }
 
+  // Opens what depends on the object shown.
+  QToolButton* ImpactButton() const { return impact_; }
+
  signals:
   void copyRequested(const std::string& text);
 
  private:
+  QToolButton* impact_;
   // Shows the page's title, selection and description.
   void Present(long long selected);
   void RowClicked(long long row);

@@ -36,6 +36,17 @@ PageHeader::PageHeader(PageCategory category, QWidget* parent) : QWidget(parent)
 
 void PageHeader::AddRight(QWidget* widget) { layout_->addWidget(widget, 0, Qt::AlignVCenter); }
 
+QToolButton* PageHeader::AddTextButton(const QString& text, const QString& toolTip,
+                                       const QString& objectName) {
+  auto* button = new QToolButton(this);
+  button->setObjectName(objectName);
+  button->setText(text);
+  button->setToolTip(toolTip);
+  button->setAutoRaise(true);
+  AddRight(button);
+  return button;
+}
+
 void PageHeader::paintEvent(QPaintEvent*) {
   QPainter p(this);
   QLinearGradient g(0, 0, width(), 0);

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 #include <QWidget>
 
 #include "gui/category_navigation.h"
@@ -18,6 +19,9 @@ class PageHeader : public QWidget {
   QLabel* Title() const { return title_; }
   QLabel* Subtitle() const { return subtitle_; }
   void AddRight(QWidget* widget);
+  // A flat text button on the right, as the pages' commands are.
+  QToolButton* AddTextButton(const QString& text, const QString& toolTip,
+                             const QString& objectName);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

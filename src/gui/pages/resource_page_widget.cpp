@@ -21,6 +21,9 @@ ResourcePageWidget::ResourcePageWidget(QWidget* parent) : QWidget(parent) {
   list_->setColumnWidth(1, 95);
   list_->setColumnWidth(2, 50);
 
+  impact_ = header->AddTextButton(QStringLiteral("Impact"),
+                                  QStringLiteral("Show Impact: What Depends On It"),
+                                  QStringLiteral("showImpact"));
   StackUnderHeader(this, header, list_);
 
   connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {

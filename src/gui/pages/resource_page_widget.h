@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QWidget>
 #include <string>
@@ -19,10 +20,14 @@ class ResourcePageWidget : public QWidget {
   const ResourcePage& Page() const { return page_; }
   QTreeWidget* List() const { return list_; }
 
+  // Opens what depends on the object shown.
+  QToolButton* ImpactButton() const { return impact_; }
+
  signals:
   void copyRequested(const std::string& text);
 
  private:
+  QToolButton* impact_;
   ResourcePage page_;
   QLabel* name_;
   QLabel* cpu_;

@@ -32,6 +32,9 @@ SchedulePageWidget::SchedulePageWidget(QWidget* parent) : QWidget(parent) {
   runDays_->setToolTip(QStringLiteral("Show Run Days"));
   runDays_->setAutoRaise(true);
   header->AddRight(runDays_);
+  impact_ = header->AddTextButton(QStringLiteral("Impact"),
+                                  QStringLiteral("Show Impact: What Depends On It"),
+                                  QStringLiteral("showImpact"));
 
   memo_ = new ColourMemo(this);
   memo_->setObjectName(QStringLiteral("CM1"));

@@ -27,7 +27,11 @@ class SchedulePageWidget : public QWidget {
   // view; false when the page does not show that line.
   bool MarkLine(LineNumber number);
 
+  // Opens what depends on the object shown.
+  QToolButton* ImpactButton() const { return impact_; }
+
  private:
+  QToolButton* impact_;
   SchedulePage page_;
   QLabel* cpu_;
   QLabel* name_;

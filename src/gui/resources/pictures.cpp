@@ -41,6 +41,7 @@ const char* CategoryName(PageCategory category) {
     case PageCategory::RunDays:
     case PageCategory::WhatRunsOn:
     case PageCategory::SearchHits:
+    case PageCategory::Impact:
       return "rep";
   }
   return "rep";

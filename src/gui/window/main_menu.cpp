@@ -105,6 +105,11 @@ void MainMenu::AddEntry(MenuPlace place, QAction* action) {
       return;
     case MenuPlace::TreeDatabase:
     case MenuPlace::TreeScheduleNode:
+    case MenuPlace::TreeJobNode:
+    case MenuPlace::TreeCalendarNode:
+    case MenuPlace::TreeParameterNode:
+    case MenuPlace::TreePromptNode:
+    case MenuPlace::TreeResourceNode:
       return;
   }
 }
