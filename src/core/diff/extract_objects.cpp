@@ -195,7 +195,7 @@ std::vector<ExtractObject> SplitResources(std::string_view text) {
 LineWalker::LineWalker(std::string_view text)
     : at_(text.data()),
       end_(text.data() + text.size()),
-      anyCr_(std::memchr(text.data(), '\r', text.size()) != nullptr) {}
+      anyCr_(!text.empty() && std::memchr(text.data(), '\r', text.size()) != nullptr) {}
 
 bool LineWalker::Next(std::string_view& line) {
   if (at_ >= end_) return false;

@@ -100,7 +100,12 @@ struct RunDayReason {
 
 class Forecast {
  public:
+  // The forecast views names and items in both lists' bytes, which must outlive it: a list
+  // made on the spot is refused.
   Forecast(const LineList& scheduleLines, const LineList& calendarLines);
+  Forecast(LineList&&, const LineList&) = delete;
+  Forecast(const LineList&, LineList&&) = delete;
+  Forecast(LineList&&, LineList&&) = delete;
 
   // The schedules in byte order of their keys, each its first definition.
   const std::vector<ScheduleRunDefinition>& Schedules() const { return schedules_; }

@@ -148,11 +148,12 @@ SearchResult SearchDefinitions(const SearchCorpus& corpus, const SearchQuery& qu
   const TextMatcher matcher(query.Pattern, query.Regex, query.MatchCase);
   SearchResult result;
   for (const SearchSource& source : corpus.Sources()) {
-    if (!Wanted(query, source.Kind)) continue;
+    // An empty file has no line for even an empty match to stand on.
+    if (!Wanted(query, source.Kind) || source.Lines->IsEmpty()) continue;
     HitCollector hits(source, query, result);
     const std::string_view text = BytesOfLines(*source.Lines);
-    const bool lineByLine =
-        query.Regex && std::memchr(text.data(), '\r', text.size()) != nullptr;
+    const bool lineByLine = query.Regex && !text.empty() &&
+                            std::memchr(text.data(), '\r', text.size()) != nullptr;
     const bool goOn = lineByLine ? SearchLines(source, matcher, hits, progress, stop, result)
                                  : SearchText(source, matcher, hits, progress, stop, result);
     if (!goOn) break;

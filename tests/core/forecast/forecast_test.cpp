@@ -101,7 +101,8 @@ class RunCycleWindows : public testing::TestWithParam<const char*> {};
 TEST_P(RunCycleWindows, FarWindowMatchesLongWalk) {
   const LineList schedules = LineList::FromText(std::string("SCHEDULE CPU#S\nON RUNCYCLE R1 ") +
                                                 GetParam() + "\n:\n J1\nEND\n");
-  const Forecast forecast(schedules, LineList::FromText(kCalendars));
+  const LineList calendars = LineList::FromText(kCalendars);
+  const Forecast forecast(schedules, calendars);
   const Window whole{Iso("1970-01-01"), Iso("2031-12-31")};
   const DaySet walk = forecast.RunDays(0, whole);
   for (const char* from : {"2001-05-31", "2027-02-28", "2029-12-30"}) {
@@ -135,7 +136,8 @@ TEST_P(WindowOfDatabase, DaysAreEachSchedulesRunDays) {
       "SCHEDULE CPU#A\nON WORKDAYS, MONTHEND FDNEXT\nEXCEPT TU\n:\nEND\n"
       "SCHEDULE CPU#A\nON EVERYDAY\n:\nEND\n"
       "SCHEDULE CPU#C\nON MONTHEND FDNEXT\nFREEDAYS -su\n:\nEND\n");
-  const Forecast forecast(schedules, LineList::FromText(kCalendars));
+  const LineList calendars = LineList::FromText(kCalendars);
+  const Forecast forecast(schedules, calendars);
   ASSERT_EQ(forecast.Schedules().size(), 3u);
   ASSERT_EQ(forecast.Find("CPU#A"), 0);
   const Window window{Iso(GetParam().first), Iso(GetParam().first) + GetParam().second - 1};
