@@ -1,7 +1,5 @@
 #include "core/forecast/forecast.h"
 
-#include <libical/ical.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -11,6 +9,7 @@
 #include "core/definitions/clause_items.h"
 #include "core/definitions/definition_lines.h"
 #include "core/extracts/extract_store.h"
+#include "core/forecast/ical_date.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
@@ -55,30 +54,18 @@ bool ReadableRule(const std::string& rule) {
          recurrence.freq == ICAL_MONTHLY_RECURRENCE || recurrence.freq == ICAL_YEARLY_RECURRENCE;
 }
 
-// A date value for libical. Its null date leaves the time fields at -1, on which a daily rule
-// stalls on its first day and others lose their INTERVAL's phase.
-icaltimetype DateValue(DayNumber day) {
-  const CivilDate date = DateOf(day);
-  icaltimetype value = icaltime_null_time();
-  value.is_date = 1;
-  value.year = date.Year;
-  value.month = date.Month;
-  value.day = date.Day;
-  return value;
-}
-
 void AddRunCycleDays(const RunItem& item, DaySet& days) {
   icalrecurrencetype rule = icalrecurrencetype_from_string(item.Rule.c_str());
   if (FindText(UpperCase(item.Rule), "WKST=") == std::string::npos) {
     rule.week_start = ICAL_MONDAY_WEEKDAY;
   }
-  icalrecur_iterator* it = icalrecur_iterator_new(rule, DateValue(item.ValidFrom));
+  icalrecur_iterator* it = icalrecur_iterator_new(rule, IcalDateValue(item.ValidFrom));
   if (!it) return;
   const Window range = days.Range();
   // libical keeps the phase that DTSTART gives an INTERVAL when the walk starts at the window;
   // a COUNT has to be counted from DTSTART.
   if (rule.count == 0 && range.From > item.ValidFrom) {
-    icalrecur_iterator_set_start(it, DateValue(range.From));
+    icalrecur_iterator_set_start(it, IcalDateValue(range.From));
   }
   // Every step must move forward, so that the walk ends at the window's end whatever the rule.
   DayNumber last = item.ValidFrom - 1;

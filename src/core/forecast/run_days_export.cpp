@@ -1,24 +1,14 @@
 #include "core/forecast/run_days_export.h"
 
-#include <libical/ical.h>
-
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/forecast/ical_date.h"
 #include "core/output/csv_text.h"
 #include "core/text/display_text.h"
 
 namespace vdbq {
 namespace {
-
-icaltimetype IcalDate(DayNumber day) {
-  const CivilDate date = DateOf(day);
-  icaltimetype t = icaltime_null_date();
-  t.year = date.Year;
-  t.month = date.Month;
-  t.day = date.Day;
-  return t;
-}
 
 std::string CompactDate(DayNumber day) {
   std::string iso = IsoDate(day);
@@ -72,7 +62,7 @@ std::string RunsIcs(const Forecast& forecast, const std::vector<ScheduleRun>& ru
   icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
   icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
   icalcomponent_add_property(calendar, icalproperty_new_prodid("-//VarnoltDBQ//forecast//EN"));
-  icaltimetype stamp = IcalDate(today);
+  icaltimetype stamp = IcalDateValue(today);
   stamp.is_date = 0;
   stamp.hour = stamp.minute = stamp.second = 0;
   stamp.zone = icaltimezone_get_utc_timezone();
@@ -83,8 +73,8 @@ std::string RunsIcs(const Forecast& forecast, const std::vector<ScheduleRun>& ru
     icalcomponent_add_property(
         event, icalproperty_new_uid((key + "-" + CompactDate(run.Day) + "@varnoltdbq").c_str()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(event, icalproperty_new_dtstart(IcalDate(run.Day)));
-    icalcomponent_add_property(event, icalproperty_new_dtend(IcalDate(run.Day + 1)));
+    icalcomponent_add_property(event, icalproperty_new_dtstart(IcalDateValue(run.Day)));
+    icalcomponent_add_property(event, icalproperty_new_dtend(IcalDateValue(run.Day + 1)));
     icalcomponent_add_property(event, icalproperty_new_summary(key.c_str()));
     icalcomponent_add_component(calendar, event);
   }
