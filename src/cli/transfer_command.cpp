@@ -44,8 +44,9 @@ Settings TransferSettings(const CliContext& context, const TransferOptions& opti
   if (const char* password = std::getenv(kPasswordVariable)) {
     settings.FtpPassword = password;
   } else {
-    QSettingsStore store;
+    // The keyring may bring the application object the settings store needs, so it goes last.
     KeychainPassword keyring;
+    QSettingsStore store;
     const bool secure = settings.TransferProtocol != "ftp";
     if (TakePasswordFromKeyring(settings, store, keyring) == KeyringUse::kUnavailable && secure) {
       std::cerr << kProgramName
