@@ -94,7 +94,7 @@ void StoreSettings(SettingsStore& store, const Settings& settings) {
       {kKnownHostsFileName, &Settings::KnownHostsFile},
       {kCaFileName, &Settings::CaFile}};
   for (const auto& [name, member] : secureTexts) {
-    if (settings.*member != defaults.*member || store.Read(name)) {
+    if (settings.*member != defaults.*member) {
       store.Write(name, settings.*member);
     }
   }
