@@ -1,16 +1,14 @@
 #include "gui/changes/changes_commands.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 
 #include "core/diff/changes_csv.h"
 #include "core/output/save_dialog.h"
 #include "core/transfer/extract_history.h"
 #include "gui/changes/changes_page.h"
 #include "gui/desktop_host.h"
-#include "gui/output/desktop.h"
+#include "gui/output/save_file.h"
 #include "gui/text_convert.h"
 
 namespace vdbq::gui {
@@ -78,27 +76,7 @@ bool ChangesCommands::CompareFolder() {
 }
 
 void ChangesCommands::ExportCsv() {
-  QWidget* window = host_.Window();
-  Desktop& desktop = host_.Dialogs();
-  const QString saves = QString::fromStdString(host_.State().Settings.SavesDir);
-  if (!saves.isEmpty() && !QFileInfo(saves).isDir()) QDir().mkdir(saves);
-  const std::optional<QString> name =
-      desktop.AskSaveFileName(window, QString::fromLatin1(kCsvSaveDialog.Title), saves,
-                              QString::fromLatin1(kCsvSaveDialog.Filter));
-  if (!name) return;
-  if (QFileInfo::exists(*name) &&
-      !desktop.AskYesNo(window, ToQString(OverwriteQuestion(name->toStdString())))) {
-    return;
-  }
-  const std::string bytes = ChangesCsvText(page_->Diff());
-  QFile file(*name);
-  const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                       file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                           static_cast<qint64>(bytes.size()) &&
-                       file.flush();
-  if (!written) {
-    host_.ShowMessage(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(*name)));
-  }
+  SaveTextAs(host_, kCsvSaveDialog, [this] { return ChangesCsvText(page_->Diff()); });
 }
 
 }  // namespace vdbq::gui

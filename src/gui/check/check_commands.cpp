@@ -1,15 +1,12 @@
 #include "gui/check/check_commands.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTextBlock>
 
 #include "core/check/check_database.h"
 #include "core/output/save_dialog.h"
 #include "gui/check/findings_page.h"
 #include "gui/desktop_host.h"
-#include "gui/output/desktop.h"
+#include "gui/output/save_file.h"
 #include "gui/pages/schedule_page_widget.h"
 #include "gui/text_convert.h"
 #include "gui/widgets/click_label.h"
@@ -85,24 +82,7 @@ void CheckCommands::Open(const Finding& finding) {
 }
 
 void CheckCommands::ExportCsv() {
-  QWidget* window = host_.Window();
-  Desktop& desktop = host_.Dialogs();
-  const QString saves = QString::fromStdString(host_.State().Settings.SavesDir);
-  if (!saves.isEmpty() && !QFileInfo(saves).isDir()) QDir().mkdir(saves);
-  const std::optional<QString> name =
-      desktop.AskSaveFileName(window, QString::fromLatin1(kFindingsSaveDialog.Title), saves,
-                              QString::fromLatin1(kFindingsSaveDialog.Filter));
-  if (!name) return;
-  if (QFileInfo::exists(*name) &&
-      !desktop.AskYesNo(window, ToQString(OverwriteQuestion(name->toStdString())))) {
-    return;
-  }
-  const std::string csv = FindingsCsv(page_->Findings());
-  QFile file(*name);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())) {
-    host_.ShowMessage(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(*name)));
-  }
+  SaveTextAs(host_, kFindingsSaveDialog, [this] { return FindingsCsv(page_->Findings()); });
 }
 
 }  // namespace vdbq::gui

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 #include <QTableView>
 #include <cstring>
@@ -11,7 +10,7 @@
 #include "core/graph/schedule_graph.h"
 #include "core/output/save_dialog.h"
 #include "gui/desktop_host.h"
-#include "gui/output/desktop.h"
+#include "gui/output/save_file.h"
 #include "gui/pages/schedule_page_widget.h"
 #include "gui/text_convert.h"
 
@@ -114,18 +113,13 @@ void GraphCommands::RedrawFromNewLoad() {
 void GraphCommands::Export(GraphPage::Format format) {
   if (page_->NodeKeys().empty()) return;
   const ExportKind& kind = kExportKinds[static_cast<int>(format)];
-  const QString saves = QString::fromStdString(host_.State().Settings.SavesDir);
-  if (!saves.isEmpty() && !QFileInfo(saves).isDir()) QDir().mkdir(saves);
-  const QString proposed =
-      QDir(saves).filePath(ToQString(FileNameOf(page_->RootKey())) + kind.Extension);
-  Desktop& desktop = host_.Dialogs();
-  const std::optional<QString> path = desktop.AskSaveFileName(
-      page_, QStringLiteral("Export Graph"), proposed, QString::fromLatin1(kind.Filter));
+  const std::string& saves = host_.State().Settings.SavesDir;
+  const QString proposed = QDir(QString::fromStdString(saves))
+                               .filePath(ToQString(FileNameOf(page_->RootKey())) + kind.Extension);
+  const std::optional<QString> path =
+      AskSaveFile(host_.Dialogs(), page_, saves, QStringLiteral("Export Graph"),
+                  QString::fromLatin1(kind.Filter), proposed);
   if (!path) return;
-  if (QFileInfo::exists(*path) &&
-      !desktop.AskYesNo(page_, ToQString(OverwriteQuestion(path->toStdString())))) {
-    return;
-  }
   page_->ExportTo(*path, format);
 }
 

@@ -2,39 +2,23 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "core/output/clipboard_csv.h"
 #include "core/output/csv_text.h"
 #include "core/output/html_report.h"
+#include "gui/output/save_file.h"
 #include "gui/text_convert.h"
 
 namespace vdbq::gui {
 
 std::optional<QString> ExportCommands::AskExportFile(const SaveDialogTexts& texts) {
-  const QString saves = QString::fromStdString(context_.State.Settings.SavesDir);
-  if (!saves.isEmpty() && !QFileInfo(saves).isDir()) QDir().mkdir(saves);
-  std::optional<QString> name = context_.Dialogs.AskSaveFileName(
-      context_.Window, QString::fromLatin1(texts.Title), saves, QString::fromLatin1(texts.Filter));
-  if (!name) return std::nullopt;
-  if (QFileInfo::exists(*name)) {
-    const QString question = ToQString(OverwriteQuestion(name->toStdString()));
-    if (!context_.Dialogs.AskYesNo(context_.Window, question)) return std::nullopt;
-  }
-  return name;
+  return AskSaveFile(context_.Dialogs, context_.Window, context_.State.Settings.SavesDir,
+                     QString::fromLatin1(texts.Title), QString::fromLatin1(texts.Filter));
 }
 
 bool ExportCommands::WriteExportFile(const QString& name, const std::string& bytes) {
-  QFile file(name);
-  const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                       file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                           static_cast<qint64>(bytes.size()) &&
-                       file.flush();
-  if (!written) {
-    context_.ShowError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(name)));
-  }
+  const bool written = WriteWholeFile(name, bytes);
+  if (!written) context_.ShowError(CannotCreateFileText(name));
   return written;
 }
 

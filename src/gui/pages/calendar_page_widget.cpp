@@ -1,7 +1,5 @@
 #include "gui/pages/calendar_page_widget.h"
 
-#include <QVBoxLayout>
-
 #include "gui/pages/page_header.h"
 #include "gui/text_convert.h"
 
@@ -22,11 +20,7 @@ CalendarPageWidget::CalendarPageWidget(QWidget* parent) : QWidget(parent) {
   font.setStyleHint(QFont::TypeWriter);
   dates_->setFont(font);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(header);
-  layout->addWidget(dates_, 1);
+  StackUnderHeader(this, header, dates_);
 }
 
 void CalendarPageWidget::Show(const ExtractStore& store, const Catalogue& catalogue,

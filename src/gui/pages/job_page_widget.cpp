@@ -1,7 +1,6 @@
 #include "gui/pages/job_page_widget.h"
 
 #include <QGridLayout>
-#include <QVBoxLayout>
 
 #include "gui/pages/page_header.h"
 #include "gui/resources/pictures.h"
@@ -65,10 +64,7 @@ JobPageWidget::JobPageWidget(QWidget* parent) : QWidget(parent) {
   form->setColumnStretch(1, 1);
   form->setRowStretch(row, 1);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(header);
-  layout->addLayout(form, 1);
+  StackUnderHeader(this, header, form);
 
   connect(name2_, &ClickLabel::clicked, this, [this] { emit copyRequested(page_.JobName); });
   connect(cmd_, &ClickLabel::clicked, this, [this] { emit copyRequested(page_.Command); });

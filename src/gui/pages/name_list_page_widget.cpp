@@ -1,7 +1,5 @@
 #include "gui/pages/name_list_page_widget.h"
 
-#include <QVBoxLayout>
-
 #include "gui/pages/list_style.h"
 #include "gui/pages/page_header.h"
 #include "gui/text_convert.h"
@@ -19,11 +17,7 @@ NameListPageWidget::NameListPageWidget(const NameListPageKind& kind, const Extra
   list_->setObjectName(QString::fromLatin1(kind.ListName));
   list_->setColumnWidth(0, 160);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(header);
-  layout->addWidget(list_, 1);
+  StackUnderHeader(this, header, list_);
 
   connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
     const int row = list_->indexOfTopLevelItem(item);

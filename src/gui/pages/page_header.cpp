@@ -46,6 +46,27 @@ void PageHeader::paintEvent(QPaintEvent*) {
   p.drawLine(0, height() - 1, width(), height() - 1);
 }
 
+namespace {
+
+QVBoxLayout* PageLayout(QWidget* page, PageHeader* header) {
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(header);
+  return layout;
+}
+
+}  // namespace
+
+void StackUnderHeader(QWidget* page, PageHeader* header, QWidget* body) {
+  QVBoxLayout* layout = PageLayout(page, header);
+  layout->setSpacing(0);
+  layout->addWidget(body, 1);
+}
+
+void StackUnderHeader(QWidget* page, PageHeader* header, QLayout* body) {
+  PageLayout(page, header)->addLayout(body, 1);
+}
+
 QLabel* FieldCaption(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setStyleSheet(QStringLiteral("color: rgb(60, 60, 70);"));

@@ -28,6 +28,11 @@ class PageHeader : public QWidget {
   QHBoxLayout* layout_;
 };
 
+// Lays out a page as its header over one body that takes the rest of the height: a list or
+// text right under the header, a form of fields with the style's spacing above it.
+void StackUnderHeader(QWidget* page, PageHeader* header, QWidget* body);
+void StackUnderHeader(QWidget* page, PageHeader* header, QLayout* body);
+
 // A field caption of a form page.
 QLabel* FieldCaption(const QString& text, QWidget* parent);
 // A field value of a form page: one line, cut with an ellipsis where it does not fit.

@@ -1,7 +1,5 @@
 #include "gui/pages/resource_page_widget.h"
 
-#include <QVBoxLayout>
-
 #include "gui/pages/list_style.h"
 #include "gui/pages/page_header.h"
 #include "gui/text_convert.h"
@@ -23,11 +21,7 @@ ResourcePageWidget::ResourcePageWidget(QWidget* parent) : QWidget(parent) {
   list_->setColumnWidth(1, 95);
   list_->setColumnWidth(2, 50);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(header);
-  layout->addWidget(list_, 1);
+  StackUnderHeader(this, header, list_);
 
   connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
     const int row = list_->indexOfTopLevelItem(item);

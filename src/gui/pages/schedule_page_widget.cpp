@@ -1,7 +1,5 @@
 #include "gui/pages/schedule_page_widget.h"
 
-#include <QVBoxLayout>
-
 #include "core/colouring/rule_sets.h"
 #include "gui/pages/page_header.h"
 #include "gui/resources/pictures.h"
@@ -39,11 +37,7 @@ SchedulePageWidget::SchedulePageWidget(QWidget* parent) : QWidget(parent) {
   memo_->setPalette(pal);
   memo_->SetRules(SchedulePageRules());
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(header);
-  layout->addWidget(memo_, 1);
+  StackUnderHeader(this, header, memo_);
 }
 
 void SchedulePageWidget::Show(const ExtractStore& store, const Catalogue& catalogue,

@@ -1,7 +1,6 @@
 #include "gui/pages/workstation_page_widget.h"
 
 #include <QGridLayout>
-#include <QVBoxLayout>
 
 #include "gui/pages/page_header.h"
 #include "gui/resources/pictures.h"
@@ -57,10 +56,7 @@ WorkstationPageWidget::WorkstationPageWidget(QWidget* parent) : QWidget(parent) 
   form->setColumnStretch(1, 1);
   form->setRowStretch(row, 1);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(header);
-  layout->addLayout(form, 1);
+  StackUnderHeader(this, header, form);
   Render();
 }
 

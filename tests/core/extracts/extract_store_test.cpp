@@ -16,15 +16,6 @@ using testing::TempDir;
 using testing::WriteExtractSet;
 using Lines = std::vector<std::string>;
 
-TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLf) {
-  EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\n"), (Lines{"a"}));
-  EXPECT_EQ(SplitLines("a\n\n"), (Lines{"a", ""}));
-  EXPECT_EQ(SplitLines("\r\n\r\n"), (Lines{"", ""}));
-  EXPECT_EQ(SplitLines(""), Lines{});
-  EXPECT_EQ(SplitLines("\n\r"), (Lines{"", ""}));
-}
-
 TEST(LineList, ReadingOutsideGivesAnEmptyLine) {
   LineList lines(Lines{"x"});
   EXPECT_EQ(lines.At(0), "x");

@@ -49,6 +49,9 @@ TEST(LineList, LinesEndAtEveryKindOfBreakAndKeepNone) {
   EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(SplitLines("\r\r\n\n"), (std::vector<std::string>{"", "", ""}));
   EXPECT_EQ(SplitLines("x\r"), (std::vector<std::string>{"x"}));
+  EXPECT_EQ(SplitLines("a\n\n"), (std::vector<std::string>{"a", ""}));
+  EXPECT_EQ(SplitLines("\n\r"), (std::vector<std::string>{"", ""}));
+  EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
   EXPECT_EQ(Lines(LineList({"a\r", "\n", ""})), (std::vector<std::string>{"a\r", "\n", ""}));
 }
 
