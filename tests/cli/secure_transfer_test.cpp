@@ -15,6 +15,10 @@
 #include "support/temp_dir.h"
 #include "support/test_helpers.h"
 
+#ifndef VARNOLTDBQ_SSHD_SHIM
+#define VARNOLTDBQ_SSHD_SHIM ""
+#endif
+
 namespace vdbq::testing {
 namespace {
 
@@ -24,6 +28,8 @@ constexpr char kServers[] = VARNOLTDBQ_CLI_TEST_DIR "/secure_test_servers.py";
 constexpr char kPassword[] = "s3cret pw";
 constexpr char kFtpsUser[] = "vuser";
 constexpr char kOld[] = "old\n";
+constexpr char kNoKeyring[] =
+    "varnoltdbq-cli: no keyring service runs; the password comes from the settings file\n";
 
 std::string ToolsMissing(const std::vector<const char*>& tools) {
   for (const char* tool : tools) {
@@ -36,6 +42,18 @@ std::string ToolsMissing(const std::vector<const char*>& tools) {
 }
 
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+// Progress and notes come first on stderr; the reason of a failure is the last line.
+std::string LastLine(const std::string& text) {
+  return text.substr(text.rfind('\n', text.size() - 2) + 1);
+}
+
+// An SFTP server of secure_test_servers.py in dir, its password logins through the shim.
+QStringList SftpServer(const std::filesystem::path& dir, const QString& breakFile = {}) {
+  QStringList arguments = {"sftp", QString::fromStdString(dir.string()), kPassword,
+                           VARNOLTDBQ_SSHD_SHIM};
+  if (!breakFile.isEmpty()) arguments << breakFile;
+  return arguments;
+}
 
 // One server of secure_test_servers.py, ended by closing its standard input.
 class TestServer {
@@ -64,8 +82,7 @@ class TestServer {
 class SecureTransfer : public ::testing::Test {
  protected:
   void SetUp() override {
-    SKIP_OR_FAIL_WITHOUT_TOOL(
-        ToolsMissing({"sshd", "ssh-keygen", "unshare", "openssl", "python3"}));
+    SKIP_OR_FAIL_WITHOUT_TOOL(ToolsMissing({"sshd", "ssh-keygen", "openssl", "python3"}));
     fs::create_directories(RemoteDir());
     for (const char* file : kExtractFileNames) {
       fs::copy_file(fs::path(kSampleDbDir) / file, RemoteDir() / file);
@@ -115,7 +132,7 @@ class SecureTransfer : public ::testing::Test {
   }
 
   CliCall Call(const std::string& protocol, const std::string& host, std::vector<std::string> extra,
-               std::optional<std::string> password) const {
+               std::optional<std::string> password, std::string remoteDir = "") const {
     CliCall call;
     call.Arguments = {"--db",
                       DatabaseDir().string(),
@@ -127,7 +144,7 @@ class SecureTransfer : public ::testing::Test {
                       "--host",
                       host,
                       "--remote-dir",
-                      RemoteDir().string()};
+                      remoteDir.empty() ? RemoteDir().string() : remoteDir};
     call.Arguments.insert(call.Arguments.end(), extra.begin(), extra.end());
     call.Environment["VARNOLTDBQ_FTP_PASSWORD"] = std::move(password);
     call.Environment["XDG_CONFIG_HOME"] = (Root() / "config").string();
@@ -143,22 +160,29 @@ class SecureTransfer : public ::testing::Test {
     return RunCli(Call("sftp", server.Host(), std::move(extra), std::move(password)));
   }
 
-  void TrustHostKey(const TestServer& server, const fs::path& publicKey) const {
+  // The known_hosts line giving the server the public key (its comment left off).
+  static std::string KnownHostsLine(const TestServer& server, const fs::path& publicKey) {
     const std::string key = ReadFile(publicKey);
-    std::ofstream(KnownHosts(), std::ios::app)
-        << "[127.0.0.1]:" << server.Port() << ' ' << key.substr(0, key.rfind(' ')) << '\n';
+    return "[127.0.0.1]:" + std::to_string(server.Port()) + ' ' + key.substr(0, key.rfind(' '));
   }
 
+  void TrustHostKey(const TestServer& server, const fs::path& publicKey) const {
+    std::ofstream(KnownHosts(), std::ios::app) << KnownHostsLine(server, publicKey) << '\n';
+  }
+
+  // The account sshd logs in: the one running the test, whatever USER says.
   static std::string UserName() {
-    const char* user = std::getenv("USER");
-    return user && *user ? user : "root";
+    QProcess id;
+    id.start("id", {"-un"});
+    id.waitForFinished();
+    return id.readAll().trimmed().toStdString();
   }
 
   TempDir root_;
 };
 
 TEST_F(SecureTransfer, SftpLogsInByKeyOrPasswordAndRefusesWhatDoesNotVerify) {
-  TestServer server({"sftp", QString::fromStdString(ServerDir().string()), kPassword});
+  TestServer server(SftpServer(ServerDir()));
   ASSERT_NE(server.Port(), 0) << "sshd did not start";
   TrustHostKey(server, ServerDir() / "host_key.pub");
   const std::string key = (ServerDir() / "client_key").string();
@@ -192,7 +216,7 @@ TEST_F(SecureTransfer, SftpLogsInByKeyOrPasswordAndRefusesWhatDoesNotVerify) {
       ExpectNewExtracts();
     } else {
       EXPECT_EQ(run.ExitStatus, 1);
-      EXPECT_EQ(run.Err, "varnoltdbq-cli: SFTP Transfer Failed: " + c.Reason + "\n");
+      EXPECT_EQ(LastLine(run.Err), "varnoltdbq-cli: SFTP Transfer Failed: " + c.Reason + "\n");
       ExpectOldExtractsOnly();
     }
   }
@@ -200,44 +224,52 @@ TEST_F(SecureTransfer, SftpLogsInByKeyOrPasswordAndRefusesWhatDoesNotVerify) {
 }
 
 TEST_F(SecureTransfer, SftpHostKeysUnknownOrChangedAreRefused) {
-  TestServer server({"sftp", QString::fromStdString(ServerDir().string()), kPassword});
+  TestServer server(SftpServer(ServerDir()));
   ASSERT_NE(server.Port(), 0) << "sshd did not start";
   const std::vector<std::string> login = {"--identity", (ServerDir() / "client_key").string()};
-
-  const CliRun unknown = Sftp(server, login, std::nullopt);
-  EXPECT_EQ(unknown.ExitStatus, 1);
-  EXPECT_NE(unknown.Err.find("Unknown Host Key Of 127.0.0.1 port"), std::string::npos)
-      << unknown.Err;
-  ExpectOldExtractsOnly();
-  // The fingerprint as ssh-keygen prints it, and the line to add, which then lets it in.
-  QProcess keygen;
+  QProcess keygen;  // the fingerprint as ssh prints it
   keygen.start("ssh-keygen",
                {"-l", "-f", QString::fromStdString((ServerDir() / "host_key.pub").string())});
   keygen.waitForFinished();
   const std::string fingerprint = keygen.readAll().split(' ').value(1).toStdString();
-  EXPECT_NE(unknown.Err.find("(" + fingerprint + ")"), std::string::npos) << unknown.Err;
-  const std::string line = unknown.Err.substr(unknown.Err.rfind('\n', unknown.Err.size() - 2) + 1);
-  std::ofstream(KnownHosts()) << line;
+  const std::string hostLine = KnownHostsLine(server, ServerDir() / "host_key.pub");
+  const std::string refused = std::string(kNoKeyring) + "varnoltdbq-cli: SFTP Transfer Failed: ";
+  const std::string where = "127.0.0.1 port " + std::to_string(server.Port());
+
+  const CliRun unknown = Sftp(server, login, std::nullopt);
+  EXPECT_EQ(unknown.ExitStatus, 1);
+  EXPECT_EQ(unknown.Err, refused + "Unknown Host Key Of " + where + " (" + fingerprint +
+                             ")\nThe host's key fingerprint is " + fingerprint +
+                             ". If it is the right one, add this line to " + KnownHosts().string() +
+                             ":\n" + hostLine + "\n");
+  EXPECT_FALSE(fs::exists(KnownHosts()));
+  ExpectOldExtractsOnly();
+  std::ofstream(KnownHosts()) << hostLine << '\n';
   const CliRun accepted = Sftp(server, login, std::nullopt);
   EXPECT_EQ(accepted.ExitStatus, 0) << accepted.Err;
   ExpectNewExtracts();
 
-  // Another key under the host's name.
+  // known_hosts holds another key of the same type for this host and port: a changed key.
   WriteOldExtracts();
-  fs::remove(KnownHosts());
-  TrustHostKey(server, ServerDir() / "authorized_keys");
+  const std::string otherLine = KnownHostsLine(server, ServerDir() / "authorized_keys");
+  std::ofstream(KnownHosts()) << otherLine << '\n';
   const CliRun changed = Sftp(server, login, std::nullopt);
   EXPECT_EQ(changed.ExitStatus, 1);
-  EXPECT_NE(changed.Err.find("Has Changed (" + fingerprint + ")"), std::string::npos)
-      << changed.Err;
+  EXPECT_EQ(changed.Err, refused + "Host Key Of " + where + " Has Changed (" + fingerprint +
+                             "); Someone May Be Intercepting The Connection\n"
+                             "The host now offers " +
+                             fingerprint +
+                             ". If the host's key was really replaced, remove its old line from " +
+                             KnownHosts().string() + " and add:\n" + hostLine + "\n");
+  EXPECT_EQ(ReadFile(KnownHosts()), otherLine + "\n");
   ExpectOldExtractsOnly();
 }
 
 TEST_F(SecureTransfer, SftpServerThatStopsMidFileLeavesTheOldExtracts) {
   // Jobs.Xtract is large enough for the server to be killed while it is on its way.
   fs::resize_file(RemoteDir() / "Jobs.Xtract", std::uintmax_t{1} << 30);
-  TestServer server({"sftp", QString::fromStdString(ServerDir().string()), kPassword,
-                     QString::fromStdString((DatabaseDir() / "Jobs.Xtract.partial").string())});
+  TestServer server(SftpServer(
+      ServerDir(), QString::fromStdString((DatabaseDir() / "Jobs.Xtract.partial").string())));
   ASSERT_NE(server.Port(), 0) << "sshd did not start";
   TrustHostKey(server, ServerDir() / "host_key.pub");
   const CliRun run = Sftp(server, {"--identity", (ServerDir() / "client_key").string()}, {});
@@ -256,7 +288,8 @@ TEST_F(SecureTransfer, FtpsVerifiesTheCertificate) {
   const struct {
     const char* Kind;
     std::string Reason;
-  } cases[] = {{"wrong-name", "Certificate Does Not Match Host Name"},
+  } cases[] = {{"good", ""},
+               {"wrong-name", "Certificate Does Not Match Host Name"},
                {"untrusted", "Certificate Issuer Not Trusted"},
                {"expired", "Certificate Expired"}};
   for (const auto& c : cases) {
@@ -267,11 +300,10 @@ TEST_F(SecureTransfer, FtpsVerifiesTheCertificate) {
     TestServer server({"ftps", QString::fromStdString(ServerDir().string()), kFtpsUser, kPassword,
                        QString::fromStdString(Root().string()), c.Kind});
     ASSERT_NE(server.Port(), 0) << "the FTPS server did not start";
-    CliCall call = Call("ftps", server.Host(),
-                        {"--user", kFtpsUser, "--ca-file", (ServerDir() / "ca.pem").string(),
-                         "--remote-dir", "/host/extracts"},
-                        kPassword);
-    const CliRun run = RunCli(call);
+    const CliRun run =
+        RunCli(Call("ftps", server.Host(),
+                    {"--user", kFtpsUser, "--ca-file", (ServerDir() / "ca.pem").string()},
+                    kPassword, "/host/extracts"));
     if (c.Reason.empty()) {
       EXPECT_EQ(run.ExitStatus, 0) << run.Err;
       ExpectNewExtracts();
@@ -288,7 +320,7 @@ TEST_F(SecureTransfer, FtpsVerifiesTheCertificate) {
 // the file; later runs find it there. Without a service, the settings file's password serves.
 TEST_F(SecureTransfer, PasswordMovesIntoTheKeyringAndServesFromThere) {
   SKIP_OR_FAIL_WITHOUT_TOOL(ToolsMissing({"dbus-run-session", "gnome-keyring-daemon"}));
-  TestServer server({"sftp", QString::fromStdString(ServerDir().string()), kPassword});
+  TestServer server(SftpServer(ServerDir()));
   ASSERT_NE(server.Port(), 0) << "sshd did not start";
   TrustHostKey(server, ServerDir() / "host_key.pub");
   {
@@ -313,7 +345,7 @@ TEST_F(SecureTransfer, PasswordMovesIntoTheKeyringAndServesFromThere) {
   };
   const CliRun noKeyring = RunCli(sftp());
   EXPECT_EQ(noKeyring.ExitStatus, 0) << noKeyring.Err;
-  EXPECT_NE(noKeyring.Err.find("no keyring service runs"), std::string::npos);
+  EXPECT_EQ(FirstLine(noKeyring.Err) + "\n", kNoKeyring);
   EXPECT_NE(ReadFile(Ini()).find("Encrypt="), std::string::npos);
 
   for (const char* run : {"migrates", "reads back"}) {
