@@ -117,7 +117,8 @@ int CheckHostKey(CURL*, const curl_khkey*, const curl_khkey* found, curl_khmatch
                      "); Someone May Be Intercepting The Connection";
     return CURLKHSTAT_REJECT;
   }
-  switch (transfer->Request->OnUnknownHostKey) {
+  const bool shown = refusal.Fingerprint == transfer->Request->AcceptedFingerprint;
+  switch (shown ? transfer->Request->OnUnknownHostKey : UnknownHostKey::kRefuse) {
     case UnknownHostKey::kAcceptAndRemember:
       transfer->KnownHostsProblem = AppendKnownHostsLine(transfer->Request->KnownHostsFile.empty()
                                                              ? DefaultKnownHostsFile()

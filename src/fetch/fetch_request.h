@@ -40,6 +40,9 @@ struct FetchRequest {
   std::string IdentityFile;    // SFTP: "" for the SSH agent
   std::string CaFile;          // FTPS: "" for the system's trust store
   UnknownHostKey OnUnknownHostKey = UnknownHostKey::kRefuse;
+  // The fingerprint the user was shown and accepted: an unknown key is accepted only when it is
+  // this one, so a connection that offers yet another key is still refused.
+  std::string AcceptedFingerprint;
   std::chrono::seconds ConnectTimeout{30};
   // A transfer that moves no byte for this long is given up.
   std::chrono::seconds StallTimeout{60};

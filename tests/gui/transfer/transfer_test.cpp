@@ -3,6 +3,8 @@
 // checked in the core; here the dialog, the window while the client runs, and the reload.
 #include "cli/ftp_test_server.h"
 #include "core/settings/password_scramble.h"
+#include "gui/settings/settings_dialog.h"
+#include "gui/transfer/fetch_progress_dialog.h"
 #include "gui/transfer/transfer_dialog.h"
 #include "gui/transfer/transfer_runner.h"
 #include "gui/window_fixture.h"
@@ -150,6 +152,48 @@ class TransferTest : public QObject {
     QCOMPARE(ScriptsLeft(fixture), QStringList{});
     QVERIFY(!window.Panel()->Strobe()->Running());
     QVERIFY(QApplication::overrideCursor() == nullptr);
+  }
+
+  // SFTP chosen in the settings dialog runs on a worker thread: the window shows the progress
+  // dialog while the host keeps silent, and its Cancel ends the transfer with the old extracts.
+  void sftpChosenInTheSettingsShowsProgressAndCancelStopsIt() {
+    vdbq::testing::HeldPort silent(true);
+    QVERIFY(silent.Port() != 0);
+    WindowFixture fixture;
+    PresetTransfer(fixture, silent.Host());
+    MainWindow& window = fixture.Start();
+    bool noteForFtp = false;
+    bool noteForSftp = true;
+    QTimer::singleShot(0, &window, [&] {
+      SettingsDialog* dialog = window.SettingsForm();
+      noteForFtp = dialog->ClearTextNote()->isVisible();
+      dialog->Protocol()->setCurrentIndex(dialog->Protocol()->findData(QStringLiteral("sftp")));
+      noteForSftp = dialog->ClearTextNote()->isVisible();
+      dialog->KnownHostsFile()->setText(QString::fromStdString(fixture.ProgramDir() + "hosts"));
+      dialog->OkButton()->click();
+    });
+    window.Menu()->Settings->trigger();
+    QVERIFY(noteForFtp);
+    QVERIFY(!noteForSftp);
+    QCOMPARE(window.State().Settings.TransferProtocol, std::string("sftp"));
+
+    const QString parms = QString::fromStdString(fixture.DatabaseDir() + "Parms.Xtract");
+    const QByteArray before = FileBytes(parms);
+    TransferRunner* transfer = window.Transfer();
+    QSignalSpy finished(transfer, &TransferRunner::finished);
+    OnNextOpening(transfer->Dialog(), [transfer] { Click(transfer->Dialog()->YesButton()); });
+    window.Menu()->FtpUpdate->trigger();
+    QTest::qWait(300);
+    QVERIFY(transfer->Running());
+    QVERIFY(transfer->Progress()->isVisible());
+    QVERIFY(window.Panel()->Strobe()->Running());
+    Click(transfer->Progress()->CancelButton());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(window.StatusText(), QStringLiteral("SFTP Transfer Failed: Transfer Cancelled"));
+    QVERIFY(!transfer->Progress()->isVisible());
+    QVERIFY(!window.Panel()->Strobe()->Running());
+    QCOMPARE(FileBytes(parms), before);
   }
 };
 
