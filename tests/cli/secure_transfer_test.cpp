@@ -10,6 +10,7 @@
 
 #include "cli_runner.h"
 #include "core/settings/settings_io.h"
+#include "ftp_test_server.h"
 #include "platform/qsettings_store.h"
 #include "support/required_tool.h"
 #include "support/temp_dir.h"
@@ -24,7 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kServers[] = VARNOLTDBQ_CLI_TEST_DIR "/secure_test_servers.py";
 constexpr char kPassword[] = "s3cret pw";
 constexpr char kFtpsUser[] = "vuser";
 constexpr char kOld[] = "old\n";
@@ -54,30 +54,6 @@ QStringList SftpServer(const std::filesystem::path& dir, const QString& breakFil
   if (!breakFile.isEmpty()) arguments << breakFile;
   return arguments;
 }
-
-// One server of secure_test_servers.py, ended by closing its standard input.
-class TestServer {
- public:
-  explicit TestServer(const QStringList& arguments) {
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start("/usr/bin/python3", QStringList{kServers} + arguments);
-    if (!process_.waitForStarted(10000)) return;
-    while (!process_.canReadLine() && process_.waitForReadyRead(30000)) {
-    }
-    port_ = process_.readLine().trimmed().toInt();
-  }
-  ~TestServer() {
-    process_.closeWriteChannel();
-    if (!process_.waitForFinished(5000)) process_.kill();
-    process_.waitForFinished(3000);
-  }
-  std::string Host() const { return "127.0.0.1 " + std::to_string(port_); }
-  int Port() const { return port_; }
-
- private:
-  QProcess process_;
-  int port_ = 0;
-};
 
 class SecureTransfer : public ::testing::Test {
  protected:
@@ -154,35 +130,27 @@ class SecureTransfer : public ::testing::Test {
     return call;
   }
 
-  CliRun Sftp(const TestServer& server, std::vector<std::string> extra,
+  CliRun Sftp(const SecureTestServer& server, std::vector<std::string> extra,
               std::optional<std::string> password) const {
-    extra.insert(extra.end(), {"--user", UserName(), "--known-hosts", KnownHosts().string()});
+    extra.insert(extra.end(), {"--user", LoginName(), "--known-hosts", KnownHosts().string()});
     return RunCli(Call("sftp", server.Host(), std::move(extra), std::move(password)));
   }
 
   // The known_hosts line giving the server the public key (its comment left off).
-  static std::string KnownHostsLine(const TestServer& server, const fs::path& publicKey) {
+  static std::string KnownHostsLine(const SecureTestServer& server, const fs::path& publicKey) {
     const std::string key = ReadFile(publicKey);
     return "[127.0.0.1]:" + std::to_string(server.Port()) + ' ' + key.substr(0, key.rfind(' '));
   }
 
-  void TrustHostKey(const TestServer& server, const fs::path& publicKey) const {
+  void TrustHostKey(const SecureTestServer& server, const fs::path& publicKey) const {
     std::ofstream(KnownHosts(), std::ios::app) << KnownHostsLine(server, publicKey) << '\n';
-  }
-
-  // The account sshd logs in: the one running the test, whatever USER says.
-  static std::string UserName() {
-    QProcess id;
-    id.start("id", {"-un"});
-    id.waitForFinished();
-    return id.readAll().trimmed().toStdString();
   }
 
   TempDir root_;
 };
 
 TEST_F(SecureTransfer, SftpLogsInByKeyOrPasswordAndRefusesWhatDoesNotVerify) {
-  TestServer server(SftpServer(ServerDir()));
+  SecureTestServer server(SftpServer(ServerDir()));
   ASSERT_NE(server.Port(), 0) << "sshd did not start";
   TrustHostKey(server, ServerDir() / "host_key.pub");
   const std::string key = (ServerDir() / "client_key").string();
@@ -195,7 +163,7 @@ TEST_F(SecureTransfer, SftpLogsInByKeyOrPasswordAndRefusesWhatDoesNotVerify) {
   } cases[] = {
       {"key", {"--identity", key}, std::nullopt, "", ""},
       {"password", {}, kPassword, "", ""},
-      {"wrong password", {}, "wrong", "", "Login Refused For User " + UserName()},
+      {"wrong password", {}, "wrong", "", "Login Refused For User " + LoginName()},
       {"missing file",
        {"--identity", key},
        std::nullopt,
@@ -224,7 +192,7 @@ TEST_F(SecureTransfer, SftpLogsInByKeyOrPasswordAndRefusesWhatDoesNotVerify) {
 }
 
 TEST_F(SecureTransfer, SftpHostKeysUnknownOrChangedAreRefused) {
-  TestServer server(SftpServer(ServerDir()));
+  SecureTestServer server(SftpServer(ServerDir()));
   ASSERT_NE(server.Port(), 0) << "sshd did not start";
   const std::vector<std::string> login = {"--identity", (ServerDir() / "client_key").string()};
   QProcess keygen;  // the fingerprint as ssh prints it
@@ -268,7 +236,7 @@ TEST_F(SecureTransfer, SftpHostKeysUnknownOrChangedAreRefused) {
 TEST_F(SecureTransfer, SftpServerThatStopsMidFileLeavesTheOldExtracts) {
   // Jobs.Xtract is large enough for the server to be killed while it is on its way.
   fs::resize_file(RemoteDir() / "Jobs.Xtract", std::uintmax_t{1} << 30);
-  TestServer server(SftpServer(
+  SecureTestServer server(SftpServer(
       ServerDir(), QString::fromStdString((DatabaseDir() / "Jobs.Xtract.partial").string())));
   ASSERT_NE(server.Port(), 0) << "sshd did not start";
   TrustHostKey(server, ServerDir() / "host_key.pub");
@@ -297,8 +265,8 @@ TEST_F(SecureTransfer, FtpsVerifiesTheCertificate) {
     WriteOldExtracts();
     fs::remove_all(ServerDir());
     fs::create_directories(ServerDir());
-    TestServer server({"ftps", QString::fromStdString(ServerDir().string()), kFtpsUser, kPassword,
-                       QString::fromStdString(Root().string()), c.Kind});
+    SecureTestServer server({"ftps", QString::fromStdString(ServerDir().string()), kFtpsUser,
+                             kPassword, QString::fromStdString(Root().string()), c.Kind});
     ASSERT_NE(server.Port(), 0) << "the FTPS server did not start";
     const CliRun run =
         RunCli(Call("ftps", server.Host(),
@@ -320,7 +288,7 @@ TEST_F(SecureTransfer, FtpsVerifiesTheCertificate) {
 // the file; later runs find it there. Without a service, the settings file's password serves.
 TEST_F(SecureTransfer, PasswordMovesIntoTheKeyringAndServesFromThere) {
   SKIP_OR_FAIL_WITHOUT_TOOL(ToolsMissing({"dbus-run-session", "gnome-keyring-daemon"}));
-  TestServer server(SftpServer(ServerDir()));
+  SecureTestServer server(SftpServer(ServerDir()));
   ASSERT_NE(server.Port(), 0) << "sshd did not start";
   TrustHostKey(server, ServerDir() / "host_key.pub");
   {
@@ -341,7 +309,7 @@ TEST_F(SecureTransfer, PasswordMovesIntoTheKeyringAndServesFromThere) {
   };
   const auto sftp = [&] {
     return Call("sftp", server.Host(),
-                {"--user", UserName(), "--known-hosts", KnownHosts().string()}, std::nullopt);
+                {"--user", LoginName(), "--known-hosts", KnownHosts().string()}, std::nullopt);
   };
   const CliRun noKeyring = RunCli(sftp());
   EXPECT_EQ(noKeyring.ExitStatus, 0) << noKeyring.Err;

@@ -1,6 +1,9 @@
 // "Run FTP Batch Update" from the window, against a real FTP server on the loopback interface
 // with the platform's command-line FTP client. The transfer's steps, scripts and audit lines are
 // checked in the core; here the dialog, the window while the client runs, and the reload.
+#include <QMessageBox>
+#include <QStandardPaths>
+
 #include "cli/ftp_test_server.h"
 #include "core/settings/password_scramble.h"
 #include "gui/settings/settings_dialog.h"
@@ -9,6 +12,10 @@
 #include "gui/transfer/transfer_runner.h"
 #include "gui/window_fixture.h"
 #include "support/temp_dir.h"
+
+#ifndef VARNOLTDBQ_SSHD_SHIM
+#define VARNOLTDBQ_SSHD_SHIM ""
+#endif
 
 namespace vdbq::gui::testing {
 namespace {
@@ -194,6 +201,75 @@ class TransferTest : public QObject {
     QVERIFY(!transfer->Progress()->isVisible());
     QVERIFY(!window.Panel()->Strobe()->Running());
     QCOMPARE(FileBytes(parms), before);
+  }
+
+  void anUnknownHostKeyIsShownAndOnlyWhatTheUserAcceptsGetsIn_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("fetched");
+    QTest::addColumn<bool>("remembered");
+    QTest::newRow("once") << "Accept Once" << true << false;
+    QTest::newRow("for good") << "Accept And Remember" << true << true;
+    QTest::newRow("refused") << "Cancel" << false << false;
+  }
+
+  void anUnknownHostKeyIsShownAndOnlyWhatTheUserAcceptsGetsIn() {
+    QFETCH(QString, answer);
+    QFETCH(bool, fetched);
+    QFETCH(bool, remembered);
+    QSKIP_OR_FAIL_WITHOUT_TOOL(QStandardPaths::findExecutable("sshd", {"/usr/sbin"}).isEmpty()
+                                   ? "sshd is not installed (see PACKAGES in scripts/common.sh)"
+                                   : "");
+    vdbq::testing::TempDir root;
+    const QString remote = QString::fromStdString((root.Path() / "extracts").string());
+    CopyDirectory(SampleDatabaseDir(), remote);
+    const QString parms = remote + QStringLiteral("/Parms.Xtract");
+    QVERIFY(WriteBytes(parms, FileBytes(parms) + "NEWPARM \"/opt/new/value\"\n"));
+    const std::string keys = (root.Path() / "server").string();
+    QVERIFY(QDir().mkpath(QString::fromStdString(keys)));
+    vdbq::testing::SecureTestServer server(
+        {"sftp", QString::fromStdString(keys), kPassword, VARNOLTDBQ_SSHD_SHIM});
+    QVERIFY(server.Port() != 0);
+    const std::string knownHosts = (root.Path() / "known_hosts").string();
+    WindowFixture fixture;
+    fixture.Preset("HostID", server.Host());
+    fixture.Preset("FtpFromDir", remote.toStdString() + "/");
+    fixture.Preset("UserID", vdbq::testing::LoginName());
+    fixture.Preset("TransferProtocol", "sftp");
+    fixture.Preset("IdentityFile", keys + "/client_key");
+    fixture.Preset("KnownHostsFile", knownHosts);
+    MainWindow& window = fixture.Start();
+    TransferRunner* transfer = window.Transfer();
+    QString question;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || box->objectName() != QStringLiteral("hostKeyQuestion")) return;
+      question = box->text();
+      for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == answer) button->click();
+      }
+    });
+    answering.start(50);
+    QSignalSpy finished(transfer, &TransferRunner::finished);
+    OnNextOpening(transfer->Dialog(), [transfer] { Click(transfer->Dialog()->YesButton()); });
+    window.Menu()->FtpUpdate->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+
+    QVERIFY2(question.contains(QStringLiteral("SHA256:")), qPrintable(question));
+    QCOMPARE(finished.at(0).at(0).toBool(), fetched);
+    QCOMPARE(FileBytes(QString::fromStdString(fixture.DatabaseDir() + "Parms.Xtract")) ==
+                 FileBytes(parms),
+             fetched);
+    if (fetched) {
+      for (int i = 0; i < 7; ++i) {
+        QProgressBar* bar = transfer->Progress()->Bar(i);
+        QCOMPARE(bar->value(), bar->maximum());
+      }
+    } else {
+      QVERIFY(window.StatusText().startsWith(
+          QStringLiteral("SFTP Transfer Failed: Unknown Host Key Of 127.0.0.1 port")));
+    }
+    QCOMPARE(QFile::exists(QString::fromStdString(knownHosts)), remembered);
   }
 };
 
