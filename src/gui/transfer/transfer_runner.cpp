@@ -67,7 +67,13 @@ bool TransferRunner::Request() {
 
 void TransferRunner::Begin() {
   const auto protocol = fetch::ProtocolFromName(session_.Settings.TransferProtocol);
-  if (protocol && *protocol != fetch::Protocol::kFtp) {
+  if (!protocol) {
+    // Never plain FTP in place of a protocol the settings name wrongly.
+    showMessage_(QStringLiteral("TransferProtocol is ftp, ftps or sftp, not \"%1\"")
+                     .arg(ToQString(session_.Settings.TransferProtocol)));
+    return;
+  }
+  if (*protocol != fetch::Protocol::kFtp) {
     BeginSecure(*protocol, fetch::UnknownHostKey::kRefuse, "");
     return;
   }
@@ -101,7 +107,7 @@ void TransferRunner::Poll() {
 void TransferRunner::Stop() {
   if (fetch_) {
     fetch_->Cancel();
-    EndSecure();
+    EndSecure(false);
   } else if (Running()) {
     End();
   }
@@ -171,11 +177,11 @@ void TransferRunner::BeginSecure(fetch::Protocol protocol, fetch::UnknownHostKey
         if (current()) progress_->Show(progress);
       },
       [this, current] {
-        if (current()) EndSecure();
+        if (current()) EndSecure(true);
       });
 }
 
-void TransferRunner::EndSecure() {
+void TransferRunner::EndSecure(bool mayAsk) {
   const fetch::Protocol protocol = fetchProtocol_;
   std::unique_ptr<SecureFetch> fetch = std::move(fetch_);
   const fetch::ExtractsFetched fetched = fetch->Finish();
@@ -183,7 +189,7 @@ void TransferRunner::EndSecure() {
   progress_->hide();
   strobe_.Stop();
   const fetch::FetchResult& result = fetched.Result;
-  if (result.Status == fetch::FetchStatus::kUnknownHostKey) {
+  if (mayAsk && result.Status == fetch::FetchStatus::kUnknownHostKey) {
     if (const auto accepted = AskAboutHostKey(result)) {
       BeginSecure(protocol, *accepted, result.Fingerprint);
       return;

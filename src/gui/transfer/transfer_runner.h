@@ -68,7 +68,8 @@ class TransferRunner : public QObject {
   // acceptedFingerprint: the unknown host key the user accepted, and only that one.
   void BeginSecure(fetch::Protocol protocol, fetch::UnknownHostKey onUnknownHostKey,
                    const std::string& acceptedFingerprint);
-  void EndSecure();
+  // mayAsk: an unknown host key may be put to the user (not when the transfer was stopped).
+  void EndSecure(bool mayAsk);
   // The unknown host key's question; nothing when the user refused it.
   std::optional<fetch::UnknownHostKey> AskAboutHostKey(const fetch::FetchResult& refusal);
 
