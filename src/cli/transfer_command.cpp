@@ -8,9 +8,10 @@
 #include "core/transfer/transfer_sequence.h"
 #include "fetch/host_key.h"
 #include "fetch/secure_transfer.h"
-#include "platform/keychain_password.h"
 #include "platform/qprocess_runner.h"
 #include "platform/qsettings_store.h"
+#include "platform/secure_keyring.h"
+#include "platform/secure_module_loader.h"
 
 namespace vdbq::cli {
 namespace {
@@ -45,7 +46,7 @@ Settings TransferSettings(const CliContext& context, const TransferOptions& opti
     settings.FtpPassword = password;
   } else {
     // The keyring may bring the application object the settings store needs, so it goes last.
-    KeychainPassword keyring;
+    SecureKeyring keyring;
     QSettingsStore store;
     const bool secure = settings.TransferProtocol != "ftp";
     if (TakePasswordFromKeyring(settings, store, keyring) == KeyringUse::kUnavailable && secure) {
@@ -97,7 +98,7 @@ int RunSecureTransfer(CliContext& context, const Settings& settings, fetch::Prot
     throw CliExit{kExitFailure, "No valid host set (a host, optionally a blank and a port)"};
   }
   const fetch::ExtractsFetched fetched =
-      fetch::FetchExtracts(*request, settings.KeepPreviousExtracts, PrintProgress);
+      FetchExtractsSecurely(*request, settings.KeepPreviousExtracts, PrintProgress);
   TransferOutcome outcome;
   try {
     outcome = fetch::ConcludeSecureTransfer(settings, protocol, fetched, audit, context.Store,
@@ -116,6 +117,7 @@ int RunSecureTransfer(CliContext& context, const Settings& settings, fetch::Prot
 }
 
 int RunTransfer(CliContext& context, const TransferOptions& options) {
+  SetSecureModuleProgramDirectory(context.ProgramDir);
   Settings settings = TransferSettings(context, options);
   const auto protocol = fetch::ProtocolFromName(settings.TransferProtocol);
   if (!protocol) {

@@ -18,5 +18,6 @@ struct FileToFetch {
 // for the caller to remove.
 FetchResult FetchFiles(const FetchRequest& request, const std::vector<FileToFetch>& files,
                        const ProgressListener& progress, const std::atomic<bool>* cancel);
+using FilesFetcher = decltype(&FetchFiles);
 
 }  // namespace vdbq::fetch

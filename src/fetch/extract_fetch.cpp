@@ -6,7 +6,6 @@
 
 #include "core/transfer/extract_history.h"
 #include "core/transfer/ftp_scripts.h"
-#include "fetch/curl_fetch.h"
 
 namespace vdbq::fetch {
 
@@ -19,14 +18,14 @@ void RemoveFiles(const std::vector<FileToFetch>& files) {
 
 }  // namespace
 
-ExtractsFetched FetchExtracts(const FetchRequest& request, int keep,
+ExtractsFetched FetchExtracts(FilesFetcher fetchFiles, const FetchRequest& request, int keep,
                               const ProgressListener& progress, const std::atomic<bool>* cancel) {
   std::vector<FileToFetch> files;
   for (const char* name : kFetchOrder) {
     files.push_back({name, request.LocalDir + name + kPartialSuffix});
   }
   ExtractsFetched fetched;
-  fetched.Result = FetchFiles(request, files, progress, cancel);
+  fetched.Result = fetchFiles(request, files, progress, cancel);
   if (fetched.Result.Status != FetchStatus::kDone) {
     RemoveFiles(files);
     return fetched;

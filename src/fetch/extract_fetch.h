@@ -3,6 +3,7 @@
 #include <atomic>
 #include <string>
 
+#include "fetch/curl_fetch.h"
 #include "fetch/fetch_request.h"
 
 namespace vdbq::fetch {
@@ -20,8 +21,9 @@ struct ExtractsFetched {
 // Fetches the seven extracts into temporary files in request.LocalDir and, only when all seven
 // arrived whole, keeps the files in use in the history (keep sets at most) and renames the new
 // ones over them. A failed or cancelled fetch removes its temporary files and leaves the
-// extracts and the history as they were. Safe to run on a worker thread.
-ExtractsFetched FetchExtracts(const FetchRequest& request, int keep,
+// extracts and the history as they were. Safe to run on a worker thread. The files come
+// through fetchFiles (the secure module's FetchFiles).
+ExtractsFetched FetchExtracts(FilesFetcher fetchFiles, const FetchRequest& request, int keep,
                               const ProgressListener& progress = {},
                               const std::atomic<bool>* cancel = nullptr);
 

@@ -1,6 +1,10 @@
 #include "fetch/fetch_request.h"
 
 #include <charconv>
+#include <cstdlib>
+#include <filesystem>
+
+#include "fetch/host_key.h"
 
 namespace vdbq::fetch {
 
@@ -46,6 +50,18 @@ std::optional<Endpoint> ParseEndpoint(const std::string& hostSetting, Protocol p
   if (error != std::errc() || stop != end || port < 1 || port > 65535) return std::nullopt;
   endpoint.Port = port;
   return endpoint;
+}
+
+// Beside the request's parsing rather than the host key's digest, so that the programs have it
+// without the secure module.
+std::string DefaultKnownHostsFile() {
+#ifdef _WIN32
+  const char* home = std::getenv("USERPROFILE");
+#else
+  const char* home = std::getenv("HOME");
+#endif
+  if (!home || !*home) return "";
+  return (std::filesystem::path(home) / ".ssh" / "known_hosts").string();
 }
 
 }  // namespace vdbq::fetch

@@ -2,7 +2,6 @@
 
 #include <openssl/sha.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -42,16 +41,6 @@ std::string KnownHostsLine(const Endpoint& server, std::string_view keyType,
   const std::string host =
       server.Port == 22 ? server.Host : "[" + server.Host + "]:" + std::to_string(server.Port);
   return host + " " + std::string(keyType) + " " + Base64(keyBlob, true);
-}
-
-std::string DefaultKnownHostsFile() {
-#ifdef _WIN32
-  const char* home = std::getenv("USERPROFILE");
-#else
-  const char* home = std::getenv("HOME");
-#endif
-  if (!home || !*home) return "";
-  return (std::filesystem::path(home) / ".ssh" / "known_hosts").string();
 }
 
 std::string AppendKnownHostsLine(const std::string& file, const std::string& line) {

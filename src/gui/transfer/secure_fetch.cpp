@@ -1,5 +1,7 @@
 #include "gui/transfer/secure_fetch.h"
 
+#include "platform/secure_module_loader.h"
+
 namespace vdbq::gui {
 
 SecureFetch::SecureFetch(const fetch::FetchRequest& request, int keep, QObject* context,
@@ -10,7 +12,7 @@ SecureFetch::SecureFetch(const fetch::FetchRequest& request, int keep, QObject* 
       QMetaObject::invokeMethod(
           context, [showProgress, progress] { showProgress(progress); }, Qt::QueuedConnection);
     };
-    fetched_ = fetch::FetchExtracts(request, keep, onProgress, &cancel_);
+    fetched_ = FetchExtractsSecurely(request, keep, onProgress, &cancel_);
     QMetaObject::invokeMethod(context, ended, Qt::QueuedConnection);
   });
 }

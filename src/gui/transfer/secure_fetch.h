@@ -9,8 +9,8 @@
 
 namespace vdbq::gui {
 
-// FetchExtracts on a worker thread, so the window stays usable and Cancel can stop it. Progress
-// and the end are handed to context's thread (the GUI thread) as queued calls; a call that
+// FetchExtractsSecurely on a worker thread, so the window stays usable and Cancel can stop it.
+// Progress and the end are handed to context's thread (the GUI thread) as queued calls; a call that
 // arrives after context is gone is dropped.
 class SecureFetch {
  public:

@@ -11,6 +11,7 @@
 #include "gui/transfer/transfer_dialog.h"
 #include "gui/transfer/transfer_runner.h"
 #include "gui/window_fixture.h"
+#include "platform/secure_module_loader.h"
 #include "support/temp_dir.h"
 
 #ifndef VARNOLTDBQ_SSHD_SHIM
@@ -47,6 +48,9 @@ void PresetTransfer(WindowFixture& fixture, const std::string& host) {
 class TransferTest : public QObject {
   Q_OBJECT
  private slots:
+  // The test program does not lie beside the secure module, as the desktop program does.
+  void initTestCase() { SetSecureModuleProgramDirectory(VARNOLTDBQ_SECURE_MODULE_DIR); }
+
   void theDialogAsksAndNoLeavesEverythingAsItWas() {
     WindowFixture fixture;
     fixture.Preset("HostID", "master.example");

@@ -1,8 +1,7 @@
-#include "platform/keychain_password.h"
+#include "secure/keychain_password.h"
 
 #include <qt6keychain/keychain.h>
 
-#include <QCoreApplication>
 #include <QEventLoop>
 
 namespace vdbq {
@@ -22,17 +21,6 @@ void RunToEnd(QKeychain::Job& job) {
 }
 
 }  // namespace
-
-KeychainPassword::KeychainPassword() {
-  if (QCoreApplication::instance()) return;
-  // The application keeps argc by reference, so both outlive it.
-  static int argc = 1;
-  static char name[] = "varnoltdbq";
-  static char* argv[] = {name, nullptr};
-  application_ = std::make_unique<QCoreApplication>(argc, argv);
-}
-
-KeychainPassword::~KeychainPassword() = default;
 
 bool KeychainPassword::Available() {
   if (!available_) {
