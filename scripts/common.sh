@@ -14,6 +14,8 @@ PACKAGES=(
   poppler-utils
   desktop-file-utils appstream man-db dpkg-dev file
   libgraphviz-dev graphviz
+  libcurl4-openssl-dev qtkeychain-qt6-dev
+  openssh-server openssh-client openssl gnome-keyring dbus python3-openssl
 )
 
 # The sanitizer and fuzzing stages of test.sh: clang with libFuzzer, and the symbolizer that

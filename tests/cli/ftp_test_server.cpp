@@ -89,3 +89,31 @@ HeldPort::~HeldPort() {
 }
 
 }  // namespace vdbq::testing
+
+namespace vdbq::testing {
+
+SecureTestServer::SecureTestServer(const QStringList& arguments) {
+  process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  process_.start(
+      QStringLiteral("/usr/bin/python3"),
+      QStringList{QStringLiteral(VARNOLTDBQ_CLI_TEST_DIR "/secure_test_servers.py")} + arguments);
+  if (!process_.waitForStarted(10000)) return;
+  while (!process_.canReadLine() && process_.waitForReadyRead(30000)) {
+  }
+  port_ = process_.readLine().trimmed().toInt();
+}
+
+SecureTestServer::~SecureTestServer() {
+  process_.closeWriteChannel();
+  if (!process_.waitForFinished(5000)) process_.kill();
+  process_.waitForFinished(3000);
+}
+
+std::string LoginName() {
+  QProcess id;
+  id.start(QStringLiteral("id"), {QStringLiteral("-un")});
+  id.waitForFinished();
+  return id.readAll().trimmed().toStdString();
+}
+
+}  // namespace vdbq::testing

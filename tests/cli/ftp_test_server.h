@@ -31,6 +31,26 @@ class FtpTestServer {
   int port_ = 0;
 };
 
+// A server of secure_test_servers.py (SFTP or FTPS, the arguments as it takes them), ended by
+// closing its standard input.
+class SecureTestServer {
+ public:
+  explicit SecureTestServer(const QStringList& arguments);
+  ~SecureTestServer();
+  SecureTestServer(const SecureTestServer&) = delete;
+  SecureTestServer& operator=(const SecureTestServer&) = delete;
+
+  int Port() const { return port_; }
+  std::string Host() const { return "127.0.0.1 " + std::to_string(port_); }
+
+ private:
+  QProcess process_;
+  int port_ = 0;
+};
+
+// The account the tests' sshd logs in: the one running the test, whatever USER says.
+std::string LoginName();
+
 // A loopback TCP port held for the test's lifetime. Not listening, connections to it are
 // refused; listening but never accepting, a client connects and then hears nothing.
 class HeldPort {

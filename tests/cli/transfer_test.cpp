@@ -55,6 +55,8 @@ class TransferEndToEnd : public ::testing::Test {
     call.Arguments = std::move(arguments);
     call.Environment[kPasswordVariable] = std::move(password);
     call.Environment["XDG_CONFIG_HOME"] = (Root() / "config").string();
+    // Without a session bus no keyring answers, so the user's own keyring stays untouched.
+    call.Environment["DBUS_SESSION_BUS_ADDRESS"] = std::nullopt;
     return RunCli(call);
   }
 

@@ -91,6 +91,28 @@ fi
   fail "files written beside the programs: $(ls "$prefix/bin")"
 must "$cli" report S#1
 
+# The secure module lies in the installed module directory, where the installed CLI opens it on
+# a secure transfer: one to a closed port fails at the connection. Without the module the
+# transfer fails naming it, and the keyring counts as absent.
+module=$(find "$prefix" -path '*/varnoltdbq/varnoltdbq_secure.*' | head -n 1)
+secure_transfer() {
+  "$cli" --db "$work/secure-db" --log-dir "$work/secure-logs" transfer --protocol sftp \
+    --host "127.0.0.1 1" --user nobody --remote-dir /extracts 2>&1
+}
+if [[ -z $module ]]; then
+  fail "the secure module is not installed"
+else
+  cp -r "$sample" "$work/secure-db"
+  out=$(VARNOLTDBQ_FTP_PASSWORD=unused secure_transfer)
+  [[ $out == *"SFTP Transfer Failed: Could Not Connect"* ]] ||
+    fail "the installed CLI does not open the secure module: $out"
+  mv "$module" "$work/"
+  out=$(secure_transfer)
+  [[ $out == *"Secure Transfer Module Not Found: ${module##*/}"* &&
+    $out == *"no keyring service runs"* ]] || fail "a missing secure module: $out"
+  mv "$work/${module##*/}" "$module"
+fi
+
 # The Debian package: the same files below /usr, the libraries as dependencies, and a CLI that
 # runs from the unpacked files.
 must cpack -G DEB -B "$work/deb" --config "$build/CPackConfig.cmake"
@@ -105,6 +127,8 @@ else
     usr/share/varnoltdbq/sample-db/Jobs.Xtract; do
     grep -q " \./$path\$" <<<"$contents" || fail "not in the package: /$path"
   done
+  grep -q ' \./usr/lib/.*varnoltdbq/varnoltdbq_secure\.so$' <<<"$contents" ||
+    fail "not in the package: the secure module"
   [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version"
   depends=$(dpkg-deb -f "$deb" Depends)
   for library in libqt6widgets6 libicu libc6; do

@@ -52,6 +52,12 @@ struct Settings {
   int SelectedNodeGround = kDefaultSelectedNodeGround;  // "Col2": and its background
   // "KeepPreviousExtracts": how many earlier extract sets a transfer keeps; 0 keeps none.
   int KeepPreviousExtracts = 14;
+  std::string TransferProtocol = "ftp";  // "ftp", "ftps" or "sftp"
+  std::string IdentityFile;              // SFTP's private key; "" for the SSH agent
+  std::string KnownHostsFile;            // SFTP's host keys; "" for ~/.ssh/known_hosts
+  std::string CaFile;                    // FTPS's trusted issuers; "" for the system's
+  // The password lives in the OS keyring, so the settings file keeps none. Not stored.
+  bool PasswordInKeyring = false;
 
   bool operator==(const Settings&) const = default;
 };

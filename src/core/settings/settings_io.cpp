@@ -61,6 +61,12 @@ Settings LoadSettings(const SettingsStore& store, const std::string& programDir)
     settings.KeepPreviousExtracts = defaults.KeepPreviousExtracts;
   }
 
+  settings.TransferProtocol =
+      ReadText(store, kTransferProtocolName, defaults.TransferProtocol, kMaxFtpFieldLength);
+  settings.IdentityFile = ReadText(store, kIdentityFileName, "", kMaxDirectoryLength);
+  settings.KnownHostsFile = ReadText(store, kKnownHostsFileName, "", kMaxDirectoryLength);
+  settings.CaFile = ReadText(store, kCaFileName, "", kMaxDirectoryLength);
+
   EnsureDirectories(settings);
   return settings;
 }
@@ -68,7 +74,8 @@ Settings LoadSettings(const SettingsStore& store, const std::string& programDir)
 void StoreSettings(SettingsStore& store, const Settings& settings) {
   store.Write(kSaveSettingsName, BooleanText(settings.SaveSettingsOnExit));
   if (!settings.SaveSettingsOnExit) return;
-  store.Write(kEncryptName, StoredPasswordValue(settings.FtpPassword));
+  store.Write(kEncryptName,
+              settings.PasswordInKeyring ? "" : StoredPasswordValue(settings.FtpPassword));
   store.Write(kUserIdName, settings.FtpUser);
   store.Write(kHostIdName, settings.FtpHost);
   store.Write(kFtpToDirName, settings.DatabaseDir);
@@ -80,6 +87,17 @@ void StoreSettings(SettingsStore& store, const Settings& settings) {
   store.Write(kCol2Name, std::to_string(settings.SelectedNodeGround));
   store.Write(kSfxName, BooleanText(settings.SoundsOn));
   store.Write(kKeepPreviousExtractsName, std::to_string(settings.KeepPreviousExtracts));
+  const Settings defaults;
+  const std::pair<const char*, const std::string Settings::*> secureTexts[] = {
+      {kTransferProtocolName, &Settings::TransferProtocol},
+      {kIdentityFileName, &Settings::IdentityFile},
+      {kKnownHostsFileName, &Settings::KnownHostsFile},
+      {kCaFileName, &Settings::CaFile}};
+  for (const auto& [name, member] : secureTexts) {
+    if (settings.*member != defaults.*member) {
+      store.Write(name, settings.*member);
+    }
+  }
 }
 
 }  // namespace vdbq

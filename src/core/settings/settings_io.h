@@ -21,12 +21,18 @@ inline constexpr char kSaveSettingsName[] = "SaveSettings";
 inline constexpr char kCol1Name[] = "Col1";
 inline constexpr char kCol2Name[] = "Col2";
 inline constexpr char kKeepPreviousExtractsName[] = "KeepPreviousExtracts";
+inline constexpr char kTransferProtocolName[] = "TransferProtocol";
+inline constexpr char kIdentityFileName[] = "IdentityFile";
+inline constexpr char kKnownHostsFileName[] = "KnownHostsFile";
+inline constexpr char kCaFileName[] = "CaFile";
 
 // Reads every setting (a missing value, or a number that does not read as one, gives the
 // default), cuts the texts to their lengths and then runs EnsureDirectories.
 Settings LoadSettings(const SettingsStore& store, const std::string& programDir);
 
-// Always writes "SaveSettings"; everything else only when SaveSettingsOnExit is on.
+// Always writes "SaveSettings"; everything else only when SaveSettingsOnExit is on. The secure
+// transfer's settings are written only once they differ from their defaults, and the password
+// is written empty while it lives in the keyring.
 void StoreSettings(SettingsStore& store, const Settings& settings);
 
 }  // namespace vdbq

@@ -1,9 +1,11 @@
 #include "gui/settings/settings_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "gui/output/desktop.h"
 #include "gui/text_convert.h"
@@ -31,6 +33,18 @@ constexpr std::array<ItemWidgetNames, kSettingsItemCount> kNames{{
 }};
 
 size_t IndexOf(SettingsItem item) { return static_cast<size_t>(item); }
+
+// The protocol choice: the setting's value beside the text shown.
+constexpr std::array<std::pair<const char*, const char*>, 3> kProtocols{
+    {{"ftp", "FTP"}, {"ftps", "FTPS (FTP with TLS)"}, {"sftp", "SFTP (SSH)"}}};
+
+QLineEdit* FileField(const char* name, const char* placeholder, QWidget* parent) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setPlaceholderText(QString::fromLatin1(placeholder));
+  field->setMaxLength(static_cast<int>(kMaxDirectoryLength));
+  return field;
+}
 
 bool IsSwitch(SettingsItem item) {
   return item == SettingsItem::Strobe || item == SettingsItem::SaveSettings;
@@ -117,9 +131,34 @@ SettingsDialog::SettingsDialog(Settings& settings, Desktop& desktop, QWidget* pa
   layout->setSpacing(10);
   layout->addWidget(intro);
   layout->addLayout(fieldsLayout);
+  layout->addLayout(SecureTransferChoices());
   layout->addLayout(switches);
   layout->addWidget(explanation_);
   layout->addWidget(buttons);
+}
+
+QLayout* SettingsDialog::SecureTransferChoices() {
+  protocol_ = new QComboBox(this);
+  protocol_->setObjectName(QStringLiteral("CBProtocol"));
+  for (const auto& [value, text] : kProtocols) {
+    protocol_->addItem(QString::fromLatin1(text), QString::fromLatin1(value));
+  }
+  clearTextNote_ =
+      new QLabel(QStringLiteral("Plain FTP sends the user and the password in clear."), this);
+  clearTextNote_->setObjectName(QStringLiteral("LabClearText"));
+  clearTextNote_->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+  connect(protocol_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { clearTextNote_->setVisible(index == 0); });
+  identityFile_ = FileField("EdIdentityFile", "the SSH agent's keys", this);
+  knownHostsFile_ = FileField("EdKnownHostsFile", "~/.ssh/known_hosts", this);
+  caFile_ = FileField("EdCaFile", "the system's trusted issuers", this);
+  auto* choices = new QFormLayout;
+  choices->addRow(QStringLiteral("Transfer Protocol:"), protocol_);
+  choices->addRow(QString(), clearTextNote_);
+  choices->addRow(QStringLiteral("SFTP Identity File:"), identityFile_);
+  choices->addRow(QStringLiteral("SFTP Known Hosts File:"), knownHostsFile_);
+  choices->addRow(QStringLiteral("FTPS CA File:"), caFile_);
+  return choices;
 }
 
 QLineEdit* SettingsDialog::Field(SettingsItem item) const { return fields_[IndexOf(item)]; }
@@ -142,6 +181,12 @@ void SettingsDialog::Fill() {
   Box(SettingsItem::Strobe)->setChecked(form.Strobe);
   Box(SettingsItem::SaveSettings)->setChecked(form.SaveSettings);
   keep_->setValue(form.KeepPreviousExtracts);
+  const int protocol = protocol_->findData(ToQString(settings_.TransferProtocol));
+  protocol_->setCurrentIndex(protocol < 0 ? 0 : protocol);
+  clearTextNote_->setVisible(protocol_->currentIndex() == 0);
+  identityFile_->setText(ToQString(settings_.IdentityFile));
+  knownHostsFile_->setText(ToQString(settings_.KnownHostsFile));
+  caFile_->setText(ToQString(settings_.CaFile));
 }
 
 void SettingsDialog::ShowDirectories(const SettingsForm& form) {
@@ -176,6 +221,10 @@ void SettingsDialog::Confirm() {
     return;
   }
   ApplyForm(form, settings_);
+  settings_.TransferProtocol = ToBytes(protocol_->currentData().toString());
+  settings_.IdentityFile = ToBytes(identityFile_->text());
+  settings_.KnownHostsFile = ToBytes(knownHostsFile_->text());
+  settings_.CaFile = ToBytes(caFile_->text());
   accept();
 }
 

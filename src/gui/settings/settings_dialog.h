@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,12 @@ class SettingsDialog : public QDialog {
   ClickLabel* Heading(SettingsItem item) const;
   QSpinBox* KeepPreviousExtracts() const { return keep_; }
   QLabel* Explanation() const { return explanation_; }
+  // The secure transfer's choices: FTP, FTPS or SFTP, and the files SFTP and FTPS check with.
+  QComboBox* Protocol() const { return protocol_; }
+  QLabel* ClearTextNote() const { return clearTextNote_; }
+  QLineEdit* IdentityFile() const { return identityFile_; }
+  QLineEdit* KnownHostsFile() const { return knownHostsFile_; }
+  QLineEdit* CaFile() const { return caFile_; }
   QPushButton* OkButton() const { return ok_; }
 
   // The OK button.
@@ -44,6 +51,7 @@ class SettingsDialog : public QDialog {
   void Fill();
   SettingsForm Read() const;
   void ShowDirectories(const SettingsForm& form);
+  QLayout* SecureTransferChoices();
 
   Settings& settings_;
   Desktop& desktop_;
@@ -52,6 +60,11 @@ class SettingsDialog : public QDialog {
   std::array<ClickLabel*, kSettingsItemCount> headings_{};
   QLabel* explanation_;
   QSpinBox* keep_ = nullptr;
+  QComboBox* protocol_ = nullptr;
+  QLabel* clearTextNote_ = nullptr;
+  QLineEdit* identityFile_ = nullptr;
+  QLineEdit* knownHostsFile_ = nullptr;
+  QLineEdit* caFile_ = nullptr;
   QPushButton* ok_;
 };
 

@@ -1,11 +1,17 @@
 #include "gui/transfer/transfer_runner.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
+#include <filesystem>
 #include <system_error>
 
 #include "core/transfer/ftp_scripts.h"
+#include "fetch/secure_transfer.h"
 #include "gui/text_convert.h"
+#include "gui/transfer/fetch_progress_dialog.h"
+#include "gui/transfer/secure_fetch.h"
 #include "gui/transfer/transfer_dialog.h"
 #include "gui/widgets/busy_indicator.h"
 #include "platform/qprocess_runner.h"
@@ -33,6 +39,10 @@ TransferRunner::TransferRunner(Session& session, BusyIndicator& strobe,
       reload_(std::move(reload)),
       showMessage_(std::move(showMessage)) {
   dialog_ = new TransferDialog([this] { playSound_(Sound::Blip); }, dialogParent);
+  progress_ = new FetchProgressDialog(dialogParent);
+  connect(progress_, &FetchProgressDialog::cancelRequested, this, [this] {
+    if (fetch_) fetch_->Cancel();
+  });
   poll_.setInterval(kPollMs);
   connect(&poll_, &QTimer::timeout, this, &TransferRunner::Poll);
 }
@@ -40,6 +50,7 @@ TransferRunner::TransferRunner(Session& session, BusyIndicator& strobe,
 TransferRunner::~TransferRunner() {
   // The window's parts may be gone already: only the client and the scripts are seen to.
   poll_.stop();
+  fetch_.reset();
   if (!Running()) return;
   sequence_.reset();
   client_.reset();
@@ -55,6 +66,17 @@ bool TransferRunner::Request() {
 }
 
 void TransferRunner::Begin() {
+  const auto protocol = fetch::ProtocolFromName(session_.Settings.TransferProtocol);
+  if (!protocol) {
+    // Never plain FTP in place of a protocol the settings name wrongly.
+    showMessage_(QStringLiteral("TransferProtocol is ftp, ftps or sftp, not \"%1\"")
+                     .arg(ToQString(session_.Settings.TransferProtocol)));
+    return;
+  }
+  if (*protocol != fetch::Protocol::kFtp) {
+    BeginSecure(*protocol, fetch::UnknownHostKey::kRefuse, "");
+    return;
+  }
   EnsureDirectories(session_.Settings);
   client_ = std::make_unique<QProcessRunner>();
   sequence_ =
@@ -83,7 +105,12 @@ void TransferRunner::Poll() {
 }
 
 void TransferRunner::Stop() {
-  if (Running()) End();
+  if (fetch_) {
+    fetch_->Cancel();
+    EndSecure(false);
+  } else if (Running()) {
+    End();
+  }
 }
 
 void TransferRunner::End() {
@@ -118,6 +145,97 @@ void TransferRunner::Release() {
   client_.reset();
   strobe_.Stop();
   QApplication::restoreOverrideCursor();
+}
+
+}  // namespace vdbq::gui
+
+namespace vdbq::gui {
+
+void TransferRunner::BeginSecure(fetch::Protocol protocol, fetch::UnknownHostKey onUnknownHostKey,
+                                 const std::string& acceptedFingerprint) {
+  EnsureDirectories(session_.Settings);
+  Settings settings = session_.Settings;
+  settings.DatabaseDir = std::filesystem::absolute(settings.DatabaseDir).string();
+  auto request = fetch::RequestFromSettings(settings, protocol);
+  if (!request) {
+    showMessage_(QStringLiteral("No valid host set (a host, optionally a blank and a port)"));
+    return;
+  }
+  request->OnUnknownHostKey = onUnknownHostKey;
+  request->AcceptedFingerprint = acceptedFingerprint;
+  emit statusChanged(QStringLiteral("Processing... Please Wait..."));
+  strobe_.Start();
+  progress_->Begin(ToQString(fetch::ProtocolLabel(protocol)));
+  progress_->show();
+  fetchProtocol_ = protocol;
+  // A call queued by a fetch that Stop has ended already arrives late and is dropped.
+  const int number = ++fetchNumber_;
+  const auto current = [this, number] { return fetch_ && number == fetchNumber_; };
+  fetch_ = std::make_unique<SecureFetch>(
+      *request, settings.KeepPreviousExtracts, this,
+      [this, current](const fetch::FileProgress& progress) {
+        if (current()) progress_->Show(progress);
+      },
+      [this, current] {
+        if (current()) EndSecure(true);
+      });
+}
+
+void TransferRunner::EndSecure(bool mayAsk) {
+  const fetch::Protocol protocol = fetchProtocol_;
+  std::unique_ptr<SecureFetch> fetch = std::move(fetch_);
+  const fetch::ExtractsFetched fetched = fetch->Finish();
+  fetch.reset();
+  progress_->hide();
+  strobe_.Stop();
+  const fetch::FetchResult& result = fetched.Result;
+  if (mayAsk && result.Status == fetch::FetchStatus::kUnknownHostKey) {
+    if (const auto accepted = AskAboutHostKey(result)) {
+      BeginSecure(protocol, *accepted, result.Fingerprint);
+      return;
+    }
+  }
+  outcome_ = TransferOutcome{};
+  QString auditFailure;
+  reload_([&] {
+    try {
+      outcome_ = fetch::ConcludeSecureTransfer(session_.Settings, protocol, fetched, session_.Audit,
+                                               session_.Store, session_.Catalogue);
+      return outcome_.StatusText;
+    } catch (const std::system_error& error) {
+      auditFailure = AuditFailureText(error);
+      return vdbq::RefreshCatalogue(session_.Settings.DatabaseDir, session_.Store,
+                                    session_.Catalogue);
+    }
+  });
+  if (!auditFailure.isEmpty()) emit statusChanged(auditFailure);
+  emit finished(outcome_.Succeeded);
+  if (!auditFailure.isEmpty()) {
+    showMessage_(auditFailure);
+  } else if (result.Status == fetch::FetchStatus::kChangedHostKey) {
+    showMessage_(ToQString(result.Reason) +
+                 QStringLiteral(".\n\nIf the host's key was really replaced, remove its old line "
+                                "from the known hosts file; the host now offers %1.")
+                     .arg(ToQString(result.Fingerprint)));
+  }
+}
+
+std::optional<fetch::UnknownHostKey> TransferRunner::AskAboutHostKey(
+    const fetch::FetchResult& refusal) {
+  QMessageBox question(QMessageBox::Question, QStringLiteral("Unknown Host Key"),
+                       QStringLiteral("The host's key is not known yet. Its fingerprint is\n%1\n"
+                                      "Accept it only if it is the one the host's administrator "
+                                      "gives.")
+                           .arg(ToQString(refusal.Fingerprint)),
+                       QMessageBox::Cancel, qobject_cast<QWidget*>(parent()));
+  question.setObjectName(QStringLiteral("hostKeyQuestion"));
+  QPushButton* once = question.addButton(QStringLiteral("Accept Once"), QMessageBox::AcceptRole);
+  QPushButton* remember =
+      question.addButton(QStringLiteral("Accept And Remember"), QMessageBox::AcceptRole);
+  question.exec();
+  if (question.clickedButton() == once) return fetch::UnknownHostKey::kAcceptOnce;
+  if (question.clickedButton() == remember) return fetch::UnknownHostKey::kAcceptAndRemember;
+  return std::nullopt;
 }
 
 }  // namespace vdbq::gui

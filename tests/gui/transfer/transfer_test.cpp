@@ -1,12 +1,22 @@
 // "Run FTP Batch Update" from the window, against a real FTP server on the loopback interface
 // with the platform's command-line FTP client. The transfer's steps, scripts and audit lines are
 // checked in the core; here the dialog, the window while the client runs, and the reload.
+#include <QMessageBox>
+#include <QStandardPaths>
+
 #include "cli/ftp_test_server.h"
 #include "core/settings/password_scramble.h"
+#include "gui/settings/settings_dialog.h"
+#include "gui/transfer/fetch_progress_dialog.h"
 #include "gui/transfer/transfer_dialog.h"
 #include "gui/transfer/transfer_runner.h"
 #include "gui/window_fixture.h"
+#include "platform/secure_module_loader.h"
 #include "support/temp_dir.h"
+
+#ifndef VARNOLTDBQ_SSHD_SHIM
+#define VARNOLTDBQ_SSHD_SHIM ""
+#endif
 
 namespace vdbq::gui::testing {
 namespace {
@@ -38,6 +48,9 @@ void PresetTransfer(WindowFixture& fixture, const std::string& host) {
 class TransferTest : public QObject {
   Q_OBJECT
  private slots:
+  // The test program does not lie beside the secure module, as the desktop program does.
+  void initTestCase() { SetSecureModuleProgramDirectory(VARNOLTDBQ_SECURE_MODULE_DIR); }
+
   void theDialogAsksAndNoLeavesEverythingAsItWas() {
     WindowFixture fixture;
     fixture.Preset("HostID", "master.example");
@@ -150,6 +163,117 @@ class TransferTest : public QObject {
     QCOMPARE(ScriptsLeft(fixture), QStringList{});
     QVERIFY(!window.Panel()->Strobe()->Running());
     QVERIFY(QApplication::overrideCursor() == nullptr);
+  }
+
+  // SFTP chosen in the settings dialog runs on a worker thread: the window shows the progress
+  // dialog while the host keeps silent, and its Cancel ends the transfer with the old extracts.
+  void sftpChosenInTheSettingsShowsProgressAndCancelStopsIt() {
+    vdbq::testing::HeldPort silent(true);
+    QVERIFY(silent.Port() != 0);
+    WindowFixture fixture;
+    PresetTransfer(fixture, silent.Host());
+    MainWindow& window = fixture.Start();
+    bool noteForFtp = false;
+    bool noteForSftp = true;
+    QTimer::singleShot(0, &window, [&] {
+      SettingsDialog* dialog = window.SettingsForm();
+      noteForFtp = dialog->ClearTextNote()->isVisible();
+      dialog->Protocol()->setCurrentIndex(dialog->Protocol()->findData(QStringLiteral("sftp")));
+      noteForSftp = dialog->ClearTextNote()->isVisible();
+      dialog->KnownHostsFile()->setText(QString::fromStdString(fixture.ProgramDir() + "hosts"));
+      dialog->OkButton()->click();
+    });
+    window.Menu()->Settings->trigger();
+    QVERIFY(noteForFtp);
+    QVERIFY(!noteForSftp);
+    QCOMPARE(window.State().Settings.TransferProtocol, std::string("sftp"));
+
+    const QString parms = QString::fromStdString(fixture.DatabaseDir() + "Parms.Xtract");
+    const QByteArray before = FileBytes(parms);
+    TransferRunner* transfer = window.Transfer();
+    QSignalSpy finished(transfer, &TransferRunner::finished);
+    OnNextOpening(transfer->Dialog(), [transfer] { Click(transfer->Dialog()->YesButton()); });
+    window.Menu()->FtpUpdate->trigger();
+    QTest::qWait(300);
+    QVERIFY(transfer->Running());
+    QVERIFY(transfer->Progress()->isVisible());
+    QVERIFY(window.Panel()->Strobe()->Running());
+    Click(transfer->Progress()->CancelButton());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(window.StatusText(), QStringLiteral("SFTP Transfer Failed: Transfer Cancelled"));
+    QVERIFY(!transfer->Progress()->isVisible());
+    QVERIFY(!window.Panel()->Strobe()->Running());
+    QCOMPARE(FileBytes(parms), before);
+  }
+
+  void anUnknownHostKeyIsShownAndOnlyWhatTheUserAcceptsGetsIn_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("fetched");
+    QTest::addColumn<bool>("remembered");
+    QTest::newRow("once") << "Accept Once" << true << false;
+    QTest::newRow("for good") << "Accept And Remember" << true << true;
+    QTest::newRow("refused") << "Cancel" << false << false;
+  }
+
+  void anUnknownHostKeyIsShownAndOnlyWhatTheUserAcceptsGetsIn() {
+    QFETCH(QString, answer);
+    QFETCH(bool, fetched);
+    QFETCH(bool, remembered);
+    QSKIP_OR_FAIL_WITHOUT_TOOL(QStandardPaths::findExecutable("sshd", {"/usr/sbin"}).isEmpty()
+                                   ? "sshd is not installed (see PACKAGES in scripts/common.sh)"
+                                   : "");
+    vdbq::testing::TempDir root;
+    const QString remote = QString::fromStdString((root.Path() / "extracts").string());
+    CopyDirectory(SampleDatabaseDir(), remote);
+    const QString parms = remote + QStringLiteral("/Parms.Xtract");
+    QVERIFY(WriteBytes(parms, FileBytes(parms) + "NEWPARM \"/opt/new/value\"\n"));
+    const std::string keys = (root.Path() / "server").string();
+    QVERIFY(QDir().mkpath(QString::fromStdString(keys)));
+    vdbq::testing::SecureTestServer server(
+        {"sftp", QString::fromStdString(keys), kPassword, VARNOLTDBQ_SSHD_SHIM});
+    QVERIFY(server.Port() != 0);
+    const std::string knownHosts = (root.Path() / "known_hosts").string();
+    WindowFixture fixture;
+    fixture.Preset("HostID", server.Host());
+    fixture.Preset("FtpFromDir", remote.toStdString() + "/");
+    fixture.Preset("UserID", vdbq::testing::LoginName());
+    fixture.Preset("TransferProtocol", "sftp");
+    fixture.Preset("IdentityFile", keys + "/client_key");
+    fixture.Preset("KnownHostsFile", knownHosts);
+    MainWindow& window = fixture.Start();
+    TransferRunner* transfer = window.Transfer();
+    QString question;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || box->objectName() != QStringLiteral("hostKeyQuestion")) return;
+      question = box->text();
+      for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == answer) button->click();
+      }
+    });
+    answering.start(50);
+    QSignalSpy finished(transfer, &TransferRunner::finished);
+    OnNextOpening(transfer->Dialog(), [transfer] { Click(transfer->Dialog()->YesButton()); });
+    window.Menu()->FtpUpdate->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+
+    QVERIFY2(question.contains(QStringLiteral("SHA256:")), qPrintable(question));
+    QCOMPARE(finished.at(0).at(0).toBool(), fetched);
+    QCOMPARE(FileBytes(QString::fromStdString(fixture.DatabaseDir() + "Parms.Xtract")) ==
+                 FileBytes(parms),
+             fetched);
+    if (fetched) {
+      for (int i = 0; i < 7; ++i) {
+        QProgressBar* bar = transfer->Progress()->Bar(i);
+        QCOMPARE(bar->value(), bar->maximum());
+      }
+    } else {
+      QVERIFY(window.StatusText().startsWith(
+          QStringLiteral("SFTP Transfer Failed: Unknown Host Key Of 127.0.0.1 port")));
+    }
+    QCOMPARE(QFile::exists(QString::fromStdString(knownHosts)), remembered);
   }
 };
 
