@@ -20,8 +20,8 @@
 #include "gui/changes/changes_commands.h"
 #include "gui/check/check_commands.h"
 #include "gui/forecast/forecast_commands.h"
-#include "gui/impact/impact_commands.h"
 #include "gui/graph/graph_commands.h"
+#include "gui/impact/impact_commands.h"
 #include "gui/layout_rules.h"
 #include "gui/output/desktop.h"
 #include "gui/output/export_commands.h"
@@ -42,6 +42,7 @@
 #include "gui/report/result_model.h"
 #include "gui/resources/pictures.h"
 #include "gui/search/search_commands.h"
+#include "gui/settings/password_keeper.h"
 #include "gui/settings/settings_dialog.h"
 #include "gui/text_convert.h"
 #include "gui/transfer/transfer_runner.h"
@@ -97,6 +98,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment)
   WirePanel();
   about_ = new AboutBox(this);
   settingsDialog_ = new SettingsDialog(session_.Settings, *desktop_, this);
+  passwordKeeper_ = std::make_unique<PasswordKeeper>(session_.Settings, *store_, *desktop_, *this);
   WireOutput();
   changes_ = new ChangesCommands(*this, this);
   graphs_ = new GraphCommands(*this, *schedulePage_, *reportPage_->List(), this);
@@ -212,7 +214,9 @@ void MainWindow::WireMenu() {
   connect(menu_->Minimize, &QAction::triggered, this, &QWidget::showMinimized);
   connect(menu_->Maximize, &QAction::triggered, this, &QWidget::showMaximized);
   connect(menu_->FtpUpdate, &QAction::triggered, this, [this] {
-    if (!Busy()) transfer_->Request();
+    if (Busy()) return;
+    passwordKeeper_->BeforeUse();
+    transfer_->Request();
   });
   connect(menu_->SaveSettingsOnExit, &QAction::toggled, this,
           [this](bool on) { session_.Settings.SaveSettingsOnExit = on; });
@@ -285,6 +289,7 @@ void MainWindow::Start() {
 
   session_.Settings = LoadSettings(*store_, programDir_);
   OfferSampleOnFirstStart(this, *store_, session_.Settings);
+  passwordKeeper_->AtStart();
   panel_->Strobe()->SetEnabledBySetting(session_.Settings.StrobeOn);
   ApplyTreeColours();
   panel_->Sync();
@@ -547,7 +552,10 @@ bool MainWindow::OpenObject(ObjectKind kind, const std::string& key) {
 }
 
 void MainWindow::OpenSettings() {
+  passwordKeeper_->BeforeUse();
+  const std::string passwordBefore = session_.Settings.FtpPassword;
   settingsDialog_->exec();
+  passwordKeeper_->AfterEdit(passwordBefore);
   // However the dialog closed.
   panel_->Strobe()->SetEnabledBySetting(session_.Settings.StrobeOn);
   EnsureDirectories(session_.Settings);

@@ -34,6 +34,7 @@ class InstallPage;
 class JobPageWidget;
 class MainMenu;
 class NameListPageWidget;
+class PasswordKeeper;
 class PrintCommands;
 class ReportPage;
 class ReportPanelWidget;
@@ -163,6 +164,7 @@ class MainWindow : public QMainWindow, public DesktopHost {
   std::function<void(const QString&)> showMessage_;
   std::unique_ptr<Desktop> ownDesktop_;
   Desktop* desktop_;
+  std::unique_ptr<PasswordKeeper> passwordKeeper_;
   CategoryNavigation navigation_;
   bool started_ = false;
   bool closePending_ = false;

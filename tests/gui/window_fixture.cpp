@@ -112,6 +112,22 @@ QMenu* ReportsMenu(MainWindow& window) {
   return window.menuBar()->findChild<QMenu*>(QStringLiteral("ReportOptions1"));
 }
 
+void WithSettingsDialog(MainWindow& window, const std::function<void(SettingsDialog&)>& step) {
+  bool ran = false;
+  SettingsDialog* dialog = window.SettingsForm();
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, dialog, [&] {
+    if (!dialog->isVisible()) return;
+    poll.stop();
+    ran = true;
+    step(*dialog);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  poll.start(10);
+  window.Menu()->Settings->trigger();
+  QVERIFY(ran);
+}
+
 void Settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -29,6 +30,7 @@
 #include "gui/report/report_page.h"
 #include "gui/report/report_panel_widget.h"
 #include "gui/report/result_model.h"
+#include "gui/settings/settings_dialog.h"
 #include "gui/window/main_menu.h"
 #include "platform/qsettings_store.h"
 
@@ -155,6 +157,10 @@ void RunReport(MainWindow& window, int category, int option, const QString& sear
 QAction* FindAction(QMenu* menu, const QString& text);
 // The menu bar's report menu.
 QMenu* ReportsMenu(MainWindow& window);
+// Opens "Settings..." and runs `step` inside the modal dialog once it is on screen (before it
+// opens the window may wait on the keyring, running the event loop); a dialog still open
+// afterwards is closed with Cancel.
+void WithSettingsDialog(MainWindow& window, const std::function<void(SettingsDialog&)>& step);
 // Lets posted layout and paint events run.
 void Settle();
 // Makes the window the active one, for focus and keys.

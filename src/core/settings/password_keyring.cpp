@@ -14,7 +14,8 @@ KeyringUse TakePasswordFromKeyring(Settings& settings, SettingsStore& store,
     if (!keyring.Write(PasswordFromStoredValue(*stored))) return KeyringUse::kUnavailable;
     store.Write(kEncryptName, "");
   }
-  settings.FtpPassword = keyring.Read().value_or("").substr(0, kMaxFtpFieldLength);
+  // A keyring without the entry leaves the password the settings gave, the default included.
+  if (auto kept = keyring.Read()) settings.FtpPassword = kept->substr(0, kMaxFtpFieldLength);
   settings.PasswordInKeyring = true;
   return KeyringUse::kInUse;
 }

@@ -175,15 +175,13 @@ class TransferTest : public QObject {
     MainWindow& window = fixture.Start();
     bool noteForFtp = false;
     bool noteForSftp = true;
-    QTimer::singleShot(0, &window, [&] {
-      SettingsDialog* dialog = window.SettingsForm();
-      noteForFtp = dialog->ClearTextNote()->isVisible();
-      dialog->Protocol()->setCurrentIndex(dialog->Protocol()->findData(QStringLiteral("sftp")));
-      noteForSftp = dialog->ClearTextNote()->isVisible();
-      dialog->KnownHostsFile()->setText(QString::fromStdString(fixture.ProgramDir() + "hosts"));
-      dialog->OkButton()->click();
+    WithSettingsDialog(window, [&](SettingsDialog& dialog) {
+      noteForFtp = dialog.ClearTextNote()->isVisible();
+      dialog.Protocol()->setCurrentIndex(dialog.Protocol()->findData(QStringLiteral("sftp")));
+      noteForSftp = dialog.ClearTextNote()->isVisible();
+      dialog.KnownHostsFile()->setText(QString::fromStdString(fixture.ProgramDir() + "hosts"));
+      dialog.OkButton()->click();
     });
-    window.Menu()->Settings->trigger();
     QVERIFY(noteForFtp);
     QVERIFY(!noteForSftp);
     QCOMPARE(window.State().Settings.TransferProtocol, std::string("sftp"));
@@ -274,6 +272,33 @@ class TransferTest : public QObject {
           QStringLiteral("SFTP Transfer Failed: Unknown Host Key Of 127.0.0.1 port")));
     }
     QCOMPARE(QFile::exists(QString::fromStdString(knownHosts)), remembered);
+  }
+  // The settings file's scrambled password moves into the keyring at start and a new one typed
+  // in the settings dialog goes there too, so the file never holds it again; without a keyring
+  // the user is told once, ever, and the file keeps it. The keyring run is its own ctest entry,
+  // inside a D-Bus session with a keyring daemon.
+  void thePasswordMovesIntoTheKeyringOrTheUserIsToldOnce() {
+    const bool keyring = qEnvironmentVariableIsSet("VARNOLTDBQ_TEST_KEYRING");
+    WindowFixture fixture;
+    fixture.Preset("Encrypt", StoredPasswordValue(kPassword));
+    MainWindow& first = fixture.Start();
+    QCOMPARE(first.State().Settings.FtpPassword, std::string(kPassword));
+    QCOMPARE(fixture.Desktop.Informations.size(), size_t{keyring ? 0u : 1u});
+    WithSettingsDialog(first, [](SettingsDialog& dialog) {
+      dialog.Field(SettingsItem::FtpPassword)->setText(QStringLiteral("n3w-pw"));
+      dialog.OkButton()->click();
+    });
+
+    MainWindow& next = fixture.Restart();
+    const QByteArray ini = FileBytes(fixture.IniPath());
+    QCOMPARE(ini.contains("n3w-pw") || ini.contains(kPassword), false);
+    QCOMPARE(ini.contains("Encrypt=\n") || !ini.contains("Encrypt"), keyring);
+    QString shown;
+    WithSettingsDialog(next, [&](SettingsDialog& dialog) {
+      shown = dialog.Field(SettingsItem::FtpPassword)->text();
+    });
+    QCOMPARE(shown, QStringLiteral("n3w-pw"));
+    QCOMPARE(fixture.Desktop.Informations.size(), size_t{keyring ? 0u : 1u});
   }
 };
 
