@@ -65,9 +65,11 @@ void CopyCheckInputs(const Catalogue& catalogue, Catalogue& scratch) {
 }
 
 // The same for the store without the definition.
-void FillCatalogueWithout(const Catalogue& catalogue, const ExtractStore& view,
-                          const LeftOut& leftOut, Catalogue& scratch) {
+void FillCatalogueWithout(const ExtractStore& store, const Catalogue& catalogue,
+                          const ExtractStore& view, const LeftOut& leftOut, Catalogue& scratch) {
   CopyCheckInputs(catalogue, scratch);
+  // The graph reads the schedules alone, which only a schedule's removal changes.
+  if (leftOut.Kind != ObjectKind::Schedule) scratch.Graph = ScheduleGraphOf(store, catalogue);
   scratch.Totals.ParameterTotal = view.ParameterTotal;
   scratch.Totals.PromptTotal = view.PromptTotal;
   scratch.Totals.ResourceTotal = view.ResourceTotal;
@@ -117,7 +119,7 @@ std::vector<Finding> FindingsIfLeftOut(const ExtractStore& store, const Catalogu
                  std::cref(catalogue));
   const ExtractStore view = StoreWithout(store, leftOut);
   Catalogue scratch;
-  FillCatalogueWithout(catalogue, view, leftOut, scratch);
+  FillCatalogueWithout(store, catalogue, view, leftOut, scratch);
   std::vector<Finding> after = CheckDatabase(view, scratch, progress);
 
   std::map<FindingFields, int> present;

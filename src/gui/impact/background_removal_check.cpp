@@ -27,6 +27,8 @@ void BackgroundRemovalCheck::Start(Check check) {
   });
 }
 
+void BackgroundRemovalCheck::Prepare(std::function<void()> work) { pool_.start(std::move(work)); }
+
 void BackgroundRemovalCheck::Drop() { ++generation_; }
 
 void BackgroundRemovalCheck::Stop() {

@@ -20,6 +20,9 @@ class BackgroundRemovalCheck : public QObject {
   ~BackgroundRemovalCheck() override;
 
   void Start(Check check);
+  // Work a later check needs done first (the check of the database as loaded); nothing is
+  // handed on.
+  void Prepare(std::function<void()> work);
   // Nothing started so far is handed on.
   void Drop();
   // Drop, then waits for the running check to end: the extracts may be replaced after it.

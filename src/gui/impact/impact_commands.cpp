@@ -93,6 +93,11 @@ bool ImpactCommands::ShowImpact(ObjectKind kind, const std::string& key) {
   key_ = key;
   page_->Show(kind, key, std::move(impact), false);
   host_.ShowPage(PageCategory::Impact);
+  // Half of a removal check is the check of the database as loaded: start on it before the
+  // first request; it is kept until the next load.
+  removalCheck_->Prepare([&store = s.Store, &catalogue = s.Catalogue, loaded = loaded_] {
+    loaded->Get(store, catalogue);
+  });
   return true;
 }
 
