@@ -1,6 +1,6 @@
 // Writes a synthetic set of the seven extract files for load and report timing.
 //
-//   gen_extracts --schedules N --jobs M --workstations W --seed S --out DIR
+//   gen_extracts --schedules N --jobs M --workstations W --seed S --out DIR [--followers F]
 //
 // The same arguments always give byte-identical files. Names have fixed-width numbers so
 // that no key is a prefix or tail of another by accident; dependencies between schedules
@@ -29,9 +29,11 @@ constexpr int kMaxUsesPerJob = 3;
 constexpr std::string_view kRetiredWorkstation = "RETIRED1";
 
 constexpr std::string_view kUsage =
-    "usage: gen_extracts --schedules N --jobs M --workstations W --seed S --out DIR\n"
+    "usage: gen_extracts --schedules N --jobs M --workstations W --seed S --out DIR "
+    "[--followers F]\n"
     "  N: 1..200000 schedules, M: 0..999999 jobs, W: 1..9999 workstations,\n"
-    "  S: any unsigned 64-bit number, DIR: output directory (created when missing)\n";
+    "  S: any unsigned 64-bit number, DIR: output directory (created when missing),\n"
+    "  F: 0..N-1 last schedules that also follow the first one (0 when not given)\n";
 
 // Own generator instead of <random> distributions, whose output differs between
 // standard libraries; the files must not depend on the compiler.
@@ -81,6 +83,7 @@ struct Options {
   int workstations = 0;
   uint64_t seed = 0;
   std::string out;
+  int followers = 0;
 };
 
 struct Workstation {
@@ -406,6 +409,11 @@ void Generator::MakeDependencies() {
       }
     }
     if (s > 0 && random_.Percent(2.0)) linkTo(s, random_.Below(s));
+  }
+  // One schedule that thousands wait for, to time the questions about what depends on it;
+  // without followers no random number is drawn, so the default set stays as it was.
+  for (int s = count - options_.followers; s < count; ++s) {
+    if (s > 0) linkTo(s, 0);
   }
 }
 
@@ -797,7 +805,7 @@ bool ParseNumber(std::string_view text, Number low, Number high, Number& value) 
 }
 
 bool ParseOptions(int argc, char** argv, Options& options) {
-  bool seen[5] = {};
+  bool seen[6] = {};
   for (int i = 1; i < argc; i += 2) {
     const std::string_view name = argv[i];
     if (i + 1 >= argc) return false;
@@ -820,11 +828,15 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       slot = 4;
       options.out = std::string(value);
       ok = !value.empty();
+    } else if (name == "--followers") {
+      slot = 5;
+      ok = ParseNumber(value, 0, kMaxSchedules - 1, options.followers);
     }
     if (!ok || seen[slot]) return false;
     seen[slot] = true;
   }
-  return std::all_of(std::begin(seen), std::end(seen), [](bool b) { return b; });
+  return std::all_of(std::begin(seen), std::begin(seen) + 5, [](bool b) { return b; }) &&
+         options.followers < options.schedules;
 }
 
 }  // namespace

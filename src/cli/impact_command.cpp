@@ -109,8 +109,9 @@ int RunImpact(CliContext& context, const ImpactOptions& options) {
   context.LoadDatabase();
   const ObjectKind kind = *KindOfName(options.Kind);
   Progress progress;
+  LoadedFindingsCache loaded;
   const ObjectImpact impact =
-      ImpactOf(context.Store, context.Catalogue, kind, options.Key, true, progress);
+      ImpactOf(context.Store, context.Catalogue, kind, options.Key, &loaded, progress);
   if (!impact.Exists) {
     throw CliExit{kExitNotCompleted,
                   std::string(KindTitle(kind)) + " not found: " + DisplayText(options.Key)};

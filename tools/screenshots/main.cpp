@@ -33,6 +33,7 @@
 #include "gui/forecast/forecast_commands.h"
 #include "gui/graph/graph_commands.h"
 #include "gui/graph/graph_page.h"
+#include "gui/impact/background_removal_check.h"
 #include "gui/impact/impact_commands.h"
 #include "gui/impact/impact_page.h"
 #include "gui/main_window.h"
@@ -191,6 +192,9 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
     const std::string key = scenario.section(QLatin1Char(':'), 2).toStdString();
     if (!kind || !window.Impacts()->ShowImpact(*kind, key)) return false;
     window.Impacts()->CheckRemoval();
+    // The check runs in the background; its findings join the page through the event loop.
+    window.Impacts()->RemovalCheck()->Wait();
+    QCoreApplication::processEvents();
     return true;
   }
   if (scenario == QLatin1String("install")) {

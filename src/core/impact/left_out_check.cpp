@@ -1,10 +1,12 @@
 #include "core/impact/left_out_check.h"
 
+#include <future>
 #include <map>
 #include <string>
 #include <tuple>
 
 #include "core/check/check_database.h"
+#include "core/graph/schedule_graph.h"
 
 namespace vdbq {
 namespace {
@@ -53,14 +55,21 @@ ExtractStore StoreWithout(const ExtractStore& store, const LeftOut& leftOut) {
   return view;
 }
 
-// What the check reads of the catalogue, for the store without the definition; its caches
-// start empty, so they are built from that store.
-void FillCatalogueWithout(const Catalogue& catalogue, const ExtractStore& view,
-                          const LeftOut& leftOut, Catalogue& scratch) {
+// What the check reads of the catalogue; the caches stay empty, so the check builds them from
+// the store it reads.
+void CopyCheckInputs(const Catalogue& catalogue, Catalogue& scratch) {
   scratch.ValidCpuList = catalogue.ValidCpuList;
   scratch.CalendarNameList = catalogue.CalendarNameList;
   scratch.CpuOsTable = catalogue.CpuOsTable;
   scratch.Totals = catalogue.Totals;
+}
+
+// The same for the store without the definition.
+void FillCatalogueWithout(const ExtractStore& store, const Catalogue& catalogue,
+                          const ExtractStore& view, const LeftOut& leftOut, Catalogue& scratch) {
+  CopyCheckInputs(catalogue, scratch);
+  // The graph reads the schedules alone, which only a schedule's removal changes.
+  if (leftOut.Kind != ObjectKind::Schedule) scratch.Graph = ScheduleGraphOf(store, catalogue);
   scratch.Totals.ParameterTotal = view.ParameterTotal;
   scratch.Totals.PromptTotal = view.PromptTotal;
   scratch.Totals.ResourceTotal = view.ResourceTotal;
@@ -83,16 +92,38 @@ FindingFields FieldsOf(const Finding& f) {
 
 }  // namespace
 
+std::shared_ptr<const std::vector<Finding>> LoadedFindingsCache::Get(const ExtractStore& store,
+                                                                     const Catalogue& catalogue) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  if (!findings_) {
+    Catalogue scratch;
+    CopyCheckInputs(catalogue, scratch);
+    // The graph is the loaded one's, built once per load and never written after.
+    scratch.Graph = ScheduleGraphOf(store, catalogue);
+    Progress silent;
+    findings_ = std::make_shared<const std::vector<Finding>>(CheckDatabase(store, scratch, silent));
+  }
+  return findings_;
+}
+
+void LoadedFindingsCache::Reset() {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  findings_.reset();
+}
+
 std::vector<Finding> FindingsIfLeftOut(const ExtractStore& store, const Catalogue& catalogue,
-                                       const LeftOut& leftOut, Progress& progress) {
-  const std::vector<Finding> before = CheckDatabase(store, catalogue, progress);
+                                       const LeftOut& leftOut, LoadedFindingsCache& loaded,
+                                       Progress& progress) {
+  std::future<std::shared_ptr<const std::vector<Finding>>> before =
+      std::async(std::launch::async, &LoadedFindingsCache::Get, &loaded, std::cref(store),
+                 std::cref(catalogue));
   const ExtractStore view = StoreWithout(store, leftOut);
   Catalogue scratch;
-  FillCatalogueWithout(catalogue, view, leftOut, scratch);
+  FillCatalogueWithout(store, catalogue, view, leftOut, scratch);
   std::vector<Finding> after = CheckDatabase(view, scratch, progress);
 
   std::map<FindingFields, int> present;
-  for (const Finding& f : before) ++present[FieldsOf(f)];
+  for (const Finding& f : *before.get()) ++present[FieldsOf(f)];
   std::vector<Finding> added;
   for (Finding& f : after) {
     const auto found = present.find(FieldsOf(f));

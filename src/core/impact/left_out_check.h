@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
@@ -19,11 +21,28 @@ struct LeftOut {
   size_t Row = 0;
 };
 
+// The integrity check's findings on the database as loaded, worked out on first use from any
+// thread and kept for every removal check after it until Reset, which is due before a load
+// replaces the extracts. The check reads a catalogue of its own, so it writes none of the
+// loaded catalogue's caches, which the interface thread may be filling meanwhile.
+class LoadedFindingsCache {
+ public:
+  std::shared_ptr<const std::vector<Finding>> Get(const ExtractStore& store,
+                                                  const Catalogue& catalogue);
+  void Reset();
+
+ private:
+  std::mutex mutex_;
+  std::shared_ptr<const std::vector<Finding>> findings_;
+};
+
 // The findings the integrity check gives for the database without that definition and not for
 // the database as loaded, sorted as the check sorts them. The extracts are not copied: the
 // check reads a view of them in which the definition's lines are empty, so every other line
-// keeps its number.
+// keeps its number. When `loaded` keeps no findings yet, the check of the database as loaded
+// runs beside the one without the definition.
 std::vector<Finding> FindingsIfLeftOut(const ExtractStore& store, const Catalogue& catalogue,
-                                       const LeftOut& leftOut, Progress& progress);
+                                       const LeftOut& leftOut, LoadedFindingsCache& loaded,
+                                       Progress& progress);
 
 }  // namespace vdbq

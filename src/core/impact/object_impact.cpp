@@ -7,7 +7,6 @@
 #include "core/check/check_context.h"
 #include "core/definitions/clause_walk.h"
 #include "core/graph/schedule_graph.h"
-#include "core/impact/left_out_check.h"
 #include "core/reports/usage_answers.h"
 #include "core/text/text_routines.h"
 
@@ -259,7 +258,7 @@ std::vector<DownstreamSchedule> Downstream(const ScheduleGraph& graph,
 }  // namespace
 
 ObjectImpact ImpactOf(const ExtractStore& store, const Catalogue& catalogue, ObjectKind kind,
-                      std::string_view key, bool withRemovalCheck, Progress& progress) {
+                      std::string_view key, LoadedFindingsCache* removalCheck, Progress& progress) {
   ObjectImpact impact;
   if (store.ExtractsMissing) return impact;
   const std::shared_ptr<const ScheduleGraph> graph = ScheduleGraphOf(store, catalogue);
@@ -307,8 +306,9 @@ ObjectImpact ImpactOf(const ExtractStore& store, const Catalogue& catalogue, Obj
                    [](const DirectUse& a, const DirectUse& b) { return a.Line < b.Line; });
   std::erase_if(seeds, [](const auto& s) { return s.first < 0; });
   impact.Downstream = Downstream(*graph, std::move(seeds), root);
-  if (withRemovalCheck) {
-    impact.CheckFindingsIfRemoved = FindingsIfLeftOut(store, catalogue, *definition, progress);
+  if (removalCheck != nullptr) {
+    impact.CheckFindingsIfRemoved =
+        FindingsIfLeftOut(store, catalogue, *definition, *removalCheck, progress);
   }
   return impact;
 }

@@ -9,6 +9,7 @@
 #include "core/check/finding.h"
 #include "core/extracts/extract_store.h"
 #include "core/extracts/progress.h"
+#include "core/impact/left_out_check.h"
 #include "core/text/line_number.h"
 
 namespace vdbq {
@@ -42,8 +43,10 @@ struct ObjectImpact {
 
 // What depends on the object of that kind and key (the catalogue's key), directly and through
 // the schedule graph. A workstation is no kind of this question; it gives Exists false. The
-// removal check runs the whole check twice, so it is asked for apart.
+// removal check runs the whole check, and on first use after a load also the one of the
+// database as loaded, so it is asked for apart: it runs when `removalCheck` is given, the
+// loaded database's findings kept there.
 ObjectImpact ImpactOf(const ExtractStore& store, const Catalogue& catalogue, ObjectKind kind,
-                      std::string_view key, bool withRemovalCheck, Progress& progress);
+                      std::string_view key, LoadedFindingsCache* removalCheck, Progress& progress);
 
 }  // namespace vdbq

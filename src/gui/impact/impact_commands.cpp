@@ -1,11 +1,11 @@
 #include "gui/impact/impact_commands.h"
 
 #include <QAction>
-#include <QApplication>
 
 #include "core/impact/object_impact.h"
 #include "gui/desktop_host.h"
 #include "gui/graph/graph_commands.h"
+#include "gui/impact/background_removal_check.h"
 #include "gui/impact/impact_page.h"
 #include "gui/text_convert.h"
 
@@ -33,6 +33,13 @@ ImpactCommands::ImpactCommands(DesktopHost& host, GraphCommands& graphs,
     : QObject(parent), host_(host) {
   page_ = new ImpactPage(host_.Window());
   host_.AddPage(PageCategory::Impact, page_);
+  removalCheck_ = new BackgroundRemovalCheck(
+      [this](ObjectImpact impact) {
+        checking_ = false;
+        host_.SetStatus(QString());
+        page_->Show(kind_, key_, std::move(impact), true);
+      },
+      this);
   for (const KindPlace& k : kTreePlaces) {
     auto* entry = new QAction(QStringLiteral("Show Impact"), this);
     entry->setObjectName(QStringLiteral("showImpact") + QString::fromLatin1(KindTitle(k.Kind)));
@@ -47,6 +54,11 @@ ImpactCommands::ImpactCommands(DesktopHost& host, GraphCommands& graphs,
   connect(page_, &ImpactPage::openRequested, this, &ImpactCommands::Open);
   connect(page_, &ImpactPage::graphRequested, &graphs, &GraphCommands::ShowDependencyGraph);
   connect(page_, &ImpactPage::removalCheckRequested, this, &ImpactCommands::CheckRemoval);
+  host_.AddDatabaseUnloadingHandler([this] {
+    removalCheck_->Stop();
+    checking_ = false;
+    loaded_->Reset();
+  });
   // An impact read from the previous load would open objects that may be gone.
   host_.AddDatabaseLoadedHandler([this] {
     kind_ = ObjectKind::None;
@@ -67,16 +79,25 @@ bool ImpactCommands::ShowImpact(ObjectKind kind, const std::string& key) {
   if (key.empty() || host_.Busy()) return false;
   const Session& s = host_.State();
   Progress progress;
-  ObjectImpact impact = ImpactOf(s.Store, s.Catalogue, kind, key, false, progress);
+  ObjectImpact impact = ImpactOf(s.Store, s.Catalogue, kind, key, nullptr, progress);
   if (!impact.Exists) {
     host_.SetStatus(QString::fromLatin1(KindTitle(kind)) + QStringLiteral(" not found: ") +
                     ToQString(key));
     return false;
   }
+  // A removal check still running was asked for the object shown before.
+  removalCheck_->Drop();
+  if (checking_) host_.SetStatus(QString());
+  checking_ = false;
   kind_ = kind;
   key_ = key;
   page_->Show(kind, key, std::move(impact), false);
   host_.ShowPage(PageCategory::Impact);
+  // Half of a removal check is the check of the database as loaded: start on it before the
+  // first request; it is kept until the next load.
+  removalCheck_->Prepare([&store = s.Store, &catalogue = s.Catalogue, loaded = loaded_] {
+    loaded->Get(store, catalogue);
+  });
   return true;
 }
 
@@ -84,13 +105,15 @@ void ImpactCommands::CheckRemoval() {
   if (key_.empty() || host_.Busy()) return;
   host_.SetStatus(QStringLiteral("Checking the database without ") + ToQString(key_) +
                   QStringLiteral("..."));
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  checking_ = true;
+  page_->ShowCheckingRemoval();
+  // The extracts and the catalogue stay until the unloading handler has stopped the check.
   const Session& s = host_.State();
-  Progress progress;
-  ObjectImpact impact = ImpactOf(s.Store, s.Catalogue, kind_, key_, true, progress);
-  QApplication::restoreOverrideCursor();
-  host_.SetStatus(QString());
-  page_->Show(kind_, key_, std::move(impact), true);
+  removalCheck_->Start(
+      [&store = s.Store, &catalogue = s.Catalogue, kind = kind_, key = key_, loaded = loaded_] {
+        Progress progress;
+        return ImpactOf(store, catalogue, kind, key, loaded.get(), progress);
+      });
 }
 
 void ImpactCommands::Open(ObjectKind kind, const std::string& key) {

@@ -15,6 +15,8 @@ QString KindAndKey(ObjectKind kind, const std::string& key) {
   return QString::fromLatin1(KindName(kind)) + QLatin1Char(' ') + ToQString(key);
 }
 
+QString CheckRemovalText() { return QStringLiteral("Check Removal"); }
+
 QString SummaryOf(const ObjectImpact& impact, const QString& object) {
   if (!impact.Exists) return QStringLiteral("The database has no ") + object + QLatin1Char('.');
   if (impact.Direct.empty() && impact.Downstream.empty()) {
@@ -40,7 +42,7 @@ ImpactPage::ImpactPage(QWidget* parent) : QWidget(parent) {
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
   view_->header()->setStretchLastSection(false);
   view_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-  removal_ = new QPushButton(QStringLiteral("Check Removal"), this);
+  removal_ = new QPushButton(CheckRemovalText(), this);
   removal_->setObjectName(QStringLiteral("impactCheckRemoval"));
   removal_->setToolTip(QStringLiteral("Find what the database check would report without it"));
   graph_ = new QPushButton(QStringLiteral("Show In Graph"), this);
@@ -78,6 +80,7 @@ void ImpactPage::Show(ObjectKind kind, const std::string& key, ObjectImpact impa
   const QString object = KindAndKey(kind, key);
   header_->Title()->setText(QStringLiteral("Impact of ") + object);
   summary_->setText(SummaryOf(impact, object));
+  removal_->setText(CheckRemovalText());
   removal_->setEnabled(impact.Exists && !removalChecked);
   model_->SetImpact(std::move(impact), removalChecked);
   view_->expandAll();
@@ -86,9 +89,15 @@ void ImpactPage::Show(ObjectKind kind, const std::string& key, ObjectImpact impa
   }
 }
 
+void ImpactPage::ShowCheckingRemoval() {
+  removal_->setText(QStringLiteral("Checking Removal..."));
+  removal_->setEnabled(false);
+}
+
 void ImpactPage::Clear() {
   header_->Title()->setText(QStringLiteral("Impact"));
   summary_->setText(QStringLiteral("Choose Show Impact on an object to see what depends on it."));
+  removal_->setText(CheckRemovalText());
   removal_->setEnabled(false);
   model_->Clear();
 }

@@ -21,6 +21,8 @@ class ImpactPage : public QWidget {
   explicit ImpactPage(QWidget* parent = nullptr);
 
   void Show(ObjectKind kind, const std::string& key, ObjectImpact impact, bool removalChecked);
+  // The removal check of the impact shown runs.
+  void ShowCheckingRemoval();
   // Forgets the impact shown, whose database is gone.
   void Clear();
 

@@ -73,8 +73,9 @@ TEST_P(ImpactOfObject, ListsUsersWaitersAndWhatARemovalBreaks) {
   const NamedImpact& expected = GetParam();
   testing::ReportFixture fixture(Database());
   Progress progress;
+  LoadedFindingsCache loaded;
   const ObjectImpact impact =
-      ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind, expected.Key, true, progress);
+      ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind, expected.Key, &loaded, progress);
   ASSERT_TRUE(impact.Exists);
   std::vector<std::string> direct, downstream, findings;
   for (const DirectUse& use : impact.Direct) {
@@ -89,6 +90,11 @@ TEST_P(ImpactOfObject, ListsUsersWaitersAndWhatARemovalBreaks) {
   EXPECT_EQ(direct, expected.Direct);
   EXPECT_EQ(downstream, expected.Downstream);
   EXPECT_EQ(findings, expected.Findings);
+  // Asked again, the check of the database as loaded is the one kept.
+  EXPECT_EQ(
+      ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind, expected.Key, &loaded, progress)
+          .CheckFindingsIfRemoved.size(),
+      findings.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -156,7 +162,7 @@ TEST(ImpactOfObject, TellsAnObjectTheExtractsDoNotDefine) {
                                                        {ObjectKind::Job, "CPU1#JOB"},
                                                        {ObjectKind::Calendar, "WOR"},
                                                        {ObjectKind::Workstation, "CPU1"}}) {
-    EXPECT_FALSE(ImpactOf(fixture.Store, fixture.Catalogue, kind, key, false, progress).Exists)
+    EXPECT_FALSE(ImpactOf(fixture.Store, fixture.Catalogue, kind, key, nullptr, progress).Exists)
         << key;
   }
 }
@@ -244,7 +250,7 @@ TEST_P(RandomDownstream, IsTheBreadthFirstWalkOfTheEdges) {
   const int count = static_cast<int>(database.WaitingFor.size());
   for (int root = 0; root < count; ++root) {
     const ObjectImpact impact = ImpactOf(fixture.Store, fixture.Catalogue, ObjectKind::Schedule,
-                                         "CPU1#S" + std::to_string(root), false, progress);
+                                         "CPU1#S" + std::to_string(root), nullptr, progress);
     EXPECT_EQ(DownstreamOf(impact), database.Reached({{root, 0}}, root)) << root;
     std::set<std::string> users;
     for (const DirectUse& use : impact.Direct) users.insert(use.Key);
@@ -257,7 +263,7 @@ TEST_P(RandomDownstream, IsTheBreadthFirstWalkOfTheEdges) {
   std::map<int, int> users;
   for (int s : database.OnCalendar) users[s] = 1;
   const ObjectImpact calendar =
-      ImpactOf(fixture.Store, fixture.Catalogue, ObjectKind::Calendar, "CAL", false, progress);
+      ImpactOf(fixture.Store, fixture.Catalogue, ObjectKind::Calendar, "CAL", nullptr, progress);
   EXPECT_EQ(DownstreamOf(calendar), database.Reached(users, -1));
 }
 

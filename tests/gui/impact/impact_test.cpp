@@ -1,9 +1,11 @@
 // The Impact page in the window: the tree menu and page buttons that open it, its model, the
-// objects and graphs its rows open, and a reload that drops what it showed.
+// removal check in the background, the objects and graphs its rows open, and a reload that
+// drops what it showed.
 #include <QAbstractItemModelTester>
 #include <QToolButton>
 
 #include "gui/graph/graph_commands.h"
+#include "gui/impact/background_removal_check.h"
 #include "gui/impact/impact_commands.h"
 #include "gui/impact/impact_page.h"
 #include "gui/window_fixture.h"
@@ -73,10 +75,23 @@ class ImpactTest : public QObject {
     QCOMPARE(SectionSize(page->Model(), ImpactModel::kDirect), direct);
   }
 
-  // The removal check runs on request only, and its findings stay with the impact.
-  void theModelHoldsTheRemovalFindingsOnRequest() {
+  // The removal check runs on request only, off the interface thread, and its findings join
+  // the impact unless another object or a reload comes first.
+  void theRemovalFindingsArriveUnlessSomethingCameFirst_data() {
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<int>("direct");
+    QTest::addColumn<int>("findings");
+    QTest::newRow("nothing") << QString() << 4 << 1;
+    QTest::newRow("another object") << QStringLiteral("HOLIDAYS") << 12 << 0;
+    QTest::newRow("a reload") << QStringLiteral("reload") << 0 << 0;
+  }
+
+  void theRemovalFindingsArriveUnlessSomethingCameFirst() {
+    QFETCH(QString, meanwhile);
+    QFETCH(int, direct);
+    QFETCH(int, findings);
     WindowFixture fixture;
-    fixture.Start();
+    MainWindow& window = fixture.Start();
     ImpactPage* page =
         ShowImpactFromTree(fixture, ObjectKind::Job, {"Jobs", "HFDWH01", "DW_START"});
     QVERIFY(page != nullptr);
@@ -85,11 +100,24 @@ class ImpactTest : public QObject {
     ImpactModel* model = page->Model();
     QCOMPARE(SectionSize(model, ImpactModel::kFindings), 0);
     page->RemovalButton()->click();
+    // The check is over, its result not yet handed on: that waits for the event loop.
+    window.Impacts()->RemovalCheck()->Wait();
+    QCOMPARE(page->RemovalButton()->text(), QStringLiteral("Checking Removal..."));
+    QVERIFY(!page->RemovalButton()->isEnabled());
+    if (meanwhile == QStringLiteral("reload")) window.Menu()->Refresh->trigger();
+    if (meanwhile == QStringLiteral("HOLIDAYS")) {
+      QVERIFY(window.Impacts()->ShowImpact(ObjectKind::Calendar, "HOLIDAYS"));
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(SectionSize(model, ImpactModel::kDirect), direct);
+    QCOMPARE(SectionSize(model, ImpactModel::kFindings), findings);
+    QCOMPARE(page->RemovalButton()->text(), QStringLiteral("Check Removal"));
+    QCOMPARE(page->RemovalButton()->isEnabled(), direct > 0 && findings == 0);
+    if (findings == 0) return;
     QCOMPARE(model->index(ImpactModel::kFindings, 0).data().toString(),
              QStringLiteral("Findings if removed (1)"));
     const QModelIndex finding = model->index(0, 2, model->index(ImpactModel::kFindings, 0));
     QCOMPARE(finding.data().toString(), QStringLiteral("Schedules.Xtract:44"));
-    QVERIFY(!page->RemovalButton()->isEnabled());
     const QModelIndex use = model->index(0, 1, model->index(ImpactModel::kDirect, 0));
     QCOMPARE(use.data().toString(), QStringLiteral("job line"));
     QVERIFY(!model->ObjectAt(model->index(ImpactModel::kDirect, 0)).has_value());
