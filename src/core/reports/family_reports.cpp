@@ -1,7 +1,9 @@
 #include "core/reports/family_reports.h"
 
 #include "core/reports/name_lists.h"
+#include "core/reports/report_routines.h"
 #include "core/reports/schedule_header_lines.h"
+#include "core/reports/usage_answers.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq {
@@ -11,7 +13,47 @@ std::string Around(const AroundName& text, const std::string& name) {
   return text.Before + name + text.After;
 }
 
+// The three families, a row each: the find report, then the usage report.
+struct Family {
+  FindReport Find;
+  UsageReport Usage;
+};
+
+// A family to a paragraph, unwrapped, so each reads as its reports show it.
+// clang-format off
+// Resources are named in NEEDS items, after a quantity or a workstation.
+constexpr Family kResources{
+    {41, {"R#1", "No Resource Name Entered!", "Resource Name Entered Is Invalid!"},
+     "Resource Report - Option #1", {"Schedules Using: ", ""}, {" Schedules using Resource <", ">... Ready."},
+     false, &CatalogueTotals::ResourceTotal, ResourceNamesWithoutWorkstation, SchedulesUsingResource},
+    {42, "R#2", "Resource Report - Option #2", "Resources", &CatalogueTotals::ResourceTotal,
+     ResourceNamesWithWorkstation, CollectResourceNeeds}};
+
+// Parameters are named between carets in job commands.
+constexpr Family kParameters{
+    {51, {"P#1", "No Parameter Name Entered!", "Parameter Name Entered Is Invalid!"},
+     "Parameter Report - Option #1", {"Jobs Using: ^", "^"}, {" Jobs Containing Parameter ^", "^... Ready."},
+     true, &CatalogueTotals::ParameterTotal, ParameterNameList, JobsUsingParameter},
+    {52, "P#2", "Parameter Report - Option #2", "Parameters", &CatalogueTotals::ParameterTotal,
+     ParameterNameList, CollectParameterUses}};
+
+// The find report's status keeps its old spelling.
+constexpr Family kPrompts{
+    {61, {"D#1", "No Prompt Name Entered!", "Prompt Name Entered Is Invalid!"},
+     "Prompt Report - Option #1", {"Schedules Using: ", ""}, {" Schedules Containg Prompt <", ">... Ready."},
+     false, &CatalogueTotals::PromptTotal, PromptNameList, SchedulesUsingPrompt},
+    {62, "D#2", "Prompt Report - Option #2", "Prompts", &CatalogueTotals::PromptTotal,
+     PromptNameList, CollectPromptUses}};
+// clang-format on
+
 }  // namespace
+
+void RunR1(ReportContext& ctx) { RunFindReport(ctx, kResources.Find); }
+void RunR2(ReportContext& ctx) { RunUsageReport(ctx, kResources.Usage); }
+void RunP1(ReportContext& ctx) { RunFindReport(ctx, kParameters.Find); }
+void RunP2(ReportContext& ctx) { RunUsageReport(ctx, kParameters.Usage); }
+void RunD1(ReportContext& ctx) { RunFindReport(ctx, kPrompts.Find); }
+void RunD2(ReportContext& ctx) { RunUsageReport(ctx, kPrompts.Usage); }
 
 void RunFindReport(ReportContext& ctx, const FindReport& report) {
   const ExtractStore& store = ctx.Store;

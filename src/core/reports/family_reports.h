@@ -8,8 +8,9 @@
 #include "core/reports/report_context.h"
 #include "core/reports/usage_reports.h"
 
-// The two reports of the resource, parameter and prompt families have one shape each; a
-// family's file gives only its texts, its name lists and its reading of the extracts.
+// The two reports of the resource, parameter and prompt families have one shape each: their
+// texts stand in one table beside the shapes, and a family's file gives only its name lists and
+// its reading of the extracts.
 namespace vdbq {
 
 // The names of a family, each followed by a comma.
@@ -60,5 +61,16 @@ std::string NamesOfRows(const std::vector<NameValue>& rows);
 // contain `first` or `second`.
 std::vector<std::string> SchedulesWithItemText(ReportContext& ctx, const BodyClause& clause,
                                                const std::string& first, const std::string& second);
+
+// Each family's readers, in the family's own file: its names as a search gives them (resources
+// without their workstation) and as the usage check compares them (with it), and the keys of
+// the objects using a name.
+std::string ResourceNamesWithoutWorkstation(const ExtractStore& store);
+std::string ResourceNamesWithWorkstation(const ExtractStore& store);
+std::vector<std::string> SchedulesUsingResource(ReportContext& ctx, const std::string& name);
+std::string ParameterNameList(const ExtractStore& store);
+std::vector<std::string> JobsUsingParameter(ReportContext& ctx, const std::string& name);
+std::string PromptNameList(const ExtractStore& store);
+std::vector<std::string> SchedulesUsingPrompt(ReportContext& ctx, const std::string& name);
 
 }  // namespace vdbq

@@ -4,11 +4,12 @@
 #include "core/text/text_routines.h"
 
 namespace vdbq {
-namespace {
 
 std::string ParameterNameList(const ExtractStore& store) {
   return NamesOfRows(store.ParameterList);
 }
+
+namespace {
 
 // The command clause of a job definition line: the text after its first blank.
 std::string CommandText(std::string_view line) { return CopyFrom(line, Find(" ", line) + 1); }
@@ -28,39 +29,14 @@ void AppendCaretNames(std::string_view command, std::string& uses) {
   }
 }
 
+}  // namespace
+
 std::vector<std::string> JobsUsingParameter(ReportContext& ctx, const std::string& name) {
   std::vector<std::string> keys;
   for (long long line : JobLinesUsingParameter(ctx.Store, name, ctx.Progress)) {
     keys.push_back(JobKeyOfLine(ctx.Store.JobLines.At(line)));
   }
   return keys;
-}
-
-}  // namespace
-
-void RunP1(ReportContext& ctx) {
-  static constexpr FindReport kReport{
-      .ReportNumber = 51,
-      .Input = {"P#1", "No Parameter Name Entered!", "Parameter Name Entered Is Invalid!"},
-      .Title1 = "Parameter Report - Option #1",
-      .Title2 = {"Jobs Using: ^", "^"},
-      .Status = {" Jobs Containing Parameter ^", "^... Ready."},
-      .SkipEmptyKeys = true,
-      .Total = &CatalogueTotals::ParameterTotal,
-      .Names = ParameterNameList,
-      .KeysUsing = JobsUsingParameter};
-  RunFindReport(ctx, kReport);
-}
-
-void RunP2(ReportContext& ctx) {
-  static constexpr UsageReport kReport{.ReportNumber = 52,
-                                       .Code = "P#2",
-                                       .Title1 = "Parameter Report - Option #2",
-                                       .Objects = "Parameters",
-                                       .Total = &CatalogueTotals::ParameterTotal,
-                                       .Names = ParameterNameList,
-                                       .CollectUses = CollectParameterUses};
-  RunUsageReport(ctx, kReport);
 }
 
 // Commands are compared in upper case, so a parameter written in lower case is found too.

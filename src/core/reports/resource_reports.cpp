@@ -8,50 +8,30 @@
 namespace vdbq {
 namespace {
 
-// Every resource name, each followed by a comma; a search names the resource without its
-// workstation, the usage check with it.
-template <bool kWithoutWorkstation>
-std::string ResourceNames(const ExtractStore& store) {
+std::string ResourceNames(const ExtractStore& store, bool withoutWorkstation) {
   std::string list;
   for (long long i = 0; i <= store.ResourceLastLine; ++i) {
     const std::string name = ResourceNameOfLine(store.ResourceLines.At(i));
     if (name.empty()) continue;
-    list += kWithoutWorkstation ? CopyFrom(name, Find("#", name) + 1) : name;
+    list += withoutWorkstation ? CopyFrom(name, Find("#", name) + 1) : name;
     list += ',';
   }
   return list;
 }
 
+}  // namespace
+
+std::string ResourceNamesWithoutWorkstation(const ExtractStore& store) {
+  return ResourceNames(store, true);
+}
+
+std::string ResourceNamesWithWorkstation(const ExtractStore& store) {
+  return ResourceNames(store, false);
+}
+
 // An item names the resource after its quantity or after a workstation.
 std::vector<std::string> SchedulesUsingResource(ReportContext& ctx, const std::string& name) {
   return SchedulesWithItemText(ctx, kNeedsClause, " " + name + ",", "#" + name + ",");
-}
-
-}  // namespace
-
-void RunR1(ReportContext& ctx) {
-  static constexpr FindReport kReport{
-      .ReportNumber = 41,
-      .Input = {"R#1", "No Resource Name Entered!", "Resource Name Entered Is Invalid!"},
-      .Title1 = "Resource Report - Option #1",
-      .Title2 = {"Schedules Using: ", ""},
-      .Status = {" Schedules using Resource <", ">... Ready."},
-      .SkipEmptyKeys = false,
-      .Total = &CatalogueTotals::ResourceTotal,
-      .Names = ResourceNames<true>,
-      .KeysUsing = SchedulesUsingResource};
-  RunFindReport(ctx, kReport);
-}
-
-void RunR2(ReportContext& ctx) {
-  static constexpr UsageReport kReport{.ReportNumber = 42,
-                                       .Code = "R#2",
-                                       .Title1 = "Resource Report - Option #2",
-                                       .Objects = "Resources",
-                                       .Total = &CatalogueTotals::ResourceTotal,
-                                       .Names = ResourceNames<false>,
-                                       .CollectUses = CollectResourceNeeds};
-  RunUsageReport(ctx, kReport);
 }
 
 std::string CollectResourceNeeds(const ExtractStore& store, Progress& progress) {
