@@ -89,10 +89,16 @@ class SearchTest : public QObject {
       started.set_value();
       released.wait();
       olderStopped = stop.stop_requested();
-      return FoundLines{.Error = QStringLiteral("older")};
+      FoundLines older;
+      older.Error = QStringLiteral("older");
+      return older;
     });
     started.get_future().wait();
-    search.Start([](std::stop_token) { return FoundLines{.Error = QStringLiteral("newer")}; });
+    search.Start([](std::stop_token) {
+      FoundLines newer;
+      newer.Error = QStringLiteral("newer");
+      return newer;
+    });
     release.set_value();
     QTRY_COMPARE(shown, QStringList{"newer"});
     QTest::qWait(50);
