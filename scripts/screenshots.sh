@@ -3,7 +3,7 @@
 # virtual X display: the catalogue with a schedule page, an S#4 result list with its colours, and
 # the Changes page comparing the sample with an edited copy, the Graph page (a schedule's
 # dependencies and a schedule's jobs), the Findings page, the Run Days page, What Runs On, Quick
-# Find, the Find In Definitions page and the Impact page of a calendar.
+# Find, the Find In Definitions page, the Impact page of a calendar and an SFTP transfer under way.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing xvfb xauth
@@ -27,3 +27,4 @@ shoot --size=1180x720 "$OUT" "runson:2027-01-04=screenshot-what-runs-on.png"
 shoot --size=1180x720 "$OUT" "quickfind:load=screenshot-quick-find.png"
 shoot --size=1180x720 "$OUT" "search:DW_(LOAD|MERGE)=screenshot-search.png"
 shoot --size=1180x720 "$OUT" "impact:calendar:HOLIDAYS=screenshot-impact.png"
+shoot --size=1180x720 "$OUT" "transfer=screenshot-transfer.png"

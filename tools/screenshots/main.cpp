@@ -10,13 +10,17 @@
 // of a schedule) and runson:DATE (What Runs On, DATE as YYYY-MM-DD), which take 2027-01-04 as
 // today, a date the sample's calendars cover, quickfind:TEXT (the Quick Find box with TEXT
 // typed), search:EXPR (the Find In Definitions page of a regular expression) and
-// impact:KIND:KEY (the Impact page of an object, its removal checked).
+// impact:KIND:KEY (the Impact page of an object, its removal checked), transfer (an SFTP
+// transfer under way over the window) and settings:PROTOCOL (the settings dialog with ftp, ftps
+// or sftp chosen).
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -25,6 +29,7 @@
 #include <memory>
 
 #include "core/reports/run_report.h"
+#include "core/transfer/ftp_scripts.h"
 #include "gui/catalogue/catalogue_tree.h"
 #include "gui/changes/changes_commands.h"
 #include "gui/changes/changes_page.h"
@@ -42,6 +47,8 @@
 #include "gui/search/quick_find_box.h"
 #include "gui/search/search_commands.h"
 #include "gui/search/search_hits_page.h"
+#include "gui/settings/settings_dialog.h"
+#include "gui/transfer/fetch_progress_dialog.h"
 #include "platform/qsettings_store.h"
 
 namespace {
@@ -152,6 +159,36 @@ bool PrepareChanges(ShotWindow& fixture) {
   return true;
 }
 
+// The progress dialog as it is part way through the sample: the first two extracts whole, the
+// third half come, the rest waiting. No server is needed, only the dialog's own updates.
+QDialog* PrepareTransfer(ShotWindow& fixture) {
+  auto* progress = new vdbq::gui::FetchProgressDialog(&fixture.Window());
+  progress->Begin(QStringLiteral("SFTP"));
+  const QDir db(QString::fromStdString(fixture.DatabaseDir()));
+  for (int i = 0; i < 3; ++i) {
+    vdbq::fetch::FileProgress file;
+    file.FileName = vdbq::kFetchOrder[i];
+    file.Total = QFileInfo(db.filePath(QString::fromLatin1(file.FileName.c_str()))).size();
+    file.Finished = i < 2;
+    file.Bytes = file.Finished ? *file.Total : *file.Total * 11 / 20;
+    progress->Show(file);
+  }
+  return progress;
+}
+
+// The settings dialog filled in for a master reached by the protocol named.
+QDialog* PrepareSettings(ShotWindow& fixture, const QString& protocol) {
+  vdbq::gui::SettingsDialog* settings = fixture.Window().SettingsForm();
+  settings->show();
+  const int choice = settings->Protocol()->findData(protocol);
+  if (choice < 0) return nullptr;
+  settings->Protocol()->setCurrentIndex(choice);
+  settings->Field(vdbq::SettingsItem::FtpHost)->setText(QStringLiteral("master.example 22"));
+  settings->Field(vdbq::SettingsItem::FtpUser)->setText(QStringLiteral("varnolt"));
+  settings->IdentityFile()->setText(QStringLiteral("~/.ssh/id_ed25519"));
+  return settings;
+}
+
 bool Prepare(ShotWindow& fixture, const QString& scenario) {
   vdbq::gui::MainWindow& window = fixture.Window();
   if (scenario == QLatin1String("title")) return true;
@@ -177,7 +214,10 @@ bool Prepare(ShotWindow& fixture, const QString& scenario) {
     window.Tree()->setCurrentIndex(window.TreeModel()->index(0, 0, heading));
     return true;
   }
-  if (scenario == QLatin1String("about")) return true;
+  if (scenario == QLatin1String("about") || scenario == QLatin1String("transfer") ||
+      scenario.startsWith(QLatin1String("settings:"))) {
+    return true;
+  }
   if (scenario.startsWith(QLatin1String("findings"))) {
     window.Checks()->ShowPage();
     // The first finding is current, so its whole text shows under the list.
@@ -306,6 +346,27 @@ int main(int argc, char** argv) {
       QTest::qWait(200);
       menu->grab().save(out + QLatin1Char('/') + file);
       menu->hide();
+    } else if (scenario == QLatin1String("transfer") ||
+               scenario.startsWith(QLatin1String("settings:"))) {
+      // A dialog over the window: the screen holds both as they are drawn.
+      QDialog* dialog = scenario == QLatin1String("transfer")
+                            ? PrepareTransfer(fixture)
+                            : PrepareSettings(fixture, scenario.section(QLatin1Char(':'), 1));
+      if (dialog == nullptr) {
+        std::fprintf(stderr, "cannot prepare scenario %s\n", qPrintable(scenario));
+        ++failures;
+        continue;
+      }
+      // The screen is grabbed, so the whole window must lie on it.
+      window.move(0, 0);
+      dialog->show();
+      dialog->raise();
+      QTest::qWait(300);
+      const QRect area = window.frameGeometry();
+      window.screen()
+          ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+          .save(out + QLatin1Char('/') + file);
+      dialog->hide();
     } else if (scenario.contains(QLatin1String("graph:"))) {
       window.Graphs()->Page().grab().save(out + QLatin1Char('/') + file);
     } else if (!window.grab().save(out + QLatin1Char('/') + file)) {
