@@ -29,6 +29,9 @@ QString ProgramDir() {
 struct Opened {
   const fetch::SecureModule* Module = nullptr;
   std::string Problem;
+  // Never unloaded: the keyring objects and the fetch it made may outlive any owner here. Held
+  // here rather than dropped so the library stays reachable to leak checkers as well.
+  QLibrary* Library = nullptr;
 };
 
 Opened Open() {
@@ -46,7 +49,6 @@ Opened Open() {
   if (path.isEmpty()) {
     return {nullptr, "Secure Transfer Module Not Found: " + fileName.toStdString()};
   }
-  // Never unloaded: the keyring objects and the fetch it made may outlive any owner here.
   auto* library = new QLibrary(path);
   const auto entry =
       reinterpret_cast<fetch::SecureModuleEntry>(library->resolve(fetch::kSecureModuleEntry));
@@ -57,7 +59,7 @@ Opened Open() {
     return {nullptr, "Secure Transfer Module Not Loaded: " +
                          QDir::toNativeSeparators(path).toStdString() + " (" + why + ")"};
   }
-  return {module, ""};
+  return {module, "", library};
 }
 
 }  // namespace
