@@ -109,8 +109,8 @@ int RunImpact(CliContext& context, const ImpactOptions& options) {
   context.LoadDatabase();
   const ObjectKind kind = *KindOfName(options.Kind);
   Progress progress;
-  const ObjectImpact impact =
-      ImpactOf(context.Store, context.Catalogue, kind, options.Key, true, progress);
+  const ObjectImpact impact = ImpactOf(context.Store, context.Catalogue, kind, options.Key,
+                                      CheckOptions{context.Today()}, progress);
   if (!impact.Exists) {
     throw CliExit{kExitNotCompleted,
                   std::string(KindTitle(kind)) + " not found: " + DisplayText(options.Key)};

@@ -84,12 +84,13 @@ FindingFields FieldsOf(const Finding& f) {
 }  // namespace
 
 std::vector<Finding> FindingsIfLeftOut(const ExtractStore& store, const Catalogue& catalogue,
-                                       const LeftOut& leftOut, Progress& progress) {
-  const std::vector<Finding> before = CheckDatabase(store, catalogue, progress);
+                                       const LeftOut& leftOut, const CheckOptions& options,
+                                       Progress& progress) {
+  const std::vector<Finding> before = CheckDatabase(store, catalogue, options, progress);
   const ExtractStore view = StoreWithout(store, leftOut);
   Catalogue scratch;
   FillCatalogueWithout(catalogue, view, leftOut, scratch);
-  std::vector<Finding> after = CheckDatabase(view, scratch, progress);
+  std::vector<Finding> after = CheckDatabase(view, scratch, options, progress);
 
   std::map<FindingFields, int> present;
   for (const Finding& f : before) ++present[FieldsOf(f)];

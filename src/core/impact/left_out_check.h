@@ -4,6 +4,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/object_kind.h"
+#include "core/check/check_database.h"
 #include "core/check/finding.h"
 #include "core/extracts/extract_store.h"
 #include "core/extracts/progress.h"
@@ -24,6 +25,7 @@ struct LeftOut {
 // check reads a view of them in which the definition's lines are empty, so every other line
 // keeps its number.
 std::vector<Finding> FindingsIfLeftOut(const ExtractStore& store, const Catalogue& catalogue,
-                                       const LeftOut& leftOut, Progress& progress);
+                                       const LeftOut& leftOut, const CheckOptions& options,
+                                       Progress& progress);
 
 }  // namespace vdbq

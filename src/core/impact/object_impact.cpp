@@ -259,7 +259,8 @@ std::vector<DownstreamSchedule> Downstream(const ScheduleGraph& graph,
 }  // namespace
 
 ObjectImpact ImpactOf(const ExtractStore& store, const Catalogue& catalogue, ObjectKind kind,
-                      std::string_view key, bool withRemovalCheck, Progress& progress) {
+                      std::string_view key, const std::optional<CheckOptions>& removalCheck,
+                      Progress& progress) {
   ObjectImpact impact;
   if (store.ExtractsMissing) return impact;
   const std::shared_ptr<const ScheduleGraph> graph = ScheduleGraphOf(store, catalogue);
@@ -307,8 +308,9 @@ ObjectImpact ImpactOf(const ExtractStore& store, const Catalogue& catalogue, Obj
                    [](const DirectUse& a, const DirectUse& b) { return a.Line < b.Line; });
   std::erase_if(seeds, [](const auto& s) { return s.first < 0; });
   impact.Downstream = Downstream(*graph, std::move(seeds), root);
-  if (withRemovalCheck) {
-    impact.CheckFindingsIfRemoved = FindingsIfLeftOut(store, catalogue, *definition, progress);
+  if (removalCheck) {
+    impact.CheckFindingsIfRemoved =
+        FindingsIfLeftOut(store, catalogue, *definition, *removalCheck, progress);
   }
   return impact;
 }

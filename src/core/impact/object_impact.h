@@ -1,11 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/object_kind.h"
+#include "core/check/check_database.h"
 #include "core/check/finding.h"
 #include "core/extracts/extract_store.h"
 #include "core/extracts/progress.h"
@@ -42,8 +44,9 @@ struct ObjectImpact {
 
 // What depends on the object of that kind and key (the catalogue's key), directly and through
 // the schedule graph. A workstation is no kind of this question; it gives Exists false. The
-// removal check runs the whole check twice, so it is asked for apart.
+// removal check runs the whole check twice, so it is asked for apart, with the check's options.
 ObjectImpact ImpactOf(const ExtractStore& store, const Catalogue& catalogue, ObjectKind kind,
-                      std::string_view key, bool withRemovalCheck, Progress& progress);
+                      std::string_view key, const std::optional<CheckOptions>& removalCheck,
+                      Progress& progress);
 
 }  // namespace vdbq

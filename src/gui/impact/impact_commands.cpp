@@ -67,7 +67,7 @@ bool ImpactCommands::ShowImpact(ObjectKind kind, const std::string& key) {
   if (key.empty() || host_.Busy()) return false;
   const Session& s = host_.State();
   Progress progress;
-  ObjectImpact impact = ImpactOf(s.Store, s.Catalogue, kind, key, false, progress);
+  ObjectImpact impact = ImpactOf(s.Store, s.Catalogue, kind, key, std::nullopt, progress);
   if (!impact.Exists) {
     host_.SetStatus(QString::fromLatin1(KindTitle(kind)) + QStringLiteral(" not found: ") +
                     ToQString(key));
@@ -87,7 +87,7 @@ void ImpactCommands::CheckRemoval() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const Session& s = host_.State();
   Progress progress;
-  ObjectImpact impact = ImpactOf(s.Store, s.Catalogue, kind_, key_, true, progress);
+  ObjectImpact impact = ImpactOf(s.Store, s.Catalogue, kind_, key_, CheckOptions{TodayOf(s)}, progress);
   QApplication::restoreOverrideCursor();
   host_.SetStatus(QString());
   page_->Show(kind_, key_, std::move(impact), true);

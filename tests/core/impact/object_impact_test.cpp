@@ -74,7 +74,8 @@ TEST_P(ImpactOfObject, ListsUsersWaitersAndWhatARemovalBreaks) {
   testing::ReportFixture fixture(Database());
   Progress progress;
   const ObjectImpact impact =
-      ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind, expected.Key, true, progress);
+      ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind, expected.Key,
+               CheckOptions{DayOf(2027, 1, 4)}, progress);
   ASSERT_TRUE(impact.Exists);
   std::vector<std::string> direct, downstream, findings;
   for (const DirectUse& use : impact.Direct) {
@@ -156,7 +157,7 @@ TEST(ImpactOfObject, TellsAnObjectTheExtractsDoNotDefine) {
                                                        {ObjectKind::Job, "CPU1#JOB"},
                                                        {ObjectKind::Calendar, "WOR"},
                                                        {ObjectKind::Workstation, "CPU1"}}) {
-    EXPECT_FALSE(ImpactOf(fixture.Store, fixture.Catalogue, kind, key, false, progress).Exists)
+    EXPECT_FALSE(ImpactOf(fixture.Store, fixture.Catalogue, kind, key, std::nullopt, progress).Exists)
         << key;
   }
 }
@@ -244,7 +245,7 @@ TEST_P(RandomDownstream, IsTheBreadthFirstWalkOfTheEdges) {
   const int count = static_cast<int>(database.WaitingFor.size());
   for (int root = 0; root < count; ++root) {
     const ObjectImpact impact = ImpactOf(fixture.Store, fixture.Catalogue, ObjectKind::Schedule,
-                                         "CPU1#S" + std::to_string(root), false, progress);
+                                         "CPU1#S" + std::to_string(root), std::nullopt, progress);
     EXPECT_EQ(DownstreamOf(impact), database.Reached({{root, 0}}, root)) << root;
     std::set<std::string> users;
     for (const DirectUse& use : impact.Direct) users.insert(use.Key);
@@ -257,7 +258,7 @@ TEST_P(RandomDownstream, IsTheBreadthFirstWalkOfTheEdges) {
   std::map<int, int> users;
   for (int s : database.OnCalendar) users[s] = 1;
   const ObjectImpact calendar =
-      ImpactOf(fixture.Store, fixture.Catalogue, ObjectKind::Calendar, "CAL", false, progress);
+      ImpactOf(fixture.Store, fixture.Catalogue, ObjectKind::Calendar, "CAL", std::nullopt, progress);
   EXPECT_EQ(DownstreamOf(calendar), database.Reached(users, -1));
 }
 
