@@ -28,8 +28,8 @@ void BM_CheckAfterLoad(benchmark::State& state) {
     db.Catalogue.ScheduledJobList.reset();
     db.Catalogue.UsedCalendarList.reset();
     db.Catalogue.RunDays.reset();
-    findings = CheckDatabase(db.Store, db.Catalogue, CheckOptions{DayOf(2026, 12, 7)}, progress)
-                   .size();
+    findings =
+        CheckDatabase(db.Store, db.Catalogue, CheckOptions{DayOf(2026, 12, 7)}, progress).size();
   }
   long long lines =
       db.Store.ScheduleLines.Count() + db.Store.JobLines.Count() + db.Store.CpuLines.Count() +

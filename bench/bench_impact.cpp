@@ -63,10 +63,10 @@ void RunImpact(benchmark::State& state, bool withRemovalCheck) {
   Progress progress;
   ObjectImpact impact;
   for (auto _ : state) {
-    impact = ImpactOf(b.Db.Store, b.Db.Catalogue, ObjectKind::Schedule, b.Key,
-                      withRemovalCheck ? std::optional(CheckOptions{DayOf(2026, 12, 7)})
-                                       : std::nullopt,
-                      progress);
+    impact =
+        ImpactOf(b.Db.Store, b.Db.Catalogue, ObjectKind::Schedule, b.Key,
+                 withRemovalCheck ? std::optional(CheckOptions{DayOf(2026, 12, 7)}) : std::nullopt,
+                 progress);
     benchmark::DoNotOptimize(impact.Downstream.data());
   }
   state.SetLabel(b.Key);

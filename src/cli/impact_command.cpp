@@ -110,7 +110,7 @@ int RunImpact(CliContext& context, const ImpactOptions& options) {
   const ObjectKind kind = *KindOfName(options.Kind);
   Progress progress;
   const ObjectImpact impact = ImpactOf(context.Store, context.Catalogue, kind, options.Key,
-                                      CheckOptions{context.Today()}, progress);
+                                       CheckOptions{context.Today()}, progress);
   if (!impact.Exists) {
     throw CliExit{kExitNotCompleted,
                   std::string(KindTitle(kind)) + " not found: " + DisplayText(options.Key)};

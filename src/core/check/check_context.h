@@ -144,8 +144,8 @@ void CheckUsage(const CheckContext& ctx, UsageLists lists, const std::vector<cha
 
 // never-runs, calendar-ends, unreadable-run-item, and undefined-calendar for a FREEDAYS
 // calendar: the run days the forecast reads, counted from today.
-void CheckRunDays(const vdbq::Catalogue& catalogue, const ExtractStore& store,
-                  DayNumber today, FindingList& findings);
+void CheckRunDays(const vdbq::Catalogue& catalogue, const ExtractStore& store, DayNumber today,
+                  FindingList& findings);
 
 // A workstations-file line that defines a workstation, and the name it gives, as the
 // catalogue reads them.

@@ -28,9 +28,9 @@ std::string_view CatalogueKeyOf(const ExtractStore& store, const ScheduleRunDefi
 // other findings say why it does not run.
 bool HasUnreadOnItem(const Forecast& forecast, const ScheduleRunDefinition& s) {
   return std::any_of(s.Items.begin(), s.Items.end(), [&](const RunItem& item) {
-    return !item.Except && (item.Base == RunItemBase::kUnreadable ||
-                            (item.Base == RunItemBase::kCalendar &&
-                             forecast.FindCalendar(item.Name) < 0));
+    return !item.Except &&
+           (item.Base == RunItemBase::kUnreadable ||
+            (item.Base == RunItemBase::kCalendar && forecast.FindCalendar(item.Name) < 0));
   });
 }
 
@@ -69,9 +69,10 @@ void CheckSchedules(const ExtractStore& store, const Forecast& forecast, DayNumb
                        " days from " + IsoDate(today));
     }
     for (const RunItem& item : schedule.Items) {
-      const bool unread = item.Base == RunItemBase::kUnreadable ||
-                          (item.Base == RunItemBase::kCalendar &&
-                           forecast.FindCalendar(item.Name) < 0 && UnnamedByUndefinedCalendar(item));
+      const bool unread =
+          item.Base == RunItemBase::kUnreadable ||
+          (item.Base == RunItemBase::kCalendar && forecast.FindCalendar(item.Name) < 0 &&
+           UnnamedByUndefinedCalendar(item));
       if (!unread) continue;
       findings.Add("unreadable-run-item", ObjectKind::Schedule, key, kSchedulesFile, item.Line,
                    std::string(item.Except ? "EXCEPT" : "ON") + " item \"" +
@@ -80,16 +81,14 @@ void CheckSchedules(const ExtractStore& store, const Forecast& forecast, DayNumb
     for (const UnreadItem& unread : schedule.Unread) {
       if (unread.Reason != UnreadReason::kUnknownFreeDays) continue;
       findings.Add("undefined-calendar", ObjectKind::Schedule, key, kSchedulesFile, unread.Line,
-                   "Calendar " + std::string(unread.Item) + " is not defined in " +
-                       kCalendarsFile);
+                   "Calendar " + std::string(unread.Item) + " is not defined in " + kCalendarsFile);
     }
   }
 }
 
 void CheckCalendarEnds(const ExtractStore& store, const Forecast& forecast, DayNumber today,
                        FindingList& findings) {
-  std::vector<std::vector<std::string_view>> namedBy(
-      static_cast<size_t>(forecast.CalendarCount()));
+  std::vector<std::vector<std::string_view>> namedBy(static_cast<size_t>(forecast.CalendarCount()));
   for (const ScheduleRunDefinition& schedule : forecast.Schedules()) {
     for (const RunItem& item : schedule.Items) {
       if (item.Except || item.Base != RunItemBase::kCalendar) continue;
@@ -107,8 +106,8 @@ void CheckCalendarEnds(const ExtractStore& store, const Forecast& forecast, DayN
     const std::string name(forecast.CalendarName(calendar));
     std::string message = "Calendar " + name;
     if (dates.empty()) {
-      message += " has no dates; " + SchedulesText(std::move(keys), "never runs", "never run") +
-                 " on it";
+      message +=
+          " has no dates; " + SchedulesText(std::move(keys), "never runs", "never run") + " on it";
     } else if (dates.back() < today) {
       message += " has had no date since " + IsoDate(dates.back()) + "; " +
                  SchedulesText(std::move(keys), "no longer runs", "no longer run") + " on it";

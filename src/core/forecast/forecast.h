@@ -71,9 +71,9 @@ class DaySet {
 };
 
 enum class UnreadReason : std::uint8_t {
-  kUnreadable,          // an ON or EXCEPT item of no form the forecast knows
-  kUnknownCalendar,     // an ON or EXCEPT item naming a calendar that does not exist
-  kUnknownFreeDays,     // a FREEDAYS calendar that does not exist
+  kUnreadable,       // an ON or EXCEPT item of no form the forecast knows
+  kUnknownCalendar,  // an ON or EXCEPT item naming a calendar that does not exist
+  kUnknownFreeDays,  // a FREEDAYS calendar that does not exist
 };
 
 struct UnreadItem {

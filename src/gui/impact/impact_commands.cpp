@@ -87,7 +87,8 @@ void ImpactCommands::CheckRemoval() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const Session& s = host_.State();
   Progress progress;
-  ObjectImpact impact = ImpactOf(s.Store, s.Catalogue, kind_, key_, CheckOptions{TodayOf(s)}, progress);
+  ObjectImpact impact =
+      ImpactOf(s.Store, s.Catalogue, kind_, key_, CheckOptions{TodayOf(s)}, progress);
   QApplication::restoreOverrideCursor();
   host_.SetStatus(QString());
   page_->Show(kind_, key_, std::move(impact), true);

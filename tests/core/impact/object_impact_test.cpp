@@ -73,9 +73,8 @@ TEST_P(ImpactOfObject, ListsUsersWaitersAndWhatARemovalBreaks) {
   const NamedImpact& expected = GetParam();
   testing::ReportFixture fixture(Database());
   Progress progress;
-  const ObjectImpact impact =
-      ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind, expected.Key,
-               CheckOptions{DayOf(2027, 1, 4)}, progress);
+  const ObjectImpact impact = ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind,
+                                       expected.Key, CheckOptions{DayOf(2027, 1, 4)}, progress);
   ASSERT_TRUE(impact.Exists);
   std::vector<std::string> direct, downstream, findings;
   for (const DirectUse& use : impact.Direct) {
@@ -157,7 +156,8 @@ TEST(ImpactOfObject, TellsAnObjectTheExtractsDoNotDefine) {
                                                        {ObjectKind::Job, "CPU1#JOB"},
                                                        {ObjectKind::Calendar, "WOR"},
                                                        {ObjectKind::Workstation, "CPU1"}}) {
-    EXPECT_FALSE(ImpactOf(fixture.Store, fixture.Catalogue, kind, key, std::nullopt, progress).Exists)
+    EXPECT_FALSE(
+        ImpactOf(fixture.Store, fixture.Catalogue, kind, key, std::nullopt, progress).Exists)
         << key;
   }
 }
@@ -257,8 +257,8 @@ TEST_P(RandomDownstream, IsTheBreadthFirstWalkOfTheEdges) {
   }
   std::map<int, int> users;
   for (int s : database.OnCalendar) users[s] = 1;
-  const ObjectImpact calendar =
-      ImpactOf(fixture.Store, fixture.Catalogue, ObjectKind::Calendar, "CAL", std::nullopt, progress);
+  const ObjectImpact calendar = ImpactOf(fixture.Store, fixture.Catalogue, ObjectKind::Calendar,
+                                         "CAL", std::nullopt, progress);
   EXPECT_EQ(DownstreamOf(calendar), database.Reached(users, -1));
 }
 
