@@ -100,11 +100,12 @@ enum class Removal { kNone, kFindingsKept, kFirstAfterLoad };
 void RunImpact(benchmark::State& state, ImpactBench& b, Removal removal) {
   Progress progress;
   ObjectImpact impact;
-  LoadedFindingsCache* loaded = removal == Removal::kNone ? nullptr : &b.Loaded;
-  if (removal == Removal::kFindingsKept) b.Loaded.Get(b.Db.Store, b.Db.Catalogue);
+  const RemovalCheck check{b.Loaded, CheckOptions{DayOf(2026, 12, 7)}};
+  const RemovalCheck* asked = removal == Removal::kNone ? nullptr : &check;
+  if (removal == Removal::kFindingsKept) b.Loaded.Get(b.Db.Store, b.Db.Catalogue, check.Options);
   for (auto _ : state) {
     if (removal == Removal::kFirstAfterLoad) b.Loaded.Reset();
-    impact = ImpactOf(b.Db.Store, b.Db.Catalogue, ObjectKind::Schedule, b.Key, loaded, progress);
+    impact = ImpactOf(b.Db.Store, b.Db.Catalogue, ObjectKind::Schedule, b.Key, asked, progress);
     benchmark::DoNotOptimize(impact.Downstream.data());
   }
   state.SetLabel(b.Key);

@@ -50,7 +50,9 @@ void PrintTable(const std::vector<Finding>& findings, const FindingTotals& total
 int RunCheck(CliContext& context, const std::string& format) {
   context.LoadDatabase();
   Progress progress;
-  const std::vector<Finding> findings = CheckDatabase(context.Store, context.Catalogue, progress);
+  const CheckOptions options{context.Today()};
+  const std::vector<Finding> findings =
+      CheckDatabase(context.Store, context.Catalogue, options, progress);
   const FindingTotals totals = CountFindings(findings);
   if (format == "json") {
     PrintJson(findings, totals);

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "core/audit/time_stamp.h"
 #include "core/text/text_routines.h"
 
 namespace vdbq::cli {
@@ -30,6 +31,16 @@ void PrintError(std::string_view message) {
 std::string CliContext::DatabaseDir() const {
   if (!DatabaseDirOption.empty()) return WithSeparator(DatabaseDirOption);
   return Settings.DatabaseDir;
+}
+
+DayNumber CliContext::Today() const {
+  if (TodayOption.empty()) {
+    const TimeStamp now = TakeTimeStamp();
+    return DayOf(now.StampYear, now.StampMonth, now.StampDay);
+  }
+  const auto day = ParseIsoDate(TodayOption);
+  if (!day) throw CliExit{kExitFailure, "--today takes a date as YYYY-MM-DD: " + TodayOption};
+  return *day;
 }
 
 std::string CliContext::LogDir() const {

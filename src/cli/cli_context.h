@@ -6,6 +6,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/extracts/extract_store.h"
+#include "core/forecast/civil_day.h"
 #include "core/settings/settings.h"
 
 namespace vdbq::cli {
@@ -43,6 +44,9 @@ struct CliContext {
   // The database directory: --db (with a separator added), else the settings' DatabaseDir.
   std::string DatabaseDir() const;
   std::string LogDir() const;
+  // The date the calendar reports and the run days take as today: --today, else the clock.
+  // Throws CliExit (status 2) for a --today that is no date.
+  DayNumber Today() const;
 
   // Loads the extracts and builds the catalogue as a fresh start of the program would.
   // Throws CliExit (status 2) when the extracts are missing or a file cannot be read.

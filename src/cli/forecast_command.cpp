@@ -6,7 +6,6 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "core/audit/time_stamp.h"
 #include "core/extracts/extract_store.h"
 #include "core/forecast/forecast.h"
 #include "core/forecast/run_days_export.h"
@@ -34,15 +33,9 @@ DayNumber DateOption(const std::string& text, const char* option) {
   return *day;
 }
 
-DayNumber Today(const CliContext& context) {
-  if (!context.TodayOption.empty()) return DateOption(context.TodayOption, "--today");
-  const TimeStamp now = TakeTimeStamp();
-  return DayOf(now.StampYear, now.StampMonth, now.StampDay);
-}
-
 Window WindowOf(const CliContext& context, const ForecastOptions& options) {
   Window window;
-  window.From = options.From.empty() ? Today(context) : DateOption(options.From, "--from");
+  window.From = options.From.empty() ? context.Today() : DateOption(options.From, "--from");
   window.To = options.To.empty() ? window.From + (options.Schedule.empty() ? 30 : 365)
                                  : DateOption(options.To, "--to");
   if (window.To < window.From) {
@@ -261,7 +254,7 @@ int RunWindow(const Forecast& forecast, const ForecastOptions& options, Window w
 }
 
 int RunForecast(CliContext& context, const ForecastOptions& options) {
-  const DayNumber today = Today(context);
+  const DayNumber today = context.Today();
   const Window window = WindowOf(context, options);
   if (!options.Why.empty()) {
     DateOption(options.Why, "--why");

@@ -110,8 +110,9 @@ int RunImpact(CliContext& context, const ImpactOptions& options) {
   const ObjectKind kind = *KindOfName(options.Kind);
   Progress progress;
   LoadedFindingsCache loaded;
+  const RemovalCheck check{loaded, CheckOptions{context.Today()}};
   const ObjectImpact impact =
-      ImpactOf(context.Store, context.Catalogue, kind, options.Key, &loaded, progress);
+      ImpactOf(context.Store, context.Catalogue, kind, options.Key, &check, progress);
   if (!impact.Exists) {
     throw CliExit{kExitNotCompleted,
                   std::string(KindTitle(kind)) + " not found: " + DisplayText(options.Key)};

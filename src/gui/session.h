@@ -6,6 +6,7 @@
 #include "core/audit/audit_log.h"
 #include "core/catalogue/catalogue.h"
 #include "core/extracts/extract_store.h"
+#include "core/forecast/civil_day.h"
 #include "core/reports/report_panel.h"
 #include "core/reports/result_list.h"
 #include "core/settings/settings.h"
@@ -28,5 +29,11 @@ struct Session {
   std::string SelectedName;
   std::string SelectedCpu;
 };
+
+// The date the calendar reports take as today: the day of the audit log's time stamp.
+inline DayNumber TodayOf(const Session& s) {
+  const TimeStamp& stamp = s.Audit.Stamp();
+  return DayOf(stamp.StampYear, stamp.StampMonth, stamp.StampDay);
+}
 
 }  // namespace vdbq::gui

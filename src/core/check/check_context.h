@@ -10,6 +10,7 @@
 #include "core/check/schedule_outline.h"
 #include "core/extracts/extract_store.h"
 #include "core/extracts/progress.h"
+#include "core/forecast/civil_day.h"
 #include "core/memory/flat_view_map.h"
 #include "core/memory/hash.h"
 #include "core/memory/huge_pages.h"
@@ -140,6 +141,11 @@ UsageLists CollectUsageLists(const ExtractStore& store, const vdbq::Catalogue& c
 // The five warnings. `scheduled` is what CheckReferences marked.
 void CheckUsage(const CheckContext& ctx, UsageLists lists, const std::vector<char>& scheduled,
                 FindingList& findings);
+
+// never-runs, calendar-ends, unreadable-run-item, and undefined-calendar for a FREEDAYS
+// calendar: the run days the forecast reads, counted from today.
+void CheckRunDays(const vdbq::Catalogue& catalogue, const ExtractStore& store, DayNumber today,
+                  FindingList& findings);
 
 // A workstations-file line that defines a workstation, and the name it gives, as the
 // catalogue reads them.

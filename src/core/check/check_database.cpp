@@ -62,7 +62,7 @@ HugeVector<DefinitionAt> JobDefinitions(const ExtractStore& store) {
 }
 
 std::vector<Finding> CheckDatabase(const ExtractStore& store, const Catalogue& catalogue,
-                                   Progress& progress) {
+                                   const CheckOptions& options, Progress& progress) {
   if (store.ExtractsMissing) return {};
   // Beside the families that read the schedules on this thread, others build the usage
   // reports' lists, the schedule graph and the job table. Nothing writes the extracts, those
@@ -75,6 +75,9 @@ std::vector<Finding> CheckDatabase(const ExtractStore& store, const Catalogue& c
   FindingList jobDefinitions;
   std::future<void> jobs = std::async(
       std::launch::async, [&] { CheckJobDefinitions(store, catalogue, ctx.Jobs, jobDefinitions); });
+  FindingList runDays;
+  std::future<void> runDayRules = std::async(
+      std::launch::async, [&] { CheckRunDays(catalogue, store, options.Today, runDays); });
 
   ctx.Outlines = ReadScheduleOutlines(store.ScheduleLines, progress);
   FindingList definitions, references, follows, usage;
@@ -84,11 +87,14 @@ std::vector<Finding> CheckDatabase(const ExtractStore& store, const Catalogue& c
   CheckReferences(ctx, scheduled, references);
   CheckFollows(ctx, *graph.get(), follows);
   CheckUsage(ctx, usageLists.get(), scheduled, usage);
+  runDayRules.get();
 
   std::vector<Finding> findings;
   findings.reserve(definitions.Items.size() + jobDefinitions.Items.size() +
-                   references.Items.size() + follows.Items.size() + usage.Items.size());
-  for (FindingList* list : {&definitions, &jobDefinitions, &references, &follows, &usage}) {
+                   references.Items.size() + follows.Items.size() + usage.Items.size() +
+                   runDays.Items.size());
+  for (FindingList* list :
+       {&definitions, &jobDefinitions, &references, &follows, &usage, &runDays}) {
     std::move(list->Items.begin(), list->Items.end(), std::back_inserter(findings));
   }
   SortFindings(findings);

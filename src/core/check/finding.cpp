@@ -23,6 +23,9 @@ const std::vector<RuleInfo>& CheckRules() {
       {"unused-resource", Severity::Warning, "Unused resource"},
       {"unused-prompt", Severity::Warning, "Unused prompt"},
       {"unused-parameter", Severity::Warning, "Unused parameter"},
+      {"never-runs", Severity::Warning, "Schedule that never runs"},
+      {"calendar-ends", Severity::Warning, "Calendar that ends"},
+      {"unreadable-run-item", Severity::Warning, "Unreadable run item"},
   };
   return rules;
 }

@@ -98,6 +98,8 @@ Forecast::Forecast(const LineList& scheduleLines, const LineList& calendarLines)
     if (!StartsWith(line, "  ")) {
       const std::string_view name = CopyView(line, 1, vdbq::Find("\"", line) - 2);
       calendars_.emplace_back();
+      calendarNames_.push_back(name);
+      calendarLines_.push_back(i);
       dates = &calendars_.back();
       calendarIndex_.emplace(name, static_cast<int>(calendars_.size() - 1));
     }
@@ -256,9 +258,11 @@ void Forecast::ReadSchedule(const LineList& lines, long long line) {
       if (item.Base == RunItemBase::kRunCycle && !ReadableRule(item.Rule)) {
         item.Base = RunItemBase::kUnreadable;
       }
-      if ((item.Base == RunItemBase::kCalendar && FindCalendar(item.Name) < 0) ||
-          item.Base == RunItemBase::kUnreadable) {
-        schedule.Unread.push_back({schedule.Key, item.Line, item.Text});
+      if (item.Base == RunItemBase::kUnreadable) {
+        schedule.Unread.push_back({schedule.Key, item.Line, item.Text, UnreadReason::kUnreadable});
+      } else if (item.Base == RunItemBase::kCalendar && FindCalendar(item.Name) < 0) {
+        schedule.Unread.push_back(
+            {schedule.Key, item.Line, item.Text, UnreadReason::kUnknownCalendar});
       }
       if (!item.Except && item.Base != RunItemBase::kNone) schedule.HasOn = true;
       std::vector<RunItem>& items = item.Except ? exceptItems : schedule.Items;
@@ -272,7 +276,7 @@ void Forecast::ReadSchedule(const LineList& lines, long long line) {
     if (schedule.Free.CalendarIndex >= 0) {
       schedule.Free.Calendar = freeName;
     } else {
-      schedule.Unread.push_back({schedule.Key, freeLine, freeName});
+      schedule.Unread.push_back({schedule.Key, freeLine, freeName, UnreadReason::kUnknownFreeDays});
     }
   } else if ((schedule.Free.CalendarIndex = FindCalendar("HOLIDAYS")) >= 0) {
     schedule.Free.Calendar = "HOLIDAYS";
@@ -401,19 +405,46 @@ DaySet Forecast::RunDays(int schedule, Window window) const {
   return on;
 }
 
+namespace {
+
+// How far a free day's move is traced back: past any run of free days a calendar holds around
+// a weekend.
+constexpr int kMoveReach = 31;
+
+}  // namespace
+
+std::optional<DayNumber> Forecast::MovedFrom(int schedule, const RunItem& item,
+                                             DayNumber day) const {
+  if (item.FreeDays != FreeDayRule::kNext && item.FreeDays != FreeDayRule::kPrevious) {
+    return std::nullopt;
+  }
+  const Window around{day - kMoveReach, day + kMoveReach};
+  const DaySet workdays = Workdays(schedule, around);
+  if (!workdays.Has(day)) return std::nullopt;
+  RunItem unmoved = item;
+  unmoved.FreeDays = FreeDayRule::kKeep;
+  const DaySet unmovedDays = ItemDays(schedule, unmoved, around);
+  const int direction = item.FreeDays == FreeDayRule::kNext ? -1 : 1;
+  for (DayNumber d = day + direction; d >= around.From && d <= around.To && !workdays.Has(d);
+       d += direction) {
+    if (unmovedDays.Has(d)) return d;
+  }
+  return std::nullopt;
+}
+
 std::vector<RunDayReason> Forecast::Why(int schedule, DayNumber day) const {
   std::vector<RunDayReason> reasons;
   for (const RunItem& item : schedules_[static_cast<size_t>(schedule)].Items) {
-    reasons.push_back({&item, ItemDays(schedule, item, {day, day}).Has(day)});
+    const bool holds = ItemDays(schedule, item, {day, day}).Has(day);
+    reasons.push_back({&item, holds, holds ? MovedFrom(schedule, item, day) : std::nullopt});
   }
   return reasons;
 }
 
-std::vector<std::vector<int>> Forecast::DaysOfWindow(Window window) const {
+std::vector<DaySet> Forecast::RunDaysOfEach(Window window) const {
   std::vector<DaySet> classDays(classes_.size());
   std::vector<char> classRead(classes_.size(), 0);
   std::vector<DaySet> runDays(schedules_.size());
-  std::vector<size_t> counts(static_cast<size_t>(window.Days()), 0);
   for (size_t s = 0; s < schedules_.size(); ++s) {
     if (!schedules_[s].HasOn) continue;
     DaySet on(window);
@@ -432,8 +463,16 @@ std::vector<std::vector<int>> Forecast::DaysOfWindow(Window window) const {
       (items[i].Except ? except : on).Unite(days);
     }
     on.Remove(except);
-    on.ForEach([&](DayNumber d) { ++counts[static_cast<size_t>(d - window.From)]; });
     runDays[s] = std::move(on);
+  }
+  return runDays;
+}
+
+std::vector<std::vector<int>> Forecast::DaysOfWindow(Window window) const {
+  const std::vector<DaySet> runDays = RunDaysOfEach(window);
+  std::vector<size_t> counts(static_cast<size_t>(window.Days()), 0);
+  for (const DaySet& runs : runDays) {
+    runs.ForEach([&](DayNumber d) { ++counts[static_cast<size_t>(d - window.From)]; });
   }
   std::vector<std::vector<int>> days(counts.size());
   for (size_t d = 0; d < days.size(); ++d) days[d].reserve(counts[d]);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -69,10 +70,17 @@ class DaySet {
   std::vector<std::uint64_t> words_;
 };
 
+enum class UnreadReason : std::uint8_t {
+  kUnreadable,       // an ON or EXCEPT item of no form the forecast knows
+  kUnknownCalendar,  // an ON or EXCEPT item naming a calendar that does not exist
+  kUnknownFreeDays,  // a FREEDAYS calendar that does not exist
+};
+
 struct UnreadItem {
   std::string_view Key;
   long long Line = 0;  // 0-based
   std::string_view Item;
+  UnreadReason Reason = UnreadReason::kUnreadable;
 };
 
 struct FreeDays {
@@ -92,10 +100,12 @@ struct ScheduleRunDefinition {
   std::vector<UnreadItem> Unread;  // unknown calendars and unreadable items, in file order
 };
 
-// Why a schedule runs or not on one date.
+// Why a schedule runs or not on one date: an item and whether the date is among its days. For
+// an item with FDNEXT or FDPREV that holds, MovedFrom is the free day whose move gave the date.
 struct RunDayReason {
   const RunItem* Item;
   bool Holds;
+  std::optional<DayNumber> MovedFrom;
 };
 
 class Forecast {
@@ -117,13 +127,28 @@ class Forecast {
   // The days of one item over the window.
   DaySet ItemDays(int schedule, const RunItem& item, Window window) const;
   std::vector<RunDayReason> Why(int schedule, DayNumber day) const;
+  // The free day that the item's FDNEXT or FDPREV moved onto `day`: the nearest of its unmoved
+  // days among the free days just before `day` (FDNEXT) or just after it (FDPREV). Nothing for
+  // an item with neither rule or a day that no move reached.
+  std::optional<DayNumber> MovedFrom(int schedule, const RunItem& item, DayNumber day) const;
   // For every day of the window the schedules (indexes, in key order) that run on it.
   std::vector<std::vector<int>> DaysOfWindow(Window window) const;
+  // The run days of every schedule over the window, by index; each item's days worked out once
+  // for all schedules that share them.
+  std::vector<DaySet> RunDaysOfEach(Window window) const;
   // The dates of a calendar in order.
   const std::vector<DayNumber>& CalendarDates(int calendar) const {
     return calendars_[static_cast<size_t>(calendar)];
   }
   int FindCalendar(std::string_view name) const;
+  int CalendarCount() const { return static_cast<int>(calendars_.size()); }
+  std::string_view CalendarName(int calendar) const {
+    return calendarNames_[static_cast<size_t>(calendar)];
+  }
+  // The calendar's name line in the calendars file, 0-based.
+  long long CalendarLine(int calendar) const {
+    return calendarLines_[static_cast<size_t>(calendar)];
+  }
 
  private:
   void ReadSchedule(const LineList& lines, long long line);
@@ -140,6 +165,8 @@ class Forecast {
   std::vector<size_t> firstItemClass_;  // per schedule, where its items' classes begin
   std::vector<RunItem> exceptScratch_;  // a schedule's EXCEPT items while it is read
   std::vector<std::vector<DayNumber>> calendars_;
+  std::vector<std::string_view> calendarNames_;
+  std::vector<long long> calendarLines_;
   std::unordered_map<std::string_view, int> calendarIndex_;
   std::deque<std::string> joinedClauses_;  // clauses continued over lines, which items view
 };

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "core/check/check_database.h"
+#include "core/forecast/forecast.h"
 #include "core/graph/schedule_graph.h"
 
 namespace vdbq {
@@ -68,8 +69,12 @@ void CopyCheckInputs(const Catalogue& catalogue, Catalogue& scratch) {
 void FillCatalogueWithout(const ExtractStore& store, const Catalogue& catalogue,
                           const ExtractStore& view, const LeftOut& leftOut, Catalogue& scratch) {
   CopyCheckInputs(catalogue, scratch);
-  // The graph reads the schedules alone, which only a schedule's removal changes.
+  // The graph reads the schedules alone, which only a schedule's removal changes; the run days
+  // read the schedules and the calendars.
   if (leftOut.Kind != ObjectKind::Schedule) scratch.Graph = ScheduleGraphOf(store, catalogue);
+  if (leftOut.Kind != ObjectKind::Schedule && leftOut.Kind != ObjectKind::Calendar) {
+    scratch.RunDays = ForecastOf(store, catalogue);
+  }
   scratch.Totals.ParameterTotal = view.ParameterTotal;
   scratch.Totals.PromptTotal = view.PromptTotal;
   scratch.Totals.ResourceTotal = view.ResourceTotal;
@@ -93,15 +98,20 @@ FindingFields FieldsOf(const Finding& f) {
 }  // namespace
 
 std::shared_ptr<const std::vector<Finding>> LoadedFindingsCache::Get(const ExtractStore& store,
-                                                                     const Catalogue& catalogue) {
+                                                                     const Catalogue& catalogue,
+                                                                     const CheckOptions& options) {
   const std::lock_guard<std::mutex> lock(mutex_);
-  if (!findings_) {
+  if (!findings_ || today_ != options.Today) {
     Catalogue scratch;
     CopyCheckInputs(catalogue, scratch);
-    // The graph is the loaded one's, built once per load and never written after.
+    // The graph and the run days are the loaded ones, built once per load and never written
+    // after.
     scratch.Graph = ScheduleGraphOf(store, catalogue);
+    scratch.RunDays = ForecastOf(store, catalogue);
     Progress silent;
-    findings_ = std::make_shared<const std::vector<Finding>>(CheckDatabase(store, scratch, silent));
+    findings_ = std::make_shared<const std::vector<Finding>>(
+        CheckDatabase(store, scratch, options, silent));
+    today_ = options.Today;
   }
   return findings_;
 }
@@ -112,15 +122,15 @@ void LoadedFindingsCache::Reset() {
 }
 
 std::vector<Finding> FindingsIfLeftOut(const ExtractStore& store, const Catalogue& catalogue,
-                                       const LeftOut& leftOut, LoadedFindingsCache& loaded,
+                                       const LeftOut& leftOut, const RemovalCheck& check,
                                        Progress& progress) {
   std::future<std::shared_ptr<const std::vector<Finding>>> before =
-      std::async(std::launch::async, &LoadedFindingsCache::Get, &loaded, std::cref(store),
-                 std::cref(catalogue));
+      std::async(std::launch::async, &LoadedFindingsCache::Get, &check.Loaded, std::cref(store),
+                 std::cref(catalogue), std::cref(check.Options));
   const ExtractStore view = StoreWithout(store, leftOut);
   Catalogue scratch;
   FillCatalogueWithout(store, catalogue, view, leftOut, scratch);
-  std::vector<Finding> after = CheckDatabase(view, scratch, progress);
+  std::vector<Finding> after = CheckDatabase(view, scratch, check.Options, progress);
 
   std::map<FindingFields, int> present;
   for (const Finding& f : *before.get()) ++present[FieldsOf(f)];

@@ -258,7 +258,7 @@ std::vector<DownstreamSchedule> Downstream(const ScheduleGraph& graph,
 }  // namespace
 
 ObjectImpact ImpactOf(const ExtractStore& store, const Catalogue& catalogue, ObjectKind kind,
-                      std::string_view key, LoadedFindingsCache* removalCheck, Progress& progress) {
+                      std::string_view key, const RemovalCheck* removalCheck, Progress& progress) {
   ObjectImpact impact;
   if (store.ExtractsMissing) return impact;
   const std::shared_ptr<const ScheduleGraph> graph = ScheduleGraphOf(store, catalogue);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/object_kind.h"
+#include "core/check/check_database.h"
 #include "core/check/finding.h"
 #include "core/extracts/extract_store.h"
 #include "core/extracts/progress.h"
@@ -47,6 +49,6 @@ struct ObjectImpact {
 // database as loaded, so it is asked for apart: it runs when `removalCheck` is given, the
 // loaded database's findings kept there.
 ObjectImpact ImpactOf(const ExtractStore& store, const Catalogue& catalogue, ObjectKind kind,
-                      std::string_view key, LoadedFindingsCache* removalCheck, Progress& progress);
+                      std::string_view key, const RemovalCheck* removalCheck, Progress& progress);
 
 }  // namespace vdbq

@@ -53,7 +53,7 @@ void CheckCommands::Run() {
     return;
   }
   Progress progress;
-  page_->SetFindings(vdbq::CheckDatabase(s.Store, s.Catalogue, progress));
+  page_->SetFindings(vdbq::CheckDatabase(s.Store, s.Catalogue, CheckOptions{TodayOf(s)}, progress));
   const FindingTotals totals = CountFindings(page_->Findings());
   totals_->setText(QString::fromStdString(TotalsText(totals)));
   totals_->setStyleSheet(totals.Errors > 0 ? QStringLiteral("color: maroon; padding: 0 6px")

@@ -2,16 +2,12 @@
 
 #include <QLocale>
 #include <QStringList>
-#include <optional>
 
 #include "core/forecast/forecast.h"
 #include "gui/text_convert.h"
 
 namespace vdbq::gui {
 namespace {
-
-// Far enough for a move over any run of free days a calendar holds around a weekend.
-constexpr int kMoveReach = 31;
 
 QDate QDateOf(DayNumber day) {
   const CivilDate date = DateOf(day);
@@ -22,38 +18,12 @@ QString ItemText(const RunItem& item) {
   return (item.Except ? QStringLiteral("EXCEPT ") : QStringLiteral("ON ")) + ToQString(item.Text);
 }
 
-// Where an item with FDNEXT or FDPREV would have put its run days without the rule, so that a
-// moved day can name the day it came from.
-struct MovedDays {
-  const RunItem* Item;
-  DaySet Unmoved;
-};
-
-// The free day whose move gave `day`: the nearest day of the item's own days among the free days
-// just before it (FDNEXT) or just after it (FDPREV).
-std::optional<DayNumber> MovedFrom(const MovedDays& moved, const DaySet& workdays, DayNumber day) {
-  const int direction = moved.Item->FreeDays == FreeDayRule::kNext ? -1 : 1;
-  for (DayNumber d = day + direction;
-       d >= workdays.Range().From && d <= workdays.Range().To && !workdays.Has(d); d += direction) {
-    if (moved.Unmoved.Has(d)) return d;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 std::vector<CalendarDay> YearOfRunDays(const Forecast& forecast, int schedule, int year) {
   const Window window{DayOf(year, 1, 1), DayOf(year, 12, 31)};
-  const Window wide{window.From - kMoveReach, window.To + kMoveReach};
   const DaySet runs = forecast.RunDays(schedule, window);
-  const DaySet workdays = forecast.Workdays(schedule, wide);
-  std::vector<MovedDays> movers;
-  for (const RunItem& item : forecast.Schedules()[static_cast<size_t>(schedule)].Items) {
-    if (item.FreeDays != FreeDayRule::kNext && item.FreeDays != FreeDayRule::kPrevious) continue;
-    RunItem unmoved = item;
-    unmoved.FreeDays = FreeDayRule::kKeep;
-    movers.push_back({&item, forecast.ItemDays(schedule, unmoved, wide)});
-  }
+  const DaySet workdays = forecast.Workdays(schedule, window);
   const QLocale names = QLocale::c();
   std::vector<CalendarDay> days(static_cast<size_t>(window.Days()));
   for (DayNumber d = window.From; d <= window.To; ++d) {
@@ -64,14 +34,11 @@ std::vector<CalendarDay> YearOfRunDays(const Forecast& forecast, int schedule, i
     for (const RunDayReason& reason : forecast.Why(schedule, d)) {
       if (!reason.Holds) continue;
       lines << ItemText(*reason.Item);
-      for (const MovedDays& moved : movers) {
-        if (moved.Item != reason.Item) continue;
-        if (const std::optional<DayNumber> from = MovedFrom(moved, workdays, d)) {
-          lines << QStringLiteral("moved from %1 by %2")
-                       .arg(names.toString(QDateOf(*from), QStringLiteral("ddd d MMM")),
-                            reason.Item->FreeDays == FreeDayRule::kNext ? QStringLiteral("FDNEXT")
-                                                                        : QStringLiteral("FDPREV"));
-        }
+      if (reason.MovedFrom) {
+        lines << QStringLiteral("moved from %1 by %2")
+                     .arg(names.toString(QDateOf(*reason.MovedFrom), QStringLiteral("ddd d MMM")),
+                          reason.Item->FreeDays == FreeDayRule::kNext ? QStringLiteral("FDNEXT")
+                                                                      : QStringLiteral("FDPREV"));
       }
     }
     day.Why = lines.join(QLatin1Char('\n'));

@@ -95,9 +95,10 @@ bool ImpactCommands::ShowImpact(ObjectKind kind, const std::string& key) {
   host_.ShowPage(PageCategory::Impact);
   // Half of a removal check is the check of the database as loaded: start on it before the
   // first request; it is kept until the next load.
-  removalCheck_->Prepare([&store = s.Store, &catalogue = s.Catalogue, loaded = loaded_] {
-    loaded->Get(store, catalogue);
-  });
+  removalCheck_->Prepare(
+      [&store = s.Store, &catalogue = s.Catalogue, loaded = loaded_, today = TodayOf(s)] {
+        loaded->Get(store, catalogue, CheckOptions{today});
+      });
   return true;
 }
 
@@ -109,11 +110,12 @@ void ImpactCommands::CheckRemoval() {
   page_->ShowCheckingRemoval();
   // The extracts and the catalogue stay until the unloading handler has stopped the check.
   const Session& s = host_.State();
-  removalCheck_->Start(
-      [&store = s.Store, &catalogue = s.Catalogue, kind = kind_, key = key_, loaded = loaded_] {
-        Progress progress;
-        return ImpactOf(store, catalogue, kind, key, loaded.get(), progress);
-      });
+  removalCheck_->Start([&store = s.Store, &catalogue = s.Catalogue, kind = kind_, key = key_,
+                        loaded = loaded_, today = TodayOf(s)] {
+    Progress progress;
+    const vdbq::RemovalCheck check{*loaded, CheckOptions{today}};
+    return ImpactOf(store, catalogue, kind, key, &check, progress);
+  });
 }
 
 void ImpactCommands::Open(ObjectKind kind, const std::string& key) {

@@ -52,10 +52,14 @@ Files WithFault(const std::string& file, const std::string& from, const std::str
   return files;
 }
 
-std::vector<Finding> Check(const Files& files) {
+// The clean database's one calendar date lies 30 days after this today, the nearest it may lie
+// without ending soon.
+const DayNumber kToday = DayOf(2026, 12, 5);
+
+std::vector<Finding> Check(const Files& files, DayNumber today = kToday) {
   testing::ReportFixture fixture(files);
   Progress progress;
-  return CheckDatabase(fixture.Store, fixture.Catalogue, progress);
+  return CheckDatabase(fixture.Store, fixture.Catalogue, CheckOptions{today}, progress);
 }
 
 std::string Describe(const std::vector<Finding>& findings) {
@@ -134,6 +138,82 @@ INSTANTIATE_TEST_SUITE_P(
                   "prompt", "LATE", 3},
         FaultCase{"unused-parameter", "Parms.Xtract", "\"/bin\"\n", "\"/bin\"\nTMP \"/tmp\"\n",
                   "parameter", "TMP", 3}));
+
+// The run-day rules at their edges, counted from kToday: a year is the 365 days from today
+// (2026-12-05 to 2027-12-04), a calendar ends soon when its last date is less than 30 days on.
+struct RunDayCase {
+  const char* Name;
+  const char* File;
+  const char* From;
+  const char* To;
+  const char* Findings;    // as Describe gives them
+  int DaysAfterToday = 0;  // the check's today
+};
+
+class RunDayRule : public ::testing::TestWithParam<RunDayCase> {};
+
+TEST_P(RunDayRule, FindsExactly) {
+  const RunDayCase& c = GetParam();
+  EXPECT_EQ(Describe(Check(WithFault(c.File, c.From, c.To), kToday + c.DaysAfterToday)),
+            c.Findings);
+}
+
+constexpr const char* kCalendarLine = "  01/04/27\n";
+constexpr const char* kLastSchedule = " CPU1#JOB3\nEND\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, RunDayRule,
+    ::testing::Values(
+        RunDayCase{"RunDay364DaysOn", "Schedules.Xtract", kLastSchedule,
+                   " CPU1#JOB3\nEND\nSCHEDULE CPU1#ONCE\nON 12/04/27\nEND\n", ""},
+        RunDayCase{"RunDay365DaysOn", "Schedules.Xtract", kLastSchedule,
+                   " CPU1#JOB3\nEND\nSCHEDULE CPU1#ONCE\nON 12/05/27\nEND\n",
+                   "never-runs schedule CPU1#ONCE Schedules.Xtract:15 Schedule CPU1#ONCE has no "
+                   "run day in the 365 days from 2026-12-05\n"},
+        RunDayCase{"RequestOnly", "Schedules.Xtract", kLastSchedule,
+                   " CPU1#JOB3\nEND\nSCHEDULE CPU1#ASKED\non request\nEND\n", ""},
+        RunDayCase{"ExceptTakesEveryDay", "Schedules.Xtract", kLastSchedule,
+                   " CPU1#JOB3\nEND\nSCHEDULE CPU1#NONE\nON SA\nEXCEPT WEEKDAYS,SA\nEND\n",
+                   "never-runs schedule CPU1#NONE Schedules.Xtract:15 Schedule CPU1#NONE has no "
+                   "run day in the 365 days from 2026-12-05\n"},
+        // The missing calendar is the finding; defining it makes the schedule run.
+        RunDayCase{"OnlyAnUndefinedCalendar", "Schedules.Xtract", kLastSchedule,
+                   " CPU1#JOB3\nEND\nSCHEDULE CPU1#LOST\nON NOCAL\nEND\n",
+                   "undefined-calendar schedule CPU1#LOST Schedules.Xtract:16 Calendar NOCAL is "
+                   "not defined in Calendars.Xtract\n"},
+        RunDayCase{"LastDate29DaysOn", "Calendars.Xtract", kCalendarLine, "  01/03/27\n",
+                   "calendar-ends calendar WORK Calendars.Xtract:2 Calendar WORK has no date after "
+                   "2027-01-03; schedule CPU1#DAILY stops running then\n"},
+        RunDayCase{"EndedBeforeToday", "Calendars.Xtract", kCalendarLine, "  12/04/26\n",
+                   "calendar-ends calendar WORK Calendars.Xtract:2 Calendar WORK has had no date "
+                   "since 2026-12-04; schedule CPU1#DAILY no longer runs on it\n"
+                   "never-runs schedule CPU1#DAILY Schedules.Xtract:1 Schedule CPU1#DAILY has no "
+                   "run day in the 365 days from 2026-12-05\n"},
+        RunDayCase{"EmptyCalendar", "Calendars.Xtract", kCalendarLine, "",
+                   "calendar-ends calendar WORK Calendars.Xtract:2 Calendar WORK has no dates; "
+                   "schedule CPU1#DAILY never runs on it\n"
+                   "never-runs schedule CPU1#DAILY Schedules.Xtract:1 Schedule CPU1#DAILY has no "
+                   "run day in the 365 days from 2026-12-05\n"},
+        RunDayCase{"ManySchedulesOnAnEndingCalendar", "Schedules.Xtract", kLastSchedule,
+                   " CPU1#JOB3\nEND\n"
+                   "SCHEDULE CPU1#S6\nON WORK\nEND\nSCHEDULE CPU1#S2\nON WORK\nON WORK\nEND\n"
+                   "SCHEDULE CPU1#S3\nON WORK\nEND\nSCHEDULE CPU1#S4\nON WORK\nEND\n"
+                   "SCHEDULE CPU1#S5\nON WORK\nEND\nSCHEDULE CPU1#S1\nON WORK -1 DAYS\nEND\n",
+                   "calendar-ends calendar WORK Calendars.Xtract:2 Calendar WORK has no date after "
+                   "2027-01-04; schedules CPU1#DAILY, CPU1#S1, CPU1#S2, CPU1#S3, CPU1#S4 and 2 "
+                   "more stop running then\n",
+                   1},
+        RunDayCase{"UnreadableItem", "Schedules.Xtract", "ON WORK", "ON WORK, MO +1 WEEK",
+                   "unreadable-run-item schedule CPU1#DAILY Schedules.Xtract:2 ON item \"MO +1 "
+                   "WEEK\" cannot be read; it gives no day\n"},
+        RunDayCase{"ReadableOffset", "Schedules.Xtract", "ON WORK", "ON WORK, MO +1 WEEKDAY", ""},
+        RunDayCase{"FreeDaysCalendarMissing", "Schedules.Xtract", "ON WORK",
+                   "ON WORK\nFREEDAYS NOCAL -sa",
+                   "undefined-calendar schedule CPU1#DAILY Schedules.Xtract:3 Calendar NOCAL is "
+                   "not defined in Calendars.Xtract\n"},
+        RunDayCase{"FreeDaysCalendarDefined", "Schedules.Xtract", "ON WORK",
+                   "ON WORK\nFREEDAYS WORK -sa", ""}),
+    [](const ::testing::TestParamInfo<RunDayCase>& info) { return info.param.Name; });
 
 // Readings that name nothing undefined: run-cycle words, dates and offsets in ON, a quoted
 // prompt text, a resource with its workstation, a job line with CONFIRMED, a clause with a

@@ -74,8 +74,9 @@ TEST_P(ImpactOfObject, ListsUsersWaitersAndWhatARemovalBreaks) {
   testing::ReportFixture fixture(Database());
   Progress progress;
   LoadedFindingsCache loaded;
+  const RemovalCheck check{loaded, CheckOptions{DayOf(2027, 1, 4)}};
   const ObjectImpact impact =
-      ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind, expected.Key, &loaded, progress);
+      ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind, expected.Key, &check, progress);
   ASSERT_TRUE(impact.Exists);
   std::vector<std::string> direct, downstream, findings;
   for (const DirectUse& use : impact.Direct) {
@@ -92,7 +93,7 @@ TEST_P(ImpactOfObject, ListsUsersWaitersAndWhatARemovalBreaks) {
   EXPECT_EQ(findings, expected.Findings);
   // Asked again, the check of the database as loaded is the one kept.
   EXPECT_EQ(
-      ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind, expected.Key, &loaded, progress)
+      ImpactOf(fixture.Store, fixture.Catalogue, expected.Kind, expected.Key, &check, progress)
           .CheckFindingsIfRemoved.size(),
       findings.size());
 }

@@ -86,7 +86,8 @@ TEST_P(FindingLine, MarksTheMemoLineThatShowsIt) {
         {"Schedules.Xtract", GetParam().Schedules},
         {"Jobs.Xtract", "CPU1#J1 DOCOMMAND \"a\"\n"}});
   Progress progress;
-  const std::vector<Finding> findings = CheckDatabase(store, catalogue, progress);
+  const std::vector<Finding> findings =
+      CheckDatabase(store, catalogue, CheckOptions{DayOf(2027, 1, 4)}, progress);
   ASSERT_EQ(findings.size(), 1u);
   const Finding& finding = findings[0];
   ASSERT_EQ(finding.Kind, ObjectKind::Schedule);
