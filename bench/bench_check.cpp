@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "core/check/check_context.h"
 #include "core/check/check_database.h"
 #include "support/report_bench_database.h"
 
@@ -41,6 +42,20 @@ void BM_CheckAfterLoad(benchmark::State& state) {
 
 // The check runs on several threads: the CPU column is the whole process's CPU time.
 BENCHMARK(BM_CheckAfterLoad)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// The run-day rules alone, the run days read afresh as after a load.
+void BM_RunDayRulesAfterLoad(benchmark::State& state) {
+  bench::ReportBenchDatabase& db = Database();
+  size_t findings = 0;
+  for (auto _ : state) {
+    db.Catalogue.RunDays.reset();
+    FindingList list;
+    CheckRunDays(db.Catalogue, db.Store, DayOf(2026, 12, 7), list);
+    findings = list.Items.size();
+  }
+  state.counters["findings"] = static_cast<double>(findings);
+}
+BENCHMARK(BM_RunDayRulesAfterLoad)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vdbq

@@ -24,6 +24,13 @@ std::string_view CatalogueKeyOf(const ExtractStore& store, const ScheduleRunDefi
   return line.substr(std::min<size_t>(line.size(), 9));
 }
 
+// A schedule the forecast read that the store no longer holds: a removal check reads the
+// extracts with one definition's lines emptied, and reuses the loaded run days when that
+// definition is a schedule, whose removal changes no other schedule's days.
+bool LeftOut(const ExtractStore& store, const ScheduleRunDefinition& s) {
+  return store.ScheduleLines.At(s.Line).empty();
+}
+
 // An ON item that gives no day because it cannot be read or names no calendar: the schedule's
 // other findings say why it does not run.
 bool HasUnreadOnItem(const Forecast& forecast, const ScheduleRunDefinition& s) {
@@ -62,6 +69,7 @@ void CheckSchedules(const ExtractStore& store, const Forecast& forecast, DayNumb
   const std::vector<ScheduleRunDefinition>& schedules = forecast.Schedules();
   for (size_t s = 0; s < schedules.size(); ++s) {
     const ScheduleRunDefinition& schedule = schedules[s];
+    if (LeftOut(store, schedule)) continue;
     const std::string key(CatalogueKeyOf(store, schedule));
     if (schedule.HasOn && runDays[s].Empty() && !HasUnreadOnItem(forecast, schedule)) {
       findings.Add("never-runs", ObjectKind::Schedule, key, kSchedulesFile, schedule.Line,
@@ -90,6 +98,7 @@ void CheckCalendarEnds(const ExtractStore& store, const Forecast& forecast, DayN
                        FindingList& findings) {
   std::vector<std::vector<std::string_view>> namedBy(static_cast<size_t>(forecast.CalendarCount()));
   for (const ScheduleRunDefinition& schedule : forecast.Schedules()) {
+    if (LeftOut(store, schedule)) continue;
     for (const RunItem& item : schedule.Items) {
       if (item.Except || item.Base != RunItemBase::kCalendar) continue;
       const int calendar = forecast.FindCalendar(item.Name);

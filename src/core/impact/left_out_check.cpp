@@ -69,12 +69,11 @@ void CopyCheckInputs(const Catalogue& catalogue, Catalogue& scratch) {
 void FillCatalogueWithout(const ExtractStore& store, const Catalogue& catalogue,
                           const ExtractStore& view, const LeftOut& leftOut, Catalogue& scratch) {
   CopyCheckInputs(catalogue, scratch);
-  // The graph reads the schedules alone, which only a schedule's removal changes; the run days
-  // read the schedules and the calendars.
+  // The graph reads the schedules alone, which only a schedule's removal changes. The run days
+  // read each schedule on its own and the calendars: without a schedule, the run-day rules pass
+  // over its emptied lines and the others' days stay as loaded.
   if (leftOut.Kind != ObjectKind::Schedule) scratch.Graph = ScheduleGraphOf(store, catalogue);
-  if (leftOut.Kind != ObjectKind::Schedule && leftOut.Kind != ObjectKind::Calendar) {
-    scratch.RunDays = ForecastOf(store, catalogue);
-  }
+  if (leftOut.Kind != ObjectKind::Calendar) scratch.RunDays = ForecastOf(store, catalogue);
   scratch.Totals.ParameterTotal = view.ParameterTotal;
   scratch.Totals.PromptTotal = view.PromptTotal;
   scratch.Totals.ResourceTotal = view.ResourceTotal;

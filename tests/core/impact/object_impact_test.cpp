@@ -44,10 +44,14 @@ const Files& Database() {
        "FOLLOWS LATER, CPU1#LATER\n"  // 18
        ":\n"                          // 19
        " JOB3\n"                      // 20
+       "END\n"                        // 21
+       "SCHEDULE CPU1#NEVER\n"        // 22
+       "ON OLD\n"                     // 23
+       ":\n"                          // 24
        "END\n"},
       {"Jobs.Xtract",
        "CPU1#JOB1 DOCOMMAND \"^BIN^/a\"\nCPU1#JOB2 DOCOMMAND \"b\"\nCPU1#JOB3 DOCOMMAND \"c\"\n"},
-      {"Calendars.Xtract", "$CALENDAR\nWORK\t\"Work days\"\n  01/04/27\n"},
+      {"Calendars.Xtract", "$CALENDAR\nWORK\t\"Work days\"\n  01/04/27\nOLD\t\"Old\"\n  01/04/20\n"},
       {"Parms.Xtract", "$PARM\nBIN \"/bin\"\n"},
       {"Prompts.Xtract", "$PROMPT\nGO \"Go?\"\n"},
       {"Resources.Xtract", "$RESOURCE\nCPU1#SLOTS\t   2\t\"Slots\"\n"},
@@ -152,7 +156,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "BIN",
                     {"command CPU1#JOB1 1"},
                     {"CPU1#DAILY 2", "CPU1#LATER 3", "CPU1#LAST 4"},
-                    {}}),
+                    {}},
+        // Its never-runs finding goes with it; the calendar it ran on is left unused.
+        NamedImpact{"ScheduleThatNeverRuns",
+                    ObjectKind::Schedule,
+                    "CPU1#NEVER",
+                    {},
+                    {},
+                    {"unused-calendar Calendars.Xtract:4"}}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(ImpactOfObject, TellsAnObjectTheExtractsDoNotDefine) {
