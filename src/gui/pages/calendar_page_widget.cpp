@@ -12,9 +12,7 @@ CalendarPageWidget::CalendarPageWidget(QWidget* parent) : QWidget(parent) {
   name_->setObjectName(QStringLiteral("LabCal1"));
   desc_ = header->Subtitle();
   desc_->setObjectName(QStringLiteral("LabCal1Desc"));
-  impact_ = header->AddTextButton(QStringLiteral("Impact"),
-                                  QStringLiteral("Show Impact: What Depends On It"),
-                                  QStringLiteral("showImpact"));
+  impact_ = header->AddImpactButton();
   dates_ = new QPlainTextEdit(this);
   dates_->setObjectName(QStringLiteral("Cal1Memo"));
   dates_->setReadOnly(true);

@@ -35,9 +35,7 @@ JobPageWidget::JobPageWidget(QWidget* parent) : QWidget(parent) {
   osPicture_ = new QLabel(this);
   osPicture_->setObjectName(QStringLiteral("ImageJobType"));
   header->AddRight(osPicture_);
-  impact_ = header->AddTextButton(QStringLiteral("Impact"),
-                                  QStringLiteral("Show Impact: What Depends On It"),
-                                  QStringLiteral("showImpact"));
+  impact_ = header->AddImpactButton();
 
   name2_ = CopyableValue(this, QStringLiteral("LabJobName2"));
   cmdType_ = FieldValue(this, QStringLiteral("LabJobCmdType"));

@@ -18,6 +18,13 @@ QTreeWidget* MakeObjectList(const QStringList& headings, QWidget* parent) {
   return list;
 }
 
+void OnRowClicked(QTreeWidget* list, const std::function<void(int)>& clicked) {
+  QObject::connect(list, &QTreeWidget::itemClicked, list, [list, clicked](QTreeWidgetItem* item) {
+    const int row = list->indexOfTopLevelItem(item);
+    if (row >= 0) clicked(row);
+  });
+}
+
 void StyleObjectRow(QTreeWidgetItem* item, std::initializer_list<int> grey) {
   const QColor navy(0, 0, 128);
   QFont bold = item->font(0);

@@ -17,15 +17,10 @@ NameListPageWidget::NameListPageWidget(const NameListPageKind& kind, const Extra
   list_->setObjectName(QString::fromLatin1(kind.ListName));
   list_->setColumnWidth(0, 160);
 
-  impact_ = header->AddTextButton(QStringLiteral("Impact"),
-                                  QStringLiteral("Show Impact: What Depends On It"),
-                                  QStringLiteral("showImpact"));
+  impact_ = header->AddImpactButton();
   StackUnderHeader(this, header, list_);
 
-  connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
-    const int row = list_->indexOfTopLevelItem(item);
-    if (row >= 0) RowClicked(row);
-  });
+  OnRowClicked(list_, [this](int row) { RowClicked(row); });
 }
 
 void NameListPageWidget::SetRows(const std::vector<NameValue>& rows) {

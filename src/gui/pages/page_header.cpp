@@ -47,6 +47,11 @@ QToolButton* PageHeader::AddTextButton(const QString& text, const QString& toolT
   return button;
 }
 
+QToolButton* PageHeader::AddImpactButton() {
+  return AddTextButton(QStringLiteral("Impact"), QStringLiteral("Show Impact: What Depends On It"),
+                       QStringLiteral("showImpact"));
+}
+
 void PageHeader::paintEvent(QPaintEvent*) {
   QPainter p(this);
   QLinearGradient g(0, 0, width(), 0);

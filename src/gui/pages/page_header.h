@@ -22,6 +22,8 @@ class PageHeader : public QWidget {
   // A flat text button on the right, as the pages' commands are.
   QToolButton* AddTextButton(const QString& text, const QString& toolTip,
                              const QString& objectName);
+  // The button every object page has that shows what depends on its object.
+  QToolButton* AddImpactButton();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

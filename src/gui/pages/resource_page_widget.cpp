@@ -21,14 +21,11 @@ ResourcePageWidget::ResourcePageWidget(QWidget* parent) : QWidget(parent) {
   list_->setColumnWidth(1, 95);
   list_->setColumnWidth(2, 50);
 
-  impact_ = header->AddTextButton(QStringLiteral("Impact"),
-                                  QStringLiteral("Show Impact: What Depends On It"),
-                                  QStringLiteral("showImpact"));
+  impact_ = header->AddImpactButton();
   StackUnderHeader(this, header, list_);
 
-  connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
-    const int row = list_->indexOfTopLevelItem(item);
-    if (row >= 0 && static_cast<size_t>(row) < page_.History.size()) {
+  OnRowClicked(list_, [this](int row) {
+    if (static_cast<size_t>(row) < page_.History.size()) {
       emit copyRequested(page_.History[static_cast<size_t>(row)].Resource);
     }
   });

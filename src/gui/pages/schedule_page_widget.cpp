@@ -32,9 +32,7 @@ SchedulePageWidget::SchedulePageWidget(QWidget* parent) : QWidget(parent) {
   runDays_->setToolTip(QStringLiteral("Show Run Days"));
   runDays_->setAutoRaise(true);
   header->AddRight(runDays_);
-  impact_ = header->AddTextButton(QStringLiteral("Impact"),
-                                  QStringLiteral("Show Impact: What Depends On It"),
-                                  QStringLiteral("showImpact"));
+  impact_ = header->AddImpactButton();
 
   memo_ = new ColourMemo(this);
   memo_->setObjectName(QStringLiteral("CM1"));
