@@ -1,5 +1,6 @@
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -90,6 +91,24 @@ void PrintHostKeyAdvice(const fetch::FetchResult& result, const Settings& settin
   }
 }
 
+// Runs the transfer's last step, which loads what arrived, then prints its status and the
+// totals it left; a failure's reason goes to stderr as well.
+int ReportTransfer(CliContext& context, const std::function<TransferOutcome()>& conclude) {
+  TransferOutcome outcome;
+  try {
+    outcome = conclude();
+  } catch (const ExtractFileError& error) {
+    throw CliExit{kExitFailure, error.what()};
+  }
+  std::cout << DisplayText(outcome.StatusText) << '\n';
+  PrintTotals(context.Store, context.Catalogue.Totals);
+  if (!outcome.Succeeded) {
+    PrintError(DisplayText(outcome.StatusText));
+    return kExitNotCompleted;
+  }
+  return kExitDone;
+}
+
 int RunSecureTransfer(CliContext& context, const Settings& settings, fetch::Protocol protocol) {
   EnsureDirectories(settings);
   AuditLog audit(settings);
@@ -99,21 +118,12 @@ int RunSecureTransfer(CliContext& context, const Settings& settings, fetch::Prot
   }
   const fetch::ExtractsFetched fetched =
       FetchExtractsSecurely(*request, settings.KeepPreviousExtracts, PrintProgress);
-  TransferOutcome outcome;
-  try {
-    outcome = fetch::ConcludeSecureTransfer(settings, protocol, fetched, audit, context.Store,
-                                            context.Catalogue);
-  } catch (const ExtractFileError& error) {
-    throw CliExit{kExitFailure, error.what()};
-  }
-  std::cout << DisplayText(outcome.StatusText) << '\n';
-  PrintTotals(context.Store, context.Catalogue.Totals);
-  if (!outcome.Succeeded) {
-    PrintError(DisplayText(outcome.StatusText));
-    PrintHostKeyAdvice(fetched.Result, settings);
-    return kExitNotCompleted;
-  }
-  return kExitDone;
+  const int status = ReportTransfer(context, [&] {
+    return fetch::ConcludeSecureTransfer(settings, protocol, fetched, audit, context.Store,
+                                         context.Catalogue);
+  });
+  if (status != kExitDone) PrintHostKeyAdvice(fetched.Result, settings);
+  return status;
 }
 
 int RunTransfer(CliContext& context, const TransferOptions& options) {
@@ -132,19 +142,8 @@ int RunTransfer(CliContext& context, const TransferOptions& options) {
   AuditLog audit(settings);
   QProcessRunner runner;
   TransferSequence sequence(settings, runner, audit);
-  TransferOutcome outcome;
-  try {
-    outcome = sequence.Run(context.Store, context.Catalogue);
-  } catch (const ExtractFileError& error) {
-    throw CliExit{kExitFailure, error.what()};
-  }
-  std::cout << DisplayText(outcome.StatusText) << '\n';
-  PrintTotals(context.Store, context.Catalogue.Totals);
-  if (!outcome.Succeeded) {
-    PrintError(DisplayText(outcome.StatusText));
-    return kExitNotCompleted;
-  }
-  return kExitDone;
+  return ReportTransfer(context,
+                        [&] { return sequence.Run(context.Store, context.Catalogue); });
 }
 
 }  // namespace
