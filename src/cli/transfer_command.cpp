@@ -142,8 +142,7 @@ int RunTransfer(CliContext& context, const TransferOptions& options) {
   AuditLog audit(settings);
   QProcessRunner runner;
   TransferSequence sequence(settings, runner, audit);
-  return ReportTransfer(context,
-                        [&] { return sequence.Run(context.Store, context.Catalogue); });
+  return ReportTransfer(context, [&] { return sequence.Run(context.Store, context.Catalogue); });
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/object_kind.h"
 #include "core/check/check_database.h"
-#include "core/check/check_database.h"
 #include "core/check/finding.h"
 #include "core/extracts/extract_store.h"
 #include "core/extracts/progress.h"
