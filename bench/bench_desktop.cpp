@@ -144,9 +144,10 @@ void BM_DesktopQuickFind(benchmark::State& state) {
       QElapsedTimer timer;
       timer.start();
       shown = false;
-      search.Start([corpus, query = SearchQuery{text}](std::stop_token stop) {
-        return gui::FindQuick(corpus, query, stop);
-      });
+      SearchQuery query;
+      query.Pattern = text;
+      search.Start(
+          [corpus, query](std::stop_token stop) { return gui::FindQuick(corpus, query, stop); });
       // What the keystroke itself keeps the interface thread busy for.
       keystroke = std::max(keystroke, static_cast<double>(timer.nsecsElapsed()) / 1e6);
       while (!shown) QApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -33,7 +33,9 @@ TEST_P(ForecastCommand, PrintsAndExitsAsTheContractSays) {
   const CliRun run = Forecast(c.Arguments);
   EXPECT_EQ(run.ExitStatus, c.ExitStatus) << run.Err;
   EXPECT_NE(run.Out.find(c.Out), std::string::npos) << run.Out;
-  if (c.ExitStatus != 0) EXPECT_FALSE(run.Err.empty());
+  if (c.ExitStatus != 0) {
+    EXPECT_FALSE(run.Err.empty());
+  }
 }
 
 const std::string kNightly = "HFDWH01#DW_NIGHTLY";

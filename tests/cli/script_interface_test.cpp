@@ -127,7 +127,9 @@ TEST(ScriptInterface, ShowJsonFieldsInTheDocumentedOrder) {
     const CliRun run = RunCli({"--db", kSampleDbDir, "show", c.Kind, c.Key, "--format", "json"});
     ASSERT_EQ(run.ExitStatus, 0) << c.Key << ": " << run.Err;
     const Json out = Json::parse(run.Out, nullptr, false);
-    if (!c.Fields.empty()) EXPECT_EQ(Keys(out), c.Fields) << c.Key;
+    if (!c.Fields.empty()) {
+      EXPECT_EQ(Keys(out), c.Fields) << c.Key;
+    }
     EXPECT_EQ(out[c.Field], c.Expected) << c.Key;
   }
   const CliRun table = RunCli({"--db", kSampleDbDir, "show", "job", "HFMPE01#PAY_CALC"});

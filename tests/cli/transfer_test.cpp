@@ -168,14 +168,19 @@ TEST_F(TransferEndToEnd, FailuresKeepTheOldExtractsAndNameTheReason) {
     const char* Kept;
     fs::path Db;
   } cases[] = {
-      {server_->Host(), "wrong", "", "Login Failed For User: vuser", "Jobs.Xtract"},
-      {closed.Host(), kPassword, "", "Cannot Connect To Host: " + closed.Host(), "Cpus.Xtract"},
+      {server_->Host(), "wrong", "", "Login Failed For User: vuser", "Jobs.Xtract", {}},
+      {closed.Host(), kPassword, "", "Cannot Connect To Host: " + closed.Host(), "Cpus.Xtract", {}},
       {server_->Host(), kPassword, "",
        "Cannot Write Local File: Schedules.Xtract, Jobs.Xtract, Calendars.Xtract, "
        "Prompts.Xtract, Cpus.Xtract, Resources.Xtract, Parms.Xtract",
        "", Root() / "no" / "such" / "db"},
       // The files after the missing one still arrive.
-      {server_->Host(), kPassword, "Prompts.Xtract", "Remote File Not Found: Prompts.Xtract", ""},
+      {server_->Host(),
+       kPassword,
+       "Prompts.Xtract",
+       "Remote File Not Found: Prompts.Xtract",
+       "",
+       {}},
   };
   for (const auto& c : cases) {
     WriteOldExtracts();
@@ -186,7 +191,9 @@ TEST_F(TransferEndToEnd, FailuresKeepTheOldExtractsAndNameTheReason) {
     EXPECT_EQ(run.Err, "varnoltdbq-cli: FTP Transfer Failed: " + c.Reason + "\n");
     EXPECT_EQ(FirstLine(run.Out), "FTP Transfer Failed: " + c.Reason);
     EXPECT_EQ(AuditTexts(), WrittenThenFailed(c.Reason));
-    if (*c.Kept != '\0') EXPECT_EQ(ReadFile(DatabaseDir() / c.Kept), "old\n") << c.Reason;
+    if (*c.Kept != '\0') {
+      EXPECT_EQ(ReadFile(DatabaseDir() / c.Kept), "old\n") << c.Reason;
+    }
     if (*c.Removed != '\0') {
       EXPECT_EQ(ReadFile(DatabaseDir() / "Parms.Xtract"), ReadFile(RemoteDir() / "Parms.Xtract"));
     }

@@ -29,7 +29,7 @@ std::optional<DayNumber> Checked(int year, int month, int day) {
 
 std::string IsoDate(DayNumber n) {
   const CivilDate date = DateOf(n);
-  char text[16];
+  char text[40];  // room for any int in each field, though dates here have four-digit years
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
   return text;
 }

@@ -29,7 +29,11 @@ Settings Changed(const std::string& dir) {
           .StrobeOn = false,
           .SoundsOn = false,
           .SelectedNodeText = 0xFF00FF,
-          .SelectedNodeGround = 0};
+          .SelectedNodeGround = 0,
+          .TransferProtocol = "sftp",
+          .IdentityFile = dir + "id_ed25519",
+          .KnownHostsFile = dir + "known_hosts",
+          .CaFile = dir + "ca.pem"};
 }
 
 TEST(LoadSettings, DefaultsLieBelowTheProgramLongTextsAreCut) {
